@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QDateTime>
+
+class Database;
+class QWidget;
+struct WorkingPeriod;
+
+// Commands the frame routes to the active view; the view decides what each one means.
+enum class ViewCommand {
+    First,
+    Previous,
+    Next,
+    Last,
+    Add,
+    Save,
+    Delete,
+    CancelInsert,
+    NewWork,
+    DeleteWork,
+    NewFieldsYear,
+    Print,
+    Preview,
+    Help,
+    Undo,
+    Cut,
+    Copy,
+    Paste,
+    ToggleSearch,
+};
+
+// What a view may ask of the frame that hosts it.
+class ViewHost
+{
+public:
+    virtual ~ViewHost() = default;
+    virtual void setSearchDate(const QDateTime &date) = 0;
+    virtual void setSearchRange(const QDateTime &start, const QDateTime &end) = 0;
+    virtual void showHelpPage(int page) = 0;
+};
+
+// One of the frame's interchangeable views (cards, registries, chart).
+class RecordView
+{
+public:
+    virtual ~RecordView() = default;
+
+    virtual QWidget *widget() = 0;
+    // Asked whenever the frame refreshes its menus and tool bar.
+    virtual bool isCommandEnabled(ViewCommand command) const = 0;
+    virtual void runCommand(ViewCommand command) = 0;
+
+    // The view's open working database (the card view opens it; the others receive it).
+    virtual Database *database() = 0;
+    virtual void setDatabase(Database *database) = 0;
+    // The working database was replaced (settings, import): open it again and show it.
+    virtual void reopenDatabase() = 0;
+    virtual void applyWorkingPeriod(const WorkingPeriod &period) = 0;
+    // A day was picked in the frame's search window.
+    virtual void searchDatePicked(const QDate &) {}
+    // The frame is closing: write what the view keeps in the settings store.
+    virtual void saveState() {}
+};

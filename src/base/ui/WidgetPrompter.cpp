@@ -1,0 +1,89 @@
+#include "WidgetPrompter.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::Icon boxIcon(Prompter::Icon icon)
+{
+    switch (icon) {
+    case Prompter::Icon::Information:
+        return QMessageBox::Information;
+    case Prompter::Icon::Warning:
+        return QMessageBox::Warning;
+    case Prompter::Icon::Error:
+        return QMessageBox::Critical;
+    case Prompter::Icon::Question:
+        return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons boxButtons(Prompter::Buttons buttons)
+{
+    switch (buttons) {
+    case Prompter::Buttons::Ok:
+        return QMessageBox::Ok;
+    case Prompter::Buttons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case Prompter::Buttons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case Prompter::Buttons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case Prompter::Buttons::RetryCancel:
+        return QMessageBox::Retry | QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+
+Prompter::Answer answerOf(int button)
+{
+    switch (button) {
+    case QMessageBox::Yes:
+        return Prompter::Answer::Yes;
+    case QMessageBox::No:
+        return Prompter::Answer::No;
+    case QMessageBox::Retry:
+        return Prompter::Answer::Retry;
+    case QMessageBox::Ok:
+        return Prompter::Answer::Ok;
+    default:
+        return Prompter::Answer::Cancel;
+    }
+}
+
+} // namespace
+
+WidgetPrompter::WidgetPrompter(QWidget *parent, std::function<void(int)> helpHandler)
+    : m_parent(parent), m_helpHandler(std::move(helpHandler))
+{
+}
+
+Prompter::Answer WidgetPrompter::message(Icon icon, const QString &text, Buttons buttons)
+{
+    QMessageBox box(boxIcon(icon), QStringLiteral("Verdimo"), text, boxButtons(buttons), m_parent);
+    box.setAccessibleName(QStringLiteral("Verdimo"));
+    box.setAccessibleDescription(text);
+    return answerOf(box.exec());
+}
+
+QString WidgetPrompter::openFileName(const QString &title, const QString &folder,
+                                     const QString &filter)
+{
+    return QFileDialog::getOpenFileName(m_parent, title, folder, filter);
+}
+
+QString WidgetPrompter::saveFileName(const QString &title, const QString &folder,
+                                     const QString &filter, const QString &suggestedName)
+{
+    return QFileDialog::getSaveFileName(m_parent, title, QDir(folder).filePath(suggestedName),
+                                        filter);
+}
+
+void WidgetPrompter::showHelp(int topic)
+{
+    if (m_helpHandler)
+        m_helpHandler(topic);
+}

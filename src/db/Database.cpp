@@ -1,0 +1,185 @@
+#include "Database.h"
+
+#include "DbDate.h"
+#include "DbException.h"
+#include "SqlText.h"
+
+#include <QAtomicInt>
+#include <QFileInfo>
+#include <QSqlError>
+
+namespace {
+
+QString nextConnectionName()
+{
+    static QAtomicInt counter;
+    return QStringLiteral("verdimo-%1").arg(counter.fetchAndAddRelaxed(1));
+}
+
+QString engineMessage(const QSqlError &error)
+{
+    const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    return text.isEmpty() ? QStringLiteral("Unknown database error") : text;
+}
+
+} // namespace
+
+Database::Database() : m_connectionName(nextConnectionName()) {}
+
+Database::~Database()
+{
+    close();
+    QSqlDatabase::removeDatabase(m_connectionName);
+}
+
+void Database::open(const QString &path)
+{
+    close();
+    const QFileInfo info(path);
+    if (!info.exists() || !info.isFile())
+        throw DbException(QStringLiteral("Could not find file '%1'.").arg(path));
+    QSqlDatabase db = QSqlDatabase::contains(m_connectionName)
+                          ? QSqlDatabase::database(m_connectionName, false)
+                          : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
+    db.setDatabaseName(path);
+    if (!db.open())
+        throw DbException(engineMessage(db.lastError()));
+    m_path = path;
+    try {
+        // Reading the schema fails at once on a file that is not a database.
+        execute(QStringLiteral("SELECT count(*) FROM sqlite_master"));
+        execute(QStringLiteral("PRAGMA foreign_keys = OFF"));
+    } catch (...) {
+        close();
+        throw;
+    }
+}
+
+void Database::create(const QString &path)
+{
+    if (QFileInfo::exists(path))
+        throw DbException(QStringLiteral("Database '%1' already exists.").arg(path));
+    const QString name = nextConnectionName();
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        bool ok = db.open();
+        QString message = ok ? QString() : engineMessage(db.lastError());
+        if (ok) {
+            // SQLite writes the file on the first change.
+            QSqlQuery query(db);
+            ok = query.exec(QStringLiteral("PRAGMA user_version = 0")) &&
+                 query.exec(QStringLiteral("VACUUM"));
+            if (!ok)
+                message = engineMessage(query.lastError());
+        }
+        db.close();
+        if (!ok) {
+            QSqlDatabase::removeDatabase(name);
+            throw DbException(message);
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+}
+
+void Database::close()
+{
+    if (!QSqlDatabase::contains(m_connectionName))
+        return;
+    QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+    if (db.isOpen()) {
+        if (m_depth > 0)
+            db.rollback();
+        db.close();
+    }
+    m_depth = 0;
+    m_path.clear();
+}
+
+bool Database::isOpen() const
+{
+    return QSqlDatabase::contains(m_connectionName) &&
+           QSqlDatabase::database(m_connectionName, false).isOpen();
+}
+
+QSqlDatabase Database::connection() const
+{
+    if (!isOpen())
+        throw DbException(QStringLiteral("The database is not open."));
+    return QSqlDatabase::database(m_connectionName, false);
+}
+
+QSqlQuery Database::execute(const QString &sql, const QVariantList &params,
+                            const QVariantMap &named)
+{
+    const SqlText bound = SqlText::bind(sql, params, named);
+    QSqlQuery query(connection());
+    query.setForwardOnly(true);
+    if (!query.prepare(bound.sql))
+        throw DbException(engineMessage(query.lastError()));
+    for (const QVariant &value : bound.values)
+        query.addBindValue(DbDate::toStored(value));
+    if (!query.exec())
+        throw DbException(engineMessage(query.lastError()));
+    return query;
+}
+
+QVariant Database::scalar(const QString &sql, const QVariantList &params,
+                          const QVariantMap &named)
+{
+    QSqlQuery query = execute(sql, params, named);
+    return query.next() ? query.value(0) : QVariant();
+}
+
+bool Database::tableExists(const QString &table)
+{
+    return scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND "
+                                 "name = ? COLLATE NOCASE"),
+                  {table})
+               .toInt() > 0;
+}
+
+void Database::beginTrans()
+{
+    execute(QStringLiteral("SAVEPOINT level%1").arg(m_depth + 1));
+    ++m_depth;
+}
+
+void Database::commitTrans()
+{
+    if (m_depth == 0)
+        throw DbException(QStringLiteral("Commit without a transaction."));
+    execute(QStringLiteral("RELEASE SAVEPOINT level%1").arg(m_depth));
+    --m_depth;
+}
+
+void Database::rollback()
+{
+    if (m_depth == 0)
+        throw DbException(QStringLiteral("Rollback without a transaction."));
+    execute(QStringLiteral("ROLLBACK TO SAVEPOINT level%1").arg(m_depth));
+    execute(QStringLiteral("RELEASE SAVEPOINT level%1").arg(m_depth));
+    --m_depth;
+}
+
+Transaction::Transaction(Database &db) : m_db(db)
+{
+    m_db.beginTrans();
+}
+
+Transaction::~Transaction()
+{
+    if (!m_open)
+        return;
+    try {
+        m_db.rollback();
+    } catch (const DbException &) {
+        // The connection is gone; there is nothing left to undo.
+    }
+}
+
+void Transaction::commit()
+{
+    m_db.commitTrans();
+    m_open = false;
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <QVariant>
+
+// One open database file. Statements either apply whole or raise DbException with the
+// engine's message. Parameters in SQL text are written "?" (taken in order from the list) or
+// ":[Name]" (taken from the named map); dates are bound as their stored text.
+class Database
+{
+public:
+    Database();
+    ~Database();
+    Database(const Database &) = delete;
+    Database &operator=(const Database &) = delete;
+
+    // Opens an existing file; a missing file is an error (nothing is created).
+    void open(const QString &path);
+    // Makes a new, empty database file (an existing file is an error).
+    static void create(const QString &path);
+    void close();
+    bool isOpen() const;
+    QString path() const { return m_path; }
+
+    // Runs one statement and returns the executed query, positioned before its first row.
+    QSqlQuery execute(const QString &sql, const QVariantList &params = {},
+                      const QVariantMap &named = {});
+    // First column of the first row, or an invalid QVariant when there is no row.
+    QVariant scalar(const QString &sql, const QVariantList &params = {},
+                    const QVariantMap &named = {});
+    bool tableExists(const QString &table);
+
+    // Transactions nest; the outermost commit makes the changes durable.
+    void beginTrans();
+    void commitTrans();
+    void rollback();
+    int transactionDepth() const { return m_depth; }
+
+    QSqlDatabase connection() const;
+
+private:
+    QString m_connectionName;
+    QString m_path;
+    int m_depth = 0;
+};
+
+// Rolls back on destruction unless committed, so an exception on any path undoes the work.
+class Transaction
+{
+public:
+    explicit Transaction(Database &db);
+    ~Transaction();
+    Transaction(const Transaction &) = delete;
+    Transaction &operator=(const Transaction &) = delete;
+
+    void commit();
+
+private:
+    Database &m_db;
+    bool m_open = true;
+};

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "base/Prompter.h"
+
+#include <QList>
+#include <QStringList>
+
+// A scripted Prompter: each expected message is queued with the answer to give. An unexpected
+// message fails the running test; verify() fails when an expected one never came.
+class FakePrompter : public Prompter
+{
+public:
+    ~FakePrompter() override;
+
+    void expect(Icon icon, const QString &text, Answer answer = Answer::Ok);
+    void expectOpenFile(const QString &chosenPath);
+    void expectSaveFile(const QString &chosenPath);
+
+    Answer message(Icon icon, const QString &text, Buttons buttons) override;
+    QString openFileName(const QString &title, const QString &folder,
+                         const QString &filter) override;
+    QString saveFileName(const QString &title, const QString &folder, const QString &filter,
+                         const QString &suggestedName) override;
+    void showHelp(int topic) override;
+
+    // True when every expected message came; reports the missing ones through QTest.
+    bool verify();
+    QList<int> helpTopics() const { return m_helpTopics; }
+    QStringList shown() const { return m_shown; }
+
+private:
+    struct Expected
+    {
+        enum Kind { Message, OpenFile, SaveFile } kind;
+        Icon icon;
+        QString text;
+        Answer answer;
+    };
+    Expected take(Expected::Kind kind, const QString &what);
+
+    QList<Expected> m_queue;
+    QStringList m_shown;
+    QList<int> m_helpTopics;
+    bool m_failed = false;
+};
