@@ -86,7 +86,8 @@ bool runQueries(QSqlDatabase &db, const QString &path)
     qsizetype bodyStart = -1;
     while (match.hasNext()) {
         const auto m = match.next();
-        if (bodyStart >= 0 && !storeQuery(db, name, text.mid(bodyStart, m.capturedStart() - bodyStart)))
+        if (bodyStart >= 0 &&
+            !storeQuery(db, name, text.mid(bodyStart, m.capturedStart() - bodyStart)))
             return false;
         name = m.captured(1);
         bodyStart = m.capturedEnd();

@@ -17,8 +17,8 @@ public:
     // Empty result when the user cancels.
     virtual QString openFileName(const QString &title, const QString &folder,
                                  const QString &filter) = 0;
-    virtual QString saveFileName(const QString &title, const QString &folder,
-                                 const QString &filter, const QString &suggestedName) = 0;
+    virtual QString saveFileName(const QString &title, const QString &folder, const QString &filter,
+                                 const QString &suggestedName) = 0;
     virtual void showHelp(int topic) = 0;
 
     void information(const QString &text) { message(Icon::Information, text); }

@@ -19,7 +19,8 @@ struct Subcommand
 const std::map<QString, Subcommand> &subcommands()
 {
     static const std::map<QString, Subcommand> table{
-        {QStringLiteral("check"), {runCheckCommand, "check FILE          tell whether FILE is a usable Verdimo database"}},
+        {QStringLiteral("check"),
+         {runCheckCommand, "check FILE          tell whether FILE is a usable Verdimo database"}},
     };
     return table;
 }
@@ -49,7 +50,8 @@ int main(int argc, char *argv[])
         return 2;
     }
     const QString name = args.takeFirst();
-    if (name == QLatin1String("--help") || name == QLatin1String("-h") || name == QLatin1String("help")) {
+    if (name == QLatin1String("--help") || name == QLatin1String("-h") ||
+        name == QLatin1String("help")) {
         printHelp(out);
         return 0;
     }

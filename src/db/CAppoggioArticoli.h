@@ -2,7 +2,8 @@
 
 #include "RecordSet.h"
 
-// Record set over [Appoggio Articoli]: treatment register lines. Column positions follow the binding order.
+// Record set over [Appoggio Articoli]: treatment register lines. Column positions follow the
+// binding order.
 class CAppoggioArticoli : public RecordSet
 {
 public:

@@ -6,13 +6,7 @@
 class CArticoliSet : public RecordSet
 {
 public:
-    enum Field {
-        CostoUnitario = 0,
-        Descrizione,
-        UnMis,
-        Codice,
-        StampaQuaderno
-    };
+    enum Field { CostoUnitario = 0, Descrizione, UnMis, Codice, StampaQuaderno };
 
     explicit CArticoliSet(Database &db);
 

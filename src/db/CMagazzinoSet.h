@@ -2,7 +2,8 @@
 
 #include "RecordSet.h"
 
-// Record set over [Magazzino]: stock movements, one per work. Column positions follow the binding order.
+// Record set over [Magazzino]: stock movements, one per work. Column positions follow the binding
+// order.
 class CMagazzinoSet : public RecordSet
 {
 public:

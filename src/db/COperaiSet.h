@@ -6,12 +6,7 @@
 class COperaiSet : public RecordSet
 {
 public:
-    enum Field {
-        Codice = 0,
-        Nome,
-        Rapporto,
-        Stipendio
-    };
+    enum Field { Codice = 0, Nome, Rapporto, Stipendio };
 
     explicit COperaiSet(Database &db);
 

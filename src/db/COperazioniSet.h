@@ -6,10 +6,7 @@
 class COperazioniSet : public RecordSet
 {
 public:
-    enum Field {
-        Codice = 0,
-        Descrizione
-    };
+    enum Field { Codice = 0, Descrizione };
 
     explicit COperazioniSet(Database &db);
 

@@ -2,18 +2,12 @@
 
 #include "RecordSet.h"
 
-// Record set over [Riepilogo]: per worker and machine summary of hours and money. Column positions follow the binding order.
+// Record set over [Riepilogo]: per worker and machine summary of hours and money. Column positions
+// follow the binding order.
 class CRiepilogo : public RecordSet
 {
 public:
-    enum Field {
-        Codice = 0,
-        CosRic,
-        OpeMac,
-        OreSol,
-        Ore,
-        Soldi
-    };
+    enum Field { Codice = 0, CosRic, OpeMac, OreSol, Ore, Soldi };
 
     explicit CRiepilogo(Database &db);
 

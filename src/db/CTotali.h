@@ -2,7 +2,8 @@
 
 #include "RecordSet.h"
 
-// Record set over [Totali]: cost and revenue totals per centre. Column positions follow the binding order.
+// Record set over [Totali]: cost and revenue totals per centre. Column positions follow the binding
+// order.
 class CTotali : public RecordSet
 {
 public:

@@ -2,7 +2,8 @@
 
 #include "RecordSet.h"
 
-// Record set over [Totali Campi]: cost and revenue totals per field. Column positions follow the binding order.
+// Record set over [Totali Campi]: cost and revenue totals per field. Column positions follow the
+// binding order.
 class CTotaliCampi : public RecordSet
 {
 public:

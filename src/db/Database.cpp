@@ -124,8 +124,7 @@ QSqlQuery Database::execute(const QString &sql, const QVariantList &params,
     return query;
 }
 
-QVariant Database::scalar(const QString &sql, const QVariantList &params,
-                          const QVariantMap &named)
+QVariant Database::scalar(const QString &sql, const QVariantList &params, const QVariantMap &named)
 {
     QSqlQuery query = execute(sql, params, named);
     return query.next() ? query.value(0) : QVariant();

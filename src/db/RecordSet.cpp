@@ -4,9 +4,9 @@
 #include "DbDate.h"
 #include "DbException.h"
 
+#include <QSet>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QSet>
 #include <limits>
 
 namespace {
@@ -22,7 +22,8 @@ QString whereClause(const QStringList &conditions)
     for (const QString &condition : conditions)
         if (!condition.trimmed().isEmpty())
             parts << QLatin1Char('(') + condition + QLatin1Char(')');
-    return parts.isEmpty() ? QString() : QStringLiteral(" WHERE ") + parts.join(QStringLiteral(" AND "));
+    return parts.isEmpty() ? QString()
+                           : QStringLiteral(" WHERE ") + parts.join(QStringLiteral(" AND "));
 }
 
 QVariant nullOr(const QVariant &stored, const QVariant &value)
@@ -77,9 +78,10 @@ QString RecordSet::selectSql(const QString &extraCondition) const
         QStringList names{QStringLiteral("rowid")};
         for (const Column &column : m_columns)
             names << quoted(column.name);
-        return QStringLiteral("SELECT %1 FROM %2").arg(names.join(QStringLiteral(", ")), tableName()) +
-               whereClause({m_filter, extraCondition}) +
-               QStringLiteral(" ORDER BY ") + (sort.isEmpty() ? QStringLiteral("rowid") : sort);
+        return QStringLiteral("SELECT %1 FROM %2")
+                   .arg(names.join(QStringLiteral(", ")), tableName()) +
+               whereClause({m_filter, extraCondition}) + QStringLiteral(" ORDER BY ") +
+               (sort.isEmpty() ? QStringLiteral("rowid") : sort);
     }
     if (m_filter.trimmed().isEmpty() && extraCondition.isEmpty() && sort.isEmpty())
         return m_source;
@@ -221,8 +223,9 @@ QSet<qint64> RecordSet::matchingRowIds(const QString &condition, const QVariantL
         names << quoted(column.name);
     const int perRow = int(names.size());
     const int rowsPerBatch = qMax(1, maxBoundValues / perRow - 1);
-    const QString oneRow =
-        QLatin1Char('(') + QStringList(perRow, QStringLiteral("?")).join(QLatin1Char(',')) + QLatin1Char(')');
+    const QString oneRow = QLatin1Char('(') +
+                           QStringList(perRow, QStringLiteral("?")).join(QLatin1Char(',')) +
+                           QLatin1Char(')');
     for (int start = 0; start < int(m_rows.size()); start += rowsPerBatch) {
         const int end = qMin(int(m_rows.size()), start + rowsPerBatch);
         QVariantList values;
@@ -234,9 +237,10 @@ QSet<qint64> RecordSet::matchingRowIds(const QString &condition, const QVariantL
             tuples << oneRow;
         }
         values << params;
-        const QString sql = QStringLiteral("WITH r(%1) AS (VALUES %2) SELECT [__row] FROM r")
-                                .arg(names.join(QStringLiteral(", ")), tuples.join(QLatin1Char(','))) +
-                            whereClause({condition});
+        const QString sql =
+            QStringLiteral("WITH r(%1) AS (VALUES %2) SELECT [__row] FROM r")
+                .arg(names.join(QStringLiteral(", ")), tuples.join(QLatin1Char(','))) +
+            whereClause({condition});
         QSqlQuery query = m_db.execute(sql, values, m_parameters);
         while (query.next())
             ids.insert(query.value(0).toLongLong());
@@ -298,12 +302,12 @@ void RecordSet::update()
     }
     qint64 rowId = 0;
     if (m_editMode == EditMode::Add) {
-        const QString sql =
-            names.isEmpty()
-                ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(tableName())
-                : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                      .arg(tableName(), names.join(QStringLiteral(", ")),
-                           QStringList(names.size(), QStringLiteral("?")).join(QStringLiteral(", ")));
+        const QString sql = names.isEmpty()
+                                ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(tableName())
+                                : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                      .arg(tableName(), names.join(QStringLiteral(", ")),
+                                           QStringList(names.size(), QStringLiteral("?"))
+                                               .join(QStringLiteral(", ")));
         rowId = m_db.execute(sql, values).lastInsertId().toLongLong();
         m_rows.push_back(readRow(rowId));
     } else {
@@ -393,7 +397,8 @@ int RecordSet::columnIndex(const QString &name) const
 void RecordSet::checkPosition(int position) const
 {
     if (position < 0 || position >= columnCount())
-        throw DbException(QStringLiteral("Item not found in this collection (column %1).").arg(position));
+        throw DbException(
+            QStringLiteral("Item not found in this collection (column %1).").arg(position));
 }
 
 QVariant RecordSet::value(int position) const
@@ -410,7 +415,9 @@ void RecordSet::setValue(int position, const QVariant &value)
     checkPosition(position);
     if (m_editMode == EditMode::None)
         throw DbException(QStringLiteral("Update or CancelUpdate without AddNew or Edit."));
-    m_buffer[position] = (value.isValid() && !value.isNull()) ? fromStored(position, toStored(position, value)) : QVariant();
+    m_buffer[position] = (value.isValid() && !value.isNull())
+                             ? fromStored(position, toStored(position, value))
+                             : QVariant();
     m_dirty[position] = true;
 }
 

@@ -42,8 +42,7 @@ void scan(const QString &sql, Text onText, Positional onPositional, Named onName
 
 } // namespace
 
-SqlText SqlText::bind(const QString &sql, const QVariantList &positional,
-                      const QVariantMap &named)
+SqlText SqlText::bind(const QString &sql, const QVariantList &positional, const QVariantMap &named)
 {
     SqlText result;
     qsizetype next = 0;

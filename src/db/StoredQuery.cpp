@@ -11,14 +11,14 @@ QString storedSql(Database &db, const QString &name)
     const QVariant sql =
         db.scalar(QStringLiteral("SELECT Sql FROM QueryDefs WHERE Name = ?"), {name});
     if (!sql.isValid())
-        throw DbException(QStringLiteral("The query '%1' does not exist in the database.").arg(name));
+        throw DbException(
+            QStringLiteral("The query '%1' does not exist in the database.").arg(name));
     return sql.toString();
 }
 
 } // namespace
 
-StoredQuery::StoredQuery(Database &db, const QString &name)
-    : RecordSet(db, QString()), m_name(name)
+StoredQuery::StoredQuery(Database &db, const QString &name) : RecordSet(db, QString()), m_name(name)
 {
     const QString sql = storedSql(db, name);
     setSource(sql);
@@ -28,8 +28,7 @@ StoredQuery::StoredQuery(Database &db, const QString &name)
 void StoredQuery::setParameter(const QString &name, const QVariant &value)
 {
     if (!m_parameterNames.contains(name))
-        throw DbException(
-            QStringLiteral("The query '%1' has no parameter %2.").arg(m_name, name));
+        throw DbException(QStringLiteral("The query '%1' has no parameter %2.").arg(m_name, name));
     RecordSet::setParameter(name, value);
 }
 

@@ -73,7 +73,8 @@ private slots:
         QTest::newRow("Totali") << make<CTotali>() << "Totali" << 10;
         QTest::newRow("Totali Campi") << make<CTotaliCampi>() << "Totali Campi" << 12;
         QTest::newRow("Riepilogo") << make<CRiepilogo>() << "Riepilogo" << 6;
-        QTest::newRow("Appoggio Articoli") << make<CAppoggioArticoli>() << "Appoggio Articoli" << 13;
+        QTest::newRow("Appoggio Articoli")
+            << make<CAppoggioArticoli>() << "Appoggio Articoli" << 13;
         QTest::newRow("Appoggio Campi") << make<CAppoggioSet>() << "Appoggio Campi" << 6;
     }
 

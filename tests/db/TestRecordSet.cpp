@@ -179,7 +179,9 @@ private slots:
         db.open(m_env.copyTemplate());
         COperaiSet workers(db);
         workers.open();
-        auto count = [&] { return db.scalar(QStringLiteral("SELECT count(*) FROM Operai")).toInt(); };
+        auto count = [&] {
+            return db.scalar(QStringLiteral("SELECT count(*) FROM Operai")).toInt();
+        };
 
         db.beginTrans();
         addWorker(workers, 1, QStringLiteral("kept"));

@@ -17,12 +17,14 @@ private slots:
     {
         Database db;
         db.open(m_env.copyTemplate());
-        db.execute(QStringLiteral("INSERT INTO QueryDefs (Name, Sql) VALUES (?, ?)"),
-                   {QStringLiteral("Cards Between"),
-                    QStringLiteral("SELECT IDScheda, Data, Fattore FROM Scheda WHERE Data BETWEEN "
-                                   ":[Data Init] AND :[Data End] AND Fattore <> ':[not a parameter]' "
-                                   "ORDER BY Data")});
-        for (const char *day : {"2015-01-01 08:00:00", "2015-02-01 08:00:00", "2015-03-01 08:00:00"})
+        db.execute(
+            QStringLiteral("INSERT INTO QueryDefs (Name, Sql) VALUES (?, ?)"),
+            {QStringLiteral("Cards Between"),
+             QStringLiteral("SELECT IDScheda, Data, Fattore FROM Scheda WHERE Data BETWEEN "
+                            ":[Data Init] AND :[Data End] AND Fattore <> ':[not a parameter]' "
+                            "ORDER BY Data")});
+        for (const char *day :
+             {"2015-01-01 08:00:00", "2015-02-01 08:00:00", "2015-03-01 08:00:00"})
             db.execute(QStringLiteral("INSERT INTO Scheda (Data, Fattore) VALUES (?, 'x')"),
                        {QString::fromLatin1(day)});
 
@@ -38,7 +40,8 @@ private slots:
         query.requery();
         QCOMPARE(query.recordCount(), 2);
         QVERIFY(query.findFirst(QStringLiteral("Data > ?"), {QStringLiteral("2015-02-15")}));
-        QCOMPARE(query.value(QStringLiteral("Data")).toString(), QStringLiteral("2015-03-01 08:00:00"));
+        QCOMPARE(query.value(QStringLiteral("Data")).toString(),
+                 QStringLiteral("2015-03-01 08:00:00"));
     }
 
     void errors()

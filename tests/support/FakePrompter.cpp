@@ -23,8 +23,7 @@ FakePrompter::Expected FakePrompter::take(Expected::Kind kind, const QString &wh
 {
     if (m_queue.isEmpty() || m_queue.first().kind != kind) {
         m_failed = true;
-        QTest::qFail(qPrintable(QStringLiteral("unexpected prompt: ") + what), __FILE__,
-                     __LINE__);
+        QTest::qFail(qPrintable(QStringLiteral("unexpected prompt: ") + what), __FILE__, __LINE__);
         return {kind, Icon::Information, QString(), Answer::Cancel};
     }
     return m_queue.takeFirst();
@@ -37,11 +36,12 @@ Prompter::Answer FakePrompter::message(Icon icon, const QString &text, Buttons)
         m_queue.first().icon != icon || m_queue.first().text != text) {
         const QString wanted = m_queue.isEmpty() ? QStringLiteral("nothing") : m_queue.first().text;
         m_failed = true;
-        QTest::qFail(qPrintable(QStringLiteral("unexpected message \"%1\" (icon %2), expected \"%3\"")
-                                    .arg(text)
-                                    .arg(int(icon))
-                                    .arg(wanted)),
-                     __FILE__, __LINE__);
+        QTest::qFail(
+            qPrintable(QStringLiteral("unexpected message \"%1\" (icon %2), expected \"%3\"")
+                           .arg(text)
+                           .arg(int(icon))
+                           .arg(wanted)),
+            __FILE__, __LINE__);
         return Answer::Cancel;
     }
     return m_queue.takeFirst().answer;

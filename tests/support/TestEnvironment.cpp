@@ -13,8 +13,10 @@ TestEnvironment::TestEnvironment()
     qputenv("XDG_DATA_HOME", m_dir.filePath(QStringLiteral("data")).toUtf8());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config);
-    QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope, m_dir.filePath(QStringLiteral("xdg")));
-    QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, m_dir.filePath(QStringLiteral("xdg")));
+    QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope,
+                       m_dir.filePath(QStringLiteral("xdg")));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope,
+                       m_dir.filePath(QStringLiteral("xdg")));
 }
 
 QString TestEnvironment::templatePath()
