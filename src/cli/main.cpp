@@ -1,10 +1,13 @@
 #include "CheckCommand.h"
+#include "ExchangeCommands.h"
+#include "ReportCommands.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <memory>
 
 namespace {
 
@@ -20,7 +23,25 @@ const std::map<QString, Subcommand> &subcommands()
 {
     static const std::map<QString, Subcommand> table{
         {QStringLiteral("check"),
-         {runCheckCommand, "check FILE          tell whether FILE is a usable Verdimo database"}},
+         {runCheckCommand, "check FILE\n      tell whether FILE is a usable Verdimo database"}},
+        {QStringLiteral("export"),
+         {runExportCommand, "export ARCHIVE [--from YYYY-MM-DD --to YYYY-MM-DD] [--db FILE]\n"
+                            "      write the cards of a period and the registries to a data archive"}},
+        {QStringLiteral("import"),
+         {runImportCommand, "import ARCHIVE --overwrite|--keep [--db FILE]\n"
+                            "      merge a data archive, overwriting or keeping what exists"}},
+        {QStringLiteral("backup"),
+         {runBackupCommand, "backup ARCHIVE [--db FILE]\n"
+                            "      back the whole database up into a ZIP file"}},
+        {QStringLiteral("process"),
+         {runProcessCommand, "process [--db FILE] [--from YYYY-MM-DD --to YYYY-MM-DD]\n"
+                             "      rebuild the cost and revenue totals of a period"}},
+        {QStringLiteral("print"),
+         {runPrintCommand,
+          "print KIND --pdf FILE [--db FILE] [--from .. --to ..] [--process] [--economic]\n"
+          "      [--date YYYY-MM-DD]   write a report to PDF; KIND is one of workers, machines,\n"
+          "      crops, fields, cost-centres, operations, others, items, card, field-report,\n"
+          "      register"}},
     };
     return table;
 }
@@ -39,7 +60,15 @@ void printHelp(QTextStream &out)
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    // Reports are drawn with fonts and painters, which need a GUI application even without a
+    // screen; the other commands run on a plain one.
+    const bool drawsPages = argc > 1 && qstrcmp(argv[1], "print") == 0;
+    if (drawsPages && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> application =
+        drawsPages ? std::make_unique<QGuiApplication>(argc, argv)
+                   : std::make_unique<QCoreApplication>(argc, argv);
+    QCoreApplication &app = *application;
     QCoreApplication::setOrganizationName(QStringLiteral("Brivex"));
     QCoreApplication::setApplicationName(QStringLiteral("Tellan"));
     QTextStream out(stdout);

@@ -109,6 +109,7 @@ void RecordSet::close()
 {
     m_open = false;
     m_rows.clear();
+    m_liveRows = 0;
     m_current = -1;
     m_editMode = EditMode::None;
     m_buffer.clear();
@@ -134,15 +135,13 @@ void RecordSet::load()
             row.values << fromStored(i, query.value(i + offset));
         m_rows.push_back(std::move(row));
     }
+    m_liveRows = int(m_rows.size());
     m_current = m_rows.empty() ? -1 : 0;
 }
 
 int RecordSet::recordCount() const
 {
-    int count = 0;
-    for (const Row &row : m_rows)
-        count += row.deleted ? 0 : 1;
-    return count;
+    return m_liveRows;
 }
 
 bool RecordSet::isEOF() const
@@ -310,6 +309,7 @@ void RecordSet::update()
                                                .join(QStringLiteral(", ")));
         rowId = m_db.execute(sql, values).lastInsertId().toLongLong();
         m_rows.push_back(readRow(rowId));
+        ++m_liveRows;
     } else {
         rowId = m_rows[m_current].rowId;
         if (!names.isEmpty()) {
@@ -333,6 +333,7 @@ void RecordSet::deleteRecord()
                  {m_rows[m_current].rowId});
     // The deleted row stays current until the next move, as callers expect to move on from it.
     m_rows[m_current].deleted = true;
+    --m_liveRows;
 }
 
 RecordSet::Row RecordSet::readRow(qint64 rowId) const

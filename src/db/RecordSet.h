@@ -117,6 +117,7 @@ private:
     QVariantMap m_parameters;
     bool m_open = false;
     std::vector<Row> m_rows;
+    int m_liveRows = 0;
     int m_current = -1;
     bool m_beforeFirst = false;
     EditMode m_editMode = EditMode::None;

@@ -1,4 +1,3 @@
-#include "CheckCommand.h"
 #include "FakePrompter.h"
 #include "TestEnvironment.h"
 #include "db/CheckDatabase.h"
@@ -30,52 +29,35 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("message");
-        QTest::addColumn<int>("exitCode");
-        QTest::newRow("template") << m_env.copyTemplate() << QString() << 0;
+                QTest::newRow("template") << m_env.copyTemplate() << QString();
         QTest::newRow("missing") << m_env.path(QStringLiteral("missing.mdb"))
-                                 << "Database not found!" << 1;
+                                 << "Database not found!";
         const QString text = m_env.path(QStringLiteral("notes.mdb"));
         QFile file(text);
         file.open(QIODevice::WriteOnly);
         file.write(QByteArray(4096, 'x'));
         file.close();
-        QTest::newRow("not a database") << text << "Database not found!" << 1;
+        QTest::newRow("not a database") << text << "Database not found!";
         QTest::newRow("no Scheda") << databaseWith(QStringLiteral("empty.mdb"), QString())
-                                   << "Database not compatible for the Verdimo software!" << 1;
+                                   << "Database not compatible for the Verdimo software!";
         QTest::newRow("Scheda without Pioggia")
             << databaseWith(QStringLiteral("old.mdb"),
                             QStringLiteral("CREATE TABLE Scheda (Fattore TEXT, Assenti TEXT)"))
-            << "Database not compatible for the Verdimo software!" << 1;
+            << "Database not compatible for the Verdimo software!";
     }
 
     void files()
     {
         QFETCH(QString, path);
         QFETCH(QString, message);
-        QFETCH(int, exitCode);
         FakePrompter prompter;
         if (!message.isEmpty())
             prompter.expect(Prompter::Icon::Error, message);
         QCOMPARE(CheckDatabase(path, prompter), message.isEmpty());
         QVERIFY(prompter.verify());
 
-        QString outText;
-        QString errText;
-        QTextStream out(&outText);
-        QTextStream err(&errText);
-        QCOMPARE(runCheckCommand({path}, out, err), exitCode);
-        if (!message.isEmpty())
-            QCOMPARE(errText.trimmed(), message);
     }
 
-    void commandUsage()
-    {
-        QString text;
-        QTextStream out(&text);
-        QTextStream err(&text);
-        QCOMPARE(runCheckCommand({}, out, err), 2);
-        QCOMPARE(runCheckCommand({QStringLiteral("a"), QStringLiteral("b")}, out, err), 2);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestCheckDatabase)

@@ -37,6 +37,8 @@ public:
     virtual void setSearchDate(const QDateTime &date) = 0;
     virtual void setSearchRange(const QDateTime &start, const QDateTime &end) = 0;
     virtual void showHelpPage(int page) = 0;
+    // The search window, hidden by a view while it prints; none when the host has no such window.
+    virtual QWidget *searchWidget() const { return nullptr; }
 };
 
 // One of the frame's interchangeable views (cards, registries, chart).

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "CompanyData.h"
+
+#include <QDialog>
+#include <QHash>
+
+#include <functional>
+
+class QCheckBox;
+class QDateEdit;
+class QLineEdit;
+
+// "Company Information": the holder's and the legal representative's data. It closes only
+// through "Close", which always stores every value; Escape and the close box ask for help.
+class CDittaDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit CDittaDialog(std::function<void(int)> helpHandler, QWidget *parent = nullptr);
+
+    static constexpr int HelpTopic = 4;
+
+    void setData(const CompanyData &data);
+    CompanyData data() const;
+
+    QLineEdit *textField(const QString &key) const { return m_texts.value(key); }
+    QCheckBox *flagBox(const QString &key) const { return m_flags.value(key); }
+    QDateEdit *datePicker(const QString &key) const { return m_dates.value(key).picker; }
+    QCheckBox *dateCheck(const QString &key) const { return m_dates.value(key).check; }
+
+public slots:
+    void closeAndStore();
+    // Escape and the window's close box: the help page, the dialog stays.
+    void reject() override;
+
+private:
+    struct DatePicker
+    {
+        QCheckBox *check = nullptr;
+        QDateEdit *picker = nullptr;
+    };
+    QLineEdit *addText(class QGridLayout *layout, int row, const QString &label,
+                       const QString &key);
+    QWidget *addDate(QGridLayout *layout, int row, const QString &label, const QString &key);
+    QCheckBox *addFlag(const QString &label, const QString &key);
+    void showHelp();
+
+    std::function<void(int)> m_helpHandler;
+    QHash<QString, QLineEdit *> m_texts;
+    QHash<QString, QCheckBox *> m_flags;
+    QHash<QString, DatePicker> m_dates;
+    // Stored dates of birth the picker cannot show, kept as they are until the user sets one.
+    QHash<QString, QString> m_unreadDates;
+};

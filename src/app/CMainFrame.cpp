@@ -1,0 +1,710 @@
+#include "CMainFrame.h"
+
+#include "CAboutDlg.h"
+#include "CDittaDialog.h"
+#include "CPropDialog.h"
+#include "CSearchScheda.h"
+#include "CSplashWnd.h"
+#include "HelpPages.h"
+#include "LockKeyState.h"
+#include "SettingsCommand.h"
+#include "base/SettingsStore.h"
+#include "base/WorkingPeriod.h"
+#include "base/ui/SharedPrinter.h"
+#include "base/ui/WidgetPrompter.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPageSetupDialog>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+
+static void initAppResources()
+{
+    Q_INIT_RESOURCE(verdimo_app);
+}
+
+namespace {
+
+// Text of each command and its prompt: the status-bar line, then after "\n" the tool tip.
+struct CommandText
+{
+    int id;
+    const char *text;
+    const char *prompt;
+};
+
+const CommandText commandTexts[] = {
+    {IdExportData, QT_TRANSLATE_NOOP("CMainFrame", "Export &data"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Export data to an archive\nExport data")},
+    {IdImportData, QT_TRANSLATE_NOOP("CMainFrame", "&Import data"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Import data from an archive\nImport data")},
+    {IdCompany, QT_TRANSLATE_NOOP("CMainFrame", "&Company"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Modify current company\nCompany")},
+    {IdBackupData, QT_TRANSLATE_NOOP("CMainFrame", "Bac&kup data"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Backup data\nBackup")},
+    {IdPrintSetup, QT_TRANSLATE_NOOP("CMainFrame", "P&rint setup..."),
+     QT_TRANSLATE_NOOP("CMainFrame", "Change the printer and printing options\nPage Setup")},
+    {IdPrintPreview, QT_TRANSLATE_NOOP("CMainFrame", "Prin&t preview"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Display full pages\nPrint Preview")},
+    {IdPrint, QT_TRANSLATE_NOOP("CMainFrame", "&Print"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Print the active document\nPrint")},
+    {IdExit, QT_TRANSLATE_NOOP("CMainFrame", "&Exit"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Quit the application\nExit")},
+    {IdUndo, QT_TRANSLATE_NOOP("CMainFrame", "&Undo\tCtrl+Z"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Undo the last action\nUndo")},
+    {IdCut, QT_TRANSLATE_NOOP("CMainFrame", "Cu&t\tCtrl+X"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Cut the selection and put it on the Clipboard\nCut")},
+    {IdCopy, QT_TRANSLATE_NOOP("CMainFrame", "&Copy\tCtrl+C"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Copy the selection and put it on the Clipboard\nCopy")},
+    {IdPaste, QT_TRANSLATE_NOOP("CMainFrame", "&Paste\tCtrl+V"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Insert Clipboard contents\nPaste")},
+    {IdFirst, QT_TRANSLATE_NOOP("CMainFrame", "&First"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Move to first record\nFirst Record")},
+    {IdPrevious, QT_TRANSLATE_NOOP("CMainFrame", "&Previous"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Move to previous record\nPrevious Record")},
+    {IdNext, QT_TRANSLATE_NOOP("CMainFrame", "&Next"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Move to next record\nNext Record")},
+    {IdLast, QT_TRANSLATE_NOOP("CMainFrame", "&Last"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Move to final record\nLast Record")},
+    {IdAdd, QT_TRANSLATE_NOOP("CMainFrame", "&Add"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Add a new record\nAdd")},
+    {IdSave, QT_TRANSLATE_NOOP("CMainFrame", "&Save"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Save record\nSave")},
+    {IdDelete, QT_TRANSLATE_NOOP("CMainFrame", "&Delete"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Delete current record\nDelete")},
+    {IdNewWork, QT_TRANSLATE_NOOP("CMainFrame", "N&ew work\tIns"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Add a new work to tab\nAdd work")},
+    {IdDeleteWork, QT_TRANSLATE_NOOP("CMainFrame", "Delete &work\tCtrl+Canc"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Delete selected rows in tab\nDelete row")},
+    {IdCancelInsert, QT_TRANSLATE_NOOP("CMainFrame", "&Cancel insert"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Undo current inserting\nUndo inserting")},
+    {IdNewFieldsYear, QT_TRANSLATE_NOOP("CMainFrame", "New fields &year"),
+     QT_TRANSLATE_NOOP("CMainFrame",
+                       "Copy the fields of a year into another year\nNew fields year")},
+    {IdSettings, QT_TRANSLATE_NOOP("CMainFrame", "&Settings"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Set application properties\nSettings")},
+    {IdToolBar, QT_TRANSLATE_NOOP("CMainFrame", "&Tool bar"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Show or hide the toolbar\nToggle ToolBar")},
+    {IdStatusBar, QT_TRANSLATE_NOOP("CMainFrame", "St&atus bar"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Show or hide the status bar\nToggle StatusBar")},
+    {IdSearchBar, QT_TRANSLATE_NOOP("CMainFrame", "&Search bar"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Show or hide the search window\nSearch bar")},
+    {IdRegistries, QT_TRANSLATE_NOOP("CMainFrame", "&Registries\tCtrl + T"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Show the registries\nRegistries")},
+    {IdWorks, QT_TRANSLATE_NOOP("CMainFrame", "&Works\tCtrl + S"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Show the daily work cards\nWorks")},
+    {IdGraphs, QT_TRANSLATE_NOOP("CMainFrame", "&Graphs\tCtrl + G"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Show the weather chart\nGraphs")},
+    {IdHelpOnline, QT_TRANSLATE_NOOP("CMainFrame", "&Help online\tF1"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Open the online help\nHelp")},
+    {IdWebPage, QT_TRANSLATE_NOOP("CMainFrame", "&Web page"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Open the Verdimo web page\nWeb page")},
+    {IdUpdate, QT_TRANSLATE_NOOP("CMainFrame", "&Update"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Check for a newer version\nUpdate")},
+    {IdLatestNews, QT_TRANSLATE_NOOP("CMainFrame", "&Lastest news"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Show the latest news\nLatest news")},
+    {IdAbout, QT_TRANSLATE_NOOP("CMainFrame", "&About..."),
+     QT_TRANSLATE_NOOP("CMainFrame",
+                       "Display program information, version number and copyright\nAbout")},
+};
+
+struct MenuItems
+{
+    const char *title;
+    QList<int> ids;
+};
+
+const MenuItems menus[] = {
+    {QT_TRANSLATE_NOOP("CMainFrame", "&File"),
+     {IdExportData, IdImportData, IdSeparator, IdCompany, IdBackupData, IdSeparator, IdPrintSetup,
+      IdPrintPreview, IdPrint, IdSeparator, IdExit}},
+    {QT_TRANSLATE_NOOP("CMainFrame", "&Edit"), {IdUndo, IdSeparator, IdCut, IdCopy, IdPaste}},
+    {QT_TRANSLATE_NOOP("CMainFrame", "F&orms"),
+     {IdFirst, IdPrevious, IdNext, IdLast, IdSeparator, IdAdd, IdSave, IdDelete, IdSeparator,
+      IdNewWork, IdDeleteWork, IdSeparator, IdCancelInsert, IdSeparator, IdNewFieldsYear}},
+    {QT_TRANSLATE_NOOP("CMainFrame", "&Program"), {IdSettings}},
+    {QT_TRANSLATE_NOOP("CMainFrame", "&View"),
+     {IdToolBar, IdStatusBar, IdSearchBar, IdSeparator, IdRegistries, IdWorks, IdGraphs}},
+    {QT_TRANSLATE_NOOP("CMainFrame", "&Help"),
+     {IdHelpOnline, IdSeparator, IdWebPage, IdUpdate, IdLatestNews, IdSeparator, IdAbout}},
+};
+
+const int toolBarIds[] = {IdExportData,
+                          IdImportData,
+                          0,
+                          IdCut,
+                          IdCopy,
+                          IdPaste,
+                          0,
+                          IdPrintPreview,
+                          IdPrint,
+                          0,
+                          IdFirst,
+                          IdPrevious,
+                          IdNext,
+                          IdLast,
+                          0,
+                          IdAdd,
+                          IdSave,
+                          IdCancelInsert,
+                          IdDelete,
+                          0,
+                          IdNewWork,
+                          0,
+                          IdWorks,
+                          IdRegistries,
+                          IdGraphs,
+                          0,
+                          IdAbout};
+
+struct Shortcuts
+{
+    int id;
+    QList<QKeySequence> keys;
+};
+
+const QList<Shortcuts> &shortcuts()
+{
+    static const QList<Shortcuts> table = {
+        {IdCopy, {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)}},
+        {IdCut, {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)}},
+        {IdPaste, {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)}},
+        {IdUndo, {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)}},
+        {IdHelpOnline, {QKeySequence(Qt::Key_F1)}},
+        {IdDeleteWork, {QKeySequence(Qt::CTRL | Qt::Key_Delete)}},
+        {IdNewWork, {QKeySequence(Qt::Key_Insert)}},
+        {IdRegistries, {QKeySequence(Qt::CTRL | Qt::Key_T)}},
+        {IdWorks, {QKeySequence(Qt::CTRL | Qt::Key_S)}},
+        {IdGraphs, {QKeySequence(Qt::CTRL | Qt::Key_G)}},
+    };
+    return table;
+}
+
+// Theme icon where the desktop has a fitting one, our own picture otherwise.
+struct CommandIcon
+{
+    int id;
+    const char *theme;
+    const char *file;
+};
+
+const CommandIcon commandIcons[] = {
+    {IdExportData, "document-export", "export"},
+    {IdImportData, "document-import", "import"},
+    {IdCut, "edit-cut", "cut"},
+    {IdCopy, "edit-copy", "copy"},
+    {IdPaste, "edit-paste", "paste"},
+    {IdPrintPreview, "document-print-preview", "preview"},
+    {IdPrint, "document-print", "print"},
+    {IdFirst, "go-first", "first"},
+    {IdPrevious, "go-previous", "previous"},
+    {IdNext, "go-next", "next"},
+    {IdLast, "go-last", "last"},
+    {IdAdd, "document-new", "add"},
+    {IdSave, "document-save", "save"},
+    {IdCancelInsert, "edit-undo", "cancel"},
+    {IdDelete, "edit-delete", "delete"},
+    {IdNewWork, "list-add", "newwork"},
+    {IdWorks, "x-office-calendar", "works"},
+    {IdRegistries, "x-office-address-book", "registries"},
+    {IdGraphs, "x-office-spreadsheet", "graphs"},
+    {IdAbout, "help-about", "about"},
+};
+
+const QHash<int, ViewCommand> &viewCommandTable()
+{
+    static const QHash<int, ViewCommand> table = {
+        {IdFirst, ViewCommand::First},
+        {IdPrevious, ViewCommand::Previous},
+        {IdNext, ViewCommand::Next},
+        {IdLast, ViewCommand::Last},
+        {IdAdd, ViewCommand::Add},
+        {IdSave, ViewCommand::Save},
+        {IdDelete, ViewCommand::Delete},
+        {IdCancelInsert, ViewCommand::CancelInsert},
+        {IdNewWork, ViewCommand::NewWork},
+        {IdDeleteWork, ViewCommand::DeleteWork},
+        {IdNewFieldsYear, ViewCommand::NewFieldsYear},
+        {IdPrint, ViewCommand::Print},
+        {IdPrintPreview, ViewCommand::Preview},
+        {IdHelpOnline, ViewCommand::Help},
+        {IdUndo, ViewCommand::Undo},
+        {IdCut, ViewCommand::Cut},
+        {IdCopy, ViewCommand::Copy},
+        {IdPaste, ViewCommand::Paste},
+    };
+    return table;
+}
+
+const std::map<FrameCommand, int> &frameCommandIds()
+{
+    static const std::map<FrameCommand, int> ids = {
+        {FrameCommand::ExportData, IdExportData},
+        {FrameCommand::ImportData, IdImportData},
+        {FrameCommand::BackupData, IdBackupData},
+        {FrameCommand::Update, IdUpdate},
+    };
+    return ids;
+}
+
+const QString SettingsSection = SettingsStore::Settings;
+
+int readSetting(const char *name, int defaultValue)
+{
+    return SettingsStore::readInt(SettingsSection, QString::fromLatin1(name), defaultValue);
+}
+
+void writeSetting(const char *name, int value)
+{
+    SettingsStore::writeInt(SettingsSection, QString::fromLatin1(name), value);
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(QWidget *parent) : QMainWindow(parent)
+{
+    initAppResources();
+    setWindowTitle(QStringLiteral("Brivex - Verdimo"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/verdimo.svg")));
+    setObjectName(QStringLiteral("CMainFrame"));
+    m_ownPrompter =
+        std::make_unique<WidgetPrompter>(this, [this](int page) { showHelpPage(page); });
+    m_prompter = m_ownPrompter.get();
+    m_urlOpener = [](const QUrl &url) { QDesktopServices::openUrl(url); };
+
+    m_stack = new QStackedWidget(this);
+    m_stack->addWidget(new QWidget(m_stack));
+    setCentralWidget(m_stack);
+
+    createActions();
+    createMenus();
+    createToolBar();
+    createStatusBar();
+    createSearchWindow();
+
+    m_idleTimer = new QTimer(this);
+    m_idleTimer->setInterval(250);
+    connect(m_idleTimer, &QTimer::timeout, this, &CMainFrame::updateCommandStates);
+    m_idleTimer->start();
+
+    m_updateTimer = new QTimer(this);
+    m_updateTimer->setInterval(UpdateCheckMilliseconds);
+    connect(m_updateTimer, &QTimer::timeout, this,
+            [this] { runFrameCommand(FrameCommand::AutoUpdateCheck); });
+    m_updateTimer->start();
+
+    // Created at the size of the screen; start-up then moves it to the stored placement.
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
+    updateCommandStates();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+QAction *CMainFrame::addCommand(int id, const QString &text, const QString &prompt)
+{
+    auto *action = new QAction(text, this);
+    const QStringList lines = prompt.split(QLatin1Char('\n'));
+    action->setStatusTip(lines.value(0));
+    action->setToolTip(lines.value(1, lines.value(0)));
+    action->setIconText(lines.value(1, lines.value(0)));
+    action->setData(id);
+    action->setObjectName(QStringLiteral("command%1").arg(id));
+    m_actions.insert(id, action);
+    return action;
+}
+
+void CMainFrame::createActions()
+{
+    for (const CommandText &command : commandTexts)
+        addCommand(command.id, tr(command.text), tr(command.prompt));
+    for (const Shortcuts &entry : shortcuts()) {
+        m_actions[entry.id]->setShortcuts(entry.keys);
+        m_actions[entry.id]->setShortcutContext(Qt::WindowShortcut);
+    }
+    for (const CommandIcon &icon : commandIcons) {
+        const QIcon own(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon.file)));
+        m_actions[icon.id]->setIcon(QIcon::fromTheme(QLatin1String(icon.theme), own));
+    }
+
+    m_viewCommands = viewCommandTable();
+    for (auto it = m_viewCommands.cbegin(); it != m_viewCommands.cend(); ++it) {
+        const ViewCommand command = it.value();
+        connect(m_actions[it.key()], &QAction::triggered, this,
+                [this, command] { runViewCommand(command); });
+    }
+    for (const auto &[command, id] : frameCommandIds()) {
+        const FrameCommand which = command;
+        connect(m_actions[id], &QAction::triggered, this,
+                [this, which] { runFrameCommand(which); });
+    }
+
+    connect(m_actions[IdCompany], &QAction::triggered, this, &CMainFrame::showCompanyDialog);
+    connect(m_actions[IdSettings], &QAction::triggered, this, &CMainFrame::showSettingsDialog);
+    connect(m_actions[IdPrintSetup], &QAction::triggered, this, &CMainFrame::printSetup);
+    connect(m_actions[IdExit], &QAction::triggered, this, &QWidget::close);
+    connect(m_actions[IdSearchBar], &QAction::triggered, this, &CMainFrame::toggleSearchWindow);
+    connect(m_actions[IdWorks], &QAction::triggered, this, [this] { switchToView(CardsView); });
+    connect(m_actions[IdRegistries], &QAction::triggered, this,
+            [this] { switchToView(RegistriesView); });
+    connect(m_actions[IdGraphs], &QAction::triggered, this, [this] { switchToView(ChartView); });
+    connect(m_actions[IdWebPage], &QAction::triggered, this,
+            [this] { m_urlOpener(HelpPages::productUrl()); });
+    connect(m_actions[IdLatestNews], &QAction::triggered, this, &CMainFrame::showLatestNews);
+    connect(m_actions[IdAbout], &QAction::triggered, this, &CMainFrame::showAbout);
+
+    for (int id : {IdToolBar, IdStatusBar, IdSearchBar, IdRegistries, IdWorks, IdGraphs})
+        m_actions[id]->setCheckable(true);
+}
+
+void CMainFrame::createMenus()
+{
+    for (const MenuItems &items : menus) {
+        QMenu *menu = menuBar()->addMenu(tr(items.title));
+        for (int id : items.ids) {
+            if (id == IdSeparator)
+                menu->addSeparator();
+            else
+                menu->addAction(m_actions[id]);
+        }
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::updateCommandStates);
+    }
+    addActions(m_actions.values());
+}
+
+void CMainFrame::createToolBar()
+{
+    m_toolBar = addToolBar(QStringLiteral("Barra degli strumenti"));
+    m_toolBar->setObjectName(QStringLiteral("toolBar"));
+    m_toolBar->setAccessibleName(QStringLiteral("Barra degli strumenti"));
+    m_toolBar->setIconSize(QSize(16, 16));
+    m_toolBar->setMovable(true);
+    for (int id : toolBarIds) {
+        if (id == IdSeparator)
+            m_toolBar->addSeparator();
+        else
+            m_toolBar->addAction(m_actions[id]);
+    }
+    connect(m_actions[IdToolBar], &QAction::triggered, m_toolBar, &QWidget::setVisible);
+}
+
+void CMainFrame::createStatusBar()
+{
+    static const char *const names[] = {"CAP", "NUM", "SCRL"};
+    static const char *const lockNames[] = {QT_TR_NOOP("Caps Lock"), QT_TR_NOOP("Num Lock"),
+                                            QT_TR_NOOP("Scroll Lock")};
+    for (int i = 0; i < 3; ++i) {
+        m_lockLabels[i] = new QLabel(QString::fromLatin1(names[i]), this);
+        m_lockLabels[i]->setAlignment(Qt::AlignCenter);
+        m_lockLabels[i]->setMinimumWidth(
+            m_lockLabels[i]->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 12);
+        m_lockLabels[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        m_lockLabels[i]->setAccessibleName(tr(lockNames[i]));
+        statusBar()->addPermanentWidget(m_lockLabels[i]);
+    }
+    connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString &message) {
+        if (message.isEmpty())
+            statusBar()->showMessage(tr("Ready"));
+    });
+    statusBar()->showMessage(tr("Ready"));
+    connect(m_actions[IdStatusBar], &QAction::triggered, statusBar(), &QWidget::setVisible);
+    updateLockIndicators();
+}
+
+void CMainFrame::createSearchWindow()
+{
+    m_search = new CSearchScheda(this);
+    const WorkingPeriod period = WorkingPeriod::fromSettings();
+    m_search->setRange(period.startAt(), period.endAt());
+    connect(m_search, &CSearchScheda::datePicked, this, [this](const QDate &day) {
+        if (RecordView *cards = m_views.value(CardsView); cards && m_kind == CardsView)
+            cards->searchDatePicked(day);
+    });
+    connect(m_search, &CSearchScheda::visibilityChanged, this, &CMainFrame::updateCommandStates);
+}
+
+void CMainFrame::showSplash()
+{
+    auto *splash = new CSplashWnd(this);
+    splash->show();
+}
+
+void CMainFrame::registerView(int kind, ViewFactory factory)
+{
+    m_factories.insert(kind, std::move(factory));
+}
+
+RecordView *CMainFrame::createView(int kind)
+{
+    RecordView *created = m_factories.value(kind)(m_stack, *this);
+    m_views.insert(kind, created);
+    m_stack->addWidget(created->widget());
+    return created;
+}
+
+void CMainFrame::createInitialView()
+{
+    if (m_views.contains(CardsView) || !m_factories.contains(CardsView))
+        return;
+    RecordView *cards = createView(CardsView);
+    if (m_kind == CardsView)
+        m_stack->setCurrentWidget(cards->widget());
+    updateCommandStates();
+}
+
+void CMainFrame::setCommandHandler(FrameCommand command, std::function<void()> handler)
+{
+    m_handlers[command] = std::move(handler);
+    updateCommandStates();
+}
+
+void CMainFrame::setPrompter(Prompter *prompter)
+{
+    m_prompter = prompter ? prompter : m_ownPrompter.get();
+}
+
+Prompter &CMainFrame::prompter()
+{
+    return *m_prompter;
+}
+
+void CMainFrame::setUrlOpener(std::function<void(const QUrl &)> opener)
+{
+    m_urlOpener = std::move(opener);
+}
+
+RecordView *CMainFrame::activeView() const
+{
+    return m_views.value(m_kind);
+}
+
+void CMainFrame::switchToView(int kind)
+{
+    if (kind == m_kind)
+        return;
+    RecordView *target = m_views.value(kind);
+    if (!target && !m_factories.contains(kind))
+        return;
+    RecordView *current = activeView();
+    if (!target) {
+        target = createView(kind);
+        if (kind != CardsView)
+            target->setDatabase(current ? current->database() : nullptr);
+    }
+    if (m_kind == CardsView)
+        writeSetting("SearchStyle", m_search->isVisible() ? 1 : 0);
+    m_search->hide();
+    if (kind == CardsView && readSetting("SearchStyle", 1) != 0)
+        m_search->show();
+    m_stack->setCurrentWidget(target->widget());
+    m_kind = kind;
+    target->widget()->setFocus();
+    updateCommandStates();
+}
+
+void CMainFrame::ReloadViews()
+{
+    RecordView *cards = m_views.value(CardsView);
+    if (cards)
+        cards->reopenDatabase();
+    for (int kind : {RegistriesView, ChartView}) {
+        RecordView *other = m_views.value(kind);
+        if (!other)
+            continue;
+        if (cards)
+            other->setDatabase(cards->database());
+        other->reopenDatabase();
+    }
+    updateCommandStates();
+}
+
+void CMainFrame::ApplyPeriodToViews()
+{
+    const WorkingPeriod period = WorkingPeriod::fromSettings();
+    m_search->setRange(period.startAt(), period.endAt());
+    for (int kind : {CardsView, RegistriesView, ChartView}) {
+        if (RecordView *each = m_views.value(kind))
+            each->applyWorkingPeriod(period);
+    }
+    updateCommandStates();
+}
+
+void CMainFrame::showSettingsDialog()
+{
+    const PropValues before = SettingsCommand::load();
+    CPropDialog dialog(
+        prompter(), [this](int page) { showHelpPage(page); }, this);
+    dialog.setValues(before);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    SettingsCommand::apply(
+        before, dialog.values(), [this] { ReloadViews(); }, [this] { ApplyPeriodToViews(); });
+}
+
+void CMainFrame::showCompanyDialog()
+{
+    CDittaDialog dialog([this](int page) { showHelpPage(page); }, this);
+    dialog.exec();
+}
+
+void CMainFrame::setSearchDate(const QDateTime &date)
+{
+    m_search->setDate(date);
+}
+
+void CMainFrame::setSearchRange(const QDateTime &start, const QDateTime &end)
+{
+    m_search->setRange(start, end);
+}
+
+void CMainFrame::showHelpPage(int page)
+{
+    const QUrl url = HelpPages::helpUrl(page);
+    if (url.isValid())
+        m_urlOpener(url);
+}
+
+void CMainFrame::runViewCommand(ViewCommand command)
+{
+    RecordView *target = activeView();
+    if (target && target->isCommandEnabled(command))
+        target->runCommand(command);
+}
+
+void CMainFrame::runFrameCommand(FrameCommand command)
+{
+    const auto handler = m_handlers.find(command);
+    if (handler != m_handlers.end() && handler->second)
+        handler->second();
+}
+
+void CMainFrame::toggleSearchWindow()
+{
+    m_search->setVisible(!m_search->isVisible());
+    updateCommandStates();
+}
+
+void CMainFrame::showLatestNews()
+{
+    prompter().information(tr("Service not yet enabled!"));
+}
+
+void CMainFrame::showAbout()
+{
+    CAboutDlg about(this);
+    about.exec();
+}
+
+void CMainFrame::printSetup()
+{
+    QPageSetupDialog dialog(&SharedPrinter::printer(), this);
+    dialog.exec();
+}
+
+void CMainFrame::updateCommandStates()
+{
+    RecordView *active = activeView();
+    for (auto it = m_viewCommands.cbegin(); it != m_viewCommands.cend(); ++it)
+        m_actions[it.key()]->setEnabled(active && active->isCommandEnabled(it.value()));
+    for (const auto &[command, id] : frameCommandIds()) {
+        const auto handler = m_handlers.find(command);
+        m_actions[id]->setEnabled(handler != m_handlers.end() && handler->second);
+    }
+    const std::pair<int, int> switches[] = {
+        {IdWorks, CardsView}, {IdRegistries, RegistriesView}, {IdGraphs, ChartView}};
+    for (const auto &[id, kind] : switches) {
+        const bool current = m_kind == kind;
+        m_actions[id]->setChecked(current);
+        m_actions[id]->setEnabled(!current &&
+                                  (m_views.contains(kind) || m_factories.contains(kind)));
+    }
+    m_actions[IdSearchBar]->setChecked(m_search->isVisible());
+    m_actions[IdSearchBar]->setEnabled(
+        m_kind == CardsView || (active && active->isCommandEnabled(ViewCommand::ToggleSearch)));
+    m_actions[IdToolBar]->setChecked(!m_toolBar->isHidden());
+    m_actions[IdStatusBar]->setChecked(!statusBar()->isHidden());
+    updateLockIndicators();
+}
+
+void CMainFrame::updateLockIndicators()
+{
+    const LockKeyState::Key keys[] = {LockKeyState::CapsLock, LockKeyState::NumLock,
+                                      LockKeyState::ScrollLock};
+    for (int i = 0; i < 3; ++i)
+        m_lockLabels[i]->setEnabled(LockKeyState::isOn(keys[i]).value_or(false));
+}
+
+void CMainFrame::restorePlacement()
+{
+    const int style = readSetting("Style", 1);
+    const int left = readSetting("Left", 0);
+    const int top = readSetting("Top", 0);
+    const int right = readSetting("Right", 640);
+    const int bottom = readSetting("Bottom", 480);
+    m_search->move(readSetting("searchLeft", 50), readSetting("searchTop", 50));
+    // The stored corner is the window's outer corner; the size is that of its inside. A
+    // rectangle left on a screen that is no longer there comes back on the main screen.
+    const QRect stored(left, top, right - left, bottom - top);
+    const QScreen *primary = QGuiApplication::primaryScreen();
+    if (!QGuiApplication::screenAt(stored.center()) && primary)
+        move(primary->availableGeometry().topLeft());
+    else
+        move(stored.topLeft());
+    resize(stored.size());
+    switch (style) {
+    case 2:
+        showMinimized();
+        break;
+    case 3:
+        showMaximized();
+        break;
+    default:
+        showNormal();
+        break;
+    }
+    m_search->setVisible(readSetting("searchStyle", 1) != 0 && m_kind == CardsView);
+    updateCommandStates();
+}
+
+void CMainFrame::savePlacement()
+{
+    writeSetting("searchLeft", m_search->pos().x());
+    writeSetting("searchTop", m_search->pos().y());
+    if (m_kind == CardsView)
+        writeSetting("searchStyle", m_search->isVisible() ? 1 : 0);
+    for (RecordView *each : std::as_const(m_views))
+        each->saveState();
+    const QRect normal = normalGeometry();
+    const QPoint frameOffset = geometry().topLeft() - frameGeometry().topLeft();
+    const QPoint corner = normal.topLeft() - frameOffset;
+    writeSetting("Left", corner.x());
+    writeSetting("Top", corner.y());
+    writeSetting("Right", corner.x() + normal.width());
+    writeSetting("Bottom", corner.y() + normal.height());
+    writeSetting("Style", isMinimized() ? 2 : isMaximized() ? 3 : 1);
+}
+
+void CMainFrame::closeEvent(QCloseEvent *event)
+{
+    if (!m_placementSaved) {
+        savePlacement();
+        m_placementSaved = true;
+    }
+    m_idleTimer->stop();
+    m_updateTimer->stop();
+    m_search->hide();
+    QMainWindow::closeEvent(event);
+}
+
+QWidget *CMainFrame::searchWidget() const
+{
+    return m_search;
+}

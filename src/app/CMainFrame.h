@@ -1,0 +1,116 @@
+#pragma once
+
+#include "CommandIds.h"
+#include "base/ui/RecordView.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QUrl>
+
+#include <functional>
+#include <map>
+#include <memory>
+
+class CSearchScheda;
+class Prompter;
+class QAction;
+class QLabel;
+class QStackedWidget;
+class QTimer;
+class QToolBar;
+
+// The main window: menus, tool bar and status bar, one of the three views (1 cards,
+// 2 registries, 3 chart) at a time, and the search window that goes with the card view.
+// View commands go to the active view; whole-database commands run here or in the handlers
+// other parts of the program set.
+class CMainFrame : public QMainWindow, public ViewHost
+{
+    Q_OBJECT
+public:
+    enum ViewKind { CardsView = 1, RegistriesView = 2, ChartView = 3 };
+    using ViewFactory = std::function<RecordView *(QWidget *parent, ViewHost &host)>;
+
+    static constexpr int UpdateCheckMilliseconds = 300000;
+
+    explicit CMainFrame(QWidget *parent = nullptr);
+    ~CMainFrame() override;
+
+    // Views are created on first use; the card view at start when registered.
+    void registerView(int kind, ViewFactory factory);
+    void createInitialView();
+    void setCommandHandler(FrameCommand command, std::function<void()> handler);
+    // Messages of the frame and its dialogs (real message boxes unless replaced).
+    void setPrompter(Prompter *prompter);
+    Prompter &prompter();
+    // Opens help and web addresses (the desktop's browser unless replaced).
+    void setUrlOpener(std::function<void(const QUrl &)> opener);
+    void showSplash();
+
+    int currentViewKind() const { return m_kind; }
+    RecordView *activeView() const;
+    RecordView *view(int kind) const { return m_views.value(kind); }
+    CSearchScheda *searchWindow() const { return m_search; }
+    QToolBar *toolBar() const { return m_toolBar; }
+    QAction *action(int commandId) const { return m_actions.value(commandId); }
+    QLabel *lockIndicator(int index) const { return m_lockLabels[index]; }
+
+    // Start-up placement of the frame and the search window from the settings store.
+    void restorePlacement();
+
+    void switchToView(int kind);
+    // The working database was replaced: every existing view opens it again.
+    void ReloadViews();
+    // The working period changed: every existing view takes the stored one.
+    void ApplyPeriodToViews();
+
+    void showSettingsDialog();
+    void showCompanyDialog();
+
+    // ViewHost
+    void setSearchDate(const QDateTime &date) override;
+    void setSearchRange(const QDateTime &start, const QDateTime &end) override;
+    void showHelpPage(int page) override;
+    QWidget *searchWidget() const override;
+
+public slots:
+    // Enables, disables and checks every command for the current state.
+    void updateCommandStates();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createActions();
+    void createMenus();
+    void createToolBar();
+    void createStatusBar();
+    void createSearchWindow();
+    QAction *addCommand(int id, const QString &text, const QString &prompt);
+    void runViewCommand(ViewCommand command);
+    void runFrameCommand(FrameCommand command);
+    void toggleSearchWindow();
+    void showLatestNews();
+    void showAbout();
+    void printSetup();
+    void savePlacement();
+    void updateLockIndicators();
+    RecordView *createView(int kind);
+
+    QStackedWidget *m_stack = nullptr;
+    QToolBar *m_toolBar = nullptr;
+    CSearchScheda *m_search = nullptr;
+    QLabel *m_lockLabels[3] = {nullptr, nullptr, nullptr};
+    QTimer *m_idleTimer = nullptr;
+    QTimer *m_updateTimer = nullptr;
+    QHash<int, QAction *> m_actions;
+    QHash<int, ViewCommand> m_viewCommands;
+    QHash<int, ViewFactory> m_factories;
+    QHash<int, RecordView *> m_views;
+    std::map<FrameCommand, std::function<void()>> m_handlers;
+    std::map<FrameCommand, int> m_handlerIds;
+    std::unique_ptr<Prompter> m_ownPrompter;
+    Prompter *m_prompter = nullptr;
+    std::function<void(const QUrl &)> m_urlOpener;
+    int m_kind = CardsView;
+    bool m_placementSaved = false;
+};

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "SettingsCommand.h"
+
+#include <QDialog>
+
+#include <functional>
+
+class Prompter;
+class QDateEdit;
+class QLineEdit;
+class QPushButton;
+
+// "Settings": the working database file and the working period. OK runs the checks of
+// SettingsCommand; nothing is stored by the dialog itself.
+class CPropDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    CPropDialog(Prompter &prompter, std::function<void(int)> helpHandler,
+                QWidget *parent = nullptr);
+
+    void setValues(const PropValues &values);
+    PropValues values() const;
+
+    QLineEdit *pathField() const { return m_path; }
+    QDateEdit *startPicker() const { return m_start; }
+    QDateEdit *endPicker() const { return m_end; }
+    QPushButton *browseButton() const { return m_browse; }
+
+    static constexpr int HelpTopic = 3;
+
+public slots:
+    void accept() override;
+    void browse();
+
+private:
+    Prompter &m_prompter;
+    std::function<void(int)> m_helpHandler;
+    QLineEdit *m_path;
+    QPushButton *m_browse;
+    QDateEdit *m_start;
+    QDateEdit *m_end;
+};

@@ -1,0 +1,77 @@
+#include "CTellanApp.h"
+
+#include "CDittaDialog.h"
+#include "CMainFrame.h"
+#include "StartupSteps.h"
+#include "base/ui/WidgetPrompter.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QLockFile>
+#include <QScreen>
+#include <QStandardPaths>
+
+namespace {
+
+DisplayMode currentDisplayMode()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return {};
+    return {true, screen->size().width(), screen->size().height(), screen->depth()};
+}
+
+} // namespace
+
+CTellanApp::CTellanApp() : m_prompter(std::make_unique<WidgetPrompter>(nullptr)) {}
+
+CTellanApp::~CTellanApp() = default;
+
+void CTellanApp::setFrameSetup(std::function<void(CMainFrame &)> setup)
+{
+    m_frameSetup = std::move(setup);
+}
+
+QString CTellanApp::lockPath()
+{
+    return QDir(QDir::tempPath()).filePath(QStringLiteral("VerdimoAppMutex.lock"));
+}
+
+bool CTellanApp::InitInstance()
+{
+    StartupSteps steps(*m_prompter);
+    StartupSteps::syncWithInstallationKey();
+    const QString installFolder =
+        StartupSteps::installationFolder(QCoreApplication::applicationDirPath());
+
+    m_instanceLock = steps.claimSingleInstance(lockPath());
+    if (!m_instanceLock)
+        return false;
+
+    const QString userFolder =
+        steps.userDataFolder(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+    if (userFolder.isEmpty())
+        return false;
+    StartupSteps::placeWorkingDatabase(userFolder, installFolder);
+
+    if (!steps.checkDisplay(currentDisplayMode()))
+        return false;
+
+    m_frame = std::make_unique<CMainFrame>();
+    m_frame->showSplash();
+    if (m_frameSetup)
+        m_frameSetup(*m_frame);
+    m_frame->createInitialView();
+    m_frame->restorePlacement();
+
+    if (StartupSteps::companyMissing())
+        m_frame->showCompanyDialog();
+    return true;
+}
+
+int CTellanApp::ExitInstance(int exitCode)
+{
+    m_frame.reset();
+    m_instanceLock.reset();
+    return exitCode;
+}

@@ -1,0 +1,80 @@
+#include "SettingsCommand.h"
+
+#include "base/Prompter.h"
+#include "base/SettingsStore.h"
+#include "db/CheckDatabase.h"
+
+#include <QFileInfo>
+
+namespace {
+
+const QString DatabaseKey = QStringLiteral("Database");
+const QString StartKey = QStringLiteral("DataInit");
+const QString EndKey = QStringLiteral("DataEnd");
+
+int lastSeparator(const QString &text)
+{
+    return std::max(text.lastIndexOf(QLatin1Char('/')), text.lastIndexOf(QLatin1Char('\\')));
+}
+
+} // namespace
+
+PropValues SettingsCommand::load()
+{
+    return {
+        SettingsStore::readString(SettingsStore::Settings, DatabaseKey),
+        SettingsStore::readDate(SettingsStore::Settings, StartKey, QStringLiteral("01/01/2015")),
+        SettingsStore::readDate(SettingsStore::Settings, EndKey, QStringLiteral("31/12/2015"))};
+}
+
+bool SettingsCommand::validate(const PropValues &values, Prompter &prompter)
+{
+    if (values.path.size() > MaximumPathLength) {
+        prompter.error(tr("Enter no more than %1 characters.").arg(MaximumPathLength));
+        prompter.error(tr("Data not consistent!"));
+        return false;
+    }
+    if (!values.start.isValid() || !values.end.isValid() || values.end <= values.start) {
+        prompter.error(tr("The start date must be less than the final date!"));
+        return false;
+    }
+    if (!CheckDatabase(values.path, prompter)) {
+        prompter.error(tr("Invalid database!"));
+        return false;
+    }
+    return true;
+}
+
+SettingsCommand::Outcome SettingsCommand::apply(const PropValues &before, const PropValues &after,
+                                                const std::function<void()> &reloadViews,
+                                                const std::function<void()> &applyPeriod)
+{
+    Outcome outcome;
+    if (after.path != before.path) {
+        SettingsStore::writeString(SettingsStore::Settings, DatabaseKey, after.path);
+        outcome.databaseChanged = true;
+        if (reloadViews)
+            reloadViews();
+    }
+    if (after.start != before.start || after.end != before.end) {
+        SettingsStore::writeDate(SettingsStore::Settings, StartKey, after.start);
+        SettingsStore::writeDate(SettingsStore::Settings, EndKey, after.end);
+        outcome.periodChanged = true;
+        if (applyPeriod)
+            applyPeriod();
+    }
+    return outcome;
+}
+
+SettingsCommand::BrowseStart SettingsCommand::browseStart(const QString &pathText)
+{
+    if (pathText.isEmpty())
+        return {};
+    const int separator = lastSeparator(pathText);
+    if (separator < 0)
+        return {QString(), QStringLiteral("Verdimo")};
+    const QString fileName = pathText.mid(separator + 1);
+    const int dot = fileName.lastIndexOf(QLatin1Char('.'));
+    const QString folder = separator == 0 ? pathText.left(1) : pathText.left(separator);
+    return {folder, dot > 0 ? fileName.left(dot) : fileName};
+}

@@ -1,0 +1,143 @@
+#include "StartupSteps.h"
+
+#include "base/NumberText.h"
+#include "base/Prompter.h"
+#include "base/SettingsStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QSettings>
+
+#include <cmath>
+
+namespace {
+
+const QString Directory = QStringLiteral("Directory");
+const QString DatabaseName = QStringLiteral("Database");
+const QString WorkingFile = QStringLiteral("Tellan.mdb");
+const QString TemplateFile = QStringLiteral("Database/Tellan.mdb");
+
+// Longer values are not taken from the installation key.
+constexpr int MaximumKeyValueBytes = 4096;
+
+bool isSeparator(QChar c)
+{
+    return c == QLatin1Char('/') || c == QLatin1Char('\\');
+}
+
+} // namespace
+
+QString StartupSteps::installationValue(const QString &name)
+{
+    QSettings key(QSettings::SystemScope, QStringLiteral("Brivex"), QStringLiteral("Tellan"));
+    const QString value = key.value(SettingsStore::Settings + QLatin1Char('/') + name).toString();
+    return value.toUtf8().size() > MaximumKeyValueBytes ? QString() : value;
+}
+
+void StartupSteps::syncWithInstallationKey()
+{
+    const QString userDirectory = SettingsStore::readString(SettingsStore::Settings, Directory);
+    if (userDirectory.isEmpty()) {
+        for (const QString &name :
+             {Directory, QStringLiteral("DataInit"), QStringLiteral("DataEnd")}) {
+            const QString value = installationValue(name);
+            if (!value.isEmpty())
+                SettingsStore::writeString(SettingsStore::Settings, name, value);
+        }
+        return;
+    }
+    const QString keyDirectory = installationValue(Directory);
+    if (!keyDirectory.isEmpty() && keyDirectory != userDirectory)
+        SettingsStore::writeString(SettingsStore::Settings, Directory, keyDirectory);
+}
+
+QString StartupSteps::installationFolder(const QString &programFolder)
+{
+    QString folder = SettingsStore::readString(SettingsStore::Settings, Directory);
+    if (folder.isEmpty()) {
+        folder = QDir::toNativeSeparators(programFolder);
+        SettingsStore::writeString(SettingsStore::Settings, Directory, folder);
+    }
+    return folder;
+}
+
+QString StartupSteps::underFolder(const QString &folder, const QString &relative)
+{
+    QString head = folder;
+    while (!head.isEmpty() && isSeparator(head.back()))
+        head.chop(1);
+    QString tail = relative;
+    while (!tail.isEmpty() && isSeparator(tail.front()))
+        tail.remove(0, 1);
+    return head + QLatin1Char('/') + tail;
+}
+
+std::unique_ptr<QLockFile> StartupSteps::claimSingleInstance(const QString &lockPath)
+{
+    auto lock = std::make_unique<QLockFile>(lockPath);
+    // Only a lock whose program has ended is taken over, however old it is.
+    lock->setStaleLockTime(0);
+    if (lock->tryLock(0))
+        return lock;
+    m_prompter.error(
+        tr("For synchronization data only one instance of the application per computer can be "
+           "started!"));
+    return nullptr;
+}
+
+QString StartupSteps::userDataFolder(const QString &dataRoot)
+{
+    // A new account may not have its data folder yet.
+    QString folder = dataRoot;
+    if (!QFileInfo(folder).isDir())
+        QDir().mkpath(folder);
+    for (const QString &part : {QStringLiteral("Brivex"), QStringLiteral("Tellan")}) {
+        folder = underFolder(folder, part);
+        if (!QFileInfo(folder).isDir() && !QDir().mkdir(folder)) {
+            m_prompter.error(tr("Unable to create user folder!"));
+            return {};
+        }
+    }
+    return folder;
+}
+
+void StartupSteps::placeWorkingDatabase(const QString &userFolder, const QString &installFolder)
+{
+    const QString userCopy = underFolder(userFolder, WorkingFile);
+    if (!QFileInfo::exists(userCopy)) {
+        // The installed template may be read-only; the user's copy must be writable.
+        if (QFile::copy(underFolder(installFolder, TemplateFile), userCopy))
+            QFile::setPermissions(userCopy, QFile::permissions(userCopy) | QFile::ReadOwner |
+                                                QFile::WriteOwner);
+    }
+    if (SettingsStore::readString(SettingsStore::Settings, DatabaseName).isEmpty())
+        SettingsStore::writeString(SettingsStore::Settings, DatabaseName, userCopy);
+}
+
+bool StartupSteps::checkDisplay(const DisplayMode &mode)
+{
+    if (!mode.readable)
+        return false;
+    if (mode.width < MinimumWidth || mode.height < MinimumHeight) {
+        m_prompter.error(
+            tr("The display resolution of your system is %1x%2, it must be at least 800x600!")
+                .arg(mode.width)
+                .arg(mode.height));
+        return false;
+    }
+    if (mode.depth < MinimumDepth) {
+        m_prompter.error(tr("Your video depth color is %1 and should be at least 16 bits (over "
+                            "64,000 colors)!")
+                             .arg(FormatNumber(std::pow(2.0, mode.depth), false)));
+        return false;
+    }
+    return true;
+}
+
+bool StartupSteps::companyMissing()
+{
+    return SettingsStore::readString(SettingsStore::Settings, QStringLiteral("DittaRagSoc"))
+        .isEmpty();
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+#include <memory>
+
+class Prompter;
+class QLockFile;
+
+// The current display mode as start-up sees it.
+struct DisplayMode
+{
+    bool readable = false;
+    int width = 0;
+    int height = 0;
+    int depth = 0;
+};
+
+// The start-up rules that need no window: the installation key, the installation folder, the
+// single running copy, the user data folder with its working database, and the display check.
+// CTellanApp runs them in order; each refusal has already told the user why.
+class StartupSteps
+{
+    Q_DECLARE_TR_FUNCTIONS(StartupSteps)
+public:
+    static constexpr int MinimumWidth = 800;
+    static constexpr int MinimumHeight = 600;
+    static constexpr int MinimumDepth = 16;
+
+    explicit StartupSteps(Prompter &prompter) : m_prompter(prompter) {}
+
+    // A value of the machine-wide installation key (section Settings), empty when the key or
+    // the value is missing or the value is unreasonably long.
+    static QString installationValue(const QString &name);
+    // First start of a user: copies Directory, DataInit and DataEnd from the installation key.
+    // Later starts: the key's Directory wins over the user's.
+    static void syncWithInstallationKey();
+    // The Directory setting, set to programFolder (and stored) when it is empty.
+    static QString installationFolder(const QString &programFolder);
+    // relative joined under folder with exactly one separator.
+    static QString underFolder(const QString &folder, const QString &relative);
+
+    // Holds the lock file for as long as the result lives; null (after the message) when
+    // another copy of the program holds it.
+    std::unique_ptr<QLockFile> claimSingleInstance(const QString &lockPath);
+    // dataRoot/Brivex/Tellan, created as needed; empty (after the message) when it cannot be.
+    QString userDataFolder(const QString &dataRoot);
+    // Copies the template into the user folder unless a working database is there already, and
+    // names that copy in the Database setting when no database is named yet.
+    static void placeWorkingDatabase(const QString &userFolder, const QString &installFolder);
+    // True when the display is large and deep enough; otherwise tells the user why.
+    bool checkDisplay(const DisplayMode &mode);
+
+    // True while no company name is stored: the company data are asked for at start.
+    static bool companyMissing();
+
+private:
+    Prompter &m_prompter;
+};

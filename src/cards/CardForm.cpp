@@ -1,0 +1,91 @@
+#include "CardForm.h"
+
+#include <cmath>
+
+const std::vector<CardForm::Field> &CardForm::fields()
+{
+    static const std::vector<Field> list{
+        {CSchedaSet::Tempo, QT_TR_NOOP("  Weather :"), Kind::Text, 50, 0, 0},
+        {CSchedaSet::TempMax, QT_TR_NOOP("  Max Temparature :"), Kind::Number, 0, -50, 50},
+        {CSchedaSet::Pioggia, QT_TR_NOOP("  Rain :"), Kind::Number, 0, 0, 5000},
+        {CSchedaSet::Vento, QT_TR_NOOP("  Wind :"), Kind::Text, 50, 0, 0},
+        {CSchedaSet::TempMin, QT_TR_NOOP("  Min Temperature :"), Kind::Number, 0, -50, 50},
+        {CSchedaSet::Assenti, QT_TR_NOOP("  Absent :"), Kind::Text, 250, 0, 0},
+        {CSchedaSet::Ferie, QT_TR_NOOP("  Holiday :"), Kind::Text, 250, 0, 0},
+        {CSchedaSet::Permesso, QT_TR_NOOP("  License :"), Kind::Text, 250, 0, 0},
+        {CSchedaSet::Malattia, QT_TR_NOOP("  Disease :"), Kind::Text, 250, 0, 0},
+        {CSchedaSet::Infortunio, QT_TR_NOOP("  Accident :"), Kind::Text, 250, 0, 0},
+        {CSchedaSet::Fattore, QT_TR_NOOP("  THE CHIEF WORKER :"), Kind::Text, 50, 0, 0},
+    };
+    return list;
+}
+
+const CardForm::Field &CardForm::field(int column)
+{
+    for (const Field &candidate : fields())
+        if (candidate.column == column)
+            return candidate;
+    return fields().front();
+}
+
+const char *CardForm::dateLabel()
+{
+    return QT_TR_NOOP("  Date :");
+}
+
+QString CardForm::text(const CardRecord &card, int column)
+{
+    const QVariant value = card.value(column);
+    if (!value.isValid() || value.isNull())
+        return QString();
+    if (field(column).kind == Kind::Number)
+        return QString::number(value.toDouble(), 'g', 6);
+    return value.toString();
+}
+
+CardForm::Input CardForm::input(const CardRecord &card)
+{
+    Input input;
+    input.date = card.date();
+    for (const Field &f : fields())
+        input.texts.insert(f.column, text(card, f.column));
+    return input;
+}
+
+std::optional<CardForm::Error> CardForm::apply(const Input &input, CardRecord &card)
+{
+    CardRecord written = card;
+    written.setValue(CSchedaSet::Data, input.date);
+    for (const Field &f : fields()) {
+        const QString text = input.texts.value(f.column);
+        if (f.kind == Kind::Text) {
+            if (text.size() > f.limit)
+                return Error{f.column, tr("Enter no more than %1 characters.").arg(f.limit)};
+            written.setValue(f.column, text.isEmpty() ? QVariant() : QVariant(text));
+            continue;
+        }
+        const QString trimmed = text.trimmed();
+        if (trimmed.isEmpty()) {
+            written.setValue(f.column, QVariant());
+            continue;
+        }
+        bool ok = false;
+        const double number = trimmed.toDouble(&ok);
+        if (!ok || !std::isfinite(number))
+            return Error{f.column, tr("Enter a number.")};
+        written.setValue(f.column, number);
+    }
+    card = written;
+    return std::nullopt;
+}
+
+QString CardForm::stepped(const QString &text, int delta, const Field &field)
+{
+    bool ok = false;
+    const double number = text.trimmed().toDouble(&ok);
+    const int start =
+        ok && std::isfinite(number)
+            ? int(qBound<double>(field.spinMinimum, std::round(number), field.spinMaximum))
+            : qBound(field.spinMinimum, 0, field.spinMaximum);
+    return QString::number(qBound(field.spinMinimum, start + delta, field.spinMaximum));
+}

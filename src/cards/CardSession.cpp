@@ -1,0 +1,216 @@
+#include "CardSession.h"
+
+#include "base/Clock.h"
+#include "base/Prompter.h"
+#include "db/Database.h"
+#include "db/DbException.h"
+
+CardSession::CardSession(Database &db, const WorkingPeriod &period, Prompter &prompter,
+                         const Clock &clock)
+    : m_db(db), m_prompter(prompter), m_clock(clock), m_navigator(db, period), m_cards(db),
+      m_works(db)
+{
+}
+
+void CardSession::setPeriod(const WorkingPeriod &period)
+{
+    m_navigator.setPeriod(period);
+    m_navigator.first();
+}
+
+void CardSession::open(const QDate &actualDate)
+{
+    m_works.removeAbandoned();
+    m_navigator.openAt(actualDate);
+}
+
+bool CardSession::canMove(Move move) const
+{
+    if (m_inserting || !m_navigator.hasCurrent())
+        return false;
+    return move == Move::First || move == Move::Previous ? m_navigator.hasPrevious()
+                                                         : m_navigator.hasNext();
+}
+
+bool CardSession::writeBack(const CardForm::Input &form, CardRecord &card, Result &result)
+{
+    result.formError = CardForm::apply(form, card);
+    if (result.formError)
+        m_prompter.warning(result.formError->message);
+    return !result.formError;
+}
+
+CardSession::Result CardSession::move(Move move, const CardForm::Input &form)
+{
+    Result result;
+    if (m_inserting || !m_navigator.hasCurrent())
+        return result;
+    CardRecord card = m_navigator.current();
+    if (!writeBack(form, card, result))
+        return result;
+    m_cards.update(card);
+    const int before = card.id();
+    switch (move) {
+    case Move::First:
+        m_navigator.first();
+        break;
+    case Move::Previous:
+        m_navigator.previous();
+        break;
+    case Move::Next:
+        m_navigator.next();
+        break;
+    case Move::Last:
+        m_navigator.last();
+        break;
+    }
+    if (m_navigator.hasCurrent() && m_navigator.current().id() == before)
+        m_navigator.reload();
+    result.done = true;
+    return result;
+}
+
+CardSession::Result CardSession::add(const CardForm::Input &form)
+{
+    Result result;
+    if (m_inserting)
+        return result;
+    m_remembered.reset();
+    if (m_navigator.hasCurrent()) {
+        CardRecord card = m_navigator.current();
+        if (!writeBack(form, card, result))
+            return result;
+        m_cards.update(card);
+        m_remembered = card.id();
+    }
+    const WorkingPeriod &period = m_navigator.period();
+    QDateTime date = m_clock.now();
+    if (period.end.isValid() && period.endAt() < date)
+        date = period.endAt();
+    if (period.start.isValid() && date < period.startAt())
+        date = period.startAt();
+    m_newCard = CardRecord();
+    m_newCard.setValue(CSchedaSet::Data, date);
+    m_pending.clear();
+    m_inserting = true;
+    result.done = true;
+    return result;
+}
+
+CardSession::Result CardSession::save(const CardForm::Input &form)
+{
+    Result result;
+    if (!m_inserting)
+        return result;
+    CardRecord card = m_newCard;
+    if (!writeBack(form, card, result))
+        return result;
+    if (m_cards.dayTaken(card.date().date())) {
+        m_prompter.information(tr("Form is already stored in the database! Can not save!"));
+        removePending();
+        endInsert();
+        result.done = true;
+        return result;
+    }
+    int cardId = 0;
+    try {
+        Transaction transaction(m_db);
+        cardId = m_cards.insert(card);
+        m_cards.linkWorks(m_pending, cardId);
+        transaction.commit();
+    } catch (const DbException &) {
+        m_prompter.warning(tr("Unable to save form!"));
+        removePending();
+        endInsert();
+        result.done = true;
+        return result;
+    }
+    m_pending.clear();
+    m_inserting = false;
+    m_remembered.reset();
+    if (!m_navigator.moveTo(cardId))
+        m_navigator.first();
+    m_prompter.information(tr("Form stored successfully!"));
+    result.done = true;
+    return result;
+}
+
+void CardSession::cancelInsert()
+{
+    if (!m_inserting)
+        return;
+    removePending();
+    endInsert();
+}
+
+void CardSession::removePending()
+{
+    m_works.remove(m_pending);
+    m_pending.clear();
+}
+
+// Back to browsing, on the card that was shown before the insert.
+void CardSession::endInsert()
+{
+    m_inserting = false;
+    m_newCard = CardRecord();
+    const std::optional<int> remembered = m_remembered;
+    m_remembered.reset();
+    if (!remembered || !m_navigator.moveTo(*remembered))
+        m_navigator.first();
+}
+
+bool CardSession::deleteCard()
+{
+    if (m_inserting || !m_navigator.hasCurrent())
+        return false;
+    if (m_prompter.question(tr("Do you really want to delete the current form?")) !=
+        Prompter::Answer::Yes)
+        return false;
+    m_cards.remove(m_navigator.current().id());
+    m_navigator.stepPastRemoved();
+    return true;
+}
+
+QList<int> CardSession::deleteWorks(const QList<int> &workIds)
+{
+    QList<int> chosen;
+    for (int id : workIds)
+        if (!m_inserting || m_pending.contains(id))
+            chosen << id;
+    if (chosen.isEmpty())
+        return {};
+    const QString question = chosen.size() == 1
+                                 ? tr("Do you really want to delete the selected work?")
+                                 : tr("Do you really want to delete the selected works?");
+    if (m_prompter.question(question) != Prompter::Answer::Yes)
+        return {};
+    m_works.remove(chosen);
+    for (int id : chosen)
+        m_pending.removeAll(id);
+    return chosen;
+}
+
+bool CardSession::findCardByDate(const QDate &day)
+{
+    if (m_inserting || !day.isValid())
+        return false;
+    return m_navigator.findDay(day);
+}
+
+int CardSession::newWork(const WorkEntry &entry)
+{
+    if (!hasCard())
+        return 0;
+    const int workId = m_works.insert(entry, m_inserting ? 0 : card().id(), m_inserting);
+    if (m_inserting)
+        m_pending << workId;
+    return workId;
+}
+
+void CardSession::editWork(int workId, const WorkEntry &entry)
+{
+    if (!hasCard())
+        return;
+    m_works.update(workId, entry, m_inserting ? 0 : card().id());
+}

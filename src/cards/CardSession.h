@@ -1,0 +1,82 @@
+#pragma once
+
+#include "CardForm.h"
+#include "CardNavigator.h"
+#include "CardStore.h"
+#include "WorkStore.h"
+
+#include <QCoreApplication>
+#include <QList>
+#include <optional>
+
+class Clock;
+class Database;
+class Prompter;
+
+// The card commands on the working database: browsing with write-back, and the insert of a new
+// card. An insert holds no transaction between user actions: the works entered for the new card
+// are stored at once as pending works (IDScheda 0, Aggiornato false) and the session remembers
+// them, so that Save links exactly those and Cancel removes exactly those.
+class CardSession
+{
+    Q_DECLARE_TR_FUNCTIONS(CardSession)
+
+public:
+    enum class Move { First, Previous, Next, Last };
+    // How a command that writes the form ended; a failed field is left to the caller to focus.
+    struct Result
+    {
+        bool done = false;
+        std::optional<CardForm::Error> formError;
+    };
+
+    CardSession(Database &db, const WorkingPeriod &period, Prompter &prompter, const Clock &clock);
+
+    CardNavigator &navigator() { return m_navigator; }
+    const CardNavigator &navigator() const { return m_navigator; }
+    void setPeriod(const WorkingPeriod &period);
+
+    // Removes the pending works an earlier run left behind, then shows the opening card.
+    void open(const QDate &actualDate);
+
+    bool isInserting() const { return m_inserting; }
+    // The card shown: the new card while inserting, else the current card (if any).
+    bool hasCard() const { return m_inserting || m_navigator.hasCurrent(); }
+    const CardRecord &card() const { return m_inserting ? m_newCard : m_navigator.current(); }
+    QList<int> pendingWorks() const { return m_pending; }
+    std::optional<int> rememberedCard() const { return m_remembered; }
+
+    bool canMove(Move move) const;
+    bool canNewWork() const { return hasCard(); }
+
+    // Writes the form into the current card and stores it, then moves.
+    Result move(Move move, const CardForm::Input &form);
+    Result add(const CardForm::Input &form);
+    Result save(const CardForm::Input &form);
+    void cancelInsert();
+    bool deleteCard();
+    // Removes the works (and their movements) after asking; while inserting only pending works
+    // of the new card are taken. Returns the works removed.
+    QList<int> deleteWorks(const QList<int> &workIds);
+    bool findCardByDate(const QDate &day);
+
+    // A work entered for the card shown; returns its IDOpera, 0 when there is no card.
+    int newWork(const WorkEntry &entry);
+    void editWork(int workId, const WorkEntry &entry);
+
+private:
+    bool writeBack(const CardForm::Input &form, CardRecord &card, Result &result);
+    void endInsert();
+    void removePending();
+
+    Database &m_db;
+    Prompter &m_prompter;
+    const Clock &m_clock;
+    CardNavigator m_navigator;
+    CardStore m_cards;
+    WorkStore m_works;
+    bool m_inserting = false;
+    CardRecord m_newCard;
+    std::optional<int> m_remembered;
+    QList<int> m_pending;
+};

@@ -1,0 +1,201 @@
+#include "WorkEntry.h"
+
+#include "base/NumberText.h"
+
+#include <QRegularExpression>
+#include <functional>
+#include <limits>
+
+namespace {
+
+using Field = WorkEntry::Field;
+using Check = std::optional<WorkEntry::Error>;
+
+Check readInteger(Field field, const QString &text, int minimum, int maximum, int &target)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty()) {
+        target = 0;
+        return std::nullopt;
+    }
+    bool ok = false;
+    const qlonglong number = trimmed.toLongLong(&ok);
+    if (!ok || number < std::numeric_limits<int>::min() || number > std::numeric_limits<int>::max())
+        return WorkEntry::Error{field, WorkEntry::tr("Enter an integer.")};
+    if (number < minimum || number > maximum)
+        return WorkEntry::Error{
+            field, WorkEntry::tr("Enter an integer between %1 and %2.").arg(minimum).arg(maximum)};
+    target = int(number);
+    return std::nullopt;
+}
+
+Check readHours(Field field, const QString &text, double &target)
+{
+    const double number = ParseNumber(text, false, true);
+    if (number < 0 || number > 24)
+        return WorkEntry::Error{field, WorkEntry::tr("Enter a number between %1 and %2.")
+                                           .arg(QString::number(0), QString::number(24))};
+    target = number;
+    return std::nullopt;
+}
+
+Check readText(Field field, const QString &text, int limit, QString &target)
+{
+    if (text.size() > limit)
+        return WorkEntry::Error{field,
+                                WorkEntry::tr("Enter no more than %1 characters.").arg(limit)};
+    target = text;
+    return std::nullopt;
+}
+
+Check readPercent(Field field, const QString &text, double &target)
+{
+    const double percent = ParseNumber(text, false, true);
+    if (percent < 0 || percent > 100)
+        return WorkEntry::Error{field, WorkEntry::tr("Enter a number between %1 and %2.")
+                                           .arg(QString::number(0), QString::number(100))};
+    target = percent / 100;
+    return std::nullopt;
+}
+
+Check readAmount(const QString &text, double &target)
+{
+    target = ParseNumber(text, false, true);
+    return std::nullopt;
+}
+
+} // namespace
+
+void WorkEntry::resetForNext()
+{
+    const int kind = centreKind;
+    const int type = movementType;
+    *this = WorkEntry();
+    centreKind = kind;
+    movementType = type;
+}
+
+QString WorkEntry::text(Field field) const
+{
+    switch (field) {
+    case Field::HolidayHours:
+        return FormatNumber(holidayHours, false);
+    case Field::RegularHours:
+        return FormatNumber(regularHours, false);
+    case Field::OvertimeHours:
+        return FormatNumber(overtimeHours, false);
+    case Field::WorkerCode:
+        return QString::number(workerCode);
+    case Field::ItemCode:
+        return QString::number(itemCode);
+    case Field::Machine1:
+        return QString::number(machineCodes[0]);
+    case Field::Machine2:
+        return QString::number(machineCodes[1]);
+    case Field::Machine3:
+        return QString::number(machineCodes[2]);
+    case Field::Quantity:
+        return FormatNumber(quantity, false);
+    case Field::OperationCode:
+        return QString::number(operationCode);
+    case Field::CentreCode:
+        return QString::number(centreKind == FieldKind ? fieldCode : centreCode);
+    case Field::Vat:
+        return FormatNumber(vat, true);
+    case Field::Value:
+        return FormatCurrency(value);
+    case Field::DocumentRef:
+        return documentRef;
+    case Field::Stage:
+        return stage;
+    case Field::Unit:
+        return unit;
+    case Field::Note:
+        return note;
+    case Field::Adversity:
+        return adversity;
+    }
+    return QString();
+}
+
+std::optional<WorkEntry::Error> WorkEntry::read(const QHash<Field, QString> &texts)
+{
+    WorkEntry e = *this;
+    const auto t = [&texts](Field field) { return texts.value(field); };
+    const bool fieldKind = e.centreKind == FieldKind;
+    constexpr int anyMin = std::numeric_limits<int>::min();
+    constexpr int anyMax = std::numeric_limits<int>::max();
+    const std::function<Check()> steps[] = {
+        [&] { return readHours(Field::HolidayHours, t(Field::HolidayHours), e.holidayHours); },
+        [&] { return readHours(Field::RegularHours, t(Field::RegularHours), e.regularHours); },
+        [&] { return readHours(Field::OvertimeHours, t(Field::OvertimeHours), e.overtimeHours); },
+        [&] {
+            return readInteger(Field::WorkerCode, t(Field::WorkerCode), 0, MaxCode, e.workerCode);
+        },
+        [&] { return readInteger(Field::ItemCode, t(Field::ItemCode), 0, MaxCode, e.itemCode); },
+        [&] {
+            return readInteger(Field::Machine1, t(Field::Machine1), 0, MaxCode, e.machineCodes[0]);
+        },
+        [&] { return readAmount(t(Field::Quantity), e.quantity); },
+        [&] {
+            return readInteger(Field::OperationCode, t(Field::OperationCode), 0, MaxCode,
+                               e.operationCode);
+        },
+        [&] {
+            return readInteger(Field::Machine3, t(Field::Machine3), 0, MaxCode, e.machineCodes[2]);
+        },
+        [&] {
+            return readInteger(Field::Machine2, t(Field::Machine2), 0, MaxCode, e.machineCodes[1]);
+        },
+        [&] { return readText(Field::DocumentRef, t(Field::DocumentRef), 100, e.documentRef); },
+        [&] { return readText(Field::Stage, t(Field::Stage), 20, e.stage); },
+        [&] { return readText(Field::Unit, t(Field::Unit), 5, e.unit); },
+        [&] {
+            return fieldKind ? readInteger(Field::CentreCode, t(Field::CentreCode), anyMin, anyMax,
+                                           e.fieldCode)
+                             : readInteger(Field::CentreCode, t(Field::CentreCode), 0, MaxCode,
+                                           e.centreCode);
+        },
+        [&] { return readPercent(Field::Vat, t(Field::Vat), e.vat); },
+        [&] { return readAmount(t(Field::Value), e.value); },
+        [&] { return readText(Field::Note, t(Field::Note), 255, e.note); },
+        [&] { return readText(Field::Adversity, t(Field::Adversity), 100, e.adversity); },
+    };
+    for (const auto &step : steps)
+        if (Check error = step())
+            return error;
+    *this = e;
+    return std::nullopt;
+}
+
+int WorkEntry::leadingCode(const QString &text)
+{
+    static const QRegularExpression leading(QStringLiteral("^\\s*([+-]?\\d+)"));
+    const QRegularExpressionMatch match = leading.match(text);
+    return match.hasMatch() ? match.captured(1).toInt() : 0;
+}
+
+QString WorkEntry::summary(const QString &valueText, const QString &vatText)
+{
+    const double value = ParseNumber(valueText, false, false);
+    const double tax = value * ParseNumber(vatText, true, false);
+    return tr("Income: %1 - Tax: %2 - Total: %3")
+        .arg(FormatCurrency(value), FormatCurrency(tax), FormatCurrency(value + tax));
+}
+
+QString WorkEntry::kindName(int kind)
+{
+    static const char *const names[KindCount] = {QT_TR_NOOP("<Nessuno>"),
+                                                 QT_TR_NOOP("Coltivazioni"), QT_TR_NOOP("Campi"),
+                                                 QT_TR_NOOP("Macchine"), QT_TR_NOOP("Altri")};
+    return kind >= 0 && kind < KindCount ? tr(names[kind]) : QString();
+}
+
+QString WorkEntry::movementTypeName(int type)
+{
+    static const char *const names[MovementTypeCount] = {
+        QT_TR_NOOP("<Nessuno>"),           QT_TR_NOOP("Mov. di Produzione"),
+        QT_TR_NOOP("Fattura di Acquisto"), QT_TR_NOOP("Mov. di Lavorazione"),
+        QT_TR_NOOP("Fattura di Vendita"),  QT_TR_NOOP("Inventario Iniziale")};
+    return type >= 0 && type < MovementTypeCount ? tr(names[type]) : QString();
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QString>
+#include <array>
+#include <optional>
+
+// The values of one work and its movement as the work editor exchanges them, and the checks
+// that the editor's fields must pass before anything is written.
+class WorkEntry
+{
+    Q_DECLARE_TR_FUNCTIONS(WorkEntry)
+
+public:
+    // The editor's fields, in the order they are read back and checked.
+    enum class Field {
+        HolidayHours,
+        RegularHours,
+        OvertimeHours,
+        WorkerCode,
+        ItemCode,
+        Machine1,
+        Quantity,
+        OperationCode,
+        Machine3,
+        Machine2,
+        DocumentRef,
+        Stage,
+        Unit,
+        CentreCode,
+        Vat,
+        Value,
+        Note,
+        Adversity
+    };
+
+    struct Error
+    {
+        Field field;
+        QString message;
+    };
+
+    static constexpr int MaxCode = 10000;
+    static constexpr int KindCount = 5;
+    static constexpr int MovementTypeCount = 6;
+    static constexpr int FieldKind = 2;
+
+    int workerCode = 0;
+    double regularHours = 0;
+    double overtimeHours = 0;
+    double holidayHours = 0;
+    int operationCode = 0;
+    std::array<int, 3> machineCodes{};
+    int centreKind = 0;
+    int centreCode = 0;
+    int fieldCode = 0;
+    int itemCode = 0;
+    int movementType = 0;
+    QString stage;
+    QString documentRef;
+    QString unit;
+    double quantity = 0;
+    double value = 0;
+    double vat = 0; // a fraction: 0.22 for 22 %
+    QString note;
+    QString adversity;
+
+    // Clears the entry for the next work of a series; the kind and movement type stay.
+    void resetForNext();
+
+    // The text a field shows for the entry.
+    QString text(Field field) const;
+    // Reads the fields' texts back in their order; at the first failed check the entry is
+    // left as it was. centreKind and movementType come from their lists and are not read here;
+    // for the field kind the code text is the field code, the centre being found from it.
+    std::optional<Error> read(const QHash<Field, QString> &texts);
+
+    // Code lists: the integer at the start of the text, 0 when there is none.
+    static int leadingCode(const QString &text);
+    // "Income: %1 - Tax: %2 - Total: %3" for the value and VAT texts.
+    static QString summary(const QString &valueText, const QString &vatText);
+    static QString kindName(int kind);
+    static QString movementTypeName(int type);
+};

@@ -1,0 +1,144 @@
+#include "WorkEntryLookups.h"
+
+#include "base/SettingsStore.h"
+#include "db/Database.h"
+
+#include <QSqlQuery>
+
+WorkEntryLookups::WorkEntryLookups(Database &db) : m_db(db) {}
+
+WorkEntryLookups::EntryList WorkEntryLookups::codeList(const QString &sql,
+                                                       const QVariantList &params)
+{
+    EntryList list{{tr("<None>"), 0}};
+    QSqlQuery query = m_db.execute(sql, params);
+    while (query.next())
+        list.append({query.value(1).toString(), query.value(0).toInt()});
+    return list;
+}
+
+QStringList WorkEntryLookups::textList(const QString &sql)
+{
+    QStringList list;
+    QSqlQuery query = m_db.execute(sql);
+    while (query.next())
+        list << query.value(0).toString();
+    return list;
+}
+
+WorkEntryLookups::EntryList WorkEntryLookups::workers()
+{
+    return codeList(QStringLiteral("SELECT Codice, Nome FROM Operai ORDER BY Nome"));
+}
+
+WorkEntryLookups::EntryList WorkEntryLookups::operations()
+{
+    return codeList(
+        QStringLiteral("SELECT Codice, Descrizione FROM Operazioni ORDER BY Descrizione"));
+}
+
+WorkEntryLookups::EntryList WorkEntryLookups::machines()
+{
+    return codeList(QStringLiteral(
+        "SELECT Codice, Descrizione FROM Centri WHERE Macchina <> 0 ORDER BY Descrizione"));
+}
+
+WorkEntryLookups::EntryList WorkEntryLookups::centres(int kind, FieldYears years)
+{
+    switch (kind) {
+    case 1:
+        return codeList(QStringLiteral("SELECT Codice, Descrizione FROM Centri WHERE Macchina = 0 "
+                                       "AND Campo <> 0 ORDER BY Descrizione"));
+    case 2:
+        if (years == FieldYears::All)
+            return codeList(
+                QStringLiteral("SELECT Codice, Descrizione FROM Campi ORDER BY Descrizione"));
+        return codeList(
+            QStringLiteral("SELECT Codice, Descrizione FROM Campi WHERE Anno BETWEEN ? AND ? "
+                           "ORDER BY Descrizione"),
+            {SettingsStore::readDate(SettingsStore::Settings, QStringLiteral("DataInit")).year(),
+             SettingsStore::readDate(SettingsStore::Settings, QStringLiteral("DataEnd")).year()});
+    case 3:
+        return codeList(QStringLiteral("SELECT Codice, Descrizione FROM Centri WHERE Macchina <> 0 "
+                                       "AND Campo = 0 ORDER BY Descrizione"));
+    case 4:
+        return codeList(QStringLiteral("SELECT Codice, Descrizione FROM Centri WHERE Macchina = 0 "
+                                       "AND Campo = 0 ORDER BY Descrizione"));
+    default:
+        return {{tr("<None>"), 0}};
+    }
+}
+
+WorkEntryLookups::EntryList WorkEntryLookups::items(QStringList *units)
+{
+    EntryList list{{tr("<None>"), 0}};
+    QSqlQuery query = m_db.execute(
+        QStringLiteral("SELECT Codice, Descrizione, UnMis FROM Articoli ORDER BY Descrizione"));
+    while (query.next()) {
+        list.append({query.value(1).toString(), query.value(0).toInt()});
+        const QString unit = query.value(2).toString();
+        if (units && !query.value(2).isNull() && unitIndex(*units, unit) < 0)
+            units->append(unit);
+    }
+    return list;
+}
+
+QStringList WorkEntryLookups::stages()
+{
+    return textList(QStringLiteral(
+        "SELECT Fase FROM Magazzino GROUP BY Fase HAVING Fase IS NOT NULL ORDER BY Fase"));
+}
+
+QStringList WorkEntryLookups::adversities()
+{
+    return textList(QStringLiteral("SELECT Avverso FROM Magazzino GROUP BY Avverso HAVING Avverso "
+                                   "IS NOT NULL ORDER BY Avverso"));
+}
+
+int WorkEntryLookups::centreOfField(int fieldCode)
+{
+    return m_db
+        .scalar(QStringLiteral("SELECT Centro FROM Campi WHERE Codice = ? ORDER BY rowid LIMIT 1"),
+                {fieldCode})
+        .toInt();
+}
+
+std::optional<WorkEntryLookups::Item> WorkEntryLookups::item(int code)
+{
+    QSqlQuery query =
+        m_db.execute(QStringLiteral("SELECT UnMis, [Costo Unitario] FROM Articoli WHERE Codice = ? "
+                                    "ORDER BY rowid LIMIT 1"),
+                     {code});
+    if (!query.next())
+        return std::nullopt;
+    return Item{query.value(0).toString(), query.value(1).toDouble()};
+}
+
+void WorkEntryLookups::applyCentreCode(int code, WorkEntry &entry)
+{
+    if (entry.centreKind <= 0)
+        return;
+    if (entry.centreKind == WorkEntry::FieldKind) {
+        entry.centreCode = centreOfField(code);
+        entry.fieldCode = code;
+    } else {
+        entry.centreCode = code;
+        entry.fieldCode = 0;
+    }
+}
+
+int WorkEntryLookups::unitIndex(const QStringList &units, const QString &unit)
+{
+    for (int i = 0; i < units.size(); ++i)
+        if (units[i].compare(unit, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+int WorkEntryLookups::indexOfCode(const EntryList &list, int code)
+{
+    for (int i = 0; i < list.size(); ++i)
+        if (list[i].code == code)
+            return i;
+    return 0;
+}

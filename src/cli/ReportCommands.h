@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+// verdimo-cli process [--db FILE] [--from YYYY-MM-DD --to YYYY-MM-DD]
+// Rebuilds the cost and revenue totals of the working period (or of the days given).
+int runProcessCommand(const QStringList &args, QTextStream &out, QTextStream &err);
+
+// verdimo-cli print KIND --pdf FILE [--db FILE] [--from .. --to ..] [--process] [--economic]
+//                   [--date YYYY-MM-DD]
+// Writes the pages the card view's print command prints for KIND into a PDF file. Needs a
+// QGuiApplication (the offscreen platform will do).
+int runPrintCommand(const QStringList &args, QTextStream &out, QTextStream &err);

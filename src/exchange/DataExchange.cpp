@@ -1,0 +1,278 @@
+#include "DataExchange.h"
+
+#include "ArchiveMerge.h"
+#include "CZipArchive.h"
+#include "CZipException.h"
+#include "base/Progress.h"
+#include "base/Prompter.h"
+#include "base/SettingsStore.h"
+#include "base/WorkingPeriod.h"
+#include "db/Database.h"
+#include "db/DbDate.h"
+#include "db/DbException.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+namespace {
+
+// Every installation packs and unpacks data archives with this password.
+const QString ArchivePassword = QStringLiteral("corvo3719");
+const QString ArchiveEntry = QStringLiteral("TellanTemp.mdb");
+const QString BackupEntry = QStringLiteral("Backup Verdimo.mdb");
+constexpr int CompressionLevel = 9;
+constexpr int BufferSize = 65535;
+
+QString directorySetting()
+{
+    return SettingsStore::readString(SettingsStore::Settings, QStringLiteral("Directory"));
+}
+
+// The file dialogs' default extension: added when the user typed a name without one.
+QString withSuffix(const QString &path, const QString &suffix)
+{
+    return QFileInfo(path).suffix().isEmpty() ? path + QLatin1Char('.') + suffix : path;
+}
+
+} // namespace
+
+DataExchange::DataExchange(Prompter &prompter, Progress &progress)
+    : m_prompter(prompter), m_progress(progress)
+{
+}
+
+QString DataExchange::workingDatabasePath() const
+{
+    return m_workingDatabase.isEmpty()
+               ? SettingsStore::readString(SettingsStore::Settings, QStringLiteral("Database"))
+               : m_workingDatabase;
+}
+
+QString DataExchange::workingDatabase()
+{
+    const QString path = workingDatabasePath();
+    if (path.isEmpty())
+        m_prompter.error(tr("Database not loaded!"));
+    return path;
+}
+
+QString DataExchange::schemaSource(const QString &workingPath) const
+{
+    if (!m_templatePath.isEmpty())
+        return m_templatePath;
+    const QString installed = ExchangeDatabase::installedTemplatePath();
+    return installed.isEmpty() ? workingPath : installed;
+}
+
+bool DataExchange::buildDatabase(const QString &databasePath, const QString &workingPath,
+                                 const QList<ExchangeDatabase::TableCopy> &tables)
+{
+    try {
+        ExchangeDatabase::create(databasePath, schemaSource(workingPath));
+        Database database;
+        database.open(databasePath);
+        ExchangeDatabase::copyTables(database, workingPath, tables);
+    } catch (const DbException &e) {
+        m_prompter.error(e.message());
+        return false;
+    }
+    return true;
+}
+
+bool DataExchange::storeInArchive(const QString &archivePath, const QString &databasePath,
+                                  const QString &password)
+{
+    // Creating the archive truncates its file: never let that be the working database.
+    const QString working = QFileInfo(workingDatabasePath()).canonicalFilePath();
+    if (!working.isEmpty() && QFileInfo(archivePath).canonicalFilePath() == working) {
+        m_prompter.error(tr("Unable to store!"));
+        return false;
+    }
+    CZipArchive zip;
+    bool created = false;
+    auto giveUp = [&](const QString &message) {
+        zip.Close(true);
+        if (created)
+            QFile::remove(archivePath);
+        m_prompter.error(message);
+        return false;
+    };
+    try {
+        zip.Open(archivePath, CZipArchive::CreateNew, 0);
+        created = true;
+        if (!password.isEmpty() && !zip.SetPassword(password))
+            return giveUp(tr("Unable to store!"));
+        if (!zip.AddFile(databasePath, CompressionLevel, true, BufferSize))
+            return giveUp(tr("Unable to store!"));
+        zip.Close(false);
+    } catch (const CZipException &e) {
+        return giveUp(e.message());
+    }
+    return true;
+}
+
+bool DataExchange::extractArchive(const QString &archivePath, const QString &folder)
+{
+    CZipArchive zip;
+    try {
+        zip.Open(archivePath, CZipArchive::OpenExisting, 0);
+        if (!zip.SetPassword(ArchivePassword) || !zip.ExtractEntry(0, folder, true, BufferSize)) {
+            zip.Close(true);
+            m_prompter.error(tr("Unable to check out!"));
+            return false;
+        }
+        zip.Close(false);
+    } catch (const CZipException &e) {
+        zip.Close(true);
+        m_prompter.error(e.message());
+        return false;
+    }
+    if (!QFileInfo(QDir(folder).filePath(ArchiveEntry)).isFile()) {
+        m_prompter.error(tr("Unable to check out!"));
+        return false;
+    }
+    return true;
+}
+
+DataExchange::Outcome DataExchange::ExportArchive()
+{
+    const QString working = workingDatabase();
+    if (working.isEmpty())
+        return Outcome::Failed;
+    QString archive =
+        m_prompter.saveFileName(tr("Verdimo : New data archive"), directorySetting(),
+                                tr("Verdimo archives (*.czp)"), QStringLiteral("Verdimo"));
+    if (archive.isEmpty())
+        return Outcome::Cancelled;
+    archive = withSuffix(archive, QStringLiteral("czp"));
+
+    // A folder of its own: nothing left behind by another run can get in the way, and the
+    // database goes with the folder on every path.
+    QTemporaryDir temp;
+    if (!temp.isValid()) {
+        m_prompter.error(tr("Unable to store!"));
+        return Outcome::Failed;
+    }
+    const QString database = temp.filePath(ArchiveEntry);
+    const WorkingPeriod period = m_exportPeriod.value_or(WorkingPeriod::fromSettings());
+    const int firstYear = period.start.isValid() ? period.start.year() : -1;
+    // Every work and stock movement goes, not only those of the exported cards.
+    const QList<ExchangeDatabase::TableCopy> tables{
+        {QStringLiteral("Scheda"),
+         QStringLiteral("Data BETWEEN ? AND ?"),
+         {DbDate::toText(period.startAt()), DbDate::toText(period.endAt())}},
+        {QStringLiteral("Articoli"), {}},
+        {QStringLiteral("Campi"), QStringLiteral("Anno = ?"), {firstYear}},
+        {QStringLiteral("Centri"), {}},
+        {QStringLiteral("Magazzino"), {}},
+        {QStringLiteral("Operai"), {}},
+        {QStringLiteral("Operazioni"), {}},
+        {QStringLiteral("Opere"), {}},
+    };
+    if (!buildDatabase(database, working, tables) ||
+        !storeInArchive(archive, database, ArchivePassword))
+        return Outcome::Failed;
+    m_prompter.information(tr("Export data completed successfully!"));
+    return Outcome::Done;
+}
+
+DataExchange::Outcome DataExchange::ImportArchive()
+{
+    const QString working = workingDatabase();
+    if (working.isEmpty())
+        return Outcome::Failed;
+    const QString archive = m_prompter.openFileName(
+        tr("Verdimo : Select database"), directorySetting(), tr("Verdimo archives (*.czp)"));
+    if (archive.isEmpty())
+        return Outcome::Cancelled;
+
+    QTemporaryDir temp;
+    if (!temp.isValid()) {
+        m_prompter.error(tr("Unable to check out!"));
+        return Outcome::Failed;
+    }
+    if (!extractArchive(archive, temp.path()))
+        return Outcome::Failed;
+
+    Database source;
+    try {
+        source.open(temp.filePath(ArchiveEntry));
+    } catch (const DbException &) {
+    }
+    if (!source.isOpen() || !ArchiveMerge::canRead(source)) {
+        m_prompter.error(tr("Database not compatible for the Verdimo software!"));
+        return Outcome::Failed;
+    }
+    Database target;
+    try {
+        target.open(working);
+    } catch (const DbException &e) {
+        m_prompter.error(e.message());
+        return Outcome::Failed;
+    }
+
+    const Prompter::Answer answer = m_prompter.question(
+        tr("Do you want to overwrite existing data?"), Prompter::Buttons::YesNoCancel);
+    if (answer != Prompter::Answer::Yes && answer != Prompter::Answer::No)
+        return Outcome::Cancelled;
+    if (!MergeArchiveDatabase(source, target, answer == Prompter::Answer::Yes)) {
+        m_prompter.error(tr("Nothing was imported: the working database is unchanged."));
+        return Outcome::Failed;
+    }
+    source.close();
+    target.close();
+    if (m_reloadViews)
+        m_reloadViews();
+    m_prompter.information(tr("Import data completed successfully!"));
+    return Outcome::Done;
+}
+
+bool DataExchange::MergeArchiveDatabase(Database &source, Database &target, bool overwrite)
+{
+    auto showProgress = [this](bool shown) {
+        if (m_showProgress)
+            m_showProgress(shown);
+    };
+    showProgress(true);
+    try {
+        Transaction transaction(target);
+        ArchiveMerge(source, target, overwrite, m_progress).run();
+        transaction.commit();
+    } catch (const DbException &e) {
+        showProgress(false);
+        m_prompter.error(e.message());
+        return false;
+    }
+    showProgress(false);
+    return true;
+}
+
+DataExchange::Outcome DataExchange::BackupDatabase()
+{
+    const QString working = workingDatabase();
+    if (working.isEmpty())
+        return Outcome::Failed;
+    QString archive =
+        m_prompter.saveFileName(tr("Verdimo : New data backup"), directorySetting(),
+                                tr("Backup Verdimo (*.zip)"), QStringLiteral("Backup Verdimo"));
+    if (archive.isEmpty())
+        return Outcome::Cancelled;
+    archive = withSuffix(archive, QStringLiteral("zip"));
+
+    QTemporaryDir temp;
+    if (!temp.isValid()) {
+        m_prompter.error(tr("Unable to store!"));
+        return Outcome::Failed;
+    }
+    const QString database = temp.filePath(BackupEntry);
+    QList<ExchangeDatabase::TableCopy> tables;
+    for (const char *table : {"Scheda", "Articoli", "Campi", "Centri", "Magazzino", "Operai",
+                              "Operazioni", "Opere", "Descrizioni", "Prima Nota"})
+        tables.append({QString::fromLatin1(table), {}});
+    if (!buildDatabase(database, working, tables) || !storeInArchive(archive, database, {}))
+        return Outcome::Failed;
+    m_prompter.information(tr("Backup completed successfully!"));
+    return Outcome::Done;
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "ExchangeDatabase.h"
+#include "base/WorkingPeriod.h"
+
+#include <QCoreApplication>
+#include <QString>
+#include <functional>
+#include <optional>
+
+class Database;
+class Progress;
+class Prompter;
+
+// The frame's whole-database commands: export of the working period's cards and the master
+// data into a password-protected data archive, import of such an archive into the working
+// database, and backup of every data table into a ZIP file. The user is reached only through
+// the Prompter (messages, file choices, the overwrite question) and the Progress.
+class DataExchange
+{
+    Q_DECLARE_TR_FUNCTIONS(DataExchange)
+
+public:
+    enum class Outcome { Done, Cancelled, Failed };
+
+    DataExchange(Prompter &prompter, Progress &progress);
+
+    // The database whose schema new exchange databases get; by default the installation's
+    // template, or the working database itself when no template is installed.
+    void setTemplatePath(const QString &path) { m_templatePath = path; }
+    // Work on this database file instead of the one named by the settings.
+    void setWorkingDatabase(const QString &path) { m_workingDatabase = path; }
+    // Export these days instead of the working period of the settings.
+    void setExportPeriod(const WorkingPeriod &period) { m_exportPeriod = period; }
+    // Called after an import changed the working database, before its success message.
+    void setReloadViews(std::function<void()> reload) { m_reloadViews = std::move(reload); }
+    // Shows (true) and closes (false) the progress window around the merge.
+    void setShowProgress(std::function<void(bool)> show) { m_showProgress = std::move(show); }
+
+    Outcome ExportArchive();
+    Outcome ImportArchive();
+    // All or nothing: on an engine error the message is shown, the target is left as it was
+    // and the result is false.
+    bool MergeArchiveDatabase(Database &source, Database &target, bool overwrite);
+    Outcome BackupDatabase();
+
+private:
+    QString workingDatabasePath() const;
+    // The working database's path; tells the user when there is none.
+    QString workingDatabase();
+    QString schemaSource(const QString &workingPath) const;
+    // Makes the database at databasePath from the schema and fills it from the working
+    // database; reports engine errors.
+    bool buildDatabase(const QString &databasePath, const QString &workingPath,
+                       const QList<ExchangeDatabase::TableCopy> &tables);
+    // Writes databasePath as the only entry of a new archive at archivePath; the archive file
+    // is removed on failure.
+    bool storeInArchive(const QString &archivePath, const QString &databasePath,
+                        const QString &password);
+    bool extractArchive(const QString &archivePath, const QString &folder);
+
+    Prompter &m_prompter;
+    Progress &m_progress;
+    QString m_templatePath;
+    QString m_workingDatabase;
+    std::optional<WorkingPeriod> m_exportPeriod;
+    std::function<void()> m_reloadViews;
+    std::function<void(bool)> m_showProgress;
+};

@@ -1,0 +1,62 @@
+#include "RegistryCascade.h"
+
+#include "RegistryKey.h"
+#include "db/Database.h"
+
+namespace {
+
+RegistryStatement detachCentre(const QString &table, int code)
+{
+    return {QStringLiteral("UPDATE %1 SET [Tipo Centro] = 0, CodCampo = 0, CodCentro = 0 "
+                           "WHERE CodCentro = ?")
+                .arg(table),
+            {code}};
+}
+
+} // namespace
+
+QList<RegistryStatement> RegistryCascade::statements(int kind, int nodeCode, int recordCode)
+{
+    const QString opere = QStringLiteral("Opere");
+    const QString magazzino = QStringLiteral("Magazzino");
+    switch (kind) {
+    case RegistryKey::Crop:
+        return {{QStringLiteral("DELETE FROM Campi WHERE Centro = ?"), {nodeCode}},
+                detachCentre(opere, recordCode),
+                detachCentre(magazzino, recordCode)};
+    case RegistryKey::Field:
+        return {{QStringLiteral("UPDATE Opere SET [Tipo Centro] = 1, CodCampo = 0 "
+                                "WHERE CodCampo = ?"),
+                 {recordCode}},
+                {QStringLiteral("UPDATE Magazzino SET [Tipo Centro] = 1, CodCampo = 0 "
+                                "WHERE CodCampo = ?"),
+                 {recordCode}}};
+    case RegistryKey::Machine:
+        return {
+            detachCentre(opere, recordCode),
+            detachCentre(magazzino, recordCode),
+            {QStringLiteral("UPDATE Opere SET CodMacch1 = 0 WHERE CodMacch1 = ?"), {recordCode}},
+            {QStringLiteral("UPDATE Opere SET CodMacch2 = 0 WHERE CodMacch2 = ?"), {recordCode}},
+            {QStringLiteral("UPDATE Opere SET CodMacch3 = 0 WHERE CodMacch3 = ?"), {recordCode}}};
+    case RegistryKey::Other:
+        return {detachCentre(opere, recordCode), detachCentre(magazzino, recordCode)};
+    case RegistryKey::Worker:
+        return {
+            {QStringLiteral("UPDATE Opere SET CodOperaio = 0 WHERE CodOperaio = ?"), {recordCode}}};
+    case RegistryKey::Operation:
+        return {{QStringLiteral("UPDATE Opere SET CodOperazione = 0 WHERE CodOperazione = ?"),
+                 {recordCode}}};
+    case RegistryKey::Item:
+        return {{QStringLiteral("UPDATE Magazzino SET [Codice Articolo] = 0 "
+                                "WHERE [Codice Articolo] = ?"),
+                 {recordCode}}};
+    default:
+        return {};
+    }
+}
+
+void RegistryCascade::run(Database &db, int kind, int nodeCode, int recordCode)
+{
+    for (const RegistryStatement &statement : statements(kind, nodeCode, recordCode))
+        db.execute(statement.sql, statement.params);
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+class Prompter;
+
+// The detail form of the registries: its values, the texts its controls show, which controls
+// a node kind uses, and the exchange between values and texts with its validation.
+class RegistryForm
+{
+    Q_DECLARE_TR_FUNCTIONS(RegistryForm)
+
+public:
+    // What the form holds for the record shown.
+    struct Values
+    {
+        int code = 0;
+        QString description;
+        double number = 0.0;
+        QString place;        // the place of a field, or the unit of an item
+        int relationship = 0; // 0 fixed, 1 seasonal
+        bool printInNotebook = false;
+        double unitCost = 0.0;
+    };
+
+    // What the controls show, in the order of the form.
+    struct Texts
+    {
+        QString code;
+        QString description;
+        QString number; // control 1002: number, or an item's unit
+        QString place;  // control 1003: place, or an item's unit cost
+        int relationship = 0;
+        bool printInNotebook = false;
+    };
+
+    // Labels and states of the controls for one node kind.
+    struct Layout
+    {
+        QString descriptionLabel;
+        QString numberLabel;
+        QString placeLabel;
+        bool numberEnabled = true;
+        bool placeEnabled = false;
+        bool relationshipVisible = true;
+        bool relationshipEnabled = false;
+        bool printVisible = false;
+        bool itemLayout = false;
+    };
+
+    // How control 1002 shows its number.
+    enum class NumberStyle { Plain, Currency, Number };
+
+    static constexpr int MinCode = 1;
+    static constexpr int MaxCode = 10000;
+    static constexpr int MaxText = 100;
+    static constexpr int MaxUnit = 5;
+    static constexpr double MaxNumber = 100000000.0;
+
+    // Layout for a node kind (RegistryKey); kinds above 7 keep the given layout except the
+    // description label.
+    static Layout layoutFor(int kind, const Layout &current);
+    static NumberStyle numberStyleFor(int kind);
+
+    static Texts write(const Values &values, bool itemLayout, NumberStyle style);
+    // Reads the texts into values; on the first invalid text shows the validation message,
+    // leaves values unchanged and returns false.
+    static bool read(const Texts &texts, bool itemLayout, NumberStyle style, Values &values,
+                     Prompter &prompter);
+};

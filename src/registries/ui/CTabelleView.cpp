@@ -1,0 +1,442 @@
+#include "CTabelleView.h"
+
+#include "CAnnoDlg.h"
+#include "RegistryPictures.h"
+#include "base/Clock.h"
+#include "base/WorkingPeriod.h"
+#include "base/ui/WidgetPrompter.h"
+#include "db/Database.h"
+#include "registries/FieldYears.h"
+#include "registries/RegistryEditor.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTableView>
+#include <QTimer>
+#include <QTreeView>
+
+namespace {
+
+constexpr int HelpTopic = 6;
+constexpr int ColumnWidth = 100;
+
+// The busy cursor for as long as a list is being filled.
+class BusyCursor
+{
+public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor &) = delete;
+    BusyCursor &operator=(const BusyCursor &) = delete;
+};
+
+// A label's text as the accessible name of its control: without mnemonic and trailing colon.
+QString accessibleText(const QString &label)
+{
+    QString text = label;
+    text.remove(QLatin1Char('&'));
+    text = text.trimmed();
+    if (text.endsWith(QLatin1Char(':')))
+        text.chop(1);
+    return text.trimmed();
+}
+
+} // namespace
+
+CTabelleView::CTabelleView(QWidget *parent, ViewHost &host)
+    : QWidget(parent), m_host(host), m_ownPrompter(std::make_unique<WidgetPrompter>(
+                                         this, [&host](int topic) { host.showHelpPage(topic); })),
+      m_ownClock(std::make_unique<SystemClock>()), m_prompter(*m_ownPrompter), m_clock(*m_ownClock)
+{
+    build();
+}
+
+CTabelleView::CTabelleView(QWidget *parent, ViewHost &host, Prompter &prompter, const Clock &clock)
+    : QWidget(parent), m_host(host), m_prompter(prompter), m_clock(clock)
+{
+    build();
+}
+
+CTabelleView::~CTabelleView()
+{
+    saveState();
+}
+
+void CTabelleView::build()
+{
+    RegistryScreen &screen = *this;
+    m_editor = std::make_unique<RegistryEditor>(m_prompter, screen, m_clock);
+    m_editor->tree().setPictureProvider(
+        [](int picture) { return QVariant(RegistryPictures::icons().value(picture)); });
+
+    m_tree = new QTreeView(this);
+    m_tree->setModel(&m_editor->tree());
+    m_tree->setHeaderHidden(true);
+    m_tree->setRootIsDecorated(true);
+    m_tree->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_tree->setAccessibleName(tr("Registries"));
+
+    m_workersHours = new QRadioButton(tr("Workers and Hours"), this);
+    m_stockArticles = new QRadioButton(tr("Stock and Articles"), this);
+    auto *choice = new QButtonGroup(this);
+    choice->addButton(m_workersHours, 0);
+    choice->addButton(m_stockArticles, 1);
+    m_workersHours->setChecked(true);
+
+    auto *treeColumn = new QVBoxLayout;
+    treeColumn->addWidget(m_tree, 1);
+    treeColumn->addWidget(m_workersHours);
+    treeColumn->addWidget(m_stockArticles);
+
+    auto makeEdit = [this](QLabel *&label, const QString &text) {
+        label = new QLabel(text, this);
+        auto *edit = new QLineEdit(this);
+        label->setBuddy(edit);
+        edit->setAccessibleName(accessibleText(text));
+        return edit;
+    };
+    m_code = makeEdit(m_codeLabel, tr("Internal Code :"));
+    m_description = makeEdit(m_descriptionLabel, tr("Description :"));
+    m_number = makeEdit(m_numberLabel, tr("Hectare :"));
+    m_place = makeEdit(m_placeLabel, tr("Location :"));
+    m_relationshipLabel = new QLabel(tr("  Report :"), this);
+    m_relationship = new QComboBox(this);
+    m_relationship->addItems({tr("Fixed"), tr("Seasonal")});
+    m_relationshipLabel->setBuddy(m_relationship);
+    m_relationship->setAccessibleName(accessibleText(m_relationshipLabel->text()));
+    m_print = new QCheckBox(tr("Print in Report"), this);
+    m_print->setVisible(false);
+
+    auto *form = new QGridLayout;
+    form->addWidget(m_codeLabel, 0, 0);
+    form->addWidget(m_code, 0, 1);
+    form->addWidget(m_descriptionLabel, 1, 0);
+    form->addWidget(m_description, 1, 1, 1, 3);
+    form->addWidget(m_numberLabel, 2, 0);
+    form->addWidget(m_number, 2, 1);
+    form->addWidget(m_relationshipLabel, 2, 2);
+    form->addWidget(m_relationship, 2, 3);
+    form->addWidget(m_placeLabel, 3, 0);
+    form->addWidget(m_place, 3, 1);
+    form->addWidget(m_print, 3, 2, 1, 2);
+    form->setColumnStretch(1, 1);
+    form->setColumnStretch(3, 1);
+
+    m_list = new QTableView(this);
+    m_list->setModel(&m_editor->statistics());
+    m_list->setShowGrid(true);
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->verticalHeader()->setVisible(false);
+    m_list->verticalHeader()->setDefaultSectionSize(m_list->fontMetrics().height() + 6);
+    m_list->setWordWrap(false);
+    m_list->setAccessibleName(tr("Statistics"));
+    for (int column = 0; column < 6; ++column)
+        m_list->setColumnWidth(column, ColumnWidth);
+
+    auto *right = new QVBoxLayout;
+    right->addLayout(form);
+    right->addWidget(m_list, 1);
+
+    // The list keeps 5 pixels from the right and bottom edges as the view grows.
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(5, 5, 5, 5);
+    layout->addLayout(treeColumn, 1);
+    layout->addLayout(right, 2);
+
+    setTabOrder(m_tree, m_workersHours);
+    setTabOrder(m_workersHours, m_stockArticles);
+    setTabOrder(m_stockArticles, m_code);
+    setTabOrder(m_code, m_description);
+    setTabOrder(m_description, m_number);
+    setTabOrder(m_number, m_relationship);
+    setTabOrder(m_relationship, m_place);
+    setTabOrder(m_place, m_print);
+    setTabOrder(m_print, m_list);
+
+    connectSignals();
+}
+
+void CTabelleView::connectSignals()
+{
+    connect(m_tree->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &current, const QModelIndex &previous) {
+                RegistryTreeModel &model = m_editor->tree();
+                if (m_editor->isNewRecordMode()) {
+                    keepNewNodeSelected();
+                    return;
+                }
+                BusyCursor busy;
+                m_editor->nodeSelected(model.itemFromIndex(current), model.itemFromIndex(previous));
+            });
+    connect(m_tree, &QTreeView::expanded, this, [this](const QModelIndex &index) {
+        m_editor->nodeExpanded(m_editor->tree().itemFromIndex(index), true);
+    });
+    connect(m_tree, &QTreeView::collapsed, this, [this](const QModelIndex &index) {
+        m_editor->nodeExpanded(m_editor->tree().itemFromIndex(index), false);
+    });
+    connect(m_workersHours, &QRadioButton::clicked, this, [this] {
+        BusyCursor busy;
+        m_editor->setChoice(0);
+    });
+    connect(m_stockArticles, &QRadioButton::clicked, this, [this] {
+        BusyCursor busy;
+        m_editor->setChoice(1);
+    });
+}
+
+// Selection changes while a new record waits for Save or Cancel insert would leave the form
+// showing a record the tree no longer points at, so the tree stays on the new node.
+void CTabelleView::keepNewNodeSelected()
+{
+    QStandardItem *node = m_editor->selectedNode();
+    if (!node)
+        return;
+    const QModelIndex index = m_editor->tree().indexFromItem(node);
+    if (m_tree->currentIndex() != index)
+        QTimer::singleShot(0, this, [this, index = QPersistentModelIndex(index)] {
+            if (index.isValid() && m_editor->isNewRecordMode())
+                m_tree->setCurrentIndex(index);
+        });
+}
+
+void CTabelleView::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!m_filled && m_db) {
+        m_filled = true;
+        FillTree();
+    }
+}
+
+Database *CTabelleView::database()
+{
+    return m_db;
+}
+
+void CTabelleView::setDatabase(Database *database)
+{
+    m_db = database;
+    m_editor->setDatabase(database);
+    if (!m_filled && m_db && isVisible()) {
+        m_filled = true;
+        FillTree();
+    }
+}
+
+void CTabelleView::FillTree()
+{
+    BusyCursor busy;
+    m_editor->fillTree();
+    m_filled = true;
+    (m_editor->choice() == 1 ? m_stockArticles : m_workersHours)->setChecked(true);
+}
+
+void CTabelleView::RebuildTree()
+{
+    BusyCursor busy;
+    m_editor->setDatabase(m_db);
+    m_editor->rebuildTree();
+    m_filled = true;
+    (m_editor->choice() == 1 ? m_stockArticles : m_workersHours)->setChecked(true);
+}
+
+void CTabelleView::ApplyWorkingPeriod(const WorkingPeriod &period)
+{
+    BusyCursor busy;
+    m_editor->applyWorkingPeriod(period);
+}
+
+void CTabelleView::RefreshStatistics(int key)
+{
+    BusyCursor busy;
+    m_editor->refreshStatistics(key);
+}
+
+void CTabelleView::saveState()
+{
+    if (m_filled)
+        m_editor->saveState();
+}
+
+QLineEdit *CTabelleView::focusedEdit() const
+{
+    for (QLineEdit *edit : {m_code, m_description, m_number, m_place})
+        if (edit->hasFocus())
+            return edit;
+    return nullptr;
+}
+
+bool CTabelleView::isCommandEnabled(ViewCommand command) const
+{
+    QLineEdit *edit = focusedEdit();
+    switch (command) {
+    case ViewCommand::Add:
+        return m_editor->isEnabled(RegistryEditor::Command::Add);
+    case ViewCommand::Save:
+        return m_editor->isEnabled(RegistryEditor::Command::Save);
+    case ViewCommand::CancelInsert:
+        return m_editor->isEnabled(RegistryEditor::Command::CancelInsert);
+    case ViewCommand::Delete:
+        return m_editor->isEnabled(RegistryEditor::Command::Delete);
+    case ViewCommand::NewFieldsYear:
+        return m_db && m_db->isOpen() && !m_yearDialog;
+    case ViewCommand::Help:
+        return true;
+    case ViewCommand::Undo:
+        return edit && edit->isUndoAvailable();
+    case ViewCommand::Cut:
+    case ViewCommand::Copy:
+        return edit && edit->hasSelectedText();
+    case ViewCommand::Paste:
+        return edit != nullptr;
+    default:
+        return false;
+    }
+}
+
+void CTabelleView::runCommand(ViewCommand command)
+{
+    if (!isCommandEnabled(command))
+        return;
+    QLineEdit *edit = focusedEdit();
+    switch (command) {
+    case ViewCommand::Add:
+        m_editor->add();
+        break;
+    case ViewCommand::Save:
+        m_editor->save();
+        break;
+    case ViewCommand::CancelInsert:
+        m_editor->cancelInsert();
+        break;
+    case ViewCommand::Delete:
+        m_editor->deleteSelected();
+        break;
+    case ViewCommand::NewFieldsYear:
+        newFieldsYear();
+        break;
+    case ViewCommand::Help:
+        m_host.showHelpPage(HelpTopic);
+        break;
+    case ViewCommand::Undo:
+        edit->undo();
+        break;
+    case ViewCommand::Cut:
+        edit->cut();
+        break;
+    case ViewCommand::Copy:
+        edit->copy();
+        break;
+    case ViewCommand::Paste:
+        edit->paste();
+        break;
+    default:
+        break;
+    }
+}
+
+void CTabelleView::newFieldsYear()
+{
+    m_yearDialog = new CAnnoDlg(this, *m_db, m_clock.now().date().year());
+    m_yearDialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_yearDialog, &QDialog::finished, this, [this](int result) {
+        CAnnoDlg *dialog = m_yearDialog;
+        m_yearDialog = nullptr;
+        // Closed without OK: no years were chosen, so there is nothing to copy or ask.
+        if (result != QDialog::Accepted || !m_db)
+            return;
+        FieldYears::copyWithQuestion(*m_db, m_prompter, dialog->managedYear(),
+                                     dialog->productionYear());
+    });
+    m_yearDialog->open();
+}
+
+void CTabelleView::setFieldYearChooser(std::function<std::optional<int>(int, int)> chooser)
+{
+    m_yearChooser = std::move(chooser);
+}
+
+RegistryForm::Texts CTabelleView::formTexts() const
+{
+    RegistryForm::Texts texts;
+    texts.code = m_code->text();
+    texts.description = m_description->text();
+    texts.number = m_number->text();
+    texts.place = m_place->text();
+    texts.relationship = m_relationship->currentIndex() < 0 ? 0 : m_relationship->currentIndex();
+    texts.printInNotebook = m_print->isChecked();
+    return texts;
+}
+
+void CTabelleView::showForm(const RegistryForm::Texts &texts)
+{
+    m_code->setText(texts.code);
+    m_description->setText(texts.description);
+    m_number->setText(texts.number);
+    m_place->setText(texts.place);
+    m_relationship->setCurrentIndex(texts.relationship);
+    m_print->setChecked(texts.printInNotebook);
+}
+
+void CTabelleView::showLayout(const RegistryForm::Layout &layout)
+{
+    auto setLabel = [](QLabel *label, QWidget *control, const QString &text) {
+        label->setText(text);
+        control->setAccessibleName(accessibleText(text));
+    };
+    setLabel(m_descriptionLabel, m_description, layout.descriptionLabel);
+    setLabel(m_numberLabel, m_number, layout.numberLabel);
+    setLabel(m_placeLabel, m_place, layout.placeLabel);
+    m_number->setEnabled(layout.numberEnabled);
+    m_numberLabel->setEnabled(layout.numberEnabled);
+    m_place->setEnabled(layout.placeEnabled);
+    m_placeLabel->setEnabled(layout.placeEnabled);
+    m_relationship->setVisible(layout.relationshipVisible);
+    m_relationshipLabel->setVisible(layout.relationshipVisible);
+    m_relationship->setEnabled(layout.relationshipEnabled);
+    m_relationshipLabel->setEnabled(layout.relationshipEnabled);
+    m_print->setVisible(layout.printVisible);
+}
+
+void CTabelleView::selectNode(QStandardItem *node)
+{
+    const QModelIndex index = node ? m_editor->tree().indexFromItem(node) : QModelIndex();
+    m_tree->setCurrentIndex(index);
+}
+
+void CTabelleView::expandNode(QStandardItem *node)
+{
+    m_tree->expand(m_editor->tree().indexFromItem(node));
+}
+
+bool CTabelleView::isExpanded(QStandardItem *node) const
+{
+    return m_tree->isExpanded(m_editor->tree().indexFromItem(node));
+}
+
+void CTabelleView::focusCode()
+{
+    m_code->setFocus();
+    m_code->selectAll();
+}
+
+std::optional<int> CTabelleView::chooseFieldYear(int first, int last)
+{
+    if (m_yearChooser)
+        return m_yearChooser(first, last);
+    CAnnoDlg dialog(this, first, last);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.productionYear();
+}

@@ -1,0 +1,102 @@
+#pragma once
+
+#include "base/ui/RecordView.h"
+#include "registries/RegistryScreen.h"
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+class CAnnoDlg;
+class Clock;
+class Prompter;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QTableView;
+class QTreeView;
+class RegistryEditor;
+
+// The registries view: the tree of master data, the detail form of the selected record and the
+// statistics list below it. The rules live in RegistryEditor; this widget shows them.
+class CTabelleView : public QWidget, public RecordView, private RegistryScreen
+{
+    Q_OBJECT
+
+public:
+    CTabelleView(QWidget *parent, ViewHost &host);
+    // For tests: messages go to prompter, "now" comes from clock.
+    CTabelleView(QWidget *parent, ViewHost &host, Prompter &prompter, const Clock &clock);
+    ~CTabelleView() override;
+
+    QWidget *widget() override { return this; }
+    bool isCommandEnabled(ViewCommand command) const override;
+    void runCommand(ViewCommand command) override;
+    Database *database() override;
+    void setDatabase(Database *database) override;
+    void reopenDatabase() override { RebuildTree(); }
+    void applyWorkingPeriod(const WorkingPeriod &period) override { ApplyWorkingPeriod(period); }
+    void saveState() override;
+
+    void FillTree();
+    void RebuildTree();
+    void ApplyWorkingPeriod(const WorkingPeriod &period);
+    void RefreshStatistics(int key);
+
+    RegistryEditor &editor() { return *m_editor; }
+    QTreeView *treeView() const { return m_tree; }
+    QTableView *listView() const { return m_list; }
+    // Replaces the year dialog of a new field (tests).
+    void setFieldYearChooser(std::function<std::optional<int>(int, int)> chooser);
+    // The year dialog of "New fields year" while it is open.
+    CAnnoDlg *yearDialog() const { return m_yearDialog; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void build();
+    void connectSignals();
+    void newFieldsYear();
+    QLineEdit *focusedEdit() const;
+    void keepNewNodeSelected();
+
+    // RegistryScreen
+    RegistryForm::Texts formTexts() const override;
+    void showForm(const RegistryForm::Texts &texts) override;
+    void showLayout(const RegistryForm::Layout &layout) override;
+    void selectNode(QStandardItem *node) override;
+    void expandNode(QStandardItem *node) override;
+    bool isExpanded(QStandardItem *node) const override;
+    void focusCode() override;
+    std::optional<int> chooseFieldYear(int first, int last) override;
+
+    ViewHost &m_host;
+    std::unique_ptr<Prompter> m_ownPrompter;
+    std::unique_ptr<Clock> m_ownClock;
+    Prompter &m_prompter;
+    const Clock &m_clock;
+    std::unique_ptr<RegistryEditor> m_editor;
+    Database *m_db = nullptr;
+    bool m_filled = false;
+    std::function<std::optional<int>(int, int)> m_yearChooser;
+    CAnnoDlg *m_yearDialog = nullptr;
+
+    QTreeView *m_tree = nullptr;
+    QTableView *m_list = nullptr;
+    QLineEdit *m_code = nullptr;
+    QLineEdit *m_description = nullptr;
+    QLineEdit *m_number = nullptr;
+    QLineEdit *m_place = nullptr;
+    QLabel *m_codeLabel = nullptr;
+    QLabel *m_descriptionLabel = nullptr;
+    QLabel *m_numberLabel = nullptr;
+    QLabel *m_placeLabel = nullptr;
+    QLabel *m_relationshipLabel = nullptr;
+    QComboBox *m_relationship = nullptr;
+    QCheckBox *m_print = nullptr;
+    QRadioButton *m_workersHours = nullptr;
+    QRadioButton *m_stockArticles = nullptr;
+};

@@ -1,0 +1,112 @@
+#include "CardPrintJob.h"
+
+#include "DataProcessing.h"
+#include "ListReport.h"
+#include "PrintOutput.h"
+#include "RegistryLists.h"
+#include "WorkCardReport.h"
+#include "base/Progress.h"
+#include "base/Prompter.h"
+#include "base/SettingsStore.h"
+#include "db/DbException.h"
+
+namespace {
+
+void writeTypeCenter(int value)
+{
+    SettingsStore::writeInt(SettingsStore::Settings, QStringLiteral("TypeCenter"), value);
+}
+
+} // namespace
+
+CardPrintJob::CardPrintJob(const ReportContext &context, Prompter &prompter,
+                           ProgressFactory progress)
+    : m_context(context), m_prompter(prompter), m_progress(std::move(progress))
+{
+}
+
+std::unique_ptr<Report> CardPrintJob::createReport(int kind, const ReportContext &context)
+{
+    const auto list = [&context](ListLayout layout) {
+        return std::make_unique<ListReport>(context.db, std::move(layout));
+    };
+    switch (kind) {
+    case PrintChoice::WorkersList:
+        return list(RegistryLists::workers(context));
+    case PrintChoice::MachinesList:
+        return list(RegistryLists::machines(context));
+    case PrintChoice::CropsList:
+        return list(RegistryLists::crops(context));
+    case PrintChoice::FieldsList:
+        return list(RegistryLists::fields(context));
+    case PrintChoice::OperationsList:
+        return list(RegistryLists::operations(context));
+    case PrintChoice::OthersList:
+        return list(RegistryLists::others(context));
+    case PrintChoice::ItemsList:
+        return list(RegistryLists::items(context));
+    case PrintChoice::CardPrint:
+        return std::make_unique<WorkCardReport>(context);
+    default:
+        return nullptr;
+    }
+}
+
+bool CardPrintJob::process(const PrintChoice &choice)
+{
+    try {
+        DataProcessing processing(m_context.db, m_context.period);
+        if (choice.runsProcessTotals()) {
+            const std::unique_ptr<Progress> progress = m_progress();
+            processing.ProcessTotals(*progress);
+        }
+        if (choice.runsPrepareFieldNotebook())
+            processing.PrepareFieldNotebook();
+        return true;
+    } catch (const DbException &e) {
+        m_prompter.error(e.message());
+        return false;
+    }
+}
+
+CardPrintJob::Outcome CardPrintJob::run(const PrintChoice &choice, bool preview,
+                                        PrintOutput &output)
+{
+    m_printKind = choice.kind();
+    if (!process(choice))
+        return Outcome::Failed;
+    if (m_printKind == PrintChoice::NoReport)
+        return Outcome::ProcessedOnly;
+    const std::unique_ptr<Report> report = createReport(m_printKind, m_context);
+    if (!report) {
+        m_prompter.information(tr("This report is not available in this version of the program."));
+        return Outcome::Unavailable;
+    }
+    if (preview)
+        writeTypeCenter(PrintChoice::typeCenter(m_printKind));
+    Outcome outcome = Outcome::Failed;
+    try {
+        outcome = printReport(*report, output);
+    } catch (const DbException &e) {
+        m_prompter.error(e.message());
+    }
+    report->end();
+    return outcome;
+}
+
+CardPrintJob::Outcome CardPrintJob::printReport(Report &report, PrintOutput &output)
+{
+    int pages = 0;
+    {
+        const std::unique_ptr<Progress> progress = m_progress();
+        pages = report.countPages(*progress);
+    }
+    if (pages == 0) {
+        m_prompter.information(report.noDataMessage());
+        return Outcome::NoData;
+    }
+    if (!output.print(report, pages))
+        return Outcome::Cancelled;
+    writeTypeCenter(0);
+    return Outcome::Printed;
+}

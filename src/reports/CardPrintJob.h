@@ -1,0 +1,52 @@
+#pragma once
+
+#include "PrintChoice.h"
+#include "ReportContext.h"
+
+#include <QCoreApplication>
+#include <functional>
+#include <memory>
+
+class PrintOutput;
+class Progress;
+class Prompter;
+class Report;
+
+// The print and preview commands of the card view once the print choice is made: optional
+// processing, the report kind, the page count (or the message that there is nothing to
+// print), the job on the output, and the TypeCenter setting that a preview leaves while it is
+// open. Database failures are shown with the engine's message and end the command.
+class CardPrintJob
+{
+    Q_DECLARE_TR_FUNCTIONS(CardPrintJob)
+
+public:
+    enum class Outcome {
+        Printed,       // the job ran
+        Cancelled,     // the user cancelled the printer dialog
+        ProcessedOnly, // "Nothing" chosen: at most the processing ran
+        NoData,        // nothing to print; the user was told
+        Unavailable,   // a report this version cannot draw; the user was told
+        Failed         // a database failure; the user was shown its message
+    };
+
+    using ProgressFactory = std::function<std::unique_ptr<Progress>()>;
+
+    CardPrintJob(const ReportContext &context, Prompter &prompter, ProgressFactory progress);
+
+    Outcome run(const PrintChoice &choice, bool preview, PrintOutput &output);
+    // The kind of the last run; it keeps its value until the next one.
+    int printKind() const { return m_printKind; }
+
+    // The report object of a kind; nullptr for the kinds this version cannot draw.
+    static std::unique_ptr<Report> createReport(int kind, const ReportContext &context);
+
+private:
+    bool process(const PrintChoice &choice);
+    Outcome printReport(Report &report, PrintOutput &output);
+
+    ReportContext m_context;
+    Prompter &m_prompter;
+    ProgressFactory m_progress;
+    int m_printKind = PrintChoice::NoReport;
+};

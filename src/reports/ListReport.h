@@ -1,0 +1,51 @@
+#pragma once
+
+#include "Report.h"
+
+#include <QList>
+#include <QSqlQuery>
+#include <QVariantList>
+#include <functional>
+
+class Database;
+class PageSurface;
+
+// A text of a list page at a column's x.
+struct ListCell
+{
+    int x;
+    QString text;
+};
+
+// What a registry list prints: its title, column headings, the rows (an SQL query whose order
+// is the printed order) and the cells of one row.
+struct ListLayout
+{
+    QString title;
+    QList<ListCell> headings;
+    QString sql;
+    QVariantList params;
+    std::function<QList<ListCell>(const QSqlQuery &row)> cells;
+};
+
+// A list of 40 rows per page in the list page frame: the title centred in the band at the
+// top, rules under the title and under the column headings, the rows every 50 units from
+// y = -300, and "Page n of N" at the foot.
+class ListReport : public Report
+{
+public:
+    static constexpr int RowsPerPage = 40;
+
+    ListReport(Database &db, ListLayout layout);
+
+    int countPages(Progress &progress) override;
+    void drawPage(PageSurface &surface, int page, int pageCount) override;
+
+    // The parts of the frame, shared with the work card.
+    static void drawTitle(PageSurface &surface, const QString &title);
+    static void drawFooter(PageSurface &surface, int page, int pageCount);
+
+private:
+    Database &m_db;
+    ListLayout m_layout;
+};

@@ -1,0 +1,92 @@
+#include "TotalsPagination.h"
+
+#include "RepeatedStatement.h"
+#include "base/Progress.h"
+#include "db/Database.h"
+
+#include <QSet>
+
+TotalsPagination::TotalsPagination(Database &db, Section section, bool withAmounts,
+                                   const WorkingPeriod &period)
+    : m_db(db), m_section(section), m_withAmounts(withAmounts), m_period(period),
+      m_table(section == Section::Centres ? QStringLiteral("Totali")
+                                          : QStringLiteral("[Totali Campi]"))
+{
+}
+
+QList<int> TotalsPagination::sectionCodes()
+{
+    QSqlQuery query =
+        m_section == Section::Centres
+            ? m_db.execute(QStringLiteral("SELECT Codice FROM Centri ORDER BY rowid"))
+            : m_db.execute(
+                  QStringLiteral("SELECT DISTINCT Codice FROM Campi WHERE Anno BETWEEN ? AND ? "
+                                 "ORDER BY Codice"),
+                  {m_period.start.year(), m_period.end.year()});
+    // A centre code entered twice is still one section.
+    QList<int> codes;
+    QSet<int> seen;
+    while (query.next()) {
+        const int code = query.value(0).toInt();
+        if (!seen.contains(code)) {
+            seen.insert(code);
+            codes << code;
+        }
+    }
+    return codes;
+}
+
+int TotalsPagination::paginate(Progress &progress)
+{
+    Transaction transaction(m_db);
+    const QList<int> codes = sectionCodes();
+    progress.setRange(0, 1, 100);
+    progress.setText(0, tr("Step (1) : Completed"));
+    progress.setValue(0, 100);
+    progress.setRange(1, 1, qMax(1, int(codes.size())));
+    progress.setValue(1, 1);
+
+    m_db.execute(QStringLiteral("UPDATE %1 SET NumPag = 0, Ultimo = 0").arg(m_table));
+    int pages = 0;
+    int step = 1;
+    for (const int code : codes) {
+        pages = paginateSection(code, pages, progress);
+        progress.setValue(1, ++step);
+    }
+    transaction.commit();
+    return pages;
+}
+
+int TotalsPagination::paginateSection(int code, int pages, Progress &progress)
+{
+    const int longDescription = m_withAmounts ? 23 : 30;
+    const int linesPerPage = m_withAmounts ? 45 : 48;
+    QSqlQuery rows = m_db.execute(
+        QStringLiteral(
+            "SELECT rowid, Descrizione FROM %1 WHERE %2CodCentro = ? ORDER BY CodOperazione, rowid")
+            .arg(m_table,
+                 m_withAmounts ? QString() : QStringLiteral("Codice <> -2 AND Codice <> -1 AND ")),
+        {code});
+    RepeatedStatement update(
+        m_db, QStringLiteral("UPDATE %1 SET NumPag = ?, Ultimo = 0 WHERE rowid = ?").arg(m_table));
+    qint64 lastRow = -1;
+    int lines = 0;
+    while (rows.next()) {
+        if (lastRow < 0)
+            ++pages;
+        lines += rows.value(1).toString().size() > longDescription ? 2 : 1;
+        if (lines > linesPerPage) {
+            ++pages;
+            lines = 1;
+            progress.setText(1, tr("Step (2) : Pages to print %1").arg(pages));
+        } else if (lastRow < 0) {
+            progress.setText(1, tr("Step (2) : Pages to print %1").arg(pages));
+        }
+        lastRow = rows.value(0).toLongLong();
+        update.run({pages, lastRow});
+    }
+    if (lastRow >= 0)
+        m_db.execute(QStringLiteral("UPDATE %1 SET Ultimo = 1 WHERE rowid = ?").arg(m_table),
+                     {lastRow});
+    return pages;
+}

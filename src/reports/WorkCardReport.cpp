@@ -1,0 +1,216 @@
+#include "WorkCardReport.h"
+
+#include "ListReport.h"
+#include "ReportText.h"
+#include "base/NumberText.h"
+#include "db/Database.h"
+#include "db/DbDate.h"
+
+namespace {
+
+constexpr int BlockHeight = 250;
+constexpr int FirstBlockTop = -450;
+
+// Columns of the works query.
+enum WorkColumn {
+    IDOpera,
+    CodOperaio,
+    OreOrd,
+    OreFest,
+    OreStr,
+    CodCentro,
+    CodCampo,
+    TipoCentro,
+    CodOperazione,
+    CodMacch1,
+};
+
+QString number(const QVariant &value)
+{
+    return QString::number(value.toInt());
+}
+
+} // namespace
+
+WorkCardReport::WorkCardReport(const ReportContext &context) : m_context(context) {}
+
+int WorkCardReport::countPages(Progress &)
+{
+    // A card being inserted has no identifier yet; its pending works are not the card's.
+    if (m_context.currentCardId <= 0)
+        return 0;
+    const int works = m_context.db
+                          .scalar(QStringLiteral("SELECT COUNT(*) FROM Opere WHERE IDScheda = ?"),
+                                  {m_context.currentCardId})
+                          .toInt();
+    return (works + WorksPerPage - 1) / WorksPerPage;
+}
+
+QString WorkCardReport::movementTypeName(int type)
+{
+    switch (type) {
+    case 0:
+        return tr("<None>");
+    case 1:
+        return tr("Production");
+    case 2:
+        return tr("Purchase");
+    case 3:
+        return tr("Processing");
+    case 4:
+        return tr("Sell");
+    case 5:
+        return tr("In.Inv.");
+    default:
+        return QString();
+    }
+}
+
+QString WorkCardReport::lookUp(const QString &sql, const QVariantList &params) const
+{
+    return m_context.db.scalar(sql, params).toString();
+}
+
+void WorkCardReport::drawPage(PageSurface &surface, int page, int pageCount)
+{
+    m_cardDate = DbDate::fromText(lookUp(
+        QStringLiteral("SELECT Data FROM Scheda WHERE IDScheda = ?"), {m_context.currentCardId}));
+    const PageFont previous = surface.selectFont({QStringLiteral("Arial"), 12, PageFont::Normal});
+    surface.drawCenteredText(
+        100, -100, 1900, -150,
+        tr("%1 - Form of %2").arg(m_context.companyName, ReportText::date(m_cardDate)));
+    surface.selectFont(previous);
+    surface.drawLine(50, -170, 2000, -170);
+    drawHeadings(surface);
+    surface.drawLine(50, -400, 2000, -400);
+
+    QSqlQuery works = m_context.db.execute(
+        QStringLiteral("SELECT IDOpera, CodOperaio, OreOrd, OreFest, OreStr, CodCentro, CodCampo, "
+                       "[Tipo Centro], CodOperazione, CodMacch1, CodMacch2, CodMacch3 FROM Opere "
+                       "WHERE IDScheda = ? ORDER BY IDOpera LIMIT ? OFFSET ?"),
+        {m_context.currentCardId, WorksPerPage, (page - 1) * WorksPerPage});
+    for (int top = FirstBlockTop; works.next(); top -= BlockHeight)
+        drawWork(surface, top, works);
+
+    ListReport::drawFooter(surface, page, pageCount);
+}
+
+void WorkCardReport::drawHeadings(PageSurface &surface) const
+{
+    surface.drawText(50, -200, tr("Wor.Code"));
+    surface.drawText(300, -200, tr("Worker"));
+    surface.drawText(900, -200, tr("Reg.H."));
+    surface.drawText(1200, -200, tr("Fest.H."));
+    surface.drawText(1500, -200, tr("Overt."));
+
+    surface.drawText(50, -250, tr("Cen.Code"));
+    surface.drawText(300, -250, tr("Center"));
+    surface.drawText(900, -250, tr("Op.Code"));
+    surface.drawText(1150, -250, tr("Operation"));
+
+    const int codeX[] = {50, 650, 1250};
+    const int nameX[] = {250, 850, 1450};
+    for (int machine = 0; machine < 3; ++machine) {
+        const QString suffix = QStringLiteral(" (%1)").arg(machine + 1);
+        surface.drawText(codeX[machine], -300, tr("M.C.") + suffix);
+        surface.drawText(nameX[machine], -300, tr("Machine") + suffix);
+    }
+
+    surface.drawText(50, -350, tr("Mov.Type"));
+    surface.drawText(350, -350, tr("Cod.Item"));
+    surface.drawText(600, -350, tr("Item"));
+    surface.drawText(1200, -350, tr("Stage"));
+    surface.drawText(1500, -350, tr("Units"));
+    surface.drawText(1700, -350, tr("Quantity"));
+}
+
+QString WorkCardReport::centreName(const QSqlQuery &work) const
+{
+    const int centre = work.value(CodCentro).toInt();
+    switch (work.value(TipoCentro).toInt()) {
+    case 0:
+        return tr("<None>");
+    case 1:
+        return lookUp(
+            QStringLiteral("SELECT Descrizione FROM Centri WHERE COALESCE(Macchina, 0) = 0 "
+                           "AND Campo <> 0 AND Codice = ? ORDER BY rowid LIMIT 1"),
+            {centre});
+    case 2:
+        // A field code recurs in every year that holds the field: the card's year names it.
+        return lookUp(QStringLiteral("SELECT Descrizione FROM Campi WHERE Codice = ? "
+                                     "ORDER BY Anno = ? DESC, rowid LIMIT 1"),
+                      {work.value(CodCampo).toInt(), m_cardDate.date().year()});
+    case 3:
+        return lookUp(QStringLiteral("SELECT Descrizione FROM Centri WHERE Macchina <> 0 "
+                                     "AND Codice = ? ORDER BY rowid LIMIT 1"),
+                      {centre});
+    case 4:
+        return lookUp(
+            QStringLiteral("SELECT Descrizione FROM Centri WHERE COALESCE(Macchina, 0) = 0 "
+                           "AND COALESCE(Campo, 0) = 0 AND Codice = ? ORDER BY rowid LIMIT 1"),
+            {centre});
+    default:
+        return QString();
+    }
+}
+
+void WorkCardReport::drawWork(PageSurface &surface, int top, const QSqlQuery &work) const
+{
+    const QString worker =
+        lookUp(QStringLiteral("SELECT Nome FROM Operai WHERE Codice = ? ORDER BY rowid LIMIT 1"),
+               {work.value(CodOperaio).toInt()});
+    surface.drawText(50, top, number(work.value(CodOperaio)));
+    surface.drawText(300, top, ReportText::cut(worker, 25, 23));
+    surface.drawText(900, top, FormatNumber(work.value(OreOrd).toDouble(), false));
+    surface.drawText(1200, top, FormatNumber(work.value(OreFest).toDouble(), false));
+    surface.drawText(1500, top, FormatNumber(work.value(OreStr).toDouble(), false));
+
+    const QString operation =
+        lookUp(QStringLiteral(
+                   "SELECT Descrizione FROM Operazioni WHERE Codice = ? ORDER BY rowid LIMIT 1"),
+               {work.value(CodOperazione).toInt()});
+    surface.drawText(50, top - 50, number(work.value(CodCentro)));
+    surface.drawText(300, top - 50, ReportText::cut(centreName(work), 25, 23));
+    surface.drawText(900, top - 50, number(work.value(CodOperazione)));
+    surface.drawText(1150, top - 50, ReportText::cut(operation, 25, 23));
+
+    const int codeX[] = {50, 650, 1250};
+    const int nameX[] = {250, 850, 1450};
+    for (int machine = 0; machine < 3; ++machine) {
+        const int code = work.value(CodMacch1 + machine).toInt();
+        const QString name =
+            lookUp(QStringLiteral("SELECT Descrizione FROM Centri WHERE Macchina <> 0 "
+                                  "AND Codice = ? ORDER BY rowid LIMIT 1"),
+                   {code});
+        surface.drawText(codeX[machine], top - 100, QString::number(code));
+        surface.drawText(nameX[machine], top - 100, ReportText::cut(name, 15, 12));
+    }
+
+    drawMovement(surface, top - 150, work.value(IDOpera).toInt());
+
+    const PagePen previous = surface.selectPen({PagePen::Style::Dot, 1, Qt::black});
+    surface.drawLine(50, top - 200, 2000, top - 200);
+    surface.selectPen(previous);
+}
+
+void WorkCardReport::drawMovement(PageSurface &surface, int y, int workId) const
+{
+    QSqlQuery movement = m_context.db.execute(
+        QStringLiteral(
+            "SELECT [Tipo Bolla], [Codice Articolo], Fase, UniMis, Quantita FROM Magazzino "
+            "WHERE IDOpera = ? ORDER BY IDBolla LIMIT 1"),
+        {workId});
+    if (!movement.next())
+        return;
+    const int item = movement.value(1).toInt();
+    const QVariant itemName = m_context.db.scalar(
+        QStringLiteral("SELECT Descrizione FROM Articoli WHERE Codice = ? ORDER BY rowid LIMIT 1"),
+        {item});
+    const QString name = itemName.isValid() ? itemName.toString() : tr("<None>");
+    surface.drawText(50, y, movementTypeName(movement.value(0).toInt()));
+    surface.drawText(350, y, QString::number(item));
+    surface.drawText(600, y, name.size() > 25 ? name.left(22) + QStringLiteral("...") : name);
+    surface.drawText(1200, y, movement.value(2).toString());
+    surface.drawText(1500, y, movement.value(3).toString());
+    surface.drawText(1700, y, FormatNumber(movement.value(4).toDouble(), false));
+}

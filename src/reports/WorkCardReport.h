@@ -1,0 +1,36 @@
+#pragma once
+
+#include "Report.h"
+#include "ReportContext.h"
+
+#include <QCoreApplication>
+
+class QSqlQuery;
+
+// The current work card with all its works, 8 works per page: each work a block of four lines
+// (worker and hours; centre and operation; machines; stock movement) closed by a dotted rule.
+class WorkCardReport : public Report
+{
+    Q_DECLARE_TR_FUNCTIONS(WorkCardReport)
+
+public:
+    static constexpr int WorksPerPage = 8;
+
+    explicit WorkCardReport(const ReportContext &context);
+
+    int countPages(Progress &progress) override;
+    void drawPage(PageSurface &surface, int page, int pageCount) override;
+
+    // The name of a movement type (Tipo Bolla); empty for an unknown type.
+    static QString movementTypeName(int type);
+
+private:
+    void drawHeadings(PageSurface &surface) const;
+    void drawWork(PageSurface &surface, int top, const QSqlQuery &work) const;
+    void drawMovement(PageSurface &surface, int y, int workId) const;
+    QString centreName(const QSqlQuery &work) const;
+    QString lookUp(const QString &sql, const QVariantList &params) const;
+
+    ReportContext m_context;
+    QDateTime m_cardDate;
+};

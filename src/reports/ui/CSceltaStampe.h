@@ -1,0 +1,35 @@
+#pragma once
+
+#include "reports/PrintChoice.h"
+
+#include <QDialog>
+
+class Prompter;
+class QButtonGroup;
+class QCheckBox;
+class QRadioButton;
+
+// The print choice dialog: which report to print, whether to process the data first, and
+// whether the cost reports show amounts. The check boxes are enabled by the chosen report;
+// the dialog answers with them as they are displayed.
+class CSceltaStampe : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit CSceltaStampe(Prompter &prompter, QWidget *parent = nullptr);
+
+    PrintChoice choice() const;
+
+    QRadioButton *radio(int index) const;
+    QCheckBox *processBox() const { return m_process; }
+    QCheckBox *economicBox() const { return m_economic; }
+
+private:
+    void radioChosen(int index);
+
+    Prompter &m_prompter;
+    QButtonGroup *m_radios;
+    QCheckBox *m_process;
+    QCheckBox *m_economic;
+};

@@ -1,0 +1,49 @@
+#include "CardPrinting.h"
+
+#include "CSceltaStampe.h"
+#include "PrinterOutput.h"
+#include "base/ui/CAttesa.h"
+#include "base/ui/SharedPrinter.h"
+#include "reports/CardPrintJob.h"
+
+#include <QGuiApplication>
+
+namespace {
+
+// The progress window of a long step, shown with the wait cursor for as long as it lives.
+class BusyProgress : public Progress
+{
+public:
+    explicit BusyProgress(QWidget *parent) : m_window(parent)
+    {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        m_window.show();
+    }
+    ~BusyProgress() override { QGuiApplication::restoreOverrideCursor(); }
+
+    void setText(int line, const QString &text) override { m_window.setText(line, text); }
+    void setRange(int line, int minimum, int maximum) override
+    {
+        m_window.setRange(line, minimum, maximum);
+    }
+    void setValue(int line, int value) override { m_window.setValue(line, value); }
+
+private:
+    CAttesa m_window;
+};
+
+} // namespace
+
+void printFromCardView(QWidget *parent, Database &db, Prompter &prompter, bool preview,
+                       qint64 currentCardId, const WorkingPeriod &period, QWidget *searchWindow)
+{
+    CSceltaStampe dialog(prompter, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const ReportContext context =
+        ReportContext::fromSettings(db, period, currentCardId, QDate::currentDate());
+    CardPrintJob job(context, prompter,
+                     [parent] { return std::make_unique<BusyProgress>(parent); });
+    PrinterOutput output(SharedPrinter::printer(), preview, parent, searchWindow);
+    job.run(dialog.choice(), preview, output);
+}

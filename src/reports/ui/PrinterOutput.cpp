@@ -1,0 +1,84 @@
+#include "PrinterOutput.h"
+
+#include "db/DbException.h"
+#include "reports/PainterSurface.h"
+#include "reports/Report.h"
+
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QWidget>
+
+PrinterOutput::PrinterOutput(QPrinter &printer, bool preview, QWidget *parent,
+                             QWidget *searchWindow)
+    : m_printer(printer), m_preview(preview), m_parent(parent), m_searchWindow(searchWindow)
+{
+}
+
+void PrinterOutput::beginJob()
+{
+    m_searchWasVisible = m_searchWindow && m_searchWindow->isVisible();
+    if (m_searchWindow)
+        m_searchWindow->hide();
+    m_orientation = m_printer.pageLayout().orientation();
+    m_pageSize = m_printer.pageLayout().pageSize();
+    m_printer.setPageOrientation(QPageLayout::Portrait);
+    m_printer.setPageSize(QPageSize(QPageSize::A4));
+}
+
+void PrinterOutput::endJob()
+{
+    m_printer.setPageSize(m_pageSize);
+    m_printer.setPageOrientation(m_orientation);
+    if (m_searchWasVisible)
+        m_searchWindow->show();
+}
+
+void PrinterOutput::paint(Report &report, int first, int last, int pageCount)
+{
+    QPainter painter;
+    if (!painter.begin(&m_printer))
+        return;
+    try {
+        PainterSurface surface(painter);
+        for (int page = first; page <= last; ++page) {
+            if (page > first)
+                m_printer.newPage();
+            report.printPage(surface, page, pageCount);
+        }
+    } catch (const DbException &e) {
+        m_failure = e.message();
+    }
+    painter.end();
+}
+
+bool PrinterOutput::print(Report &report, int pageCount)
+{
+    m_failure.clear();
+    if (m_preview) {
+        QPrintPreviewDialog dialog(&m_printer, m_parent);
+        QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                         [&](QPrinter *) { paint(report, 1, pageCount, pageCount); });
+        beginJob();
+        report.begin();
+        dialog.exec();
+    } else {
+        m_printer.setFromTo(0, 0);
+        QPrintDialog dialog(&m_printer, m_parent);
+        dialog.setMinMax(1, pageCount);
+        dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+        if (dialog.exec() != QDialog::Accepted)
+            return false;
+        beginJob();
+        report.begin();
+        const bool range =
+            m_printer.printRange() == QPrinter::PageRange && m_printer.fromPage() > 0;
+        paint(report, range ? m_printer.fromPage() : 1,
+              range ? qMin(m_printer.toPage(), pageCount) : pageCount, pageCount);
+    }
+    endJob();
+    if (!m_failure.isEmpty())
+        throw DbException(m_failure);
+    return true;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "reports/PrintOutput.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+
+class QPainter;
+class QPrinter;
+class QWidget;
+
+// Prints a job on a printer chosen in the printer dialog, or shows it in the print preview.
+// While the job runs the printer is set to portrait A4 and the search window is hidden;
+// afterwards both are as they were.
+class PrinterOutput : public PrintOutput
+{
+public:
+    PrinterOutput(QPrinter &printer, bool preview, QWidget *parent,
+                  QWidget *searchWindow = nullptr);
+
+    bool print(Report &report, int pageCount) override;
+
+    // The job's start and end, apart so that the printer and window set-up can be checked.
+    void beginJob();
+    void endJob();
+
+private:
+    // Draws pages first..last of pageCount; a database failure is kept for after the dialog.
+    void paint(Report &report, int first, int last, int pageCount);
+
+    QPrinter &m_printer;
+    bool m_preview;
+    QWidget *m_parent;
+    QWidget *m_searchWindow;
+    QPageLayout::Orientation m_orientation = QPageLayout::Portrait;
+    QPageSize m_pageSize;
+    bool m_searchWasVisible = false;
+    QString m_failure;
+};

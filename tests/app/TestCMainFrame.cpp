@@ -1,0 +1,414 @@
+#include "FakePrompter.h"
+#include "TestEnvironment.h"
+#include "app/CMainFrame.h"
+#include "app/CSearchScheda.h"
+#include "app/HelpPages.h"
+#include "base/SettingsStore.h"
+#include "base/WorkingPeriod.h"
+
+#include <QAction>
+#include <QDateEdit>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QTest>
+#include <QToolBar>
+
+namespace {
+
+// A view that records what the frame asks of it.
+class FakeView : public QWidget, public RecordView
+{
+public:
+    FakeView(int kind, QWidget *parent, ViewHost &host, QStringList &log)
+        : QWidget(parent), m_kind(kind), m_host(host), m_log(log)
+    {
+    }
+    QWidget *widget() override { return this; }
+    bool isCommandEnabled(ViewCommand command) const override
+    {
+        return command != ViewCommand::Save && command != ViewCommand::ToggleSearch;
+    }
+    void runCommand(ViewCommand command) override
+    {
+        m_log << QString("%1 run %2").arg(m_kind).arg(int(command));
+        if (command == ViewCommand::Help)
+            m_host.showHelpPage(m_kind == 1 ? 1 : m_kind == 2 ? 6 : 7);
+    }
+    Database *database() override { return m_database; }
+    void setDatabase(Database *database) override
+    {
+        m_database = database;
+        m_log << QString("%1 database %2").arg(m_kind).arg(quintptr(database) != 0);
+    }
+    void reopenDatabase() override { m_log << QString("%1 reopen").arg(m_kind); }
+    void applyWorkingPeriod(const WorkingPeriod &period) override
+    {
+        m_log << QString("%1 period %2").arg(m_kind).arg(period.end.toString("dd/MM/yyyy"));
+    }
+    void searchDatePicked(const QDate &day) override
+    {
+        m_log << QString("%1 search %2").arg(m_kind).arg(day.toString("dd/MM/yyyy"));
+    }
+    void saveState() override { m_log << QString("%1 save").arg(m_kind); }
+
+private:
+    int m_kind;
+    ViewHost &m_host;
+    QStringList &m_log;
+    Database *m_database = reinterpret_cast<Database *>(quintptr(m_kind == 1 ? 0x10 : 0));
+};
+
+} // namespace
+
+class TestCMainFrame : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void menusHoldEveryItemInOrder();
+    void toolBarOrderAndPrompts();
+    void acceleratorsAndStatusBar();
+    void viewCommandsGoToTheActiveView();
+    void menuAndKeyboardDriveTheFrame();
+    void searchWindowFollowsTheCardView();
+    void withoutViewsTheFrameStaysEmpty();
+    void helpPagesOpenTheirAddresses();
+    void reloadAndPeriodReachEveryView();
+    void frameCommandsWaitForTheirHandlers();
+    void placementIsRestoredAndWrittenAtClose();
+    void closingInTheChartKeepsSearchStyle();
+    void placementOffEveryScreenComesBack();
+
+private:
+    void makeFrame(bool withViews = true);
+    QStringList menuTexts(const QString &title) const;
+
+    TestEnvironment m_env;
+    std::unique_ptr<CMainFrame> m_frame;
+    FakePrompter *m_prompter = nullptr;
+    QStringList m_log;
+    QList<QUrl> m_opened;
+};
+
+void TestCMainFrame::init()
+{
+    m_env.clearSettings();
+    m_log.clear();
+    m_opened.clear();
+}
+
+void TestCMainFrame::cleanup()
+{
+    m_frame.reset();
+    delete m_prompter;
+    m_prompter = nullptr;
+}
+
+void TestCMainFrame::makeFrame(bool withViews)
+{
+    m_frame = std::make_unique<CMainFrame>();
+    m_prompter = new FakePrompter;
+    m_frame->setPrompter(m_prompter);
+    m_frame->setUrlOpener([this](const QUrl &url) { m_opened << url; });
+    if (withViews) {
+        for (int kind : {1, 2, 3}) {
+            m_frame->registerView(kind, [this, kind](QWidget *parent, ViewHost &host) {
+                m_log << QString("%1 created").arg(kind);
+                return new FakeView(kind, parent, host, m_log);
+            });
+        }
+    }
+    m_frame->createInitialView();
+    m_frame->restorePlacement();
+    QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+}
+
+QStringList TestCMainFrame::menuTexts(const QString &title) const
+{
+    for (QAction *top : m_frame->menuBar()->actions()) {
+        if (top->text() != title)
+            continue;
+        QStringList texts;
+        for (QAction *item : top->menu()->actions())
+            texts << (item->isSeparator() ? QString("-") : item->text());
+        return texts;
+    }
+    return {};
+}
+
+void TestCMainFrame::menusHoldEveryItemInOrder()
+{
+    makeFrame();
+    QStringList titles;
+    for (QAction *top : m_frame->menuBar()->actions())
+        titles << top->text();
+    QCOMPARE(titles, QStringList({"&File", "&Edit", "F&orms", "&Program", "&View", "&Help"}));
+    QCOMPARE(menuTexts("&File"),
+             QStringList({"Export &data", "&Import data", "-", "&Company", "Bac&kup data", "-",
+                          "P&rint setup...", "Prin&t preview", "&Print", "-", "&Exit"}));
+    QCOMPARE(menuTexts("&Edit"), QStringList({"&Undo\tCtrl+Z", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C",
+                                              "&Paste\tCtrl+V"}));
+    QCOMPARE(menuTexts("F&orms"),
+             QStringList({"&First", "&Previous", "&Next", "&Last", "-", "&Add", "&Save", "&Delete",
+                          "-", "N&ew work\tIns", "Delete &work\tCtrl+Canc", "-", "&Cancel insert",
+                          "-", "New fields &year"}));
+    QCOMPARE(menuTexts("&Program"), QStringList({"&Settings"}));
+    QCOMPARE(menuTexts("&View"),
+             QStringList({"&Tool bar", "St&atus bar", "&Search bar", "-", "&Registries\tCtrl + T",
+                          "&Works\tCtrl + S", "&Graphs\tCtrl + G"}));
+    QCOMPARE(menuTexts("&Help"), QStringList({"&Help online\tF1", "-", "&Web page", "&Update",
+                                              "&Lastest news", "-", "&About..."}));
+}
+
+void TestCMainFrame::toolBarOrderAndPrompts()
+{
+    makeFrame();
+    QList<int> ids;
+    for (QAction *action : m_frame->toolBar()->actions())
+        ids << (action->isSeparator() ? 0 : action->data().toInt());
+    QCOMPARE(ids, QList<int>({32782, 32783, 0,     57635, 57634, 57637, 0,     32789, 32790,
+                              0,     59648, 59651, 59650, 59649, 0,     32775, 32777, 32798,
+                              32778, 0,     32800, 0,     32817, 32780, 32820, 0,     57664}));
+    QCOMPARE(m_frame->toolBar()->windowTitle(), QString("Barra degli strumenti"));
+    for (QAction *action : m_frame->toolBar()->actions()) {
+        if (!action->isSeparator())
+            QVERIFY2(!action->icon().isNull(), qPrintable(action->text()));
+    }
+    QCOMPARE(m_frame->action(IdBackupData)->statusTip(), QString("Backup data"));
+    QCOMPARE(m_frame->action(IdBackupData)->toolTip(), QString("Backup"));
+    QCOMPARE(m_frame->action(IdSettings)->statusTip(), QString("Set application properties"));
+    QCOMPARE(m_frame->action(IdCancelInsert)->toolTip(), QString("Undo inserting"));
+    QCOMPARE(m_frame->action(IdNewWork)->statusTip(), QString("Add a new work to tab"));
+    QCOMPARE(m_frame->action(IdCompany)->toolTip(), QString("Company"));
+}
+
+void TestCMainFrame::acceleratorsAndStatusBar()
+{
+    makeFrame();
+    const auto keys = [this](int id) { return m_frame->action(id)->shortcuts(); };
+    QCOMPARE(keys(IdCopy), QList<QKeySequence>({QKeySequence("Ctrl+C"), QKeySequence("Ctrl+Ins")}));
+    QCOMPARE(keys(IdCut), QList<QKeySequence>({QKeySequence("Ctrl+X"), QKeySequence("Shift+Del")}));
+    QCOMPARE(keys(IdPaste),
+             QList<QKeySequence>({QKeySequence("Ctrl+V"), QKeySequence("Shift+Ins")}));
+    QCOMPARE(keys(IdUndo),
+             QList<QKeySequence>({QKeySequence("Ctrl+Z"), QKeySequence("Alt+Backspace")}));
+    QCOMPARE(keys(IdHelpOnline), QList<QKeySequence>({QKeySequence("F1")}));
+    QCOMPARE(keys(IdDeleteWork), QList<QKeySequence>({QKeySequence("Ctrl+Del")}));
+    QCOMPARE(keys(IdNewWork), QList<QKeySequence>({QKeySequence("Ins")}));
+    QCOMPARE(keys(IdRegistries), QList<QKeySequence>({QKeySequence("Ctrl+T")}));
+    QCOMPARE(keys(IdWorks), QList<QKeySequence>({QKeySequence("Ctrl+S")}));
+    QCOMPARE(keys(IdGraphs), QList<QKeySequence>({QKeySequence("Ctrl+G")}));
+    QStringList indicators;
+    for (int i = 0; i < 3; ++i)
+        indicators << m_frame->lockIndicator(i)->text();
+    QCOMPARE(indicators, QStringList({"CAP", "NUM", "SCRL"}));
+}
+
+void TestCMainFrame::viewCommandsGoToTheActiveView()
+{
+    makeFrame();
+    QCOMPARE(m_log, QStringList({"1 created"}));
+    m_frame->updateCommandStates();
+    QVERIFY(m_frame->action(IdFirst)->isEnabled());
+    QVERIFY(!m_frame->action(IdSave)->isEnabled());
+    m_frame->action(IdFirst)->trigger();
+    m_frame->action(IdSave)->trigger();
+    m_frame->action(IdDeleteWork)->trigger();
+    QCOMPARE(m_log, QStringList({"1 created", QString("1 run %1").arg(int(ViewCommand::First)),
+                                 QString("1 run %1").arg(int(ViewCommand::DeleteWork))}));
+}
+
+void TestCMainFrame::menuAndKeyboardDriveTheFrame()
+{
+    makeFrame();
+    m_prompter->expect(Prompter::Icon::Information, "Service not yet enabled!");
+    QMenu *help = m_frame->menuBar()->actions().last()->menu();
+    help->popup(QPoint(0, 0));
+    QAction *news = m_frame->action(IdLatestNews);
+    help->setActiveAction(news);
+    QTest::keyClick(help, Qt::Key_Return);
+    QVERIFY(m_prompter->verify());
+
+    m_frame->activateWindow();
+    QTest::keyClick(m_frame.get(), Qt::Key_T, Qt::ControlModifier);
+    QCOMPARE(m_frame->currentViewKind(), 2);
+    QVERIFY(m_frame->action(IdRegistries)->isChecked());
+    QVERIFY(!m_frame->action(IdRegistries)->isEnabled());
+    QVERIFY(m_frame->action(IdWorks)->isEnabled());
+    QTest::keyClick(m_frame.get(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(m_frame->currentViewKind(), 1);
+}
+
+void TestCMainFrame::searchWindowFollowsTheCardView()
+{
+    makeFrame();
+    CSearchScheda *search = m_frame->searchWindow();
+    QCOMPARE(search->windowTitle(), QString("Form Date"));
+    QVERIFY(search->isVisible());
+    m_frame->switchToView(2);
+    QVERIFY(!search->isVisible());
+    QCOMPARE(SettingsStore::readInt(SettingsStore::Settings, "SearchStyle", -1), 1);
+    QVERIFY(!m_frame->action(IdSearchBar)->isEnabled());
+    m_frame->switchToView(3);
+    QVERIFY(!search->isVisible());
+    m_frame->switchToView(1);
+    QVERIFY(search->isVisible());
+
+    m_frame->action(IdSearchBar)->trigger();
+    QVERIFY(!search->isVisible());
+    QVERIFY(!m_frame->action(IdSearchBar)->isChecked());
+    m_frame->switchToView(3);
+    m_frame->switchToView(1);
+    QVERIFY(!search->isVisible());
+
+    // The registries view got the card view's database when it was made, and lives on.
+    QCOMPARE(m_log.filter("created"), QStringList({"1 created", "2 created", "3 created"}));
+    QCOMPARE(m_log.filter("2 database"), QStringList({"2 database 1"}));
+
+    // A date shown by the card view is not a pick; a date the user picks goes to the view.
+    m_frame->setSearchRange(QDateTime(QDate(2015, 1, 1), QTime()),
+                            QDateTime(QDate(2015, 12, 31), QTime(23, 59, 59)));
+    m_frame->setSearchDate(QDateTime(QDate(2015, 5, 4), QTime(8, 0)));
+    QCOMPARE(search->picker()->date(), QDate(2015, 5, 4));
+    QVERIFY(m_log.filter("search").isEmpty());
+    search->picker()->setDate(QDate(2015, 5, 6));
+    QCOMPARE(m_log.filter("search"), QStringList({"1 search 06/05/2015"}));
+    search->picker()->setDate(QDate(2016, 5, 6));
+    QCOMPARE(search->picker()->date(), QDate(2015, 12, 31));
+
+    // Closing the search window only hides it.
+    search->show();
+    search->close();
+    QVERIFY(!search->isVisible());
+    QVERIFY(m_frame->findChild<CSearchScheda *>());
+}
+
+void TestCMainFrame::withoutViewsTheFrameStaysEmpty()
+{
+    makeFrame(false);
+    QVERIFY(!m_frame->activeView());
+    m_frame->updateCommandStates();
+    for (int id : {IdFirst, IdAdd, IdPrint, IdCopy, IdNewFieldsYear, IdRegistries, IdGraphs})
+        QVERIFY2(!m_frame->action(id)->isEnabled(), qPrintable(QString::number(id)));
+    m_frame->switchToView(2);
+    QCOMPARE(m_frame->currentViewKind(), 1);
+    QVERIFY(m_frame->action(IdSettings)->isEnabled());
+    QVERIFY(m_frame->action(IdCompany)->isEnabled());
+}
+
+void TestCMainFrame::helpPagesOpenTheirAddresses()
+{
+    makeFrame();
+    m_frame->switchToView(2);
+    m_frame->action(IdHelpOnline)->trigger();
+    m_frame->switchToView(3);
+    m_frame->action(IdHelpOnline)->trigger();
+    m_frame->showHelpPage(0);
+    m_frame->showHelpPage(9);
+    m_frame->action(IdWebPage)->trigger();
+    const QString site = HelpPages::defaultWebSite();
+    QCOMPARE(
+        m_opened,
+        QList<QUrl>({QUrl(site + "help/verdimo/data.php"), QUrl(site + "help/verdimo/graphics.php"),
+                     QUrl(site + "help/verdimo/"), QUrl(site + "software/verdimo.php")}));
+
+    SettingsStore::writeString(SettingsStore::Settings, "WebSite", "http://mirror.example/farm");
+    m_opened.clear();
+    m_frame->showHelpPage(3);
+    QCOMPARE(m_opened, QList<QUrl>({QUrl("http://mirror.example/farm/help/verdimo/settings.php")}));
+}
+
+void TestCMainFrame::reloadAndPeriodReachEveryView()
+{
+    makeFrame();
+    m_frame->switchToView(3);
+    m_frame->switchToView(1);
+    m_log.clear();
+    m_frame->ReloadViews();
+    QCOMPARE(m_log, QStringList({"1 reopen", "3 database 1", "3 reopen"}));
+
+    m_log.clear();
+    SettingsStore::writeString(SettingsStore::Settings, "DataInit", "01/01/2016");
+    SettingsStore::writeString(SettingsStore::Settings, "DataEnd", "30/06/2016");
+    m_frame->ApplyPeriodToViews();
+    QCOMPARE(m_log, QStringList({"1 period 30/06/2016", "3 period 30/06/2016"}));
+    QCOMPARE(m_frame->searchWindow()->picker()->maximumDate(), QDate(2016, 6, 30));
+}
+
+void TestCMainFrame::frameCommandsWaitForTheirHandlers()
+{
+    makeFrame();
+    QVERIFY(!m_frame->action(IdExportData)->isEnabled());
+    QVERIFY(!m_frame->action(IdUpdate)->isEnabled());
+    int exports = 0;
+    m_frame->setCommandHandler(FrameCommand::ExportData, [&] { ++exports; });
+    QVERIFY(m_frame->action(IdExportData)->isEnabled());
+    m_frame->action(IdExportData)->trigger();
+    QCOMPARE(exports, 1);
+    QVERIFY(!m_frame->action(IdImportData)->isEnabled());
+}
+
+void TestCMainFrame::placementIsRestoredAndWrittenAtClose()
+{
+    makeFrame();
+    QCOMPARE(m_frame->pos(), QPoint(0, 0));
+    QCOMPARE(m_frame->size(), QSize(640, 480));
+    QCOMPARE(m_frame->searchWindow()->pos(), QPoint(50, 50));
+    m_frame->move(20, 30);
+    m_frame->resize(700, 500);
+    m_frame->searchWindow()->move(70, 80);
+    m_frame->action(IdSearchBar)->trigger();
+    m_log.clear();
+    m_frame->close();
+    const auto stored = [](const char *name) {
+        return SettingsStore::readInt(SettingsStore::Settings, QString::fromLatin1(name), -1);
+    };
+    QCOMPARE(stored("Left"), 20);
+    QCOMPARE(stored("Top"), 30);
+    QCOMPARE(stored("Right"), 720);
+    QCOMPARE(stored("Bottom"), 530);
+    QCOMPARE(stored("Style"), 1);
+    QCOMPARE(stored("searchLeft"), 70);
+    QCOMPARE(stored("searchTop"), 80);
+    QCOMPARE(stored("searchStyle"), 0);
+    QCOMPARE(m_log, QStringList({"1 save"}));
+
+    m_frame.reset();
+    makeFrame();
+    QCOMPARE(m_frame->pos(), QPoint(20, 30));
+    QCOMPARE(m_frame->size(), QSize(700, 500));
+    QVERIFY(!m_frame->searchWindow()->isVisible());
+}
+
+void TestCMainFrame::closingInTheChartKeepsSearchStyle()
+{
+    SettingsStore::writeInt(SettingsStore::Settings, "searchStyle", 1);
+    makeFrame();
+    m_frame->action(IdSearchBar)->trigger();
+    m_frame->switchToView(3);
+    QCOMPARE(SettingsStore::readInt(SettingsStore::Settings, "SearchStyle", -1), 0);
+    m_frame->searchWindow()->move(90, 60);
+    m_frame->close();
+    QCOMPARE(SettingsStore::readInt(SettingsStore::Settings, "searchStyle", -1), 1);
+    QCOMPARE(SettingsStore::readInt(SettingsStore::Settings, "searchLeft", -1), 90);
+    QCOMPARE(SettingsStore::readInt(SettingsStore::Settings, "searchTop", -1), 60);
+}
+
+void TestCMainFrame::placementOffEveryScreenComesBack()
+{
+    SettingsStore::writeInt(SettingsStore::Settings, "Left", 5000);
+    SettingsStore::writeInt(SettingsStore::Settings, "Top", 4000);
+    SettingsStore::writeInt(SettingsStore::Settings, "Right", 5700);
+    SettingsStore::writeInt(SettingsStore::Settings, "Bottom", 4500);
+    makeFrame();
+    QCOMPARE(m_frame->pos(), QGuiApplication::primaryScreen()->availableGeometry().topLeft());
+    QCOMPARE(m_frame->size(), QSize(700, 500));
+}
+
+QTEST_MAIN(TestCMainFrame)
+#include "TestCMainFrame.moc"

@@ -1,0 +1,397 @@
+#include "CardsFixture.h"
+#include "FakePrompter.h"
+#include "FixedClock.h"
+#include "cards/WorkListRow.h"
+#include "cards/ui/CMainView.h"
+#include "cards/ui/COperaiDlg.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QTest>
+
+using Icon = Prompter::Icon;
+using Answer = Prompter::Answer;
+
+namespace {
+
+struct FakeHost : ViewHost
+{
+    QDateTime searchDate;
+    QDateTime rangeStart;
+    QDateTime rangeEnd;
+    QList<int> pages;
+    void setSearchDate(const QDateTime &date) override { searchDate = date; }
+    void setSearchRange(const QDateTime &start, const QDateTime &end) override
+    {
+        rangeStart = start;
+        rangeEnd = end;
+    }
+    void showHelpPage(int page) override { pages << page; }
+};
+
+} // namespace
+
+class TestCMainView : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void opensTheCardOfActualDate();
+    void emptyPeriod();
+    void columnLayoutKeptInHeaderSection();
+    void badNumberStopsTheMove();
+    void deleteWorkSelectsTheRowAbove_data();
+    void deleteWorkSelectsTheRowAbove();
+    void workEditorEntersAndEditsRows();
+    void addAndSaveACard();
+    void resizeKeepsTheBottomBlockInItsCorner();
+    void controlsCarryTheirLabels();
+    void reopenOnAnotherDatabase();
+    void editCommandsFollowTheFocusedField();
+
+private:
+    std::unique_ptr<CMainView> makeView()
+    {
+        auto view = std::make_unique<CMainView>(nullptr, host, &prompter, &clock);
+        view->resize(1000, 600);
+        view->show();
+        return view;
+    }
+
+    CardsFixture f;
+    FakeHost host;
+    FakePrompter prompter;
+    FixedClock clock{QDateTime(QDate(2024, 6, 15), QTime(10, 15))};
+    int march = 0;
+    int april = 0;
+};
+
+void TestCMainView::init()
+{
+    f.init();
+    f.seedRegistries();
+    host = FakeHost();
+    march = f.addCard(QStringLiteral("2024-03-01 07:30:00"), QStringLiteral("Rain"));
+    april = f.addCard(QStringLiteral("2024-04-01 07:30:00"), QStringLiteral("Sun"));
+    for (int i = 0; i < 5; ++i)
+        f.addWork(april, 1 + i % 2);
+    SettingsStore::writeString(SettingsStore::Settings, QStringLiteral("ActualDate"),
+                               QStringLiteral("01/04/2024"));
+}
+
+void TestCMainView::cleanup()
+{
+    QVERIFY(prompter.verify());
+}
+
+void TestCMainView::opensTheCardOfActualDate()
+{
+    auto view = makeView();
+    QCOMPARE(view->dateField()->dateTime(), QDateTime(QDate(2024, 4, 1), QTime(7, 30)));
+    QCOMPARE(view->textField(CSchedaSet::Tempo)->text(), QStringLiteral("Sun"));
+    QCOMPARE(host.searchDate, view->dateField()->dateTime());
+    QCOMPARE(host.rangeEnd, QDateTime(QDate(2024, 12, 31), QTime(23, 59, 59)));
+    QCOMPARE(view->dateField()->minimumDateTime(), QDateTime(QDate(2024, 1, 1), QTime(0, 0)));
+    QTableWidget *list = view->workList();
+    QCOMPARE(list->rowCount(), 5);
+    QCOMPARE(list->columnCount(), 18);
+    QCOMPARE(list->item(0, 0)->text(), QStringLiteral("Rossi (1)"));
+    QCOMPARE(list->item(0, 1)->text(), QStringLiteral("8.00"));
+    QCOMPARE(list->item(0, 7)->text(), QStringLiteral("<None>"));
+    QCOMPARE(list->horizontalHeaderItem(5)->text(), QStringLiteral("Cost Center"));
+    QVERIFY(view->isCommandEnabled(ViewCommand::First));
+    QVERIFY(!view->isCommandEnabled(ViewCommand::Next));
+    QVERIFY(!view->isCommandEnabled(ViewCommand::Print));
+    QVERIFY(!view->isCommandEnabled(ViewCommand::Preview));
+    QVERIFY(!view->isCommandEnabled(ViewCommand::Save));
+    QVERIFY(!view->isCommandEnabled(ViewCommand::DeleteWork));
+
+    view->runCommand(ViewCommand::First);
+    QCOMPARE(view->textField(CSchedaSet::Tempo)->text(), QStringLiteral("Rain"));
+    QCOMPARE(list->rowCount(), 0);
+    view->searchDatePicked(QDate(2024, 3, 5));
+    QCOMPARE(view->textField(CSchedaSet::Tempo)->text(), QStringLiteral("Rain"));
+    view->searchDatePicked(QDate(2024, 4, 1));
+    QCOMPARE(list->rowCount(), 5);
+
+    view->runCommand(ViewCommand::Help);
+    QCOMPARE(host.pages, QList<int>{1});
+    view->saveState();
+    QCOMPARE(SettingsStore::readString(SettingsStore::Settings, QStringLiteral("ActualDate")),
+             QStringLiteral("01/04/2024"));
+}
+
+void TestCMainView::emptyPeriod()
+{
+    SettingsStore::writeString(SettingsStore::Settings, QStringLiteral("DataInit"),
+                               QStringLiteral("01/01/2030"));
+    SettingsStore::writeString(SettingsStore::Settings, QStringLiteral("DataEnd"),
+                               QStringLiteral("31/12/2030"));
+    SettingsStore::writeString(SettingsStore::Settings, QStringLiteral("ActualDate"),
+                               QStringLiteral("junk"));
+    auto view = makeView();
+    QCOMPARE(view->textField(CSchedaSet::Tempo)->text(), QString());
+    QVERIFY(!view->textField(CSchedaSet::Tempo)->isEnabled());
+    QCOMPARE(view->workList()->rowCount(), 0);
+    for (ViewCommand command : {ViewCommand::First, ViewCommand::Previous, ViewCommand::Next,
+                                ViewCommand::Last, ViewCommand::NewWork})
+        QVERIFY(!view->isCommandEnabled(command));
+    QVERIFY(view->isCommandEnabled(ViewCommand::Add));
+    view->saveState();
+    QCOMPARE(SettingsStore::readString(SettingsStore::Settings, QStringLiteral("ActualDate")),
+             QStringLiteral("junk"));
+
+    view->applyWorkingPeriod({QDate(2024, 1, 1), QDate(2024, 12, 31)});
+    QCOMPARE(view->textField(CSchedaSet::Tempo)->text(), QStringLiteral("Rain"));
+    QCOMPARE(host.rangeStart, QDateTime(QDate(2024, 1, 1), QTime(0, 0)));
+}
+
+void TestCMainView::columnLayoutKeptInHeaderSection()
+{
+    {
+        auto view = makeView();
+        QHeaderView *header = view->workList()->horizontalHeader();
+        for (int i = 0; i < 18; ++i) {
+            QCOMPARE(header->sectionSize(i), 100);
+            QCOMPARE(header->logicalIndex(i), i);
+        }
+        header->moveSection(5, 0);
+        header->resizeSection(2, 140);
+        view->saveState();
+    }
+    QCOMPARE(SettingsStore::readInt(SettingsStore::Header, QStringLiteral("Order (0)"), -1), 5);
+    QCOMPARE(SettingsStore::readInt(SettingsStore::Header, QStringLiteral("Width (2)"), -1), 140);
+    auto view = makeView();
+    QHeaderView *header = view->workList()->horizontalHeader();
+    QCOMPARE(header->logicalIndex(0), 5);
+    QCOMPARE(header->logicalIndex(1), 0);
+    QCOMPARE(header->sectionSize(2), 140);
+
+    // An order that is not a permutation of the columns is not applied.
+    SettingsStore::writeInt(SettingsStore::Header, QStringLiteral("Order (1)"), 5);
+    auto broken = makeView();
+    QCOMPARE(broken->workList()->horizontalHeader()->logicalIndex(0), 0);
+}
+
+void TestCMainView::badNumberStopsTheMove()
+{
+    auto view = makeView();
+    view->textField(CSchedaSet::Pioggia)->setText(QStringLiteral("1,5"));
+    prompter.expect(Icon::Warning, QStringLiteral("Enter a number."));
+    view->runCommand(ViewCommand::Previous);
+    QCOMPARE(view->textField(CSchedaSet::Tempo)->text(), QStringLiteral("Sun"));
+    QCOMPARE(view->textField(CSchedaSet::Pioggia)->text(), QStringLiteral("1,5"));
+    view->textField(CSchedaSet::Pioggia)->setText(QStringLiteral("1.5"));
+    view->runCommand(ViewCommand::Previous);
+    QCOMPARE(view->textField(CSchedaSet::Tempo)->text(), QStringLiteral("Rain"));
+    QCOMPARE(f.scalar(QStringLiteral("SELECT Pioggia FROM Scheda WHERE IDScheda = ?"), {april})
+                 .toDouble(),
+             1.5);
+}
+
+void TestCMainView::deleteWorkSelectsTheRowAbove_data()
+{
+    QTest::addColumn<QList<int>>("rows");
+    QTest::addColumn<int>("selected");
+    QTest::newRow("rows 2 and 4") << QList<int>{2, 4} << 1;
+    QTest::newRow("row 0") << QList<int>{0} << 0;
+}
+
+void TestCMainView::deleteWorkSelectsTheRowAbove()
+{
+    QFETCH(QList<int>, rows);
+    QFETCH(int, selected);
+    auto view = makeView();
+    QTableWidget *list = view->workList();
+    QList<int> kept;
+    for (int row = 0; row < list->rowCount(); ++row)
+        if (!rows.contains(row))
+            kept << list->item(row, 0)->data(Qt::UserRole).toInt();
+    list->setSelectionMode(QAbstractItemView::MultiSelection);
+    for (int row : rows)
+        list->selectRow(row);
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    QVERIFY(view->isCommandEnabled(ViewCommand::DeleteWork));
+    prompter.expect(Icon::Question,
+                    rows.size() == 1
+                        ? QStringLiteral("Do you really want to delete the selected work?")
+                        : QStringLiteral("Do you really want to delete the selected works?"),
+                    Answer::Yes);
+    view->runCommand(ViewCommand::DeleteWork);
+    QCOMPARE(list->rowCount(), 5 - rows.size());
+    QList<int> left;
+    for (int row = 0; row < list->rowCount(); ++row)
+        left << list->item(row, 0)->data(Qt::UserRole).toInt();
+    QCOMPARE(left, kept);
+    QCOMPARE(f.count(QStringLiteral("Opere")), 5 - rows.size());
+    QCOMPARE(f.count(QStringLiteral("Magazzino")), 5 - rows.size());
+    const QModelIndexList selection = list->selectionModel()->selectedRows();
+    QCOMPARE(selection.size(), 1);
+    QCOMPARE(selection.first().row(), selected);
+}
+
+void TestCMainView::workEditorEntersAndEditsRows()
+{
+    auto view = makeView();
+    view->runCommand(ViewCommand::First);
+    int opened = 0;
+    view->setEditorRunner([&](COperaiDlg &dialog) {
+        dialog.show();
+        ++opened;
+        if (opened == 1) {
+            dialog.field(WorkEntry::Field::Machine1)->setText(QStringLiteral("20"));
+            dialog.field(WorkEntry::Field::Machine2)->setText(QStringLiteral("21"));
+            dialog.pickKind(3);
+            return dialog.confirm(false);
+        }
+        if (opened == 2) {
+            // "Save and insert" keeps the kind for the next work; everything else starts over.
+            if (dialog.kindList()->currentIndex() != 3 ||
+                dialog.field(WorkEntry::Field::Machine1)->text() != "0")
+                return false;
+            return dialog.confirm(true);
+        }
+        dialog.field(WorkEntry::Field::Machine2)->setText(QStringLiteral("0"));
+        return dialog.confirm(true);
+    });
+    view->runCommand(ViewCommand::NewWork);
+    QCOMPARE(opened, 2);
+    QTableWidget *list = view->workList();
+    QCOMPARE(list->rowCount(), 2);
+    QCOMPARE(list->item(0, WorkListRow::SecondMachine)->text(), QStringLiteral("Sprayer (21)"));
+    QCOMPARE(list->item(1, WorkListRow::Worker)->text(), QStringLiteral("0"));
+    QCOMPARE(list->item(1, WorkListRow::CentreKind)->text(), QStringLiteral("Machine"));
+    QCOMPARE(list->item(1, WorkListRow::MovementType)->text(), QStringLiteral("<None>"));
+    QCOMPARE(list->selectionModel()->selectedRows().first().row(), 1);
+    QCOMPARE(f.count(QStringLiteral("Opere"),
+                     QStringLiteral("IDScheda = %1 AND Aggiornato = 1").arg(march)),
+             2);
+
+    view->EditWork(0);
+    QCOMPARE(opened, 3);
+    QCOMPARE(list->item(0, WorkListRow::SecondMachine)->text(), QString());
+    QCOMPARE(list->item(0, WorkListRow::SecondMachine)->icon().cacheKey() != 0, true);
+    QCOMPARE(list->item(0, WorkListRow::FirstMachine)->text(), QStringLiteral("Tractor (20)"));
+    QCOMPARE(f.count(QStringLiteral("Opere"), QStringLiteral("CodMacch2 = 0 AND CodMacch1 = 20")),
+             1);
+}
+
+void TestCMainView::addAndSaveACard()
+{
+    auto view = makeView();
+    view->runCommand(ViewCommand::Add);
+    QVERIFY(view->isCommandEnabled(ViewCommand::Save));
+    QVERIFY(!view->isCommandEnabled(ViewCommand::Add));
+    QVERIFY(!view->isCommandEnabled(ViewCommand::First));
+    QCOMPARE(view->workList()->rowCount(), 0);
+    QCOMPARE(view->dateField()->dateTime(), QDateTime(QDate(2024, 6, 15), QTime(10, 15)));
+    view->setEditorRunner([](COperaiDlg &dialog) {
+        dialog.show();
+        dialog.field(WorkEntry::Field::WorkerCode)->setText(QStringLiteral("2"));
+        return dialog.confirm(true);
+    });
+    view->runCommand(ViewCommand::NewWork);
+    QCOMPARE(view->workList()->rowCount(), 1);
+    view->textField(CSchedaSet::Fattore)->setText(QStringLiteral("Verdi"));
+    prompter.expect(Icon::Information, QStringLiteral("Form stored successfully!"));
+    view->runCommand(ViewCommand::Save);
+    QVERIFY(!view->isCommandEnabled(ViewCommand::Save));
+    QCOMPARE(view->workList()->rowCount(), 1);
+    QCOMPARE(view->workList()->item(0, 0)->text(), QStringLiteral("Bianchi (2)"));
+    QCOMPARE(f.count(QStringLiteral("Scheda"), QStringLiteral("Fattore = 'Verdi'")), 1);
+    // The search window follows the stored card.
+    QCOMPARE(host.searchDate, QDateTime(QDate(2024, 6, 15), QTime(10, 15)));
+}
+
+void TestCMainView::resizeKeepsTheBottomBlockInItsCorner()
+{
+    auto view = makeView();
+    for (const QSize size : {QSize(1200, 700), QSize(1000, 520)}) {
+        view->resize(size);
+        QApplication::processEvents();
+        const QWidget *chief = view->textField(CSchedaSet::Fattore);
+        const QWidget *license = view->textField(CSchedaSet::Permesso);
+        const QWidget *absent = view->textField(CSchedaSet::Assenti);
+        const QRect chiefRect(chief->mapTo(view.get(), QPoint(0, 0)), chief->size());
+        const QRect licenseRect(license->mapTo(view.get(), QPoint(0, 0)), license->size());
+        const int absentTop = absent->mapTo(view.get(), QPoint(0, 0)).y();
+        const QRect list = view->workList()->geometry();
+        QCOMPARE(chiefRect.right() + 1, size.width() - 10);
+        QCOMPARE(licenseRect.bottom() + 1, size.height() - 10);
+        QCOMPARE(list.right(), chiefRect.right());
+        QVERIFY(list.bottom() < absentTop);
+        QVERIFY(absentTop - list.bottom() <= 8);
+    }
+}
+
+void TestCMainView::controlsCarryTheirLabels()
+{
+    auto view = makeView();
+    const QList<QLineEdit *> edits = view->findChildren<QLineEdit *>();
+    QVERIFY(edits.size() >= 11);
+    for (const QLineEdit *edit : edits) {
+        if (edit->parentWidget() == view->dateField())
+            continue;
+        QVERIFY2(!edit->accessibleName().isEmpty(), qPrintable(edit->text()));
+    }
+    QCOMPARE(view->textField(CSchedaSet::TempMax)->accessibleName(),
+             QStringLiteral("Max Temparature"));
+    QCOMPARE(view->dateField()->accessibleName(), QStringLiteral("Date"));
+    QCOMPARE(view->workList()->accessibleName(), QStringLiteral("Works"));
+}
+
+void TestCMainView::reopenOnAnotherDatabase()
+{
+    auto view = makeView();
+    view->runCommand(ViewCommand::Add);
+    view->setEditorRunner([](COperaiDlg &dialog) {
+        dialog.show();
+        return dialog.confirm(true);
+    });
+    view->runCommand(ViewCommand::NewWork);
+    QCOMPARE(f.count(QStringLiteral("Opere"), QStringLiteral("IDScheda = 0")), 1);
+
+    const QString other = f.env->copyTemplate();
+    {
+        Database db;
+        db.open(other);
+        db.execute(QStringLiteral(
+            "INSERT INTO Scheda (Data, Tempo) VALUES ('2024-04-01 06:00:00', 'Hail')"));
+    }
+    SettingsStore::writeString(SettingsStore::Settings, QStringLiteral("Database"), other);
+    view->reopenDatabase();
+    QVERIFY(!view->isCommandEnabled(ViewCommand::Save));
+    QCOMPARE(view->textField(CSchedaSet::Tempo)->text(), QStringLiteral("Hail"));
+    QCOMPARE(view->database()->path(), other);
+    // The abandoned insert left nothing behind in the database it belonged to.
+    QCOMPARE(f.count(QStringLiteral("Opere"), QStringLiteral("IDScheda = 0")), 0);
+}
+
+void TestCMainView::editCommandsFollowTheFocusedField()
+{
+    auto view = makeView();
+    view->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(view.get()));
+    QLineEdit *weather = view->textField(CSchedaSet::Tempo);
+    weather->setFocus();
+    QVERIFY(!view->isCommandEnabled(ViewCommand::Copy));
+    weather->selectAll();
+    QVERIFY(view->isCommandEnabled(ViewCommand::Cut));
+    view->runCommand(ViewCommand::Cut);
+    QCOMPARE(weather->text(), QString());
+    QVERIFY(view->isCommandEnabled(ViewCommand::Paste));
+    QVERIFY(view->isCommandEnabled(ViewCommand::Undo));
+    view->runCommand(ViewCommand::Undo);
+    QCOMPARE(weather->text(), QStringLiteral("Sun"));
+    view->workList()->setFocus();
+    QVERIFY(!view->isCommandEnabled(ViewCommand::Paste));
+}
+
+QTEST_MAIN(TestCMainView)
+#include "TestCMainView.moc"

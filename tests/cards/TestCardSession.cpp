@@ -1,0 +1,380 @@
+#include "CardsFixture.h"
+#include "FakePrompter.h"
+#include "FixedClock.h"
+#include "cards/CardSession.h"
+
+#include <QTest>
+
+using Icon = Prompter::Icon;
+using Answer = Prompter::Answer;
+
+class TestCardSession : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void moveWritesTheFormBack();
+    void moveRefusedByABadNumber();
+    void newCardDate_data();
+    void newCardDate();
+    void saveLinksTheWorksEntered();
+    void saveOnATakenDay();
+    void saveKeepsTheInsertWhenAFieldFails();
+    void saveRefusedByTheEngine();
+    void cancelRemovesOnlyThePendingWorks();
+    void addOnAnEmptyPeriodRemembersNoCard();
+    void startRemovesAbandonedPendingWorks();
+    void newWorkNeedsACard();
+    void deleteCard_data();
+    void deleteCard();
+    void deleteWorks();
+    void findCardByDate();
+
+private:
+    std::unique_ptr<CardSession> makeSession(const WorkingPeriod &period = {QDate(2024, 1, 1),
+                                                                            QDate(2024, 12, 31)})
+    {
+        auto session = std::make_unique<CardSession>(*f.db, period, prompter, clock);
+        session->open(QDate(2024, 3, 1));
+        return session;
+    }
+    WorkEntry work(int worker) const
+    {
+        WorkEntry entry;
+        entry.workerCode = worker;
+        entry.regularHours = 4;
+        entry.itemCode = 5;
+        entry.quantity = 2;
+        return entry;
+    }
+    CardForm::Input formOf(const CardSession &session) const
+    {
+        return CardForm::input(session.card());
+    }
+
+    CardsFixture f;
+    FakePrompter prompter;
+    FixedClock clock{QDateTime(QDate(2024, 6, 15), QTime(10, 15))};
+    int march = 0;
+    int april = 0;
+};
+
+void TestCardSession::init()
+{
+    f.init();
+    QVERIFY(prompter.verify());
+    clock.set(QDateTime(QDate(2024, 6, 15), QTime(10, 15)));
+    march = f.addCard(QStringLiteral("2024-03-01 07:30:00"), QStringLiteral("Rain"));
+    april = f.addCard(QStringLiteral("2024-04-01 07:30:00"));
+}
+
+void TestCardSession::moveWritesTheFormBack()
+{
+    auto session = makeSession();
+    QCOMPARE(session->card().id(), march);
+    CardForm::Input form = formOf(*session);
+    form.texts[CSchedaSet::Tempo] = QString();
+    form.texts[CSchedaSet::Pioggia] = QStringLiteral("12.5");
+    form.date = QDateTime(QDate(2024, 3, 2), QTime(7, 30));
+    QVERIFY(session->move(CardSession::Move::Next, form).done);
+    QCOMPARE(session->card().id(), april);
+    QVERIFY(
+        f.scalar(QStringLiteral("SELECT Tempo FROM Scheda WHERE IDScheda = ?"), {march}).isNull());
+    QCOMPARE(f.scalar(QStringLiteral("SELECT Pioggia FROM Scheda WHERE IDScheda = ?"), {march})
+                 .toDouble(),
+             12.5);
+    QCOMPARE(
+        f.scalar(QStringLiteral("SELECT Data FROM Scheda WHERE IDScheda = ?"), {march}).toString(),
+        QStringLiteral("2024-03-02 07:30:00"));
+    QVERIFY(!session->canMove(CardSession::Move::Next));
+    QVERIFY(session->canMove(CardSession::Move::First));
+}
+
+void TestCardSession::moveRefusedByABadNumber()
+{
+    auto session = makeSession();
+    CardForm::Input form = formOf(*session);
+    form.texts[CSchedaSet::Tempo] = QStringLiteral("Fog");
+    form.texts[CSchedaSet::Pioggia] = QStringLiteral("1,5");
+    prompter.expect(Icon::Warning, QStringLiteral("Enter a number."));
+    const CardSession::Result result = session->move(CardSession::Move::Next, form);
+    QVERIFY(!result.done);
+    QCOMPARE(result.formError->column, int(CSchedaSet::Pioggia));
+    QCOMPARE(session->card().id(), march);
+    QCOMPARE(
+        f.scalar(QStringLiteral("SELECT Tempo FROM Scheda WHERE IDScheda = ?"), {march}).toString(),
+        QStringLiteral("Rain"));
+    // Add does not throw the typed card away either: it stops at the same field.
+    prompter.expect(Icon::Warning, QStringLiteral("Enter a number."));
+    QVERIFY(!session->add(form).done);
+    QVERIFY(!session->isInserting());
+    QVERIFY(prompter.verify());
+}
+
+void TestCardSession::newCardDate_data()
+{
+    QTest::addColumn<QDateTime>("now");
+    QTest::addColumn<QDateTime>("date");
+    QTest::newRow("inside the period") << QDateTime(QDate(2024, 6, 15), QTime(10, 15))
+                                       << QDateTime(QDate(2024, 6, 15), QTime(10, 15));
+    QTest::newRow("after the period") << QDateTime(QDate(2025, 2, 1), QTime(9, 0))
+                                      << QDateTime(QDate(2024, 12, 31), QTime(23, 59, 59));
+    QTest::newRow("before the period")
+        << QDateTime(QDate(2023, 5, 1), QTime(9, 0)) << QDateTime(QDate(2024, 1, 1), QTime(0, 0));
+}
+
+void TestCardSession::newCardDate()
+{
+    QFETCH(QDateTime, now);
+    QFETCH(QDateTime, date);
+    clock.set(now);
+    auto session = makeSession();
+    QVERIFY(session->add(formOf(*session)).done);
+    QVERIFY(session->isInserting());
+    QCOMPARE(session->card().date(), date);
+    QCOMPARE(session->rememberedCard(), std::optional<int>(march));
+    QVERIFY(!session->canMove(CardSession::Move::First));
+}
+
+void TestCardSession::saveLinksTheWorksEntered()
+{
+    auto session = makeSession();
+    session->add(formOf(*session));
+    const int first = session->newWork(work(1));
+    const int second = session->newWork(work(2));
+    // Nothing is held open between the user's actions.
+    QCOMPARE(f.db->transactionDepth(), 0);
+    QCOMPARE(f.count(QStringLiteral("Opere"), QStringLiteral("IDScheda = 0 AND Aggiornato = 0")),
+             2);
+    QCOMPARE(session->pendingWorks(), QList<int>({first, second}));
+
+    CardForm::Input form = formOf(*session);
+    form.texts[CSchedaSet::Fattore] = QStringLiteral("Verdi");
+    prompter.expect(Icon::Information, QStringLiteral("Form stored successfully!"));
+    QVERIFY(session->save(form).done);
+    QVERIFY(!session->isInserting());
+    const int card = session->card().id();
+    QCOMPARE(session->card().value(CSchedaSet::Fattore).toString(), QStringLiteral("Verdi"));
+    QCOMPARE(session->card().date(), QDateTime(QDate(2024, 6, 15), QTime(10, 15)));
+    QCOMPARE(f.count(QStringLiteral("Opere"),
+                     QStringLiteral("IDScheda = %1 AND Aggiornato = 1").arg(card)),
+             2);
+    QCOMPARE(
+        f.count(
+            QStringLiteral("Magazzino"),
+            QStringLiteral("IDOpera IN (%1, %2) AND [Codice Articolo] = 5").arg(first).arg(second)),
+        2);
+    QVERIFY(prompter.verify());
+}
+
+void TestCardSession::saveOnATakenDay()
+{
+    const int stored = f.addCard(QStringLiteral("2024-06-15 18:00:00"));
+    const int storedWork = f.addWork(stored, 1, false);
+    auto session = makeSession();
+    session->move(CardSession::Move::Next, formOf(*session));
+    QCOMPARE(session->card().id(), april);
+    session->add(formOf(*session));
+    session->newWork(work(1));
+    session->newWork(work(2));
+    prompter.expect(Icon::Information,
+                    QStringLiteral("Form is already stored in the database! Can not save!"));
+    QVERIFY(session->save(formOf(*session)).done);
+    QVERIFY(!session->isInserting());
+    QCOMPARE(session->card().id(), april);
+    QCOMPARE(f.count(QStringLiteral("Scheda")), 3);
+    QCOMPARE(f.count(QStringLiteral("Opere")), 1);
+    QCOMPARE(f.count(QStringLiteral("Magazzino")), 1);
+    QCOMPARE(f.scalar(QStringLiteral("SELECT IDOpera FROM Opere")).toInt(), storedWork);
+    QVERIFY(prompter.verify());
+}
+
+void TestCardSession::saveKeepsTheInsertWhenAFieldFails()
+{
+    auto session = makeSession();
+    session->add(formOf(*session));
+    const int pending = session->newWork(work(1));
+    CardForm::Input form = formOf(*session);
+    form.texts[CSchedaSet::TempMax] = QStringLiteral("hot");
+    prompter.expect(Icon::Warning, QStringLiteral("Enter a number."));
+    const CardSession::Result result = session->save(form);
+    QVERIFY(!result.done);
+    QCOMPARE(result.formError->column, int(CSchedaSet::TempMax));
+    QVERIFY(session->isInserting());
+    QCOMPARE(session->pendingWorks(), QList<int>{pending});
+    QCOMPARE(f.count(QStringLiteral("Scheda")), 2);
+
+    form.texts[CSchedaSet::TempMax] = QStringLiteral("31");
+    prompter.expect(Icon::Information, QStringLiteral("Form stored successfully!"));
+    QVERIFY(session->save(form).done);
+    QCOMPARE(
+        f.scalar(QStringLiteral("SELECT IDScheda FROM Opere WHERE IDOpera = ?"), {pending}).toInt(),
+        session->card().id());
+    QVERIFY(prompter.verify());
+}
+
+void TestCardSession::saveRefusedByTheEngine()
+{
+    auto session = makeSession();
+    session->add(formOf(*session));
+    session->newWork(work(1));
+    f.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON Scheda BEGIN "
+                          "SELECT RAISE(ABORT, 'card refused'); END"));
+    prompter.expect(Icon::Warning, QStringLiteral("Unable to save form!"));
+    QVERIFY(session->save(formOf(*session)).done);
+    QVERIFY(!session->isInserting());
+    QCOMPARE(session->card().id(), march);
+    QCOMPARE(f.count(QStringLiteral("Opere")), 0);
+    QCOMPARE(f.count(QStringLiteral("Magazzino")), 0);
+    QCOMPARE(f.db->transactionDepth(), 0);
+    QVERIFY(prompter.verify());
+}
+
+void TestCardSession::cancelRemovesOnlyThePendingWorks()
+{
+    // A stored work that never got Aggiornato set must survive another card's insert.
+    const int kept = f.addWork(march, 1, false);
+    auto session = makeSession();
+    session->add(formOf(*session));
+    session->newWork(work(1));
+    session->newWork(work(2));
+    session->cancelInsert();
+    QVERIFY(!session->isInserting());
+    QCOMPARE(session->card().id(), march);
+    QCOMPARE(f.count(QStringLiteral("Opere")), 1);
+    QCOMPARE(f.scalar(QStringLiteral("SELECT IDOpera FROM Opere")).toInt(), kept);
+    QCOMPARE(f.count(QStringLiteral("Magazzino")), 1);
+    QCOMPARE(f.count(QStringLiteral("Scheda")), 2);
+}
+
+void TestCardSession::addOnAnEmptyPeriodRemembersNoCard()
+{
+    auto session = makeSession({QDate(2026, 1, 1), QDate(2026, 12, 31)});
+    QVERIFY(!session->hasCard());
+    QVERIFY(!session->canNewWork());
+    QVERIFY(session->add({}).done);
+    QVERIFY(!session->rememberedCard());
+    QVERIFY(session->canNewWork());
+    session->cancelInsert();
+    QVERIFY(!session->hasCard());
+
+    session->add({});
+    CardForm::Input form = formOf(*session);
+    prompter.expect(Icon::Information, QStringLiteral("Form stored successfully!"));
+    session->save(form);
+    QCOMPARE(session->card().date(), QDateTime(QDate(2026, 1, 1), QTime(0, 0)));
+    QVERIFY(prompter.verify());
+}
+
+void TestCardSession::startRemovesAbandonedPendingWorks()
+{
+    const int kept = f.addWork(march, 1);
+    f.addWork(0, 1, false);
+    f.addWork(0, 2, false);
+    makeSession();
+    QCOMPARE(f.count(QStringLiteral("Opere")), 1);
+    QCOMPARE(f.scalar(QStringLiteral("SELECT IDOpera FROM Opere")).toInt(), kept);
+    QCOMPARE(f.count(QStringLiteral("Magazzino")), 1);
+}
+
+void TestCardSession::newWorkNeedsACard()
+{
+    auto session = makeSession({QDate(2026, 1, 1), QDate(2026, 12, 31)});
+    QCOMPARE(session->newWork(work(1)), 0);
+    QCOMPARE(f.count(QStringLiteral("Opere")), 0);
+
+    auto browsing = makeSession();
+    const int workId = browsing->newWork(work(1));
+    QCOMPARE(
+        f.scalar(QStringLiteral("SELECT IDScheda FROM Opere WHERE IDOpera = ? AND Aggiornato = 1"),
+                 {workId})
+            .toInt(),
+        march);
+}
+
+void TestCardSession::deleteCard_data()
+{
+    QTest::addColumn<int>("which");
+    QTest::addColumn<int>("shown");
+    QTest::newRow("first card, next shown") << 0 << 1;
+    QTest::newRow("last card, previous shown") << 1 << 0;
+}
+
+void TestCardSession::deleteCard()
+{
+    QFETCH(int, which);
+    QFETCH(int, shown);
+    const QList<int> cards = {march, april};
+    for (int card : cards)
+        for (int i = 0; i < 3; ++i)
+            f.addWork(card, i);
+    auto session = makeSession();
+    if (which == 1)
+        session->move(CardSession::Move::Last, formOf(*session));
+
+    prompter.expect(Icon::Question,
+                    QStringLiteral("Do you really want to delete the current form?"), Answer::No);
+    QVERIFY(!session->deleteCard());
+    QCOMPARE(f.count(QStringLiteral("Scheda")), 2);
+
+    prompter.expect(Icon::Question,
+                    QStringLiteral("Do you really want to delete the current form?"), Answer::Yes);
+    QVERIFY(session->deleteCard());
+    QCOMPARE(session->card().id(), cards[shown]);
+    QCOMPARE(f.count(QStringLiteral("Scheda")), 1);
+    QCOMPARE(f.count(QStringLiteral("Opere"), QStringLiteral("IDScheda = %1").arg(cards[which])),
+             0);
+    QCOMPARE(f.count(QStringLiteral("Opere")), 3);
+    QCOMPARE(f.count(QStringLiteral("Magazzino")), 3);
+
+    prompter.expect(Icon::Question,
+                    QStringLiteral("Do you really want to delete the current form?"), Answer::Yes);
+    QVERIFY(session->deleteCard());
+    QVERIFY(!session->hasCard());
+    QVERIFY(!session->deleteCard());
+    QVERIFY(prompter.verify());
+}
+
+void TestCardSession::deleteWorks()
+{
+    const int stored = f.addWork(march, 1);
+    auto session = makeSession();
+    session->add(formOf(*session));
+    const int a = session->newWork(work(1));
+    const int b = session->newWork(work(2));
+    // While inserting only the new card's pending works can go.
+    prompter.expect(Icon::Question,
+                    QStringLiteral("Do you really want to delete the selected work?"), Answer::Yes);
+    QCOMPARE(session->deleteWorks({stored, a}), QList<int>{a});
+    QCOMPARE(session->pendingWorks(), QList<int>{b});
+    QCOMPARE(f.count(QStringLiteral("Magazzino"), QStringLiteral("IDOpera = %1").arg(a)), 0);
+    session->cancelInsert();
+
+    const int other = f.addWork(march, 2);
+    prompter.expect(Icon::Question,
+                    QStringLiteral("Do you really want to delete the selected works?"), Answer::No);
+    QCOMPARE(session->deleteWorks({stored, other}), QList<int>());
+    prompter.expect(Icon::Question,
+                    QStringLiteral("Do you really want to delete the selected works?"),
+                    Answer::Yes);
+    QCOMPARE(session->deleteWorks({stored, other}), QList<int>({stored, other}));
+    QCOMPARE(f.count(QStringLiteral("Opere")), 0);
+    QCOMPARE(f.count(QStringLiteral("Magazzino")), 0);
+    QVERIFY(prompter.verify());
+}
+
+void TestCardSession::findCardByDate()
+{
+    auto session = makeSession();
+    QVERIFY(session->findCardByDate(QDate(2024, 4, 1)));
+    QCOMPARE(session->card().id(), april);
+    QVERIFY(!session->findCardByDate(QDate(2024, 4, 2)));
+    QCOMPARE(session->card().id(), april);
+    session->add(formOf(*session));
+    QVERIFY(!session->findCardByDate(QDate(2024, 3, 1)));
+    QVERIFY(session->isInserting());
+}
+
+QTEST_GUILESS_MAIN(TestCardSession)
+#include "TestCardSession.moc"

@@ -1,0 +1,189 @@
+#include "cards/WorkEntry.h"
+
+#include <QLocale>
+#include <QTest>
+
+using Field = WorkEntry::Field;
+Q_DECLARE_METATYPE(WorkEntry::Field)
+
+namespace {
+
+QHash<Field, QString> defaults(const WorkEntry &entry)
+{
+    QHash<Field, QString> texts;
+    for (int f = int(Field::HolidayHours); f <= int(Field::Adversity); ++f)
+        texts.insert(Field(f), entry.text(Field(f)));
+    return texts;
+}
+
+} // namespace
+
+class TestWorkEntry : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void checks_data();
+    void checks();
+    void firstFailingFieldInReadingOrder();
+    void defaultsAreAcceptedAndReadBack();
+    void centreCodeByKind();
+    void resetKeepsKindAndMovementType();
+    void summaryAndCodes();
+};
+
+void TestWorkEntry::checks_data()
+{
+    QTest::addColumn<Field>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("24 hours") << Field::RegularHours << "24"
+                              << "";
+    QTest::newRow("24.5 regular") << Field::RegularHours << "24.5"
+                                  << "Enter a number between 0 and 24.";
+    QTest::newRow("24.5 overtime") << Field::OvertimeHours << "24.5"
+                                   << "Enter a number between 0 and 24.";
+    QTest::newRow("24.5 holiday") << Field::HolidayHours << "24.50"
+                                  << "Enter a number between 0 and 24.";
+    QTest::newRow("minus ignored") << Field::RegularHours << "-8"
+                                   << "";
+    QTest::newRow("VAT 100 %") << Field::Vat << "100%"
+                               << "";
+    QTest::newRow("VAT over 100 %") << Field::Vat << "100.5%"
+                                    << "Enter a number between 0 and 100.";
+    QTest::newRow("code 10000") << Field::WorkerCode << "10000"
+                                << "";
+    QTest::newRow("code 10001") << Field::WorkerCode << "10001"
+                                << "Enter an integer between 0 and 10000.";
+    QTest::newRow("machine code out of range") << Field::Machine2 << "20000"
+                                               << "Enter an integer between 0 and 10000.";
+    QTest::newRow("item code not a number") << Field::ItemCode << "5a"
+                                            << "Enter an integer.";
+    QTest::newRow("operation code negative") << Field::OperationCode << "-1"
+                                             << "Enter an integer between 0 and 10000.";
+    QTest::newRow("centre code out of range") << Field::CentreCode << "10001"
+                                              << "Enter an integer between 0 and 10000.";
+    QTest::newRow("empty code") << Field::Machine1 << ""
+                                << "";
+    QTest::newRow("stage 20") << Field::Stage << QString(20, 's') << "";
+    QTest::newRow("stage 21") << Field::Stage << QString(21, 's')
+                              << "Enter no more than 20 characters.";
+    QTest::newRow("unit 6") << Field::Unit << "metres"
+                            << "Enter no more than 5 characters.";
+    QTest::newRow("document 101") << Field::DocumentRef << QString(101, 'd')
+                                  << "Enter no more than 100 characters.";
+    QTest::newRow("note 256") << Field::Note << QString(256, 'n')
+                              << "Enter no more than 255 characters.";
+    QTest::newRow("adversity 101")
+        << Field::Adversity << QString(101, 'a') << "Enter no more than 100 characters.";
+    QTest::newRow("large quantity") << Field::Quantity << "1,234,567.50"
+                                    << "";
+}
+
+void TestWorkEntry::checks()
+{
+    QFETCH(Field, field);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    WorkEntry entry;
+    QHash<Field, QString> texts = defaults(entry);
+    texts[field] = text;
+    const auto error = entry.read(texts);
+    QCOMPARE(error ? error->message : QString(), message);
+    if (error) {
+        QCOMPARE(error->field, field);
+        QCOMPARE(entry.regularHours, 0.0);
+    }
+}
+
+void TestWorkEntry::firstFailingFieldInReadingOrder()
+{
+    WorkEntry entry;
+    QHash<Field, QString> texts = defaults(entry);
+    texts[Field::Adversity] = QString(101, 'a');
+    texts[Field::Vat] = QStringLiteral("150%");
+    texts[Field::RegularHours] = QStringLiteral("30");
+    texts[Field::HolidayHours] = QStringLiteral("25");
+    QCOMPARE(entry.read(texts)->field, Field::HolidayHours);
+    texts[Field::HolidayHours] = QStringLiteral("2");
+    QCOMPARE(entry.read(texts)->field, Field::RegularHours);
+    texts[Field::RegularHours] = QStringLiteral("2");
+    QCOMPARE(entry.read(texts)->field, Field::Vat);
+}
+
+void TestWorkEntry::defaultsAreAcceptedAndReadBack()
+{
+    WorkEntry entry;
+    QVERIFY(!entry.read(defaults(entry)));
+    QCOMPARE(entry.workerCode, 0);
+    QCOMPARE(entry.value, 0.0);
+
+    WorkEntry filled;
+    filled.holidayHours = 1.5;
+    filled.quantity = 1234567.5;
+    filled.value = 1234.56;
+    filled.vat = 0.22;
+    filled.machineCodes = {1, 2, 3};
+    filled.note = QStringLiteral("n");
+    WorkEntry back;
+    QVERIFY(!back.read(defaults(filled)));
+    QCOMPARE(back.holidayHours, 1.5);
+    QCOMPARE(back.quantity, 1234567.5);
+    QCOMPARE(back.value, 1234.56);
+    QCOMPARE(back.vat, 0.22);
+    QCOMPARE(back.machineCodes, filled.machineCodes);
+    QCOMPARE(back.note, QStringLiteral("n"));
+}
+
+void TestWorkEntry::centreCodeByKind()
+{
+    WorkEntry entry;
+    entry.centreKind = WorkEntry::FieldKind;
+    entry.centreCode = 10;
+    QHash<Field, QString> texts = defaults(entry);
+    texts[Field::CentreCode] = QStringLiteral("50000");
+    QVERIFY(!entry.read(texts));
+    QCOMPARE(entry.fieldCode, 50000);
+    QCOMPARE(entry.centreCode, 10);
+
+    entry.centreKind = 1;
+    texts[Field::CentreCode] = QStringLiteral("12");
+    QVERIFY(!entry.read(texts));
+    QCOMPARE(entry.centreCode, 12);
+}
+
+void TestWorkEntry::resetKeepsKindAndMovementType()
+{
+    WorkEntry entry;
+    entry.centreKind = 3;
+    entry.movementType = 4;
+    entry.workerCode = 9;
+    entry.fieldCode = 5;
+    entry.vat = 0.1;
+    entry.stage = QStringLiteral("x");
+    entry.resetForNext();
+    QCOMPARE(entry.centreKind, 3);
+    QCOMPARE(entry.movementType, 4);
+    QCOMPARE(entry.workerCode, 0);
+    QCOMPARE(entry.fieldCode, 0);
+    QCOMPARE(entry.vat, 0.0);
+    QCOMPARE(entry.stage, QString());
+}
+
+void TestWorkEntry::summaryAndCodes()
+{
+    QCOMPARE(WorkEntry::summary(QStringLiteral("$100.00"), QStringLiteral("22.00%")),
+             QStringLiteral("Income: $100.00 - Tax: $22.00 - Total: $122.00"));
+    QCOMPARE(WorkEntry::summary(QString(), QString()),
+             QStringLiteral("Income: $0.00 - Tax: $0.00 - Total: $0.00"));
+    QCOMPARE(WorkEntry::leadingCode(QStringLiteral("12abc")), 12);
+    QCOMPARE(WorkEntry::leadingCode(QString()), 0);
+    QCOMPARE(WorkEntry::leadingCode(QStringLiteral("x1")), 0);
+    QCOMPARE(WorkEntry::kindName(2), QStringLiteral("Campi"));
+    QCOMPARE(WorkEntry::movementTypeName(5), QStringLiteral("Inventario Iniziale"));
+}
+
+QTEST_GUILESS_MAIN(TestWorkEntry)
+#include "TestWorkEntry.moc"

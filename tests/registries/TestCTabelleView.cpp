@@ -1,0 +1,255 @@
+#include "FakePrompter.h"
+#include "FixedClock.h"
+#include "RegistryFixture.h"
+#include "TestEnvironment.h"
+#include "base/SettingsStore.h"
+#include "base/ui/RecordView.h"
+#include "db/Database.h"
+#include "registries/RegistryEditor.h"
+#include "registries/RegistryKey.h"
+#include "registries/ui/CAnnoDlg.h"
+#include "registries/ui/CTabelleView.h"
+
+#include <QAccessible>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTableView>
+#include <QTest>
+#include <QTreeView>
+
+namespace {
+
+class FakeHost : public ViewHost
+{
+public:
+    void setSearchDate(const QDateTime &) override {}
+    void setSearchRange(const QDateTime &, const QDateTime &) override {}
+    void showHelpPage(int page) override { pages << page; }
+    QList<int> pages;
+};
+
+} // namespace
+
+// The registries view on screen (offscreen): what the user sees and reaches.
+class TestCTabelleView : public QObject
+{
+    Q_OBJECT
+
+private:
+    TestEnvironment m_env;
+
+    struct Screen
+    {
+        Database db;
+        FakeHost host;
+        FakePrompter prompter;
+        FixedClock clock{QDateTime(QDate(2015, 7, 1), QTime(12, 0))};
+        std::unique_ptr<CTabelleView> view;
+
+        explicit Screen(TestEnvironment &env)
+        {
+            db.open(env.copyTemplate());
+            RegistryFixture::seed(db);
+            view = std::make_unique<CTabelleView>(nullptr, host, prompter, clock);
+            view->setDatabase(&db);
+            view->resize(900, 600);
+            view->show();
+        }
+        void select(int code, int kind)
+        {
+            RegistryTreeModel &tree = view->editor().tree();
+            view->treeView()->setCurrentIndex(
+                tree.indexFromItem(tree.findNode(RegistryKey::make(code, kind))));
+        }
+        template <typename T> T *control(const QString &accessibleName)
+        {
+            for (T *widget : view->findChildren<T *>())
+                if (widget->accessibleName() == accessibleName)
+                    return widget;
+            return nullptr;
+        }
+    };
+
+private slots:
+    void init()
+    {
+        m_env.clearSettings();
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        SettingsStore::writeString(SettingsStore::Settings, "DataInit", "01/01/2015");
+        SettingsStore::writeString(SettingsStore::Settings, "DataEnd", "31/12/2015");
+    }
+
+    void showsTheTreeAndTheForm()
+    {
+        Screen s(m_env);
+        QTreeView *tree = s.view->treeView();
+        QCOMPARE(tree->model()->rowCount(), 4);
+        QCOMPARE(tree->currentIndex().data().toString(), QStringLiteral("Cost centers"));
+        QVERIFY(!tree->currentIndex().data(Qt::DecorationRole).value<QIcon>().isNull());
+
+        s.select(2, RegistryKey::Worker);
+        QLineEdit *name = s.control<QLineEdit>("Name");
+        QVERIFY(name);
+        QCOMPARE(name->text(), QStringLiteral("Bruno"));
+        QCOMPARE(s.control<QLineEdit>("Hourly wage")->text(), QStringLiteral("$8.00"));
+        QComboBox *relationship = s.control<QComboBox>("Report");
+        QVERIFY(relationship->isVisible() && relationship->isEnabled());
+        QCOMPARE(relationship->currentText(), QStringLiteral("Seasonal"));
+
+        s.select(1, RegistryKey::Item);
+        QVERIFY(!relationship->isVisible());
+        QCheckBox *print = s.view->findChild<QCheckBox *>();
+        QVERIFY(print->isVisible());
+        QVERIFY(print->isChecked());
+        QCOMPARE(s.control<QLineEdit>("Unit")->text(), QStringLiteral("kg"));
+        QCOMPARE(s.control<QLineEdit>("Unit cost")->text(), QStringLiteral("$2.50"));
+        QCOMPARE(s.view->listView()->model()->headerData(0, Qt::Horizontal).toString(),
+                 QStringLiteral("Date"));
+        QCOMPARE(s.view->listView()->model()->rowCount(), 3);
+        QVERIFY(s.prompter.verify());
+    }
+
+    void everyControlIsNamedAndReachable()
+    {
+        Screen s(m_env);
+        const QList<QWidget *> controls = {s.view->treeView(),
+                                           s.view->listView(),
+                                           s.view->findChildren<QRadioButton *>().value(0),
+                                           s.view->findChildren<QRadioButton *>().value(1),
+                                           s.control<QLineEdit>("Internal Code"),
+                                           s.control<QLineEdit>("Description"),
+                                           s.control<QComboBox>("Report")};
+        for (QWidget *control : controls) {
+            QVERIFY(control);
+            QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(control);
+            QVERIFY(iface);
+            QVERIFY2(!iface->text(QAccessible::Name).isEmpty(),
+                     qPrintable(control->metaObject()->className()));
+            QVERIFY(control->focusPolicy() & Qt::TabFocus);
+        }
+        // The list exposes its cells to assistive tools.
+        s.select(1, RegistryKey::Worker);
+        QAccessibleInterface *list = QAccessible::queryAccessibleInterface(s.view->listView());
+        QVERIFY(list->tableInterface());
+        QAccessibleInterface *cell = list->tableInterface()->cellAt(0, 2);
+        QVERIFY(cell);
+        QCOMPARE(cell->text(QAccessible::Name), QStringLiteral("Vineyard"));
+        QVERIFY(s.prompter.verify());
+    }
+
+    void commandsAndHelp()
+    {
+        Screen s(m_env);
+        QVERIFY(!s.view->isCommandEnabled(ViewCommand::Print));
+        QVERIFY(!s.view->isCommandEnabled(ViewCommand::Preview));
+        QVERIFY(!s.view->isCommandEnabled(ViewCommand::ToggleSearch));
+        QVERIFY(s.view->isCommandEnabled(ViewCommand::Help));
+        s.view->runCommand(ViewCommand::Help);
+        QCOMPARE(s.host.pages, QList<int>{6});
+
+        s.select(0, RegistryKey::Operation);
+        QVERIFY(s.view->isCommandEnabled(ViewCommand::Add));
+        s.view->runCommand(ViewCommand::Add);
+        QLineEdit *code = s.control<QLineEdit>("Internal Code");
+        QCOMPARE(code->text(), QStringLiteral("0"));
+        QVERIFY(code->hasSelectedText());
+        // The tree stays on the new record until it is saved or cancelled.
+        s.select(1, RegistryKey::Worker);
+        QTRY_COMPARE(s.view->treeView()->currentIndex().data().toString(),
+                     QStringLiteral("New Operation..."));
+        code->setText("9");
+        s.control<QLineEdit>("Description")->setText("Harvest");
+        QVERIFY(s.view->isCommandEnabled(ViewCommand::Save));
+        s.view->runCommand(ViewCommand::Save);
+        QCOMPARE(s.db.scalar("SELECT Descrizione FROM Operazioni WHERE Codice = 9").toString(),
+                 QStringLiteral("Harvest"));
+        QCOMPARE(s.view->treeView()->currentIndex().data().toString(),
+                 QStringLiteral("Harvest (9)"));
+        QVERIFY(s.prompter.verify());
+    }
+
+    void newFieldsYearClosedWithoutOk()
+    {
+        Screen s(m_env);
+        s.view->runCommand(ViewCommand::NewFieldsYear);
+        CAnnoDlg *dialog = s.view->yearDialog();
+        QVERIFY(dialog);
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Year Fields"));
+        QCOMPARE(dialog->managedCombo()->currentText(), QStringLiteral("2015"));
+        QCOMPARE(dialog->productionCombo()->currentText(), QStringLiteral("2017"));
+        dialog->reject();
+        QVERIFY(!s.view->yearDialog());
+        QCOMPARE(s.db.scalar("SELECT COUNT(*) FROM Campi").toInt(), 4);
+
+        s.view->runCommand(ViewCommand::NewFieldsYear);
+        s.prompter.expect(Prompter::Icon::Question,
+                          "Do you want to keep the fields of 2015 for 2017?",
+                          Prompter::Answer::Yes);
+        s.prompter.expect(Prompter::Icon::Information, "Fields created with success!");
+        s.view->yearDialog()->accept();
+        QCOMPARE(s.db.scalar("SELECT COUNT(*) FROM Campi WHERE Anno = 2017").toInt(), 2);
+        QVERIFY(s.prompter.verify());
+    }
+
+    void reopenOnAnotherDatabase()
+    {
+        Screen s(m_env);
+        s.select(2, RegistryKey::Worker);
+        Database other;
+        other.open(m_env.copyTemplate());
+        other.execute("INSERT INTO Operazioni (Codice, Descrizione) VALUES (4, 'Mowing')");
+        s.view->setDatabase(&other);
+        s.view->reopenDatabase();
+        QCOMPARE(s.view->treeView()->currentIndex().data().toString(),
+                 QStringLiteral("Cost centers"));
+        s.select(4, RegistryKey::Operation);
+        QCOMPARE(s.control<QLineEdit>("Description")->text(), QStringLiteral("Mowing"));
+        s.view->setDatabase(&s.db);
+        s.view->reopenDatabase();
+        QVERIFY(s.prompter.verify());
+    }
+
+    void singleYearDialog()
+    {
+        CAnnoDlg dialog(nullptr, 2013, 2015);
+        dialog.show();
+        QCOMPARE(dialog.productionCombo()->count(), 3);
+        QCOMPARE(dialog.productionCombo()->currentIndex(), -1);
+        QVERIFY(!dialog.managedCombo()->isVisible());
+        dialog.productionCombo()->setCurrentIndex(1);
+        dialog.accept();
+        QCOMPARE(dialog.productionYear(), 2014);
+        QCOMPARE(dialog.managedYear(), 0);
+    }
+
+    void listFollowsTheViewSize()
+    {
+        Screen s(m_env);
+        for (const QSize &size : {QSize(900, 600), QSize(1200, 800)}) {
+            s.view->resize(size);
+            QApplication::processEvents();
+            const QRect list = s.view->listView()->geometry();
+            QCOMPARE(s.view->width() - (list.right() + 1), 5);
+            QCOMPARE(s.view->height() - (list.bottom() + 1), 5);
+        }
+    }
+
+    void choiceIsKeptAtClose()
+    {
+        {
+            Screen s(m_env);
+            s.select(1, RegistryKey::Crop);
+            s.view->findChildren<QRadioButton *>().value(1)->click();
+            QCOMPARE(s.view->listView()->model()->headerData(1, Qt::Horizontal).toString(),
+                     QStringLiteral("Phase/Operation"));
+            s.view->grab().save(QDir::temp().filePath("verdimo-registries.png"));
+        }
+        QCOMPARE(SettingsStore::readInt(SettingsStore::Settings, "Choice", 0), 1);
+    }
+};
+
+QTEST_MAIN(TestCTabelleView)
+#include "TestCTabelleView.moc"

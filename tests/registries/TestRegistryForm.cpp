@@ -1,0 +1,138 @@
+#include "FakePrompter.h"
+#include "registries/RegistryForm.h"
+
+#include <QTest>
+
+using Style = RegistryForm::NumberStyle;
+
+class TestRegistryForm : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void validation_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<QString>("number");
+        QTest::addColumn<QString>("place");
+        QTest::addColumn<bool>("item");
+        QTest::addColumn<QString>("message");
+
+        const QString long101(101, QLatin1Char('x'));
+        QTest::newRow("code not a number") << "abc"
+                                           << ""
+                                           << "1"
+                                           << "" << false << "Enter an integer.";
+        QTest::newRow("code 0") << "0"
+                                << ""
+                                << "1"
+                                << "" << false << "Enter an integer between 1 and 10000.";
+        QTest::newRow("code too big") << "10001"
+                                      << ""
+                                      << "1"
+                                      << "" << false << "Enter an integer between 1 and 10000.";
+        QTest::newRow("description too long")
+            << "1" << long101 << "1"
+            << "" << false << "Enter no more than 100 characters.";
+        QTest::newRow("negative acres") << "1"
+                                        << ""
+                                        << "-5"
+                                        << "" << false << "Enter a number between 0 and 100000000.";
+        QTest::newRow("acres too big") << "1"
+                                       << ""
+                                       << "200000000"
+                                       << "" << false << "Enter a number between 0 and 100000000.";
+        QTest::newRow("acres not a number") << "1"
+                                            << ""
+                                            << "lots"
+                                            << "" << false << "Enter a number.";
+        QTest::newRow("place too long")
+            << "1"
+            << ""
+            << "1" << long101 << false << "Enter no more than 100 characters.";
+        QTest::newRow("unit too long") << "1"
+                                       << ""
+                                       << "kilogram"
+                                       << "1" << true << "Enter no more than 5 characters.";
+        QTest::newRow("unit cost not a number") << "1"
+                                                << ""
+                                                << "kg"
+                                                << "free" << true << "Enter a number.";
+        QTest::newRow("limits accepted")
+            << "10000" << QString(100, 'x') << "100000000" << QString(100, 'y') << false << "";
+        QTest::newRow("item accepted") << "1"
+                                       << ""
+                                       << "kilos"
+                                       << "" << true << "";
+    }
+
+    void validation()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, description);
+        QFETCH(QString, number);
+        QFETCH(QString, place);
+        QFETCH(bool, item);
+        QFETCH(QString, message);
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        FakePrompter prompter;
+        if (!message.isEmpty())
+            prompter.expect(Prompter::Icon::Warning, message);
+        RegistryForm::Values values;
+        values.description = "before";
+        RegistryForm::Texts texts{code, description, number, place, 0, false};
+        QCOMPARE(RegistryForm::read(texts, item, Style::Number, values, prompter),
+                 message.isEmpty());
+        if (!message.isEmpty())
+            QCOMPARE(values.description, QStringLiteral("before"));
+        QVERIFY(prompter.verify());
+    }
+
+    void roundTrip_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::newRow("en_US") << "en_US";
+        QTest::newRow("it_IT") << "it_IT";
+    }
+
+    void roundTrip()
+    {
+        QFETCH(QString, locale);
+        QLocale::setDefault(QLocale(locale));
+        FakePrompter prompter;
+        const struct
+        {
+            Style style;
+            double number;
+        } cases[] = {{Style::Plain, 2015}, {Style::Currency, 1234.5}, {Style::Number, 98765.25}};
+        for (const auto &c : cases) {
+            RegistryForm::Values values;
+            values.code = 12;
+            values.description = "Vines";
+            values.number = c.number;
+            values.place = "Hill";
+            RegistryForm::Values read;
+            QVERIFY(RegistryForm::read(RegistryForm::write(values, false, c.style), false, c.style,
+                                       read, prompter));
+            QCOMPARE(read.number, c.number);
+            QCOMPARE(read.code, 12);
+            QCOMPARE(read.place, QStringLiteral("Hill"));
+        }
+        RegistryForm::Values item;
+        item.code = 3;
+        item.place = "kg";
+        item.unitCost = 1234.56;
+        item.printInNotebook = true;
+        RegistryForm::Values read;
+        QVERIFY(RegistryForm::read(RegistryForm::write(item, true, Style::Number), true,
+                                   Style::Number, read, prompter));
+        QCOMPARE(read.unitCost, 1234.56);
+        QCOMPARE(read.place, QStringLiteral("kg"));
+        QVERIFY(read.printInNotebook);
+        QVERIFY(prompter.verify());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRegistryForm)
+#include "TestRegistryForm.moc"

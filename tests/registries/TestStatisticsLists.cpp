@@ -1,0 +1,212 @@
+#include "RegistryFixture.h"
+#include "TestEnvironment.h"
+#include "db/Database.h"
+#include "registries/StatisticsLists.h"
+#include "registries/StatisticsModel.h"
+
+#include <QAbstractItemModelTester>
+#include <QSignalSpy>
+#include <QTest>
+
+using Rows = QList<QStringList>;
+using Choice = StatisticsLists::Choice;
+
+// Every statistics list of the registries on the fixture, in a US English locale.
+class TestStatisticsLists : public QObject
+{
+    Q_OBJECT
+
+private:
+    TestEnvironment m_env;
+    Database m_db;
+    const WorkingPeriod m_period{QDate(2015, 1, 1), QDate(2015, 12, 31)};
+
+    static Rows rowsOf(const StatisticsModel &model)
+    {
+        Rows rows;
+        for (int row = 0; row < model.rowCount(); ++row)
+            rows << model.row(row);
+        return rows;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        m_db.open(m_env.copyTemplate());
+        RegistryFixture::seed(m_db);
+    }
+
+    void lists_data()
+    {
+        QTest::addColumn<std::function<void(StatisticsLists &)>>("fill");
+        QTest::addColumn<QStringList>("titles");
+        QTest::addColumn<Rows>("expected");
+
+        const QStringList hourTitles = {"Tot.Ord.", "Tot.Ext.", "Tot.Hol.", "Total"};
+        const QStringList works = {"Date",  "Worker Code",    "Worker",
+                                   "Hours", "Operation Code", "Operation"};
+        QTest::newRow("1 crop centre hours")
+            << std::function([](StatisticsLists &l) { l.fillCentreTotals(1); })
+            << QStringList{"Center Code", "Center"} + hourTitles
+            << Rows{{"1", "Vineyard", "7.00", "1.50", "1.00", "9.50"}};
+        QTest::newRow("1 machine hours")
+            << std::function([](StatisticsLists &l) { l.fillCentreTotals(3); })
+            << QStringList{"Center Code", "Center"} + hourTitles
+            << Rows{{"3", "Tractor", "3.00", "0.00", "0.00", "3.00"}};
+        QTest::newRow("1 other centre hours")
+            << std::function([](StatisticsLists &l) { l.fillCentreTotals(4); })
+            << QStringList{"Center Code", "Center"} + hourTitles
+            << Rows{{"4", "Office", "5.00", "0.00", "2.00", "7.00"}};
+        QTest::newRow("2 worker hours")
+            << std::function([](StatisticsLists &l) { l.fillWorkerTotals(); })
+            << QStringList{"Worker Code", "Worker"} + hourTitles
+            << Rows{{"1", "Anna", "8.00", "1.50", "0.00", "9.50"},
+                    {"2", "Bruno", "9.00", "0.00", "3.00", "12.00"}};
+        QTest::newRow("3 operation hours")
+            << std::function([](StatisticsLists &l) { l.fillOperationTotals(); })
+            << QStringList{"Operation Code", "Operation"} + hourTitles
+            << Rows{{"1", "Pruning", "12.00", "1.50", "2.00", "15.50"},
+                    {"2", "Spraying", "5.00", "0.00", "1.00", "6.00"}};
+        QTest::newRow("4 inventory, an item with only sales")
+            << std::function([](StatisticsLists &l) { l.fillInventory(); })
+            << QStringList{"Item Code", "Item", "Unit", "Tot. loads", "Tot. discharge", "Inventory"}
+            << Rows{{"1", "Copper", "kg", "10.00", "2.00", "8.00"},
+                    {"2", "Wine", "l", "0.00", "100.00", "-100.00"},
+                    {"3", "Diesel", "l", "50.00", "0.00", "50.00"}};
+        QTest::newRow("5 works of a crop centre")
+            << std::function(
+                   [](StatisticsLists &l) { l.fillCentreActivity(1, 1, Choice::WorkersAndHours); })
+            << works
+            << Rows{{"03/10/2015", "1", "Anna", "5.00", "1", "Pruning"},
+                    {"03/10/2015", "2", "Bruno", "3.00", "2", "Spraying"},
+                    {"12/31/2015", "1", "Anna", "1.50", "1", "Pruning"}};
+        QTest::newRow("5 works of a field")
+            << std::function(
+                   [](StatisticsLists &l) { l.fillCentreActivity(2, 10, Choice::WorkersAndHours); })
+            << works
+            << Rows{{"03/10/2015", "1", "Anna", "5.00", "1", "Pruning"},
+                    {"06/01/2015", "2", "Bruno", "2.00", "1", "Pruning"}};
+        QTest::newRow("5 movements of a crop centre, a type outside 1..5")
+            << std::function(
+                   [](StatisticsLists &l) { l.fillCentreActivity(1, 1, Choice::StockAndArticles); })
+            << QStringList{"Date", "Phase/Operation", "Item", "Movement Type", "Units", "Quantity"}
+            << Rows{{"03/10/2015", "Bloom- (1 Pruning", "1 Copper", "Working D1", "kg", "2.00"},
+                    {"12/31/2015", "- (1 Pruning", "1 Copper", "X", "kg", "1.00"}};
+        QTest::newRow("5 movements of a field, one without a centre")
+            << std::function([](StatisticsLists &l) {
+                   l.fillCentreActivity(2, 10, Choice::StockAndArticles);
+               })
+            << QStringList{"Date", "Phase/Operation", "Item", "Movement Type", "Center", "Quantity"}
+            << Rows{{"03/10/2015", "Bloom- (1 Pruning", "1 Copper", "Working D1", "Vineyard",
+                     "kg 2.00"},
+                    {"06/01/2015", "Prep- (1 Pruning", "1 Copper", "Purchase F1", "", "kg 10.00"}};
+        QTest::newRow("5 no code clears") << std::function([](StatisticsLists &l) {
+            l.fillCentreActivity(3, 0, Choice::WorkersAndHours);
+        }) << works << Rows{};
+        QTest::newRow("6 works of a worker")
+            << std::function([](StatisticsLists &l) { l.fillWorkerWorks(1); })
+            << QStringList{"Date", "Center Code", "Center", "Hours", "Operation Code", "Operation"}
+            << Rows{{"03/10/2015", "1", "Vineyard", "5.00", "1", "Pruning"},
+                    {"06/01/2015", "3", "Tractor", "3.00", "2", "Spraying"},
+                    {"12/31/2015", "1", "Vineyard", "1.50", "1", "Pruning"}};
+        QTest::newRow("7 works of an operation")
+            << std::function([](StatisticsLists &l) { l.fillOperationWorks(2); })
+            << QStringList{"Date", "Worker Code", "Worker", "Hours", "Center Code", "Center"}
+            << Rows{{"03/10/2015", "2", "Bruno", "3.00", "1", "Vineyard"},
+                    {"06/01/2015", "1", "Anna", "3.00", "3", "Tractor"}};
+        const QStringList itemTitles = {
+            "Date", "Field", "Center", "Movement Type", "Phase - Operation", "Quantity"};
+        QTest::newRow("8 movements of an item")
+            << std::function([](StatisticsLists &l) { l.fillItemMovements(1); }) << itemTitles
+            << Rows{{"03/10/2015", "10 North Vines", "1 Vineyard", "Working D1",
+                     "Bloom- (1 Pruning", "kg 2.00"},
+                    {"06/01/2015", "10 North Vines", "", "Purchase F1", "Prep- (1 Pruning",
+                     "kg 10.00"},
+                    {"12/31/2015", "11 South Vines", "1 Vineyard", "X", "- (1 Pruning", "kg 1.00"}};
+        QTest::newRow("8 movements of an item with only sales")
+            << std::function([](StatisticsLists &l) { l.fillItemMovements(2); }) << itemTitles
+            << Rows{{"06/01/2015", "", "4 Office", "Sale S7", "- (1 Pruning", "l 100.00"}};
+        QTest::newRow("9 all field activity")
+            << std::function([](StatisticsLists &l) { l.fillFieldActivity(); })
+            << QStringList{"Date",   "Field",          "Hours/Quantity",
+                           "Worker", "Operation/Item", "Works/Warehouse"}
+            << Rows{
+                   {"03/10/2015", "10 North Vines", "H. 5.00", "1 Anna", "1 Pruning", "Works"},
+                   {"03/10/2015", "10 North Vines", "kg 2.00", "1 Anna", "1 Copper", "Warehouse"},
+                   {"06/01/2015", "10 North Vines", "H. 2.00", "2 Bruno", "1 Pruning", "Works"},
+                   {"06/01/2015", "10 North Vines", "kg 10.00", "2 Bruno", "1 Copper", "Warehouse"},
+                   {"12/31/2015", "11 South Vines", "H. 1.50", "1 Anna", "1 Pruning", "Works"},
+                   {"12/31/2015", "11 South Vines", "kg 1.00", "1 Anna", "1 Copper", "Warehouse"}};
+    }
+
+    void lists()
+    {
+        QFETCH(std::function<void(StatisticsLists &)>, fill);
+        QFETCH(QStringList, titles);
+        QFETCH(Rows, expected);
+        StatisticsModel model;
+        QAbstractItemModelTester tester(&model);
+        model.setRow(0, {"stale"});
+        StatisticsLists lists(&m_db, model, m_period);
+        fill(lists);
+        QCOMPARE(model.titles(), titles);
+        for (int column = 0; column < titles.size(); ++column)
+            QCOMPARE(model.headerData(column, Qt::Horizontal).toString(), titles.at(column));
+        QCOMPARE(rowsOf(model), expected);
+    }
+
+    void rowsAreReused()
+    {
+        StatisticsModel model;
+        QAbstractItemModelTester tester(&model);
+        StatisticsLists lists(&m_db, model, m_period);
+        lists.fillFieldActivity();
+        QCOMPARE(model.rowCount(), 6);
+
+        QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+        QSignalSpy removed(&model, &QAbstractItemModel::rowsRemoved);
+        QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+        lists.fillWorkerTotals();
+        QCOMPARE(model.rowCount(), 2);
+        QCOMPARE(inserted.count(), 0);
+        QCOMPARE(changed.count(), 2);
+        QCOMPARE(removed.count(), 1);
+        QCOMPARE(removed.first().at(1).toInt(), 2);
+        QCOMPARE(removed.first().at(2).toInt(), 5);
+
+        inserted.clear();
+        changed.clear();
+        lists.fillInventory();
+        QCOMPARE(model.rowCount(), 3);
+        QCOMPARE(changed.count(), 2);
+        QCOMPARE(inserted.count(), 1);
+        QCOMPARE(model.cell(2, 1), QStringLiteral("Diesel"));
+    }
+
+    void fieldActivityTwiceEmptiesTheSupportTable()
+    {
+        StatisticsModel model;
+        StatisticsLists lists(&m_db, model, m_period);
+        lists.fillFieldActivity();
+        const Rows first = rowsOf(model);
+        lists.fillFieldActivity();
+        QCOMPARE(rowsOf(model), first);
+        QCOMPARE(m_db.scalar("SELECT COUNT(*) FROM [Appoggio Campi]").toInt(), 6);
+    }
+
+    void nothingWithoutDatabase()
+    {
+        StatisticsModel model;
+        model.setTitles({"Kept"});
+        model.setRow(0, {"kept"});
+        StatisticsLists lists(nullptr, model, m_period);
+        lists.fillWorkerTotals();
+        lists.fillFieldActivity();
+        QCOMPARE(model.titles().first(), QStringLiteral("Kept"));
+        QCOMPARE(model.rowCount(), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStatisticsLists)
+#include "TestStatisticsLists.moc"

@@ -1,0 +1,107 @@
+#include "FakeProgress.h"
+#include "FarmFixture.h"
+#include "TestEnvironment.h"
+#include "reports/CardPrintJob.h"
+#include "reports/PdfOutput.h"
+#include "reports/Report.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTest>
+
+class TestPdfOutput : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void workersList_data();
+    void workersList();
+    void unwritableFile();
+
+private:
+    QString run(const QString &program, const QStringList &arguments);
+
+    TestEnvironment m_env;
+};
+
+void TestPdfOutput::initTestCase()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+}
+
+QString TestPdfOutput::run(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+void TestPdfOutput::workersList_data()
+{
+    QTest::addColumn<int>("workers");
+    QTest::addColumn<int>("pages");
+    QTest::newRow("40 workers") << 40 << 1;
+    QTest::newRow("41 workers") << 41 << 2;
+}
+
+void TestPdfOutput::workersList()
+{
+    QFETCH(int, workers);
+    QFETCH(int, pages);
+    Database db;
+    db.open(m_env.copyTemplate());
+    FarmFixture farm(db);
+    for (int i = 1; i <= workers; ++i)
+        farm.addWorker(i, QStringLiteral("Worker%1").arg(i, 2, 10, QLatin1Char('0')), 10);
+
+    const ReportContext context{db,
+                                {QDate(2015, 1, 1), QDate(2015, 12, 31)},
+                                0,
+                                2015,
+                                2015,
+                                QStringLiteral("Podere Rossi"),
+                                QDate(2015, 6, 1)};
+    const auto report = CardPrintJob::createReport(PrintChoice::WorkersList, context);
+    FakeProgress progress;
+    const int count = report->countPages(progress);
+    QCOMPARE(count, pages);
+    const QString path = m_env.path(QStringLiteral("workers%1.pdf").arg(workers));
+    PdfOutput output(path);
+    QVERIFY(output.print(*report, count));
+
+    const QString info = run(QStringLiteral("pdfinfo"), {path});
+    QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg(pages))),
+             qPrintable(info));
+    QVERIFY(info.contains(QStringLiteral("A4")));
+    const QString text =
+        run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    QVERIFY(text.contains(QStringLiteral("Podere Rossi - Workers")));
+    QVERIFY(text.contains(
+        QRegularExpression(QStringLiteral("Worker Code\\s+Worker Name\\s+Relationship"))));
+    QVERIFY(text.contains(QRegularExpression(QStringLiteral("1\\s+Worker01\\s+INDETERMINATE"))));
+    QVERIFY(text.contains(QStringLiteral("Page %1 of %1").arg(pages)));
+    const QStringList printedPages = text.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    QVERIFY(printedPages.last().contains(QStringLiteral("Worker%1").arg(workers)));
+    QCOMPARE(printedPages.last().contains(QStringLiteral("Worker01")), pages == 1);
+}
+
+void TestPdfOutput::unwritableFile()
+{
+    Database db;
+    db.open(m_env.copyTemplate());
+    FarmFixture(db).addWorker(1, QStringLiteral("Rossi"), 10);
+    const ReportContext context{db, {QDate(2015, 1, 1), QDate(2015, 12, 31)}, 0, 2015, 2015, {},
+                                {}};
+    const auto report = CardPrintJob::createReport(PrintChoice::WorkersList, context);
+    PdfOutput output(m_env.path(QStringLiteral("missing/folder/out.pdf")));
+    QVERIFY(!output.print(*report, 1));
+    QVERIFY(output.errorString().contains(QStringLiteral("missing/folder/out.pdf")));
+}
+
+QTEST_MAIN(TestPdfOutput)
+#include "TestPdfOutput.moc"

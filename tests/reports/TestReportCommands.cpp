@@ -1,0 +1,199 @@
+#include "FarmFixture.h"
+#include "TestEnvironment.h"
+#include "base/SettingsStore.h"
+#include "cli/ReportCommands.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTest>
+
+class TestReportCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void processRebuildsTheTotals();
+    void processFailureKeepsTotalsAndExitsOne();
+    void badUsage_data();
+    void badUsage();
+    void printWritesThePages_data();
+    void printWritesThePages();
+    void printProcessesFirstWhenAsked();
+    void printRefusals_data();
+    void printRefusals();
+
+private:
+    int run(int (*command)(const QStringList &, QTextStream &, QTextStream &),
+            const QStringList &args);
+
+    TestEnvironment m_env;
+    QString m_path;
+    QString m_out;
+    QString m_err;
+};
+
+void TestReportCommands::init()
+{
+    m_env.clearSettings();
+    m_path = m_env.copyTemplate();
+    Database db;
+    db.open(m_path);
+    FarmFixture farm(db);
+    for (int i = 1; i <= 41; ++i)
+        farm.addWorker(i, QStringLiteral("Worker %1").arg(i), 10);
+    farm.addCentre(1, QStringLiteral("Vigneto"), false, true);
+    const qint64 card = farm.addCard(QDateTime(QDate(2015, 3, 10), QTime(8, 0)));
+    for (int i = 0; i < 9; ++i)
+        farm.addWork(card, {1, 2, 0, 0, 1, 1, 0, 7});
+    farm.addWork(farm.addCard(QDateTime(QDate(2015, 3, 12), QTime(8, 0))),
+                 {2, 1, 0, 0, 1, 1, 0, 7});
+}
+
+int TestReportCommands::run(int (*command)(const QStringList &, QTextStream &, QTextStream &),
+                            const QStringList &args)
+{
+    m_out.clear();
+    m_err.clear();
+    QTextStream out(&m_out);
+    QTextStream err(&m_err);
+    const int status = command(args, out, err);
+    out.flush();
+    err.flush();
+    return status;
+}
+
+void TestReportCommands::processRebuildsTheTotals()
+{
+    QCOMPARE(run(runProcessCommand, {QStringLiteral("--db"), m_path, QStringLiteral("--from"),
+                                     QStringLiteral("2015-03-11"), QStringLiteral("--to"),
+                                     QStringLiteral("2015-03-12")}),
+             0);
+    QVERIFY(m_err.contains(QStringLiteral("100% Phase (1) : Closing archives...")));
+    QCOMPARE(m_out, QStringLiteral("Processed the cards from 2015-03-11 to 2015-03-12.\n"));
+    Database db;
+    db.open(m_path);
+    QCOMPARE(FarmFixture(db).rows(QStringLiteral("SELECT Codice, OreQua, CosRic FROM Totali")),
+             QStringList({"2|1|10"}));
+}
+
+void TestReportCommands::processFailureKeepsTotalsAndExitsOne()
+{
+    SettingsStore::writeString(SettingsStore::Settings, QStringLiteral("Database"), m_path);
+    QCOMPARE(run(runProcessCommand, {}), 0);
+    {
+        Database db;
+        db.open(m_path);
+        db.execute(QStringLiteral("DELETE FROM QueryDefs WHERE Name = 'Ore Totali Macchine'"));
+    }
+    QCOMPARE(run(runProcessCommand, {}), 1);
+    QVERIFY(m_err.contains(
+        QStringLiteral("The query 'Ore Totali Macchine' does not exist in the database.")));
+    Database db;
+    db.open(m_path);
+    QCOMPARE(db.scalar(QStringLiteral("SELECT COUNT(*) FROM Totali")).toInt(), 2);
+}
+
+void TestReportCommands::badUsage_data()
+{
+    QTest::addColumn<bool>("print");
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("process with a word") << false << QStringList{"extra"};
+    QTest::newRow("process with a bad date") << false << QStringList{"--from", "10/03/2015"};
+    QTest::newRow("process backwards")
+        << false << QStringList{"--from", "2015-05-01", "--to", "2015-04-01"};
+    QTest::newRow("process unknown option") << false << QStringList{"--fast"};
+    QTest::newRow("print without kind") << true << QStringList{"--pdf", "x.pdf"};
+    QTest::newRow("print without pdf") << true << QStringList{"workers"};
+    QTest::newRow("print unknown kind") << true << QStringList{"horses", "--pdf", "x.pdf"};
+    QTest::newRow("print bad card day")
+        << true << QStringList{"card", "--pdf", "x.pdf", "--date", "2015-13-01"};
+}
+
+void TestReportCommands::badUsage()
+{
+    QFETCH(bool, print);
+    QFETCH(QStringList, args);
+    QCOMPARE(run(print ? runPrintCommand : runProcessCommand, QStringList{"--db", m_path} + args),
+             2);
+    QVERIFY(!m_err.isEmpty());
+}
+
+void TestReportCommands::printWritesThePages_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("pages");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("workers") << QStringList{"workers"} << 2 << "Worker 41";
+    QTest::newRow("card of a day")
+        << QStringList{"card", "--date", "2015-03-10"} << 2 << "Form of 03/10/2015";
+    QTest::newRow("card of ActualDate") << QStringList{"card"} << 1 << "Form of 03/12/2015";
+    QTest::newRow("crops") << QStringList{"crops"} << 1 << "Vigneto";
+}
+
+void TestReportCommands::printWritesThePages()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, pages);
+    QFETCH(QString, text);
+    SettingsStore::writeString(SettingsStore::Settings, QStringLiteral("ActualDate"),
+                               QStringLiteral("12/03/2015"));
+    const QString pdf = m_env.path(QStringLiteral("out.pdf"));
+    QCOMPARE(run(runPrintCommand, args + QStringList{"--db", m_path, "--pdf", pdf}), 0);
+    QCOMPARE(m_out, QStringLiteral("Wrote %1 page(s) to %2.\n").arg(pages).arg(pdf));
+    QFile file(pdf);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().startsWith("%PDF"));
+    if (!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QVERIFY(pdftotext.waitForFinished());
+        QVERIFY(QString::fromUtf8(pdftotext.readAllStandardOutput()).contains(text));
+    }
+}
+
+void TestReportCommands::printProcessesFirstWhenAsked()
+{
+    const QStringList args{"workers", "--db", m_path, "--pdf", m_env.path(QStringLiteral("w.pdf"))};
+    QCOMPARE(run(runPrintCommand, args), 0);
+    Database db;
+    db.open(m_path);
+    QCOMPARE(db.scalar(QStringLiteral("SELECT COUNT(*) FROM Totali")).toInt(), 0);
+    QCOMPARE(run(runPrintCommand, args + QStringList{"--process"}), 0);
+    QCOMPARE(db.scalar(QStringLiteral("SELECT COUNT(*) FROM Totali")).toInt(), 2);
+}
+
+void TestReportCommands::printRefusals_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("cost centres") << QStringList{"cost-centres", "--economic"}
+                                  << "not available yet";
+    QTest::newRow("field report") << QStringList{"field-report"} << "not available yet";
+    QTest::newRow("register") << QStringList{"register"} << "not available yet";
+    QTest::newRow("no operations")
+        << QStringList{"operations"}
+        << "There are no data to print, try selecting the option processes data!";
+    QTest::newRow("no card that day")
+        << QStringList{"card", "--date", "2015-03-11"}
+        << "There are no data to print, try selecting the option processes data!";
+    QTest::newRow("unwritable file")
+        << QStringList{"workers", "--pdf", "/nonexistent/folder/x.pdf"} << "Cannot write";
+}
+
+void TestReportCommands::printRefusals()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, message);
+    QStringList all = args + QStringList{"--db", m_path};
+    if (!args.contains(QStringLiteral("--pdf")))
+        all << QStringLiteral("--pdf") << m_env.path(QStringLiteral("refused.pdf"));
+    QCOMPARE(run(runPrintCommand, all), 1);
+    QVERIFY2((m_out + m_err).contains(message), qPrintable(m_out + m_err));
+    QVERIFY(!QFile::exists(m_env.path(QStringLiteral("refused.pdf"))));
+}
+
+QTEST_MAIN(TestReportCommands)
+#include "TestReportCommands.moc"
