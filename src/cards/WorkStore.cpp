@@ -178,9 +178,9 @@ int WorkStore::removeAbandoned()
 {
     Transaction transaction(m_db);
     m_db.execute(QStringLiteral("DELETE FROM Magazzino WHERE IDOpera IN "
-                                "(SELECT IDOpera FROM Opere WHERE IFNULL(IDScheda, 0) = 0)"));
+                                "(SELECT IDOpera FROM Opere WHERE (IDScheda = 0 OR IDScheda IS NULL))"));
     const int removed =
-        m_db.execute(QStringLiteral("DELETE FROM Opere WHERE IFNULL(IDScheda, 0) = 0"))
+        m_db.execute(QStringLiteral("DELETE FROM Opere WHERE (IDScheda = 0 OR IDScheda IS NULL)"))
             .numRowsAffected();
     transaction.commit();
     return removed;
