@@ -1,6 +1,6 @@
 #include "ArchiveMerge.h"
 
-#include "PreparedStatement.h"
+#include "db/PreparedStatement.h"
 #include "base/Progress.h"
 #include "db/Database.h"
 #include "db/DbDate.h"

@@ -1,6 +1,6 @@
 #include "DataProcessing.h"
 
-#include "RepeatedStatement.h"
+#include "db/PreparedStatement.h"
 #include "base/NumberText.h"
 #include "base/Progress.h"
 #include "db/Database.h"
@@ -84,13 +84,13 @@ public:
 
     void append(int code, bool worker, bool hoursRow, double amount)
     {
-        m_insert.run({code, worker ? 1 : 0, hoursRow ? 1 : 0,
+        m_insert.exec({code, worker ? 1 : 0, hoursRow ? 1 : 0,
                       hoursRow ? QVariant(single(amount)) : QVariant(),
                       hoursRow ? QVariant() : QVariant(amount)});
     }
 
 private:
-    RepeatedStatement m_insert;
+    PreparedStatement m_insert;
 };
 
 struct TotalsRow
@@ -119,12 +119,12 @@ public:
 
     void append(const TotalsRow &row)
     {
-        m_insert.run({row.centre, row.code, row.operation, row.amount, row.description,
+        m_insert.exec({row.centre, row.code, row.operation, row.amount, row.description,
                       row.worker ? 1 : 0, single(row.hours), row.cost ? 1 : 0});
     }
 
 private:
-    RepeatedStatement m_insert;
+    PreparedStatement m_insert;
 };
 
 // Warehouse totals of one table. Movements of the same item on the same centre (or field)
@@ -158,13 +158,13 @@ public:
                                  "VALUES (?, ?, ?, ?, ?, ?, -1, ?)")
                 : QStringLiteral("INSERT INTO %1 (CodCentro, OreQua, Tipo, Descrizione, "
                                  "CodOperazione, CosRic, Codice) VALUES (?, ?, ?, ?, ?, ?, -1)");
-        RepeatedStatement insert(db, sql.arg(table));
+        PreparedStatement insert(db, sql.arg(table));
         for (const Row &row : m_rows) {
             QVariantList values{row.centre,      row.quantity, row.cost ? 1 : 0,
                                 row.description, row.item,     row.value};
             if (withPhase)
                 values << row.phase;
-            insert.run(values);
+            insert.exec(values);
         }
     }
 
@@ -321,7 +321,7 @@ void DataProcessing::PrepareFieldNotebook()
 {
     Transaction transaction(m_db);
     m_db.execute(QStringLiteral("DELETE FROM [Appoggio Articoli]"));
-    RepeatedStatement insert(
+    PreparedStatement insert(
         m_db,
         QStringLiteral(
             "INSERT INTO [Appoggio Articoli] (Data, [Codice Articolo], Articolo, UnMis, TQ, Fase, "
@@ -335,7 +335,7 @@ void DataProcessing::PrepareFieldNotebook()
                                               ? day.toDateTime()
                                               : DbDate::fromText(day.toString());
                    const int centre = row.value(6).toInt();
-                   insert.run({date.isValid() ? QVariant(DbDate::toText(date)) : QVariant(),
+                   insert.exec({date.isValid() ? QVariant(DbDate::toText(date)) : QVariant(),
                                row.value(1).toInt(), text(row.value(2)), text(row.value(3)),
                                FormatNumber(row.value(4).toDouble(), false), text(row.value(5)),
                                centre, centre > 0 ? text(row.value(7)) : text(QString()),

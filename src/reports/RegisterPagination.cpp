@@ -1,6 +1,6 @@
 #include "RegisterPagination.h"
 
-#include "RepeatedStatement.h"
+#include "db/PreparedStatement.h"
 #include "base/Progress.h"
 #include "db/Database.h"
 
@@ -43,7 +43,7 @@ int RegisterPagination::paginateCentre(int code, int pages, Progress &progress)
     QSqlQuery rows = m_db.execute(QStringLiteral("SELECT rowid FROM [Appoggio Articoli] "
                                                  "WHERE [Codice Centro] = ? ORDER BY Data, rowid"),
                                   {code});
-    RepeatedStatement update(
+    PreparedStatement update(
         m_db,
         QStringLiteral("UPDATE [Appoggio Articoli] SET NumPag = ?, Ultimo = 0 WHERE rowid = ?"));
     qint64 lastRow = -1;
@@ -55,7 +55,7 @@ int RegisterPagination::paginateCentre(int code, int pages, Progress &progress)
             progress.setText(1, tr("Step (2) : Pages to print %1").arg(pages));
         }
         lastRow = rows.value(0).toLongLong();
-        update.run({pages, lastRow});
+        update.exec({pages, lastRow});
         ++lines;
     }
     if (lastRow >= 0)

@@ -1,6 +1,6 @@
 #include "TotalsPagination.h"
 
-#include "RepeatedStatement.h"
+#include "db/PreparedStatement.h"
 #include "base/Progress.h"
 #include "db/Database.h"
 
@@ -67,7 +67,7 @@ int TotalsPagination::paginateSection(int code, int pages, Progress &progress)
             .arg(m_table,
                  m_withAmounts ? QString() : QStringLiteral("Codice <> -2 AND Codice <> -1 AND ")),
         {code});
-    RepeatedStatement update(
+    PreparedStatement update(
         m_db, QStringLiteral("UPDATE %1 SET NumPag = ?, Ultimo = 0 WHERE rowid = ?").arg(m_table));
     qint64 lastRow = -1;
     int lines = 0;
@@ -83,7 +83,7 @@ int TotalsPagination::paginateSection(int code, int pages, Progress &progress)
             progress.setText(1, tr("Step (2) : Pages to print %1").arg(pages));
         }
         lastRow = rows.value(0).toLongLong();
-        update.run({pages, lastRow});
+        update.exec({pages, lastRow});
     }
     if (lastRow >= 0)
         m_db.execute(QStringLiteral("UPDATE %1 SET Ultimo = 1 WHERE rowid = ?").arg(m_table),

@@ -5,9 +5,9 @@
 
 class Database;
 
-// One SQL statement prepared once and run many times with new values: the merge of an
-// archive runs the same few statements for every card, work and movement. Failures raise
-// DbException with the engine's message.
+// One SQL statement prepared once and run many times with new "?" values, for row-by-row
+// work such as merging an archive, processing and pagination. Dates are bound as their stored
+// text. Failures raise DbException with the engine's message.
 class PreparedStatement
 {
 public:
