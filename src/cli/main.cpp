@@ -25,8 +25,9 @@ const std::map<QString, Subcommand> &subcommands()
         {QStringLiteral("check"),
          {runCheckCommand, "check FILE\n      tell whether FILE is a usable Verdimo database"}},
         {QStringLiteral("export"),
-         {runExportCommand, "export ARCHIVE [--from YYYY-MM-DD --to YYYY-MM-DD] [--db FILE]\n"
-                            "      write the cards of a period and the registries to a data archive"}},
+         {runExportCommand,
+          "export ARCHIVE [--from YYYY-MM-DD --to YYYY-MM-DD] [--db FILE]\n"
+          "      write the cards of a period and the registries to a data archive"}},
         {QStringLiteral("import"),
          {runImportCommand, "import ARCHIVE --overwrite|--keep [--db FILE]\n"
                             "      merge a data archive, overwriting or keeping what exists"}},

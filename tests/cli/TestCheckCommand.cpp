@@ -41,8 +41,8 @@ private slots:
                                  << "Database not found!";
         const QString empty = m_env.path(QStringLiteral("empty.mdb"));
         Database::create(empty);
-        QTest::newRow("no Scheda") << empty << 1
-                                   << "Database not compatible for the Verdimo software!";
+        QTest::newRow("no Scheda")
+            << empty << 1 << "Database not compatible for the Verdimo software!";
     }
 
     void check()

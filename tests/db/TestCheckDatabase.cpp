@@ -29,7 +29,7 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("message");
-                QTest::newRow("template") << m_env.copyTemplate() << QString();
+        QTest::newRow("template") << m_env.copyTemplate() << QString();
         QTest::newRow("missing") << m_env.path(QStringLiteral("missing.mdb"))
                                  << "Database not found!";
         const QString text = m_env.path(QStringLiteral("notes.mdb"));
@@ -55,9 +55,7 @@ private slots:
             prompter.expect(Prompter::Icon::Error, message);
         QCOMPARE(CheckDatabase(path, prompter), message.isEmpty());
         QVERIFY(prompter.verify());
-
     }
-
 };
 
 QTEST_GUILESS_MAIN(TestCheckDatabase)
