@@ -694,6 +694,12 @@ void CMainFrame::savePlacement()
 
 void CMainFrame::closeEvent(QCloseEvent *event)
 {
+    for (RecordView *each : std::as_const(m_views)) {
+        if (!each->canClose()) {
+            event->ignore();
+            return;
+        }
+    }
     if (!m_placementSaved) {
         savePlacement();
         m_placementSaved = true;

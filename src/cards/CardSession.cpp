@@ -70,6 +70,20 @@ CardSession::Result CardSession::move(Move move, const CardForm::Input &form)
     return result;
 }
 
+CardSession::Result CardSession::store(const CardForm::Input &form)
+{
+    Result result;
+    if (m_inserting || !m_navigator.hasCurrent())
+        return result;
+    CardRecord card = m_navigator.current();
+    if (!writeBack(form, card, result))
+        return result;
+    m_cards.update(card);
+    m_navigator.reload();
+    result.done = true;
+    return result;
+}
+
 CardSession::Result CardSession::add(const CardForm::Input &form)
 {
     Result result;
@@ -84,6 +98,8 @@ CardSession::Result CardSession::add(const CardForm::Input &form)
         m_remembered = card.id();
     }
     const WorkingPeriod &period = m_navigator.period();
+    // The new card is dated now, kept inside the working period: the view only shows the
+    // period's cards, so a card saved outside it would vanish from the user's sight.
     QDateTime date = m_clock.now();
     if (period.end.isValid() && period.endAt() < date)
         date = period.endAt();
@@ -130,6 +146,8 @@ CardSession::Result CardSession::save(const CardForm::Input &form)
     m_remembered.reset();
     if (!m_navigator.moveTo(cardId))
         m_navigator.first();
+    if (m_shown)
+        m_shown();
     m_prompter.information(tr("Form stored successfully!"));
     result.done = true;
     return result;

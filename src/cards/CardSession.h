@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QList>
+#include <functional>
 #include <optional>
 
 class Clock;
@@ -51,6 +52,11 @@ public:
 
     // Writes the form into the current card and stores it, then moves.
     Result move(Move move, const CardForm::Input &form);
+    // Writes the form into the current card and stores it, staying on it.
+    Result store(const CardForm::Input &form);
+    // Called once a saved card is current again, before the user is told it was stored, so
+    // that the screen already shows the card as stored.
+    void setShownHandler(std::function<void()> handler) { m_shown = std::move(handler); }
     Result add(const CardForm::Input &form);
     Result save(const CardForm::Input &form);
     void cancelInsert();
@@ -79,4 +85,5 @@ private:
     CardRecord m_newCard;
     std::optional<int> m_remembered;
     QList<int> m_pending;
+    std::function<void()> m_shown;
 };

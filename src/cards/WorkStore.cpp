@@ -177,8 +177,9 @@ void WorkStore::remove(const QList<int> &workIds)
 int WorkStore::removeAbandoned()
 {
     Transaction transaction(m_db);
-    m_db.execute(QStringLiteral("DELETE FROM Magazzino WHERE IDOpera IN "
-                                "(SELECT IDOpera FROM Opere WHERE (IDScheda = 0 OR IDScheda IS NULL))"));
+    m_db.execute(
+        QStringLiteral("DELETE FROM Magazzino WHERE IDOpera IN "
+                       "(SELECT IDOpera FROM Opere WHERE (IDScheda = 0 OR IDScheda IS NULL))"));
     const int removed =
         m_db.execute(QStringLiteral("DELETE FROM Opere WHERE (IDScheda = 0 OR IDScheda IS NULL)"))
             .numRowsAffected();

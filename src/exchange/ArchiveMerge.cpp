@@ -1,10 +1,10 @@
 #include "ArchiveMerge.h"
 
-#include "db/PreparedStatement.h"
 #include "base/Progress.h"
 #include "db/Database.h"
 #include "db/DbDate.h"
 #include "db/DbException.h"
+#include "db/PreparedStatement.h"
 
 #include <QSqlQuery>
 

@@ -21,7 +21,8 @@ ZipCipher::ZipCipher(const QByteArray &password) : m_keys{0x12345678, 0x23456789
 
 quint8 ZipCipher::streamByte() const
 {
-    const uint16_t temp = static_cast<uint16_t>(m_keys[2] | 2);
+    // Unsigned 32-bit product: 16-bit operands would be promoted to int and overflow it.
+    const uint32_t temp = (m_keys[2] | 2) & 0xFFFF;
     return static_cast<quint8>((temp * (temp ^ 1)) >> 8);
 }
 

@@ -115,10 +115,18 @@ QStandardItem *RegistryEditor::addFolder(QStandardItem *parent, const QString &l
     return m_folders[kind];
 }
 
-void RegistryEditor::buildTree()
+void RegistryEditor::buildTree(TreeLabels labels)
 {
+    // A rebuilt tree names its records without their codes, and its root differently; a
+    // record's label takes its code again when the record is next saved. Pictures are those
+    // of the first filling in both cases, so that each node keeps the picture of its role.
+    const bool withCodes = labels == TreeLabels::WithCodes;
+    auto label = [withCodes](const QString &text, int code) {
+        return withCodes ? nodeLabel(text, code) : text;
+    };
     openSets();
-    QStandardItem *root = addFolder(nullptr, tr("Cost centers"), CostCenters);
+    QStandardItem *root =
+        addFolder(nullptr, withCodes ? tr("Cost centers") : tr("Cost Centers"), CostCenters);
     QStandardItem *crops = addFolder(root, tr("Crops"), Crop);
 
     m_centri->setFilter(QStringLiteral("Campo = TRUE"));
@@ -126,9 +134,9 @@ void RegistryEditor::buildTree()
     m_campi->open();
     for (; !m_centri->isEOF(); m_centri->moveNext()) {
         const int code = m_centri->value(CCentriSet::Codice).toInt();
-        QStandardItem *centre = m_tree.addNode(
-            crops, nodeLabel(m_centri->value(CCentriSet::Descrizione).toString(), code),
-            Picture::CropEmpty, make(code, Crop));
+        QStandardItem *centre =
+            m_tree.addNode(crops, label(m_centri->value(CCentriSet::Descrizione).toString(), code),
+                           Picture::CropEmpty, make(code, Crop));
         const FieldYearFilter fields = m_fieldFilter.and_(QStringLiteral("Centro = ?"), {code});
         m_campi->setFilter(fields.sql, fields.params);
         m_campi->requery();
@@ -137,7 +145,7 @@ void RegistryEditor::buildTree()
         for (; !m_campi->isEOF(); m_campi->moveNext()) {
             const int fieldCode = m_campi->value(CCampiSet::Codice).toInt();
             m_tree.addNode(centre,
-                           nodeLabel(m_campi->value(CCampiSet::Descrizione).toString(), fieldCode),
+                           label(m_campi->value(CCampiSet::Descrizione).toString(), fieldCode),
                            Picture::FieldPicture, make(fieldCode, Field));
         }
     }
@@ -161,8 +169,7 @@ void RegistryEditor::buildTree()
         m_centri->requery();
         for (; !m_centri->isEOF(); m_centri->moveNext()) {
             const int code = m_centri->value(CCentriSet::Codice).toInt();
-            m_tree.addNode(folder,
-                           nodeLabel(m_centri->value(CCentriSet::Descrizione).toString(), code),
+            m_tree.addNode(folder, label(m_centri->value(CCentriSet::Descrizione).toString(), code),
                            group.picture, make(code, group.kind));
         }
     }
@@ -171,7 +178,7 @@ void RegistryEditor::buildTree()
     for (m_operai->open(); !m_operai->isEOF(); m_operai->moveNext()) {
         const int code = m_operai->value(COperaiSet::Codice).toInt();
         const bool seasonal = m_operai->value(COperaiSet::Rapporto).toBool();
-        m_tree.addNode(workers, nodeLabel(m_operai->value(COperaiSet::Nome).toString(), code),
+        m_tree.addNode(workers, label(m_operai->value(COperaiSet::Nome).toString(), code),
                        seasonal ? Picture::WorkerSeasonal : Picture::WorkerFixed,
                        make(code, Worker));
     }
@@ -179,15 +186,14 @@ void RegistryEditor::buildTree()
     for (m_operazioni->open(); !m_operazioni->isEOF(); m_operazioni->moveNext()) {
         const int code = m_operazioni->value(COperazioniSet::Codice).toInt();
         m_tree.addNode(operations,
-                       nodeLabel(m_operazioni->value(COperazioniSet::Descrizione).toString(), code),
+                       label(m_operazioni->value(COperazioniSet::Descrizione).toString(), code),
                        Picture::OperationPicture, make(code, Operation));
     }
     QStandardItem *items = addFolder(nullptr, tr("Items"), Item);
     for (m_articoli->open(); !m_articoli->isEOF(); m_articoli->moveNext()) {
         const int code = m_articoli->value(CArticoliSet::Codice).toInt();
         const bool notebook = m_articoli->value(CArticoliSet::StampaQuaderno).toBool();
-        m_tree.addNode(items,
-                       nodeLabel(m_articoli->value(CArticoliSet::Descrizione).toString(), code),
+        m_tree.addNode(items, label(m_articoli->value(CArticoliSet::Descrizione).toString(), code),
                        notebook ? Picture::ItemNotebook : Picture::ItemPicture, make(code, Item));
     }
 }
@@ -199,7 +205,7 @@ void RegistryEditor::fillTree()
     m_choice = SettingsStore::readInt(SettingsStore::Settings, ChoiceSetting, 0);
     m_fieldFilter = FieldYearFilter::fromSettings(m_clock);
     try {
-        buildTree();
+        buildTree(TreeLabels::WithCodes);
     } catch (const DbException &e) {
         m_prompter.error(e.message());
         closeSets();
@@ -225,8 +231,12 @@ void RegistryEditor::rebuildTree()
     m_period = WorkingPeriod::fromSettings();
     if (!m_db || !m_db->isOpen())
         return;
+    // The fields' years are those fixed when the tree was first filled; a tree rebuilt before
+    // it was ever filled takes them from the settings as the first filling would.
+    if (m_fieldFilter.sql.isEmpty())
+        m_fieldFilter = FieldYearFilter::fromSettings(m_clock);
     try {
-        buildTree();
+        buildTree(TreeLabels::WithoutCodes);
     } catch (const DbException &e) {
         m_prompter.error(e.message());
         closeSets();
@@ -257,10 +267,15 @@ void RegistryEditor::applyWorkingPeriod(const WorkingPeriod &period)
                 fields.isOpen() ? fields.requery() : fields.open();
                 if (!fields.isEOF())
                     continue;
-                if (m_selected && m_selected->parent() == centre)
+                if (m_selected && m_selected != m_newNode && m_selected->parent() == centre)
                     m_screen.selectNode(centre);
-                centre->removeRows(0, centre->rowCount());
-                m_tree.setPicture(centre, Picture::CropEmpty);
+                // A field being added keeps its node: its insertion is still pending and the
+                // form shows it until it is saved or cancelled.
+                for (int child = centre->rowCount() - 1; child >= 0; --child)
+                    if (centre->child(child) != m_newNode)
+                        centre->removeRow(child);
+                if (centre->rowCount() == 0)
+                    m_tree.setPicture(centre, Picture::CropEmpty);
             }
         } catch (const DbException &e) {
             m_prompter.error(e.message());
@@ -726,6 +741,8 @@ void RegistryEditor::add()
     const bool newField = kind == Crop && !isFolder(key);
     const Defaults &d = table[newField ? Field : kind];
 
+    // The shown crop centre is saved with the code check as well: a code changed to one
+    // already in use must not reach the database on this path either.
     if (kind == Crop)
         saveShownRecord(true, m_loadedKind, parent);
 
@@ -812,6 +829,8 @@ void RegistryEditor::save()
     m_values = values;
     m_loadedKind = loaded;
     RegistryTreeModel::setKey(node, make(values.code, kind));
+    // The node shows at once the picture of what was saved (a seasonal worker, an item printed
+    // in the notebook); the form keeps the layout of the record, which stays loaded.
     setRecordPicture(node, kind, values);
     pushForm();
     node->setText(nodeLabel(values.description, values.code));

@@ -84,7 +84,8 @@ private:
     bool setsOpen() const;
     void openSets();
     void closeSets();
-    void buildTree();
+    enum class TreeLabels { WithCodes, WithoutCodes };
+    void buildTree(TreeLabels labels);
     QStandardItem *addFolder(QStandardItem *parent, const QString &label, int kind);
     void pushForm();
     RecordSet *setOfLoaded(int loadedKind) const;

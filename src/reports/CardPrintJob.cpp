@@ -17,6 +17,13 @@ void writeTypeCenter(int value)
     SettingsStore::writeInt(SettingsStore::Settings, QStringLiteral("TypeCenter"), value);
 }
 
+// Only the reports numbered line by line into their tables show the progress window while
+// their pages are counted; the lists and the card are counted at once.
+bool countsWithProgress(int kind)
+{
+    return kind == PrintChoice::CostCentreReport || kind >= PrintChoice::FieldReport;
+}
+
 } // namespace
 
 CardPrintJob::CardPrintJob(const ReportContext &context, Prompter &prompter,
@@ -97,9 +104,12 @@ CardPrintJob::Outcome CardPrintJob::run(const PrintChoice &choice, bool preview,
 CardPrintJob::Outcome CardPrintJob::printReport(Report &report, PrintOutput &output)
 {
     int pages = 0;
-    {
+    if (countsWithProgress(m_printKind)) {
         const std::unique_ptr<Progress> progress = m_progress();
         pages = report.countPages(*progress);
+    } else {
+        NullProgress progress;
+        pages = report.countPages(progress);
     }
     if (pages == 0) {
         m_prompter.information(report.noDataMessage());

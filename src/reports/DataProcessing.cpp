@@ -1,10 +1,10 @@
 #include "DataProcessing.h"
 
-#include "db/PreparedStatement.h"
 #include "base/NumberText.h"
 #include "base/Progress.h"
 #include "db/Database.h"
 #include "db/DbDate.h"
+#include "db/PreparedStatement.h"
 #include "db/StoredQuery.h"
 
 #include <QHash>
@@ -85,8 +85,8 @@ public:
     void append(int code, bool worker, bool hoursRow, double amount)
     {
         m_insert.exec({code, worker ? 1 : 0, hoursRow ? 1 : 0,
-                      hoursRow ? QVariant(single(amount)) : QVariant(),
-                      hoursRow ? QVariant() : QVariant(amount)});
+                       hoursRow ? QVariant(single(amount)) : QVariant(),
+                       hoursRow ? QVariant() : QVariant(amount)});
     }
 
 private:
@@ -120,7 +120,7 @@ public:
     void append(const TotalsRow &row)
     {
         m_insert.exec({row.centre, row.code, row.operation, row.amount, row.description,
-                      row.worker ? 1 : 0, single(row.hours), row.cost ? 1 : 0});
+                       row.worker ? 1 : 0, single(row.hours), row.cost ? 1 : 0});
     }
 
 private:
@@ -336,10 +336,10 @@ void DataProcessing::PrepareFieldNotebook()
                                               : DbDate::fromText(day.toString());
                    const int centre = row.value(6).toInt();
                    insert.exec({date.isValid() ? QVariant(DbDate::toText(date)) : QVariant(),
-                               row.value(1).toInt(), text(row.value(2)), text(row.value(3)),
-                               FormatNumber(row.value(4).toDouble(), false), text(row.value(5)),
-                               centre, centre > 0 ? text(row.value(7)) : text(QString()),
-                               row.value(8).toInt(), text(row.value(9)), text(row.value(10))});
+                                row.value(1).toInt(), text(row.value(2)), text(row.value(3)),
+                                FormatNumber(row.value(4).toDouble(), false), text(row.value(5)),
+                                centre, centre > 0 ? text(row.value(7)) : text(QString()),
+                                row.value(8).toInt(), text(row.value(9)), text(row.value(10))});
                });
     transaction.commit();
 }

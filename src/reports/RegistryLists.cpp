@@ -23,8 +23,9 @@ ListLayout RegistryLists::workers(const ReportContext &context)
 {
     return {context.companyName + QStringLiteral(" - ") + tr("Workers"),
             {{150, tr("Worker Code")}, {600, tr("Worker Name")}, {1400, tr("Relationship")}},
+            // Permanent workers first, then the seasonal and occasional ones.
             QStringLiteral("SELECT Codice, Nome, Rapporto FROM Operai "
-                           "ORDER BY Rapporto DESC, Codice, rowid"),
+                           "ORDER BY Rapporto, Codice, rowid"),
             {},
             [](const QSqlQuery &row) -> QList<ListCell> {
                 return {{150, code(row, 0)},

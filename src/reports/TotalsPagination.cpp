@@ -1,8 +1,8 @@
 #include "TotalsPagination.h"
 
-#include "db/PreparedStatement.h"
 #include "base/Progress.h"
 #include "db/Database.h"
+#include "db/PreparedStatement.h"
 
 #include <QSet>
 

@@ -50,6 +50,7 @@ private slots:
     void deleteWorkSelectsTheRowAbove();
     void workEditorEntersAndEditsRows();
     void addAndSaveACard();
+    void closingKeepsTheUserWork();
     void resizeKeepsTheBottomBlockInItsCorner();
     void controlsCarryTheirLabels();
     void reopenOnAnotherDatabase();
@@ -307,6 +308,34 @@ void TestCMainView::addAndSaveACard()
     QCOMPARE(f.count(QStringLiteral("Scheda"), QStringLiteral("Fattore = 'Verdi'")), 1);
     // The search window follows the stored card.
     QCOMPARE(host.searchDate, QDateTime(QDate(2024, 6, 15), QTime(10, 15)));
+}
+
+void TestCMainView::closingKeepsTheUserWork()
+{
+    auto view = makeView();
+    // Text typed into the card shown is stored when the program closes...
+    view->textField(CSchedaSet::Fattore)->setText(QStringLiteral("Verdi"));
+    QVERIFY(view->canClose());
+    QCOMPARE(f.count(QStringLiteral("Scheda"), QStringLiteral("Fattore = 'Verdi'")), 1);
+
+    // ...and a field that cannot be stored keeps the program open, the text still there.
+    view->textField(CSchedaSet::Pioggia)->setText(QStringLiteral("lots"));
+    prompter.expect(Icon::Warning, QStringLiteral("Enter a number."));
+    QVERIFY(!view->canClose());
+    QCOMPARE(view->textField(CSchedaSet::Pioggia)->text(), QStringLiteral("lots"));
+    view->textField(CSchedaSet::Pioggia)->clear();
+
+    // A new card being entered is never dropped without asking.
+    const QString question =
+        QStringLiteral("The new form has not been saved yet. Do you want to save it?");
+    view->runCommand(ViewCommand::Add);
+    prompter.expect(Icon::Question, question, Prompter::Answer::Cancel);
+    QVERIFY(!view->canClose());
+    QVERIFY(view->isCommandEnabled(ViewCommand::Save));
+    prompter.expect(Icon::Question, question, Prompter::Answer::Yes);
+    prompter.expect(Icon::Information, QStringLiteral("Form stored successfully!"));
+    QVERIFY(view->canClose());
+    QCOMPARE(f.count(QStringLiteral("Scheda")), 3);
 }
 
 void TestCMainView::resizeKeepsTheBottomBlockInItsCorner()

@@ -16,6 +16,7 @@ private slots:
     void init();
     void moveWritesTheFormBack();
     void moveRefusedByABadNumber();
+    void storeWritesTheFormBackInPlace();
     void newCardDate_data();
     void newCardDate();
     void saveLinksTheWorksEntered();
@@ -112,6 +113,30 @@ void TestCardSession::moveRefusedByABadNumber()
     QVERIFY(prompter.verify());
 }
 
+void TestCardSession::storeWritesTheFormBackInPlace()
+{
+    auto session = makeSession();
+    CardForm::Input form = formOf(*session);
+    form.texts[CSchedaSet::Fattore] = QStringLiteral("Neri");
+    QVERIFY(session->store(form).done);
+    QCOMPARE(session->card().id(), march);
+    QCOMPARE(session->card().value(CSchedaSet::Fattore).toString(), QStringLiteral("Neri"));
+    QCOMPARE(f.scalar(QStringLiteral("SELECT Fattore FROM Scheda WHERE IDScheda = ?"), {march})
+                 .toString(),
+             QStringLiteral("Neri"));
+
+    form.texts[CSchedaSet::Fattore] = QStringLiteral("Gialli");
+    form.texts[CSchedaSet::TempMin] = QStringLiteral("cold");
+    prompter.expect(Icon::Warning, QStringLiteral("Enter a number."));
+    const CardSession::Result refused = session->store(form);
+    QVERIFY(!refused.done);
+    QVERIFY(refused.formError);
+    QCOMPARE(f.scalar(QStringLiteral("SELECT Fattore FROM Scheda WHERE IDScheda = ?"), {march})
+                 .toString(),
+             QStringLiteral("Neri"));
+    QVERIFY(prompter.verify());
+}
+
 void TestCardSession::newCardDate_data()
 {
     QTest::addColumn<QDateTime>("now");
@@ -152,8 +177,13 @@ void TestCardSession::saveLinksTheWorksEntered()
     CardForm::Input form = formOf(*session);
     form.texts[CSchedaSet::Fattore] = QStringLiteral("Verdi");
     prompter.expect(Icon::Information, QStringLiteral("Form stored successfully!"));
+    const qsizetype messagesBefore = prompter.shown().size();
+    qsizetype messagesWhenShown = -1;
+    session->setShownHandler([&] { messagesWhenShown = prompter.shown().size(); });
     QVERIFY(session->save(form).done);
     QVERIFY(!session->isInserting());
+    // The stored card is on screen before the user is told it was stored.
+    QCOMPARE(messagesWhenShown, messagesBefore);
     const int card = session->card().id();
     QCOMPARE(session->card().value(CSchedaSet::Fattore).toString(), QStringLiteral("Verdi"));
     QCOMPARE(session->card().date(), QDateTime(QDate(2024, 6, 15), QTime(10, 15)));

@@ -90,6 +90,8 @@ private slots:
     void writtenArchiveIsReadByTools();
     void encryptedLayout();
     void plainLayout();
+    void flagFollowsLevel_data();
+    void flagFollowsLevel();
     void toolArchiveIsRead_data();
     void toolArchiveIsRead();
     void wrongPasswordFailsBeforeOutput();
@@ -244,6 +246,42 @@ void TestCZipArchive::plainLayout()
     QCOMPARE(u32(raw, central), 0x02014B50u);
     QCOMPARE(u32(raw, 22), quint32(m_data.size()));
     QCOMPARE(u32(raw, central + 38), 0x20u);
+}
+
+void TestCZipArchive::flagFollowsLevel_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<bool>("encrypted");
+    QTest::addColumn<int>("flag");
+    QTest::addColumn<int>("method");
+    QTest::newRow("stored") << 0 << false << 0x0000 << 0;
+    QTest::newRow("level 1") << 1 << false << 0x0006 << 8;
+    QTest::newRow("level 2") << 2 << false << 0x0004 << 8;
+    QTest::newRow("level 5") << 5 << false << 0x0000 << 8;
+    QTest::newRow("level 8") << 8 << false << 0x0002 << 8;
+    QTest::newRow("level 9") << 9 << false << 0x0002 << 8;
+    QTest::newRow("stored encrypted") << 0 << true << 0x0009 << 0;
+    QTest::newRow("level 1 encrypted") << 1 << true << 0x000F << 8;
+    QTest::newRow("level 9 encrypted") << 9 << true << 0x000B << 8;
+}
+
+void TestCZipArchive::flagFollowsLevel()
+{
+    QFETCH(int, level);
+    QFETCH(bool, encrypted);
+    QFETCH(int, flag);
+    QFETCH(int, method);
+    const QString source = makeSource(QStringLiteral("TellanTemp.mdb"), m_data);
+    const QString archive =
+        writeArchive(QStringLiteral("level.zip"), source, level, encrypted ? Password : QString());
+    const QByteArray raw = readAll(archive);
+    QVERIFY(raw.size() > 30);
+    QCOMPARE(int(u16(raw, 6)), flag);
+    QCOMPARE(int(u16(raw, 8)), method);
+    CZipArchive zip;
+    zip.Open(archive, CZipArchive::OpenExisting, 0);
+    QCOMPARE(int(zip.entry(0).flag), flag);
+    QCOMPARE(int(zip.entry(0).method), method);
 }
 
 void TestCZipArchive::toolArchiveIsRead_data()

@@ -204,7 +204,7 @@ private slots:
         s.view->setDatabase(&other);
         s.view->reopenDatabase();
         QCOMPARE(s.view->treeView()->currentIndex().data().toString(),
-                 QStringLiteral("Cost centers"));
+                 QStringLiteral("Cost Centers"));
         s.select(4, RegistryKey::Operation);
         QCOMPARE(s.control<QLineEdit>("Description")->text(), QStringLiteral("Mowing"));
         s.view->setDatabase(&s.db);

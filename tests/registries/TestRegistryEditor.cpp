@@ -830,6 +830,26 @@ private slots:
         QVERIFY(s.prompter.verify());
     }
 
+    void applyWorkingPeriodWhileAddingAField()
+    {
+        Session s(m_env);
+        s.select(1, Crop);
+        s.editor.add();
+        QStandardItem *added = s.editor.selectedNode();
+        s.editor.applyWorkingPeriod({QDate(2016, 1, 1), QDate(2016, 12, 31)});
+        // The vineyard's 2015 fields go; the field being added stays and can still be saved.
+        QCOMPARE(s.childLabels(s.node(1, Crop)), QStringList{"New Field..."});
+        QCOMPARE(s.editor.selectedNode(), added);
+        QVERIFY(s.editor.isNewRecordMode());
+        s.screen.texts.code = "12";
+        s.screen.texts.description = "East Vines";
+        s.editor.save();
+        QVERIFY(!s.editor.isNewRecordMode());
+        QCOMPARE(s.childLabels(s.node(1, Crop)), QStringList{"East Vines (12)"});
+        QCOMPARE(s.count("SELECT COUNT(*) FROM Campi WHERE Codice = 12 AND Centro = 1"), 1);
+        QVERIFY(s.prompter.verify());
+    }
+
     void rebuildTree()
     {
         Session s(m_env);
@@ -840,11 +860,35 @@ private slots:
                       "VALUES (5, 'Dario', 0, 7)");
         s.editor.setDatabase(&other);
         s.editor.rebuildTree();
-        QCOMPARE(s.childLabels(s.editor.folder(Worker)), QStringList{"Dario (5)"});
+        QCOMPARE(s.childLabels(s.editor.folder(Worker)), QStringList{"Dario"});
         QCOMPARE(s.editor.folder(Crop)->rowCount(), 0);
         QCOMPARE(s.editor.selectedNode(), s.editor.costCentersFolder());
         s.editor.setDatabase(&s.db);
         s.editor.rebuildTree();
+        QCOMPARE(s.editor.costCentersFolder()->text(), QStringLiteral("Cost Centers"));
+        QCOMPARE(s.childLabels(s.node(1, Crop)), (QStringList{"North Vines", "South Vines"}));
+        QCOMPARE(s.childLabels(s.editor.folder(Machine)), QStringList{"Tractor"});
+        QCOMPARE(RegistryTreeModel::picture(s.node(10, Field)), int(Picture::FieldPicture));
+        QCOMPARE(RegistryTreeModel::picture(s.node(4, Other)), int(Picture::OtherPicture));
+        // A record takes its code in its label again once it is saved.
+        s.select(1, Worker);
+        s.select(2, Worker);
+        QCOMPARE(s.childLabels(s.editor.folder(Worker)), (QStringList{"Anna (1)", "Bruno"}));
+        QVERIFY(s.prompter.verify());
+    }
+
+    void rebuildTreeBeforeFirstFilling()
+    {
+        Session s(m_env);
+        RegistryEditor fresh{s.prompter, s.screen, s.clock};
+        s.screen.editor = &fresh;
+        s.screen.current = nullptr;
+        fresh.setDatabase(&s.db);
+        fresh.rebuildTree();
+        // The fields of the working period's years hang under their crop centre.
+        QStandardItem *vineyard = fresh.tree().findNode(make(1, Crop));
+        QVERIFY(vineyard);
+        QCOMPARE(s.childLabels(vineyard), (QStringList{"North Vines", "South Vines"}));
         QVERIFY(s.prompter.verify());
     }
 

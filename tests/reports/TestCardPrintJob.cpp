@@ -59,6 +59,8 @@ private slots:
     void typeCenterByKind();
 
     void listPrintedAfterProcessing();
+    void progressWindowOnlyWhileProcessing_data();
+    void progressWindowOnlyWhileProcessing();
     void nothingChosenOnlyProcesses();
     void emptyListIsRefused();
     void processingFailureShowsTheEngineMessage();
@@ -72,11 +74,13 @@ private:
 
     TestEnvironment m_env;
     std::unique_ptr<Database> m_db;
+    int m_progressWindows = 0;
 };
 
 void TestCardPrintJob::init()
 {
     m_env.clearSettings();
+    m_progressWindows = 0;
     m_db = std::make_unique<Database>();
     m_db->open(m_env.copyTemplate());
     FarmFixture farm(*m_db);
@@ -100,7 +104,10 @@ CardPrintJob TestCardPrintJob::job(FakePrompter &prompter)
                                 2015,
                                 QStringLiteral("Podere"),
                                 QDate(2015, 6, 1)};
-    return CardPrintJob(context, prompter, [] { return std::make_unique<FakeProgress>(); });
+    return CardPrintJob(context, prompter, [this] {
+        ++m_progressWindows;
+        return std::make_unique<FakeProgress>();
+    });
 }
 
 int TestCardPrintJob::totalsRows()
@@ -182,6 +189,28 @@ void TestCardPrintJob::listPrintedAfterProcessing()
     QCOMPARE(output.pages.size(), 1);
     QVERIFY(output.pages.first().findText(QStringLiteral("Podere - Workers")));
     QCOMPARE(output.pages.first().textAt(600, -300), QStringLiteral("Rossi"));
+    QVERIFY(prompter.verify());
+}
+
+void TestCardPrintJob::progressWindowOnlyWhileProcessing_data()
+{
+    QTest::addColumn<int>("radio");
+    QTest::addColumn<bool>("process");
+    QTest::addColumn<int>("windows");
+    QTest::newRow("workers") << int(PrintChoice::Workers) << false << 0;
+    QTest::newRow("workers after processing") << int(PrintChoice::Workers) << true << 1;
+    QTest::newRow("crops") << int(PrintChoice::Crops) << false << 0;
+}
+
+void TestCardPrintJob::progressWindowOnlyWhileProcessing()
+{
+    QFETCH(int, radio);
+    QFETCH(bool, process);
+    FakePrompter prompter;
+    RecordingOutput output;
+    QCOMPARE(job(prompter).run({radio, process, false}, false, output),
+             CardPrintJob::Outcome::Printed);
+    QTEST(m_progressWindows, "windows");
     QVERIFY(prompter.verify());
 }
 

@@ -125,11 +125,11 @@ void TestListReport::workersPageFrame()
                      "line 50,-170 2000,-170 solid 1", "text 150,-200 \"Worker Code\" " + font,
                      "text 600,-200 \"Worker Name\" " + font,
                      "text 1400,-200 \"Relationship\" " + font, "line 50,-250 2000,-250 solid 1",
-                     "text 150,-300 \"3\" " + font, "text 600,-300 \"Bianchi\" " + font,
-                     "text 1400,-300 \"OCCASIONAL\" " + font, "text 150,-350 \"1\" " + font,
-                     "text 600,-350 \"Rossi\" " + font, "text 1400,-350 \"INDETERMINATE\" " + font,
-                     "text 150,-400 \"2\" " + font, "text 600,-400 \"Verdi\" " + font,
-                     "text 1400,-400 \"INDETERMINATE\" " + font,
+                     "text 150,-300 \"1\" " + font, "text 600,-300 \"Rossi\" " + font,
+                     "text 1400,-300 \"INDETERMINATE\" " + font, "text 150,-350 \"2\" " + font,
+                     "text 600,-350 \"Verdi\" " + font, "text 1400,-350 \"INDETERMINATE\" " + font,
+                     "text 150,-400 \"3\" " + font, "text 600,-400 \"Bianchi\" " + font,
+                     "text 1400,-400 \"OCCASIONAL\" " + font,
                      "centred 100,-2750 1900,-2800 \"Page 1 of 1\" " + font}));
 }
 

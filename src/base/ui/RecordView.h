@@ -60,6 +60,9 @@ public:
     virtual void applyWorkingPeriod(const WorkingPeriod &period) = 0;
     // A day was picked in the frame's search window.
     virtual void searchDatePicked(const QDate &) {}
+    // The frame is about to close: keep the user's unsaved work (store it or ask); false keeps
+    // the frame open.
+    virtual bool canClose() { return true; }
     // The frame is closing: write what the view keeps in the settings store.
     virtual void saveState() {}
 };

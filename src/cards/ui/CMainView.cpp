@@ -167,7 +167,9 @@ QWidget *CMainView::buildTopBlock()
         m_texts[column]->setMinimumWidth(200);
         m_texts[column]->setMaxLength(32767);
     }
-    m_date->setMinimumWidth(200);
+    // Wide enough for the longest long-format date, so the weekday and year are never cut off.
+    const QString longest = QLocale().toString(QDate(2026, 9, 30), QLocale::LongFormat);
+    m_date->setMinimumWidth(qMax(200, m_date->fontMetrics().horizontalAdvance(longest) + 40));
     return block;
 }
 
@@ -213,6 +215,7 @@ void CMainView::openDatabase()
         session->open(SettingsStore::readDate(SettingsStore::Settings, actualDateKey,
                                               QStringLiteral("01/01/2015")));
         m_session = std::move(session);
+        m_session->setShownHandler([this] { loadForm(); });
     } catch (const DbException &error) {
         m_prompter.error(error.message());
     }
@@ -420,9 +423,8 @@ void CMainView::setPrintHandler(PrintHandler handler)
 
 int CMainView::currentCardId() const
 {
-    return m_session && m_session->hasCard() && !m_session->isInserting()
-               ? m_session->card().id()
-               : 0;
+    return m_session && m_session->hasCard() && !m_session->isInserting() ? m_session->card().id()
+                                                                          : 0;
 }
 
 WorkingPeriod CMainView::workingPeriod() const
@@ -634,6 +636,32 @@ void CMainView::SaveColumnLayout()
                                 header->logicalIndex(i));
         SettingsStore::writeInt(SettingsStore::Header, QStringLiteral("Width (%1)").arg(i),
                                 header->sectionSize(i));
+    }
+}
+
+bool CMainView::canClose()
+{
+    if (!m_session)
+        return true;
+    try {
+        CardSession::Result result;
+        if (m_session->isInserting()) {
+            const Prompter::Answer answer = m_prompter.question(
+                tr("The new form has not been saved yet. Do you want to save it?"),
+                Prompter::Buttons::YesNoCancel);
+            if (answer == Prompter::Answer::Cancel)
+                return false;
+            if (answer == Prompter::Answer::No)
+                return true;
+            result = m_session->save(formInput());
+        } else {
+            result = m_session->store(formInput());
+        }
+        showResult(result);
+        return !result.formError;
+    } catch (const DbException &error) {
+        m_prompter.error(error.message());
+        return true;
     }
 }
 

@@ -51,6 +51,7 @@ public:
     void reopenDatabase() override { ReopenDatabase(); }
     void applyWorkingPeriod(const WorkingPeriod &period) override { ApplyWorkingPeriod(period); }
     void searchDatePicked(const QDate &date) override { FindCardByDate(date); }
+    bool canClose() override;
     void saveState() override;
 
     void ReopenDatabase();

@@ -7,6 +7,7 @@
 #include "cards/WorkListRow.h"
 #include "db/DbException.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -35,6 +36,10 @@ QLabel *labelFor(const QString &text, QWidget *control)
     auto *label = new QLabel(text);
     label->setBuddy(control);
     control->setAccessibleName(plainName(text));
+    // The edit part of an editable list takes the focus, so screen readers announce it, not
+    // the list; it carries the same name.
+    if (auto *list = qobject_cast<QComboBox *>(control); list && list->lineEdit())
+        list->lineEdit()->setAccessibleName(plainName(text));
     return label;
 }
 
@@ -59,7 +64,8 @@ COperaiDlg::COperaiDlg(Database &db, Prompter &prompter, QWidget *parent)
     top->addWidget(buildMachineGroup());
 
     m_summary = new QLabel(this);
-    m_summary->setAccessibleName(tr("Summary"));
+    // The line's own text stays its accessible name, so that screen readers read the totals.
+    m_summary->setAccessibleDescription(tr("Summary"));
 
     auto *saveExit = new QPushButton(tr("Save and &exit"));
     m_saveInsert = new QPushButton(tr("Save and &insert"));
