@@ -9,6 +9,10 @@ namespace {
 // old place in the order, which is the place a move starts from.
 const QString afterKey = QStringLiteral("(Data, IDScheda) > (?, ?) AND IDScheda <> ?");
 const QString beforeKey = QStringLiteral("(Data, IDScheda) < (?, ?) AND IDScheda <> ?");
+
+// The date range of a query. A walk from a card narrows the range to start (or end) at that
+// card's date, so the date index is entered there instead of at the period's edge.
+const QString periodRange = QStringLiteral("Data BETWEEN max(?, ?) AND min(?, ?)");
 } // namespace
 
 CardNavigator::CardNavigator(Database &db, const WorkingPeriod &period) : m_db(db), m_period(period)
@@ -39,14 +43,12 @@ QList<CardRecord> CardNavigator::fetch(const QString &condition, const QVariantL
     const QString order = direction == Direction::Forward
                               ? QStringLiteral("Data, IDScheda")
                               : QStringLiteral("Data DESC, IDScheda DESC");
-    QString sql = QStringLiteral("SELECT %1 FROM Scheda WHERE Data BETWEEN ? AND ?")
-                      .arg(CardStore::selectList());
+    QString sql =
+        QStringLiteral("SELECT %1 FROM Scheda WHERE ").arg(CardStore::selectList()) + periodRange;
     if (!condition.isEmpty())
         sql += QStringLiteral(" AND ") + condition;
     sql += QStringLiteral(" ORDER BY %1 LIMIT %2").arg(order).arg(limit);
-    QSqlQuery query = m_db.execute(
-        sql, QVariantList{DbDate::toText(m_period.startAt()), DbDate::toText(m_period.endAt())} +
-                 params);
+    QSqlQuery query = m_db.execute(sql, rangeOf(condition, params) + params);
     while (query.next())
         rows << CardStore::read(query);
     return rows;
@@ -56,13 +58,21 @@ bool CardNavigator::exists(const QString &condition, const QVariantList &params)
 {
     if (!periodValid())
         return false;
-    return m_db.scalar(QStringLiteral("SELECT EXISTS (SELECT 1 FROM Scheda WHERE Data BETWEEN ? "
-                                      "AND ? AND %1)")
-                           .arg(condition),
-                       QVariantList{DbDate::toText(m_period.startAt()),
-                                    DbDate::toText(m_period.endAt())} +
-                           params)
+    return m_db.scalar(QStringLiteral("SELECT EXISTS (SELECT 1 FROM Scheda WHERE %1 AND %2)")
+                           .arg(periodRange, condition),
+                       rangeOf(condition, params) + params)
                .toInt() != 0;
+}
+
+QVariantList CardNavigator::rangeOf(const QString &condition, const QVariantList &params) const
+{
+    const QString start = DbDate::toText(m_period.startAt());
+    const QString end = DbDate::toText(m_period.endAt());
+    if (condition == afterKey)
+        return {start, params.at(0), end, end};
+    if (condition == beforeKey)
+        return {start, start, end, params.at(0)};
+    return {start, start, end, end};
 }
 
 // rows[0] becomes current; a second row tells that more lie beyond it in the walked

@@ -47,6 +47,7 @@ private:
     QList<CardRecord> fetch(const QString &condition, const QVariantList &params,
                             Direction direction, int limit);
     bool exists(const QString &condition, const QVariantList &params);
+    QVariantList rangeOf(const QString &condition, const QVariantList &params) const;
     void settle(const QList<CardRecord> &rows, bool otherSide, Direction direction);
     void refreshFlags();
     bool periodValid() const;

@@ -83,3 +83,10 @@ QList<QStandardItem *> RegistryTreeModel::allNodes() const
     visit(invisibleRootItem());
     return nodes;
 }
+
+QVariant RegistryTreeModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Horizontal && section == 0 && role == Qt::DisplayRole)
+        return tr("Registries");
+    return QStandardItemModel::headerData(section, orientation, role);
+}

@@ -35,6 +35,9 @@ public:
 
     void setPictureProvider(std::function<QVariant(int picture)> provider);
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    // The tree hides its header; screen readers still name the column by it.
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
 
     // parent null means a root.
     QStandardItem *addNode(QStandardItem *parent, const QString &label, int picture, int key);

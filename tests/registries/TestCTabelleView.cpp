@@ -87,6 +87,8 @@ private slots:
         Screen s(m_env);
         QTreeView *tree = s.view->treeView();
         QCOMPARE(tree->model()->rowCount(), 4);
+        QCOMPARE(tree->model()->headerData(0, Qt::Horizontal).toString(),
+                 QStringLiteral("Registries"));
         QCOMPARE(tree->currentIndex().data().toString(), QStringLiteral("Cost centers"));
         QVERIFY(!tree->currentIndex().data(Qt::DecorationRole).value<QIcon>().isNull());
 
