@@ -7,6 +7,7 @@
 // The moves that write the form back commit a transaction each, so their times include the
 // journal syncs of the disk holding the temporary folder.
 
+#include "BenchFarm.h"
 #include "base/Clock.h"
 #include "base/Prompter.h"
 #include "cards/CardForm.h"
@@ -35,89 +36,16 @@
 
 namespace {
 
-constexpr int Workers = 25;
-constexpr int Machines = 8;
-constexpr int Crops = 15;
-constexpr int Others = 5;
-constexpr int FieldsPerCrop = 4;
-constexpr int Operations = 40;
-constexpr int Items = 120;
 constexpr int WorksPerCard = 20;
 constexpr int WorksOnLastCard = 50;
 constexpr int FirstYear = 2015;
-
-int machineCode(int i)
-{
-    return 100 + i;
-}
-
-void seedRegistries(Database &db, int years)
-{
-    for (int i = 1; i <= Workers; ++i)
-        db.execute(
-            QStringLiteral(
-                "INSERT INTO Operai (Codice, Nome, Rapporto, Stipendio) VALUES (?, ?, ?, ?)"),
-            {i, QStringLiteral("Worker %1").arg(i), i % 4 == 0 ? 1 : 0, 8.0 + i % 7});
-    for (int i = 1; i <= Crops; ++i)
-        db.execute(QStringLiteral("INSERT INTO Centri (Codice, Descrizione, Campo, Macchina, "
-                                  "SupAnno) VALUES (?, ?, 1, 0, ?)"),
-                   {i, QStringLiteral("Crop centre %1").arg(i), 2.0 + i});
-    for (int i = 0; i < Machines; ++i)
-        db.execute(QStringLiteral("INSERT INTO Centri (Codice, Descrizione, Campo, Macchina, "
-                                  "SupAnno) VALUES (?, ?, 0, 1, ?)"),
-                   {machineCode(i), QStringLiteral("Machine %1").arg(i), 1990 + i});
-    for (int i = 1; i <= Others; ++i)
-        db.execute(QStringLiteral("INSERT INTO Centri (Codice, Descrizione, Campo, Macchina, "
-                                  "SupAnno) VALUES (?, ?, 0, 0, 0)"),
-                   {200 + i, QStringLiteral("Other centre %1").arg(i)});
-    // The fields are registered again every year.
-    for (int year = FirstYear; year < FirstYear + years; ++year)
-        for (int i = 1; i <= Crops * FieldsPerCrop; ++i)
-            db.execute(QStringLiteral("INSERT INTO Campi (Codice, Descrizione, Centro, "
-                                      "Superficie, Anno) VALUES (?, ?, ?, ?, ?)"),
-                       {1000 + i, QStringLiteral("Field %1").arg(i), 1 + (i - 1) / FieldsPerCrop,
-                        0.5 + i % 3, year});
-    for (int i = 1; i <= Operations; ++i)
-        db.execute(QStringLiteral("INSERT INTO Operazioni (Codice, Descrizione) VALUES (?, ?)"),
-                   {i, QStringLiteral("Operation with a long name %1").arg(i)});
-    for (int i = 1; i <= Items; ++i)
-        db.execute(QStringLiteral("INSERT INTO Articoli (Codice, Descrizione, UnMis, [Stampa "
-                                  "Quaderno]) VALUES (?, ?, 'kg', ?)"),
-                   {i, QStringLiteral("Item %1").arg(i), i <= 20 ? 1 : 0});
-}
-
-void seedWork(Database &db, QRandomGenerator &random, qint64 cardId)
-{
-    const int kind = random.bounded(10);
-    const int type = kind < 4 ? 1 : kind < 8 ? 2 : kind < 9 ? 3 : 4;
-    const int field = 1001 + random.bounded(Crops * FieldsPerCrop);
-    const int centre = type == 1   ? 1 + random.bounded(Crops)
-                       : type == 2 ? 1 + (field - 1001) / FieldsPerCrop
-                       : type == 3 ? machineCode(random.bounded(Machines))
-                                   : 201 + random.bounded(Others);
-    const int machine = random.bounded(3) == 0 ? 0 : machineCode(random.bounded(Machines));
-    db.execute(QStringLiteral(
-                   "INSERT INTO Opere (Aggiornato, IDScheda, CodOperaio, OreOrd, OreStr, OreFest, "
-                   "[Tipo Centro], CodCentro, CodCampo, CodOperazione, CodMacch1) "
-                   "VALUES (1, ?, ?, ?, ?, 0, ?, ?, ?, ?, ?)"),
-               {cardId, 1 + random.bounded(Workers), 1 + random.bounded(8), random.bounded(3), type,
-                centre, type == 2 ? field : 0, 1 + random.bounded(Operations), machine});
-    const qint64 work = db.scalar(QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
-    const int movement = random.bounded(6);
-    db.execute(QStringLiteral("INSERT INTO Magazzino (IDOpera, [Tipo Centro], CodCentro, "
-                              "CodCampo, [Tipo Bolla], [Codice Articolo], Prezzo, Quantita, "
-                              "Fase, UniMis) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, 'kg')"),
-               {work, type, centre, type == 2 ? field : 0, movement > 4 ? 0 : movement,
-                movement == 0 ? 0 : 1 + random.bounded(Items), 10.0 * random.bounded(50),
-                double(random.bounded(100)), QStringLiteral("Phase %1").arg(random.bounded(4))});
-}
 
 // One card a day from the first of January of the first year; returns the last card's day.
 QDate seed(Database &db, int years)
 {
     QRandomGenerator random(2015);
     Transaction transaction(db);
-    seedRegistries(db, years);
+    BenchFarm::seedRegistries(db, FirstYear, years);
     const QDate first(FirstYear, 1, 1);
     const int cards = 365 * years;
     for (int card = 0; card < cards; ++card) {
@@ -130,7 +58,7 @@ QDate seed(Database &db, int years)
         const qint64 cardId = db.scalar(QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
         const int works = card == cards - 1 ? WorksOnLastCard : WorksPerCard;
         for (int w = 0; w < works; ++w)
-            seedWork(db, random, cardId);
+            BenchFarm::seedWork(db, random, cardId);
     }
     transaction.commit();
     return first.addDays(cards - 1);

@@ -4,17 +4,6 @@
 #include "db/Database.h"
 #include "db/DbDate.h"
 
-namespace {
-// The card itself is left out: a card whose date was just written may have moved past its
-// old place in the order, which is the place a move starts from.
-const QString afterKey = QStringLiteral("(Data, IDScheda) > (?, ?) AND IDScheda <> ?");
-const QString beforeKey = QStringLiteral("(Data, IDScheda) < (?, ?) AND IDScheda <> ?");
-
-// The date range of a query. A walk from a card narrows the range to start (or end) at that
-// card's date, so the date index is entered there instead of at the period's edge.
-const QString periodRange = QStringLiteral("Data BETWEEN max(?, ?) AND min(?, ?)");
-} // namespace
-
 CardNavigator::CardNavigator(Database &db, const WorkingPeriod &period) : m_db(db), m_period(period)
 {
 }
@@ -29,13 +18,40 @@ bool CardNavigator::periodValid() const
     return m_period.start.isValid() && m_period.end.isValid();
 }
 
-QVariantList CardNavigator::keyOf(const CardRecord &card) const
+// The card itself is left out: a card whose date was just written may have moved past its
+// old place in the order, which is the place a move starts from.
+CardNavigator::Filter CardNavigator::after(const CardRecord &card)
 {
-    return {DbDate::toText(card.date()), card.id(), card.id()};
+    const QString date = DbDate::toText(card.date());
+    return {QStringLiteral("(Data, IDScheda) > (?, ?) AND IDScheda <> ?"),
+            {date, card.id(), card.id()},
+            date,
+            {}};
 }
 
-QList<CardRecord> CardNavigator::fetch(const QString &condition, const QVariantList &params,
-                                       Direction direction, int limit)
+CardNavigator::Filter CardNavigator::before(const CardRecord &card)
+{
+    const QString date = DbDate::toText(card.date());
+    return {QStringLiteral("(Data, IDScheda) < (?, ?) AND IDScheda <> ?"),
+            {date, card.id(), card.id()},
+            {},
+            date};
+}
+
+QString CardNavigator::periodClause(const Filter &filter, QVariantList &params) const
+{
+    const QString start = DbDate::toText(m_period.startAt());
+    const QString end = DbDate::toText(m_period.endAt());
+    params << start << (filter.from.isEmpty() ? start : filter.from) << end
+           << (filter.to.isEmpty() ? end : filter.to);
+    params << filter.params;
+    QString clause = QStringLiteral("Data BETWEEN max(?, ?) AND min(?, ?)");
+    if (!filter.condition.isEmpty())
+        clause += QStringLiteral(" AND ") + filter.condition;
+    return clause;
+}
+
+QList<CardRecord> CardNavigator::fetch(const Filter &filter, Direction direction, int limit)
 {
     QList<CardRecord> rows;
     if (!periodValid())
@@ -43,36 +59,24 @@ QList<CardRecord> CardNavigator::fetch(const QString &condition, const QVariantL
     const QString order = direction == Direction::Forward
                               ? QStringLiteral("Data, IDScheda")
                               : QStringLiteral("Data DESC, IDScheda DESC");
-    QString sql =
-        QStringLiteral("SELECT %1 FROM Scheda WHERE ").arg(CardStore::selectList()) + periodRange;
-    if (!condition.isEmpty())
-        sql += QStringLiteral(" AND ") + condition;
-    sql += QStringLiteral(" ORDER BY %1 LIMIT %2").arg(order).arg(limit);
-    QSqlQuery query = m_db.execute(sql, rangeOf(condition, params) + params);
+    QVariantList params;
+    const QString sql = QStringLiteral("SELECT %1 FROM Scheda WHERE %2 ORDER BY %3 LIMIT %4")
+                            .arg(CardStore::selectList(), periodClause(filter, params), order)
+                            .arg(limit);
+    QSqlQuery query = m_db.execute(sql, params);
     while (query.next())
         rows << CardStore::read(query);
     return rows;
 }
 
-bool CardNavigator::exists(const QString &condition, const QVariantList &params)
+bool CardNavigator::exists(const Filter &filter)
 {
     if (!periodValid())
         return false;
-    return m_db.scalar(QStringLiteral("SELECT EXISTS (SELECT 1 FROM Scheda WHERE %1 AND %2)")
-                           .arg(periodRange, condition),
-                       rangeOf(condition, params) + params)
-               .toInt() != 0;
-}
-
-QVariantList CardNavigator::rangeOf(const QString &condition, const QVariantList &params) const
-{
-    const QString start = DbDate::toText(m_period.startAt());
-    const QString end = DbDate::toText(m_period.endAt());
-    if (condition == afterKey)
-        return {start, params.at(0), end, end};
-    if (condition == beforeKey)
-        return {start, start, end, params.at(0)};
-    return {start, start, end, end};
+    QVariantList params;
+    const QString sql = QStringLiteral("SELECT EXISTS (SELECT 1 FROM Scheda WHERE %1)")
+                            .arg(periodClause(filter, params));
+    return m_db.scalar(sql, params).toInt() != 0;
 }
 
 // rows[0] becomes current; a second row tells that more lie beyond it in the walked
@@ -91,19 +95,19 @@ void CardNavigator::settle(const QList<CardRecord> &rows, bool otherSide, Direct
 
 void CardNavigator::first()
 {
-    settle(fetch({}, {}, Direction::Forward, 2), false, Direction::Forward);
+    settle(fetch({}, Direction::Forward, 2), false, Direction::Forward);
 }
 
 void CardNavigator::last()
 {
-    settle(fetch({}, {}, Direction::Backward, 2), false, Direction::Backward);
+    settle(fetch({}, Direction::Backward, 2), false, Direction::Backward);
 }
 
 void CardNavigator::next()
 {
     if (!m_current || !m_hasNext)
         return;
-    const QList<CardRecord> rows = fetch(afterKey, keyOf(*m_current), Direction::Forward, 2);
+    const QList<CardRecord> rows = fetch(after(*m_current), Direction::Forward, 2);
     if (rows.isEmpty())
         m_hasNext = false;
     else
@@ -114,7 +118,7 @@ void CardNavigator::previous()
 {
     if (!m_current || !m_hasPrevious)
         return;
-    const QList<CardRecord> rows = fetch(beforeKey, keyOf(*m_current), Direction::Backward, 2);
+    const QList<CardRecord> rows = fetch(before(*m_current), Direction::Backward, 2);
     if (rows.isEmpty())
         m_hasPrevious = false;
     else
@@ -123,8 +127,9 @@ void CardNavigator::previous()
 
 bool CardNavigator::findDay(const QDate &day)
 {
-    const QList<CardRecord> rows = fetch(QStringLiteral("Data BETWEEN ? AND ?"),
-                                         {DbDate::toText(QDateTime(day, QTime(0, 0, 0))),
+    const QList<CardRecord> rows = fetch({{},
+                                          {},
+                                          DbDate::toText(QDateTime(day, QTime(0, 0, 0))),
                                           DbDate::toText(QDateTime(day, QTime(23, 59, 59)))},
                                          Direction::Forward, 1);
     if (rows.isEmpty())
@@ -137,7 +142,7 @@ bool CardNavigator::findDay(const QDate &day)
 bool CardNavigator::moveTo(int cardId)
 {
     const QList<CardRecord> rows =
-        fetch(QStringLiteral("IDScheda = ?"), {cardId}, Direction::Forward, 1);
+        fetch({QStringLiteral("IDScheda = ?"), {cardId}, {}, {}}, Direction::Forward, 1);
     if (rows.isEmpty())
         return false;
     m_current = rows.first();
@@ -155,11 +160,11 @@ void CardNavigator::stepPastRemoved()
 {
     if (!m_current)
         return;
-    const QList<CardRecord> rows = fetch(afterKey, keyOf(*m_current), Direction::Forward, 2);
+    const QList<CardRecord> rows = fetch(after(*m_current), Direction::Forward, 2);
     if (rows.isEmpty())
         last();
     else
-        settle(rows, exists(beforeKey, keyOf(rows.first())), Direction::Forward);
+        settle(rows, exists(before(rows.first())), Direction::Forward);
 }
 
 void CardNavigator::reload()
@@ -170,8 +175,8 @@ void CardNavigator::reload()
 
 void CardNavigator::refreshFlags()
 {
-    m_hasPrevious = exists(beforeKey, keyOf(*m_current));
-    m_hasNext = exists(afterKey, keyOf(*m_current));
+    m_hasPrevious = exists(before(*m_current));
+    m_hasNext = exists(after(*m_current));
 }
 
 void CardNavigator::clear()

@@ -43,15 +43,24 @@ public:
 
 private:
     enum class Direction { Forward, Backward };
+    // A condition on the period's cards. from and to, when set, narrow the period's date range
+    // so that a walk from a card enters the date index at that card's date.
+    struct Filter
+    {
+        QString condition;
+        QVariantList params;
+        QString from;
+        QString to;
+    };
+    static Filter after(const CardRecord &card);
+    static Filter before(const CardRecord &card);
     // Runs a query on the period's cards; the rows come in the order the move walks them.
-    QList<CardRecord> fetch(const QString &condition, const QVariantList &params,
-                            Direction direction, int limit);
-    bool exists(const QString &condition, const QVariantList &params);
-    QVariantList rangeOf(const QString &condition, const QVariantList &params) const;
+    QList<CardRecord> fetch(const Filter &filter, Direction direction, int limit);
+    bool exists(const Filter &filter);
+    QString periodClause(const Filter &filter, QVariantList &params) const;
     void settle(const QList<CardRecord> &rows, bool otherSide, Direction direction);
     void refreshFlags();
     bool periodValid() const;
-    QVariantList keyOf(const CardRecord &card) const;
 
     Database &m_db;
     WorkingPeriod m_period;

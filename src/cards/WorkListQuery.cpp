@@ -1,6 +1,6 @@
 #include "WorkListQuery.h"
 
-#include "base/SettingsStore.h"
+#include "base/SettingsYears.h"
 #include "db/Database.h"
 
 #include <QDate>
@@ -83,15 +83,6 @@ std::optional<WorkListRow::Named> named(const QSqlQuery &query, int codePosition
                               query.value(codePosition + 1).toString()};
 }
 
-// The year in the last four characters of a stored day-first date; the current year when the
-// setting is empty or has no year there.
-int yearOf(const QString &stored)
-{
-    bool ok = false;
-    const int year = stored.right(4).toInt(&ok);
-    return ok ? year : QDate::currentDate().year();
-}
-
 } // namespace
 
 WorkListQuery::WorkListQuery(Database &db, int firstYear, int lastYear)
@@ -101,9 +92,8 @@ WorkListQuery::WorkListQuery(Database &db, int firstYear, int lastYear)
 
 WorkListQuery WorkListQuery::fromSettings(Database &db)
 {
-    return WorkListQuery(
-        db, yearOf(SettingsStore::readString(SettingsStore::Settings, QStringLiteral("DataInit"))),
-        yearOf(SettingsStore::readString(SettingsStore::Settings, QStringLiteral("DataEnd"))));
+    const SettingsYears years = SettingsYears::read(QDate::currentDate());
+    return WorkListQuery(db, years.start, years.end);
 }
 
 QList<WorkListRow::Data> WorkListQuery::worksOfCard(int cardId)

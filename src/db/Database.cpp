@@ -16,12 +16,6 @@ QString nextConnectionName()
     return QStringLiteral("verdimo-%1").arg(counter.fetchAndAddRelaxed(1));
 }
 
-QString engineMessage(const QSqlError &error)
-{
-    const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
-    return text.isEmpty() ? QStringLiteral("Unknown database error") : text;
-}
-
 } // namespace
 
 Database::Database() : m_connectionName(nextConnectionName()) {}
@@ -43,7 +37,7 @@ void Database::open(const QString &path)
                           : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
     db.setDatabaseName(path);
     if (!db.open())
-        throw DbException(engineMessage(db.lastError()));
+        throw DbException::fromError(db.lastError());
     m_path = path;
     try {
         // Reading the schema fails at once on a file that is not a database.
@@ -64,14 +58,14 @@ void Database::create(const QString &path)
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         db.setDatabaseName(path);
         bool ok = db.open();
-        QString message = ok ? QString() : engineMessage(db.lastError());
+        QString message = ok ? QString() : DbException::fromError(db.lastError()).message();
         if (ok) {
             // SQLite writes the file on the first change.
             QSqlQuery query(db);
             ok = query.exec(QStringLiteral("PRAGMA user_version = 0")) &&
                  query.exec(QStringLiteral("VACUUM"));
             if (!ok)
-                message = engineMessage(query.lastError());
+                message = DbException::fromError(query.lastError()).message();
         }
         db.close();
         if (!ok) {
@@ -116,11 +110,11 @@ QSqlQuery Database::execute(const QString &sql, const QVariantList &params,
     QSqlQuery query(connection());
     query.setForwardOnly(true);
     if (!query.prepare(bound.sql))
-        throw DbException(engineMessage(query.lastError()));
+        throw DbException::fromError(query.lastError());
     for (const QVariant &value : bound.values)
         query.addBindValue(DbDate::toStored(value));
     if (!query.exec())
-        throw DbException(engineMessage(query.lastError()));
+        throw DbException::fromError(query.lastError());
     return query;
 }
 

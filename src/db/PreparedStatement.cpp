@@ -38,7 +38,5 @@ qint64 PreparedStatement::insert(const QVariantList &values)
 
 void PreparedStatement::fail() const
 {
-    const QSqlError error = m_query.lastError();
-    const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
-    throw DbException(text.isEmpty() ? QStringLiteral("Unknown database error") : text);
+    throw DbException::fromError(m_query.lastError());
 }

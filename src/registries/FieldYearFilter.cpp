@@ -1,31 +1,11 @@
 #include "FieldYearFilter.h"
 
 #include "base/Clock.h"
-#include "base/SettingsStore.h"
-
-namespace {
-
-int yearOfSetting(const QString &name, const Clock &clock)
-{
-    const QString text = SettingsStore::readString(SettingsStore::Settings, name, QString());
-    if (text.isEmpty())
-        return clock.now().date().year();
-    bool ok = false;
-    const int year = text.right(4).toInt(&ok);
-    return ok ? year : -1;
-}
-
-} // namespace
-
-SettingsYears SettingsYears::read(const Clock &clock)
-{
-    return {yearOfSetting(QStringLiteral("DataInit"), clock),
-            yearOfSetting(QStringLiteral("DataEnd"), clock)};
-}
+#include "base/SettingsYears.h"
 
 FieldYearFilter FieldYearFilter::fromSettings(const Clock &clock)
 {
-    const SettingsYears years = SettingsYears::read(clock);
+    const SettingsYears years = SettingsYears::read(clock.now().date());
     return fromYears(years.start, years.end);
 }
 

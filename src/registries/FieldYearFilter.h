@@ -23,11 +23,3 @@ struct FieldYearFilter
     // The condition with " AND <condition>" appended, values following in order.
     FieldYearFilter and_(const QString &condition, const QVariantList &values) const;
 };
-
-// The start and end years of the working period as the settings give them (see above).
-struct SettingsYears
-{
-    int start;
-    int end;
-    static SettingsYears read(const Clock &clock);
-};

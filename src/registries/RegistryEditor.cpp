@@ -1,5 +1,7 @@
 #include "RegistryEditor.h"
 
+#include "base/SettingsYears.h"
+
 #include "CodeChange.h"
 #include "CodeInUse.h"
 #include "RegistryCascade.h"
@@ -705,7 +707,7 @@ bool RegistryEditor::isEnabled(Command command) const
 
 int RegistryEditor::fieldYearOfNewField()
 {
-    const SettingsYears years = SettingsYears::read(m_clock);
+    const SettingsYears years = SettingsYears::read(m_clock.now().date());
     if (years.start == years.end)
         return years.end;
     const std::optional<int> chosen = m_screen.chooseFieldYear(years.start, years.end);
@@ -791,16 +793,21 @@ void RegistryEditor::add()
     m_screen.focusCode();
 }
 
+// A new node under a crop centre is a field; elsewhere it is of its folder's kind.
+int RegistryEditor::kindOfNewNode() const
+{
+    const int parentKey = RegistryTreeModel::key(m_newNode->parent());
+    const int kind = kindOf(parentKey);
+    return kind == Crop && !isFolder(parentKey) ? Field : kind;
+}
+
 void RegistryEditor::save()
 {
     if (!m_newMode || !m_newNode)
         return;
     QStandardItem *node = m_newNode;
     QStandardItem *parent = node->parent();
-    const int parentKey = RegistryTreeModel::key(parent);
-    int kind = kindOf(parentKey);
-    if (kind == Crop && !isFolder(parentKey))
-        kind = Field;
+    const int kind = kindOfNewNode();
     const int loaded = loadedKindOf(kind);
     RecordSet *set = setOfLoaded(loaded);
 
@@ -858,10 +865,7 @@ void RegistryEditor::cancelInsert()
         return;
     QStandardItem *node = m_newNode;
     QStandardItem *parent = node->parent();
-    const int parentKey = RegistryTreeModel::key(parent);
-    int kind = kindOf(parentKey);
-    if (kind == Crop && !isFolder(parentKey))
-        kind = Field;
+    const int kind = kindOfNewNode();
     if (RecordSet *set = setOfLoaded(loadedKindOf(kind)))
         set->cancelUpdate();
 
@@ -871,7 +875,7 @@ void RegistryEditor::cancelInsert()
     m_screen.selectNode(parent);
     parent->removeRow(node->row());
     m_tree.setPicture(parent, parentPictureAfterCancel(parent));
-    if (kindOf(parentKey) == Crop)
+    if (kindOf(RegistryTreeModel::key(parent)) == Crop)
         pushForm();
 }
 

@@ -99,6 +99,7 @@ private:
     void writeRecord(RecordSet &set, int loadedKind, const RegistryForm::Values &values);
     void setRecordPicture(QStandardItem *node, int kind, const RegistryForm::Values &values);
     int fieldYearOfNewField();
+    int kindOfNewNode() const;
     int parentPictureAfterCancel(QStandardItem *parent) const;
 
     Prompter &m_prompter;

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QtGlobal>
+
+class Database;
+class QRandomGenerator;
+
+// The mid-size farm the benchmarks run on: 25 workers, 8 machines, 15 crop centres with 4
+// fields each, 5 other centres, 40 operations, 120 items, and works spread over them.
+namespace BenchFarm {
+
+constexpr int Workers = 25;
+constexpr int Machines = 8;
+constexpr int Crops = 15;
+constexpr int Others = 5;
+constexpr int FieldsPerCrop = 4;
+constexpr int Operations = 40;
+constexpr int Items = 120;
+
+int machineCode(int i);
+// The registries, with the fields registered again in each year from firstYear on.
+void seedRegistries(Database &db, int firstYear, int years);
+// One work of the card with its movement, booked on a random centre or field.
+void seedWork(Database &db, QRandomGenerator &random, qint64 cardId);
+
+} // namespace BenchFarm
