@@ -7,22 +7,39 @@
 
 #include <QCoreApplication>
 
-bool CheckDatabase(const QString &path, Prompter &prompter)
+DatabaseState InspectDatabase(const QString &path)
 {
     Database db;
     try {
-        db.open(path);
+        db.open(path, Database::Access::ReadOnly);
     } catch (const DbException &) {
-        prompter.error(QCoreApplication::translate("CheckDatabase", "Database not found!"));
-        return false;
+        return DatabaseState::Missing;
     }
     try {
         RecordSet cards(db, QStringLiteral("SELECT Fattore, Assenti, Pioggia FROM Scheda"));
         cards.open();
     } catch (const DbException &) {
+        return DatabaseState::Incompatible;
+    }
+    return Database::isWritable(path) ? DatabaseState::Usable : DatabaseState::ReadOnly;
+}
+
+bool CheckDatabase(const QString &path, Prompter &prompter)
+{
+    switch (InspectDatabase(path)) {
+    case DatabaseState::Usable:
+        return true;
+    case DatabaseState::ReadOnly:
+        prompter.information(
+            QCoreApplication::translate("CheckDatabase", "The database can only be read."));
+        return true;
+    case DatabaseState::Missing:
+        prompter.error(QCoreApplication::translate("CheckDatabase", "Database not found!"));
+        return false;
+    case DatabaseState::Incompatible:
         prompter.error(QCoreApplication::translate(
             "CheckDatabase", "Database not compatible for the Verdimo software!"));
         return false;
     }
-    return true;
+    return false;
 }

@@ -26,19 +26,26 @@ Database::~Database()
     QSqlDatabase::removeDatabase(m_connectionName);
 }
 
-void Database::open(const QString &path)
+void Database::open(const QString &path, Access access)
 {
     close();
     const QFileInfo info(path);
     if (!info.exists() || !info.isFile())
         throw DbException(QStringLiteral("Could not find file '%1'.").arg(path));
+    // SQLite takes an empty file for a new database and would start writing one into it.
+    if (info.size() == 0)
+        throw DbException(QStringLiteral("The file '%1' is empty.").arg(path));
+    const bool readOnly =
+        access == Access::ReadOnly || (access == Access::Auto && !isWritable(path));
     QSqlDatabase db = QSqlDatabase::contains(m_connectionName)
                           ? QSqlDatabase::database(m_connectionName, false)
                           : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
     db.setDatabaseName(path);
+    db.setConnectOptions(readOnly ? QStringLiteral("QSQLITE_OPEN_READONLY") : QString());
     if (!db.open())
         throw DbException::fromError(db.lastError());
     m_path = path;
+    m_readOnly = readOnly;
     try {
         // Reading the schema fails at once on a file that is not a database.
         execute(QStringLiteral("SELECT count(*) FROM sqlite_master"));
@@ -47,6 +54,13 @@ void Database::open(const QString &path)
         close();
         throw;
     }
+}
+
+bool Database::isWritable(const QString &path)
+{
+    // A change also writes a journal beside the file, so the folder must take new files too.
+    const QFileInfo info(path);
+    return info.isWritable() && QFileInfo(info.absolutePath()).isWritable();
 }
 
 void Database::create(const QString &path)
@@ -88,6 +102,7 @@ void Database::close()
     }
     m_depth = 0;
     m_path.clear();
+    m_readOnly = false;
 }
 
 bool Database::isOpen() const

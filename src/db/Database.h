@@ -16,8 +16,16 @@ public:
     Database(const Database &) = delete;
     Database &operator=(const Database &) = delete;
 
-    // Opens an existing file; a missing file is an error (nothing is created).
-    void open(const QString &path);
+    // How a file is opened: Auto opens it for reading only when the file or its folder cannot
+    // be written (a write-protected copy, a read-only share), so that it can still be shown.
+    enum class Access { Auto, ReadWrite, ReadOnly };
+
+    // Opens an existing file; a missing or empty file is an error (nothing is created).
+    void open(const QString &path, Access access = Access::Auto);
+    // True when the open file can only be read: every statement that writes fails.
+    bool isReadOnly() const { return m_readOnly; }
+    // False when the file or its folder cannot be written by this user.
+    static bool isWritable(const QString &path);
     // Makes a new, empty database file (an existing file is an error).
     static void create(const QString &path);
     void close();
@@ -44,6 +52,7 @@ private:
     QString m_connectionName;
     QString m_path;
     int m_depth = 0;
+    bool m_readOnly = false;
 };
 
 // Rolls back on destruction unless committed, so an exception on any path undoes the work.

@@ -2,9 +2,66 @@
 #include "TestEnvironment.h"
 #include "db/CheckDatabase.h"
 #include "db/Database.h"
+#include "db/DbException.h"
 
+#include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTest>
+
+#include <unistd.h>
+
+namespace {
+
+// A folder whose files this user cannot write: permissions for a normal user; a read-only
+// mount for root, whom permissions do not stop.
+class ReadOnlyFolder
+{
+public:
+    explicit ReadOnlyFolder(const QString &folder) : m_folder(folder)
+    {
+        QDir().mkpath(folder);
+        if (geteuid() != 0)
+            return;
+        m_mounted = run({"-t", "tmpfs", "-o", "size=4m", "verdimo-test", folder});
+    }
+    ~ReadOnlyFolder()
+    {
+        if (m_mounted)
+            run({"-l", folder()}, QStringLiteral("umount"));
+        else
+            QFile::setPermissions(m_folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    bool usable() const { return geteuid() != 0 || m_mounted; }
+    QString folder() const { return m_folder; }
+    // Puts a copy of source in the folder and then takes the right to write away.
+    QString protect(const QString &source, const QString &name)
+    {
+        const QString target = QDir(m_folder).filePath(name);
+        QFile::copy(source, target);
+        if (m_mounted) {
+            run({"-o", "remount,ro", m_folder});
+        } else {
+            QFile::setPermissions(target, QFile::ReadOwner);
+            QFile::setPermissions(m_folder, QFile::ReadOwner | QFile::ExeOwner);
+        }
+        return target;
+    }
+
+private:
+    static bool run(const QStringList &args, const QString &program = QStringLiteral("mount"))
+    {
+        QProcess process;
+        process.start(program, args);
+        return process.waitForFinished() && process.exitStatus() == QProcess::NormalExit &&
+               process.exitCode() == 0;
+    }
+
+    QString m_folder;
+    bool m_mounted = false;
+};
+
+} // namespace
 
 class TestCheckDatabase : public QObject
 {
@@ -38,6 +95,11 @@ private slots:
         file.write(QByteArray(4096, 'x'));
         file.close();
         QTest::newRow("not a database") << text << "Database not found!";
+        const QString empty = m_env.path(QStringLiteral("empty-file.mdb"));
+        QFile emptyFile(empty);
+        emptyFile.open(QIODevice::WriteOnly);
+        emptyFile.close();
+        QTest::newRow("empty file") << empty << "Database not found!";
         QTest::newRow("no Scheda") << databaseWith(QStringLiteral("empty.mdb"), QString())
                                    << "Database not compatible for the Verdimo software!";
         QTest::newRow("Scheda without Pioggia")
@@ -55,6 +117,34 @@ private slots:
             prompter.expect(Prompter::Icon::Error, message);
         QCOMPARE(CheckDatabase(path, prompter), message.isEmpty());
         QVERIFY(prompter.verify());
+    }
+
+    void writeProtectedDatabaseOpensForReading()
+    {
+        ReadOnlyFolder folder(m_env.path(QStringLiteral("share")));
+        if (!folder.usable())
+            QSKIP("no read-only folder can be made here");
+        const QString path = folder.protect(m_env.copyTemplate(), QStringLiteral("Tellan.mdb"));
+
+        FakePrompter prompter;
+        prompter.expect(Prompter::Icon::Information,
+                        QStringLiteral("The database can only be read."));
+        QVERIFY(CheckDatabase(path, prompter));
+        QVERIFY(prompter.verify());
+
+        Database db;
+        db.open(path);
+        QVERIFY(db.isReadOnly());
+        QCOMPARE(db.scalar(QStringLiteral("SELECT count(*) FROM Scheda")).toInt(), 0);
+        QVERIFY_THROWS_EXCEPTION(DbException, db.execute(QStringLiteral("DELETE FROM Operai")));
+    }
+
+    void writableDatabaseOpensForWriting()
+    {
+        Database db;
+        db.open(m_env.copyTemplate());
+        QVERIFY(!db.isReadOnly());
+        db.execute(QStringLiteral("DELETE FROM Operai"));
     }
 };
 
