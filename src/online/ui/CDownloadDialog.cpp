@@ -22,7 +22,7 @@ CDownloadDialog::CDownloadDialog(QWidget *parent)
     icon->setPixmap(programIcon.pixmap(32, 32));
     icon->setAlignment(Qt::AlignTop);
     m_text->setWordWrap(true);
-    m_text->setMinimumWidth(320);
+    m_text->setMinimumWidth(380);
     m_bar->setRange(0, 0);
     m_bar->setTextVisible(true);
 
