@@ -4,7 +4,9 @@
 #include <QString>
 
 // The detached Ed25519 signature published beside the package ("VerdimoSetup.deb.sig", the
-// 64 bytes of the signature over the whole package file).
+// 64 bytes of the signature over the whole package file), as libsodium's crypto_sign_detached
+// or any plain Ed25519 signer (not the pre-hashed Ed25519ph) makes it with the maker's secret
+// key. The secret key never enters this repository.
 class SetupSignature
 {
 public:
