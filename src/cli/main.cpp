@@ -1,6 +1,7 @@
 #include "CheckCommand.h"
 #include "ExchangeCommands.h"
 #include "ReportCommands.h"
+#include "UpdateCommand.h"
 
 #include <QGuiApplication>
 #include <QTextStream>
@@ -43,6 +44,9 @@ const std::map<QString, Subcommand> &subcommands()
           "      [--date YYYY-MM-DD]   write a report to PDF; KIND is one of workers, machines,\n"
           "      crops, fields, cost-centres, operations, others, items, card, field-report,\n"
           "      register"}},
+        {QStringLiteral("update"),
+         {runUpdateCommand, "update [--check | --download DIR]\n"
+                            "      look for a newer version, or download and verify its package"}},
     };
     return table;
 }
