@@ -61,6 +61,7 @@ private slots:
     void printSetsLandscapeA4AndRestores();
     void printedPageFillsALandscapePage();
     void previewShowsOneLandscapePage();
+    void refusedPageIsReported();
 
 private:
     void addCard(Database &db, const QDate &day, double max);
@@ -234,6 +235,19 @@ void TestCChartView::previewShowsOneLandscapePage()
     view.runCommand(ViewCommand::Preview);
     QCOMPARE(pages, 1);
     QCOMPARE(orientation, QPageLayout::Landscape);
+}
+
+void TestCChartView::refusedPageIsReported()
+{
+    const QString pdf = m_env.path(QStringLiteral("no/such/folder/chart.pdf"));
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    const ChartData data;
+    ChartPrinting printing(printer, nullptr);
+    QVERIFY(!printing.paintPage(WeatherChartPainter(data, {}), QSize(800, 600)));
+    QCOMPARE(printing.errorString(),
+             QStringLiteral("The weather chart could not be printed on %1.").arg(pdf));
 }
 
 QTEST_MAIN(TestCChartView)

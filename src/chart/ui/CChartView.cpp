@@ -129,5 +129,7 @@ void CChartView::showEvent(QShowEvent *event)
 void CChartView::print(bool preview)
 {
     const WeatherChartPainter chart(m_data, companyName());
-    ChartPrinting(SharedPrinter::printer(), this).print(chart, size(), preview);
+    ChartPrinting printing(SharedPrinter::printer(), this);
+    if (!printing.print(chart, size(), preview) && !printing.errorString().isEmpty())
+        m_prompter.error(printing.errorString());
 }

@@ -2,6 +2,7 @@
 
 #include "chart/WeatherChartPainter.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -26,18 +27,26 @@ void ChartPrinting::endJob()
     m_printer.setPageOrientation(m_orientation);
 }
 
-void ChartPrinting::paintPage(const WeatherChartPainter &chart, const QSize &viewSize)
+bool ChartPrinting::paintPage(const WeatherChartPainter &chart, const QSize &viewSize)
 {
     QPainter painter;
-    if (!painter.begin(&m_printer))
-        return;
+    if (!painter.begin(&m_printer)) {
+        const QString target = m_printer.outputFileName().isEmpty() ? m_printer.printerName()
+                                                                    : m_printer.outputFileName();
+        m_error = QCoreApplication::translate("ChartPrinting",
+                                              "The weather chart could not be printed on %1.")
+                      .arg(target);
+        return false;
+    }
     const QRect page = m_printer.pageLayout().paintRectPixels(m_printer.resolution());
     chart.paintFitted(painter, viewSize, QRect(QPoint(0, 0), page.size()));
-    painter.end();
+    return painter.end();
 }
 
 bool ChartPrinting::print(const WeatherChartPainter &chart, const QSize &viewSize, bool preview)
 {
+    m_error.clear();
+    bool printed = true;
     if (preview) {
         beginJob();
         QPrintPreviewDialog dialog(&m_printer, m_parent);
@@ -51,8 +60,8 @@ bool ChartPrinting::print(const WeatherChartPainter &chart, const QSize &viewSiz
         if (dialog.exec() != QDialog::Accepted)
             return false;
         beginJob();
-        paintPage(chart, viewSize);
+        printed = paintPage(chart, viewSize);
     }
     endJob();
-    return true;
+    return printed;
 }

@@ -3,6 +3,7 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QSize>
+#include <QString>
 
 class QPainter;
 class QPrinter;
@@ -18,12 +19,13 @@ public:
     ChartPrinting(QPrinter &printer, QWidget *parent);
 
     // Shows the printer dialog (which the user may cancel) or the preview; false when nothing
-    // was printed.
+    // was printed, with errorString() saying why when the printer refused the page.
     bool print(const WeatherChartPainter &chart, const QSize &viewSize, bool preview);
+    QString errorString() const { return m_error; }
 
     // The job's steps, apart so that the printer set-up and the page can be checked.
     void beginJob();
-    void paintPage(const WeatherChartPainter &chart, const QSize &viewSize);
+    bool paintPage(const WeatherChartPainter &chart, const QSize &viewSize);
     void endJob();
 
 private:
@@ -31,4 +33,5 @@ private:
     QWidget *m_parent;
     QPageLayout::Orientation m_orientation = QPageLayout::Portrait;
     QPageSize m_pageSize;
+    QString m_error;
 };
