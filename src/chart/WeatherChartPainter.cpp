@@ -66,6 +66,14 @@ void drawTextAt(QPainter &painter, int x, int y, const QString &text)
     painter.drawText(QPointF(x, y + metrics.ascent()), text);
 }
 
+// The height of a value above the zero line. Values far off the plot (a mistyped card) are
+// held within a range the integer coordinates can carry; the clip hides them anyway.
+int heightOf(float value, int unit)
+{
+    constexpr float Limit = 1e6f;
+    return int(qBound(-Limit, value * unit, Limit));
+}
+
 void drawArrowHead(QPainter &painter, const QPolygon &triangle)
 {
     painter.setPen(QPen(Qt::black, 1));
@@ -250,7 +258,7 @@ void WeatherChartPainter::drawSeries(QPainter &painter, const Plot &plot, ChartS
         const std::optional<float> value = card.value(series);
         if (!value)
             continue;
-        int y = plot.zero - int(*value * plot.unit);
+        int y = plot.zero - heightOf(*value, plot.unit);
         if (series == ChartSeries::Rain)
             y = qMax(y, plot.top);
         line << QPoint(plot.left + int(card.day * dx), y);

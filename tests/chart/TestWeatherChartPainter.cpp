@@ -263,12 +263,15 @@ void TestWeatherChartPainter::seriesClippedToThePlotAndRainClamped()
 {
     ChartRecorder recorder(Area);
     // 70 degrees lies 420 above the zero line, beyond the plot top; -30 below its bottom.
-    draw(recorder, {Year2015, {card(0, 70, -30, 100), card(364, 10, 0, 200)}});
+    // A mistyped 1e20 stays a point far above the plot.
+    draw(recorder,
+         {Year2015, {card(0, 70, -30, 100), card(182, 1e20f, {}, {}), card(364, 10, 0, 200)}});
 
     const QRect plot(QPoint(Left, Top), QPoint(Right, Bottom));
     for (const ChartRecorder::Shape &line : recorder.polylines)
         QCOMPARE(line.clip, plot);
-    QCOMPARE(points(recorder.polylinesIn(Red).at(0).points), QStringList({"100,30", "900,390"}));
+    QCOMPARE(points(recorder.polylinesIn(Red).at(0).points),
+             QStringList({"100,30", "500,-999550", "900,390"}));
     QCOMPARE(points(recorder.polylinesIn(Blue).at(0).points), QStringList({"100,630", "900,450"}));
     QCOMPARE(points(recorder.polylinesIn(Green).at(0).points), QStringList({"100,50", "900,50"}));
 }
