@@ -1,3 +1,4 @@
+#include "ChartCommand.h"
 #include "CheckCommand.h"
 #include "ExchangeCommands.h"
 #include "ReportCommands.h"
@@ -23,6 +24,10 @@ struct Subcommand
 const std::map<QString, Subcommand> &subcommands()
 {
     static const std::map<QString, Subcommand> table{
+        {QStringLiteral("chart"),
+         {runChartCommand,
+          "chart --pdf|--png|--svg FILE [--db FILE] [--from .. --to ..] [--size WIDTHxHEIGHT]\n"
+          "      draw the weather chart of a period as a PDF page, a PNG or an SVG picture"}},
         {QStringLiteral("check"),
          {runCheckCommand, "check FILE\n      tell whether FILE is a usable Verdimo database"}},
         {QStringLiteral("export"),
@@ -67,7 +72,8 @@ int main(int argc, char *argv[])
 {
     // Reports are drawn with fonts and painters, which need a GUI application even without a
     // screen; the other commands run on a plain one.
-    const bool drawsPages = argc > 1 && qstrcmp(argv[1], "print") == 0;
+    const bool drawsPages =
+        argc > 1 && (qstrcmp(argv[1], "print") == 0 || qstrcmp(argv[1], "chart") == 0);
     if (drawsPages && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> application =

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+// verdimo-cli chart (--pdf FILE | --png FILE | --svg FILE) [--db FILE]
+//                   [--from YYYY-MM-DD --to YYYY-MM-DD] [--size WIDTHxHEIGHT]
+// Draws the weather chart of the working period (or of the days given) into a PDF page, a PNG
+// picture or an SVG drawing. Needs a QGuiApplication (the offscreen platform will do).
+int runChartCommand(const QStringList &args, QTextStream &out, QTextStream &err);
