@@ -1,7 +1,10 @@
 #include "CMainFrame.h"
 #include "CTellanApp.h"
 #include "cards/ui/CMainView.h"
+#include "chart/ui/CChartView.h"
 #include "exchange/ui/ExchangeCommands.h"
+#include "online/UpdateController.h"
+#include "online/ui/UpdateUi.h"
 #include "registries/ui/CTabelleView.h"
 #include "reports/ui/CardPrinting.h"
 
@@ -29,6 +32,7 @@ void setUpFrame(CMainFrame &frame)
 {
     frame.registerView(1, createCardView);
     frame.registerView(2, createRegistriesView);
+    frame.registerView(3, CChartView::create);
     frame.setCommandHandler(FrameCommand::ExportData,
                             [&frame] { ExchangeCommands::exportData(&frame); });
     frame.setCommandHandler(FrameCommand::ImportData, [&frame] {
@@ -36,6 +40,13 @@ void setUpFrame(CMainFrame &frame)
     });
     frame.setCommandHandler(FrameCommand::BackupData,
                             [&frame] { ExchangeCommands::backupData(&frame); });
+    UpdateController *updates = UpdateUi::attach(&frame, frame.prompter());
+    QObject::connect(updates, &UpdateController::quitRequested, &frame, [&frame] {
+        if (frame.close())
+            QCoreApplication::exit(0);
+    });
+    frame.setCommandHandler(FrameCommand::Update, [updates] { updates->checkNow(false); });
+    frame.setCommandHandler(FrameCommand::AutoUpdateCheck, [updates] { updates->checkNow(true); });
 }
 
 } // namespace
