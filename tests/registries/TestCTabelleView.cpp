@@ -5,6 +5,7 @@
 #include "base/SettingsStore.h"
 #include "base/ui/RecordView.h"
 #include "db/Database.h"
+#include "db/FarmSession.h"
 #include "registries/RegistryEditor.h"
 #include "registries/RegistryKey.h"
 #include "registries/ui/CAnnoDlg.h"
@@ -43,7 +44,8 @@ private:
 
     struct Screen
     {
-        Database db;
+        FarmSession farm;
+        Database &db = farm.database();
         FakeHost host;
         FakePrompter prompter;
         FixedClock clock{QDateTime(QDate(2015, 7, 1), QTime(12, 0))};
@@ -51,10 +53,9 @@ private:
 
         explicit Screen(TestEnvironment &env)
         {
-            db.open(env.copyTemplate());
+            farm.open(env.copyTemplate());
             RegistryFixture::seed(db);
-            view = std::make_unique<CTabelleView>(nullptr, host, prompter, clock);
-            view->setDatabase(&db);
+            view = std::make_unique<CTabelleView>(nullptr, host, farm, &prompter, &clock);
             view->resize(900, 600);
             view->show();
         }

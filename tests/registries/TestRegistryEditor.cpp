@@ -38,7 +38,7 @@ struct Session
         editor.fillTree();
     }
     QStandardItem *node(int code, int kind) { return editor.tree().findNode(make(code, kind)); }
-    void select(int code, int kind) { screen.selectNode(node(code, kind)); }
+    void select(int code, int kind) { screen.click(node(code, kind)); }
     int count(const QString &sql, const QVariantList &params = {})
     {
         return db.scalar(sql, params).toInt();
@@ -428,7 +428,7 @@ private slots:
         QStandardItem *node = s.node(newCode, kind);
         QVERIFY(node);
         QVERIFY(node->text().endsWith(QString("(%1)").arg(newCode)));
-        s.screen.selectNode(node);
+        s.screen.click(node);
         QCOMPARE(s.screen.texts.code, QString::number(newCode));
         QCOMPARE(s.editor.loadedKind() >= 0, true);
         QVERIFY(s.prompter.verify());

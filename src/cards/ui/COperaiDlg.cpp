@@ -53,8 +53,8 @@ QLabel *picture(int icon)
 
 } // namespace
 
-COperaiDlg::COperaiDlg(Database &db, Prompter &prompter, QWidget *parent)
-    : QDialog(parent), m_db(db), m_prompter(prompter), m_lookups(db)
+COperaiDlg::COperaiDlg(const WorkEntryLookups &lookups, Prompter &prompter, QWidget *parent)
+    : QDialog(parent), m_prompter(prompter), m_lookups(lookups)
 {
     setWindowTitle(tr("Work Management"));
     setWindowIcon(WorkIcons::icon(WorkListRow::SeasonalWorker));
