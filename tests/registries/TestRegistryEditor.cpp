@@ -11,6 +11,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QTest>
+#include <stdexcept>
 
 using namespace RegistryKey;
 using Icon = Prompter::Icon;
@@ -49,6 +50,18 @@ struct Session
         for (int row = 0; row < parent->rowCount(); ++row)
             labels << parent->child(row)->text();
         return labels;
+    }
+};
+
+// Fails every warning as a screen that cannot show it would.
+class ThrowingPrompter : public FakePrompter
+{
+public:
+    Answer message(Icon icon, const QString &text, Buttons buttons) override
+    {
+        if (icon == Icon::Warning)
+            throw std::runtime_error("message could not be shown");
+        return FakePrompter::message(icon, text, buttons);
     }
 };
 
@@ -889,6 +902,37 @@ private slots:
         QStandardItem *vineyard = fresh.tree().findNode(make(1, Crop));
         QVERIFY(vineyard);
         QCOMPARE(s.childLabels(vineyard), (QStringList{"North Vines", "South Vines"}));
+        QVERIFY(s.prompter.verify());
+    }
+
+    // A save that fails with an exception (here a message that cannot be shown) leaves the
+    // selection on the record and the form as the user typed it.
+    void autosaveExceptionKeepsSelectionAndForm()
+    {
+        Session s(m_env);
+        ThrowingPrompter failing;
+        RegistryEditor editor{failing, s.screen, s.clock};
+        s.screen.editor = &editor;
+        editor.setDatabase(&s.db);
+        editor.fillTree();
+        QStandardItem *bruno = editor.tree().findNode(make(2, Worker));
+        s.screen.click(bruno);
+        s.screen.texts.number = "lots";
+
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error,
+                                 s.screen.click(editor.tree().findNode(make(1, Worker))));
+        QCOMPARE(editor.selectedNode(), bruno);
+        QCOMPARE(s.screen.current, bruno);
+        QCOMPARE(editor.loadedKind(), int(RegistryEditor::WorkerRecord));
+        QCOMPARE(s.screen.texts.number, QStringLiteral("lots"));
+        QCOMPARE(s.screen.texts.description, QStringLiteral("Bruno"));
+        QCOMPARE(s.count("SELECT Stipendio FROM Operai WHERE Codice = 2"), 8);
+
+        // Once the wage reads, the same move saves it and goes on.
+        s.screen.texts.number = "9";
+        s.screen.click(editor.tree().findNode(make(1, Worker)));
+        QCOMPARE(editor.selectedNode(), editor.tree().findNode(make(1, Worker)));
+        QCOMPARE(s.count("SELECT Stipendio FROM Operai WHERE Codice = 2"), 9);
         QVERIFY(s.prompter.verify());
     }
 
