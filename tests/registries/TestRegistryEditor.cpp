@@ -843,6 +843,20 @@ private slots:
         QVERIFY(s.prompter.verify());
     }
 
+    // The period applied last holds when the tree is built again on another database: the
+    // statistics keep to it.
+    void rebuiltTreeKeepsTheAppliedPeriod()
+    {
+        Session s(m_env);
+        s.editor.applyWorkingPeriod({QDate(2016, 1, 1), QDate(2016, 12, 31)});
+        s.editor.rebuildTree();
+        QCOMPARE(s.editor.period().start, QDate(2016, 1, 1));
+        s.select(1, Crop);
+        QCOMPARE(s.editor.statistics().rowCount(), 1);
+        QCOMPARE(s.editor.statistics().cell(0, 0), QStringLiteral("01/01/2016"));
+        QVERIFY(s.prompter.verify());
+    }
+
     void applyWorkingPeriodWhileAddingAField()
     {
         Session s(m_env);
