@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CompanyData.h"
+#include "base/DomainCodes.h"
 
 #include <QDialog>
 #include <QHash>
@@ -19,7 +20,7 @@ class CDittaDialog : public QDialog
 public:
     explicit CDittaDialog(std::function<void(int)> helpHandler, QWidget *parent = nullptr);
 
-    static constexpr int HelpTopic = 4;
+    static constexpr int HelpTopic = int(::HelpTopic::Company);
 
     void setData(const CompanyData &data);
     CompanyData data() const;

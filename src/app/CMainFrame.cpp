@@ -8,10 +8,12 @@
 #include "HelpPages.h"
 #include "LockKeyState.h"
 #include "SettingsCommand.h"
-#include "base/SettingsStore.h"
+#include "base/SettingsKeys.h"
 #include "base/WorkingPeriod.h"
 #include "base/ui/SharedPrinter.h"
 #include "base/ui/WidgetPrompter.h"
+#include "db/DbException.h"
+#include "db/FarmSession.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -255,17 +257,8 @@ const std::map<FrameCommand, int> &frameCommandIds()
     return ids;
 }
 
-const QString SettingsSection = SettingsStore::Settings;
-
-int readSetting(const char *name, int defaultValue)
-{
-    return SettingsStore::readInt(SettingsSection, QString::fromLatin1(name), defaultValue);
-}
-
-void writeSetting(const char *name, int value)
-{
-    SettingsStore::writeInt(SettingsSection, QString::fromLatin1(name), value);
-}
+// How the frame was shown when it closed (setting Style).
+enum class WindowStyle { Normal = 1, Minimised = 2, Maximised = 3 };
 
 } // namespace
 
@@ -422,7 +415,7 @@ void CMainFrame::createStatusBar()
 void CMainFrame::createSearchWindow()
 {
     m_search = new CSearchScheda(this);
-    const WorkingPeriod period = WorkingPeriod::fromSettings();
+    const WorkingPeriod period = currentPeriod();
     m_search->setRange(period.startAt(), period.endAt());
     connect(m_search, &CSearchScheda::datePicked, this, [this](const QDate &day) {
         if (RecordView *cards = m_views.value(CardsView); cards && m_kind == CardsView)
@@ -497,12 +490,14 @@ void CMainFrame::switchToView(int kind)
     if (!target) {
         target = createView(kind);
         if (kind != CardsView)
-            target->setDatabase(current ? current->database() : nullptr);
+            target->setDatabase(m_farm    ? databaseForViews()
+                                : current ? current->database()
+                                          : nullptr);
     }
     if (m_kind == CardsView)
-        writeSetting("SearchStyle", m_search->isVisible() ? 1 : 0);
+        SettingsKeys::SearchShownInCards.write(m_search->isVisible() ? 1 : 0);
     m_search->hide();
-    if (kind == CardsView && readSetting("SearchStyle", 1) != 0)
+    if (kind == CardsView && SettingsKeys::SearchShownInCards.read() != 0)
         m_search->show();
     m_stack->setCurrentWidget(target->widget());
     m_kind = kind;
@@ -510,7 +505,42 @@ void CMainFrame::switchToView(int kind)
     updateCommandStates();
 }
 
-void CMainFrame::ReloadViews()
+void CMainFrame::setFarmSession(FarmSession *farm)
+{
+    if (m_farm)
+        disconnect(m_farm, nullptr, this, nullptr);
+    m_farm = farm;
+    if (!m_farm)
+        return;
+    connect(m_farm, &FarmSession::aboutToReplaceDatabase, this, &CMainFrame::releaseViews);
+    connect(m_farm, &FarmSession::databaseReplaced, this, &CMainFrame::showReplacedDatabase);
+    connect(m_farm, &FarmSession::periodChanged, this, &CMainFrame::showPeriod);
+    const WorkingPeriod period = m_farm->period();
+    m_search->setRange(period.startAt(), period.endAt());
+}
+
+Database *CMainFrame::databaseForViews() const
+{
+    if (m_farm)
+        return m_farm->isOpen() ? &m_farm->database() : nullptr;
+    const RecordView *cards = m_views.value(CardsView);
+    return cards ? const_cast<RecordView *>(cards)->database() : nullptr;
+}
+
+WorkingPeriod CMainFrame::currentPeriod() const
+{
+    return m_farm ? m_farm->period() : FarmSession::storedPeriod();
+}
+
+// Every view lets go of the database before its connection closes.
+void CMainFrame::releaseViews()
+{
+    for (int kind : {CardsView, RegistriesView, ChartView})
+        if (RecordView *each = m_views.value(kind))
+            each->releaseDatabase();
+}
+
+void CMainFrame::showReplacedDatabase()
 {
     RecordView *cards = m_views.value(CardsView);
     if (cards)
@@ -519,22 +549,42 @@ void CMainFrame::ReloadViews()
         RecordView *other = m_views.value(kind);
         if (!other)
             continue;
-        if (cards)
-            other->setDatabase(cards->database());
+        if (m_farm || cards)
+            other->setDatabase(databaseForViews());
         other->reopenDatabase();
     }
     updateCommandStates();
 }
 
-void CMainFrame::ApplyPeriodToViews()
+void CMainFrame::ReloadViews()
 {
-    const WorkingPeriod period = WorkingPeriod::fromSettings();
+    if (!m_farm) {
+        showReplacedDatabase();
+        return;
+    }
+    try {
+        m_farm->reopen();
+    } catch (const DbException &error) {
+        prompter().error(error.message());
+    }
+}
+
+void CMainFrame::showPeriod(const WorkingPeriod &period)
+{
     m_search->setRange(period.startAt(), period.endAt());
     for (int kind : {CardsView, RegistriesView, ChartView}) {
         if (RecordView *each = m_views.value(kind))
             each->applyWorkingPeriod(period);
     }
     updateCommandStates();
+}
+
+void CMainFrame::ApplyPeriodToViews()
+{
+    if (m_farm)
+        m_farm->reloadPeriod();
+    else
+        showPeriod(FarmSession::storedPeriod());
 }
 
 void CMainFrame::showSettingsDialog()
@@ -644,12 +694,12 @@ void CMainFrame::updateLockIndicators()
 
 void CMainFrame::restorePlacement()
 {
-    const int style = readSetting("Style", 1);
-    const int left = readSetting("Left", 0);
-    const int top = readSetting("Top", 0);
-    const int right = readSetting("Right", 640);
-    const int bottom = readSetting("Bottom", 480);
-    m_search->move(readSetting("searchLeft", 50), readSetting("searchTop", 50));
+    const int style = SettingsKeys::Style.read();
+    const int left = SettingsKeys::Left.read();
+    const int top = SettingsKeys::Top.read();
+    const int right = SettingsKeys::Right.read();
+    const int bottom = SettingsKeys::Bottom.read();
+    m_search->move(SettingsKeys::SearchLeft.read(), SettingsKeys::SearchTop.read());
     // The stored corner is the window's outer corner; the size is that of its inside. A
     // rectangle left on a screen that is no longer there comes back on the main screen.
     const QRect stored(left, top, right - left, bottom - top);
@@ -659,37 +709,40 @@ void CMainFrame::restorePlacement()
     else
         move(stored.topLeft());
     resize(stored.size());
-    switch (style) {
-    case 2:
+    switch (WindowStyle(style)) {
+    case WindowStyle::Minimised:
         showMinimized();
         break;
-    case 3:
+    case WindowStyle::Maximised:
         showMaximized();
         break;
     default:
         showNormal();
         break;
     }
-    m_search->setVisible(readSetting("searchStyle", 1) != 0 && m_kind == CardsView);
+    m_search->setVisible(SettingsKeys::SearchShownAtStart.read() != 0 && m_kind == CardsView);
     updateCommandStates();
 }
 
 void CMainFrame::savePlacement()
 {
-    writeSetting("searchLeft", m_search->pos().x());
-    writeSetting("searchTop", m_search->pos().y());
+    SettingsKeys::SearchLeft.write(m_search->pos().x());
+    SettingsKeys::SearchTop.write(m_search->pos().y());
     if (m_kind == CardsView)
-        writeSetting("searchStyle", m_search->isVisible() ? 1 : 0);
+        SettingsKeys::SearchShownAtStart.write(m_search->isVisible() ? 1 : 0);
     for (RecordView *each : std::as_const(m_views))
         each->saveState();
     const QRect normal = normalGeometry();
     const QPoint frameOffset = geometry().topLeft() - frameGeometry().topLeft();
     const QPoint corner = normal.topLeft() - frameOffset;
-    writeSetting("Left", corner.x());
-    writeSetting("Top", corner.y());
-    writeSetting("Right", corner.x() + normal.width());
-    writeSetting("Bottom", corner.y() + normal.height());
-    writeSetting("Style", isMinimized() ? 2 : isMaximized() ? 3 : 1);
+    SettingsKeys::Left.write(corner.x());
+    SettingsKeys::Top.write(corner.y());
+    SettingsKeys::Right.write(corner.x() + normal.width());
+    SettingsKeys::Bottom.write(corner.y() + normal.height());
+    const WindowStyle shown = isMinimized()   ? WindowStyle::Minimised
+                              : isMaximized() ? WindowStyle::Maximised
+                                              : WindowStyle::Normal;
+    SettingsKeys::Style.write(int(shown));
 }
 
 void CMainFrame::closeEvent(QCloseEvent *event)

@@ -12,6 +12,7 @@
 #include <memory>
 
 class CSearchScheda;
+class FarmSession;
 class Prompter;
 class QAction;
 class QLabel;
@@ -34,6 +35,12 @@ public:
 
     explicit CMainFrame(QWidget *parent = nullptr);
     ~CMainFrame() override;
+
+    // The farm the views show: the frame follows its database and period and hands them to
+    // every view. Without one (tests of the frame alone) the frame passes the card view's
+    // database and the stored period.
+    void setFarmSession(FarmSession *farm);
+    FarmSession *farmSession() const { return m_farm; }
 
     // Views are created on first use; the card view at start when registered.
     void registerView(int kind, ViewFactory factory);
@@ -58,9 +65,10 @@ public:
     void restorePlacement();
 
     void switchToView(int kind);
-    // The working database was replaced: every existing view opens it again.
+    // The Database setting may name another file: the farm opens it again and every existing
+    // view shows it.
     void ReloadViews();
-    // The working period changed: every existing view takes the stored one.
+    // The stored working period changed: the farm and every existing view take it.
     void ApplyPeriodToViews();
 
     void showSettingsDialog();
@@ -95,6 +103,11 @@ private:
     void savePlacement();
     void updateLockIndicators();
     RecordView *createView(int kind);
+    Database *databaseForViews() const;
+    void releaseViews();
+    void showReplacedDatabase();
+    void showPeriod(const WorkingPeriod &period);
+    WorkingPeriod currentPeriod() const;
 
     QStackedWidget *m_stack = nullptr;
     QToolBar *m_toolBar = nullptr;
@@ -108,6 +121,7 @@ private:
     QHash<int, RecordView *> m_views;
     std::map<FrameCommand, std::function<void()>> m_handlers;
     std::map<FrameCommand, int> m_handlerIds;
+    FarmSession *m_farm = nullptr;
     std::unique_ptr<Prompter> m_ownPrompter;
     Prompter *m_prompter = nullptr;
     std::function<void(const QUrl &)> m_urlOpener;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SettingsCommand.h"
+#include "base/DomainCodes.h"
 
 #include <QDialog>
 
@@ -28,7 +29,7 @@ public:
     QDateEdit *endPicker() const { return m_end; }
     QPushButton *browseButton() const { return m_browse; }
 
-    static constexpr int HelpTopic = 3;
+    static constexpr int HelpTopic = int(::HelpTopic::Settings);
 
 public slots:
     void accept() override;

@@ -4,6 +4,7 @@
 #include "CMainFrame.h"
 #include "StartupSteps.h"
 #include "base/ui/WidgetPrompter.h"
+#include "db/FarmSession.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -23,11 +24,14 @@ DisplayMode currentDisplayMode()
 
 } // namespace
 
-CTellanApp::CTellanApp() : m_prompter(std::make_unique<WidgetPrompter>(nullptr)) {}
+CTellanApp::CTellanApp()
+    : m_prompter(std::make_unique<WidgetPrompter>(nullptr)), m_farm(std::make_unique<FarmSession>())
+{
+}
 
 CTellanApp::~CTellanApp() = default;
 
-void CTellanApp::setFrameSetup(std::function<void(CMainFrame &)> setup)
+void CTellanApp::setFrameSetup(FrameSetup setup)
 {
     m_frameSetup = std::move(setup);
 }
@@ -59,8 +63,10 @@ bool CTellanApp::InitInstance()
 
     m_frame = std::make_unique<CMainFrame>();
     m_frame->showSplash();
+    // Start-up may have just copied the template or synchronised the period.
+    m_farm->reloadPeriod();
     if (m_frameSetup)
-        m_frameSetup(*m_frame);
+        m_frameSetup(*m_frame, *m_farm);
     m_frame->createInitialView();
     m_frame->restorePlacement();
 
@@ -72,6 +78,7 @@ bool CTellanApp::InitInstance()
 int CTellanApp::ExitInstance(int exitCode)
 {
     m_frame.reset();
+    m_farm->close();
     m_instanceLock.reset();
     return exitCode;
 }

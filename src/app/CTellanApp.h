@@ -7,6 +7,7 @@
 #include <memory>
 
 class CMainFrame;
+class FarmSession;
 class Prompter;
 class QLockFile;
 
@@ -20,9 +21,11 @@ public:
     CTellanApp();
     ~CTellanApp();
 
-    // Called once the frame exists and before its first view is made: the place to register
-    // the views and the handlers of the commands other parts of the program carry out.
-    void setFrameSetup(std::function<void(CMainFrame &)> setup);
+    // Called once the frame exists and before its first view is made: the place to join the
+    // farm session and the views to the frame and to set the handlers of the commands other
+    // parts of the program carry out.
+    using FrameSetup = std::function<void(CMainFrame &, FarmSession &)>;
+    void setFrameSetup(FrameSetup setup);
 
     // Runs the start-up steps in order; false ends the program at once.
     bool InitInstance();
@@ -30,6 +33,8 @@ public:
     int ExitInstance(int exitCode);
 
     CMainFrame *mainFrame() const { return m_frame.get(); }
+    // The farm the program works on; it outlives the frame and its views.
+    FarmSession &farm() { return *m_farm; }
 
     // Where the program keeps the lock that allows one running copy per computer.
     static QString lockPath();
@@ -37,6 +42,7 @@ public:
 private:
     std::unique_ptr<Prompter> m_prompter;
     std::unique_ptr<QLockFile> m_instanceLock;
+    std::unique_ptr<FarmSession> m_farm;
     std::unique_ptr<CMainFrame> m_frame;
-    std::function<void(CMainFrame &)> m_frameSetup;
+    FrameSetup m_frameSetup;
 };

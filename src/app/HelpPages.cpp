@@ -1,6 +1,6 @@
 #include "HelpPages.h"
 
-#include "base/SettingsStore.h"
+#include "base/SettingsKeys.h"
 
 namespace {
 
@@ -15,8 +15,7 @@ QString withSlash(QString site)
 
 QString HelpPages::webSite()
 {
-    const QString site =
-        SettingsStore::readString(SettingsStore::Settings, QStringLiteral("WebSite"));
+    const QString site = SettingsKeys::WebSite.read();
     return site.trimmed().isEmpty() ? defaultWebSite() : site.trimmed();
 }
 

@@ -1,16 +1,13 @@
 #include "SettingsCommand.h"
 
 #include "base/Prompter.h"
-#include "base/SettingsStore.h"
+#include "base/SettingsKeys.h"
 #include "db/CheckDatabase.h"
+#include "db/FarmSession.h"
 
 #include <QFileInfo>
 
 namespace {
-
-const QString DatabaseKey = QStringLiteral("Database");
-const QString StartKey = QStringLiteral("DataInit");
-const QString EndKey = QStringLiteral("DataEnd");
 
 int lastSeparator(const QString &text)
 {
@@ -21,10 +18,8 @@ int lastSeparator(const QString &text)
 
 PropValues SettingsCommand::load()
 {
-    return {
-        SettingsStore::readString(SettingsStore::Settings, DatabaseKey),
-        SettingsStore::readDate(SettingsStore::Settings, StartKey, QStringLiteral("01/01/2015")),
-        SettingsStore::readDate(SettingsStore::Settings, EndKey, QStringLiteral("31/12/2015"))};
+    const WorkingPeriod period = FarmSession::storedPeriod();
+    return {SettingsKeys::Database.read(), period.start, period.end};
 }
 
 bool SettingsCommand::validate(const PropValues &values, Prompter &prompter)
@@ -51,14 +46,13 @@ SettingsCommand::Outcome SettingsCommand::apply(const PropValues &before, const 
 {
     Outcome outcome;
     if (after.path != before.path) {
-        SettingsStore::writeString(SettingsStore::Settings, DatabaseKey, after.path);
+        SettingsKeys::Database.write(after.path);
         outcome.databaseChanged = true;
         if (reloadViews)
             reloadViews();
     }
     if (after.start != before.start || after.end != before.end) {
-        SettingsStore::writeDate(SettingsStore::Settings, StartKey, after.start);
-        SettingsStore::writeDate(SettingsStore::Settings, EndKey, after.end);
+        FarmSession::storePeriod({after.start, after.end});
         outcome.periodChanged = true;
         if (applyPeriod)
             applyPeriod();

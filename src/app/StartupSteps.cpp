@@ -2,7 +2,7 @@
 
 #include "base/NumberText.h"
 #include "base/Prompter.h"
-#include "base/SettingsStore.h"
+#include "base/SettingsKeys.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,8 +14,6 @@
 
 namespace {
 
-const QString Directory = QStringLiteral("Directory");
-const QString DatabaseName = QStringLiteral("Database");
 const QString WorkingFile = QStringLiteral("Tellan.mdb");
 const QString TemplateFile = QStringLiteral("Database/Tellan.mdb");
 
@@ -38,27 +36,27 @@ QString StartupSteps::installationValue(const QString &name)
 
 void StartupSteps::syncWithInstallationKey()
 {
-    const QString userDirectory = SettingsStore::readString(SettingsStore::Settings, Directory);
+    const QString userDirectory = SettingsKeys::Directory.read();
     if (userDirectory.isEmpty()) {
-        for (const QString &name :
-             {Directory, QStringLiteral("DataInit"), QStringLiteral("DataEnd")}) {
+        for (const QString &name : {SettingsKeys::Directory.name, SettingsKeys::DataInit.name,
+                                    SettingsKeys::DataEnd.name}) {
             const QString value = installationValue(name);
             if (!value.isEmpty())
                 SettingsStore::writeString(SettingsStore::Settings, name, value);
         }
         return;
     }
-    const QString keyDirectory = installationValue(Directory);
+    const QString keyDirectory = installationValue(SettingsKeys::Directory.name);
     if (!keyDirectory.isEmpty() && keyDirectory != userDirectory)
-        SettingsStore::writeString(SettingsStore::Settings, Directory, keyDirectory);
+        SettingsKeys::Directory.write(keyDirectory);
 }
 
 QString StartupSteps::installationFolder(const QString &programFolder)
 {
-    QString folder = SettingsStore::readString(SettingsStore::Settings, Directory);
+    QString folder = SettingsKeys::Directory.read();
     if (folder.isEmpty()) {
         folder = QDir::toNativeSeparators(programFolder);
-        SettingsStore::writeString(SettingsStore::Settings, Directory, folder);
+        SettingsKeys::Directory.write(folder);
     }
     return folder;
 }
@@ -112,8 +110,8 @@ void StartupSteps::placeWorkingDatabase(const QString &userFolder, const QString
             QFile::setPermissions(userCopy, QFile::permissions(userCopy) | QFile::ReadOwner |
                                                 QFile::WriteOwner);
     }
-    if (SettingsStore::readString(SettingsStore::Settings, DatabaseName).isEmpty())
-        SettingsStore::writeString(SettingsStore::Settings, DatabaseName, userCopy);
+    if (SettingsKeys::Database.read().isEmpty())
+        SettingsKeys::Database.write(userCopy);
 }
 
 bool StartupSteps::checkDisplay(const DisplayMode &mode)
@@ -138,6 +136,5 @@ bool StartupSteps::checkDisplay(const DisplayMode &mode)
 
 bool StartupSteps::companyMissing()
 {
-    return SettingsStore::readString(SettingsStore::Settings, QStringLiteral("DittaRagSoc"))
-        .isEmpty();
+    return SettingsKeys::CompanyName.read().isEmpty();
 }

@@ -1,5 +1,7 @@
 #include "CardSession.h"
 
+#include "WorkListQuery.h"
+
 #include "base/Clock.h"
 #include "base/Prompter.h"
 #include "db/Database.h"
@@ -206,6 +208,7 @@ QList<int> CardSession::deleteWorks(const QList<int> &workIds)
     m_works.remove(chosen);
     for (int id : chosen)
         m_pending.removeAll(id);
+    m_workList.removeWorks(chosen);
     return chosen;
 }
 
@@ -223,6 +226,8 @@ int CardSession::newWork(const WorkEntry &entry)
     const int workId = m_works.insert(entry, m_inserting ? 0 : card().id(), m_inserting);
     if (m_inserting)
         m_pending << workId;
+    if (const auto row = enteredRow(workId))
+        m_workList.append(*row);
     return workId;
 }
 
@@ -231,4 +236,39 @@ void CardSession::editWork(int workId, const WorkEntry &entry)
     if (!hasCard())
         return;
     m_works.update(workId, entry, m_inserting ? 0 : card().id());
+    if (const auto row = enteredRow(workId))
+        m_workList.replace(*row);
+}
+
+// Rows the editor has just written name the kinds as the editor does, until the list is
+// filled again.
+std::optional<WorkListRow> CardSession::enteredRow(int workId)
+{
+    const auto work = WorkListQuery::fromSettings(m_db).work(workId);
+    if (!work)
+        return std::nullopt;
+    return WorkListRow::build(*work, WorkListRow::Wording::Entered);
+}
+
+void CardSession::fillWorkList()
+{
+    if (!hasCard()) {
+        m_workList.clear();
+        return;
+    }
+    WorkListQuery query = WorkListQuery::fromSettings(m_db);
+    const QList<WorkListRow::Data> works =
+        m_inserting ? query.works(m_pending) : query.worksOfCard(card().id());
+    const WorkListRow::Wording wording =
+        m_inserting ? WorkListRow::Wording::Entered : WorkListRow::Wording::Stored;
+    QList<WorkListRow> rows;
+    rows.reserve(works.size());
+    for (const WorkListRow::Data &work : works)
+        rows << WorkListRow::build(work, wording);
+    m_workList.setRows(rows);
+}
+
+std::optional<WorkStore::Loaded> CardSession::loadWork(int workId)
+{
+    return m_works.load(workId);
 }

@@ -3,6 +3,8 @@
 #include "CardForm.h"
 #include "CardNavigator.h"
 #include "CardStore.h"
+#include "WorkEntryLookups.h"
+#include "WorkListModel.h"
 #include "WorkStore.h"
 
 #include <QCoreApplication>
@@ -61,19 +63,31 @@ public:
     Result save(const CardForm::Input &form);
     void cancelInsert();
     bool deleteCard();
-    // Removes the works (and their movements) after asking; while inserting only pending works
-    // of the new card are taken. Returns the works removed.
+    // Removes the works (and their movements, and their rows of the work list) after asking;
+    // while inserting only pending works of the new card are taken. Returns the works removed.
     QList<int> deleteWorks(const QList<int> &workIds);
     bool findCardByDate(const QDate &day);
 
-    // A work entered for the card shown; returns its IDOpera, 0 when there is no card.
+    // The works of the card shown, one row each; filled again by fillWorkList.
+    WorkListModel &workList() { return m_workList; }
+    const WorkListModel &workList() const { return m_workList; }
+    void fillWorkList();
+    // The registry lists the work editor offers for this farm and period.
+    WorkEntryLookups lookups() const { return WorkEntryLookups(m_db, m_navigator.period()); }
+    // The stored values of a work for the editor.
+    std::optional<WorkStore::Loaded> loadWork(int workId);
+
+    // A work entered for the card shown, added at the end of the work list; returns its
+    // IDOpera, 0 when there is no card.
     int newWork(const WorkEntry &entry);
+    // Rewrites the work and its row of the work list.
     void editWork(int workId, const WorkEntry &entry);
 
 private:
     bool writeBack(const CardForm::Input &form, CardRecord &card, Result &result);
     void endInsert();
     void removePending();
+    std::optional<WorkListRow> enteredRow(int workId);
 
     Database &m_db;
     Prompter &m_prompter;
@@ -86,4 +100,5 @@ private:
     std::optional<int> m_remembered;
     QList<int> m_pending;
     std::function<void()> m_shown;
+    WorkListModel m_workList;
 };

@@ -2,6 +2,7 @@
 
 #include "db/Database.h"
 #include "db/DbDate.h"
+#include "db/SqlList.h"
 
 #include <QStringList>
 
@@ -42,19 +43,6 @@ QVariant storedValue(ColumnType type, const QVariant &value)
     return DbDate::toStored(value);
 }
 
-QString idList(const QList<int> &ids)
-{
-    return QStringList(ids.size(), QStringLiteral("?")).join(QStringLiteral(", "));
-}
-
-QVariantList idValues(const QList<int> &ids)
-{
-    QVariantList values;
-    for (int id : ids)
-        values << id;
-    return values;
-}
-
 } // namespace
 
 CardStore::CardStore(Database &db) : m_db(db) {}
@@ -64,7 +52,7 @@ QString CardStore::selectList()
     QStringList names;
     for (const Column &column : CSchedaSet::columns())
         names << bracketed(column.name);
-    return names.join(QStringLiteral(", "));
+    return SqlList::names(names);
 }
 
 CardRecord CardStore::read(const QSqlQuery &query)
@@ -87,10 +75,8 @@ int CardStore::insert(const CardRecord &card)
         names << bracketed(columns[i].name);
         values << storedValue(columns[i].type, card.value(i));
     }
-    const QString sql =
-        QStringLiteral("INSERT INTO Scheda (%1) VALUES (%2)")
-            .arg(names.join(QStringLiteral(", ")),
-                 QStringList(names.size(), QStringLiteral("?")).join(QStringLiteral(", ")));
+    const QString sql = QStringLiteral("INSERT INTO Scheda (%1) VALUES (%2)")
+                            .arg(SqlList::names(names), SqlList::placeholders(names.size()));
     return m_db.execute(sql, values).lastInsertId().toInt();
 }
 
@@ -137,6 +123,6 @@ void CardStore::linkWorks(const QList<int> &workIds, int cardId)
         return;
     m_db.execute(
         QStringLiteral("UPDATE Opere SET IDScheda = ?, Aggiornato = 1 WHERE IDOpera IN (%1)")
-            .arg(idList(workIds)),
-        QVariantList{cardId} + idValues(workIds));
+            .arg(SqlList::placeholders(workIds)),
+        QVariantList{cardId} + SqlList::values(workIds));
 }

@@ -1,11 +1,14 @@
 #include "WorkEntryLookups.h"
 
-#include "base/SettingsStore.h"
+#include "base/DomainCodes.h"
 #include "db/Database.h"
 
 #include <QSqlQuery>
 
-WorkEntryLookups::WorkEntryLookups(Database &db) : m_db(db) {}
+WorkEntryLookups::WorkEntryLookups(Database &db, const WorkingPeriod &period)
+    : m_db(db), m_period(period)
+{
+}
 
 WorkEntryLookups::EntryList WorkEntryLookups::codeList(const QString &sql,
                                                        const QVariantList &params)
@@ -45,28 +48,28 @@ WorkEntryLookups::EntryList WorkEntryLookups::machines()
 
 WorkEntryLookups::EntryList WorkEntryLookups::centres(int kind, FieldYears years)
 {
-    switch (kind) {
-    case 1:
+    switch (CentreKind(kind)) {
+    case CentreKind::Crop:
         return codeList(QStringLiteral("SELECT Codice, Descrizione FROM Centri WHERE Macchina = 0 "
                                        "AND Campo <> 0 ORDER BY Descrizione"));
-    case 2:
+    case CentreKind::Field:
         if (years == FieldYears::All)
             return codeList(
                 QStringLiteral("SELECT Codice, Descrizione FROM Campi ORDER BY Descrizione"));
         return codeList(
             QStringLiteral("SELECT Codice, Descrizione FROM Campi WHERE Anno BETWEEN ? AND ? "
                            "ORDER BY Descrizione"),
-            {SettingsStore::readDate(SettingsStore::Settings, QStringLiteral("DataInit")).year(),
-             SettingsStore::readDate(SettingsStore::Settings, QStringLiteral("DataEnd")).year()});
-    case 3:
+            {m_period.start.year(), m_period.end.year()});
+    case CentreKind::Machine:
         return codeList(QStringLiteral("SELECT Codice, Descrizione FROM Centri WHERE Macchina <> 0 "
                                        "AND Campo = 0 ORDER BY Descrizione"));
-    case 4:
+    case CentreKind::Other:
         return codeList(QStringLiteral("SELECT Codice, Descrizione FROM Centri WHERE Macchina = 0 "
                                        "AND Campo = 0 ORDER BY Descrizione"));
-    default:
-        return {{tr("<None>"), 0}};
+    case CentreKind::None:
+        break;
     }
+    return {{tr("<None>"), 0}};
 }
 
 WorkEntryLookups::EntryList WorkEntryLookups::items(QStringList *units)

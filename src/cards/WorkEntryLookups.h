@@ -1,6 +1,7 @@
 #pragma once
 
 #include "WorkEntry.h"
+#include "base/WorkingPeriod.h"
 
 #include <QList>
 #include <QStringList>
@@ -31,7 +32,8 @@ public:
     // Which fields the list of the field kind offers.
     enum class FieldYears { All, WorkingPeriod };
 
-    explicit WorkEntryLookups(Database &db);
+    // period: the working period whose years the field list of FieldYears::WorkingPeriod offers.
+    WorkEntryLookups(Database &db, const WorkingPeriod &period);
 
     EntryList workers();
     EntryList operations();
@@ -60,4 +62,5 @@ private:
     QStringList textList(const QString &sql);
 
     Database &m_db;
+    WorkingPeriod m_period;
 };

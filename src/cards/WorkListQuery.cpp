@@ -2,6 +2,7 @@
 
 #include "base/SettingsYears.h"
 #include "db/Database.h"
+#include "db/SqlList.h"
 
 #include <QDate>
 #include <QSqlQuery>
@@ -113,13 +114,8 @@ QList<WorkListRow::Data> WorkListQuery::works(const QList<int> &workIds)
 {
     if (workIds.isEmpty())
         return {};
-    QVariantList params;
-    for (int id : workIds)
-        params << id;
-    return run(
-        QStringLiteral("o.IDOpera IN (%1)")
-            .arg(QStringList(workIds.size(), QStringLiteral("?")).join(QStringLiteral(", "))),
-        params);
+    return run(QStringLiteral("o.IDOpera IN (%1)").arg(SqlList::placeholders(workIds)),
+               SqlList::values(workIds));
 }
 
 QList<WorkListRow::Data> WorkListQuery::run(const QString &condition, const QVariantList &params)

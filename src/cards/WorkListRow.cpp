@@ -1,5 +1,6 @@
 #include "WorkListRow.h"
 
+#include "base/DomainCodes.h"
 #include "base/NumberText.h"
 
 namespace {
@@ -34,9 +35,10 @@ QString WorkListRow::kindName(int kind, Wording wording)
                                          QT_TR_NOOP("Macchina"), QT_TR_NOOP("Altro")};
     static const char *const entered[] = {QT_TR_NOOP("Cultivation"), QT_TR_NOOP("Field"),
                                           QT_TR_NOOP("Machine"), QT_TR_NOOP("Other")};
-    if (kind < 1 || kind > 4)
+    if (kind < int(::CentreKind::Crop) || kind > int(::CentreKind::Other))
         return QString();
-    return tr(wording == Wording::Stored ? stored[kind - 1] : entered[kind - 1]);
+    const int at = kind - int(::CentreKind::Crop);
+    return tr(wording == Wording::Stored ? stored[at] : entered[at]);
 }
 
 QString WorkListRow::movementTypeName(int type)
@@ -44,7 +46,9 @@ QString WorkListRow::movementTypeName(int type)
     static const char *const names[] = {QT_TR_NOOP("<None>"),   QT_TR_NOOP("Production"),
                                         QT_TR_NOOP("Purchase"), QT_TR_NOOP("Working"),
                                         QT_TR_NOOP("Sale"),     QT_TR_NOOP("In.Inv.")};
-    return type >= 0 && type <= 5 ? tr(names[type]) : QString();
+    return type >= int(::MovementType::None) && type <= int(::MovementType::InitialInventory)
+               ? tr(names[type])
+               : QString();
 }
 
 WorkListRow WorkListRow::build(const Data &data, Wording wording)

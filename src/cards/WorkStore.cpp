@@ -1,6 +1,7 @@
 #include "WorkStore.h"
 
 #include "db/Database.h"
+#include "db/SqlList.h"
 
 #include <QSqlQuery>
 #include <QStringList>
@@ -58,28 +59,10 @@ QVariantList movementValues(const WorkEntry &e)
             textOrNull(e.adversity)};
 }
 
-QString placeholders(int count)
-{
-    return QStringList(count, QStringLiteral("?")).join(QStringLiteral(", "));
-}
-
 QString assignments(const QString &columns)
 {
     return columns.split(QStringLiteral(", ")).join(QStringLiteral(" = ?, ")) +
            QStringLiteral(" = ?");
-}
-
-QString idList(const QList<int> &ids)
-{
-    return placeholders(int(ids.size()));
-}
-
-QVariantList idValues(const QList<int> &ids)
-{
-    QVariantList values;
-    for (int id : ids)
-        values << id;
-    return values;
 }
 
 } // namespace
@@ -90,7 +73,7 @@ int WorkStore::insert(const WorkEntry &entry, int cardId, bool pending)
 {
     Transaction transaction(m_db);
     const int workId = m_db.execute(QStringLiteral("INSERT INTO Opere (%1, Aggiornato) VALUES (%2)")
-                                        .arg(workColumns, placeholders(13)),
+                                        .arg(workColumns, SqlList::placeholders(13)),
                                     workValues(entry, cardId) << (pending ? 0 : 1))
                            .lastInsertId()
                            .toInt();
@@ -102,7 +85,7 @@ int WorkStore::insert(const WorkEntry &entry, int cardId, bool pending)
 void WorkStore::insertMovement(int workId, const WorkEntry &entry)
 {
     m_db.execute(QStringLiteral("INSERT INTO Magazzino (%1, IDOpera) VALUES (%2)")
-                     .arg(movementColumns, placeholders(14)),
+                     .arg(movementColumns, SqlList::placeholders(14)),
                  movementValues(entry) << workId);
 }
 
@@ -167,10 +150,12 @@ void WorkStore::remove(const QList<int> &workIds)
     if (workIds.isEmpty())
         return;
     Transaction transaction(m_db);
-    m_db.execute(QStringLiteral("DELETE FROM Magazzino WHERE IDOpera IN (%1)").arg(idList(workIds)),
-                 idValues(workIds));
-    m_db.execute(QStringLiteral("DELETE FROM Opere WHERE IDOpera IN (%1)").arg(idList(workIds)),
-                 idValues(workIds));
+    m_db.execute(QStringLiteral("DELETE FROM Magazzino WHERE IDOpera IN (%1)")
+                     .arg(SqlList::placeholders(workIds)),
+                 SqlList::values(workIds));
+    m_db.execute(QStringLiteral("DELETE FROM Opere WHERE IDOpera IN (%1)")
+                     .arg(SqlList::placeholders(workIds)),
+                 SqlList::values(workIds));
     transaction.commit();
 }
 

@@ -10,7 +10,7 @@
 #include "StatisticsLists.h"
 #include "base/Clock.h"
 #include "base/Prompter.h"
-#include "base/SettingsStore.h"
+#include "base/SettingsKeys.h"
 #include "db/CArticoliSet.h"
 #include "db/CCampiSet.h"
 #include "db/CCentriSet.h"
@@ -18,13 +18,12 @@
 #include "db/COperazioniSet.h"
 #include "db/Database.h"
 #include "db/DbException.h"
+#include "db/FarmSession.h"
 
 using namespace RegistryKey;
 using Picture = RegistryTreeModel::Picture;
 
 namespace {
-
-const QString ChoiceSetting = QStringLiteral("Choice");
 
 QString nodeLabel(const QString &text, int code)
 {
@@ -58,7 +57,7 @@ QString centreFilter(int kind)
 } // namespace
 
 RegistryEditor::RegistryEditor(Prompter &prompter, RegistryScreen &screen, const Clock &clock)
-    : m_prompter(prompter), m_screen(screen), m_clock(clock)
+    : m_prompter(prompter), m_screen(screen), m_clock(clock), m_period(FarmSession::storedPeriod())
 {
 }
 
@@ -204,7 +203,7 @@ void RegistryEditor::fillTree()
 {
     if (!m_db || !m_db->isOpen())
         return;
-    m_choice = SettingsStore::readInt(SettingsStore::Settings, ChoiceSetting, 0);
+    m_choice = SettingsKeys::Choice.read();
     m_fieldFilter = FieldYearFilter::fromSettings(m_clock);
     try {
         buildTree(TreeLabels::WithCodes);
@@ -213,16 +212,15 @@ void RegistryEditor::fillTree()
         closeSets();
         return;
     }
-    m_period = WorkingPeriod::fromSettings();
     pushForm();
     if (!m_selected)
-        m_screen.selectNode(m_folders[CostCenters]);
+        select(m_folders[CostCenters], Autosave::No);
 }
 
 void RegistryEditor::rebuildTree()
 {
     closeSets();
-    m_choice = SettingsStore::readInt(SettingsStore::Settings, ChoiceSetting, 0);
+    m_choice = SettingsKeys::Choice.read();
     m_newMode = false;
     m_newNode = nullptr;
     m_selected = nullptr;
@@ -230,7 +228,6 @@ void RegistryEditor::rebuildTree()
     std::fill(std::begin(m_folders), std::end(m_folders), nullptr);
     m_tree.clear();
     m_statistics.clear();
-    m_period = WorkingPeriod::fromSettings();
     if (!m_db || !m_db->isOpen())
         return;
     // The fields' years are those fixed when the tree was first filled; a tree rebuilt before
@@ -246,7 +243,7 @@ void RegistryEditor::rebuildTree()
     }
     pushForm();
     // The form would otherwise still show a record of the database that was replaced.
-    m_screen.selectNode(m_folders[CostCenters]);
+    select(m_folders[CostCenters], Autosave::No);
 }
 
 void RegistryEditor::applyWorkingPeriod(const WorkingPeriod &period)
@@ -270,7 +267,7 @@ void RegistryEditor::applyWorkingPeriod(const WorkingPeriod &period)
                 if (!fields.isEOF())
                     continue;
                 if (m_selected && m_selected != m_newNode && m_selected->parent() == centre)
-                    m_screen.selectNode(centre);
+                    select(centre, Autosave::Yes);
                 // A field being added keeps its node: its insertion is still pending and the
                 // form shows it until it is saved or cancelled.
                 for (int child = centre->rowCount() - 1; child >= 0; --child)
@@ -338,15 +335,32 @@ int RegistryEditor::loadedKindOf(int nodeKind)
     }
 }
 
+void RegistryEditor::select(QStandardItem *node, Autosave autosave)
+{
+    QStandardItem *previous = m_selected;
+    m_screen.selectNode(node);
+    if (node == previous)
+        return;
+    nodeSelected(node, autosave == Autosave::Yes ? previous : nullptr);
+}
+
 void RegistryEditor::nodeSelected(QStandardItem *node, QStandardItem *previous)
 {
     if (m_newMode || !setsOpen())
         return;
+    if (node && previous) {
+        // The record shown is saved before anything moves: should the save fail with an
+        // exception, the tree goes back to it and the form keeps what the user typed.
+        try {
+            saveShownRecord(true, m_loadedKind, previous);
+        } catch (...) {
+            m_screen.selectNode(m_selected);
+            throw;
+        }
+    }
     m_selected = node;
     if (!node)
         return;
-    if (!m_suppressAutosave && previous)
-        saveShownRecord(true, m_loadedKind, previous);
 
     const int key = RegistryTreeModel::key(node);
     const int kind = kindOf(key);
@@ -561,7 +575,7 @@ void RegistryEditor::setChoice(int choice)
 
 void RegistryEditor::saveState() const
 {
-    SettingsStore::writeInt(SettingsStore::Settings, ChoiceSetting, m_choice);
+    SettingsKeys::Choice.write(m_choice);
 }
 
 bool RegistryEditor::askCarryCode(int oldCode, int newCode)
@@ -872,7 +886,7 @@ void RegistryEditor::cancelInsert()
     m_loadedKind = NoRecord;
     m_newMode = false;
     m_newNode = nullptr;
-    m_screen.selectNode(parent);
+    select(parent, Autosave::Yes);
     parent->removeRow(node->row());
     m_tree.setPicture(parent, parentPictureAfterCancel(parent));
     if (kindOf(RegistryTreeModel::key(parent)) == Crop)
@@ -944,9 +958,8 @@ void RegistryEditor::deleteSelected()
     if (set->isEOF() && set->recordCount() > 1)
         set->moveLast();
 
-    m_suppressAutosave = true;
-    m_screen.selectNode(next);
-    m_suppressAutosave = false;
+    // The record shown is gone: nothing is saved on the way to the next node.
+    select(next, Autosave::No);
     if (parent)
         parent->removeRow(node->row());
 }

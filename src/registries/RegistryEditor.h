@@ -52,8 +52,13 @@ public:
     void fillTree();
     // The database was replaced: builds the tree again on it.
     void rebuildTree();
+    // The period of the statistics lists and of the field years (the stored one at first).
+    void setPeriod(const WorkingPeriod &period) { m_period = period; }
+    // Takes the new period: fields outside its years leave the tree, the list is filled again.
     void applyWorkingPeriod(const WorkingPeriod &period);
-    // The tree's current node changed (ShowNode).
+    // The user made node the tree's current node, coming from previous (ShowNode): the record
+    // shown is saved, then node is shown. The screen calls this; the editor never calls the
+    // screen back for it.
     void nodeSelected(QStandardItem *node, QStandardItem *previous);
     void nodeExpanded(QStandardItem *node, bool expanded);
     void refreshStatistics(int key);
@@ -81,6 +86,10 @@ public:
     QStandardItem *folder(int kind) const;
 
 private:
+    enum class Autosave { Yes, No };
+    // The editor's own move of the selection: the screen shows node, then node is shown as
+    // if the user had picked it.
+    void select(QStandardItem *node, Autosave autosave);
     bool setsOpen() const;
     void openSets();
     void closeSets();
@@ -124,7 +133,6 @@ private:
     int m_choice = 0;
     int m_loadedKind = NoRecord;
     bool m_newMode = false;
-    bool m_suppressAutosave = false;
     QStandardItem *m_selected = nullptr;
     QStandardItem *m_newNode = nullptr;
 };

@@ -17,8 +17,8 @@ public:
     virtual void showForm(const RegistryForm::Texts &texts) = 0;
     virtual void showLayout(const RegistryForm::Layout &layout) = 0;
 
-    // Makes node (or nothing) the current node of the tree; the screen reports the change
-    // back through RegistryEditor::nodeSelected before returning.
+    // Shows node (or nothing) as the current node of the tree. The editor has decided the
+    // move and loads the node itself: the screen does not report this change back.
     virtual void selectNode(QStandardItem *node) = 0;
     virtual void expandNode(QStandardItem *node) = 0;
     virtual bool isExpanded(QStandardItem *node) const = 0;

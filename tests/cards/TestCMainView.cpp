@@ -4,13 +4,14 @@
 #include "cards/WorkListRow.h"
 #include "cards/ui/CMainView.h"
 #include "cards/ui/COperaiDlg.h"
+#include "db/FarmSession.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 
 using Icon = Prompter::Icon;
@@ -32,6 +33,16 @@ struct FakeHost : ViewHost
     }
     void showHelpPage(int page) override { pages << page; }
 };
+
+int rowCount(const QTableView *list)
+{
+    return list->model()->rowCount();
+}
+
+QModelIndex cell(const QTableView *list, int row, int column)
+{
+    return list->model()->index(row, column);
+}
 
 } // namespace
 
@@ -59,13 +70,19 @@ private slots:
 private:
     std::unique_ptr<CMainView> makeView()
     {
-        auto view = std::make_unique<CMainView>(nullptr, host, &prompter, &clock);
+        if (!farm) {
+            farm = std::make_unique<FarmSession>();
+            farm->openStored();
+        }
+        farm->reloadPeriod();
+        auto view = std::make_unique<CMainView>(nullptr, host, *farm, &prompter, &clock);
         view->resize(1000, 600);
         view->show();
         return view;
     }
 
     CardsFixture f;
+    std::unique_ptr<FarmSession> farm;
     FakeHost host;
     FakePrompter prompter;
     FixedClock clock{QDateTime(QDate(2024, 6, 15), QTime(10, 15))};
@@ -88,6 +105,7 @@ void TestCMainView::init()
 
 void TestCMainView::cleanup()
 {
+    farm.reset();
     QVERIFY(prompter.verify());
 }
 
@@ -99,13 +117,14 @@ void TestCMainView::opensTheCardOfActualDate()
     QCOMPARE(host.searchDate, view->dateField()->dateTime());
     QCOMPARE(host.rangeEnd, QDateTime(QDate(2024, 12, 31), QTime(23, 59, 59)));
     QCOMPARE(view->dateField()->minimumDateTime(), QDateTime(QDate(2024, 1, 1), QTime(0, 0)));
-    QTableWidget *list = view->workList();
-    QCOMPARE(list->rowCount(), 5);
-    QCOMPARE(list->columnCount(), 18);
-    QCOMPARE(list->item(0, 0)->text(), QStringLiteral("Rossi (1)"));
-    QCOMPARE(list->item(0, 1)->text(), QStringLiteral("8.00"));
-    QCOMPARE(list->item(0, 7)->text(), QStringLiteral("<None>"));
-    QCOMPARE(list->horizontalHeaderItem(5)->text(), QStringLiteral("Cost Center"));
+    QTableView *list = view->workList();
+    QCOMPARE(rowCount(list), 5);
+    QCOMPARE(list->model()->columnCount(), 18);
+    QCOMPARE(cell(list, 0, 0).data().toString(), QStringLiteral("Rossi (1)"));
+    QCOMPARE(cell(list, 0, 1).data().toString(), QStringLiteral("8.00"));
+    QCOMPARE(cell(list, 0, 7).data().toString(), QStringLiteral("<None>"));
+    QCOMPARE(list->model()->headerData(5, Qt::Horizontal).toString(),
+             QStringLiteral("Cost Center"));
     QVERIFY(view->isCommandEnabled(ViewCommand::First));
     QVERIFY(!view->isCommandEnabled(ViewCommand::Next));
     QVERIFY(!view->isCommandEnabled(ViewCommand::Print));
@@ -115,11 +134,11 @@ void TestCMainView::opensTheCardOfActualDate()
 
     view->runCommand(ViewCommand::First);
     QCOMPARE(view->textField(CSchedaSet::Tempo)->text(), QStringLiteral("Rain"));
-    QCOMPARE(list->rowCount(), 0);
+    QCOMPARE(rowCount(list), 0);
     view->searchDatePicked(QDate(2024, 3, 5));
     QCOMPARE(view->textField(CSchedaSet::Tempo)->text(), QStringLiteral("Rain"));
     view->searchDatePicked(QDate(2024, 4, 1));
-    QCOMPARE(list->rowCount(), 5);
+    QCOMPARE(rowCount(list), 5);
 
     view->runCommand(ViewCommand::Help);
     QCOMPARE(host.pages, QList<int>{1});
@@ -139,7 +158,7 @@ void TestCMainView::emptyPeriod()
     auto view = makeView();
     QCOMPARE(view->textField(CSchedaSet::Tempo)->text(), QString());
     QVERIFY(!view->textField(CSchedaSet::Tempo)->isEnabled());
-    QCOMPARE(view->workList()->rowCount(), 0);
+    QCOMPARE(rowCount(view->workList()), 0);
     for (ViewCommand command : {ViewCommand::First, ViewCommand::Previous, ViewCommand::Next,
                                 ViewCommand::Last, ViewCommand::NewWork})
         QVERIFY(!view->isCommandEnabled(command));
@@ -209,11 +228,11 @@ void TestCMainView::deleteWorkSelectsTheRowAbove()
     QFETCH(QList<int>, rows);
     QFETCH(int, selected);
     auto view = makeView();
-    QTableWidget *list = view->workList();
+    QTableView *list = view->workList();
     QList<int> kept;
-    for (int row = 0; row < list->rowCount(); ++row)
+    for (int row = 0; row < rowCount(list); ++row)
         if (!rows.contains(row))
-            kept << list->item(row, 0)->data(Qt::UserRole).toInt();
+            kept << cell(list, row, 0).data(Qt::UserRole).toInt();
     list->setSelectionMode(QAbstractItemView::MultiSelection);
     for (int row : rows)
         list->selectRow(row);
@@ -225,10 +244,10 @@ void TestCMainView::deleteWorkSelectsTheRowAbove()
                         : QStringLiteral("Do you really want to delete the selected works?"),
                     Answer::Yes);
     view->runCommand(ViewCommand::DeleteWork);
-    QCOMPARE(list->rowCount(), 5 - rows.size());
+    QCOMPARE(rowCount(list), 5 - rows.size());
     QList<int> left;
-    for (int row = 0; row < list->rowCount(); ++row)
-        left << list->item(row, 0)->data(Qt::UserRole).toInt();
+    for (int row = 0; row < rowCount(list); ++row)
+        left << cell(list, row, 0).data(Qt::UserRole).toInt();
     QCOMPARE(left, kept);
     QCOMPARE(f.count(QStringLiteral("Opere")), 5 - rows.size());
     QCOMPARE(f.count(QStringLiteral("Magazzino")), 5 - rows.size());
@@ -263,12 +282,13 @@ void TestCMainView::workEditorEntersAndEditsRows()
     });
     view->runCommand(ViewCommand::NewWork);
     QCOMPARE(opened, 2);
-    QTableWidget *list = view->workList();
-    QCOMPARE(list->rowCount(), 2);
-    QCOMPARE(list->item(0, WorkListRow::SecondMachine)->text(), QStringLiteral("Sprayer (21)"));
-    QCOMPARE(list->item(1, WorkListRow::Worker)->text(), QStringLiteral("0"));
-    QCOMPARE(list->item(1, WorkListRow::CentreKind)->text(), QStringLiteral("Machine"));
-    QCOMPARE(list->item(1, WorkListRow::MovementType)->text(), QStringLiteral("<None>"));
+    QTableView *list = view->workList();
+    QCOMPARE(rowCount(list), 2);
+    QCOMPARE(cell(list, 0, WorkListRow::SecondMachine).data().toString(),
+             QStringLiteral("Sprayer (21)"));
+    QCOMPARE(cell(list, 1, WorkListRow::Worker).data().toString(), QStringLiteral("0"));
+    QCOMPARE(cell(list, 1, WorkListRow::CentreKind).data().toString(), QStringLiteral("Machine"));
+    QCOMPARE(cell(list, 1, WorkListRow::MovementType).data().toString(), QStringLiteral("<None>"));
     QCOMPARE(list->selectionModel()->selectedRows().first().row(), 1);
     QCOMPARE(f.count(QStringLiteral("Opere"),
                      QStringLiteral("IDScheda = %1 AND Aggiornato = 1").arg(march)),
@@ -276,9 +296,13 @@ void TestCMainView::workEditorEntersAndEditsRows()
 
     view->EditWork(0);
     QCOMPARE(opened, 3);
-    QCOMPARE(list->item(0, WorkListRow::SecondMachine)->text(), QString());
-    QCOMPARE(list->item(0, WorkListRow::SecondMachine)->icon().cacheKey() != 0, true);
-    QCOMPARE(list->item(0, WorkListRow::FirstMachine)->text(), QStringLiteral("Tractor (20)"));
+    QCOMPARE(cell(list, 0, WorkListRow::SecondMachine).data().toString(), QString());
+    QCOMPARE(
+        qvariant_cast<QIcon>(cell(list, 0, WorkListRow::SecondMachine).data(Qt::DecorationRole))
+                .cacheKey() != 0,
+        true);
+    QCOMPARE(cell(list, 0, WorkListRow::FirstMachine).data().toString(),
+             QStringLiteral("Tractor (20)"));
     QCOMPARE(f.count(QStringLiteral("Opere"), QStringLiteral("CodMacch2 = 0 AND CodMacch1 = 20")),
              1);
 }
@@ -290,7 +314,7 @@ void TestCMainView::addAndSaveACard()
     QVERIFY(view->isCommandEnabled(ViewCommand::Save));
     QVERIFY(!view->isCommandEnabled(ViewCommand::Add));
     QVERIFY(!view->isCommandEnabled(ViewCommand::First));
-    QCOMPARE(view->workList()->rowCount(), 0);
+    QCOMPARE(rowCount(view->workList()), 0);
     QCOMPARE(view->dateField()->dateTime(), QDateTime(QDate(2024, 6, 15), QTime(10, 15)));
     view->setEditorRunner([](COperaiDlg &dialog) {
         dialog.show();
@@ -298,13 +322,13 @@ void TestCMainView::addAndSaveACard()
         return dialog.confirm(true);
     });
     view->runCommand(ViewCommand::NewWork);
-    QCOMPARE(view->workList()->rowCount(), 1);
+    QCOMPARE(rowCount(view->workList()), 1);
     view->textField(CSchedaSet::Fattore)->setText(QStringLiteral("Verdi"));
     prompter.expect(Icon::Information, QStringLiteral("Form stored successfully!"));
     view->runCommand(ViewCommand::Save);
     QVERIFY(!view->isCommandEnabled(ViewCommand::Save));
-    QCOMPARE(view->workList()->rowCount(), 1);
-    QCOMPARE(view->workList()->item(0, 0)->text(), QStringLiteral("Bianchi (2)"));
+    QCOMPARE(rowCount(view->workList()), 1);
+    QCOMPARE(cell(view->workList(), 0, 0).data().toString(), QStringLiteral("Bianchi (2)"));
     QCOMPARE(f.count(QStringLiteral("Scheda"), QStringLiteral("Fattore = 'Verdi'")), 1);
     // The search window follows the stored card.
     QCOMPARE(host.searchDate, QDateTime(QDate(2024, 6, 15), QTime(10, 15)));
@@ -394,6 +418,9 @@ void TestCMainView::reopenOnAnotherDatabase()
             "INSERT INTO Scheda (Data, Tempo) VALUES ('2024-04-01 06:00:00', 'Hail')"));
     }
     SettingsStore::writeString(SettingsStore::Settings, QStringLiteral("Database"), other);
+    // As the frame does: the view lets go of the database, the farm opens the new one.
+    view->releaseDatabase();
+    farm->reopen();
     view->reopenDatabase();
     QVERIFY(!view->isCommandEnabled(ViewCommand::Save));
     QCOMPARE(view->textField(CSchedaSet::Tempo)->text(), QStringLiteral("Hail"));

@@ -2,6 +2,7 @@
 #include "FakePrompter.h"
 #include "cards/ui/CComboSel.h"
 #include "cards/ui/COperaiDlg.h"
+#include "db/FarmSession.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -32,7 +33,8 @@ private slots:
 private:
     std::unique_ptr<COperaiDlg> makeDialog(const WorkEntry &entry = {}, bool newEntry = true)
     {
-        auto dialog = std::make_unique<COperaiDlg>(*f.db, prompter);
+        auto dialog = std::make_unique<COperaiDlg>(
+            WorkEntryLookups(*f.db, FarmSession::storedPeriod()), prompter);
         dialog->setEntry(entry);
         dialog->setNewEntry(newEntry);
         dialog->show();

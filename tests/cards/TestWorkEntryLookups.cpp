@@ -1,5 +1,6 @@
 #include "CardsFixture.h"
 #include "cards/WorkEntryLookups.h"
+#include "db/FarmSession.h"
 
 #include <QTest>
 
@@ -35,7 +36,7 @@ private:
 
 void TestWorkEntryLookups::codeLists()
 {
-    WorkEntryLookups lookups(*f.db);
+    WorkEntryLookups lookups(*f.db, FarmSession::storedPeriod());
     QCOMPARE(texts(lookups.workers()), QStringList({"<None>=0", "Bianchi=2", "Rossi=1"}));
     QCOMPARE(texts(lookups.machines()), QStringList({"<None>=0", "Sprayer=21", "Tractor=20"}));
     QCOMPARE(texts(lookups.operations()), QStringList({"<None>=0", "Pruning=7"}));
@@ -67,7 +68,7 @@ void TestWorkEntryLookups::centresByKind()
     QFETCH(int, kind);
     QFETCH(bool, periodYears);
     QFETCH(QStringList, entries);
-    WorkEntryLookups lookups(*f.db);
+    WorkEntryLookups lookups(*f.db, FarmSession::storedPeriod());
     QCOMPARE(texts(lookups.centres(kind, periodYears ? WorkEntryLookups::FieldYears::WorkingPeriod
                                                      : WorkEntryLookups::FieldYears::All)),
              entries);
@@ -76,7 +77,7 @@ void TestWorkEntryLookups::centresByKind()
 void TestWorkEntryLookups::unitsIgnoreCase()
 {
     QStringList units;
-    WorkEntryLookups(*f.db).items(&units);
+    WorkEntryLookups(*f.db, FarmSession::storedPeriod()).items(&units);
     // Items in description order: Copper kg, Diesel l, Sulphur KG.
     QCOMPARE(units, QStringList({"kg", "l"}));
     QCOMPARE(WorkEntryLookups::unitIndex(units, QStringLiteral("KG")), 0);
@@ -105,7 +106,7 @@ void TestWorkEntryLookups::centreCodeUnderKind()
     entry.centreKind = kind;
     entry.centreCode = 7;
     entry.fieldCode = 8;
-    WorkEntryLookups(*f.db).applyCentreCode(code, entry);
+    WorkEntryLookups(*f.db, FarmSession::storedPeriod()).applyCentreCode(code, entry);
     QCOMPARE(entry.centreCode, centre);
     QCOMPARE(entry.fieldCode, field);
 }
@@ -116,7 +117,7 @@ void TestWorkEntryLookups::stagesAndAdversities()
         f.exec(QStringLiteral("INSERT INTO Magazzino (Fase, Avverso) VALUES (?, NULL)"),
                {QString::fromLatin1(stage)});
     f.exec(QStringLiteral("INSERT INTO Magazzino (Fase, Avverso) VALUES (NULL, 'Mildew')"));
-    WorkEntryLookups lookups(*f.db);
+    WorkEntryLookups lookups(*f.db, FarmSession::storedPeriod());
     QCOMPARE(lookups.stages(), QStringList({"Autumn", "Bloom"}));
     QCOMPARE(lookups.adversities(), QStringList({"Mildew"}));
 }

@@ -7,7 +7,7 @@
 #include <QStandardItem>
 
 // The screen of the registry rules without widgets: keeps the form's texts and the tree's
-// current and expanded nodes, and reports selection changes the way the tree view does.
+// current and expanded nodes. click() is the user picking a node in the tree.
 class FakeScreen : public RegistryScreen
 {
 public:
@@ -23,7 +23,8 @@ public:
     RegistryForm::Texts formTexts() const override { return texts; }
     void showForm(const RegistryForm::Texts &shown) override { texts = shown; }
     void showLayout(const RegistryForm::Layout &layout) override { shownLayout = layout; }
-    void selectNode(QStandardItem *node) override
+    void selectNode(QStandardItem *node) override { current = node; }
+    void click(QStandardItem *node)
     {
         if (node == current)
             return;

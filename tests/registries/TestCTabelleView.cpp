@@ -5,6 +5,7 @@
 #include "base/SettingsStore.h"
 #include "base/ui/RecordView.h"
 #include "db/Database.h"
+#include "db/FarmSession.h"
 #include "registries/RegistryEditor.h"
 #include "registries/RegistryKey.h"
 #include "registries/ui/CAnnoDlg.h"
@@ -19,6 +20,7 @@
 #include <QTableView>
 #include <QTest>
 #include <QTreeView>
+#include <stdexcept>
 
 namespace {
 
@@ -29,6 +31,19 @@ public:
     void setSearchRange(const QDateTime &, const QDateTime &) override {}
     void showHelpPage(int page) override { pages << page; }
     QList<int> pages;
+};
+
+// Once failWarnings is set, a warning cannot be shown and throws.
+class ScreenPrompter : public FakePrompter
+{
+public:
+    bool failWarnings = false;
+    Answer message(Icon icon, const QString &text, Buttons buttons) override
+    {
+        if (failWarnings && icon == Icon::Warning)
+            throw std::runtime_error("message could not be shown");
+        return FakePrompter::message(icon, text, buttons);
+    }
 };
 
 } // namespace
@@ -43,18 +58,18 @@ private:
 
     struct Screen
     {
-        Database db;
+        FarmSession farm;
+        Database &db = farm.database();
         FakeHost host;
-        FakePrompter prompter;
+        ScreenPrompter prompter;
         FixedClock clock{QDateTime(QDate(2015, 7, 1), QTime(12, 0))};
         std::unique_ptr<CTabelleView> view;
 
         explicit Screen(TestEnvironment &env)
         {
-            db.open(env.copyTemplate());
+            farm.open(env.copyTemplate());
             RegistryFixture::seed(db);
-            view = std::make_unique<CTabelleView>(nullptr, host, prompter, clock);
-            view->setDatabase(&db);
+            view = std::make_unique<CTabelleView>(nullptr, host, farm, &prompter, &clock);
             view->resize(900, 600);
             view->show();
         }
@@ -193,6 +208,24 @@ private slots:
         s.prompter.expect(Prompter::Icon::Information, "Fields created with success!");
         s.view->yearDialog()->accept();
         QCOMPARE(s.db.scalar("SELECT COUNT(*) FROM Campi WHERE Anno = 2017").toInt(), 2);
+        QVERIFY(s.prompter.verify());
+    }
+
+    void autosaveExceptionKeepsTheTreeOnTheRecord()
+    {
+        Screen s(m_env);
+        s.select(2, RegistryKey::Worker);
+        QLineEdit *wage = s.control<QLineEdit>("Hourly wage");
+        wage->setText("lots");
+        s.prompter.failWarnings = true;
+        s.prompter.expect(Prompter::Icon::Error, "Command failed.");
+        s.select(1, RegistryKey::Worker);
+        QTRY_COMPARE(s.view->treeView()->currentIndex().data().toString(),
+                     QStringLiteral("Bruno (2)"));
+        QCOMPARE(s.control<QLineEdit>("Name")->text(), QStringLiteral("Bruno"));
+        QCOMPARE(wage->text(), QStringLiteral("lots"));
+        QCOMPARE(s.view->editor().selectedNode()->text(), QStringLiteral("Bruno (2)"));
+        QCOMPARE(s.db.scalar("SELECT Stipendio FROM Operai WHERE Codice = 2").toInt(), 8);
         QVERIFY(s.prompter.verify());
     }
 

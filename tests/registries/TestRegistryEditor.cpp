@@ -11,6 +11,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QTest>
+#include <stdexcept>
 
 using namespace RegistryKey;
 using Icon = Prompter::Icon;
@@ -38,7 +39,7 @@ struct Session
         editor.fillTree();
     }
     QStandardItem *node(int code, int kind) { return editor.tree().findNode(make(code, kind)); }
-    void select(int code, int kind) { screen.selectNode(node(code, kind)); }
+    void select(int code, int kind) { screen.click(node(code, kind)); }
     int count(const QString &sql, const QVariantList &params = {})
     {
         return db.scalar(sql, params).toInt();
@@ -49,6 +50,18 @@ struct Session
         for (int row = 0; row < parent->rowCount(); ++row)
             labels << parent->child(row)->text();
         return labels;
+    }
+};
+
+// Fails every warning as a screen that cannot show it would.
+class ThrowingPrompter : public FakePrompter
+{
+public:
+    Answer message(Icon icon, const QString &text, Buttons buttons) override
+    {
+        if (icon == Icon::Warning)
+            throw std::runtime_error("message could not be shown");
+        return FakePrompter::message(icon, text, buttons);
     }
 };
 
@@ -428,7 +441,7 @@ private slots:
         QStandardItem *node = s.node(newCode, kind);
         QVERIFY(node);
         QVERIFY(node->text().endsWith(QString("(%1)").arg(newCode)));
-        s.screen.selectNode(node);
+        s.screen.click(node);
         QCOMPARE(s.screen.texts.code, QString::number(newCode));
         QCOMPARE(s.editor.loadedKind() >= 0, true);
         QVERIFY(s.prompter.verify());
@@ -830,6 +843,20 @@ private slots:
         QVERIFY(s.prompter.verify());
     }
 
+    // The period applied last holds when the tree is built again on another database: the
+    // statistics keep to it.
+    void rebuiltTreeKeepsTheAppliedPeriod()
+    {
+        Session s(m_env);
+        s.editor.applyWorkingPeriod({QDate(2016, 1, 1), QDate(2016, 12, 31)});
+        s.editor.rebuildTree();
+        QCOMPARE(s.editor.period().start, QDate(2016, 1, 1));
+        s.select(1, Crop);
+        QCOMPARE(s.editor.statistics().rowCount(), 1);
+        QCOMPARE(s.editor.statistics().cell(0, 0), QStringLiteral("01/01/2016"));
+        QVERIFY(s.prompter.verify());
+    }
+
     void applyWorkingPeriodWhileAddingAField()
     {
         Session s(m_env);
@@ -889,6 +916,37 @@ private slots:
         QStandardItem *vineyard = fresh.tree().findNode(make(1, Crop));
         QVERIFY(vineyard);
         QCOMPARE(s.childLabels(vineyard), (QStringList{"North Vines", "South Vines"}));
+        QVERIFY(s.prompter.verify());
+    }
+
+    // A save that fails with an exception (here a message that cannot be shown) leaves the
+    // selection on the record and the form as the user typed it.
+    void autosaveExceptionKeepsSelectionAndForm()
+    {
+        Session s(m_env);
+        ThrowingPrompter failing;
+        RegistryEditor editor{failing, s.screen, s.clock};
+        s.screen.editor = &editor;
+        editor.setDatabase(&s.db);
+        editor.fillTree();
+        QStandardItem *bruno = editor.tree().findNode(make(2, Worker));
+        s.screen.click(bruno);
+        s.screen.texts.number = "lots";
+
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error,
+                                 s.screen.click(editor.tree().findNode(make(1, Worker))));
+        QCOMPARE(editor.selectedNode(), bruno);
+        QCOMPARE(s.screen.current, bruno);
+        QCOMPARE(editor.loadedKind(), int(RegistryEditor::WorkerRecord));
+        QCOMPARE(s.screen.texts.number, QStringLiteral("lots"));
+        QCOMPARE(s.screen.texts.description, QStringLiteral("Bruno"));
+        QCOMPARE(s.count("SELECT Stipendio FROM Operai WHERE Codice = 2"), 8);
+
+        // Once the wage reads, the same move saves it and goes on.
+        s.screen.texts.number = "9";
+        s.screen.click(editor.tree().findNode(make(1, Worker)));
+        QCOMPARE(editor.selectedNode(), editor.tree().findNode(make(1, Worker)));
+        QCOMPARE(s.count("SELECT Stipendio FROM Operai WHERE Codice = 2"), 9);
         QVERIFY(s.prompter.verify());
     }
 

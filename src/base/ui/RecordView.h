@@ -52,10 +52,13 @@ public:
     virtual bool isCommandEnabled(ViewCommand command) const = 0;
     virtual void runCommand(ViewCommand command) = 0;
 
-    // The view's open working database (the card view opens it; the others receive it).
+    // The working database the view shows (the farm session's; none while it is closed).
     virtual Database *database() = 0;
     virtual void setDatabase(Database *database) = 0;
-    // The working database was replaced (settings, import): open it again and show it.
+    // The working database is about to be closed: close every record set on it now, while its
+    // connection is still open.
+    virtual void releaseDatabase() {}
+    // The working database was replaced (settings, import): show the one now open.
     virtual void reopenDatabase() = 0;
     virtual void applyWorkingPeriod(const WorkingPeriod &period) = 0;
     // A day was picked in the frame's search window.

@@ -6,12 +6,14 @@
 #include "SpinField.h"
 #include "WorkIcons.h"
 #include "base/Clock.h"
-#include "base/SettingsStore.h"
+#include "base/DomainCodes.h"
+#include "base/SettingsKeys.h"
 #include "base/WorkingPeriod.h"
+#include "base/ui/BusyCursor.h"
 #include "base/ui/WidgetPrompter.h"
-#include "cards/WorkListQuery.h"
 #include "cards/WorkListRow.h"
 #include "db/DbException.h"
+#include "db/FarmSession.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -22,12 +24,10 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QSet>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace {
-
-const QString actualDateKey = QStringLiteral("ActualDate");
 
 QString plainName(const QString &label)
 {
@@ -43,8 +43,9 @@ constexpr int listGap = 5;
 
 } // namespace
 
-CMainView::CMainView(QWidget *parent, ViewHost &host, Prompter *prompter, const Clock *clock)
-    : QWidget(parent), m_host(host),
+CMainView::CMainView(QWidget *parent, ViewHost &host, FarmSession &farm, Prompter *prompter,
+                     const Clock *clock)
+    : QWidget(parent), m_host(host), m_farm(farm),
       m_ownPrompter(prompter ? nullptr
                              : std::make_unique<WidgetPrompter>(
                                    this, [&host](int topic) { host.showHelpPage(topic); })),
@@ -53,19 +54,14 @@ CMainView::CMainView(QWidget *parent, ViewHost &host, Prompter *prompter, const 
       m_runEditor([](COperaiDlg &dialog) { return dialog.exec() == QDialog::Accepted; })
 {
     buildForm();
-    const WorkingPeriod period = WorkingPeriod::fromSettings();
+    const WorkingPeriod period = m_farm.period();
     setPeriodRange(period);
     m_host.setSearchRange(period.startAt(), period.endAt());
-    openDatabase();
+    startSession();
     LoadColumnLayout();
 }
 
 CMainView::~CMainView() = default;
-
-RecordView *CMainView::create(QWidget *parent, ViewHost &host)
-{
-    return new CMainView(parent, host);
-}
 
 void CMainView::buildForm()
 {
@@ -74,7 +70,8 @@ void CMainView::buildForm()
     layout->setSpacing(listGap);
     layout->addWidget(buildTopBlock(), 0, Qt::AlignLeft);
 
-    m_list = new QTableWidget(0, WorkListRow::ColumnCount, this);
+    m_list = new QTableView(this);
+    m_list->setModel(&m_noWorks);
     m_list->setAccessibleName(tr("Works"));
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -91,10 +88,6 @@ void CMainView::buildForm()
     header->setDefaultSectionSize(100);
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     header->setStretchLastSection(false);
-    QStringList headers;
-    for (int column = 0; column < WorkListRow::ColumnCount; ++column)
-        headers << WorkListRow::headerText(column);
-    m_list->setHorizontalHeaderLabels(headers);
     // The selection stays visible when the list loses the focus.
     QPalette palette = m_list->palette();
     palette.setColor(QPalette::Inactive, QPalette::Highlight,
@@ -102,7 +95,8 @@ void CMainView::buildForm()
     palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
                      palette.color(QPalette::Active, QPalette::HighlightedText));
     m_list->setPalette(palette);
-    connect(m_list, &QTableWidget::cellDoubleClicked, this, [this](int row) { EditWork(row); });
+    connect(m_list, &QTableView::doubleClicked, this,
+            [this](const QModelIndex &index) { EditWork(index.row()); });
     layout->addWidget(m_list, 1);
 
     layout->addWidget(buildBottomBlock(), 0, Qt::AlignRight);
@@ -205,31 +199,57 @@ void CMainView::setPeriodRange(const WorkingPeriod &period)
         m_date->setDateTimeRange(period.startAt(), period.endAt());
 }
 
-void CMainView::openDatabase()
+void CMainView::startSession()
 {
     m_session.reset();
-    try {
-        m_db.open(SettingsStore::readString(SettingsStore::Settings, QStringLiteral("Database")));
-        auto session =
-            std::make_unique<CardSession>(m_db, WorkingPeriod::fromSettings(), m_prompter, m_clock);
-        session->open(SettingsStore::readDate(SettingsStore::Settings, actualDateKey,
-                                              QStringLiteral("01/01/2015")));
-        m_session = std::move(session);
-        m_session->setShownHandler([this] { loadForm(); });
-    } catch (const DbException &error) {
-        m_prompter.error(error.message());
+    if (m_farm.isOpen()) {
+        try {
+            auto session = std::make_unique<CardSession>(m_farm.database(), m_farm.period(),
+                                                         m_prompter, m_clock);
+            session->open(SettingsKeys::ActualDate.read());
+            m_session = std::move(session);
+            m_session->setShownHandler([this] { loadForm(); });
+            m_session->workList().setPictureProvider(
+                [](int icon) { return QVariant(WorkIcons::icon(icon)); });
+        } catch (const DbException &error) {
+            m_prompter.error(error.message());
+        }
     }
+    showWorkList(m_session ? m_session->workList() : m_noWorks);
     loadForm();
+}
+
+// The columns' order and widths stay as the user left them whichever rows are shown.
+void CMainView::showWorkList(WorkListModel &model)
+{
+    if (m_list->model() == &model)
+        return;
+    const QByteArray layout = m_list->horizontalHeader()->saveState();
+    m_list->setModel(&model);
+    m_list->horizontalHeader()->restoreState(layout);
 }
 
 Database *CMainView::database()
 {
-    return m_db.isOpen() ? &m_db : nullptr;
+    return m_farm.isOpen() ? &m_farm.database() : nullptr;
 }
 
 void CMainView::setDatabase(Database *)
 {
-    // The card view opens the working database itself and hands it to the other views.
+    // The card view works on the farm session's database.
+}
+
+void CMainView::releaseDatabase()
+{
+    try {
+        // The new card of an insert belongs to the database being left.
+        if (m_session)
+            m_session->cancelInsert();
+    } catch (const DbException &error) {
+        m_prompter.error(error.message());
+    }
+    showWorkList(m_noWorks);
+    m_session.reset();
 }
 
 void CMainView::loadForm()
@@ -252,40 +272,14 @@ void CMainView::loadForm()
 
 void CMainView::FillWorkList()
 {
-    m_list->setRowCount(0);
-    if (!m_session || !m_session->hasCard())
+    if (!m_session)
         return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    BusyCursor busy;
     try {
-        WorkListQuery query = WorkListQuery::fromSettings(m_db);
-        const QList<WorkListRow::Data> works = m_session->isInserting()
-                                                   ? query.works(m_session->pendingWorks())
-                                                   : query.worksOfCard(m_session->card().id());
-        m_list->setRowCount(int(works.size()));
-        for (int row = 0; row < works.size(); ++row)
-            setRow(row, WorkListRow::build(works[row], m_session->isInserting()
-                                                           ? WorkListRow::Wording::Entered
-                                                           : WorkListRow::Wording::Stored));
+        m_session->fillWorkList();
     } catch (const DbException &error) {
-        QApplication::restoreOverrideCursor();
+        m_session->workList().clear();
         m_prompter.error(error.message());
-        return;
-    }
-    QApplication::restoreOverrideCursor();
-}
-
-void CMainView::setRow(int row, const WorkListRow &data)
-{
-    for (int column = 0; column < WorkListRow::ColumnCount; ++column) {
-        auto *item = new QTableWidgetItem(data.texts[column]);
-        item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-        if (data.icons[column] != WorkListRow::NoIcon)
-            item->setIcon(WorkIcons::icon(data.icons[column]));
-        if (!data.texts[column].isEmpty())
-            item->setToolTip(data.texts[column]);
-        if (column == 0)
-            item->setData(Qt::UserRole, data.workId);
-        m_list->setItem(row, column, item);
     }
 }
 
@@ -396,7 +390,7 @@ void CMainView::runCommand(ViewCommand command)
             deleteWork();
             break;
         case ViewCommand::Help:
-            m_host.showHelpPage(1);
+            m_host.showHelpPage(int(HelpTopic::CardView));
             break;
         case ViewCommand::Print:
         case ViewCommand::Preview:
@@ -429,7 +423,7 @@ int CMainView::currentCardId() const
 
 WorkingPeriod CMainView::workingPeriod() const
 {
-    return m_session ? m_session->navigator().period() : WorkingPeriod::fromSettings();
+    return m_session ? m_session->navigator().period() : m_farm.period();
 }
 
 void CMainView::printCards(bool preview)
@@ -478,25 +472,22 @@ void CMainView::runEditCommand(ViewCommand command)
 
 std::unique_ptr<COperaiDlg> CMainView::makeEditor(const WorkEntry &entry, bool newEntry)
 {
-    auto dialog = std::make_unique<COperaiDlg>(m_db, m_prompter, this);
+    auto dialog = std::make_unique<COperaiDlg>(m_session->lookups(), m_prompter, this);
     dialog->setEntry(entry);
     dialog->setNewEntry(newEntry);
-    dialog->setHelpHandler([this] { m_host.showHelpPage(2); });
+    dialog->setHelpHandler([this] { m_host.showHelpPage(int(HelpTopic::WorkEditor)); });
     return dialog;
 }
 
-void CMainView::appendWork(int workId)
+void CMainView::selectWorkRow(int row)
 {
-    const auto work = WorkListQuery::fromSettings(m_db).work(workId);
-    if (!work)
+    const QModelIndex index = m_list->model()->index(row, 0);
+    if (!index.isValid())
         return;
-    const int row = m_list->rowCount();
-    m_list->insertRow(row);
-    setRow(row, WorkListRow::build(*work, WorkListRow::Wording::Entered));
     m_list->clearSelection();
     m_list->selectRow(row);
-    m_list->setCurrentCell(row, 0);
-    m_list->scrollToItem(m_list->item(row, 0));
+    m_list->setCurrentIndex(index);
+    m_list->scrollTo(index);
 }
 
 void CMainView::NewWork()
@@ -509,7 +500,8 @@ void CMainView::NewWork()
         if (!m_runEditor(*dialog))
             return;
         entry = dialog->entry();
-        appendWork(m_session->newWork(entry));
+        const int workId = m_session->newWork(entry);
+        selectWorkRow(m_session->workList().rowOfWork(workId));
         if (dialog->exitRequested())
             return;
         entry.resetForNext();
@@ -518,19 +510,17 @@ void CMainView::NewWork()
 
 void CMainView::EditWork(int row)
 {
-    if (!m_session || row < 0 || row >= m_list->rowCount())
+    if (!m_session || row < 0 || row >= m_session->workList().rowCount())
         return;
     try {
-        const int workId = m_list->item(row, 0)->data(Qt::UserRole).toInt();
-        const auto loaded = WorkStore(m_db).load(workId);
+        const int workId = m_session->workList().workId(row);
+        const auto loaded = m_session->loadWork(workId);
         if (!loaded)
             return;
         const auto dialog = makeEditor(loaded->entry, false);
         if (!m_runEditor(*dialog))
             return;
         m_session->editWork(workId, dialog->entry());
-        if (const auto work = WorkListQuery::fromSettings(m_db).work(workId))
-            setRow(row, WorkListRow::build(*work, WorkListRow::Wording::Entered));
     } catch (const DbException &error) {
         m_prompter.error(error.message());
     }
@@ -544,23 +534,20 @@ void CMainView::deleteWork()
     std::sort(rows.begin(), rows.end());
     QList<int> ids;
     for (int row : std::as_const(rows))
-        ids << m_list->item(row, 0)->data(Qt::UserRole).toInt();
+        ids << m_session->workList().workId(row);
     const QList<int> removed = m_session->deleteWorks(ids);
     if (removed.isEmpty())
         return;
-    const QSet<int> gone(removed.cbegin(), removed.cend());
     int firstRemoved = -1;
-    for (int i = int(rows.size()) - 1; i >= 0; --i) {
-        if (gone.contains(ids[i])) {
-            m_list->removeRow(rows[i]);
+    for (int i = 0; i < rows.size() && firstRemoved < 0; ++i)
+        if (removed.contains(ids[i]))
             firstRemoved = rows[i];
-        }
-    }
     m_list->clearSelection();
     const int select = qMax(0, firstRemoved - 1);
-    if (select < m_list->rowCount()) {
+    if (select < m_session->workList().rowCount()) {
         m_list->selectRow(select);
-        m_list->setCurrentCell(select, 0, QItemSelectionModel::NoUpdate);
+        m_list->selectionModel()->setCurrentIndex(m_list->model()->index(select, 0),
+                                                  QItemSelectionModel::NoUpdate);
     }
 }
 
@@ -581,16 +568,8 @@ bool CMainView::FindCardByDate(const QDate &date)
 
 void CMainView::ReopenDatabase()
 {
-    try {
-        // The new card of an insert belongs to the database being left.
-        if (m_session)
-            m_session->cancelInsert();
-    } catch (const DbException &error) {
-        m_prompter.error(error.message());
-    }
-    m_session.reset();
-    m_db.close();
-    openDatabase();
+    releaseDatabase();
+    startSession();
 }
 
 void CMainView::ApplyWorkingPeriod(const WorkingPeriod &period)
@@ -613,10 +592,8 @@ void CMainView::LoadColumnLayout()
     const int count = WorkListRow::ColumnCount;
     QList<int> order;
     for (int i = 0; i < count; ++i) {
-        header->resizeSection(i, SettingsStore::readInt(SettingsStore::Header,
-                                                        QStringLiteral("Width (%1)").arg(i), 100));
-        order << SettingsStore::readInt(SettingsStore::Header, QStringLiteral("Order (%1)").arg(i),
-                                        i);
+        header->resizeSection(i, SettingsKeys::columnWidth(i).read());
+        order << SettingsKeys::columnOrder(i).read();
     }
     // A stored order that is not a permutation of the columns would hide or repeat columns.
     QList<int> sorted = order;
@@ -632,10 +609,8 @@ void CMainView::SaveColumnLayout()
 {
     const QHeaderView *header = m_list->horizontalHeader();
     for (int i = 0; i < WorkListRow::ColumnCount; ++i) {
-        SettingsStore::writeInt(SettingsStore::Header, QStringLiteral("Order (%1)").arg(i),
-                                header->logicalIndex(i));
-        SettingsStore::writeInt(SettingsStore::Header, QStringLiteral("Width (%1)").arg(i),
-                                header->sectionSize(i));
+        SettingsKeys::columnOrder(i).write(header->logicalIndex(i));
+        SettingsKeys::columnWidth(i).write(header->sectionSize(i));
     }
 }
 
@@ -676,6 +651,5 @@ void CMainView::saveState()
         m_prompter.error(error.message());
     }
     if (m_session->navigator().hasCurrent())
-        SettingsStore::writeDate(SettingsStore::Settings, actualDateKey,
-                                 m_session->navigator().current().date().date());
+        SettingsKeys::ActualDate.write(m_session->navigator().current().date().date());
 }

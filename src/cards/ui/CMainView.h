@@ -5,7 +5,7 @@
 #include "base/ui/RecordView.h"
 #include "cards/CardForm.h"
 #include "cards/CardSession.h"
-#include "db/Database.h"
+#include "cards/WorkListModel.h"
 
 #include <QHash>
 #include <QWidget>
@@ -14,12 +14,13 @@
 
 class COperaiDlg;
 class Clock;
+class Database;
+class FarmSession;
 class Prompter;
 class QDateTimeEdit;
 class QLineEdit;
-class QTableWidget;
+class QTableView;
 class SpinField;
-class WorkListRow;
 
 // The daily card view: one card of the working period at a time with its work list, and the
 // card and work commands the frame routes to it.
@@ -28,13 +29,11 @@ class CMainView : public QWidget, public RecordView
     Q_OBJECT
 
 public:
-    // Opens the working database named by the Database setting and shows the card of
-    // ActualDate. prompter and clock default to message boxes and the system clock.
-    CMainView(QWidget *parent, ViewHost &host, Prompter *prompter = nullptr,
+    // Shows the card of ActualDate of the farm's open database in the farm's working period.
+    // prompter and clock default to message boxes and the system clock.
+    CMainView(QWidget *parent, ViewHost &host, FarmSession &farm, Prompter *prompter = nullptr,
               const Clock *clock = nullptr);
     ~CMainView() override;
-
-    static RecordView *create(QWidget *parent, ViewHost &host);
 
     // Print and Print preview are handed to the report subsystem by whoever creates the view.
     using PrintHandler = std::function<void(CMainView &view, bool preview)>;
@@ -48,6 +47,7 @@ public:
     void runCommand(ViewCommand command) override;
     Database *database() override;
     void setDatabase(Database *database) override;
+    void releaseDatabase() override;
     void reopenDatabase() override { ReopenDatabase(); }
     void applyWorkingPeriod(const WorkingPeriod &period) override { ApplyWorkingPeriod(period); }
     void searchDatePicked(const QDate &date) override { FindCardByDate(date); }
@@ -68,7 +68,7 @@ public:
     void setEditorRunner(EditorRunner runner) { m_runEditor = std::move(runner); }
 
     CardSession *session() const { return m_session.get(); }
-    QTableWidget *workList() const { return m_list; }
+    QTableView *workList() const { return m_list; }
     QDateTimeEdit *dateField() const { return m_date; }
     QLineEdit *textField(int column) const;
 
@@ -77,12 +77,12 @@ private:
     QWidget *buildTopBlock();
     QWidget *buildBottomBlock();
     void addFormField(int column);
-    void openDatabase();
+    void startSession();
+    void showWorkList(WorkListModel &model);
     void loadForm();
     CardForm::Input formInput() const;
     void showResult(const CardSession::Result &result);
-    void setRow(int row, const WorkListRow &data);
-    void appendWork(int workId);
+    void selectWorkRow(int row);
     void deleteWork();
     void runMove(CardSession::Move move);
     void setPeriodRange(const WorkingPeriod &period);
@@ -93,17 +93,19 @@ private:
     std::unique_ptr<COperaiDlg> makeEditor(const WorkEntry &entry, bool newEntry);
 
     ViewHost &m_host;
+    FarmSession &m_farm;
     std::unique_ptr<Prompter> m_ownPrompter;
     std::unique_ptr<Clock> m_ownClock;
     Prompter &m_prompter;
     const Clock &m_clock;
-    Database m_db;
     std::unique_ptr<CardSession> m_session;
+    // What the list shows while no card session is open.
+    WorkListModel m_noWorks;
     PrintHandler m_printHandler;
     EditorRunner m_runEditor;
 
     QDateTimeEdit *m_date = nullptr;
     QHash<int, QLineEdit *> m_texts;
     QHash<int, SpinField *> m_spins;
-    QTableWidget *m_list = nullptr;
+    QTableView *m_list = nullptr;
 };

@@ -1,5 +1,7 @@
 #include "COperaiDlg.h"
 
+#include "db/FieldLimits.h"
+
 #include "CComboSel.h"
 #include "WorkIcons.h"
 #include "base/NumberText.h"
@@ -53,8 +55,8 @@ QLabel *picture(int icon)
 
 } // namespace
 
-COperaiDlg::COperaiDlg(Database &db, Prompter &prompter, QWidget *parent)
-    : QDialog(parent), m_db(db), m_prompter(prompter), m_lookups(db)
+COperaiDlg::COperaiDlg(const WorkEntryLookups &lookups, Prompter &prompter, QWidget *parent)
+    : QDialog(parent), m_prompter(prompter), m_lookups(lookups)
 {
     setWindowTitle(tr("Work Management"));
     setWindowIcon(WorkIcons::icon(WorkListRow::SeasonalWorker));
@@ -203,9 +205,9 @@ QWidget *COperaiDlg::buildMovementGroup()
     m_stage = new CComboSel;
     m_unit = new CComboSel;
     m_adversity = new CComboSel;
-    m_stage->lineEdit()->setMaxLength(20);
-    m_unit->lineEdit()->setMaxLength(5);
-    m_adversity->lineEdit()->setMaxLength(100);
+    m_stage->lineEdit()->setMaxLength(FieldLimits::Stage);
+    m_unit->lineEdit()->setMaxLength(FieldLimits::Unit);
+    m_adversity->lineEdit()->setMaxLength(FieldLimits::Adversity);
     QLineEdit *documentRef = addField(Field::DocumentRef);
     QLineEdit *quantity = addField(Field::Quantity);
     QLineEdit *value = addField(Field::Value);

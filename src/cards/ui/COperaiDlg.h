@@ -8,7 +8,6 @@
 #include <functional>
 
 class CComboSel;
-class Database;
 class Prompter;
 class QComboBox;
 class QLabel;
@@ -22,7 +21,8 @@ class COperaiDlg : public QDialog
     Q_OBJECT
 
 public:
-    COperaiDlg(Database &db, Prompter &prompter, QWidget *parent = nullptr);
+    // lookups: the registry lists of the farm the work belongs to.
+    COperaiDlg(const WorkEntryLookups &lookups, Prompter &prompter, QWidget *parent = nullptr);
 
     void setEntry(const WorkEntry &entry) { m_entry = entry; }
     const WorkEntry &entry() const { return m_entry; }
@@ -77,7 +77,6 @@ private:
     void updateSummary();
     bool reportFailure(const std::function<void()> &action);
 
-    Database &m_db;
     Prompter &m_prompter;
     WorkEntryLookups m_lookups;
     WorkEntry m_entry;

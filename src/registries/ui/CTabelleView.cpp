@@ -3,9 +3,12 @@
 #include "CAnnoDlg.h"
 #include "RegistryPictures.h"
 #include "base/Clock.h"
+#include "base/DomainCodes.h"
 #include "base/WorkingPeriod.h"
+#include "base/ui/BusyCursor.h"
 #include "base/ui/WidgetPrompter.h"
 #include "db/Database.h"
+#include "db/FarmSession.h"
 #include "registries/FieldYears.h"
 #include "registries/RegistryEditor.h"
 
@@ -19,24 +22,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QTableView>
 #include <QTimer>
 #include <QTreeView>
 
 namespace {
 
-constexpr int HelpTopic = 6;
 constexpr int ColumnWidth = 100;
-
-// The busy cursor for as long as a list is being filled.
-class BusyCursor
-{
-public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor &) = delete;
-    BusyCursor &operator=(const BusyCursor &) = delete;
-};
 
 // A label's text as the accessible name of its control: without mnemonic and trailing colon.
 QString accessibleText(const QString &label)
@@ -51,18 +44,18 @@ QString accessibleText(const QString &label)
 
 } // namespace
 
-CTabelleView::CTabelleView(QWidget *parent, ViewHost &host)
-    : QWidget(parent), m_host(host), m_ownPrompter(std::make_unique<WidgetPrompter>(
-                                         this, [&host](int topic) { host.showHelpPage(topic); })),
-      m_ownClock(std::make_unique<SystemClock>()), m_prompter(*m_ownPrompter), m_clock(*m_ownClock)
+CTabelleView::CTabelleView(QWidget *parent, ViewHost &host, FarmSession &farm, Prompter *prompter,
+                           const Clock *clock)
+    : QWidget(parent), m_host(host),
+      m_ownPrompter(prompter ? nullptr
+                             : std::make_unique<WidgetPrompter>(
+                                   this, [&host](int topic) { host.showHelpPage(topic); })),
+      m_ownClock(clock ? nullptr : std::make_unique<SystemClock>()),
+      m_prompter(prompter ? *prompter : *m_ownPrompter), m_clock(clock ? *clock : *m_ownClock)
 {
     build();
-}
-
-CTabelleView::CTabelleView(QWidget *parent, ViewHost &host, Prompter &prompter, const Clock &clock)
-    : QWidget(parent), m_host(host), m_prompter(prompter), m_clock(clock)
-{
-    build();
+    m_editor->setPeriod(farm.period());
+    setDatabase(farm.isOpen() ? &farm.database() : nullptr);
 }
 
 CTabelleView::~CTabelleView()
@@ -170,15 +163,7 @@ void CTabelleView::build()
 void CTabelleView::connectSignals()
 {
     connect(m_tree->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex &current, const QModelIndex &previous) {
-                RegistryTreeModel &model = m_editor->tree();
-                if (m_editor->isNewRecordMode()) {
-                    keepNewNodeSelected();
-                    return;
-                }
-                BusyCursor busy;
-                m_editor->nodeSelected(model.itemFromIndex(current), model.itemFromIndex(previous));
-            });
+            &CTabelleView::treeCurrentChanged);
     connect(m_tree, &QTreeView::expanded, this, [this](const QModelIndex &index) {
         m_editor->nodeExpanded(m_editor->tree().itemFromIndex(index), true);
     });
@@ -195,19 +180,43 @@ void CTabelleView::connectSignals()
     });
 }
 
-// Selection changes while a new record waits for Save or Cancel insert would leave the form
-// showing a record the tree no longer points at, so the tree stays on the new node.
-void CTabelleView::keepNewNodeSelected()
+// The user moved the tree's current node: the editor decides what is shown. While a new record
+// waits for Save or Cancel insert it keeps its node, and the tree goes back to it.
+void CTabelleView::treeCurrentChanged(const QModelIndex &current, const QModelIndex &previous)
 {
-    QStandardItem *node = m_editor->selectedNode();
-    if (!node)
+    if (m_showingSelection)
         return;
-    const QModelIndex index = m_editor->tree().indexFromItem(node);
-    if (m_tree->currentIndex() != index)
-        QTimer::singleShot(0, this, [this, index = QPersistentModelIndex(index)] {
-            if (index.isValid() && m_editor->isNewRecordMode())
-                m_tree->setCurrentIndex(index);
-        });
+    RegistryTreeModel &model = m_editor->tree();
+    if (m_editor->isNewRecordMode()) {
+        if (QStandardItem *node = m_editor->selectedNode())
+            showSelectionLater(model.indexFromItem(node));
+        return;
+    }
+    QScopedValueRollback<bool> reporting(m_reportingChange, true);
+    BusyCursor busy;
+    try {
+        m_editor->nodeSelected(model.itemFromIndex(current), model.itemFromIndex(previous));
+    } catch (const std::exception &) {
+        m_prompter.error(tr("Command failed."));
+    }
+}
+
+void CTabelleView::showSelection(const QModelIndex &index)
+{
+    QScopedValueRollback<bool> showing(m_showingSelection, true);
+    m_tree->setCurrentIndex(index);
+}
+
+// A selection the editor asks for while the tree is still reporting a change is shown once the
+// tree has finished with it.
+void CTabelleView::showSelectionLater(const QModelIndex &index)
+{
+    if (m_tree->currentIndex() == index)
+        return;
+    QTimer::singleShot(0, this, [this, index = QPersistentModelIndex(index)] {
+        if (index.isValid())
+            showSelection(index);
+    });
 }
 
 void CTabelleView::showEvent(QShowEvent *event)
@@ -222,6 +231,12 @@ void CTabelleView::showEvent(QShowEvent *event)
 Database *CTabelleView::database()
 {
     return m_db;
+}
+
+void CTabelleView::releaseDatabase()
+{
+    m_editor->setDatabase(nullptr);
+    m_db = nullptr;
 }
 
 void CTabelleView::setDatabase(Database *database)
@@ -327,7 +342,7 @@ void CTabelleView::runCommand(ViewCommand command)
         newFieldsYear();
         break;
     case ViewCommand::Help:
-        m_host.showHelpPage(HelpTopic);
+        m_host.showHelpPage(int(HelpTopic::RegistriesView));
         break;
     case ViewCommand::Undo:
         edit->undo();
@@ -412,7 +427,10 @@ void CTabelleView::showLayout(const RegistryForm::Layout &layout)
 void CTabelleView::selectNode(QStandardItem *node)
 {
     const QModelIndex index = node ? m_editor->tree().indexFromItem(node) : QModelIndex();
-    m_tree->setCurrentIndex(index);
+    if (m_reportingChange)
+        showSelectionLater(index);
+    else
+        showSelection(index);
 }
 
 void CTabelleView::expandNode(QStandardItem *node)

@@ -9,6 +9,7 @@
 
 class CAnnoDlg;
 class Clock;
+class FarmSession;
 class Prompter;
 class QCheckBox;
 class QComboBox;
@@ -26,9 +27,10 @@ class CTabelleView : public QWidget, public RecordView, private RegistryScreen
     Q_OBJECT
 
 public:
-    CTabelleView(QWidget *parent, ViewHost &host);
-    // For tests: messages go to prompter, "now" comes from clock.
-    CTabelleView(QWidget *parent, ViewHost &host, Prompter &prompter, const Clock &clock);
+    // Shows the registries of the farm's database in the farm's working period. prompter and
+    // clock default to message boxes and the system clock.
+    CTabelleView(QWidget *parent, ViewHost &host, FarmSession &farm, Prompter *prompter = nullptr,
+                 const Clock *clock = nullptr);
     ~CTabelleView() override;
 
     QWidget *widget() override { return this; }
@@ -36,6 +38,7 @@ public:
     void runCommand(ViewCommand command) override;
     Database *database() override;
     void setDatabase(Database *database) override;
+    void releaseDatabase() override;
     void reopenDatabase() override { RebuildTree(); }
     void applyWorkingPeriod(const WorkingPeriod &period) override { ApplyWorkingPeriod(period); }
     void saveState() override;
@@ -61,7 +64,9 @@ private:
     void connectSignals();
     void newFieldsYear();
     QLineEdit *focusedEdit() const;
-    void keepNewNodeSelected();
+    void treeCurrentChanged(const QModelIndex &current, const QModelIndex &previous);
+    void showSelection(const QModelIndex &index);
+    void showSelectionLater(const QModelIndex &index);
 
     // RegistryScreen
     RegistryForm::Texts formTexts() const override;
@@ -81,6 +86,10 @@ private:
     std::unique_ptr<RegistryEditor> m_editor;
     Database *m_db = nullptr;
     bool m_filled = false;
+    // Set while the tree shows the editor's selection, so that the change is not reported back.
+    bool m_showingSelection = false;
+    // Set while the tree reports the user's change to the editor.
+    bool m_reportingChange = false;
     std::function<std::optional<int>(int, int)> m_yearChooser;
     CAnnoDlg *m_yearDialog = nullptr;
 

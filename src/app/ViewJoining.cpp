@@ -1,0 +1,56 @@
+#include "ViewJoining.h"
+
+#include "CMainFrame.h"
+#include "base/Prompter.h"
+#include "cards/ui/CMainView.h"
+#include "chart/ui/CChartView.h"
+#include "db/DbException.h"
+#include "db/FarmSession.h"
+#include "exchange/ui/ExchangeCommands.h"
+#include "online/UpdateController.h"
+#include "online/ui/UpdateUi.h"
+#include "registries/ui/CTabelleView.h"
+#include "reports/ui/CardPrinting.h"
+
+void joinViews(CMainFrame &frame, FarmSession &farm, Prompter *prompter, const Clock *clock)
+{
+    frame.setFarmSession(&farm);
+    if (!farm.isOpen()) {
+        try {
+            farm.openStored();
+        } catch (const DbException &error) {
+            (prompter ? *prompter : frame.prompter()).error(error.message());
+        }
+    }
+
+    frame.registerView(
+        CMainFrame::CardsView, [&farm, prompter, clock](QWidget *parent, ViewHost &host) {
+            auto *view = new CMainView(parent, host, farm, prompter, clock);
+            view->setPrintHandler([&farm, &host](CMainView &cards, bool preview) {
+                printFromCardView(&cards, farm.database(), cards.prompter(), preview,
+                                  cards.currentCardId(), farm.period(), host.searchWidget());
+            });
+            return view;
+        });
+    frame.registerView(CMainFrame::RegistriesView,
+                       [&farm, prompter, clock](QWidget *parent, ViewHost &host) {
+                           return new CTabelleView(parent, host, farm, prompter, clock);
+                       });
+    frame.registerView(CMainFrame::ChartView, CChartView::create);
+
+    frame.setCommandHandler(FrameCommand::ExportData,
+                            [&frame] { ExchangeCommands::exportData(&frame); });
+    frame.setCommandHandler(FrameCommand::ImportData, [&frame] {
+        ExchangeCommands::importData(&frame, [&frame] { frame.ReloadViews(); });
+    });
+    frame.setCommandHandler(FrameCommand::BackupData,
+                            [&frame] { ExchangeCommands::backupData(&frame); });
+
+    UpdateController *updates = UpdateUi::attach(&frame, frame.prompter());
+    QObject::connect(updates, &UpdateController::quitRequested, &frame, [&frame] {
+        if (frame.close())
+            QCoreApplication::exit(0);
+    });
+    frame.setCommandHandler(FrameCommand::Update, [updates] { updates->checkNow(false); });
+    frame.setCommandHandler(FrameCommand::AutoUpdateCheck, [updates] { updates->checkNow(true); });
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+// The numbers the database and the help pages give meaning to, named once.
+
+// What a work or a movement is booked to (column Tipo Centro).
+enum class CentreKind { None = 0, Crop = 1, Field = 2, Machine = 3, Other = 4 };
+
+// The kind of a stock movement (column Tipo Bolla).
+enum class MovementType {
+    None = 0,
+    Production = 1,
+    Purchase = 2,
+    Processing = 3,
+    Sale = 4,
+    InitialInventory = 5
+};
+
+// The pages of the online help; 0 opens nothing.
+enum class HelpTopic {
+    None = 0,
+    CardView = 1,
+    WorkEditor = 2,
+    Settings = 3,
+    Company = 4,
+    PrintChoice = 5,
+    RegistriesView = 6,
+    ChartView = 7
+};

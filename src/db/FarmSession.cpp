@@ -1,0 +1,74 @@
+#include "FarmSession.h"
+
+#include "base/SettingsKeys.h"
+#include "base/WorkingPeriod.h"
+
+FarmSession::FarmSession(QObject *parent) : QObject(parent), m_period(storedPeriod()) {}
+
+FarmSession::~FarmSession()
+{
+    closeOpen();
+}
+
+void FarmSession::closeOpen()
+{
+    if (!m_db.isOpen())
+        return;
+    emit aboutToReplaceDatabase();
+    m_db.close();
+}
+
+void FarmSession::open(const QString &path, bool readOnly)
+{
+    closeOpen();
+    m_readOnly = readOnly;
+    try {
+        m_db.open(path);
+    } catch (...) {
+        emit databaseReplaced();
+        throw;
+    }
+    emit databaseReplaced();
+}
+
+void FarmSession::openStored()
+{
+    open(SettingsKeys::Database.read());
+}
+
+void FarmSession::reopen()
+{
+    openStored();
+}
+
+void FarmSession::close()
+{
+    if (!m_db.isOpen())
+        return;
+    closeOpen();
+    emit databaseReplaced();
+}
+
+void FarmSession::setPeriod(const WorkingPeriod &period)
+{
+    storePeriod(period);
+    m_period = period;
+    emit periodChanged(m_period);
+}
+
+void FarmSession::reloadPeriod()
+{
+    m_period = storedPeriod();
+    emit periodChanged(m_period);
+}
+
+WorkingPeriod FarmSession::storedPeriod()
+{
+    return WorkingPeriod::fromSettings();
+}
+
+void FarmSession::storePeriod(const WorkingPeriod &period)
+{
+    SettingsKeys::DataInit.write(period.start);
+    SettingsKeys::DataEnd.write(period.end);
+}
