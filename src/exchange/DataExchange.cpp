@@ -84,24 +84,21 @@ bool DataExchange::buildDatabase(const QString &databasePath, const QString &wor
 bool DataExchange::storeInArchive(const QString &archivePath, const QString &databasePath,
                                   const QString &password)
 {
-    // Creating the archive truncates its file: never let that be the working database.
+    // The finished archive is renamed over its destination: never let that be the working
+    // database.
     const QString working = QFileInfo(workingDatabasePath()).canonicalFilePath();
     if (!working.isEmpty() && QFileInfo(archivePath).canonicalFilePath() == working) {
         m_prompter.error(tr("Unable to store!"));
         return false;
     }
     CZipArchive zip;
-    bool created = false;
     auto giveUp = [&](const QString &message) {
         zip.Close(true);
-        if (created)
-            QFile::remove(archivePath);
         m_prompter.error(message);
         return false;
     };
     try {
         zip.Open(archivePath, CZipArchive::CreateNew, 0);
-        created = true;
         if (!password.isEmpty() && !zip.SetPassword(password))
             return giveUp(tr("Unable to store!"));
         if (!zip.AddFile(databasePath, CompressionLevel, true, BufferSize))
