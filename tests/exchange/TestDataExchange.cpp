@@ -6,14 +6,20 @@
 #include "db/DbException.h"
 #include "exchange/CZipArchive.h"
 #include "exchange/DataExchange.h"
+#include "exchange/ExchangeTemp.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
+#include <atomic>
+#include <sys/time.h>
+#include <thread>
 
 using Icon = Prompter::Icon;
 using Answer = Prompter::Answer;
@@ -133,6 +139,8 @@ private slots:
     void badArchivesLeaveDatabaseUntouched();
     void backupCopiesEveryDataTable();
     void backupWithoutATableWritesNoArchive();
+    void importWaitsForABusyDatabase();
+    void staleTemporaryFoldersAreRemoved();
 
 private:
     // Exports the archive of a second farm whose data differs from the working one.
@@ -501,6 +509,12 @@ void TestDataExchange::badArchivesLeaveDatabaseUntouched_data()
                                     << "Database not compatible for the Verdimo software!";
     QTest::newRow("other database") << "otherdb"
                                     << "Database not compatible for the Verdimo software!";
+    QTest::newRow("endless view") << "view"
+                                  << "Database not compatible for the Verdimo software!";
+    QTest::newRow("trigger") << "trigger"
+                             << "Database not compatible for the Verdimo software!";
+    QTest::newRow("declared 4 GiB") << "bomb"
+                                    << "The archive %1 holds an entry too large to be extracted.";
 }
 
 void TestDataExchange::badArchivesLeaveDatabaseUntouched()
@@ -521,6 +535,22 @@ void TestDataExchange::badArchivesLeaveDatabaseUntouched()
         Database db;
         db.open(entry);
         db.execute(QStringLiteral("CREATE TABLE Scheda (Data TEXT)"));
+    } else if (kind == QLatin1String("view") || kind == QLatin1String("trigger")) {
+        QFile::copy(m_env->copyTemplate(), entry);
+        Database db;
+        db.open(entry);
+        if (kind == QLatin1String("view")) {
+            // Counting its rows never ends.
+            db.execute(QStringLiteral("DROP TABLE Scheda"));
+            db.execute(QStringLiteral(
+                "CREATE VIEW Scheda AS WITH RECURSIVE r(n) AS (SELECT 1 UNION ALL SELECT n + 1 "
+                "FROM r) SELECT n AS IDScheda, '' AS Assenti, '2015-05-03 08:00:00' AS Data, "
+                "'' AS Fattore, '' AS Ferie, '' AS Infortunio, '' AS Malattia, '' AS Permesso, "
+                "0 AS Pioggia, 0 AS TempMax, 0 AS TempMin, '' AS Tempo, '' AS Vento FROM r"));
+        } else {
+            db.execute(QStringLiteral("CREATE TRIGGER spread AFTER INSERT ON Operai "
+                                      "BEGIN DELETE FROM Articoli; END"));
+        }
     } else if (kind == QLatin1String("name")) {
         entry = staging + QStringLiteral("/Other.mdb");
         QFile::copy(m_env->copyTemplate(), entry);
@@ -536,6 +566,16 @@ void TestDataExchange::badArchivesLeaveDatabaseUntouched()
         if (kind != QLatin1String("empty"))
             QVERIFY(zip.AddFile(entry, 9, true, 65535));
         zip.Close(false);
+    }
+    if (kind == QLatin1String("bomb")) {
+        // A small archive whose entry claims almost 4 GiB.
+        QFile file(archive);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QByteArray raw = file.readAll();
+        const qsizetype central = qFromLittleEndian<quint32>(raw.constData() + raw.size() - 6);
+        qToLittleEndian<quint32>(0xFFFFFFF0, raw.data() + central + 24);
+        file.seek(0);
+        file.write(raw);
     }
     if (kind == QLatin1String("truncated") || kind == QLatin1String("damaged")) {
         QFile file(archive);
@@ -619,6 +659,89 @@ void TestDataExchange::backupWithoutATableWritesNoArchive()
     QVERIFY(prompter.verify());
     QVERIFY(!QFileInfo::exists(archive));
     QVERIFY(tempLeftovers().isEmpty());
+}
+
+void TestDataExchange::importWaitsForABusyDatabase()
+{
+    const QString archive = makeArchive(QStringLiteral("new"), QStringLiteral("next"));
+    QVERIFY(!archive.isEmpty());
+    // Another program writes to the working database for a moment while the import starts.
+    std::atomic<bool> locked = false;
+    std::atomic<bool> written = false;
+    std::thread other([&] {
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"),
+                                                        QStringLiteral("other program"));
+            db.setDatabaseName(m_working);
+            if (db.open()) {
+                QSqlQuery query(db);
+                written = query.exec(QStringLiteral("BEGIN IMMEDIATE")) &&
+                          query.exec(QStringLiteral("INSERT INTO Operazioni (Codice, "
+                                                    "Descrizione) VALUES (99, 'other')"));
+                locked = true;
+                std::this_thread::sleep_for(std::chrono::milliseconds(700));
+                written = written && query.exec(QStringLiteral("COMMIT"));
+            }
+            locked = true;
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("other program"));
+    });
+    while (!locked)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+
+    FakePrompter prompter;
+    FakeProgress progress;
+    prompter.expectOpenFile(archive);
+    prompter.expect(Icon::Question, QStringLiteral("Do you want to overwrite existing data?"),
+                    Answer::No);
+    prompter.expect(Icon::Information, QStringLiteral("Import data completed successfully!"));
+    const DataExchange::Outcome outcome = DataExchange(prompter, progress).ImportArchive();
+    other.join();
+    QVERIFY(written);
+    QCOMPARE(outcome, DataExchange::Outcome::Done);
+    QVERIFY(prompter.verify());
+    Database db;
+    db.open(m_working);
+    QCOMPARE(count(db, QStringLiteral("Scheda")), 2);
+    QCOMPARE(column(db, QStringLiteral("SELECT Descrizione FROM Operazioni WHERE Codice = 99")),
+             QStringList{"other"});
+}
+
+void TestDataExchange::staleTemporaryFoldersAreRemoved()
+{
+    // A process that has ended.
+    QProcess ended;
+    ended.start(QStringLiteral("true"));
+    QVERIFY(ended.waitForStarted());
+    const qint64 endedPid = ended.processId();
+    QVERIFY(ended.waitForFinished());
+
+    const qint64 self = QCoreApplication::applicationPid();
+    auto folder = [this](qint64 pid, const char *tail) {
+        const QString path = QStringLiteral("%1/verdimo-%2-%3").arg(m_temp).arg(pid).arg(tail);
+        QDir().mkpath(path + QStringLiteral("/inner"));
+        QFile file(path + QStringLiteral("/TellanTemp.mdb"));
+        file.open(QIODevice::WriteOnly);
+        return path;
+    };
+    folder(endedPid, "killed");
+    folder(self, "running");
+    folder(1, "recent");
+    const QString old = folder(1, "old");
+    const timeval twoDaysAgo[2] = {{time(nullptr) - 2 * 86400, 0}, {time(nullptr) - 2 * 86400, 0}};
+    QCOMPARE(::utimes(QFile::encodeName(old).constData(), twoDaysAgo), 0);
+    QDir().mkpath(m_temp + QStringLiteral("/verdimo-notes"));
+
+    QCOMPARE(ExchangeTemp::removeStale(), 2);
+    QStringList left = tempLeftovers();
+    left.sort();
+    QCOMPARE(left, (QStringList{QStringLiteral("verdimo-1-recent"),
+                                QStringLiteral("verdimo-%1-running").arg(self),
+                                QStringLiteral("verdimo-notes")}));
+    // The exchange commands name their folders so that this finds them.
+    QVERIFY(ExchangeTemp::folderTemplate().startsWith(
+        QStringLiteral("%1/verdimo-%2-").arg(QDir::tempPath()).arg(self)));
 }
 
 QTEST_GUILESS_MAIN(TestDataExchange)
