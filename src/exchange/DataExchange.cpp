@@ -196,7 +196,10 @@ DataExchange::Outcome DataExchange::ExportArchive()
     const QString database = temp.filePath(ArchiveEntry);
     const WorkingPeriod period = m_exportPeriod.value_or(WorkingPeriod::fromSettings());
     const int firstYear = period.start.isValid() ? period.start.year() : -1;
-    // Every work and stock movement goes, not only those of the exported cards.
+    // The import reads only the works and movements of the archive's cards, so no others go
+    // in it. The cards are copied first: main.Scheda holds exactly the exported ones.
+    const QString ofExportedCards =
+        QStringLiteral("IDScheda IN (SELECT IDScheda FROM main.Scheda)");
     const QList<ExchangeDatabase::TableCopy> tables{
         {QStringLiteral("Scheda"),
          QStringLiteral("Data BETWEEN ? AND ?"),
@@ -204,10 +207,12 @@ DataExchange::Outcome DataExchange::ExportArchive()
         {QStringLiteral("Articoli"), {}},
         {QStringLiteral("Campi"), QStringLiteral("Anno = ?"), {firstYear}},
         {QStringLiteral("Centri"), {}},
-        {QStringLiteral("Magazzino"), {}},
+        {QStringLiteral("Magazzino"),
+         QStringLiteral("IDOpera IN (SELECT IDOpera FROM work.Opere WHERE %1)")
+             .arg(ofExportedCards)},
         {QStringLiteral("Operai"), {}},
         {QStringLiteral("Operazioni"), {}},
-        {QStringLiteral("Opere"), {}},
+        {QStringLiteral("Opere"), ofExportedCards},
     };
     if (!buildDatabase(database, working, tables) ||
         !storeInArchive(archive, database, ArchivePassword))

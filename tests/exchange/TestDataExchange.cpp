@@ -139,6 +139,7 @@ private slots:
     void badArchivesLeaveDatabaseUntouched();
     void backupCopiesEveryDataTable();
     void backupWithoutATableWritesNoArchive();
+    void exportCarriesOnlyTheWorksOfItsCards();
     void importWaitsForABusyDatabase();
     void staleTemporaryFoldersAreRemoved();
 
@@ -258,9 +259,9 @@ void TestDataExchange::exportWritesThePeriodInAnArchive()
     QCOMPARE(column(db, QStringLiteral("SELECT Data FROM Scheda ORDER BY Data")),
              (QStringList{"2015-03-01 00:00:00", "2015-06-10 23:59:59"}));
     QCOMPARE(column(db, QStringLiteral("SELECT Anno FROM Campi")), QStringList{"2015"});
-    // Every work and movement travels, not only those of the exported cards.
-    QCOMPARE(count(db, QStringLiteral("Opere")), 4);
-    QCOMPARE(count(db, QStringLiteral("Magazzino")), 4);
+    // Only the works and movements of the exported cards travel.
+    QCOMPARE(count(db, QStringLiteral("Opere")), 2);
+    QCOMPARE(count(db, QStringLiteral("Magazzino")), 2);
     QCOMPARE(count(db, QStringLiteral("Articoli")), 1);
     // A real database of the program: its keys, indexes and stored queries.
     QVERIFY(count(db, QStringLiteral("QueryDefs")) > 0);
@@ -659,6 +660,82 @@ void TestDataExchange::backupWithoutATableWritesNoArchive()
     QVERIFY(prompter.verify());
     QVERIFY(!QFileInfo::exists(archive));
     QVERIFY(tempLeftovers().isEmpty());
+}
+
+// The cards of a year with their works and movements, as the user sees them.
+static QStringList cardsOfYear(Database &db, int year)
+{
+    return column(db,
+                  QStringLiteral("SELECT s.Data, s.Tempo, o.CodOperaio, o.OreOrd, m.Quantita "
+                                 "FROM Scheda s JOIN Opere o ON o.IDScheda = s.IDScheda "
+                                 "JOIN Magazzino m ON m.IDOpera = o.IDOpera "
+                                 "WHERE s.Data LIKE ? ORDER BY s.Data, o.OreOrd"),
+                  {QStringLiteral("%1-%").arg(year)});
+}
+
+void TestDataExchange::exportCarriesOnlyTheWorksOfItsCards()
+{
+    const QString farm = m_env->copyTemplate();
+    {
+        Database db;
+        db.open(farm);
+        addMasterData(db, QStringLiteral("farm"));
+        for (int year : {2014, 2015}) {
+            for (int month : {3, 9}) {
+                const QString date = QStringLiteral("%1-%2-10 08:00:00")
+                                         .arg(year)
+                                         .arg(month, 2, 10, QLatin1Char('0'));
+                const qint64 card = addCard(db, date, QStringLiteral("y%1").arg(year));
+                addWork(db, card, 1, month);
+                addWork(db, card, 1, month + 1);
+            }
+        }
+        // A pending work of a card being inserted belongs to no exported card.
+        addWork(db, 0, 1, 7);
+    }
+    useDatabase(farm);
+    SettingsStore::writeString(SettingsStore::Settings, QStringLiteral("DataInit"),
+                               QStringLiteral("01/01/2015"));
+    SettingsStore::writeString(SettingsStore::Settings, QStringLiteral("DataEnd"),
+                               QStringLiteral("31/12/2015"));
+    const QString archive = m_env->path(QStringLiteral("year.czp"));
+    FakePrompter prompter;
+    FakeProgress progress;
+    prompter.expectSaveFile(archive);
+    prompter.expect(Icon::Information, QStringLiteral("Export data completed successfully!"));
+    QCOMPARE(DataExchange(prompter, progress).ExportArchive(), DataExchange::Outcome::Done);
+
+    CZipArchive zip;
+    zip.Open(archive, CZipArchive::OpenExisting, 0);
+    QVERIFY(zip.SetPassword(Password));
+    QTemporaryDir out;
+    QVERIFY(zip.ExtractEntry(0, out.path(), true, 65535));
+    zip.Close(false);
+    {
+        Database packed;
+        packed.open(out.filePath(QStringLiteral("TellanTemp.mdb")));
+        QCOMPARE(count(packed, QStringLiteral("Opere")), 4);
+        QCOMPARE(count(packed, QStringLiteral("Magazzino")), 4);
+        QCOMPARE(column(packed, QStringLiteral("SELECT DISTINCT s.Tempo FROM Opere o "
+                                               "JOIN Scheda s ON s.IDScheda = o.IDScheda")),
+                 QStringList{"y2015"});
+    }
+
+    // Imported into an empty farm, the year arrives whole.
+    useDatabase(m_working);
+    prompter.expectOpenFile(archive);
+    prompter.expect(Icon::Question, QStringLiteral("Do you want to overwrite existing data?"),
+                    Answer::No);
+    prompter.expect(Icon::Information, QStringLiteral("Import data completed successfully!"));
+    QCOMPARE(DataExchange(prompter, progress).ImportArchive(), DataExchange::Outcome::Done);
+    QVERIFY(prompter.verify());
+    Database source;
+    source.open(farm);
+    Database target;
+    target.open(m_working);
+    QCOMPARE(cardsOfYear(target, 2015), cardsOfYear(source, 2015));
+    QCOMPARE(cardsOfYear(target, 2015).size(), 4);
+    QCOMPARE(count(target, QStringLiteral("Opere")), 4);
 }
 
 void TestDataExchange::importWaitsForABusyDatabase()
