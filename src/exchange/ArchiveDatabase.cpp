@@ -43,10 +43,10 @@ ArchiveDatabase::~ArchiveDatabase()
 
 qint64 ArchiveDatabase::workBudget(qint64 fileSize)
 {
-    // A million calls (a billion steps, a few seconds) for any file, and a hundred steps per
-    // byte on top: a real archive merges with a wide margin, an endless or quadratic query is
-    // stopped.
-    return 1000000 + fileSize / 10;
+    // Two hundred million steps (a second or two) for any file and a hundred steps per byte on
+    // top: checking and merging a real archive takes a few steps per byte, an endless or
+    // quadratic query is stopped.
+    return 200000 + fileSize / 10;
 }
 
 bool ArchiveDatabase::workExhausted() const

@@ -4,6 +4,7 @@
 #include "base/SettingsStore.h"
 #include "db/Database.h"
 #include "db/DbException.h"
+#include "exchange/ArchiveDatabase.h"
 #include "exchange/CZipArchive.h"
 #include "exchange/DataExchange.h"
 #include "exchange/ExchangeTemp.h"
@@ -142,6 +143,7 @@ private slots:
     void exportCarriesOnlyTheWorksOfItsCards();
     void importWaitsForABusyDatabase();
     void staleTemporaryFoldersAreRemoved();
+    void archiveDatabaseWorkIsBounded();
 
 private:
     // Exports the archive of a second farm whose data differs from the working one.
@@ -819,6 +821,27 @@ void TestDataExchange::staleTemporaryFoldersAreRemoved()
     // The exchange commands name their folders so that this finds them.
     QVERIFY(ExchangeTemp::folderTemplate().startsWith(
         QStringLiteral("%1/verdimo-%2-").arg(QDir::tempPath()).arg(self)));
+}
+
+void TestDataExchange::archiveDatabaseWorkIsBounded()
+{
+    ArchiveDatabase archive;
+    archive.open(m_env->copyTemplate());
+    QVERIFY(!archive.workExhausted());
+    QVERIFY(archive.database().scalar(QStringLiteral("SELECT count(*) FROM Scheda")).isValid());
+    try {
+        archive.database().execute(
+            QStringLiteral("WITH RECURSIVE r(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM r) "
+                           "SELECT count(*) FROM r"));
+        QFAIL("an endless query ran to its end");
+    } catch (const DbException &) {
+    }
+    QVERIFY(archive.workExhausted());
+    // Nothing in it can be changed.
+    ArchiveDatabase again;
+    again.open(m_env->copyTemplate());
+    QVERIFY_THROWS_EXCEPTION(DbException, again.database().execute(QStringLiteral(
+                                              "INSERT INTO Operai (Codice) VALUES (1)")));
 }
 
 QTEST_GUILESS_MAIN(TestDataExchange)
