@@ -1,6 +1,7 @@
 #include "NumberText.h"
 
 #include <QLocale>
+#include <QStringList>
 
 #include <cmath>
 
@@ -34,42 +35,194 @@ bool isMinus(QChar c, const QLocale &locale)
     return c == QLatin1Char('-') || c == QChar(0x2212) || QString(c) == locale.negativeSign();
 }
 
-bool isNegativeText(const QString &text, const QLocale &locale)
+bool isDigit(QChar c)
 {
-    const QString trimmed = text.trimmed();
-    if (trimmed.startsWith(QLatin1Char('(')) && trimmed.endsWith(QLatin1Char(')')))
-        return true;
-    for (const QChar c : trimmed) {
-        if (c.isDigit())
-            return false;
-        if (isMinus(c, locale))
-            return true;
-    }
-    return false;
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
-// The digits of the text with one "." for the decimal separator, as far as they form a number.
-QString plainDigits(const QString &text, const QLocale &locale)
+bool isApostrophe(QChar c)
 {
-    const QString decimal = locale.decimalPoint();
+    return c == QLatin1Char('\'') || c == QChar(0x2019) || c == QChar(0x02BC);
+}
+
+// The locale's group separator, or what users type for it (a plain blank for a no-break space,
+// a straight apostrophe for a typographic one).
+bool isGroupMark(QChar c, const QLocale &locale)
+{
     const QString group = locale.groupSeparator();
-    const bool commaIsDecimal = group != QStringLiteral(",");
-    QString digits;
-    bool seenPoint = false;
-    for (const QChar c : text) {
-        if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
-            digits += c;
-            continue;
-        }
-        const bool decimalMark = QString(c) == decimal || (commaIsDecimal && c == QLatin1Char(','));
-        if (!decimalMark)
-            continue;
-        if (seenPoint)
-            break;
-        seenPoint = true;
-        digits += QLatin1Char('.');
+    if (group.size() != 1)
+        return false;
+    const QChar g = group.front();
+    return c == g || (g.isSpace() && c.isSpace()) || (isApostrophe(g) && isApostrophe(c));
+}
+
+bool isPointOrComma(QChar c)
+{
+    return c == QLatin1Char('.') || c == QLatin1Char(',');
+}
+
+struct Unwrapped
+{
+    QString core;
+    bool negative = false;
+};
+
+// Takes off what may surround the digits: blanks, one sign or a pair of parentheses, the
+// currency symbol and, for percent texts, the "%".
+Unwrapped unwrap(QString text, bool percent, const QLocale &locale)
+{
+    Unwrapped result;
+    text = text.trimmed();
+    bool signSeen = false;
+    if (text.size() >= 2 && text.startsWith(QLatin1Char('(')) && text.endsWith(QLatin1Char(')'))) {
+        text = text.mid(1, text.size() - 2).trimmed();
+        result.negative = signSeen = true;
     }
-    return digits;
+    const QString currency = locale.currencySymbol();
+    bool currencySeen = currency.isEmpty();
+    bool percentSeen = !percent;
+    while (!text.isEmpty()) {
+        const QChar c = text.front();
+        if (!currencySeen && text.startsWith(currency)) {
+            text.remove(0, currency.size());
+            currencySeen = true;
+        } else if (!signSeen && (isMinus(c, locale) || c == QLatin1Char('+'))) {
+            result.negative = isMinus(c, locale);
+            signSeen = true;
+            text.remove(0, 1);
+        } else if (c.isSpace()) {
+            text.remove(0, 1);
+        } else {
+            break;
+        }
+    }
+    while (!text.isEmpty()) {
+        const QChar c = text.back();
+        if (!currencySeen && text.endsWith(currency)) {
+            text.chop(currency.size());
+            currencySeen = true;
+        } else if (!percentSeen && c == QLatin1Char('%')) {
+            text.chop(1);
+            percentSeen = true;
+        } else if (!signSeen && isMinus(c, locale)) {
+            result.negative = signSeen = true;
+            text.chop(1);
+        } else if (c.isSpace()) {
+            text.chop(1);
+        } else {
+            break;
+        }
+    }
+    result.core = text;
+    return result;
+}
+
+// The digits between marks: "1,234.5" is the runs 1, 234 and 5 with the marks "," and ".".
+struct Runs
+{
+    QStringList digits{QString()};
+    QList<QChar> marks;
+};
+
+std::optional<Runs> splitRuns(const QString &core, const QLocale &locale)
+{
+    Runs runs;
+    for (const QChar c : core) {
+        if (isDigit(c)) {
+            runs.digits.last() += c;
+        } else if (isPointOrComma(c) || QString(c) == locale.decimalPoint() ||
+                   isGroupMark(c, locale)) {
+            runs.marks << c;
+            runs.digits << QString();
+        } else {
+            return std::nullopt;
+        }
+    }
+    return runs;
+}
+
+// The sizes of the locale's digit groups: the one next to the decimal mark (three almost
+// everywhere) and the ones before it (two in India), read from how the locale writes a number.
+struct Grouping
+{
+    qsizetype primary = 3;
+    qsizetype secondary = 3;
+};
+
+Grouping groupingOf(const QLocale &locale)
+{
+    const QStringList groups =
+        locale.toString(1234567890LL).split(locale.groupSeparator(), Qt::SkipEmptyParts);
+    Grouping grouping;
+    if (groups.size() >= 2)
+        grouping.primary = grouping.secondary = groups.last().size();
+    if (groups.size() >= 3)
+        grouping.secondary = groups.at(groups.size() - 2).size();
+    return grouping;
+}
+
+// The first count marks are group separators where the locale's grouping puts them, and none
+// of them is the decimal mark (a null QChar when there is none). The first group has no
+// leading 0.
+bool isGrouped(const Runs &runs, qsizetype count, const QLocale &locale, QChar decimal)
+{
+    if (count == 0)
+        return true;
+    const Grouping grouping = groupingOf(locale);
+    const QString &first = runs.digits.front();
+    const qsizetype firstMost = count == 1 ? grouping.primary : grouping.secondary;
+    if (first.isEmpty() || first.size() > firstMost || first.front() == QLatin1Char('0'))
+        return false;
+    for (qsizetype i = 0; i < count; ++i) {
+        const QChar mark = runs.marks.at(i);
+        if (!isGroupMark(mark, locale) || mark == decimal)
+            return false;
+        const qsizetype size = i == count - 1 ? grouping.primary : grouping.secondary;
+        if (runs.digits.at(i + 1).size() != size)
+            return false;
+    }
+    return true;
+}
+
+// Which mark is the decimal mark (-1: none), or no answer when the text is not a number.
+std::optional<qsizetype> decimalMarkOf(const Runs &runs, const QLocale &locale)
+{
+    const QChar localeMark = locale.decimalPoint().front();
+    const qsizetype localeMarks = runs.marks.count(localeMark);
+    if (localeMarks > 1)
+        return std::nullopt;
+    if (localeMarks == 1)
+        return runs.marks.indexOf(localeMark);
+    if (runs.marks.isEmpty() || isGrouped(runs, runs.marks.size(), locale, QChar()))
+        return -1;
+    if (!isPointOrComma(runs.marks.last()))
+        return std::nullopt;
+    return runs.marks.size() - 1;
+}
+
+std::optional<double> readCore(const QString &core, const QLocale &locale)
+{
+    const std::optional<Runs> runs = splitRuns(core, locale);
+    if (!runs)
+        return std::nullopt;
+    const std::optional<qsizetype> point = decimalMarkOf(*runs, locale);
+    if (!point)
+        return std::nullopt;
+    const qsizetype groupMarks = *point < 0 ? runs->marks.size() : *point;
+    // After the decimal mark only digits follow.
+    if (*point >= 0 && *point != runs->marks.size() - 1)
+        return std::nullopt;
+    const QChar decimal = *point < 0 ? QChar() : runs->marks.at(*point);
+    if (!isGrouped(*runs, groupMarks, locale, decimal))
+        return std::nullopt;
+    const QString integer = runs->digits.mid(0, groupMarks + 1).join(QString());
+    const QString fraction = *point < 0 ? QString() : runs->digits.last();
+    if (integer.isEmpty() && fraction.isEmpty())
+        return std::nullopt;
+    QString plain = integer.isEmpty() ? QStringLiteral("0") : integer;
+    if (!fraction.isEmpty())
+        plain += QLatin1Char('.') + fraction;
+    return plain.toDouble();
 }
 
 } // namespace
@@ -94,14 +247,24 @@ QString FormatCurrency(double value)
                                       Decimals);
 }
 
+std::optional<double> ReadNumber(const QString &text, bool percent)
+{
+    if (text.trimmed().isEmpty())
+        return 0.0;
+    const QLocale locale;
+    const Unwrapped unwrapped = unwrap(text, percent, locale);
+    std::optional<double> value = readCore(unwrapped.core, locale);
+    if (!value || !std::isfinite(*value))
+        return std::nullopt;
+    if (unwrapped.negative)
+        *value = -*value;
+    if (percent)
+        *value /= 100.0;
+    return value;
+}
+
 double ParseNumber(const QString &text, bool percent, bool ignoreSign)
 {
-    const QLocale locale;
-    const QString digits = plainDigits(text, locale);
-    double result = digits.isEmpty() || digits == QStringLiteral(".") ? 0.0 : digits.toDouble();
-    if (!ignoreSign && isNegativeText(text, locale))
-        result = -result;
-    if (percent)
-        result /= 100.0;
-    return result;
+    const double value = ReadNumber(text, percent).value_or(0.0);
+    return ignoreSign ? std::abs(value) : value;
 }

@@ -1,5 +1,8 @@
 #include "CardForm.h"
 
+#include "base/NumberText.h"
+
+#include <QLocale>
 #include <cmath>
 
 const std::vector<CardForm::Field> &CardForm::fields()
@@ -38,8 +41,13 @@ QString CardForm::text(const CardRecord &card, int column)
     const QVariant value = card.value(column);
     if (!value.isValid() || value.isNull())
         return QString();
-    if (field(column).kind == Kind::Number)
-        return QString::number(value.toDouble(), 'g', 6);
+    if (field(column).kind == Kind::Number) {
+        // The locale's decimal mark, every digit the value has, no grouping: the text reads
+        // back to the same value.
+        QLocale locale;
+        locale.setNumberOptions(QLocale::OmitGroupSeparator);
+        return locale.toString(value.toDouble(), 'f', QLocale::FloatingPointShortest);
+    }
     return value.toString();
 }
 
@@ -69,11 +77,13 @@ std::optional<CardForm::Error> CardForm::apply(const Input &input, CardRecord &c
             written.setValue(f.column, QVariant());
             continue;
         }
-        bool ok = false;
-        const double number = trimmed.toDouble(&ok);
-        if (!ok || !std::isfinite(number))
+        const std::optional<double> number = ReadNumber(trimmed, false);
+        if (!number)
             return Error{f.column, tr("Enter a number.")};
-        written.setValue(f.column, number);
+        // A field whose range starts at 0 (rain) takes no negative number.
+        if (*number < 0 && f.spinMinimum >= 0)
+            return Error{f.column, tr("Enter a number that is not negative.")};
+        written.setValue(f.column, *number);
     }
     card = written;
     return std::nullopt;
@@ -81,11 +91,9 @@ std::optional<CardForm::Error> CardForm::apply(const Input &input, CardRecord &c
 
 QString CardForm::stepped(const QString &text, int delta, const Field &field)
 {
-    bool ok = false;
-    const double number = text.trimmed().toDouble(&ok);
+    const std::optional<double> number = ReadNumber(text, false);
     const int start =
-        ok && std::isfinite(number)
-            ? int(qBound<double>(field.spinMinimum, std::round(number), field.spinMaximum))
-            : qBound(field.spinMinimum, 0, field.spinMaximum);
+        number ? int(qBound<double>(field.spinMinimum, std::round(*number), field.spinMaximum))
+               : qBound(field.spinMinimum, 0, field.spinMaximum);
     return QString::number(qBound(field.spinMinimum, start + delta, field.spinMaximum));
 }

@@ -9,7 +9,8 @@
 #include <vector>
 
 // The fields of the card form and the rules for exchanging them with a card: empty fields
-// store NULL, number fields take a decimal number with a point, text fields have a limit.
+// store NULL, number fields show and read numbers in the user's locale (ReadNumber), text
+// fields have a limit.
 class CardForm
 {
     Q_DECLARE_TR_FUNCTIONS(CardForm)

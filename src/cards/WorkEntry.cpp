@@ -29,14 +29,32 @@ Check readInteger(Field field, const QString &text, int minimum, int maximum, in
     return std::nullopt;
 }
 
-Check readHours(Field field, const QString &text, double &target)
+// A number the user typed; the message names what is wrong with it.
+Check readNumber(Field field, const QString &text, bool percent, double &target)
 {
-    const double number = ParseNumber(text, false, true);
-    if (number < 0 || number > 24)
-        return WorkEntry::Error{field, WorkEntry::tr("Enter a number between %1 and %2.")
-                                           .arg(QString::number(0), QString::number(24))};
+    const std::optional<double> number = ReadNumber(text, percent);
+    if (!number)
+        return WorkEntry::Error{field, WorkEntry::tr("Enter a number.")};
+    target = *number;
+    return std::nullopt;
+}
+
+Check readBetween(Field field, const QString &text, double minimum, double maximum, double &target)
+{
+    double number = 0;
+    if (Check error = readNumber(field, text, false, number))
+        return error;
+    if (number < minimum || number > maximum)
+        return WorkEntry::Error{field,
+                                WorkEntry::tr("Enter a number between %1 and %2.")
+                                    .arg(QString::number(minimum), QString::number(maximum))};
     target = number;
     return std::nullopt;
+}
+
+Check readHours(Field field, const QString &text, double &target)
+{
+    return readBetween(field, text, 0, 24, target);
 }
 
 Check readText(Field field, const QString &text, int limit, QString &target)
@@ -50,17 +68,26 @@ Check readText(Field field, const QString &text, int limit, QString &target)
 
 Check readPercent(Field field, const QString &text, double &target)
 {
-    const double percent = ParseNumber(text, false, true);
-    if (percent < 0 || percent > 100)
+    double fraction = 0;
+    if (Check error = readNumber(field, text, true, fraction))
+        return error;
+    if (fraction < 0 || fraction > 1)
         return WorkEntry::Error{field, WorkEntry::tr("Enter a number between %1 and %2.")
                                            .arg(QString::number(0), QString::number(100))};
-    target = percent / 100;
+    target = fraction;
     return std::nullopt;
 }
 
-Check readAmount(const QString &text, double &target)
+// Quantities and amounts have no upper bound but are never negative: the movement type says
+// which way the goods and the money go.
+Check readAmount(Field field, const QString &text, double &target)
 {
-    target = ParseNumber(text, false, true);
+    double amount = 0;
+    if (Check error = readNumber(field, text, false, amount))
+        return error;
+    if (amount < 0)
+        return WorkEntry::Error{field, WorkEntry::tr("Enter a number that is not negative.")};
+    target = amount;
     return std::nullopt;
 }
 
@@ -136,7 +163,7 @@ std::optional<WorkEntry::Error> WorkEntry::read(const QHash<Field, QString> &tex
         [&] {
             return readInteger(Field::Machine1, t(Field::Machine1), 0, MaxCode, e.machineCodes[0]);
         },
-        [&] { return readAmount(t(Field::Quantity), e.quantity); },
+        [&] { return readAmount(Field::Quantity, t(Field::Quantity), e.quantity); },
         [&] {
             return readInteger(Field::OperationCode, t(Field::OperationCode), 0, MaxCode,
                                e.operationCode);
@@ -157,7 +184,7 @@ std::optional<WorkEntry::Error> WorkEntry::read(const QHash<Field, QString> &tex
                                            e.centreCode);
         },
         [&] { return readPercent(Field::Vat, t(Field::Vat), e.vat); },
-        [&] { return readAmount(t(Field::Value), e.value); },
+        [&] { return readAmount(Field::Value, t(Field::Value), e.value); },
         [&] { return readText(Field::Note, t(Field::Note), 255, e.note); },
         [&] { return readText(Field::Adversity, t(Field::Adversity), 100, e.adversity); },
     };

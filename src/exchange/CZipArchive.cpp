@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStorageInfo>
 #include <QtEndian>
 #include <memory>
 #include <zlib.h>
@@ -198,6 +199,9 @@ bool CZipArchive::AddFile(const QString &sourcePath, int level, bool bareName, i
     QFile source(sourcePath);
     if (!info.isDir() && !source.open(QIODevice::ReadOnly))
         return false;
+    // Without Zip64 fields nothing above 4 GiB can be recorded: refuse before compressing.
+    if (info.size() > Max32)
+        fail(CZipException::TooLarge);
     level = level < 0 ? Z_DEFAULT_COMPRESSION : qMin(level, 9);
 
     CZipFileHeader header = makeHeader(sourcePath, level, bareName);
@@ -330,7 +334,10 @@ bool CZipArchive::ExtractEntry(int index, const QString &destinationFolder, bool
         fail(CZipException::UnsupportedEntry);
     if (header.isEncrypted() && m_password.isEmpty())
         return false;
-    const qint64 dataStart = header.readLocal(m_storage);
+    const CZipFileHeader::LocalEntry local = header.readLocal(m_storage);
+    const qint64 dataStart = local.dataStart;
+    if (m_extractLimit > 0 && header.uncompressedSize > m_extractLimit)
+        fail(CZipException::EntryTooLarge);
 
     std::unique_ptr<ZipCipher> cipher;
     m_storage.seek(dataStart);
@@ -347,6 +354,9 @@ bool CZipArchive::ExtractEntry(int index, const QString &destinationFolder, bool
 
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         throw CZipException(CZipException::FileError, path);
+    const QStorageInfo volume(QFileInfo(path).absolutePath());
+    if (volume.isValid() && volume.bytesAvailable() < qint64(header.uncompressedSize))
+        fail(CZipException::NoSpace);
     QFile target(path);
     if (!target.open(QIODevice::WriteOnly | QIODevice::Truncate))
         throw CZipException(CZipException::FileError, path, 0, target.errorString());
@@ -357,7 +367,7 @@ bool CZipArchive::ExtractEntry(int index, const QString &destinationFolder, bool
             fail(CZipException::BadCrc);
         if (header.hasDataDescriptor()) {
             m_storage.seek(dataStart + header.compressedSize);
-            header.checkDataDescriptor(m_storage);
+            header.checkDataDescriptor(m_storage, local.zip64Sizes);
         }
         if (!target.flush())
             throw CZipException(CZipException::FileError, path, 0, target.errorString());

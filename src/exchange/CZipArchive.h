@@ -16,7 +16,7 @@ class CZipArchive
 public:
     enum OpenMode {
         OpenExisting = 0, // read the entries of an existing archive; new entries may be added
-        CreateNew = 2     // a new, empty archive (an existing file is truncated)
+        CreateNew = 2     // a new archive; it replaces an existing file when closed without error
     };
 
     CZipArchive() = default;
@@ -31,6 +31,8 @@ public:
     bool ExtractEntry(int index, const QString &destinationFolder, bool keepFolders,
                       int bufferSize);
     void Close(bool afterError = false);
+    // Entries larger than this are refused before anything is written (0: no limit).
+    void setExtractLimit(qint64 bytes) { m_extractLimit = bytes; }
 
     bool isOpen() const { return m_storage.isOpen(); }
     int entryCount() const { return m_centralDir.count(); }
@@ -58,4 +60,5 @@ private:
     qint64 m_nextOffset = 0;
     bool m_entryOpen = false;
     bool m_modified = false;
+    qint64 m_extractLimit = 0;
 };

@@ -73,19 +73,46 @@ qint64 CZipCentralDir::findEndRecord(CZipStorage &storage) const
     throw CZipException(CZipException::CDirNotFound, storage.fileName());
 }
 
+qint64 CZipCentralDir::directoryEnd(CZipStorage &storage, qint64 endAt) const
+{
+    // Tools that write Zip64 records put them between the directory and the end record: the
+    // locator (20 bytes) right before the end record, the record itself (56 bytes without
+    // extensible data) before the locator.
+    constexpr quint32 LocatorSignature = 0x07064B50;
+    constexpr quint32 Zip64EndSignature = 0x06064B50;
+    constexpr int LocatorSize = 20;
+    constexpr int Zip64EndSize = 56;
+    if (endAt < LocatorSize + Zip64EndSize)
+        return endAt;
+    storage.seek(endAt - LocatorSize - Zip64EndSize);
+    const QByteArray records = storage.read(LocatorSize + Zip64EndSize);
+    if (qFromLittleEndian<quint32>(records.constData() + Zip64EndSize) != LocatorSignature)
+        return endAt;
+    if (qFromLittleEndian<quint32>(records.constData()) != Zip64EndSignature)
+        throw CZipException(CZipException::UnsupportedEntry, storage.fileName());
+    return endAt - LocatorSize - Zip64EndSize;
+}
+
 void CZipCentralDir::read(CZipStorage &storage)
 {
     clear();
+    storage.setBase(0);
     const qint64 endAt = findEndRecord(storage);
     storage.seek(endAt);
     const QByteArray raw = storage.read(EndSize);
     const EndRecord end = EndRecord::parse(raw.constData());
     if (end.disk != 0 || end.directoryDisk != 0 || end.entriesOnDisk != end.entries)
         throw CZipException(CZipException::UnsupportedEntry, storage.fileName());
-    if (end.directoryOffset == 0xFFFFFFFF)
+    if (end.directoryOffset == 0xFFFFFFFF || end.entries == 0xFFFF)
         throw CZipException(CZipException::UnsupportedEntry, storage.fileName());
-    if (qint64(end.directoryOffset) + end.directorySize > endAt)
+    // The directory ends where the end records begin. When it lies further on than its
+    // recorded offset, bytes were put in front of the archive (a self-extracting stub): every
+    // offset counts from where the archive itself starts.
+    const qint64 directoryAt = directoryEnd(storage, endAt) - end.directorySize;
+    const qint64 base = directoryAt - end.directoryOffset;
+    if (base < 0)
         throw CZipException(CZipException::BadZipFile, storage.fileName());
+    storage.setBase(base);
     m_startOffset = end.directoryOffset;
     storage.seek(m_startOffset);
     for (int i = 0; i < end.entries; ++i) {
@@ -95,7 +122,7 @@ void CZipCentralDir::read(CZipStorage &storage)
             throw CZipException(CZipException::BadZipFile, storage.fileName());
         m_headers.append(header);
     }
-    if (storage.position() > endAt)
+    if (storage.position() > endAt - base)
         throw CZipException(CZipException::BadZipFile, storage.fileName());
 }
 

@@ -18,7 +18,8 @@ public:
     static constexpr int MaxEntries = 0xFFFF;
 
     void clear();
-    // Finds the end record in the last EndSearchSize bytes and reads every central header.
+    // Finds the end record in the last EndSearchSize bytes and reads every central header;
+    // bytes in front of the archive become the storage's base.
     void read(CZipStorage &storage);
     // Writes the central headers and the end record at the storage's position.
     void write(CZipStorage &storage) const;
@@ -32,6 +33,8 @@ public:
 
 private:
     qint64 findEndRecord(CZipStorage &storage) const;
+    // Where the central directory ends: at the end record, or at the Zip64 records before it.
+    qint64 directoryEnd(CZipStorage &storage, qint64 endAt) const;
 
     QList<CZipFileHeader> m_headers;
     qint64 m_startOffset = 0;

@@ -38,6 +38,14 @@ QString CZipException::message() const
     case TooLarge:
         text = QT_TRANSLATE_NOOP("CZipException", "The archive %1 would grow too large.");
         break;
+    case EntryTooLarge:
+        text = QT_TRANSLATE_NOOP("CZipException",
+                                 "The archive %1 holds an entry too large to be extracted.");
+        break;
+    case NoSpace:
+        text = QT_TRANSLATE_NOOP("CZipException",
+                                 "There is not enough free space to extract the archive %1.");
+        break;
     case UnsafeName:
         text = QT_TRANSLATE_NOOP(
             "CZipException",

@@ -16,6 +16,8 @@ public:
         CDirNotFound,     // no end record in the last 65557 bytes of the file
         TooLongFileName,  // an entry name longer than 65535 bytes
         TooLarge,         // sizes or offsets beyond what 32-bit ZIP fields can hold
+        EntryTooLarge,    // an entry larger than the extraction limit
+        NoSpace,          // not enough free space where an entry is extracted
         UnsafeName,       // an entry that would be written outside the destination folder
         UnsupportedEntry, // a compression method or format feature the container does not read
         ZlibError,        // deflate or inflate reported an error (see zlibCode())

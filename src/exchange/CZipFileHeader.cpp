@@ -248,43 +248,78 @@ void CZipFileHeader::readCentral(CZipStorage &storage)
     m_comment = storage.read(commentLength);
 }
 
-qint64 CZipFileHeader::readLocal(CZipStorage &storage) const
+CZipFileHeader::LocalEntry CZipFileHeader::readLocal(CZipStorage &storage) const
 {
     storage.seek(localHeaderOffset);
     const QByteArray fixed = storage.read(LocalSize);
     Reader in(fixed);
     if (in.u32() != LocalSignature)
         damaged(storage);
-    const quint16 localVersion = in.u16();
+    in.u16(); // version needed: tools write it differently in the two headers
     const quint16 localFlag = in.u16();
     const quint16 localMethod = in.u16();
     in.u32(); // time and date: the central header's are the ones applied
     const quint32 localCrc = in.u32();
-    const quint32 localCompressed = in.u32();
-    const quint32 localUncompressed = in.u32();
+    quint64 localCompressed = in.u32();
+    quint64 localUncompressed = in.u32();
     const quint16 nameLength = in.u16();
     const quint16 extraLength = in.u16();
-    if (localVersion != versionNeeded || localFlag != flag || localMethod != method)
+    if ((localFlag & (Encrypted | HasDataDescriptor)) != (flag & (Encrypted | HasDataDescriptor)) ||
+        localMethod != method)
         damaged(storage);
+    storage.seek(qint64(localHeaderOffset) + LocalSize + nameLength);
+    const QByteArray extra = storage.read(extraLength);
+    // Zip64 sizes: the extra field holds the 64-bit value of each field that reads 0xFFFFFFFF.
+    LocalEntry entry;
+    const std::optional<QByteArray> zip64Field = extraField(extra, Zip64ExtraId);
+    entry.zip64Sizes = zip64Field.has_value();
+    const QByteArray zip64 = zip64Field.value_or(QByteArray());
+    qsizetype at = 0;
+    for (quint64 *size : {&localUncompressed, &localCompressed}) {
+        if (*size != 0xFFFFFFFF || at + 8 > zip64.size())
+            continue;
+        *size = qFromLittleEndian<quint64>(zip64.constData() + at);
+        at += 8;
+    }
     if (!hasDataDescriptor() && (localCrc != crc32 || localCompressed != compressedSize ||
                                  localUncompressed != uncompressedSize))
         damaged(storage);
-    const qint64 dataStart = qint64(localHeaderOffset) + LocalSize + nameLength + extraLength;
-    if (dataStart + compressedSize > storage.size())
+    entry.dataStart = qint64(localHeaderOffset) + LocalSize + nameLength + extraLength;
+    if (entry.dataStart + compressedSize > storage.size())
         damaged(storage);
-    return dataStart;
+    return entry;
 }
 
-void CZipFileHeader::checkDataDescriptor(CZipStorage &storage) const
+std::optional<QByteArray> CZipFileHeader::extraField(const QByteArray &extra, quint16 id)
 {
-    char raw[DescriptorSize];
-    const qint64 got = storage.readSome(raw, DescriptorSize);
-    const QByteArray bytes(raw, got);
-    if (got < DescriptorSize - 4)
+    for (qsizetype at = 0; at + 4 <= extra.size();) {
+        const quint16 fieldId = qFromLittleEndian<quint16>(extra.constData() + at);
+        const quint16 size = qFromLittleEndian<quint16>(extra.constData() + at + 2);
+        if (at + 4 + size > extra.size())
+            break;
+        if (fieldId == id)
+            return extra.mid(at + 4, size);
+        at += 4 + size;
+    }
+    return std::nullopt;
+}
+
+void CZipFileHeader::checkDataDescriptor(CZipStorage &storage, bool zip64Sizes) const
+{
+    // CRC-32 and the two sizes, 4 or (after a Zip64 local header) 8 bytes each; the
+    // signature in front is optional.
+    const int sizeWidth = zip64Sizes ? 8 : 4;
+    char raw[4 + 4 + 2 * 8];
+    const qint64 got = storage.readSome(raw, 4 + 4 + 2 * sizeWidth);
+    const bool withSignature = got >= 4 && qFromLittleEndian<quint32>(raw) == DescriptorSignature;
+    const char *at = raw + (withSignature ? 4 : 0);
+    if (got < (at - raw) + 4 + 2 * sizeWidth)
         damaged(storage);
-    const bool withSignature =
-        qFromLittleEndian<quint32>(raw) == DescriptorSignature && got == DescriptorSize;
-    Reader in(withSignature ? bytes.mid(4) : bytes);
-    if (in.u32() != crc32 || in.u32() != compressedSize || in.u32() != uncompressedSize)
+    auto size = [&](int index) -> quint64 {
+        const char *p = at + 4 + index * sizeWidth;
+        return zip64Sizes ? qFromLittleEndian<quint64>(p) : qFromLittleEndian<quint32>(p);
+    };
+    if (qFromLittleEndian<quint32>(at) != crc32 || size(0) != compressedSize ||
+        size(1) != uncompressedSize)
         damaged(storage);
 }

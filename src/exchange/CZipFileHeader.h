@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
+#include <optional>
 
 class CZipStorage;
 
@@ -23,6 +24,7 @@ public:
     static constexpr quint32 ArchiveAttribute = 0x20;
     static constexpr quint32 DirectoryAttribute = 0x10;
     static constexpr quint32 ReadOnlyAttribute = 0x01;
+    static constexpr quint16 Zip64ExtraId = 0x0001;
 
     enum Flag : quint16 {
         Encrypted = 0x0001,
@@ -65,11 +67,20 @@ public:
 
     // Reads one central header at the storage's position.
     void readCentral(CZipStorage &storage);
-    // Reads and checks the entry's local header; returns the offset where its data starts.
-    qint64 readLocal(CZipStorage &storage) const;
+    struct LocalEntry
+    {
+        qint64 dataStart = 0;
+        // The local header has Zip64 sizes: so has the data descriptor.
+        bool zip64Sizes = false;
+    };
+    // Reads and checks the entry's local header: where its data starts and how its sizes are
+    // written.
+    LocalEntry readLocal(CZipStorage &storage) const;
     // Reads the data descriptor that follows the data (its signature is optional) and checks
     // it against this header.
-    void checkDataDescriptor(CZipStorage &storage) const;
+    void checkDataDescriptor(CZipStorage &storage, bool zip64Sizes) const;
+    // The data of the extra field with this id, if there is one.
+    static std::optional<QByteArray> extraField(const QByteArray &extra, quint16 id);
 
 private:
     QByteArray m_name;

@@ -2,6 +2,9 @@
 
 #include "CZipException.h"
 
+#include <QFile>
+#include <QSaveFile>
+
 CZipStorage::~CZipStorage()
 {
     abandon();
@@ -10,41 +13,59 @@ CZipStorage::~CZipStorage()
 void CZipStorage::abandon()
 {
     m_buffer.clear();
-    if (m_file.isOpen())
-        m_file.close();
+    if (auto *save = qobject_cast<QSaveFile *>(m_file.get()))
+        save->cancelWriting();
+    // Destroying an uncommitted QSaveFile removes its temporary file.
+    m_file.reset();
+    m_base = 0;
 }
 
 void CZipStorage::open(const QString &path, Mode mode)
 {
     close();
-    m_file.setFileName(path);
-    QIODevice::OpenMode flags = QIODevice::ReadOnly;
-    if (mode == Mode::ReadWrite)
-        flags = QIODevice::ReadWrite;
-    else if (mode == Mode::Create)
-        flags = QIODevice::ReadWrite | QIODevice::Truncate;
-    if (!m_file.open(flags))
-        fail();
+    m_path = path;
+    m_base = 0;
+    if (mode == Mode::Create) {
+        auto file = std::make_unique<QSaveFile>(path);
+        // Never fall back to writing the destination in place: that is what must not happen.
+        file->setDirectWriteFallback(false);
+        m_file = std::move(file);
+        if (!m_file->open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            fail();
+    } else {
+        m_file = std::make_unique<QFile>(path);
+        if (!m_file->open((mode == Mode::ReadWrite ? QIODevice::ReadWrite : QIODevice::ReadOnly) |
+                          QIODevice::Unbuffered))
+            fail();
+    }
     m_buffer.reserve(WriteBufferSize);
 }
 
 void CZipStorage::makeWritable()
 {
-    if (m_file.isWritable())
+    if (m_file->isWritable())
         return;
-    const qint64 at = m_file.pos();
-    m_file.close();
-    if (!m_file.open(QIODevice::ReadWrite))
+    const qint64 at = position();
+    m_file->close();
+    if (!m_file->open(QIODevice::ReadWrite | QIODevice::Unbuffered))
         fail();
     seek(at);
 }
 
 void CZipStorage::close()
 {
-    if (!m_file.isOpen())
+    if (!isOpen())
         return;
     flush();
-    m_file.close();
+    if (auto *save = qobject_cast<QSaveFile *>(m_file.get())) {
+        // commit() flushes, syncs the file to the disk and renames it over the destination.
+        if (!save->commit())
+            fail();
+    } else {
+        m_file->close();
+    }
+    m_file.reset();
+    m_base = 0;
 }
 
 void CZipStorage::write(const char *data, qint64 length)
@@ -62,17 +83,21 @@ void CZipStorage::write(const char *data, qint64 length)
 
 void CZipStorage::flush()
 {
-    if (m_buffer.isEmpty())
-        return;
-    if (m_file.write(m_buffer) != m_buffer.size())
-        fail();
+    // A write cut short (the disk filled up) is tried again for the rest: the failing call is
+    // the one that tells why.
+    for (qint64 done = 0; done < m_buffer.size();) {
+        const qint64 written = m_file->write(m_buffer.constData() + done, m_buffer.size() - done);
+        if (written <= 0)
+            fail();
+        done += written;
+    }
     m_buffer.clear();
 }
 
 void CZipStorage::read(char *data, qint64 length)
 {
     if (readSome(data, length) != length)
-        throw CZipException(CZipException::BadZipFile, m_file.fileName());
+        throw CZipException(CZipException::BadZipFile, m_path);
 }
 
 QByteArray CZipStorage::read(qint64 length)
@@ -87,7 +112,7 @@ qint64 CZipStorage::readSome(char *data, qint64 length)
     flush();
     qint64 done = 0;
     while (done < length) {
-        const qint64 got = m_file.read(data + done, length - done);
+        const qint64 got = m_file->read(data + done, length - done);
         if (got < 0)
             fail();
         if (got == 0)
@@ -100,28 +125,29 @@ qint64 CZipStorage::readSome(char *data, qint64 length)
 void CZipStorage::seek(qint64 position)
 {
     flush();
-    if (!m_file.seek(position))
+    if (!m_file->seek(m_base + position))
         fail();
 }
 
 qint64 CZipStorage::position() const
 {
-    return m_file.pos() + m_buffer.size();
+    return m_file->pos() + m_buffer.size() - m_base;
 }
 
 qint64 CZipStorage::size() const
 {
-    return qMax(m_file.size(), position());
+    return qMax(m_file->size() - m_base, position());
 }
 
 void CZipStorage::truncateHere()
 {
     flush();
-    if (!m_file.resize(m_file.pos()))
+    if (!m_file->resize(m_file->pos()))
         fail();
 }
 
 void CZipStorage::fail() const
 {
-    throw CZipException(CZipException::FileError, m_file.fileName(), 0, m_file.errorString());
+    throw CZipException(CZipException::FileError, m_path, 0,
+                        m_file ? m_file->errorString() : QString());
 }

@@ -1,8 +1,10 @@
 #include "DataExchange.h"
 
+#include "ArchiveDatabase.h"
 #include "ArchiveMerge.h"
 #include "CZipArchive.h"
 #include "CZipException.h"
+#include "ExchangeTemp.h"
 #include "base/Progress.h"
 #include "base/Prompter.h"
 #include "base/SettingsStore.h"
@@ -24,6 +26,44 @@ const QString ArchiveEntry = QStringLiteral("TellanTemp.mdb");
 const QString BackupEntry = QStringLiteral("Backup Verdimo.mdb");
 constexpr int CompressionLevel = 9;
 constexpr int BufferSize = 65535;
+// The largest database an archive may unpack to: 32 times the exchange database of a large
+// farm (about 30 MB), so no real archive comes near it while a crafted one that declares
+// gigabytes is refused before a byte is written.
+constexpr qint64 MaxArchiveDatabase = 1024LL * 1024 * 1024;
+
+// Holds the working database's write lock from the first statement on, so that another
+// program's short write makes the import wait for the busy timeout instead of failing when
+// the merge turns from reading to writing.
+class WriteTransaction
+{
+public:
+    explicit WriteTransaction(Database &db) : m_db(db)
+    {
+        m_db.execute(QStringLiteral("BEGIN IMMEDIATE"));
+    }
+    ~WriteTransaction()
+    {
+        if (!m_open)
+            return;
+        try {
+            m_db.execute(QStringLiteral("ROLLBACK"));
+        } catch (const DbException &) {
+            // The connection is gone; SQLite has rolled the transaction back.
+        }
+    }
+    WriteTransaction(const WriteTransaction &) = delete;
+    WriteTransaction &operator=(const WriteTransaction &) = delete;
+
+    void commit()
+    {
+        m_db.execute(QStringLiteral("COMMIT"));
+        m_open = false;
+    }
+
+private:
+    Database &m_db;
+    bool m_open = true;
+};
 
 QString directorySetting()
 {
@@ -84,24 +124,21 @@ bool DataExchange::buildDatabase(const QString &databasePath, const QString &wor
 bool DataExchange::storeInArchive(const QString &archivePath, const QString &databasePath,
                                   const QString &password)
 {
-    // Creating the archive truncates its file: never let that be the working database.
+    // The finished archive is renamed over its destination: never let that be the working
+    // database.
     const QString working = QFileInfo(workingDatabasePath()).canonicalFilePath();
     if (!working.isEmpty() && QFileInfo(archivePath).canonicalFilePath() == working) {
         m_prompter.error(tr("Unable to store!"));
         return false;
     }
     CZipArchive zip;
-    bool created = false;
     auto giveUp = [&](const QString &message) {
         zip.Close(true);
-        if (created)
-            QFile::remove(archivePath);
         m_prompter.error(message);
         return false;
     };
     try {
         zip.Open(archivePath, CZipArchive::CreateNew, 0);
-        created = true;
         if (!password.isEmpty() && !zip.SetPassword(password))
             return giveUp(tr("Unable to store!"));
         if (!zip.AddFile(databasePath, CompressionLevel, true, BufferSize))
@@ -116,6 +153,7 @@ bool DataExchange::storeInArchive(const QString &archivePath, const QString &dat
 bool DataExchange::extractArchive(const QString &archivePath, const QString &folder)
 {
     CZipArchive zip;
+    zip.setExtractLimit(MaxArchiveDatabase);
     try {
         zip.Open(archivePath, CZipArchive::OpenExisting, 0);
         if (!zip.SetPassword(ArchivePassword) || !zip.ExtractEntry(0, folder, true, BufferSize)) {
@@ -150,7 +188,7 @@ DataExchange::Outcome DataExchange::ExportArchive()
 
     // A folder of its own: nothing left behind by another run can get in the way, and the
     // database goes with the folder on every path.
-    QTemporaryDir temp;
+    QTemporaryDir temp(ExchangeTemp::folderTemplate());
     if (!temp.isValid()) {
         m_prompter.error(tr("Unable to store!"));
         return Outcome::Failed;
@@ -158,7 +196,10 @@ DataExchange::Outcome DataExchange::ExportArchive()
     const QString database = temp.filePath(ArchiveEntry);
     const WorkingPeriod period = m_exportPeriod.value_or(WorkingPeriod::fromSettings());
     const int firstYear = period.start.isValid() ? period.start.year() : -1;
-    // Every work and stock movement goes, not only those of the exported cards.
+    // The import reads only the works and movements of the archive's cards, so no others go
+    // in it. The cards are copied first: main.Scheda holds exactly the exported ones.
+    const QString ofExportedCards =
+        QStringLiteral("IDScheda IN (SELECT IDScheda FROM main.Scheda)");
     const QList<ExchangeDatabase::TableCopy> tables{
         {QStringLiteral("Scheda"),
          QStringLiteral("Data BETWEEN ? AND ?"),
@@ -166,10 +207,12 @@ DataExchange::Outcome DataExchange::ExportArchive()
         {QStringLiteral("Articoli"), {}},
         {QStringLiteral("Campi"), QStringLiteral("Anno = ?"), {firstYear}},
         {QStringLiteral("Centri"), {}},
-        {QStringLiteral("Magazzino"), {}},
+        {QStringLiteral("Magazzino"),
+         QStringLiteral("IDOpera IN (SELECT IDOpera FROM work.Opere WHERE %1)")
+             .arg(ofExportedCards)},
         {QStringLiteral("Operai"), {}},
         {QStringLiteral("Operazioni"), {}},
-        {QStringLiteral("Opere"), {}},
+        {QStringLiteral("Opere"), ofExportedCards},
     };
     if (!buildDatabase(database, working, tables) ||
         !storeInArchive(archive, database, ArchivePassword))
@@ -188,7 +231,7 @@ DataExchange::Outcome DataExchange::ImportArchive()
     if (archive.isEmpty())
         return Outcome::Cancelled;
 
-    QTemporaryDir temp;
+    QTemporaryDir temp(ExchangeTemp::folderTemplate());
     if (!temp.isValid()) {
         m_prompter.error(tr("Unable to check out!"));
         return Outcome::Failed;
@@ -196,12 +239,13 @@ DataExchange::Outcome DataExchange::ImportArchive()
     if (!extractArchive(archive, temp.path()))
         return Outcome::Failed;
 
-    Database source;
+    ArchiveDatabase source;
     try {
         source.open(temp.filePath(ArchiveEntry));
     } catch (const DbException &) {
     }
-    if (!source.isOpen() || !ArchiveMerge::canRead(source)) {
+    if (!source.database().isOpen() || source.workExhausted() ||
+        !ArchiveMerge::canRead(source.database())) {
         m_prompter.error(tr("Database not compatible for the Verdimo software!"));
         return Outcome::Failed;
     }
@@ -217,11 +261,11 @@ DataExchange::Outcome DataExchange::ImportArchive()
         tr("Do you want to overwrite existing data?"), Prompter::Buttons::YesNoCancel);
     if (answer != Prompter::Answer::Yes && answer != Prompter::Answer::No)
         return Outcome::Cancelled;
-    if (!MergeArchiveDatabase(source, target, answer == Prompter::Answer::Yes)) {
+    if (!MergeArchiveDatabase(source.database(), target, answer == Prompter::Answer::Yes)) {
         m_prompter.error(tr("Nothing was imported: the working database is unchanged."));
         return Outcome::Failed;
     }
-    source.close();
+    source.database().close();
     target.close();
     if (m_reloadViews)
         m_reloadViews();
@@ -237,7 +281,7 @@ bool DataExchange::MergeArchiveDatabase(Database &source, Database &target, bool
     };
     showProgress(true);
     try {
-        Transaction transaction(target);
+        WriteTransaction transaction(target);
         ArchiveMerge(source, target, overwrite, m_progress).run();
         transaction.commit();
     } catch (const DbException &e) {
@@ -246,6 +290,13 @@ bool DataExchange::MergeArchiveDatabase(Database &source, Database &target, bool
         return false;
     }
     showProgress(false);
+    try {
+        // The merge may have changed the tables' shape a lot: let SQLite refresh what its
+        // planner knows while the user reads the result.
+        target.execute(QStringLiteral("PRAGMA optimize"));
+    } catch (const DbException &) {
+        // Only statistics: the import itself is done.
+    }
     return true;
 }
 
@@ -261,7 +312,7 @@ DataExchange::Outcome DataExchange::BackupDatabase()
         return Outcome::Cancelled;
     archive = withSuffix(archive, QStringLiteral("zip"));
 
-    QTemporaryDir temp;
+    QTemporaryDir temp(ExchangeTemp::folderTemplate());
     if (!temp.isValid()) {
         m_prompter.error(tr("Unable to store!"));
         return Outcome::Failed;

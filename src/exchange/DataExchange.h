@@ -53,9 +53,9 @@ private:
     // database; reports engine errors.
     bool buildDatabase(const QString &databasePath, const QString &workingPath,
                        const QList<ExchangeDatabase::TableCopy> &tables);
-    // Writes databasePath as the only entry of a new archive at archivePath. On failure the
-    // archive file is removed, backups included: a half-written file must never pass for a
-    // usable archive.
+    // Writes databasePath as the only entry of a new archive at archivePath. The archive only
+    // replaces the file at archivePath once it is complete; on failure that file is untouched
+    // and the message names the cause.
     bool storeInArchive(const QString &archivePath, const QString &databasePath,
                         const QString &password);
     bool extractArchive(const QString &archivePath, const QString &folder);

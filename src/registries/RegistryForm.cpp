@@ -4,17 +4,7 @@
 #include "base/NumberText.h"
 #include "base/Prompter.h"
 
-namespace {
-
-bool hasDigit(const QString &text)
-{
-    for (const QChar c : text)
-        if (c.isDigit())
-            return true;
-    return false;
-}
-
-} // namespace
+#include <limits>
 
 RegistryForm::Layout RegistryForm::layoutFor(int kind, const Layout &current)
 {
@@ -96,50 +86,69 @@ RegistryForm::Texts RegistryForm::write(const Values &values, bool itemLayout, N
     return texts;
 }
 
-bool RegistryForm::read(const Texts &texts, bool itemLayout, NumberStyle style, Values &values,
-                        Prompter &prompter)
+std::optional<RegistryForm::Error> RegistryForm::check(const Texts &texts, bool itemLayout,
+                                                       Values &values)
 {
-    auto fail = [&prompter](const QString &message) {
-        prompter.message(Prompter::Icon::Warning, message);
-        return false;
+    using Check = std::optional<Error>;
+    auto tooLong = [](Control control, const QString &text, int limit) -> Check {
+        if (text.size() > limit)
+            return Error{control, tr("Enter no more than %1 characters.").arg(limit)};
+        return std::nullopt;
     };
-    auto tooLong = [&](const QString &text, int limit) {
-        return text.size() > limit ? fail(tr("Enter no more than %1 characters.").arg(limit))
-                                   : true;
+    // Wages, surfaces, years and unit costs are never negative.
+    auto readNumber = [](Control control, const QString &text, double maximum,
+                         double &target) -> Check {
+        const std::optional<double> number = ReadNumber(text, false);
+        if (!number)
+            return Error{control, tr("Enter a number.")};
+        if (*number < 0.0 || *number > maximum)
+            return Error{control, maximum == MaxNumber
+                                      ? tr("Enter a number between %1 and %2.")
+                                            .arg(0)
+                                            .arg(QString::number(MaxNumber, 'f', 0))
+                                      : tr("Enter a number that is not negative.")};
+        target = *number;
+        return std::nullopt;
     };
 
     Values read = values;
     bool ok = false;
     read.code = texts.code.trimmed().toInt(&ok);
     if (!ok)
-        return fail(tr("Enter an integer."));
+        return Error{Control::Code, tr("Enter an integer.")};
     if (read.code < MinCode || read.code > MaxCode)
-        return fail(tr("Enter an integer between %1 and %2.").arg(MinCode).arg(MaxCode));
-    if (!tooLong(texts.description, MaxText))
-        return false;
+        return Error{Control::Code,
+                     tr("Enter an integer between %1 and %2.").arg(MinCode).arg(MaxCode)};
+    if (Check error = tooLong(Control::Description, texts.description, MaxText))
+        return error;
     read.description = texts.description;
     read.relationship = texts.relationship;
 
     if (itemLayout) {
-        if (!tooLong(texts.number, MaxUnit))
-            return false;
+        if (Check error = tooLong(Control::Number, texts.number, MaxUnit))
+            return error;
         read.place = texts.number;
-        if (!texts.place.trimmed().isEmpty() && !hasDigit(texts.place))
-            return fail(tr("Enter a number."));
-        read.unitCost = ParseNumber(texts.place, false, true);
+        if (Check error = readNumber(Control::Place, texts.place,
+                                     std::numeric_limits<double>::max(), read.unitCost))
+            return error;
         read.printInNotebook = texts.printInNotebook;
     } else {
-        if (!texts.number.trimmed().isEmpty() && !hasDigit(texts.number))
-            return fail(tr("Enter a number."));
-        read.number = ParseNumber(texts.number, false, style == NumberStyle::Currency);
-        if (read.number < 0.0 || read.number > MaxNumber)
-            return fail(tr("Enter a number between %1 and %2.")
-                            .arg(0)
-                            .arg(QString::number(MaxNumber, 'f', 0)));
-        if (!tooLong(texts.place, MaxText))
-            return false;
+        if (Check error = readNumber(Control::Number, texts.number, MaxNumber, read.number))
+            return error;
+        if (Check error = tooLong(Control::Place, texts.place, MaxText))
+            return error;
         read.place = texts.place;
     }
     values = read;
+    return std::nullopt;
+}
+
+bool RegistryForm::read(const Texts &texts, bool itemLayout, NumberStyle, Values &values,
+                        Prompter &prompter)
+{
+    if (const std::optional<Error> error = check(texts, itemLayout, values)) {
+        prompter.message(Prompter::Icon::Warning, error->message);
+        return false;
+    }
     return true;
 }

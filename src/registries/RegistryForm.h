@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <optional>
 
 class Prompter;
 
@@ -49,6 +50,15 @@ public:
         bool itemLayout = false;
     };
 
+    // The controls whose text can be refused.
+    enum class Control { Code, Description, Number, Place };
+
+    struct Error
+    {
+        Control control;
+        QString message;
+    };
+
     // How control 1002 shows its number.
     enum class NumberStyle { Plain, Currency, Number };
 
@@ -64,8 +74,11 @@ public:
     static NumberStyle numberStyleFor(int kind);
 
     static Texts write(const Values &values, bool itemLayout, NumberStyle style);
-    // Reads the texts into values; on the first invalid text shows the validation message,
-    // leaves values unchanged and returns false.
+    // Reads the texts into values; on the first invalid text leaves values unchanged and says
+    // which control holds it and why.
+    static std::optional<Error> check(const Texts &texts, bool itemLayout, Values &values);
+    // check() that shows the validation message and returns false on an invalid text. Every
+    // number style reads back the same way.
     static bool read(const Texts &texts, bool itemLayout, NumberStyle style, Values &values,
                      Prompter &prompter);
 };

@@ -1,5 +1,6 @@
 #include "cards/CardForm.h"
 
+#include <QLocale>
 #include <QTest>
 
 class TestCardForm : public QObject
@@ -9,6 +10,7 @@ class TestCardForm : public QObject
 private slots:
     void emptyFieldsRoundTripAsNull();
     void valuesRoundTrip();
+    void italianTexts();
     void checks_data();
     void checks();
     void spinSteps_data();
@@ -43,13 +45,36 @@ void TestCardForm::valuesRoundTrip()
     card.setValue(CSchedaSet::TempMax, -3.25);
     card.setValue(CSchedaSet::Tempo, QStringLiteral("Sunny"));
     const CardForm::Input input = CardForm::input(card);
-    QCOMPARE(input.texts.value(CSchedaSet::Pioggia), QStringLiteral("1.23457e+06"));
+    QCOMPARE(input.texts.value(CSchedaSet::Pioggia), QStringLiteral("1234567"));
     QCOMPARE(input.texts.value(CSchedaSet::TempMax), QStringLiteral("-3.25"));
     CardRecord back;
     QVERIFY(!CardForm::apply(input, back));
     QCOMPARE(back.value(CSchedaSet::TempMax).toDouble(), -3.25);
+    QCOMPARE(back.value(CSchedaSet::Pioggia).toDouble(), 1234567.0);
     QCOMPARE(back.value(CSchedaSet::Tempo).toString(), QStringLiteral("Sunny"));
     QVERIFY(back.value(CSchedaSet::Vento).isNull());
+}
+
+void TestCardForm::italianTexts()
+{
+    QLocale::setDefault(QLocale(QStringLiteral("it_IT")));
+    CardRecord card;
+    card.setValue(CSchedaSet::Pioggia, 1.234);
+    card.setValue(CSchedaSet::TempMin, -0.5);
+    CardForm::Input input = CardForm::input(card);
+    QCOMPARE(input.texts.value(CSchedaSet::Pioggia), QStringLiteral("1,234"));
+    CardRecord back;
+    QVERIFY(!CardForm::apply(input, back));
+    QCOMPARE(back.value(CSchedaSet::Pioggia).toDouble(), 1.234);
+    QCOMPARE(back.value(CSchedaSet::TempMin).toDouble(), -0.5);
+    input.texts[CSchedaSet::Pioggia] = QStringLiteral("0.8");
+    input.texts[CSchedaSet::TempMax] = QStringLiteral("12,5");
+    QVERIFY(!CardForm::apply(input, back));
+    QCOMPARE(back.value(CSchedaSet::Pioggia).toDouble(), 0.8);
+    QCOMPARE(back.value(CSchedaSet::TempMax).toDouble(), 12.5);
+    QCOMPARE(CardForm::stepped(QStringLiteral("2,6"), 1, CardForm::field(CSchedaSet::Pioggia)),
+             QStringLiteral("4"));
+    QLocale::setDefault(QLocale::c());
 }
 
 void TestCardForm::checks_data()
@@ -60,8 +85,14 @@ void TestCardForm::checks_data()
 
     QTest::newRow("decimal point") << int(CSchedaSet::Pioggia) << "2.5"
                                    << "";
-    QTest::newRow("decimal comma") << int(CSchedaSet::Pioggia) << "2,5"
-                                   << "Enter a number.";
+    QTest::newRow("decimal comma") << int(CSchedaSet::Pioggia) << "0,8"
+                                   << "";
+    QTest::newRow("two decimal marks") << int(CSchedaSet::Pioggia) << "0,8,1"
+                                       << "Enter a number.";
+    QTest::newRow("negative rain") << int(CSchedaSet::Pioggia) << "-2"
+                                   << "Enter a number that is not negative.";
+    QTest::newRow("frost") << int(CSchedaSet::TempMin) << "-2,5"
+                           << "";
     QTest::newRow("letters") << int(CSchedaSet::TempMin) << "cold"
                              << "Enter a number.";
     QTest::newRow("beyond spin range") << int(CSchedaSet::TempMax) << "80"

@@ -4,16 +4,23 @@
 #include "base/SettingsStore.h"
 #include "db/Database.h"
 #include "db/DbException.h"
+#include "exchange/ArchiveDatabase.h"
 #include "exchange/CZipArchive.h"
 #include "exchange/DataExchange.h"
+#include "exchange/ExchangeTemp.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
+#include <atomic>
+#include <sys/time.h>
+#include <thread>
 
 using Icon = Prompter::Icon;
 using Answer = Prompter::Answer;
@@ -133,6 +140,10 @@ private slots:
     void badArchivesLeaveDatabaseUntouched();
     void backupCopiesEveryDataTable();
     void backupWithoutATableWritesNoArchive();
+    void exportCarriesOnlyTheWorksOfItsCards();
+    void importWaitsForABusyDatabase();
+    void staleTemporaryFoldersAreRemoved();
+    void archiveDatabaseWorkIsBounded();
 
 private:
     // Exports the archive of a second farm whose data differs from the working one.
@@ -250,9 +261,9 @@ void TestDataExchange::exportWritesThePeriodInAnArchive()
     QCOMPARE(column(db, QStringLiteral("SELECT Data FROM Scheda ORDER BY Data")),
              (QStringList{"2015-03-01 00:00:00", "2015-06-10 23:59:59"}));
     QCOMPARE(column(db, QStringLiteral("SELECT Anno FROM Campi")), QStringList{"2015"});
-    // Every work and movement travels, not only those of the exported cards.
-    QCOMPARE(count(db, QStringLiteral("Opere")), 4);
-    QCOMPARE(count(db, QStringLiteral("Magazzino")), 4);
+    // Only the works and movements of the exported cards travel.
+    QCOMPARE(count(db, QStringLiteral("Opere")), 2);
+    QCOMPARE(count(db, QStringLiteral("Magazzino")), 2);
     QCOMPARE(count(db, QStringLiteral("Articoli")), 1);
     // A real database of the program: its keys, indexes and stored queries.
     QVERIFY(count(db, QStringLiteral("QueryDefs")) > 0);
@@ -501,6 +512,12 @@ void TestDataExchange::badArchivesLeaveDatabaseUntouched_data()
                                     << "Database not compatible for the Verdimo software!";
     QTest::newRow("other database") << "otherdb"
                                     << "Database not compatible for the Verdimo software!";
+    QTest::newRow("endless view") << "view"
+                                  << "Database not compatible for the Verdimo software!";
+    QTest::newRow("trigger") << "trigger"
+                             << "Database not compatible for the Verdimo software!";
+    QTest::newRow("declared 4 GiB") << "bomb"
+                                    << "The archive %1 holds an entry too large to be extracted.";
 }
 
 void TestDataExchange::badArchivesLeaveDatabaseUntouched()
@@ -521,6 +538,22 @@ void TestDataExchange::badArchivesLeaveDatabaseUntouched()
         Database db;
         db.open(entry);
         db.execute(QStringLiteral("CREATE TABLE Scheda (Data TEXT)"));
+    } else if (kind == QLatin1String("view") || kind == QLatin1String("trigger")) {
+        QFile::copy(m_env->copyTemplate(), entry);
+        Database db;
+        db.open(entry);
+        if (kind == QLatin1String("view")) {
+            // Counting its rows never ends.
+            db.execute(QStringLiteral("DROP TABLE Scheda"));
+            db.execute(QStringLiteral(
+                "CREATE VIEW Scheda AS WITH RECURSIVE r(n) AS (SELECT 1 UNION ALL SELECT n + 1 "
+                "FROM r) SELECT n AS IDScheda, '' AS Assenti, '2015-05-03 08:00:00' AS Data, "
+                "'' AS Fattore, '' AS Ferie, '' AS Infortunio, '' AS Malattia, '' AS Permesso, "
+                "0 AS Pioggia, 0 AS TempMax, 0 AS TempMin, '' AS Tempo, '' AS Vento FROM r"));
+        } else {
+            db.execute(QStringLiteral("CREATE TRIGGER spread AFTER INSERT ON Operai "
+                                      "BEGIN DELETE FROM Articoli; END"));
+        }
     } else if (kind == QLatin1String("name")) {
         entry = staging + QStringLiteral("/Other.mdb");
         QFile::copy(m_env->copyTemplate(), entry);
@@ -536,6 +569,16 @@ void TestDataExchange::badArchivesLeaveDatabaseUntouched()
         if (kind != QLatin1String("empty"))
             QVERIFY(zip.AddFile(entry, 9, true, 65535));
         zip.Close(false);
+    }
+    if (kind == QLatin1String("bomb")) {
+        // A small archive whose entry claims almost 4 GiB.
+        QFile file(archive);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QByteArray raw = file.readAll();
+        const qsizetype central = qFromLittleEndian<quint32>(raw.constData() + raw.size() - 6);
+        qToLittleEndian<quint32>(0xFFFFFFF0, raw.data() + central + 24);
+        file.seek(0);
+        file.write(raw);
     }
     if (kind == QLatin1String("truncated") || kind == QLatin1String("damaged")) {
         QFile file(archive);
@@ -619,6 +662,186 @@ void TestDataExchange::backupWithoutATableWritesNoArchive()
     QVERIFY(prompter.verify());
     QVERIFY(!QFileInfo::exists(archive));
     QVERIFY(tempLeftovers().isEmpty());
+}
+
+// The cards of a year with their works and movements, as the user sees them.
+static QStringList cardsOfYear(Database &db, int year)
+{
+    return column(db,
+                  QStringLiteral("SELECT s.Data, s.Tempo, o.CodOperaio, o.OreOrd, m.Quantita "
+                                 "FROM Scheda s JOIN Opere o ON o.IDScheda = s.IDScheda "
+                                 "JOIN Magazzino m ON m.IDOpera = o.IDOpera "
+                                 "WHERE s.Data LIKE ? ORDER BY s.Data, o.OreOrd"),
+                  {QStringLiteral("%1-%").arg(year)});
+}
+
+void TestDataExchange::exportCarriesOnlyTheWorksOfItsCards()
+{
+    const QString farm = m_env->copyTemplate();
+    {
+        Database db;
+        db.open(farm);
+        addMasterData(db, QStringLiteral("farm"));
+        for (int year : {2014, 2015}) {
+            for (int month : {3, 9}) {
+                const QString date = QStringLiteral("%1-%2-10 08:00:00")
+                                         .arg(year)
+                                         .arg(month, 2, 10, QLatin1Char('0'));
+                const qint64 card = addCard(db, date, QStringLiteral("y%1").arg(year));
+                addWork(db, card, 1, month);
+                addWork(db, card, 1, month + 1);
+            }
+        }
+        // A pending work of a card being inserted belongs to no exported card.
+        addWork(db, 0, 1, 7);
+    }
+    useDatabase(farm);
+    SettingsStore::writeString(SettingsStore::Settings, QStringLiteral("DataInit"),
+                               QStringLiteral("01/01/2015"));
+    SettingsStore::writeString(SettingsStore::Settings, QStringLiteral("DataEnd"),
+                               QStringLiteral("31/12/2015"));
+    const QString archive = m_env->path(QStringLiteral("year.czp"));
+    FakePrompter prompter;
+    FakeProgress progress;
+    prompter.expectSaveFile(archive);
+    prompter.expect(Icon::Information, QStringLiteral("Export data completed successfully!"));
+    QCOMPARE(DataExchange(prompter, progress).ExportArchive(), DataExchange::Outcome::Done);
+
+    CZipArchive zip;
+    zip.Open(archive, CZipArchive::OpenExisting, 0);
+    QVERIFY(zip.SetPassword(Password));
+    QTemporaryDir out;
+    QVERIFY(zip.ExtractEntry(0, out.path(), true, 65535));
+    zip.Close(false);
+    {
+        Database packed;
+        packed.open(out.filePath(QStringLiteral("TellanTemp.mdb")));
+        QCOMPARE(count(packed, QStringLiteral("Opere")), 4);
+        QCOMPARE(count(packed, QStringLiteral("Magazzino")), 4);
+        QCOMPARE(column(packed, QStringLiteral("SELECT DISTINCT s.Tempo FROM Opere o "
+                                               "JOIN Scheda s ON s.IDScheda = o.IDScheda")),
+                 QStringList{"y2015"});
+    }
+
+    // Imported into an empty farm, the year arrives whole.
+    useDatabase(m_working);
+    prompter.expectOpenFile(archive);
+    prompter.expect(Icon::Question, QStringLiteral("Do you want to overwrite existing data?"),
+                    Answer::No);
+    prompter.expect(Icon::Information, QStringLiteral("Import data completed successfully!"));
+    QCOMPARE(DataExchange(prompter, progress).ImportArchive(), DataExchange::Outcome::Done);
+    QVERIFY(prompter.verify());
+    Database source;
+    source.open(farm);
+    Database target;
+    target.open(m_working);
+    QCOMPARE(cardsOfYear(target, 2015), cardsOfYear(source, 2015));
+    QCOMPARE(cardsOfYear(target, 2015).size(), 4);
+    QCOMPARE(count(target, QStringLiteral("Opere")), 4);
+}
+
+void TestDataExchange::importWaitsForABusyDatabase()
+{
+    const QString archive = makeArchive(QStringLiteral("new"), QStringLiteral("next"));
+    QVERIFY(!archive.isEmpty());
+    // Another program writes to the working database for a moment while the import starts.
+    std::atomic<bool> locked = false;
+    std::atomic<bool> written = false;
+    std::thread other([&] {
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"),
+                                                        QStringLiteral("other program"));
+            db.setDatabaseName(m_working);
+            if (db.open()) {
+                QSqlQuery query(db);
+                written = query.exec(QStringLiteral("BEGIN IMMEDIATE")) &&
+                          query.exec(QStringLiteral("INSERT INTO Operazioni (Codice, "
+                                                    "Descrizione) VALUES (99, 'other')"));
+                locked = true;
+                std::this_thread::sleep_for(std::chrono::milliseconds(700));
+                written = written && query.exec(QStringLiteral("COMMIT"));
+            }
+            locked = true;
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("other program"));
+    });
+    while (!locked)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+
+    FakePrompter prompter;
+    FakeProgress progress;
+    prompter.expectOpenFile(archive);
+    prompter.expect(Icon::Question, QStringLiteral("Do you want to overwrite existing data?"),
+                    Answer::No);
+    prompter.expect(Icon::Information, QStringLiteral("Import data completed successfully!"));
+    const DataExchange::Outcome outcome = DataExchange(prompter, progress).ImportArchive();
+    other.join();
+    QVERIFY(written);
+    QCOMPARE(outcome, DataExchange::Outcome::Done);
+    QVERIFY(prompter.verify());
+    Database db;
+    db.open(m_working);
+    QCOMPARE(count(db, QStringLiteral("Scheda")), 2);
+    QCOMPARE(column(db, QStringLiteral("SELECT Descrizione FROM Operazioni WHERE Codice = 99")),
+             QStringList{"other"});
+}
+
+void TestDataExchange::staleTemporaryFoldersAreRemoved()
+{
+    // A process that has ended.
+    QProcess ended;
+    ended.start(QStringLiteral("true"));
+    QVERIFY(ended.waitForStarted());
+    const qint64 endedPid = ended.processId();
+    QVERIFY(ended.waitForFinished());
+
+    const qint64 self = QCoreApplication::applicationPid();
+    auto folder = [this](qint64 pid, const char *tail) {
+        const QString path = QStringLiteral("%1/verdimo-%2-%3").arg(m_temp).arg(pid).arg(tail);
+        QDir().mkpath(path + QStringLiteral("/inner"));
+        QFile file(path + QStringLiteral("/TellanTemp.mdb"));
+        file.open(QIODevice::WriteOnly);
+        return path;
+    };
+    folder(endedPid, "killed");
+    folder(self, "running");
+    folder(1, "recent");
+    const QString old = folder(1, "old");
+    const timeval twoDaysAgo[2] = {{time(nullptr) - 2 * 86400, 0}, {time(nullptr) - 2 * 86400, 0}};
+    QCOMPARE(::utimes(QFile::encodeName(old).constData(), twoDaysAgo), 0);
+    QDir().mkpath(m_temp + QStringLiteral("/verdimo-notes"));
+
+    QCOMPARE(ExchangeTemp::removeStale(), 2);
+    QStringList left = tempLeftovers();
+    left.sort();
+    QCOMPARE(left, (QStringList{QStringLiteral("verdimo-1-recent"),
+                                QStringLiteral("verdimo-%1-running").arg(self),
+                                QStringLiteral("verdimo-notes")}));
+    // The exchange commands name their folders so that this finds them.
+    QVERIFY(ExchangeTemp::folderTemplate().startsWith(
+        QStringLiteral("%1/verdimo-%2-").arg(QDir::tempPath()).arg(self)));
+}
+
+void TestDataExchange::archiveDatabaseWorkIsBounded()
+{
+    ArchiveDatabase archive;
+    archive.open(m_env->copyTemplate());
+    QVERIFY(!archive.workExhausted());
+    QVERIFY(archive.database().scalar(QStringLiteral("SELECT count(*) FROM Scheda")).isValid());
+    try {
+        archive.database().execute(
+            QStringLiteral("WITH RECURSIVE r(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM r) "
+                           "SELECT count(*) FROM r"));
+        QFAIL("an endless query ran to its end");
+    } catch (const DbException &) {
+    }
+    QVERIFY(archive.workExhausted());
+    // Nothing in it can be changed.
+    ArchiveDatabase again;
+    again.open(m_env->copyTemplate());
+    QVERIFY_THROWS_EXCEPTION(DbException, again.database().execute(QStringLiteral(
+                                              "INSERT INTO Operai (Codice) VALUES (1)")));
 }
 
 QTEST_GUILESS_MAIN(TestDataExchange)

@@ -1,6 +1,7 @@
 #include "FakePrompter.h"
 #include "registries/RegistryForm.h"
 
+#include <QLocale>
 #include <QTest>
 
 using Style = RegistryForm::NumberStyle;
@@ -59,6 +60,15 @@ private slots:
                                                 << ""
                                                 << "kg"
                                                 << "free" << true << "Enter a number.";
+        QTest::newRow("negative unit cost")
+            << "1"
+            << ""
+            << "kg"
+            << "-2" << true << "Enter a number that is not negative.";
+        QTest::newRow("two decimal marks") << "1"
+                                           << ""
+                                           << "1.2.3"
+                                           << "" << false << "Enter a number.";
         QTest::newRow("limits accepted")
             << "10000" << QString(100, 'x') << "100000000" << QString(100, 'y') << false << "";
         QTest::newRow("item accepted") << "1"
@@ -87,6 +97,51 @@ private slots:
         if (!message.isEmpty())
             QCOMPARE(values.description, QStringLiteral("before"));
         QVERIFY(prompter.verify());
+    }
+
+    // Acres typed with a comma in English are the decimal acres the user means.
+    void typedNumbersAsMeant_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("number");
+        QTest::addColumn<double>("acres");
+        QTest::newRow("en comma") << "en_US"
+                                  << "3,75" << 3.75;
+        QTest::newRow("en grouped") << "en_US"
+                                    << "1,234.5" << 1234.5;
+        QTest::newRow("it comma") << "it_IT"
+                                  << "3,75" << 3.75;
+        QTest::newRow("it point") << "it_IT"
+                                  << "3.75" << 3.75;
+        QTest::newRow("it grouped") << "it_IT"
+                                    << "1.234" << 1234.0;
+    }
+
+    void typedNumbersAsMeant()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, number);
+        QLocale::setDefault(QLocale(locale));
+        RegistryForm::Values values;
+        const auto error =
+            RegistryForm::check({"7", "Vines", number, "Hill", 0, false}, false, values);
+        QVERIFY(!error);
+        QTEST(values.number, "acres");
+    }
+
+    void refusalNamesTheControl()
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        RegistryForm::Values values;
+        auto error = RegistryForm::check({"7", "", "abc", "", 0, false}, false, values);
+        QVERIFY(error);
+        QCOMPARE(error->control, RegistryForm::Control::Number);
+        error = RegistryForm::check({"7", "", "kg", "2,5x", 0, false}, true, values);
+        QVERIFY(error);
+        QCOMPARE(error->control, RegistryForm::Control::Place);
+        QCOMPARE(error->message, QStringLiteral("Enter a number."));
+        error = RegistryForm::check({"x", "", "", "", 0, false}, false, values);
+        QCOMPARE(error->control, RegistryForm::Control::Code);
     }
 
     void roundTrip_data()
