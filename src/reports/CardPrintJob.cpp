@@ -3,6 +3,7 @@
 #include "DataProcessing.h"
 #include "ListReport.h"
 #include "PrintOutput.h"
+#include "RegisterReport.h"
 #include "RegistryLists.h"
 #include "TotalsReport.h"
 #include "WorkCardReport.h"
@@ -63,6 +64,8 @@ std::unique_ptr<Report> CardPrintJob::createReport(int kind, const ReportContext
     case PrintChoice::FieldSummary:
         return std::make_unique<TotalsReport>(context, TotalsReport::Section::Fields,
                                               kind == PrintChoice::FieldReport);
+    case PrintChoice::TreatmentRegister:
+        return std::make_unique<RegisterReport>(context);
     default:
         return nullptr;
     }

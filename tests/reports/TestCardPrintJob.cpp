@@ -277,6 +277,8 @@ void TestCardPrintJob::processedReports_data()
     QTest::newRow("no field rows") << int(PrintChoice::FieldsReport) << true << QString()
                                    << "There are no data to print, try selecting the option "
                                       "processes data!";
+    QTest::newRow("empty register")
+        << int(PrintChoice::Register) << false << QString() << "There are no data to print!";
 }
 
 void TestCardPrintJob::processedReports()
