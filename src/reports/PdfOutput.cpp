@@ -17,8 +17,10 @@ bool PdfOutput::print(Report &report, int pageCount)
     QPdfWriter writer(m_path);
     writer.setResolution(600);
     writer.setCreator(QStringLiteral("Verdimo"));
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                     QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter));
+    writer.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4),
+                    report.landscape() ? QPageLayout::Landscape : QPageLayout::Portrait,
+                    QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter));
     QPainter painter;
     if (!painter.begin(&writer)) {
         m_error = QCoreApplication::translate("PdfOutput", "Cannot write the file %1.").arg(m_path);
