@@ -136,8 +136,7 @@ void TestReportCommands::printWritesThePages_data()
     QTest::newRow("cost centres without amounts")
         << QStringList{"cost-centres", "--process"} << 1 << "Worker 1";
     QTest::newRow("registry folder") << QStringList{"registry", "workers"} << 1 << "Worker 2";
-    QTest::newRow("registry record")
-        << QStringList{"registry", "worker:1"} << 1 << "Worker 1 (1)";
+    QTest::newRow("registry record") << QStringList{"registry", "worker:1"} << 1 << "Worker 1 (1)";
 }
 
 void TestReportCommands::printWritesThePages()

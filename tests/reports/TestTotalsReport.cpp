@@ -2,6 +2,7 @@
 #include "FarmFixture.h"
 #include "TestEnvironment.h"
 #include "base/NumberText.h"
+#include "reports/DataProcessing.h"
 #include "reports/RecordingSurface.h"
 #include "reports/TotalsReport.h"
 
@@ -15,6 +16,7 @@ private slots:
     void init();
     void cleanup();
 
+    void processedFarm();
     void totalsAndUnitLines_data();
     void totalsAndUnitLines();
     void rowsWithAmounts();
@@ -85,6 +87,34 @@ void TestTotalsReport::addRow(const QString &table, int centre, int code, int op
                                                 quantity, cost ? 1 : 0}
                                  : QVariantList{centre, code, operation, amount, description,
                                                 quantity, cost ? 1 : 0, phase});
+}
+
+void TestTotalsReport::processedFarm()
+{
+    // Ten hours at 10 an hour, and a sale of 150 from the centre's produce.
+    FarmFixture farm(*m_db);
+    farm.addWorker(1, QStringLiteral("Rossi"), 10);
+    farm.addCentre(1, QStringLiteral("Vigneto"), false, true, 2);
+    farm.addOperation(3, QStringLiteral("Potatura"));
+    farm.addItem(5, QStringLiteral("Uva"), QStringLiteral("q"));
+    farm.addWork(farm.addCard(QDateTime(QDate(2015, 9, 20), QTime(8, 0))),
+                 {1, 10, 0, 0, 1, 1, 0, 3}, {4, 5, 150, 3});
+    FakeProgress progress;
+    DataProcessing(*m_db, context().period).ProcessTotals(progress);
+
+    const QList<RecordingSurface> pages = print(TotalsReport::Section::Centres, true);
+    QCOMPARE(pages.size(), 1);
+    const RecordingSurface &page = pages.first();
+    QCOMPARE(page.textAt(450, -200), QStringLiteral("Rossi"));
+    QCOMPARE(page.textAt(1750, -200), QStringLiteral("Potatura"));
+    QCOMPARE(page.textAt(450, -250), QStringLiteral("Uva"));
+    QCOMPARE(page.textAt(1000, -250), "q " + FormatNumber(3, false));
+    const QStringList expected{
+        "TOTAL COSTS : " + FormatCurrency(100), "TOTAL REVENUES : " + FormatCurrency(150),
+        "TOTAL RESULT : " + FormatCurrency(50), "UNIT COST : " + FormatCurrency(50),
+        "UNIT REVENUE : " + FormatCurrency(75), "UNIT RESULT : " + FormatCurrency(25)};
+    for (const QString &text : expected)
+        QVERIFY2(page.findText(text), qPrintable(text));
 }
 
 void TestTotalsReport::totalsAndUnitLines_data()
