@@ -7,9 +7,13 @@
 #include "db/Database.h"
 #include "db/DbDate.h"
 #include "db/DbException.h"
+#include "registries/RegistryKey.h"
+#include "registries/StatisticsLists.h"
+#include "registries/StatisticsModel.h"
 #include "reports/CardPrintJob.h"
 #include "reports/DataProcessing.h"
 #include "reports/PdfOutput.h"
+#include "reports/RegistryPrintReport.h"
 
 #include <QCommandLineParser>
 #include <QGuiApplication>
@@ -78,22 +82,105 @@ struct Kind
 {
     const char *name;
     int radio;
-    bool available;
 };
 
 const Kind Kinds[] = {
-    {"workers", PrintChoice::Workers, true},
-    {"machines", PrintChoice::Machines, true},
-    {"crops", PrintChoice::Crops, true},
-    {"fields", PrintChoice::Fields, true},
-    {"cost-centres", PrintChoice::CostCentres, false},
-    {"operations", PrintChoice::Operations, true},
-    {"others", PrintChoice::Others, true},
-    {"items", PrintChoice::Items, true},
-    {"card", PrintChoice::CurrentCard, true},
-    {"field-report", PrintChoice::FieldsReport, false},
-    {"register", PrintChoice::Register, false},
+    {"workers", PrintChoice::Workers},
+    {"machines", PrintChoice::Machines},
+    {"crops", PrintChoice::Crops},
+    {"fields", PrintChoice::Fields},
+    {"cost-centres", PrintChoice::CostCentres},
+    {"operations", PrintChoice::Operations},
+    {"others", PrintChoice::Others},
+    {"items", PrintChoice::Items},
+    {"card", PrintChoice::CurrentCard},
+    {"field-report", PrintChoice::FieldsReport},
+    {"register", PrintChoice::Register},
 };
+
+const QString RegistryKind = QStringLiteral("registry");
+
+// A node of the registry tree as the command line names it: a folder by its name, a record as
+// "name:CODE".
+struct RegistryNode
+{
+    const char *folder;
+    const char *record;
+    RegistryKey::Kind kind;
+    const char *folderLabel;
+    // The record's name, by its code.
+    const char *recordSql;
+};
+
+const RegistryNode RegistryNodes[] = {
+    {"centres", nullptr, RegistryKey::CostCenters,
+     QT_TRANSLATE_NOOP("RegistryEditor", "Cost centers"), nullptr},
+    {"crops", "crop", RegistryKey::Crop, QT_TRANSLATE_NOOP("RegistryEditor", "Crops"),
+     "SELECT Descrizione FROM Centri WHERE Codice = ? AND Campo <> 0 ORDER BY rowid LIMIT 1"},
+    {nullptr, "field", RegistryKey::Field, nullptr,
+     "SELECT Descrizione FROM Campi WHERE Codice = ? ORDER BY Anno DESC, rowid LIMIT 1"},
+    {"machines", "machine", RegistryKey::Machine, QT_TRANSLATE_NOOP("RegistryEditor", "Machines"),
+     "SELECT Descrizione FROM Centri WHERE Codice = ? AND Macchina <> 0 ORDER BY rowid LIMIT 1"},
+    {"others", "other", RegistryKey::Other, QT_TRANSLATE_NOOP("RegistryEditor", "Others"),
+     "SELECT Descrizione FROM Centri WHERE Codice = ? AND COALESCE(Macchina, 0) = 0 "
+     "AND COALESCE(Campo, 0) = 0 ORDER BY rowid LIMIT 1"},
+    {"workers", "worker", RegistryKey::Worker, QT_TRANSLATE_NOOP("RegistryEditor", "Workers"),
+     "SELECT Nome FROM Operai WHERE Codice = ? ORDER BY rowid LIMIT 1"},
+    {"operations", "operation", RegistryKey::Operation,
+     QT_TRANSLATE_NOOP("RegistryEditor", "Operations"),
+     "SELECT Descrizione FROM Operazioni WHERE Codice = ? ORDER BY rowid LIMIT 1"},
+    {"items", "item", RegistryKey::Item, QT_TRANSLATE_NOOP("RegistryEditor", "Items"),
+     "SELECT Descrizione FROM Articoli WHERE Codice = ? ORDER BY rowid LIMIT 1"},
+};
+
+QString registryNodeNames()
+{
+    QStringList names;
+    for (const RegistryNode &node : RegistryNodes)
+        if (node.folder)
+            names << QLatin1String(node.folder);
+    for (const RegistryNode &node : RegistryNodes)
+        if (node.record)
+            names << QLatin1String(node.record) + QStringLiteral(":CODE");
+    return names.join(QStringLiteral(", "));
+}
+
+// Finds the node NAME names in db and gives its key and its label in the tree; reports on err
+// why it cannot.
+bool resolveRegistryNode(Database &db, const QString &name, RegistryPrintList &list,
+                         QTextStream &err)
+{
+    const qsizetype colon = name.indexOf(QLatin1Char(':'));
+    for (const RegistryNode &node : RegistryNodes) {
+        if (colon < 0 && node.folder && name == QLatin1String(node.folder)) {
+            list.nodeKey = RegistryKey::make(0, node.kind);
+            list.nodeLabel = QCoreApplication::translate("RegistryEditor", node.folderLabel);
+            return true;
+        }
+        if (colon < 0 || !node.record || name.left(colon) != QLatin1String(node.record))
+            continue;
+        bool isNumber = false;
+        const int code = name.mid(colon + 1).toInt(&isNumber);
+        if (!isNumber || code <= 0 || code >= 32768) {
+            err << "A record is named " << node.record << ":CODE with a code from 1 to 32767."
+                << Qt::endl;
+            return false;
+        }
+        const QVariant description = db.scalar(QString::fromLatin1(node.recordSql), {code});
+        if (!description.isValid()) {
+            err << "There is no " << node.record << " with code " << code << " in " << db.path()
+                << '.' << Qt::endl;
+            return false;
+        }
+        list.nodeKey = RegistryKey::make(code, node.kind);
+        // The tree names a record by its name and code.
+        list.nodeLabel = QStringLiteral("%1 (%2)").arg(description.toString()).arg(code);
+        return true;
+    }
+    err << "Unknown registry node '" << name << "'. A node is one of: " << registryNodeNames()
+        << Qt::endl;
+    return false;
+}
 
 const Kind *findKind(const QString &name)
 {
@@ -108,6 +195,7 @@ QString kindNames()
     QStringList names;
     for (const Kind &kind : Kinds)
         names << QLatin1String(kind.name);
+    names << RegistryKind + QStringLiteral(" NODE");
     return names.join(QStringLiteral(", "));
 }
 
@@ -208,6 +296,84 @@ bool ensureGuiApplication(QTextStream &err)
     return false;
 }
 
+// Fills the statistics list the registries view shows for the node.
+void fillStatistics(Database &db, const WorkingPeriod &period, bool movements,
+                    RegistryPrintList &list)
+{
+    StatisticsModel model;
+    StatisticsLists lists(&db, model, period);
+    const int kind = RegistryKey::kindOf(list.nodeKey);
+    const int code = RegistryKey::codeOf(list.nodeKey);
+    const auto choice = movements ? StatisticsLists::Choice::StockAndArticles
+                                  : StatisticsLists::Choice::WorkersAndHours;
+    switch (kind) {
+    case RegistryKey::CostCenters:
+        lists.fillFieldActivity();
+        break;
+    case RegistryKey::Crop:
+    case RegistryKey::Machine:
+    case RegistryKey::Other:
+        if (code > 0)
+            lists.fillCentreActivity(kind, code, choice);
+        else
+            lists.fillCentreTotals(kind);
+        break;
+    case RegistryKey::Field:
+        lists.fillCentreActivity(kind, code, choice);
+        break;
+    case RegistryKey::Worker:
+        code > 0 ? lists.fillWorkerWorks(code) : lists.fillWorkerTotals();
+        break;
+    case RegistryKey::Operation:
+        code > 0 ? lists.fillOperationWorks(code) : lists.fillOperationTotals();
+        break;
+    case RegistryKey::Item:
+        code > 0 ? lists.fillItemMovements(code) : lists.fillInventory();
+        break;
+    default:
+        break;
+    }
+    list.titles = model.titles();
+    // The view's columns start 100 wide each.
+    list.widths = QList<int>(StatisticsModel::ColumnCount, 100);
+    for (int row = 0; row < model.rowCount(); ++row)
+        list.rows << model.row(row);
+}
+
+int printRegistry(const QCommandLineParser &parser, const QString &nodeName, const QString &pdf,
+                  bool movements, QTextStream &out, QTextStream &err)
+{
+    WorkingPeriod period;
+    if (!periodOf(parser, period, err))
+        return 2;
+    if (!ensureGuiApplication(err))
+        return 1;
+    Database db;
+    if (!openDatabase(db, parser, err))
+        return 1;
+    try {
+        RegistryPrintList list;
+        if (!resolveRegistryNode(db, nodeName, list, err))
+            return 1;
+        fillStatistics(db, period, movements, list);
+        RegistryPrintReport report(
+            db, period,
+            SettingsStore::readString(SettingsStore::Settings, QStringLiteral("DittaRagSoc")),
+            std::move(list));
+        NullProgress progress;
+        PdfOutput output(pdf);
+        if (!output.print(report, report.countPages(progress))) {
+            err << output.errorString() << Qt::endl;
+            return 1;
+        }
+        out << "Wrote " << output.pagesWritten() << " page(s) to " << pdf << '.' << Qt::endl;
+        return 0;
+    } catch (const DbException &e) {
+        err << e.message() << Qt::endl;
+        return 1;
+    }
+}
+
 } // namespace
 
 int runProcessCommand(const QStringList &args, QTextStream &out, QTextStream &err)
@@ -248,28 +414,34 @@ int runPrintCommand(const QStringList &args, QTextStream &out, QTextStream &err)
                                             QStringLiteral("print amounts"));
     const QCommandLineOption dateOption(QStringLiteral("date"), QStringLiteral("day of the card"),
                                         QStringLiteral("YYYY-MM-DD"));
+    const QCommandLineOption movementsOption(
+        QStringLiteral("movements"), QStringLiteral("a centre's or field's stock movements"));
     QCommandLineParser parser;
-    parser.addOptions(
-        {DbOption, FromOption, ToOption, pdfOption, processOption, economicOption, dateOption});
+    parser.addOptions({DbOption, FromOption, ToOption, pdfOption, processOption, economicOption,
+                       dateOption, movementsOption});
     const QString usage =
         QStringLiteral("Usage: verdimo-cli print KIND --pdf FILE [--db FILE] [--from YYYY-MM-DD "
                        "--to YYYY-MM-DD] "
-                       "[--process] [--economic] [--date YYYY-MM-DD]\nKIND is one of: ") +
-        kindNames();
-    if (!parse(parser, QStringLiteral("print"), args, err) ||
-        parser.positionalArguments().size() != 1 || !parser.isSet(pdfOption)) {
+                       "[--process] [--economic] [--date YYYY-MM-DD]\n"
+                       "       verdimo-cli print registry NODE --pdf FILE [--db FILE] "
+                       "[--from YYYY-MM-DD --to YYYY-MM-DD] [--movements]\n"
+                       "KIND is one of: ") +
+        kindNames() + QStringLiteral("\nNODE is one of: ") + registryNodeNames();
+    if (!parse(parser, QStringLiteral("print"), args, err) || !parser.isSet(pdfOption) ||
+        parser.positionalArguments().isEmpty() ||
+        parser.positionalArguments().size() !=
+            (parser.positionalArguments().first() == RegistryKind ? 2 : 1)) {
         err << usage << Qt::endl;
         return 2;
     }
+    if (parser.positionalArguments().first() == RegistryKind)
+        return printRegistry(parser, parser.positionalArguments().at(1), parser.value(pdfOption),
+                             parser.isSet(movementsOption), out, err);
     const Kind *kind = findKind(parser.positionalArguments().first());
     if (!kind) {
         err << "Unknown report '" << parser.positionalArguments().first() << "'.\n"
             << usage << Qt::endl;
         return 2;
-    }
-    if (!kind->available) {
-        err << "The report '" << kind->name << "' is not available yet." << Qt::endl;
-        return 1;
     }
     WorkingPeriod period;
     if (!periodOf(parser, period, err))

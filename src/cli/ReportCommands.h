@@ -9,6 +9,7 @@ int runProcessCommand(const QStringList &args, QTextStream &out, QTextStream &er
 
 // verdimo-cli print KIND --pdf FILE [--db FILE] [--from .. --to ..] [--process] [--economic]
 //                   [--date YYYY-MM-DD]
-// Writes the pages the card view's print command prints for KIND into a PDF file. Needs a
-// QGuiApplication (the offscreen platform will do).
+//         verdimo-cli print registry NODE --pdf FILE [--db FILE] [--from .. --to ..] [--movements]
+// Writes the pages the card view's print command prints for KIND, or the registries view's print
+// of a node, into a PDF file. Needs a QGuiApplication (the offscreen platform will do).
 int runPrintCommand(const QStringList &args, QTextStream &out, QTextStream &err);

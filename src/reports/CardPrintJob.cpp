@@ -3,7 +3,9 @@
 #include "DataProcessing.h"
 #include "ListReport.h"
 #include "PrintOutput.h"
+#include "RegisterReport.h"
 #include "RegistryLists.h"
+#include "TotalsReport.h"
 #include "WorkCardReport.h"
 #include "base/Progress.h"
 #include "base/Prompter.h"
@@ -54,6 +56,16 @@ std::unique_ptr<Report> CardPrintJob::createReport(int kind, const ReportContext
         return list(RegistryLists::items(context));
     case PrintChoice::CardPrint:
         return std::make_unique<WorkCardReport>(context);
+    case PrintChoice::CostCentreReport:
+    case PrintChoice::CostCentreSummary:
+        return std::make_unique<TotalsReport>(context, TotalsReport::Section::Centres,
+                                              kind == PrintChoice::CostCentreReport);
+    case PrintChoice::FieldReport:
+    case PrintChoice::FieldSummary:
+        return std::make_unique<TotalsReport>(context, TotalsReport::Section::Fields,
+                                              kind == PrintChoice::FieldReport);
+    case PrintChoice::TreatmentRegister:
+        return std::make_unique<RegisterReport>(context);
     default:
         return nullptr;
     }
@@ -85,10 +97,8 @@ CardPrintJob::Outcome CardPrintJob::run(const PrintChoice &choice, bool preview,
     if (m_printKind == PrintChoice::NoReport)
         return Outcome::ProcessedOnly;
     const std::unique_ptr<Report> report = createReport(m_printKind, m_context);
-    if (!report) {
-        m_prompter.information(tr("This report is not available in this version of the program."));
-        return Outcome::Unavailable;
-    }
+    if (!report)
+        return Outcome::ProcessedOnly;
     if (preview)
         writeTypeCenter(PrintChoice::typeCenter(m_printKind));
     Outcome outcome = Outcome::Failed;

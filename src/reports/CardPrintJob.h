@@ -26,7 +26,6 @@ public:
         Cancelled,     // the user cancelled the printer dialog
         ProcessedOnly, // "Nothing" chosen: at most the processing ran
         NoData,        // nothing to print; the user was told
-        Unavailable,   // a report this version cannot draw; the user was told
         Failed         // a database failure; the user was shown its message
     };
 
@@ -38,7 +37,7 @@ public:
     // The kind of the last run; it keeps its value until the next one.
     int printKind() const { return m_printKind; }
 
-    // The report object of a kind; nullptr for the kinds this version cannot draw.
+    // The report object of a kind; nullptr for NoReport.
     static std::unique_ptr<Report> createReport(int kind, const ReportContext &context);
 
 private:

@@ -1,5 +1,6 @@
 #include "DataProcessing.h"
 
+#include "RegisterReport.h"
 #include "base/NumberText.h"
 #include "base/Progress.h"
 #include "db/Database.h"
@@ -317,29 +318,48 @@ void DataProcessing::ProcessTotals(Progress &progress)
     phase(QT_TR_NOOP("Phase (1) : Closing archives..."), 100);
 }
 
+namespace {
+
+// The register computes each row's quantity per hectare from the quantity itself: TQ holds it
+// only as text in the locale of the day it was written. Databases made before the number was
+// kept beside the text gain its column here.
+void ensureQuantityColumn(Database &db)
+{
+    const bool present =
+        db.scalar(QStringLiteral("SELECT COUNT(*) FROM pragma_table_info('Appoggio Articoli') "
+                                 "WHERE name = ?"),
+                  {RegisterReport::QuantityColumn})
+            .toInt() > 0;
+    if (!present)
+        db.execute(QStringLiteral("ALTER TABLE [Appoggio Articoli] ADD COLUMN [%1] REAL")
+                       .arg(RegisterReport::QuantityColumn));
+}
+
+} // namespace
+
 void DataProcessing::PrepareFieldNotebook()
 {
     Transaction transaction(m_db);
+    ensureQuantityColumn(m_db);
     m_db.execute(QStringLiteral("DELETE FROM [Appoggio Articoli]"));
     PreparedStatement insert(
-        m_db,
-        QStringLiteral(
-            "INSERT INTO [Appoggio Articoli] (Data, [Codice Articolo], Articolo, UnMis, TQ, Fase, "
-            "[Codice Centro], Centro, [Tipo Bolla], RifDoc, Avverso) "
-            "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-    forEachRow(m_db, QStringLiteral("Articoli su Colture per Quaderno"),
-               QStringLiteral("[DataInit]"), QStringLiteral("[DataEnd]"), m_period,
-               [&](const QSqlQuery &row) {
-                   const QVariant day = row.value(0);
-                   const QDateTime date = day.typeId() == QMetaType::QDateTime
-                                              ? day.toDateTime()
-                                              : DbDate::fromText(day.toString());
-                   const int centre = row.value(6).toInt();
-                   insert.exec({date.isValid() ? QVariant(DbDate::toText(date)) : QVariant(),
-                                row.value(1).toInt(), text(row.value(2)), text(row.value(3)),
-                                FormatNumber(row.value(4).toDouble(), false), text(row.value(5)),
-                                centre, centre > 0 ? text(row.value(7)) : text(QString()),
-                                row.value(8).toInt(), text(row.value(9)), text(row.value(10))});
-               });
+        m_db, QStringLiteral("INSERT INTO [Appoggio Articoli] (Data, [Codice Articolo], Articolo, "
+                             "UnMis, TQ, Fase, [Codice Centro], Centro, [Tipo Bolla], RifDoc, "
+                             "Avverso, [%1]) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+                  .arg(RegisterReport::QuantityColumn));
+    forEachRow(
+        m_db, QStringLiteral("Articoli su Colture per Quaderno"), QStringLiteral("[DataInit]"),
+        QStringLiteral("[DataEnd]"), m_period, [&](const QSqlQuery &row) {
+            const QVariant day = row.value(0);
+            const QDateTime date = day.typeId() == QMetaType::QDateTime
+                                       ? day.toDateTime()
+                                       : DbDate::fromText(day.toString());
+            const int centre = row.value(6).toInt();
+            insert.exec({date.isValid() ? QVariant(DbDate::toText(date)) : QVariant(),
+                         row.value(1).toInt(), text(row.value(2)), text(row.value(3)),
+                         FormatNumber(row.value(4).toDouble(), false), text(row.value(5)), centre,
+                         centre > 0 ? text(row.value(7)) : text(QString()), row.value(8).toInt(),
+                         text(row.value(9)), text(row.value(10)), row.value(4).toDouble()});
+        });
     transaction.commit();
 }

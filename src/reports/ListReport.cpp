@@ -9,6 +9,8 @@ namespace {
 constexpr int FirstRowY = -300;
 constexpr int RowStep = 50;
 constexpr int LastRowLimitY = -2300;
+constexpr int RightEdge = 2000;
+constexpr int CellGap = 10;
 
 } // namespace
 
@@ -22,10 +24,20 @@ int ListReport::countPages(Progress &)
     return (rows + RowsPerPage - 1) / RowsPerPage;
 }
 
-void ListReport::drawTitle(PageSurface &surface, const QString &title)
+void ListReport::drawTitle(PageSurface &surface, const QString &title, const QString &company)
 {
-    surface.drawCenteredText(100, -100, 1900, -150, title);
+    ReportText::drawCenteredTitle(surface, 100, -100, 1900, -150, title, company);
     surface.drawLine(50, -170, 2000, -170);
+}
+
+int ListReport::columnEnd(int x) const
+{
+    // A column runs to the next heading, a little before it, the last one to the page's rule.
+    int end = RightEdge;
+    for (const ListCell &heading : m_layout.headings)
+        if (heading.x > x)
+            end = qMin(end, heading.x - CellGap);
+    return end;
 }
 
 void ListReport::drawFooter(PageSurface &surface, int page, int pageCount)
@@ -35,9 +47,9 @@ void ListReport::drawFooter(PageSurface &surface, int page, int pageCount)
 
 void ListReport::drawPage(PageSurface &surface, int page, int pageCount)
 {
-    drawTitle(surface, m_layout.title);
+    drawTitle(surface, m_layout.title, m_layout.company);
     for (const ListCell &heading : m_layout.headings)
-        surface.drawText(heading.x, -200, heading.text);
+        ReportText::drawFitted(surface, heading.x, -200, columnEnd(heading.x), heading.text);
     surface.drawLine(50, -250, 2000, -250);
 
     QVariantList params = m_layout.params;
@@ -45,7 +57,7 @@ void ListReport::drawPage(PageSurface &surface, int page, int pageCount)
     QSqlQuery rows = m_db.execute(QStringLiteral("%1 LIMIT ? OFFSET ?").arg(m_layout.sql), params);
     for (int y = FirstRowY; y > LastRowLimitY && rows.next(); y -= RowStep)
         for (const ListCell &cell : m_layout.cells(rows))
-            surface.drawText(cell.x, y, cell.text);
+            ReportText::drawFitted(surface, cell.x, y, columnEnd(cell.x), cell.text);
 
     drawFooter(surface, page, pageCount);
 }

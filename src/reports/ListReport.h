@@ -22,6 +22,8 @@ struct ListCell
 struct ListLayout
 {
     QString title;
+    // The company's name in the title, which gives way when the title is too long.
+    QString company;
     QList<ListCell> headings;
     QString sql;
     QVariantList params;
@@ -30,7 +32,8 @@ struct ListLayout
 
 // A list of 40 rows per page in the list page frame: the title centred in the band at the
 // top, rules under the title and under the column headings, the rows every 50 units from
-// y = -300, and "Page n of N" at the foot.
+// y = -300, and "Page n of N" at the foot. A cell too wide for its column (up to the next
+// heading) is cut with "...".
 class ListReport : public Report
 {
 public:
@@ -42,10 +45,13 @@ public:
     void drawPage(PageSurface &surface, int page, int pageCount) override;
 
     // The parts of the frame, shared with the work card.
-    static void drawTitle(PageSurface &surface, const QString &title);
+    static void drawTitle(PageSurface &surface, const QString &title, const QString &company);
     static void drawFooter(PageSurface &surface, int page, int pageCount);
 
 private:
+    // Where the cell of a column starting at x must end.
+    int columnEnd(int x) const;
+
     Database &m_db;
     ListLayout m_layout;
 };

@@ -43,6 +43,7 @@ public:
     // Makes pen the current pen and returns the one it replaces.
     virtual PagePen selectPen(const PagePen &pen) = 0;
 
+    // Texts are black whatever the pen; the pen draws lines and outlines.
     // The text with its top-left corner at (x, y).
     virtual void drawText(int x, int y, const QString &text) = 0;
     // The text on one line, centred between left and right, its top at the rectangle's top.
@@ -51,4 +52,7 @@ public:
     virtual void drawLine(int x1, int y1, int x2, int y2) = 0;
     // The outline in the current pen, filled white.
     virtual void drawRectangle(int left, int top, int right, int bottom) = 0;
+
+    // Width of the text in page units in the current font.
+    virtual int textWidth(const QString &text) const = 0;
 };

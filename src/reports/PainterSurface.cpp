@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QPen>
 
+#include <cmath>
+
 namespace {
 
 // Page units are tenths of a millimetre; an inch is 254 of them.
@@ -34,6 +36,23 @@ QFont toQFont(const PageFont &font)
     qfont.setWeight(QFont::Weight(font.weight));
     return qfont;
 }
+
+// Texts are black whatever the pen that draws the lines: the pen only rules.
+class TextPen
+{
+public:
+    explicit TextPen(QPainter &painter) : m_painter(painter), m_previous(painter.pen())
+    {
+        m_painter.setPen(Qt::black);
+    }
+    ~TextPen() { m_painter.setPen(m_previous); }
+    TextPen(const TextPen &) = delete;
+    TextPen &operator=(const TextPen &) = delete;
+
+private:
+    QPainter &m_painter;
+    QPen m_previous;
+};
 
 } // namespace
 
@@ -89,6 +108,7 @@ PagePen PainterSurface::selectPen(const PagePen &pen)
 void PainterSurface::drawText(int x, int y, const QString &text)
 {
     const QFontMetricsF metrics(m_painter.font(), m_painter.device());
+    const TextPen black(m_painter);
     m_painter.drawText(QPointF(deviceX(x), deviceY(y) + metrics.ascent()), text);
 }
 
@@ -97,6 +117,7 @@ void PainterSurface::drawCenteredText(int left, int top, int right, int bottom, 
     const QRectF rect =
         QRectF(QPointF(deviceX(left), deviceY(top)), QPointF(deviceX(right), deviceY(bottom)))
             .normalized();
+    const TextPen black(m_painter);
     m_painter.drawText(
         rect, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip, text);
 }
@@ -114,4 +135,10 @@ void PainterSurface::drawRectangle(int left, int top, int right, int bottom)
         QRectF(QPointF(deviceX(left), deviceY(top)), QPointF(deviceX(right), deviceY(bottom)))
             .normalized());
     m_painter.setBrush(previous);
+}
+
+int PainterSurface::textWidth(const QString &text) const
+{
+    const QFontMetricsF metrics(m_painter.font(), m_painter.device());
+    return int(std::ceil(metrics.horizontalAdvance(text) / m_dotsPerUnitX));
 }

@@ -21,6 +21,7 @@ public:
     void drawCenteredText(int left, int top, int right, int bottom, const QString &text) override;
     void drawLine(int x1, int y1, int x2, int y2) override;
     void drawRectangle(int left, int top, int right, int bottom) override;
+    int textWidth(const QString &text) const override;
 
 private:
     double deviceX(int x) const;

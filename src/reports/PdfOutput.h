@@ -4,8 +4,8 @@
 
 #include <QString>
 
-// Writes every page of a job into a PDF file: A4 portrait, the printable area 5 mm in from
-// each edge. Needs a QGuiApplication.
+// Writes every page of a job into a PDF file: A4 portrait (or landscape when the report asks), the
+// printable area 5 mm in from each edge. Needs a QGuiApplication.
 class PdfOutput : public PrintOutput
 {
 public:

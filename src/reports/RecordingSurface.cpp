@@ -45,7 +45,7 @@ void RecordingSurface::drawRectangle(int left, int top, int right, int bottom)
 
 int RecordingSurface::textWidth(const QString &text, const PageFont &font)
 {
-    return int(text.size() * 18 * font.pointSize / 10.0);
+    return int(text.size() * 15 * font.pointSize / 10.0);
 }
 
 QStringList RecordingSurface::texts() const

@@ -39,8 +39,9 @@ public:
     void drawCenteredText(int left, int top, int right, int bottom, const QString &text) override;
     void drawLine(int x1, int y1, int x2, int y2) override;
     void drawRectangle(int left, int top, int right, int bottom) override;
+    int textWidth(const QString &text) const override { return textWidth(text, m_font); }
 
-    // Width of a text in page units: 18 units per character at 10 points.
+    // Width of a text in page units: 15 units per character at 10 points.
     static int textWidth(const QString &text, const PageFont &font);
 
     const QList<Call> &calls() const { return m_calls; }

@@ -14,13 +14,20 @@ int RegisterPagination::paginate(Progress &progress)
     QList<int> codes;
     QSet<int> seen;
     QSqlQuery centres = m_db.execute(QStringLiteral("SELECT Codice FROM Centri ORDER BY rowid"));
-    while (centres.next()) {
-        const int code = centres.value(0).toInt();
+    const auto add = [&](int code) {
         if (!seen.contains(code)) {
             seen.insert(code);
             codes << code;
         }
-    }
+    };
+    while (centres.next())
+        add(centres.value(0).toInt());
+    // A treatment booked on a centre deleted since still belongs in the register: each such
+    // centre makes a section of its own after the registered ones.
+    QSqlQuery booked = m_db.execute(QStringLiteral(
+        "SELECT DISTINCT COALESCE([Codice Centro], 0) AS c FROM [Appoggio Articoli] ORDER BY c"));
+    while (booked.next())
+        add(booked.value(0).toInt());
     progress.setRange(0, 1, 100);
     progress.setText(0, tr("Step (1) : Completed"));
     progress.setValue(0, 100);
@@ -41,7 +48,8 @@ int RegisterPagination::paginate(Progress &progress)
 int RegisterPagination::paginateCentre(int code, int pages, Progress &progress)
 {
     QSqlQuery rows = m_db.execute(QStringLiteral("SELECT rowid FROM [Appoggio Articoli] "
-                                                 "WHERE [Codice Centro] = ? ORDER BY Data, rowid"),
+                                                 "WHERE COALESCE([Codice Centro], 0) = ? "
+                                                 "ORDER BY Data, rowid"),
                                   {code});
     PreparedStatement update(
         m_db,

@@ -6,7 +6,8 @@ class Database;
 class Progress;
 
 // Numbers the pages of the treatment register ([Appoggio Articoli]): page 1 is the cover, every
-// centre of Centri with rows starts a new page, and a page holds 20 rows. Each row gets its
+// centre of Centri with rows starts a new page, then every other centre the rows are booked on,
+// and a page holds 20 rows. Each row gets its
 // page in NumPag, the last row of a centre Ultimo = true.
 class RegisterPagination
 {

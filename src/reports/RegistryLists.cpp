@@ -10,8 +10,8 @@ QString code(const QSqlQuery &row, int column)
     return QString::number(row.value(column).toInt());
 }
 
-// The centre lists print a SupAnno (year of purchase or surface) of exactly 1 as 0.
-double supAnno(const QSqlQuery &row, int column)
+// A machine's year of purchase of exactly 1 stands for none and prints as 0.
+double purchaseYear(const QSqlQuery &row, int column)
 {
     const double value = row.value(column).toDouble();
     return value == 1.0 ? 0.0 : value;
@@ -22,6 +22,7 @@ double supAnno(const QSqlQuery &row, int column)
 ListLayout RegistryLists::workers(const ReportContext &context)
 {
     return {context.companyName + QStringLiteral(" - ") + tr("Workers"),
+            context.companyName,
             {{150, tr("Worker Code")}, {600, tr("Worker Name")}, {1400, tr("Relationship")}},
             // Permanent workers first, then the seasonal and occasional ones.
             QStringLiteral("SELECT Codice, Nome, Rapporto FROM Operai "
@@ -34,9 +35,11 @@ ListLayout RegistryLists::workers(const ReportContext &context)
             }};
 }
 
-ListLayout RegistryLists::centres(const QString &title, const QString &condition, bool machines)
+ListLayout RegistryLists::centres(const ReportContext &context, const QString &title,
+                                  const QString &condition, bool machines)
 {
-    ListLayout layout{title,
+    ListLayout layout{context.companyName + title,
+                      context.companyName,
                       {},
                       QStringLiteral("SELECT Codice, Descrizione, SupAnno FROM Centri WHERE %1 "
                                      "ORDER BY Codice, rowid")
@@ -49,14 +52,14 @@ ListLayout RegistryLists::centres(const QString &title, const QString &condition
         layout.cells = [](const QSqlQuery &row) -> QList<ListCell> {
             return {{150, code(row, 0)},
                     {400, row.value(1).toString()},
-                    {1500, QString::number(supAnno(row, 2), 'f', 0)}};
+                    {1500, QString::number(purchaseYear(row, 2), 'f', 0)}};
         };
     } else {
         layout.headings = {{150, tr("Center Code")}, {400, tr("Center")}, {1500, tr("Surface")}};
         layout.cells = [](const QSqlQuery &row) -> QList<ListCell> {
             return {{150, code(row, 0)},
                     {400, row.value(1).toString()},
-                    {1500, FormatNumber(supAnno(row, 2), false)}};
+                    {1500, FormatNumber(row.value(2).toDouble(), false)}};
         };
     }
     return layout;
@@ -64,19 +67,19 @@ ListLayout RegistryLists::centres(const QString &title, const QString &condition
 
 ListLayout RegistryLists::machines(const ReportContext &context)
 {
-    return centres(context.companyName + tr(" - Machines"),
+    return centres(context, tr(" - Machines"),
                    QStringLiteral("Macchina <> 0 AND COALESCE(Campo, 0) = 0"), true);
 }
 
 ListLayout RegistryLists::crops(const ReportContext &context)
 {
-    return centres(context.companyName + tr(" - Crops"),
+    return centres(context, tr(" - Crops"),
                    QStringLiteral("COALESCE(Macchina, 0) = 0 AND Campo <> 0"), false);
 }
 
 ListLayout RegistryLists::others(const ReportContext &context)
 {
-    return centres(context.companyName + tr(" - Others"),
+    return centres(context, tr(" - Others"),
                    QStringLiteral("COALESCE(Macchina, 0) = 0 AND COALESCE(Campo, 0) = 0"), false);
 }
 
@@ -103,6 +106,7 @@ ListLayout RegistryLists::fields(const ReportContext &context)
                                     ? QVariantList{context.fieldsToYear}
                                     : QVariantList{context.fieldsFromYear, context.fieldsToYear};
     return {title,
+            context.companyName,
             {{150, tr("Field Code")},
              {400, tr("Field")},
              {900, tr("Center Code")},
@@ -124,6 +128,7 @@ ListLayout RegistryLists::fields(const ReportContext &context)
 ListLayout RegistryLists::operations(const ReportContext &context)
 {
     return {context.companyName + QStringLiteral(" - ") + tr("Operations"),
+            context.companyName,
             {{150, tr("Operation Code")}, {600, tr("Operation")}},
             QStringLiteral("SELECT Codice, Descrizione FROM Operazioni ORDER BY Codice, rowid"),
             {},
@@ -136,6 +141,7 @@ ListLayout RegistryLists::items(const ReportContext &context)
 {
     return {
         context.companyName + QStringLiteral(" - ") + tr("Items"),
+        context.companyName,
         {{150, tr("Code") + QLatin1Char(' ') + tr("Item")}, {600, tr("Item")}},
         QStringLiteral("SELECT Codice, Descrizione FROM Articoli ORDER BY Codice, rowid"),
         {},

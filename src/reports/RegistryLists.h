@@ -21,5 +21,6 @@ public:
     static ListLayout items(const ReportContext &context);
 
 private:
-    static ListLayout centres(const QString &title, const QString &condition, bool machines);
+    static ListLayout centres(const ReportContext &context, const QString &title,
+                              const QString &condition, bool machines);
 };

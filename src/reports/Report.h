@@ -16,6 +16,8 @@ public:
 
     virtual int countPages(Progress &progress) = 0;
     virtual QString noDataMessage() const;
+    // Landscape pages instead of portrait ones, A4 either way.
+    virtual bool landscape() const { return false; }
     virtual void begin() {}
     virtual void drawPage(PageSurface &surface, int page, int pageCount) = 0;
     virtual void end() {}

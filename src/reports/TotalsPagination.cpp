@@ -26,13 +26,20 @@ QList<int> TotalsPagination::sectionCodes()
     // A centre code entered twice is still one section.
     QList<int> codes;
     QSet<int> seen;
-    while (query.next()) {
-        const int code = query.value(0).toInt();
+    const auto add = [&](int code) {
         if (!seen.contains(code)) {
             seen.insert(code);
             codes << code;
         }
-    }
+    };
+    while (query.next())
+        add(query.value(0).toInt());
+    // Rows of a centre deleted since, or of a field not held in the period's years, still print:
+    // each such code makes a section of its own after the registered ones.
+    QSqlQuery booked = m_db.execute(
+        QStringLiteral("SELECT DISTINCT CodCentro FROM %1 ORDER BY CodCentro").arg(m_table));
+    while (booked.next())
+        add(booked.value(0).toInt());
     return codes;
 }
 

@@ -8,7 +8,8 @@ class Database;
 class Progress;
 
 // Numbers the pages of the cost-centre report (Totali, one section per centre of Centri) or of
-// the field report ([Totali Campi], one section per field code of the period's years). Every
+// the field report ([Totali Campi], one section per field code of the period's years); rows
+// booked to a code outside those make sections of their own after them. Every
 // section starts a new page; a row takes one line, or two when its description is too long
 // for one; a page holds 45 lines with amounts and 48 without, where warehouse rows are left
 // out. Each row gets its page in NumPag, the last row of a section Ultimo = true.

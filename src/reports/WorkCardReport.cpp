@@ -76,9 +76,11 @@ void WorkCardReport::drawPage(PageSurface &surface, int page, int pageCount)
     m_cardDate = DbDate::fromText(lookUp(
         QStringLiteral("SELECT Data FROM Scheda WHERE IDScheda = ?"), {m_context.currentCardId}));
     const PageFont previous = surface.selectFont({QStringLiteral("Arial"), 12, PageFont::Normal});
-    surface.drawCenteredText(
-        100, -100, 1900, -150,
-        tr("%1 - Form of %2").arg(m_context.companyName, ReportText::date(m_cardDate)));
+    // A long company name gives way to the card's date.
+    ReportText::drawCenteredTitle(
+        surface, 100, -100, 1900, -150,
+        tr("%1 - Form of %2").arg(m_context.companyName, ReportText::date(m_cardDate)),
+        m_context.companyName);
     surface.selectFont(previous);
     surface.drawLine(50, -170, 2000, -170);
     drawHeadings(surface);
@@ -160,22 +162,26 @@ void WorkCardReport::drawWork(PageSurface &surface, int top, const QSqlQuery &wo
         lookUp(QStringLiteral("SELECT Nome FROM Operai WHERE Codice = ? ORDER BY rowid LIMIT 1"),
                {work.value(CodOperaio).toInt()});
     surface.drawText(50, top, number(work.value(CodOperaio)));
-    surface.drawText(300, top, ReportText::cut(worker, 25, 23));
-    surface.drawText(900, top, FormatNumber(work.value(OreOrd).toDouble(), false));
-    surface.drawText(1200, top, FormatNumber(work.value(OreFest).toDouble(), false));
-    surface.drawText(1500, top, FormatNumber(work.value(OreStr).toDouble(), false));
+    ReportText::drawFitted(surface, 300, top, 890, ReportText::cut(worker, 25, 23));
+    ReportText::drawFitted(surface, 900, top, 1190,
+                           FormatNumber(work.value(OreOrd).toDouble(), false));
+    ReportText::drawFitted(surface, 1200, top, 1490,
+                           FormatNumber(work.value(OreFest).toDouble(), false));
+    ReportText::drawFitted(surface, 1500, top, 2000,
+                           FormatNumber(work.value(OreStr).toDouble(), false));
 
     const QString operation =
         lookUp(QStringLiteral(
                    "SELECT Descrizione FROM Operazioni WHERE Codice = ? ORDER BY rowid LIMIT 1"),
                {work.value(CodOperazione).toInt()});
     surface.drawText(50, top - 50, number(work.value(CodCentro)));
-    surface.drawText(300, top - 50, ReportText::cut(centreName(work), 25, 23));
+    ReportText::drawFitted(surface, 300, top - 50, 890, ReportText::cut(centreName(work), 25, 23));
     surface.drawText(900, top - 50, number(work.value(CodOperazione)));
-    surface.drawText(1150, top - 50, ReportText::cut(operation, 25, 23));
+    ReportText::drawFitted(surface, 1150, top - 50, 2000, ReportText::cut(operation, 25, 23));
 
     const int codeX[] = {50, 650, 1250};
     const int nameX[] = {250, 850, 1450};
+    const int nameEnd[] = {640, 1240, 2000};
     for (int machine = 0; machine < 3; ++machine) {
         const int code = work.value(CodMacch1 + machine).toInt();
         const QString name =
@@ -183,7 +189,8 @@ void WorkCardReport::drawWork(PageSurface &surface, int top, const QSqlQuery &wo
                                   "AND Codice = ? ORDER BY rowid LIMIT 1"),
                    {code});
         surface.drawText(codeX[machine], top - 100, QString::number(code));
-        surface.drawText(nameX[machine], top - 100, ReportText::cut(name, 15, 12));
+        ReportText::drawFitted(surface, nameX[machine], top - 100, nameEnd[machine],
+                               ReportText::cut(name, 15, 12));
     }
 
     drawMovement(surface, top - 150, work.value(IDOpera).toInt());
@@ -207,10 +214,12 @@ void WorkCardReport::drawMovement(PageSurface &surface, int y, int workId) const
         QStringLiteral("SELECT Descrizione FROM Articoli WHERE Codice = ? ORDER BY rowid LIMIT 1"),
         {item});
     const QString name = itemName.isValid() ? itemName.toString() : tr("<None>");
-    surface.drawText(50, y, movementTypeName(movement.value(0).toInt()));
+    ReportText::drawFitted(surface, 50, y, 340, movementTypeName(movement.value(0).toInt()));
     surface.drawText(350, y, QString::number(item));
-    surface.drawText(600, y, name.size() > 25 ? name.left(22) + QStringLiteral("...") : name);
-    surface.drawText(1200, y, movement.value(2).toString());
-    surface.drawText(1500, y, movement.value(3).toString());
-    surface.drawText(1700, y, FormatNumber(movement.value(4).toDouble(), false));
+    ReportText::drawFitted(surface, 600, y, 1190,
+                           name.size() > 25 ? name.left(22) + QStringLiteral("...") : name);
+    ReportText::drawFitted(surface, 1200, y, 1490, movement.value(2).toString());
+    ReportText::drawFitted(surface, 1500, y, 1690, movement.value(3).toString());
+    ReportText::drawFitted(surface, 1700, y, 2000,
+                           FormatNumber(movement.value(4).toDouble(), false));
 }

@@ -2,6 +2,7 @@
 #include "FakePrompter.h"
 #include "FarmFixture.h"
 #include "TestEnvironment.h"
+#include "base/NumberText.h"
 #include "base/SettingsStore.h"
 #include "reports/CardPrintJob.h"
 #include "reports/PrintOutput.h"
@@ -64,7 +65,8 @@ private slots:
     void nothingChosenOnlyProcesses();
     void emptyListIsRefused();
     void processingFailureShowsTheEngineMessage();
-    void reportsOfOtherVersionsAreRefused();
+    void processedReports_data();
+    void processedReports();
     void typeCenterAroundTheJob_data();
     void typeCenterAroundTheJob();
 
@@ -79,6 +81,7 @@ private:
 
 void TestCardPrintJob::init()
 {
+    QLocale::setDefault(QLocale::c());
     m_env.clearSettings();
     m_progressWindows = 0;
     m_db = std::make_unique<Database>();
@@ -260,16 +263,38 @@ void TestCardPrintJob::processingFailureShowsTheEngineMessage()
     QVERIFY(prompter.verify());
 }
 
-void TestCardPrintJob::reportsOfOtherVersionsAreRefused()
+void TestCardPrintJob::processedReports_data()
 {
+    QTest::addColumn<int>("radio");
+    QTest::addColumn<bool>("economic");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("refusal");
+    QTest::newRow("cost centres with amounts")
+        << int(PrintChoice::CostCentres) << true << "TOTAL COSTS : " + FormatCurrency(40)
+        << QString();
+    QTest::newRow("cost centres without amounts")
+        << int(PrintChoice::CostCentres) << false << "Rossi" << QString();
+    QTest::newRow("no field rows") << int(PrintChoice::FieldsReport) << true << QString()
+                                   << "There are no data to print, try selecting the option "
+                                      "processes data!";
+    QTest::newRow("empty register")
+        << int(PrintChoice::Register) << false << QString() << "There are no data to print!";
+}
+
+void TestCardPrintJob::processedReports()
+{
+    QFETCH(int, radio);
+    QFETCH(bool, economic);
+    QFETCH(QString, text);
+    QFETCH(QString, refusal);
     FakePrompter prompter;
-    prompter.expect(Prompter::Icon::Information,
-                    QStringLiteral("This report is not available in this version of the program."));
+    if (!refusal.isEmpty())
+        prompter.expect(Prompter::Icon::Information, refusal);
     RecordingOutput output;
-    QCOMPARE(job(prompter).run({PrintChoice::CostCentres, true, true}, true, output),
-             CardPrintJob::Outcome::Unavailable);
-    QCOMPARE(totalsRows(), 1);
-    QCOMPARE(output.jobs, 0);
+    job(prompter).run({radio, true, economic}, false, output);
+    QCOMPARE(output.pages.size(), refusal.isEmpty() ? 1 : 0);
+    if (!text.isEmpty())
+        QVERIFY(output.pages.first().findText(text));
     QVERIFY(prompter.verify());
 }
 

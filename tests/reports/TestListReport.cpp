@@ -24,7 +24,7 @@ private slots:
     void workersPageFrame();
     void workersSecondPageHoldsTheRest();
     void workerNameTruncation();
-    void centreListsPrintSupAnnoOfOneAsZero();
+    void onlyMachinesPrintSupAnnoOfOneAsZero();
     void fieldsListTitleAndCentre();
     void fieldYearsComeFromTheSettings();
     void itemsList();
@@ -162,7 +162,7 @@ void TestListReport::workerNameTruncation()
     QCOMPARE(surface.textAt(600, -350), QString(29, QLatin1Char('b')) + QStringLiteral("..."));
 }
 
-void TestListReport::centreListsPrintSupAnnoOfOneAsZero()
+void TestListReport::onlyMachinesPrintSupAnnoOfOneAsZero()
 {
     FarmFixture farm(*m_db);
     farm.addCentre(5, QStringLiteral("Trattore"), true, false, 1998);
@@ -184,7 +184,8 @@ void TestListReport::centreListsPrintSupAnnoOfOneAsZero()
     QVERIFY(crops.findText(QStringLiteral("Podere Rossi - Crops")));
     QCOMPARE(crops.textAt(400, -200), QStringLiteral("Center"));
     QCOMPARE(crops.textAt(1500, -300), FormatNumber(2.5, false));
-    QCOMPARE(crops.textAt(1500, -350), FormatNumber(0, false));
+    // A surface of 1 hectare is a surface, not a missing year of purchase.
+    QCOMPARE(crops.textAt(1500, -350), FormatNumber(1, false));
 
     const RecordingSurface others = draw(RegistryLists::others(context()), 1, 1);
     QVERIFY(others.findText(QStringLiteral("Podere Rossi - Others")));
@@ -202,11 +203,13 @@ void TestListReport::fieldsListTitleAndCentre()
 
     const RecordingSurface single = draw(RegistryLists::fields(context()), 1, 1);
     QVERIFY(single.findText(QStringLiteral("Podere Rossi - Fields 2015")));
-    QCOMPARE(single.textAt(400, -300), QString(34, QLatin1Char('f')));
+    // A name ends before the next column (made-up width: 15 units a character): the field's
+    // 490 units hold 29 characters and "...", the centre's 590 units the cut name whole.
+    QCOMPARE(single.textAt(400, -300), QString(29, QLatin1Char('f')) + QStringLiteral("..."));
     QCOMPARE(single.textAt(900, -300), QStringLiteral("3"));
     QCOMPARE(single.textAt(1100, -300), QString(32, QLatin1Char('c')) + QStringLiteral("..."));
     QCOMPARE(single.textAt(1700, -300), FormatNumber(1.25, false));
-    QCOMPARE(single.textAt(400, -350), QString(32, QLatin1Char('g')) + QStringLiteral("..."));
+    QCOMPARE(single.textAt(400, -350), QString(29, QLatin1Char('g')) + QStringLiteral("..."));
     // Centre 44 does not exist: its cells stay empty.
     QCOMPARE(single.textAt(900, -350), QString());
     QCOMPARE(single.textAt(1100, -350), QString());

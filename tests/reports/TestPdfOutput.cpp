@@ -1,10 +1,14 @@
 #include "FakeProgress.h"
 #include "FarmFixture.h"
 #include "TestEnvironment.h"
+#include "db/DbException.h"
 #include "reports/CardPrintJob.h"
+#include "reports/PageSurface.h"
 #include "reports/PdfOutput.h"
 #include "reports/Report.h"
 
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -19,6 +23,7 @@ private slots:
     void workersList_data();
     void workersList();
     void unwritableFile();
+    void failedJobKeepsTheOldFile();
 
 private:
     QString run(const QString &program, const QStringList &arguments);
@@ -101,6 +106,35 @@ void TestPdfOutput::unwritableFile()
     PdfOutput output(m_env.path(QStringLiteral("missing/folder/out.pdf")));
     QVERIFY(!output.print(*report, 1));
     QVERIFY(output.errorString().contains(QStringLiteral("missing/folder/out.pdf")));
+}
+
+void TestPdfOutput::failedJobKeepsTheOldFile()
+{
+    // A report whose second page fails, as a database error would make it.
+    class FailingReport : public Report
+    {
+    public:
+        int countPages(Progress &) override { return 2; }
+        void drawPage(PageSurface &surface, int page, int) override
+        {
+            surface.drawText(100, -100, QStringLiteral("Page"));
+            if (page == 2)
+                throw DbException(QStringLiteral("disk I/O error"));
+        }
+    };
+    const QString path = m_env.path(QStringLiteral("kept.pdf"));
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("previous report");
+    old.close();
+
+    FailingReport report;
+    PdfOutput output(path);
+    QVERIFY_THROWS_EXCEPTION(DbException, output.print(report, 2));
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("previous report"));
+    QCOMPARE(QDir(m_env.folder()).entryList({QStringLiteral("kept.pdf*")}, QDir::Files),
+             QStringList{QStringLiteral("kept.pdf")});
 }
 
 QTEST_MAIN(TestPdfOutput)

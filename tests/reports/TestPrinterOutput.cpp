@@ -1,8 +1,25 @@
+#include "reports/Report.h"
 #include "reports/ui/PrinterOutput.h"
 
 #include <QPrinter>
 #include <QTest>
 #include <QWidget>
+
+namespace {
+
+class BlankReport : public Report
+{
+public:
+    explicit BlankReport(bool landscape) : m_landscape(landscape) {}
+    bool landscape() const override { return m_landscape; }
+    int countPages(Progress &) override { return 1; }
+    void drawPage(PageSurface &, int, int) override {}
+
+private:
+    bool m_landscape;
+};
+
+} // namespace
 
 class TestPrinterOutput : public QObject
 {
@@ -10,6 +27,7 @@ class TestPrinterOutput : public QObject
 
 private slots:
     void jobSetsPortraitA4AndRestores();
+    void landscapeReportTurnsThePage();
 };
 
 void TestPrinterOutput::jobSetsPortraitA4AndRestores()
@@ -22,7 +40,8 @@ void TestPrinterOutput::jobSetsPortraitA4AndRestores()
     search.show();
 
     PrinterOutput output(printer, true, nullptr, &search);
-    output.beginJob();
+    const BlankReport portrait(false);
+    output.beginJob(portrait);
     QCOMPARE(printer.pageLayout().pageSize().id(), QPageSize::A4);
     QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Portrait);
     QVERIFY(!search.isVisible());
@@ -32,9 +51,22 @@ void TestPrinterOutput::jobSetsPortraitA4AndRestores()
     QVERIFY(search.isVisible());
 
     search.hide();
-    output.beginJob();
+    output.beginJob(portrait);
     output.endJob();
     QVERIFY(!search.isVisible());
+}
+
+void TestPrinterOutput::landscapeReportTurnsThePage()
+{
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageOrientation(QPageLayout::Portrait);
+    PrinterOutput output(printer, true, nullptr);
+    output.beginJob(BlankReport(true));
+    QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Landscape);
+    QCOMPARE(printer.pageLayout().pageSize().id(), QPageSize::A4);
+    output.endJob();
+    QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Portrait);
 }
 
 QTEST_MAIN(TestPrinterOutput)

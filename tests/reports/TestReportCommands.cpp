@@ -131,6 +131,12 @@ void TestReportCommands::printWritesThePages_data()
         << QStringList{"card", "--date", "2015-03-10"} << 2 << "Form of 03/10/2015";
     QTest::newRow("card of ActualDate") << QStringList{"card"} << 1 << "Form of 03/12/2015";
     QTest::newRow("crops") << QStringList{"crops"} << 1 << "Vigneto";
+    QTest::newRow("cost centres") << QStringList{"cost-centres", "--process", "--economic"} << 1
+                                  << "TOTAL COSTS";
+    QTest::newRow("cost centres without amounts")
+        << QStringList{"cost-centres", "--process"} << 1 << "Worker 1";
+    QTest::newRow("registry folder") << QStringList{"registry", "workers"} << 1 << "Worker 2";
+    QTest::newRow("registry record") << QStringList{"registry", "worker:1"} << 1 << "Worker 1 (1)";
 }
 
 void TestReportCommands::printWritesThePages()
@@ -169,10 +175,17 @@ void TestReportCommands::printRefusals_data()
 {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QString>("message");
-    QTest::newRow("cost centres") << QStringList{"cost-centres", "--economic"}
-                                  << "not available yet";
-    QTest::newRow("field report") << QStringList{"field-report"} << "not available yet";
-    QTest::newRow("register") << QStringList{"register"} << "not available yet";
+    QTest::newRow("unprocessed cost centres")
+        << QStringList{"cost-centres", "--economic"}
+        << "There are no data to print, try selecting the option processes data!";
+    QTest::newRow("empty register")
+        << QStringList{"register", "--process"} << "There are no data to print!";
+    QTest::newRow("unknown registry node")
+        << QStringList{"registry", "horses"} << "Unknown registry node 'horses'";
+    QTest::newRow("unknown registry record")
+        << QStringList{"registry", "worker:77"} << "There is no worker with code 77";
+    QTest::newRow("registry record without code")
+        << QStringList{"registry", "item:x"} << "with a code from 1 to 32767";
     QTest::newRow("no operations")
         << QStringList{"operations"}
         << "There are no data to print, try selecting the option processes data!";

@@ -16,14 +16,15 @@ PrinterOutput::PrinterOutput(QPrinter &printer, bool preview, QWidget *parent,
 {
 }
 
-void PrinterOutput::beginJob()
+void PrinterOutput::beginJob(const Report &report)
 {
     m_searchWasVisible = m_searchWindow && m_searchWindow->isVisible();
     if (m_searchWindow)
         m_searchWindow->hide();
     m_orientation = m_printer.pageLayout().orientation();
     m_pageSize = m_printer.pageLayout().pageSize();
-    m_printer.setPageOrientation(QPageLayout::Portrait);
+    m_printer.setPageOrientation(report.landscape() ? QPageLayout::Landscape
+                                                    : QPageLayout::Portrait);
     m_printer.setPageSize(QPageSize(QPageSize::A4));
 }
 
@@ -60,7 +61,7 @@ bool PrinterOutput::print(Report &report, int pageCount)
         QPrintPreviewDialog dialog(&m_printer, m_parent);
         QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                          [&](QPrinter *) { paint(report, 1, pageCount, pageCount); });
-        beginJob();
+        beginJob(report);
         report.begin();
         dialog.exec();
     } else {
@@ -70,7 +71,7 @@ bool PrinterOutput::print(Report &report, int pageCount)
         dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
         if (dialog.exec() != QDialog::Accepted)
             return false;
-        beginJob();
+        beginJob(report);
         report.begin();
         const bool range =
             m_printer.printRange() == QPrinter::PageRange && m_printer.fromPage() > 0;

@@ -10,8 +10,8 @@ class QPrinter;
 class QWidget;
 
 // Prints a job on a printer chosen in the printer dialog, or shows it in the print preview.
-// While the job runs the printer is set to portrait A4 and the search window is hidden;
-// afterwards both are as they were.
+// While the job runs the printer is set to A4 in the report's orientation and the search window
+// is hidden; afterwards both are as they were.
 class PrinterOutput : public PrintOutput
 {
 public:
@@ -21,7 +21,7 @@ public:
     bool print(Report &report, int pageCount) override;
 
     // The job's start and end, apart so that the printer and window set-up can be checked.
-    void beginJob();
+    void beginJob(const Report &report);
     void endJob();
 
 private:

@@ -1,0 +1,306 @@
+#include "FakeProgress.h"
+#include "FarmFixture.h"
+#include "TestEnvironment.h"
+#include "base/NumberText.h"
+#include "base/SettingsStore.h"
+#include "reports/DataProcessing.h"
+#include "reports/RecordingSurface.h"
+#include "reports/RegisterReport.h"
+
+#include <QTest>
+
+class TestRegisterReport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void oneCentreWithThreeTreatments();
+    void coverMarks_data();
+    void coverMarks();
+    void rowCuts_data();
+    void rowCuts();
+    void perHectare_data();
+    void perHectare();
+    void treatmentsOfADeletedCentre();
+    void quantityDoesNotDependOnTheLocale();
+    void databaseWithoutTheQuantityColumn();
+    void noRowsIsRefused();
+
+private:
+    ReportContext context() const;
+    QList<RecordingSurface> print();
+    // One treatment of the register, written as the processing writes it.
+    void addRow(int centre, const QString &day, const QString &product, double quantity,
+                const QString &adversity = QStringLiteral("Peronospora"));
+
+    TestEnvironment m_env;
+    std::unique_ptr<Database> m_db;
+};
+
+void TestRegisterReport::init()
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    m_env.clearSettings();
+    m_db = std::make_unique<Database>();
+    m_db->open(m_env.copyTemplate());
+}
+
+void TestRegisterReport::cleanup()
+{
+    m_db.reset();
+}
+
+ReportContext TestRegisterReport::context() const
+{
+    return {*m_db,
+            {QDate(2015, 1, 1), QDate(2015, 12, 31)},
+            0,
+            2015,
+            2015,
+            QString(),
+            QDate(2015, 6, 1)};
+}
+
+QList<RecordingSurface> TestRegisterReport::print()
+{
+    RegisterReport report(context());
+    FakeProgress progress;
+    const int pages = report.countPages(progress);
+    QList<RecordingSurface> surfaces;
+    for (int page = 1; page <= pages; ++page) {
+        surfaces.append(RecordingSurface());
+        report.printPage(surfaces.last(), page, pages);
+    }
+    return surfaces;
+}
+
+void TestRegisterReport::addRow(int centre, const QString &day, const QString &product,
+                                double quantity, const QString &adversity)
+{
+    m_db->execute(
+        QStringLiteral(
+            "INSERT INTO [Appoggio Articoli] (Data, Articolo, UnMis, TQ, [Codice Centro], "
+            "Avverso) VALUES (?, ?, 'kg', ?, ?, ?)"),
+        {day + QStringLiteral(" 08:00:00"), product, FormatNumber(quantity, false), centre,
+         adversity});
+}
+
+void TestRegisterReport::oneCentreWithThreeTreatments()
+{
+    SettingsStore::writeString(SettingsStore::Settings, QStringLiteral("DataEnd"),
+                               QStringLiteral("31/12/2015"));
+    FarmFixture(*m_db).addCentre(1, QStringLiteral("Vigneto"), false, true, 2.5);
+    addRow(1, QStringLiteral("2015-05-02"), QStringLiteral("Zolfo"), 5);
+    addRow(1, QStringLiteral("2015-04-01"), QStringLiteral("Rame"), 2.5);
+    addRow(1, QStringLiteral("2015-06-03"), QStringLiteral("Zolfo"), 10);
+
+    const QList<RecordingSurface> pages = print();
+    QCOMPARE(pages.size(), 2);
+    QCOMPARE(pages[0].textAt(800, -2700),
+             QStringLiteral("This register consists of n.2 pages including the cover"));
+    const RecordingSurface &page = pages[1];
+    QCOMPARE(page.textAt(200, -100), QStringLiteral("TREATMENTS REPORT"));
+    QCOMPARE(page.findText(QStringLiteral("TREATMENTS REPORT"))->font.weight, PageFont::Bold);
+    QCOMPARE(page.textAt(1400, -200), QStringLiteral("ANNO  2015"));
+    QCOMPARE(page.textAt(500, -300), QStringLiteral("Report for Vigneto (surface: 2.50 Ha)"));
+    QCOMPARE(page.textAt(850, -2750), QStringLiteral("Page 1 of 1"));
+    // In date order, in the 9-point font.
+    const QList<QStringList> rows{
+        {"04/01/2015", "Peronospora", "Rame", "kg 1.00", "kg 2.50"},
+        {"05/02/2015", "Peronospora", "Zolfo", "kg 2.00", "kg 5.00"},
+        {"06/03/2015", "Peronospora", "Zolfo", "kg 4.00", "kg 10.00"},
+    };
+    const int xs[] = {140, 360, 710, 1260, 1410};
+    for (int row = 0; row < rows.size(); ++row)
+        for (int column = 0; column < 5; ++column)
+            QCOMPARE(page.textAt(xs[column], -630 - 100 * row), rows[row][column]);
+    QCOMPARE(page.findText(QStringLiteral("04/01/2015"))->font.pointSize, 9.0);
+    // The grid: its frame, 20 rules under the heading band, 5 column rules, all grey.
+    const QStringList log = page.log();
+    QVERIFY(log.contains(QStringLiteral("rectangle 100,-400 1900,-2600")));
+    QCOMPARE(log.filter(QRegularExpression(QStringLiteral("^line 100,-\\d+ 1900,"))).size(), 20);
+    QCOMPARE(log.filter(QRegularExpression(QStringLiteral("^line \\d+,-400 \\d+,-2600"))).size(),
+             5);
+    for (const RecordingSurface::Call &call : page.calls())
+        if (call.kind == RecordingSurface::Call::Kind::Line)
+            QCOMPARE(call.pen.color, QColor(192, 192, 192));
+}
+
+void TestRegisterReport::coverMarks_data()
+{
+    QTest::addColumn<int>("woman");
+    QTest::addColumn<int>("office");
+    QTest::addColumn<QString>("representative");
+    QTest::addColumn<QString>("birth");
+    QTest::addColumn<QStringList>("marks");
+
+    QTest::newRow("man at home, no representative")
+        << 0 << 0 << QString() << QStringLiteral("07/03/1960")
+        << QStringList{"1040,-480 M", "1390,-1080 H", "1330,-480 07", "1450,-480 03",
+                       "1630,-480 1960"};
+    QTest::newRow("woman, registered office, representative")
+        << 1 << 1 << QStringLiteral("Srl Verdi") << QStringLiteral("not a date")
+        << QStringList{"1160,-480 W", "1540,-1080 R", "1160,-2180 W"};
+}
+
+void TestRegisterReport::coverMarks()
+{
+    QFETCH(int, woman);
+    QFETCH(int, office);
+    QFETCH(QString, representative);
+    QFETCH(QString, birth);
+    QFETCH(QStringList, marks);
+    const auto write = [](const char *name, const QString &value) {
+        SettingsStore::writeString(SettingsStore::Settings, QString::fromLatin1(name), value);
+    };
+    SettingsStore::writeInt(SettingsStore::Settings, QStringLiteral("DittaDonna"), woman);
+    SettingsStore::writeInt(SettingsStore::Settings, QStringLiteral("DittaDomicilio"), office);
+    // The representative's gender counts only when there is a representative.
+    SettingsStore::writeInt(SettingsStore::Settings, QStringLiteral("DittaDonna2"), 1);
+    write("DittaRagSoc2", representative);
+    write("DittaDataNasc", birth);
+    write("DittaRagSoc", QStringLiteral("Rossi"));
+    FarmFixture(*m_db).addCentre(1, QStringLiteral("Vigneto"), false, true, 2.5);
+    addRow(1, QStringLiteral("2015-05-02"), QStringLiteral("Zolfo"), 5);
+
+    const RecordingSurface cover = print().first();
+    QStringList found;
+    for (const RecordingSurface::Call &call : cover.calls())
+        if (call.kind == RecordingSurface::Call::Kind::Text &&
+            ((call.x >= 1000 && call.y == -480) || call.y == -1080 || call.y == -2180))
+            found << QStringLiteral("%1,%2 %3").arg(call.x).arg(call.y).arg(call.text);
+    found.sort();
+    marks.sort();
+    QCOMPARE(found, marks);
+    QCOMPARE(cover.textAt(250, -280), QStringLiteral("Rossi"));
+    QCOMPARE(cover.textAt(200, -1400),
+             QStringLiteral("COMPANY LOCATION (if different from the home or head office)"));
+    QCOMPARE(cover
+                 .findText(QStringLiteral("LEGAL REPRESENTATIVE (only if the holder is a legal "
+                                          "person)"))
+                 ->font.weight,
+             PageFont::Bold);
+}
+
+void TestRegisterReport::rowCuts_data()
+{
+    QTest::addColumn<QString>("adversity");
+    QTest::addColumn<QString>("product");
+    QTest::addColumn<QString>("printedAdversity");
+    QTest::addColumn<QString>("printedProduct");
+    const QString p34(34, QLatin1Char('p'));
+    QTest::newRow("whole") << QString(19, 'a') << QStringLiteral("Rame") << QString(19, 'a')
+                           << QStringLiteral("Rame");
+    QTest::newRow("cut") << QString(20, 'a') << QString(35, 'P') << QString(17, 'a') + "..."
+                         << QString(32, 'P') + "...";
+    QTest::newRow("34 characters") << QStringLiteral("x") << p34 << QStringLiteral("x") << p34;
+}
+
+void TestRegisterReport::rowCuts()
+{
+    QFETCH(QString, adversity);
+    QFETCH(QString, product);
+    QFETCH(QString, printedAdversity);
+    QFETCH(QString, printedProduct);
+    FarmFixture(*m_db).addCentre(1, QStringLiteral("Vigneto"), false, true, 1);
+    addRow(1, QStringLiteral("2015-05-02"), product, 5, adversity);
+    const RecordingSurface page = print().at(1);
+    QCOMPARE(page.textAt(710, -630), printedProduct);
+    QCOMPARE(page.textAt(360, -630), printedAdversity);
+}
+
+void TestRegisterReport::perHectare_data()
+{
+    QTest::addColumn<double>("quantity");
+    QTest::addColumn<double>("surface");
+    QTest::addColumn<QString>("printed");
+    QTest::newRow("5 on 2.5") << 5.0 << 2.5 << "2.00";
+    QTest::newRow("no surface") << 5.0 << 0.0 << "-";
+    QTest::newRow("negative surface") << 5.0 << -1.0 << "-";
+    QTest::newRow("sign ignored") << -3.0 << 1.5 << "2.00";
+}
+
+void TestRegisterReport::perHectare()
+{
+    QFETCH(double, quantity);
+    QFETCH(double, surface);
+    QFETCH(QString, printed);
+    QCOMPARE(RegisterReport::perHectare(qAbs(quantity), surface), printed);
+
+    FarmFixture(*m_db).addCentre(1, QStringLiteral("Vigneto"), false, true, surface);
+    addRow(1, QStringLiteral("2015-05-02"), QStringLiteral("Zolfo"), quantity);
+    const RecordingSurface page = print().at(1);
+    QCOMPARE(page.textAt(1260, -630), printed == "-" ? printed : "kg " + printed);
+}
+
+void TestRegisterReport::treatmentsOfADeletedCentre()
+{
+    FarmFixture(*m_db).addCentre(1, QStringLiteral("Vigneto"), false, true, 2);
+    addRow(1, QStringLiteral("2015-05-02"), QStringLiteral("Zolfo"), 4);
+    addRow(7, QStringLiteral("2015-04-02"), QStringLiteral("Rame"), 4);
+
+    const QList<RecordingSurface> pages = print();
+    QCOMPARE(pages.size(), 3);
+    QCOMPARE(pages[1].textAt(1260, -630), QStringLiteral("kg 2.00"));
+    const RecordingSurface &orphan = pages[2];
+    QCOMPARE(orphan.textAt(710, -630), QStringLiteral("Rame"));
+    QCOMPARE(orphan.textAt(500, -300), QStringLiteral("Center code 7"));
+    QVERIFY(orphan.texts().filter(QStringLiteral("Report for")).isEmpty());
+    // Surface 1 for a centre that is not there.
+    QCOMPARE(orphan.textAt(1260, -630), QStringLiteral("kg 4.00"));
+    QCOMPARE(orphan.textAt(850, -2750), QStringLiteral("Page 2 of 2"));
+}
+
+void TestRegisterReport::quantityDoesNotDependOnTheLocale()
+{
+    FarmFixture farm(*m_db);
+    farm.addCentre(1, QStringLiteral("Vigneto"), false, true, 0.5);
+    farm.addItem(3, QStringLiteral("Rame"), QStringLiteral("kg"), true);
+    farm.addWork(farm.addCard(QDateTime(QDate(2015, 5, 2), QTime(8, 0))), {1, 1, 0, 0, 1, 1},
+                 {3, 3, 0, 12.5, {}, QStringLiteral("kg")});
+
+    // Processed where the comma is the decimal mark, printed where it groups thousands.
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    DataProcessing(*m_db, context().period).PrepareFieldNotebook();
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const RecordingSurface page = print().at(1);
+    QCOMPARE(page.textAt(1410, -630), QStringLiteral("kg 12,50"));
+    QCOMPARE(page.textAt(1260, -630), QStringLiteral("kg 25.00"));
+}
+
+void TestRegisterReport::databaseWithoutTheQuantityColumn()
+{
+    // A register table without the number column, as databases made before it have: the
+    // quantity is read back from its text.
+    m_db->execute(QStringLiteral("DROP TABLE [Appoggio Articoli]"));
+    m_db->execute(QStringLiteral(
+        "CREATE TABLE [Appoggio Articoli] (Data TEXT, Fase TEXT, [Tipo Bolla] INTEGER, "
+        "[Codice Articolo] INTEGER, Articolo TEXT, UnMis TEXT, TQ TEXT, NumPag INTEGER, "
+        "Ultimo INTEGER DEFAULT 0, Centro TEXT, [Codice Centro] INTEGER, RifDoc TEXT, "
+        "Avverso TEXT)"));
+    FarmFixture(*m_db).addCentre(1, QStringLiteral("Vigneto"), false, true, 2);
+    addRow(1, QStringLiteral("2015-05-02"), QStringLiteral("Zolfo"), 5);
+    QCOMPARE(print().at(1).textAt(1260, -630), QStringLiteral("kg 2.50"));
+
+    // The next processing adds the column.
+    DataProcessing(*m_db, context().period).PrepareFieldNotebook();
+    QCOMPARE(m_db->scalar(QStringLiteral("SELECT COUNT(*) FROM pragma_table_info('Appoggio "
+                                         "Articoli') WHERE name = 'Quantita'"))
+                 .toInt(),
+             1);
+}
+
+void TestRegisterReport::noRowsIsRefused()
+{
+    FarmFixture(*m_db).addCentre(1, QStringLiteral("Vigneto"), false, true, 2);
+    RegisterReport report(context());
+    FakeProgress progress;
+    QCOMPARE(report.countPages(progress), 0);
+    QCOMPARE(report.noDataMessage(), QStringLiteral("There are no data to print!"));
+}
+
+QTEST_MAIN(TestRegisterReport)
+#include "TestRegisterReport.moc"
