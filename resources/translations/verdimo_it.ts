@@ -1821,11 +1821,11 @@ Informazioni su</translation>
     </message>
     <message>
         <source>User Signature</source>
-        <translation type="vanished">Firma dell&apos;utilizzatore</translation>
+        <translation type="vanished">Firma utilizzatore</translation>
     </message>
     <message>
         <source>if not Owner</source>
-        <translation type="vanished">se diverso dal titolare</translation>
+        <translation type="vanished">se non è il titolare</translation>
     </message>
     <message>
         <source>-</source>
