@@ -2694,7 +2694,7 @@ Informazioni su</translation>
     </message>
     <message>
         <source>You are using the latest version of the program!</source>
-        <translation type="vanished">State usando l&apos;ultima versione del programma!</translation>
+        <translation type="vanished">Il programma è già all&apos;ultima versione!</translation>
     </message>
     <message>
         <source>Available upgrade to version %1 of the program. Do you want to install it?</source>
