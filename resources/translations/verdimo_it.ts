@@ -1,0 +1,3209 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it" sourcelanguage="en">
+<context>
+    <name>ArchiveDatabase</name>
+    <message>
+        <source>The archive&apos;s database holds %1, which is not a plain table.</source>
+        <translation type="vanished">Il database dell&apos;archivio contiene %1, che non è una semplice tabella.</translation>
+    </message>
+    <message>
+        <source>The archive&apos;s database is damaged.</source>
+        <translation type="vanished">Il database dell&apos;archivio è danneggiato.</translation>
+    </message>
+</context>
+<context>
+    <name>ArchiveMerge</name>
+    <message>
+        <location filename="../../src/exchange/ArchiveMerge.cpp" line="+39"/>
+        <source>Importing item %s</source>
+        <translation>Importazione articolo %s</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Importing field %s</source>
+        <translation>Importazione campo %s</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Importing center %s</source>
+        <translation>Importazione centro %s</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Importing worker %s</source>
+        <translation>Importazione operaio %s</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Importing operation %s</source>
+        <translation>Importazione operazione %s</translation>
+    </message>
+    <message>
+        <location line="+81"/>
+        <source>Import forms</source>
+        <translation>Importazione schede</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Awaiting instruction</source>
+        <translation>In attesa di istruzioni</translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <source>Importing form of %s</source>
+        <translation>Importazione scheda del %s</translation>
+    </message>
+</context>
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <location filename="../../src/app/CAboutDlg.cpp" line="+11"/>
+        <source>About...</source>
+        <translation>Informazioni su...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Verdimo Version 3.0 for Linux</source>
+        <translation>Verdimo versione 3.0 per Linux</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Copyright (C) Brivex. All rights reserved.</source>
+        <translation>Copyright (C) Brivex. Tutti i diritti riservati.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CAnnoDlg</name>
+    <message>
+        <location filename="../../src/registries/ui/CAnnoDlg.cpp" line="+39"/>
+        <source>Year Fields</source>
+        <translation>Anno campi</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Enter the year of &amp;production:</source>
+        <translation>Inserire l&apos;anno di &amp;produzione:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Enter the year of production:</source>
+        <translation>Inserire l&apos;anno di produzione:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Enter year to &amp;manage:</source>
+        <translation>Inserire l&apos;anno da &amp;gestire:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Enter year to manage:</source>
+        <translation>Inserire l&apos;anno da gestire:</translation>
+    </message>
+</context>
+<context>
+    <name>CAttesa</name>
+    <message>
+        <location filename="../../src/base/ui/CAttesa.cpp" line="+10"/>
+        <source>Processing...</source>
+        <translation>Elaborazione in corso...</translation>
+    </message>
+</context>
+<context>
+    <name>CChartView</name>
+    <message>
+        <source>The cards of the weather chart could not be read from %1:
+%2</source>
+        <translation type="vanished">Impossibile leggere da %1 le schede del grafico meteo:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>CDittaDialog</name>
+    <message>
+        <location filename="../../src/app/CDittaDialog.cpp" line="+48"/>
+        <source>Company Information</source>
+        <translation>Dati aziendali</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+25"/>
+        <source>Surname or Company Name :</source>
+        <translation>Cognome o ragione sociale :</translation>
+    </message>
+    <message>
+        <location line="-24"/>
+        <location line="+25"/>
+        <source>Name :</source>
+        <translation>Nome :</translation>
+    </message>
+    <message>
+        <location line="-24"/>
+        <location line="+25"/>
+        <source>City of Birth :</source>
+        <translation>Comune di nascita :</translation>
+    </message>
+    <message>
+        <location line="-24"/>
+        <location line="+25"/>
+        <source>Date of Birth :</source>
+        <translation>Data di nascita :</translation>
+    </message>
+    <message>
+        <location line="-24"/>
+        <location line="+25"/>
+        <source>Woman</source>
+        <translation>Donna</translation>
+    </message>
+    <message>
+        <location line="-24"/>
+        <source>Codix :</source>
+        <translation>Codice fiscale :</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>VAT :</source>
+        <translation>Partita IVA :</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Home</source>
+        <translation>Domicilio</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+7"/>
+        <source>Address :</source>
+        <translation>Indirizzo :</translation>
+    </message>
+    <message>
+        <location line="-6"/>
+        <location line="+7"/>
+        <source>City and State :</source>
+        <translation>Comune e provincia :</translation>
+    </message>
+    <message>
+        <location line="-3"/>
+        <source>Business location ( if different from home or head office )</source>
+        <translation>Ubicazione dell&apos;azienda ( se diversa dal domicilio o dalla sede legale )</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Legal Representative ( only if the holder is a legal person )</source>
+        <translation>Rappresentante legale ( solo se il titolare è una persona giuridica )</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Help</source>
+        <translation>&amp;Guida</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>Date known</source>
+        <translation>Data nota</translation>
+    </message>
+</context>
+<context>
+    <name>CDownloadDialog</name>
+    <message>
+        <source>Download setup file</source>
+        <translation type="vanished">Scaricamento del file di installazione</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <location filename="../../src/app/CMainFrame.cpp" line="+45"/>
+        <source>Export &amp;data</source>
+        <translation>Es&amp;porta dati</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Export data to an archive
+Export data</source>
+        <translation>Esporta i dati in un archivio
+Esporta dati</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Import data</source>
+        <translation>&amp;Importa dati</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Import data from an archive
+Import data</source>
+        <translation>Importa i dati da un archivio
+Importa dati</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Company</source>
+        <translation>&amp;Azienda</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Modify current company
+Company</source>
+        <translation>Modifica i dati dell&apos;azienda corrente
+Azienda</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bac&amp;kup data</source>
+        <translation>&amp;Backup dati</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Backup data
+Backup</source>
+        <translation>Copia di sicurezza dei dati
+Backup</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>P&amp;rint setup...</source>
+        <translation>Imposta&amp;zioni di stampa...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Change the printer and printing options
+Page Setup</source>
+        <translation>Cambia la stampante e le opzioni di stampa
+Impostazioni di stampa</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Prin&amp;t preview</source>
+        <translation>Antepri&amp;ma di stampa</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Display full pages
+Print Preview</source>
+        <translation>Mostra le pagine intere
+Anteprima di stampa</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Print</source>
+        <translation>&amp;Stampa</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Print the active document
+Print</source>
+        <translation>Stampa il documento attivo
+Stampa</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Exit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Quit the application
+Exit</source>
+        <translation>Chiude l&apos;applicazione
+Esci</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Undo	Ctrl+Z</source>
+        <translation>&amp;Annulla	Ctrl+Z</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Undo the last action
+Undo</source>
+        <translation>Annulla l&apos;ultima azione
+Annulla</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cu&amp;t	Ctrl+X</source>
+        <translation>&amp;Taglia	Ctrl+X</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cut the selection and put it on the Clipboard
+Cut</source>
+        <translation>Taglia la selezione e la copia negli Appunti
+Taglia</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Copy	Ctrl+C</source>
+        <translation>&amp;Copia	Ctrl+C</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Copy the selection and put it on the Clipboard
+Copy</source>
+        <translation>Copia la selezione negli Appunti
+Copia</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Paste	Ctrl+V</source>
+        <translation>I&amp;ncolla	Ctrl+V</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Insert Clipboard contents
+Paste</source>
+        <translation>Inserisce il contenuto degli Appunti
+Incolla</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;First</source>
+        <translation>&amp;Prima</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Move to first record
+First Record</source>
+        <translation>Va alla prima scheda
+Prima scheda</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Previous</source>
+        <translation>Pr&amp;ecedente</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Move to previous record
+Previous Record</source>
+        <translation>Va alla scheda precedente
+Scheda precedente</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Next</source>
+        <translation>&amp;Successiva</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Move to next record
+Next Record</source>
+        <translation>Va alla scheda successiva
+Scheda successiva</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Last</source>
+        <translation>&amp;Ultima</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Move to final record
+Last Record</source>
+        <translation>Va all&apos;ultima scheda
+Ultima scheda</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Add</source>
+        <translation>&amp;Aggiungi</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Add a new record
+Add</source>
+        <translation>Aggiunge una nuova scheda
+Aggiungi</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Save</source>
+        <translation>Sal&amp;va</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save record
+Save</source>
+        <translation>Salva la scheda
+Salva</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Delete</source>
+        <translation>Eli&amp;mina</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete current record
+Delete</source>
+        <translation>Elimina la scheda corrente
+Elimina</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>N&amp;ew work	Ins</source>
+        <translation>&amp;Nuovo lavoro	Ins</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Add a new work to tab
+Add work</source>
+        <translation>Aggiunge un nuovo lavoro alla scheda
+Aggiungi lavoro</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete &amp;work	Ctrl+Canc</source>
+        <translation>Elimina &amp;lavoro	Ctrl+Canc</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete selected rows in tab
+Delete row</source>
+        <translation>Elimina le righe selezionate della scheda
+Elimina riga</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Cancel insert</source>
+        <translation>Annulla &amp;inserimento</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Undo current inserting
+Undo inserting</source>
+        <translation>Annulla l&apos;inserimento in corso
+Annulla inserimento</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>New fields &amp;year</source>
+        <translation>Nuovo anno &amp;campi</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Copy the fields of a year into another year
+New fields year</source>
+        <translation>Copia i campi di un anno in un altro anno
+Nuovo anno campi</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Settings</source>
+        <translation>Imp&amp;ostazioni</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Set application properties
+Settings</source>
+        <translation>Imposta le proprietà del programma
+Impostazioni</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Tool bar</source>
+        <translation>Barra degli &amp;strumenti</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show or hide the toolbar
+Toggle ToolBar</source>
+        <translation>Mostra o nasconde la barra degli strumenti
+Barra degli strumenti</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>St&amp;atus bar</source>
+        <translation>Barra di s&amp;tato</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show or hide the status bar
+Toggle StatusBar</source>
+        <translation>Mostra o nasconde la barra di stato
+Barra di stato</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Search bar</source>
+        <translation>Barra di &amp;ricerca</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show or hide the search window
+Search bar</source>
+        <translation>Mostra o nasconde la finestra di ricerca
+Barra di ricerca</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Registries	Ctrl + T</source>
+        <translation>&amp;Anagrafiche	Ctrl + T</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show the registries
+Registries</source>
+        <translation>Mostra le anagrafiche
+Anagrafiche</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Works	Ctrl + S</source>
+        <translation>&amp;Lavori	Ctrl + S</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show the daily work cards
+Works</source>
+        <translation>Mostra le schede giornaliere dei lavori
+Lavori</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Graphs	Ctrl + G</source>
+        <translation>&amp;Grafici	Ctrl + G</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show the weather chart
+Graphs</source>
+        <translation>Mostra il grafico meteo
+Grafici</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Help online	F1</source>
+        <translation>&amp;Guida in linea	F1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Open the online help
+Help</source>
+        <translation>Apre la guida in linea
+Guida</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Web page</source>
+        <translation>Pagina &amp;web</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Open the Verdimo web page
+Web page</source>
+        <translation>Apre la pagina web di Verdimo
+Pagina web</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Update</source>
+        <translation>&amp;Aggiornamento</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Check for a newer version
+Update</source>
+        <translation>Controlla se esiste una versione più recente
+Aggiornamento</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Lastest news</source>
+        <translation>&amp;Ultime notizie</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show the latest news
+Latest news</source>
+        <translation>Mostra le ultime notizie
+Ultime notizie</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;About...</source>
+        <translation>&amp;Informazioni su...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Display program information, version number and copyright
+About</source>
+        <translation>Mostra le informazioni sul programma, il numero di versione e il copyright
+Informazioni su</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>F&amp;orms</source>
+        <translation>&amp;Schede</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Program</source>
+        <translation>&amp;Programma</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;View</source>
+        <translation>&amp;Visualizza</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Help</source>
+        <translation>&amp;Guida</translation>
+    </message>
+    <message>
+        <location line="+266"/>
+        <source>Caps Lock</source>
+        <translation>Bloc Maiusc</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Num Lock</source>
+        <translation>Bloc Num</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Scroll Lock</source>
+        <translation>Bloc Scorr</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <location line="+2"/>
+        <source>Ready</source>
+        <translation>Pronto</translation>
+    </message>
+    <message>
+        <location line="+180"/>
+        <source>Service not yet enabled!</source>
+        <translation>Servizio non ancora attivo!</translation>
+    </message>
+</context>
+<context>
+    <name>CMainView</name>
+    <message>
+        <location filename="../../src/cards/ui/CMainView.cpp" line="+78"/>
+        <source>Works</source>
+        <translation>Lavori</translation>
+    </message>
+    <message>
+        <location line="+79"/>
+        <location line="+8"/>
+        <source>°F</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <location line="-5"/>
+        <source>inch</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <location line="+490"/>
+        <source>The new form has not been saved yet. Do you want to save it?</source>
+        <translation>La nuova scheda non è ancora stata salvata. Salvarla?</translation>
+    </message>
+</context>
+<context>
+    <name>COperaiDlg</name>
+    <message>
+        <location filename="../../src/cards/ui/COperaiDlg.cpp" line="+59"/>
+        <source>Work Management</source>
+        <translation>Gestione lavori</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Summary</source>
+        <translation>Riepilogo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Save and &amp;exit</source>
+        <translation>Salva ed &amp;esci</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save and &amp;insert</source>
+        <translation>Salva e &amp;inserisci</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Help</source>
+        <translation>&amp;Guida</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source> Worker </source>
+        <translation> Operaio </translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Worker &amp;Code : </source>
+        <translation>&amp;Codice operaio : </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Worker : </source>
+        <translation>&amp;Operaio : </translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Regular Hours :</source>
+        <translation>Ore o&amp;rdinarie :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Over&amp;time :</source>
+        <translation>S&amp;traordinario :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Holida&amp;y Hours :</source>
+        <translation>Ore &amp;festive :</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>O&amp;peration Code :</source>
+        <translation>Codice o&amp;perazione :</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Opera&amp;tion :</source>
+        <translation>Oper&amp;azione :</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source> Machines </source>
+        <translation> Macchine </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Machine Code (1) :</source>
+        <translation>Codice &amp;macchina (1) :</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Machine (&amp;1) :</source>
+        <translation>Macchina (&amp;1) :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Machi&amp;ne Code (2) :</source>
+        <translation>Codice macchi&amp;na (2) :</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Machine (&amp;2) :</source>
+        <translation>Macchina (&amp;2) :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mac&amp;hine Code (3) :</source>
+        <translation>Codice macc&amp;hina (3) :</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Machine (&amp;3) :</source>
+        <translation>Macchina (&amp;3) :</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source> Cost Center </source>
+        <translation> Centro di costo </translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Cost Center Type:</source>
+        <translation>Tipo centro di costo:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Cost Center Code :</source>
+        <translation>Codice centro di costo :</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Cost Center :</source>
+        <translation>Centro di costo :</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source> Movement or Invoice </source>
+        <translation> Movimento o fattura </translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Item Code :</source>
+        <translation>Codice articolo :</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Item :</source>
+        <translation>Articolo :</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Movement Type :</source>
+        <translation>Tipo movimento :</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Stage :</source>
+        <translation>Fase :</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Ref. Doc. :</source>
+        <translation>Rif. doc. :</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Units :</source>
+        <translation>Unità di misura :</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Quantity :</source>
+        <translation>Quantità :</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Value :</source>
+        <translation>Importo :</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>VAT (%) :</source>
+        <translation>IVA (%) :</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Note :</source>
+        <translation>Note :</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Adversity :</source>
+        <translation>Avversità :</translation>
+    </message>
+    <message>
+        <location line="+189"/>
+        <source>&lt;None&gt;</source>
+        <translation>&lt;Nessuno&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>CPropDialog</name>
+    <message>
+        <location filename="../../src/app/CPropDialog.cpp" line="+32"/>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Data &amp;file :</source>
+        <translation>&amp;File dei dati :</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Data file :</source>
+        <translation>File dei dati :</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Sfoglia...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Browse...</source>
+        <translation>Sfoglia...</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source> Data filter </source>
+        <translation> Filtro dati </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>From :</source>
+        <translation>Dal :</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>To :</source>
+        <translation>Al :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;From :</source>
+        <translation>&amp;Dal :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;To :</source>
+        <translation>&amp;Al :</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Help</source>
+        <translation>&amp;Guida</translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>Verdimo : Select database</source>
+        <translation>Verdimo : Selezione del database</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Database Verdimo (*.mdb)</source>
+        <translation>Database Verdimo (*.mdb)</translation>
+    </message>
+    <message>
+        <source>Language :</source>
+        <translation type="vanished">Lingua :</translation>
+    </message>
+    <message>
+        <source>&amp;Language :</source>
+        <translation type="vanished">&amp;Lingua :</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="vanished">Lingua</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation type="vanished">Sistema</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation type="vanished">English</translation>
+    </message>
+    <message>
+        <source>Italiano</source>
+        <translation type="vanished">Italiano</translation>
+    </message>
+    <message>
+        <source>The language is applied at the next start of the program.</source>
+        <translation type="vanished">La lingua viene applicata al prossimo avvio del programma.</translation>
+    </message>
+</context>
+<context>
+    <name>CSceltaStampe</name>
+    <message>
+        <location filename="../../src/reports/ui/CSceltaStampe.cpp" line="+16"/>
+        <source>&amp;Nothing</source>
+        <translation>&amp;Nessuna</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Workers</source>
+        <translation>&amp;Operai</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Machines</source>
+        <translation>&amp;Macchine</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>C&amp;rops</source>
+        <translation>&amp;Colture</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Fields</source>
+        <translation>C&amp;ampi</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Costs center report</source>
+        <translation>Resoconto centri di costo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Operations</source>
+        <translation>Operazioni</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Others...</source>
+        <translation>Altri...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Items</source>
+        <translation>Articoli</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Current tab</source>
+        <translation>Scheda corrente</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fields report</source>
+        <translation>Resoconto campi</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Register treatments</source>
+        <translation>Registro dei trattamenti</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Processes data</source>
+        <translation>Elabora i dati</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Economic data</source>
+        <translation>Dati economici</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Print choice</source>
+        <translation>Scelta stampa</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source> Print Type </source>
+        <translation> Tipo di stampa </translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&amp;Help</source>
+        <translation>&amp;Guida</translation>
+    </message>
+</context>
+<context>
+    <name>CSearchScheda</name>
+    <message>
+        <location filename="../../src/app/CSearchScheda.cpp" line="+11"/>
+        <location line="+12"/>
+        <source>Form Date</source>
+        <translation>Data scheda</translation>
+    </message>
+    <message>
+        <location line="-9"/>
+        <source>&amp;Date :</source>
+        <translation>&amp;Data :</translation>
+    </message>
+</context>
+<context>
+    <name>CTabelleView</name>
+    <message>
+        <location filename="../../src/registries/ui/CTabelleView.cpp" line="+86"/>
+        <source>Registries</source>
+        <translation>Anagrafiche</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Workers and Hours</source>
+        <translation>Operai e ore</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stock and Articles</source>
+        <translation>Magazzino e articoli</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Internal Code :</source>
+        <translation>Codice interno :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Description :</source>
+        <translation>Descrizione :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hectare :</source>
+        <translation>Ettari :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Location :</source>
+        <translation>Località :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>  Report :</source>
+        <translation>  Stampa :</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Fixed</source>
+        <translation>Fisso</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Seasonal</source>
+        <translation>Stagionale</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Print in Report</source>
+        <translation>Stampa nel resoconto</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Statistics</source>
+        <translation>Statistiche</translation>
+    </message>
+    <message>
+        <source>Command failed.</source>
+        <translation type="vanished">Comando non riuscito.</translation>
+    </message>
+</context>
+<context>
+    <name>CZipException</name>
+    <message>
+        <location filename="../../src/exchange/CZipException.cpp" line="+18"/>
+        <source>The archive %1 is damaged or is not a ZIP archive.</source>
+        <translation>L&apos;archivio %1 è danneggiato o non è un archivio ZIP.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The data in the archive %1 is damaged (CRC error).</source>
+        <translation>I dati dell&apos;archivio %1 sono danneggiati (errore CRC).</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Wrong password for the archive %1.</source>
+        <translation>Password errata per l&apos;archivio %1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The archive %1 needs a password.</source>
+        <translation>L&apos;archivio %1 richiede una password.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The archive %1 is not a ZIP archive or is truncated.</source>
+        <translation>L&apos;archivio %1 non è un archivio ZIP o è troncato.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>A file name is too long for the archive %1.</source>
+        <translation>Un nome di file è troppo lungo per l&apos;archivio %1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The archive %1 would grow too large.</source>
+        <translation>L&apos;archivio %1 diventerebbe troppo grande.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The archive %1 holds an entry that would be written outside its folder.</source>
+        <translation>L&apos;archivio %1 contiene un elemento che verrebbe scritto fuori dalla sua cartella.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The archive %1 uses a format this program cannot read.</source>
+        <translation>L&apos;archivio %1 usa un formato che questo programma non sa leggere.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Compression error in the archive %1.</source>
+        <translation>Errore di compressione nell&apos;archivio %1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Cannot read or write the file %1.</source>
+        <translation>Impossibile leggere o scrivere il file %1.</translation>
+    </message>
+    <message>
+        <source>The archive %1 holds an entry too large to be extracted.</source>
+        <translation type="vanished">L&apos;archivio %1 contiene un elemento troppo grande per essere estratto.</translation>
+    </message>
+    <message>
+        <source>There is not enough free space to extract the archive %1.</source>
+        <translation type="vanished">Non c&apos;è abbastanza spazio libero per estrarre l&apos;archivio %1.</translation>
+    </message>
+</context>
+<context>
+    <name>CardForm</name>
+    <message>
+        <location filename="../../src/cards/CardForm.cpp" line="+8"/>
+        <source>  Weather :</source>
+        <translation>  Tempo :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>  Max Temparature :</source>
+        <translation>  Temperatura max :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>  Rain :</source>
+        <translation>  Pioggia :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>  Wind :</source>
+        <translation>  Vento :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>  Min Temperature :</source>
+        <translation>  Temperatura min :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>  Absent :</source>
+        <translation>  Assenti :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>  Holiday :</source>
+        <translation>  Ferie :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>  License :</source>
+        <translation>  Permessi :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>  Disease :</source>
+        <translation>  Malattia :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>  Accident :</source>
+        <translation>  Infortunio :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>  THE CHIEF WORKER :</source>
+        <translation>  IL CAPOSQUADRA :</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>  Date :</source>
+        <translation>  Data :</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Enter no more than %1 characters.</source>
+        <translation>Inserire al massimo %1 caratteri.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Enter a number.</source>
+        <translation>Inserire un numero.</translation>
+    </message>
+    <message>
+        <source>Enter a number that is not negative.</source>
+        <translation type="vanished">Inserire un numero non negativo.</translation>
+    </message>
+</context>
+<context>
+    <name>CardPrintJob</name>
+    <message>
+        <location filename="../../src/reports/CardPrintJob.cpp" line="+89"/>
+        <source>This report is not available in this version of the program.</source>
+        <translation>Questa stampa non è disponibile in questa versione del programma.</translation>
+    </message>
+</context>
+<context>
+    <name>CardSession</name>
+    <message>
+        <location filename="../../src/cards/CardSession.cpp" line="+125"/>
+        <source>Form is already stored in the database! Can not save!</source>
+        <translation>La scheda è già presente nel database! Impossibile salvare!</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Unable to save form!</source>
+        <translation>Impossibile salvare la scheda!</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Form stored successfully!</source>
+        <translation>Scheda salvata correttamente!</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Do you really want to delete the current form?</source>
+        <translation>Eliminare davvero la scheda corrente?</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Do you really want to delete the selected work?</source>
+        <translation>Eliminare davvero il lavoro selezionato?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Do you really want to delete the selected works?</source>
+        <translation>Eliminare davvero i lavori selezionati?</translation>
+    </message>
+</context>
+<context>
+    <name>ChartFile</name>
+    <message>
+        <source>the picture has no size</source>
+        <translation type="vanished">l&apos;immagine non ha dimensioni</translation>
+    </message>
+    <message>
+        <source>Cannot write the chart to %1: %2</source>
+        <translation type="vanished">Impossibile scrivere il grafico in %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ChartPrinting</name>
+    <message>
+        <source>The weather chart could not be printed on %1.</source>
+        <translation type="vanished">Impossibile stampare il grafico meteo su %1.</translation>
+    </message>
+</context>
+<context>
+    <name>CheckDatabase</name>
+    <message>
+        <location filename="../../src/db/CheckDatabase.cpp" line="+16"/>
+        <source>Database not found!</source>
+        <translation>Database non trovato!</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Database not compatible for the Verdimo software!</source>
+        <translation>Database non compatibile con il programma Verdimo!</translation>
+    </message>
+    <message>
+        <source>The database can only be read.</source>
+        <translation type="vanished">Il database è di sola lettura.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Tell whether FILE is a usable Verdimo database.</source>
+        <translation type="vanished">Indica se FILE è un database Verdimo utilizzabile.</translation>
+    </message>
+    <message>
+        <source>use FILE instead of the database of the settings</source>
+        <translation type="vanished">usa FILE al posto del database delle impostazioni</translation>
+    </message>
+    <message>
+        <source>first day (default: the first day of the working period)</source>
+        <translation type="vanished">primo giorno (predefinito: il primo giorno del periodo di lavoro)</translation>
+    </message>
+    <message>
+        <source>last day (default: the last day of the working period)</source>
+        <translation type="vanished">ultimo giorno (predefinito: l&apos;ultimo giorno del periodo di lavoro)</translation>
+    </message>
+    <message>
+        <source>Usage: verdimo-cli %1 %2</source>
+        <translation type="vanished">Uso: verdimo-cli %1 %2</translation>
+    </message>
+    <message>
+        <source>show this help</source>
+        <translation type="vanished">mostra questo aiuto</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation type="vanished">Opzioni:</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation type="vanished">argomento inatteso &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation type="vanished">opzione sconosciuta &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>option &apos;--%1&apos; takes no value</source>
+        <translation type="vanished">l&apos;opzione &apos;--%1&apos; non accetta valori</translation>
+    </message>
+    <message>
+        <source>option &apos;--%1&apos; needs a value %2</source>
+        <translation type="vanished">l&apos;opzione &apos;--%1&apos; richiede un valore %2</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation type="vanished">manca %1</translation>
+    </message>
+    <message>
+        <source>the period from %1 to %2 ends before it starts</source>
+        <translation type="vanished">il periodo dal %1 al %2 finisce prima di cominciare</translation>
+    </message>
+    <message>
+        <source>option &apos;--%1&apos; is given more than once</source>
+        <translation type="vanished">l&apos;opzione &apos;--%1&apos; è indicata più di una volta</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a day written YYYY-MM-DD</source>
+        <translation type="vanished">&apos;%1&apos; non è un giorno scritto come AAAA-MM-GG</translation>
+    </message>
+    <message>
+        <source>Try &apos;verdimo-cli %1 --help&apos; for the options.</source>
+        <translation type="vanished">Provare &apos;verdimo-cli %1 --help&apos; per le opzioni.</translation>
+    </message>
+    <message>
+        <source>Write the cards of a period and the registries to a data archive.</source>
+        <translation type="vanished">Scrive le schede di un periodo e le anagrafiche in un archivio dati.</translation>
+    </message>
+    <message>
+        <source>Merge a data archive, overwriting or keeping what exists.</source>
+        <translation type="vanished">Unisce un archivio dati, sovrascrivendo o mantenendo i dati esistenti.</translation>
+    </message>
+    <message>
+        <source>replace the data that exists</source>
+        <translation type="vanished">sostituisce i dati esistenti</translation>
+    </message>
+    <message>
+        <source>keep the data that exists</source>
+        <translation type="vanished">mantiene i dati esistenti</translation>
+    </message>
+    <message>
+        <source>Back the whole database up into a ZIP file.</source>
+        <translation type="vanished">Salva una copia di sicurezza dell&apos;intero database in un file ZIP.</translation>
+    </message>
+    <message>
+        <source>give either --overwrite or --keep</source>
+        <translation type="vanished">indicare --overwrite oppure --keep</translation>
+    </message>
+    <message>
+        <source>Rebuild the cost and revenue totals of a period.</source>
+        <translation type="vanished">Ricalcola i totali di costi e ricavi di un periodo.</translation>
+    </message>
+    <message>
+        <source>Write a report to PDF; KIND is one of workers, machines, crops, fields, cost-centres, operations, others, items, card, field-report, register.</source>
+        <translation type="vanished">Scrive una stampa in PDF; KIND è uno fra workers, machines, crops, fields, cost-centres, operations, others, items, card, field-report, register.</translation>
+    </message>
+    <message>
+        <source>the PDF file to write</source>
+        <translation type="vanished">il file PDF da scrivere</translation>
+    </message>
+    <message>
+        <source>process the data first</source>
+        <translation type="vanished">elabora prima i dati</translation>
+    </message>
+    <message>
+        <source>print amounts</source>
+        <translation type="vanished">stampa gli importi</translation>
+    </message>
+    <message>
+        <source>the day of the card (default: the card shown)</source>
+        <translation type="vanished">il giorno della scheda (predefinito: la scheda mostrata)</translation>
+    </message>
+</context>
+<context>
+    <name>DataExchange</name>
+    <message>
+        <location filename="../../src/exchange/DataExchange.cpp" line="+57"/>
+        <source>Database not loaded!</source>
+        <translation>Database non caricato!</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <location line="+16"/>
+        <location line="+2"/>
+        <location line="+47"/>
+        <location line="+111"/>
+        <source>Unable to store!</source>
+        <translation>Impossibile archiviare!</translation>
+    </message>
+    <message>
+        <location line="-143"/>
+        <location line="+10"/>
+        <location line="+60"/>
+        <source>Unable to check out!</source>
+        <translation>Impossibile estrarre!</translation>
+    </message>
+    <message>
+        <location line="-48"/>
+        <source>Verdimo : New data archive</source>
+        <translation>Verdimo : Nuovo archivio dati</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+41"/>
+        <source>Verdimo archives (*.czp)</source>
+        <translation>Archivi Verdimo (*.czp)</translation>
+    </message>
+    <message>
+        <location line="-10"/>
+        <source>Export data completed successfully!</source>
+        <translation>Esportazione dei dati completata correttamente!</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Verdimo : Select database</source>
+        <translation>Verdimo : Selezione del database</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Database not compatible for the Verdimo software!</source>
+        <translation>Database non compatibile con il programma Verdimo!</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Do you want to overwrite existing data?</source>
+        <translation>Sovrascrivere i dati esistenti?</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Nothing was imported: the working database is unchanged.</source>
+        <translation>Non è stato importato nulla: il database di lavoro è invariato.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Import data completed successfully!</source>
+        <translation>Importazione dei dati completata correttamente!</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Verdimo : New data backup</source>
+        <translation>Verdimo : Nuovo backup dei dati</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Backup Verdimo (*.zip)</source>
+        <translation>Backup Verdimo (*.zip)</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Backup completed successfully!</source>
+        <translation>Backup completato correttamente!</translation>
+    </message>
+</context>
+<context>
+    <name>DataProcessing</name>
+    <message>
+        <location filename="../../src/reports/DataProcessing.cpp" line="+217"/>
+        <source>Phase (1) : Make archives...</source>
+        <translation>Fase (1) : Preparazione archivi...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Phase (2) : Waiting</source>
+        <translation>Fase (2) : Attesa</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Phase (1) : Importing data...</source>
+        <translation>Fase (1) : Importazione dati...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Phase (1) : Calculating hours and workers costs...</source>
+        <translation>Fase (1) : Calcolo ore e costi degli operai...</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Phase (1) : Calculating total hours machines...</source>
+        <translation>Fase (1) : Calcolo ore totali delle macchine...</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Phase (1) : Calculating total costs machines...</source>
+        <translation>Fase (1) : Calcolo costi totali delle macchine...</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Phase (1) : Calculating workers operations...</source>
+        <translation>Fase (1) : Calcolo operazioni degli operai...</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Phase (1) : Calculating machines operations...</source>
+        <translation>Fase (1) : Calcolo operazioni delle macchine...</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Phase (1) : Warehouse processing...</source>
+        <translation>Fase (1) : Elaborazione magazzino...</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Phase (1) : Closing archives...</source>
+        <translation>Fase (1) : Chiusura archivi...</translation>
+    </message>
+</context>
+<context>
+    <name>FieldYears</name>
+    <message>
+        <location filename="../../src/registries/FieldYears.cpp" line="+67"/>
+        <source>There are no fields to copy: choose a year with fields and a year without fields.</source>
+        <translation>Non ci sono campi da copiare: scegliere un anno con campi e un anno senza campi.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Do you want to keep the fields of %1 for %2?</source>
+        <translation>Mantenere i campi del %1 per il %2?</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Fields created with success!</source>
+        <translation>Campi creati correttamente!</translation>
+    </message>
+</context>
+<context>
+    <name>PdfOutput</name>
+    <message>
+        <location filename="../../src/reports/PdfOutput.cpp" line="+24"/>
+        <source>Cannot write the file %1.</source>
+        <translation>Impossibile scrivere il file %1.</translation>
+    </message>
+</context>
+<context>
+    <name>RegisterPagination</name>
+    <message>
+        <location filename="../../src/reports/RegisterPagination.cpp" line="+25"/>
+        <source>Step (1) : Completed</source>
+        <translation>Passo (1) : Completato</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Step (2) : Pages to print %1</source>
+        <translation>Passo (2) : Pagine da stampare %1</translation>
+    </message>
+</context>
+<context>
+    <name>RegisterReport</name>
+    <message>
+        <source>There are no data to print!</source>
+        <translation type="vanished">Non ci sono dati da stampare!</translation>
+    </message>
+    <message>
+        <source>COMPANY DATA</source>
+        <translation type="vanished">DATI AZIENDALI</translation>
+    </message>
+    <message>
+        <source>LAST NAME OR BUSINESS NAME</source>
+        <translation type="vanished">COGNOME O RAGIONE SOCIALE</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation type="vanished">NOME</translation>
+    </message>
+    <message>
+        <source>GENDER</source>
+        <translation type="vanished">SESSO</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation type="vanished">M</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation type="vanished">F</translation>
+    </message>
+    <message>
+        <source>DATE OF BIRTH</source>
+        <translation type="vanished">DATA DI NASCITA</translation>
+    </message>
+    <message>
+        <source>CITY OF BIRTH</source>
+        <translation type="vanished">COMUNE DI NASCITA</translation>
+    </message>
+    <message>
+        <source>CODIX</source>
+        <translation type="vanished">CODICE FISCALE</translation>
+    </message>
+    <message>
+        <source>VAT</source>
+        <translation type="vanished">PARTITA IVA</translation>
+    </message>
+    <message>
+        <source>ADDRESS</source>
+        <translation type="vanished">INDIRIZZO</translation>
+    </message>
+    <message>
+        <source>HOME OR REGISTERED OFFICE</source>
+        <translation type="vanished">DOMICILIO O SEDE LEGALE</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation type="vanished">S</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <translation type="vanished">D</translation>
+    </message>
+    <message>
+        <source>CITY</source>
+        <translation type="vanished">COMUNE</translation>
+    </message>
+    <message>
+        <source>COMPANY LOCATION (if different from the home or head office)</source>
+        <translation type="vanished">UBICAZIONE DELL&apos;AZIENDA (se diversa dal domicilio o dalla sede legale)</translation>
+    </message>
+    <message>
+        <source>LEGAL REPRESENTATIVE (only if the holder is a legal person)</source>
+        <translation type="vanished">RAPPRESENTANTE LEGALE (solo se il titolare è una persona giuridica)</translation>
+    </message>
+    <message>
+        <source>SIGNATURE OF OWNER OF THE COMPANY</source>
+        <translation type="vanished">FIRMA DEL TITOLARE DELL&apos;AZIENDA</translation>
+    </message>
+    <message>
+        <source>This register consists of n.%1 pages including the cover</source>
+        <translation type="vanished">Il presente registro è composto da n.%1 pagine compresa la copertina</translation>
+    </message>
+    <message>
+        <source>TREATMENTS REPORT</source>
+        <translation type="vanished">REGISTRO DEI TRATTAMENTI</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation type="vanished">ai sensi dell&apos;art. 16, c. 3, D.Lgs. 150/2012 (già art. 42 D.P.R. 290/2001)</translation>
+    </message>
+    <message>
+        <source>ANNO  %1</source>
+        <translation type="vanished">ANNO  %1</translation>
+    </message>
+    <message>
+        <source>Report for %1 (surface: %2 Ha)</source>
+        <translation type="vanished">Registro di %1 (superficie: %2 ha)</translation>
+    </message>
+    <message>
+        <source>Center code %1</source>
+        <translation type="vanished">Centro codice %1</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="vanished">Data</translation>
+    </message>
+    <message>
+        <source>Adversity</source>
+        <translation type="vanished">Avversità</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation type="vanished">Prodotto</translation>
+    </message>
+    <message>
+        <source>Qt/Ha</source>
+        <translation type="vanished">Q.tà/ha</translation>
+    </message>
+    <message>
+        <source>Qt</source>
+        <translation type="vanished">Q.tà</translation>
+    </message>
+    <message>
+        <source>User Signature</source>
+        <translation type="vanished">Firma utilizzatore</translation>
+    </message>
+    <message>
+        <source>if not Owner</source>
+        <translation type="vanished">se non è il titolare</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <comment>national rule of the register</comment>
+        <translation type="vanished">ai sensi dell&apos;art. 16, c. 3, D.Lgs. 150/2012 (già art. 42 D.P.R. 290/2001)</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <comment>register keeping rule, line 1</comment>
+        <translation type="vanished">Annotare ogni trattamento entro 30 giorni dalla sua esecuzione (PAN, D.M. 22 gennaio 2014).</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <comment>register keeping rule, line 2</comment>
+        <translation type="vanished">Conservare il registro per almeno i tre anni successivi a quello degli interventi annotati.</translation>
+    </message>
+</context>
+<context>
+    <name>RegistryEditor</name>
+    <message>
+        <location filename="../../src/registries/RegistryEditor.cpp" line="+35"/>
+        <source>Cost centers root</source>
+        <translation>Cartella centri di costo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Crops root</source>
+        <translation>Cartella colture</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Machines root</source>
+        <translation>Cartella macchine</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Others root</source>
+        <translation>Cartella altri centri</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Workers root</source>
+        <translation>Cartella operai</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Operations root</source>
+        <translation>Cartella operazioni</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Items root</source>
+        <translation>Cartella articoli</translation>
+    </message>
+    <message>
+        <location line="+89"/>
+        <source>Cost centers</source>
+        <translation>Centri di costo</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Cost Centers</source>
+        <translation>Centri di costo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Crops</source>
+        <translation>Colture</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Machines</source>
+        <translation>Macchine</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Others</source>
+        <translation>Altri</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Workers</source>
+        <translation>Operai</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Operations</source>
+        <translation>Operazioni</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Items</source>
+        <translation>Articoli</translation>
+    </message>
+    <message>
+        <location line="+375"/>
+        <source>The code %1 has been changed to %2. Do you want to give the new code also to the works, movements and fields that use %1?</source>
+        <translation>Il codice %1 è stato cambiato in %2. Assegnare il nuovo codice anche ai lavori, ai movimenti e ai campi che usano %1?</translation>
+    </message>
+    <message>
+        <location line="+64"/>
+        <source>Can not save data.</source>
+        <translation>Impossibile salvare i dati.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+179"/>
+        <source>The code %1 is already used by %2, can not save!</source>
+        <translation>Il codice %1 è già usato da %2, impossibile salvare!</translation>
+    </message>
+    <message>
+        <location line="-87"/>
+        <source>New Cultivation...</source>
+        <translation>Nuova coltura...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>New Field...</source>
+        <translation>Nuovo campo...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>New Machine...</source>
+        <translation>Nuova macchina...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>New Center...</source>
+        <translation>Nuovo centro...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>New Worker...</source>
+        <translation>Nuovo operaio...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>New Operation...</source>
+        <translation>Nuova operazione...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>New Item...</source>
+        <translation>Nuovo articolo...</translation>
+    </message>
+    <message>
+        <location line="+178"/>
+        <source>Do you want to delete %1 from registries?</source>
+        <translation>Eliminare %1 dalle anagrafiche?</translation>
+    </message>
+</context>
+<context>
+    <name>RegistryForm</name>
+    <message>
+        <location filename="../../src/registries/RegistryForm.cpp" line="+22"/>
+        <source>Name :</source>
+        <translation>Nome :</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Description :</source>
+        <translation>Descrizione :</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Acres :</source>
+        <translation>Ettari :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Place :</source>
+        <translation>Località :</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Year of purchase :</source>
+        <translation>Anno di acquisto :</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Hourly wage :</source>
+        <translation>Paga oraria :</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Unit :</source>
+        <translation>Unità di misura :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unit cost :</source>
+        <translation>Costo unitario :</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <source>Enter no more than %1 characters.</source>
+        <translation>Inserire al massimo %1 caratteri.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Enter an integer.</source>
+        <translation>Inserire un numero intero.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Enter an integer between %1 and %2.</source>
+        <translation>Inserire un numero intero fra %1 e %2.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+5"/>
+        <source>Enter a number.</source>
+        <translation>Inserire un numero.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Enter a number between %1 and %2.</source>
+        <translation>Inserire un numero fra %1 e %2.</translation>
+    </message>
+    <message>
+        <source>Enter a number that is not negative.</source>
+        <translation type="vanished">Inserire un numero non negativo.</translation>
+    </message>
+</context>
+<context>
+    <name>RegistryLists</name>
+    <message>
+        <location filename="../../src/reports/RegistryLists.cpp" line="+24"/>
+        <source>Workers</source>
+        <translation>Operai</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Worker Code</source>
+        <translation>Codice operaio</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Worker Name</source>
+        <translation>Nome operaio</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Relationship</source>
+        <translation>Rapporto</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>OCCASIONAL</source>
+        <translation>AVVENTIZIO</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>INDETERMINATE</source>
+        <translation>INDETERMINATO</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Mach.Code</source>
+        <translation>Cod.macch.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Machine</source>
+        <translation>Macchina</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Year of Purchase</source>
+        <translation>Anno di acquisto</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+53"/>
+        <source>Center Code</source>
+        <translation>Codice centro</translation>
+    </message>
+    <message>
+        <location line="-53"/>
+        <location line="+54"/>
+        <source>Center</source>
+        <translation>Centro</translation>
+    </message>
+    <message>
+        <location line="-54"/>
+        <location line="+55"/>
+        <source>Surface</source>
+        <translation>Superficie</translation>
+    </message>
+    <message>
+        <location line="-43"/>
+        <source> - Machines</source>
+        <translation> - Macchine</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source> - Crops</source>
+        <translation> - Colture</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source> - Others</source>
+        <translation> - Altri</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location line="+3"/>
+        <source>Fields</source>
+        <translation>Campi</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>from</source>
+        <translation>dal</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Field Code</source>
+        <translation>Codice campo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Field</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Operations</source>
+        <translation>Operazioni</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Operation Code</source>
+        <translation>Codice operazione</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Operation</source>
+        <translation>Operazione</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Items</source>
+        <translation>Articoli</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Code</source>
+        <translation>Codice</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Item</source>
+        <translation>Articolo</translation>
+    </message>
+</context>
+<context>
+    <name>RegistryPrintReport</name>
+    <message>
+        <source>%1 - Situation Field</source>
+        <translation type="vanished">%1 - Situazione campo</translation>
+    </message>
+    <message>
+        <source>%1 - %2 - Acre %3</source>
+        <translation type="vanished">%1 - %2 - Ettari %3</translation>
+    </message>
+    <message>
+        <source>%1 - %2 - Inventory: initial %3 - final %4</source>
+        <translation type="vanished">%1 - %2 - Inventario: iniziale %3 - finale %4</translation>
+    </message>
+    <message>
+        <source>%1 - %2 -</source>
+        <translation type="vanished">%1 - %2 -</translation>
+    </message>
+    <message>
+        <source>Warehouse From %1 To %2</source>
+        <translation type="vanished">Magazzino dal %1 al %2</translation>
+    </message>
+    <message>
+        <source>From %1 To %2</source>
+        <translation type="vanished">Dal %1 al %2</translation>
+    </message>
+</context>
+<context>
+    <name>RegistryTreeModel</name>
+    <message>
+        <location filename="../../src/registries/RegistryTreeModel.cpp" line="+90"/>
+        <source>Registries</source>
+        <translation>Anagrafiche</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <location filename="../../src/reports/Report.cpp" line="+7"/>
+        <source>There are no data to print, try selecting the option processes data!</source>
+        <translation>Non ci sono dati da stampare, provare a selezionare l&apos;opzione Elabora i dati!</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/ReportText.cpp" line="+24"/>
+        <source>Page %1 of %2</source>
+        <translation>Pagina %1 di %2</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsCommand</name>
+    <message>
+        <location filename="../../src/app/SettingsCommand.cpp" line="+33"/>
+        <source>Enter no more than %1 characters.</source>
+        <translation>Inserire al massimo %1 caratteri.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Data not consistent!</source>
+        <translation>Dati non coerenti!</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The start date must be less than the final date!</source>
+        <translation>La data iniziale deve essere precedente alla data finale!</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Invalid database!</source>
+        <translation>Database non valido!</translation>
+    </message>
+</context>
+<context>
+    <name>SetupDownload</name>
+    <message>
+        <source>The downloaded setup file could not be verified and was deleted.</source>
+        <translation type="vanished">Il file di installazione scaricato non ha superato la verifica ed è stato eliminato.</translation>
+    </message>
+    <message>
+        <source>No file server for the setup file is configured.</source>
+        <translation type="vanished">Non è configurato alcun server per il file di installazione.</translation>
+    </message>
+    <message>
+        <source>The previous setup file %1 could not be deleted.</source>
+        <translation type="vanished">Impossibile eliminare il precedente file di installazione %1.</translation>
+    </message>
+    <message>
+        <source>The setup file %1 was not found on the file server.</source>
+        <translation type="vanished">Il file di installazione %1 non è stato trovato sul server.</translation>
+    </message>
+    <message>
+        <source>The setup file %1 could not be read from the file server: %2</source>
+        <translation type="vanished">Impossibile leggere dal server il file di installazione %1: %2</translation>
+    </message>
+    <message>
+        <source>The setup file %1 could not be saved.</source>
+        <translation type="vanished">Impossibile salvare il file di installazione %1.</translation>
+    </message>
+    <message>
+        <source>The setup file %1 could not be created: %2</source>
+        <translation type="vanished">Impossibile creare il file di installazione %1: %2</translation>
+    </message>
+    <message>
+        <source>The downloaded setup file is larger than the file server announced and was deleted.</source>
+        <translation type="vanished">Il file di installazione scaricato è più grande di quanto indicato dal server ed è stato eliminato.</translation>
+    </message>
+    <message>
+        <source>The setup file could not be downloaded from %1: %2</source>
+        <translation type="vanished">Impossibile scaricare il file di installazione da %1: %2</translation>
+    </message>
+    <message>
+        <source>The setup file %1 could not be written.</source>
+        <translation type="vanished">Impossibile scrivere il file di installazione %1.</translation>
+    </message>
+    <message>
+        <source>The download of the setup file from %1 ended before the whole file arrived.</source>
+        <translation type="vanished">Lo scaricamento del file di installazione da %1 si è interrotto prima dell&apos;arrivo del file completo.</translation>
+    </message>
+</context>
+<context>
+    <name>SpinField</name>
+    <message>
+        <location filename="../../src/cards/ui/SpinField.cpp" line="+21"/>
+        <source>Increase</source>
+        <translation>Aumenta</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Decrease</source>
+        <translation>Diminuisci</translation>
+    </message>
+</context>
+<context>
+    <name>StartupSteps</name>
+    <message>
+        <location filename="../../src/app/StartupSteps.cpp" line="+85"/>
+        <source>For synchronization data only one instance of the application per computer can be started!</source>
+        <translation>Per la sincronizzazione dei dati si può avviare una sola copia del programma per computer!</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Unable to create user folder!</source>
+        <translation>Impossibile creare la cartella dell&apos;utente!</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>The display resolution of your system is %1x%2, it must be at least 800x600!</source>
+        <translation>La risoluzione dello schermo è %1x%2, deve essere almeno 800x600!</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Your video depth color is %1 and should be at least 16 bits (over 64,000 colors)!</source>
+        <translation>La profondità di colore dello schermo è %1 e dovrebbe essere almeno 16 bit (oltre 64.000 colori)!</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsLists</name>
+    <message>
+        <location filename="../../src/registries/StatisticsLists.cpp" line="+69"/>
+        <source>Production </source>
+        <translation>Produzione </translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Purchase </source>
+        <translation>Acquisto </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Working </source>
+        <translation>Lavorazione </translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Sale </source>
+        <translation>Vendita </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>In.Inv. </source>
+        <translation>Inv.In. </translation>
+    </message>
+    <message>
+        <location line="+87"/>
+        <location line="+152"/>
+        <location line="+14"/>
+        <source>Center Code</source>
+        <translation>Codice centro</translation>
+    </message>
+    <message>
+        <location line="-166"/>
+        <location line="+87"/>
+        <location line="+65"/>
+        <location line="+14"/>
+        <location line="+12"/>
+        <source>Center</source>
+        <translation>Centro</translation>
+    </message>
+    <message>
+        <location line="-178"/>
+        <location line="+12"/>
+        <location line="+10"/>
+        <source>Tot.Ord.</source>
+        <translation>Tot.Ord.</translation>
+    </message>
+    <message>
+        <location line="-21"/>
+        <location line="+12"/>
+        <location line="+10"/>
+        <source>Tot.Ext.</source>
+        <translation>Tot.Str.</translation>
+    </message>
+    <message>
+        <location line="-22"/>
+        <location line="+12"/>
+        <location line="+10"/>
+        <source>Tot.Hol.</source>
+        <translation>Tot.Fest.</translation>
+    </message>
+    <message>
+        <location line="-22"/>
+        <location line="+12"/>
+        <location line="+10"/>
+        <source>Total</source>
+        <translation>Totale</translation>
+    </message>
+    <message>
+        <location line="-11"/>
+        <location line="+71"/>
+        <location line="+82"/>
+        <source>Worker Code</source>
+        <translation>Codice operaio</translation>
+    </message>
+    <message>
+        <location line="-153"/>
+        <location line="+71"/>
+        <location line="+82"/>
+        <location line="+46"/>
+        <source>Worker</source>
+        <translation>Operaio</translation>
+    </message>
+    <message>
+        <location line="-189"/>
+        <location line="+62"/>
+        <location line="+69"/>
+        <source>Operation Code</source>
+        <translation>Codice operazione</translation>
+    </message>
+    <message>
+        <location line="-131"/>
+        <location line="+62"/>
+        <location line="+69"/>
+        <source>Operation</source>
+        <translation>Operazione</translation>
+    </message>
+    <message>
+        <location line="-121"/>
+        <source>Item Code</source>
+        <translation>Codice articolo</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+54"/>
+        <source>Item</source>
+        <translation>Articolo</translation>
+    </message>
+    <message>
+        <location line="-54"/>
+        <source>Unit</source>
+        <translation>Unità</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tot. loads</source>
+        <translation>Tot. carichi</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Tot. discharge</source>
+        <translation>Tot. scarichi</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Inventory</source>
+        <translation>Giacenza</translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <location line="+3"/>
+        <location line="+66"/>
+        <location line="+13"/>
+        <location line="+13"/>
+        <location line="+32"/>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <location line="-126"/>
+        <location line="+69"/>
+        <location line="+13"/>
+        <source>Hours</source>
+        <translation>Ore</translation>
+    </message>
+    <message>
+        <location line="-80"/>
+        <source>Phase/Operation</source>
+        <translation>Fase/Operazione</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+92"/>
+        <source>Movement Type</source>
+        <translation>Tipo movimento</translation>
+    </message>
+    <message>
+        <location line="-92"/>
+        <source>Units</source>
+        <translation>Unità</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+92"/>
+        <source>Quantity</source>
+        <translation>Quantità</translation>
+    </message>
+    <message>
+        <location line="-2"/>
+        <location line="+32"/>
+        <source>Field</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <location line="-31"/>
+        <source>Phase - Operation</source>
+        <translation>Fase - Operazione</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Hours/Quantity</source>
+        <translation>Ore/Quantità</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Operation/Item</source>
+        <translation>Operazione/Articolo</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Works/Warehouse</source>
+        <translation>Lavori/Magazzino</translation>
+    </message>
+    <message>
+        <location line="+52"/>
+        <source>Works</source>
+        <translation>Lavori</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Warehouse</source>
+        <translation>Magazzino</translation>
+    </message>
+</context>
+<context>
+    <name>TotalsPagination</name>
+    <message>
+        <location filename="../../src/reports/TotalsPagination.cpp" line="+44"/>
+        <source>Step (1) : Completed</source>
+        <translation>Passo (1) : Completato</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <location line="+2"/>
+        <source>Step (2) : Pages to print %1</source>
+        <translation>Passo (2) : Pagine da stampare %1</translation>
+    </message>
+</context>
+<context>
+    <name>TotalsReport</name>
+    <message>
+        <source>C.C. &lt;%1&gt; %2 of %3 Sur./Cap./Year %4</source>
+        <translation type="vanished">C.C. &lt;%1&gt; %2 del %3 Sup./Cap./Anno %4</translation>
+    </message>
+    <message>
+        <source>Print a summary of the Field &lt;%1&gt; %2 of %3 Surface %4</source>
+        <translation type="vanished">Riepilogo del campo &lt;%1&gt; %2 del %3 Superficie %4</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation type="vanished">Operazione</translation>
+    </message>
+    <message>
+        <source>Op./Phase</source>
+        <translation type="vanished">Op./Fase</translation>
+    </message>
+    <message>
+        <source>Mov.Type</source>
+        <translation type="vanished">Tipo mov.</translation>
+    </message>
+    <message>
+        <source>Mov.Code</source>
+        <translation type="vanished">Cod.mov.</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation type="vanished">Descrizione</translation>
+    </message>
+    <message>
+        <source>Hour/Quant.</source>
+        <translation type="vanished">Ore/Q.tà</translation>
+    </message>
+    <message>
+        <source>Cos/Proc Un.</source>
+        <translation type="vanished">Cos/Ric Un.</translation>
+    </message>
+    <message>
+        <source>Cos/Proc Tot.</source>
+        <translation type="vanished">Cos/Ric Tot.</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation type="vanished">Codice</translation>
+    </message>
+    <message>
+        <source>COST</source>
+        <translation type="vanished">COSTO</translation>
+    </message>
+    <message>
+        <source>REVENUE</source>
+        <translation type="vanished">RICAVO</translation>
+    </message>
+    <message>
+        <source>Inv.Mov.</source>
+        <translation type="vanished">Mov.Inv.</translation>
+    </message>
+    <message>
+        <source>TOTAL COSTS : %1</source>
+        <translation type="vanished">TOTALE COSTI : %1</translation>
+    </message>
+    <message>
+        <source>TOTAL REVENUES : %1</source>
+        <translation type="vanished">TOTALE RICAVI : %1</translation>
+    </message>
+    <message>
+        <source>TOTAL RESULT : %1</source>
+        <translation type="vanished">RISULTATO TOTALE : %1</translation>
+    </message>
+    <message>
+        <source>UNIT COST : %1</source>
+        <translation type="vanished">COSTO UNITARIO : %1</translation>
+    </message>
+    <message>
+        <source>UNIT REVENUE : %1</source>
+        <translation type="vanished">RICAVO UNITARIO : %1</translation>
+    </message>
+    <message>
+        <source>UNIT RESULT : %1</source>
+        <translation type="vanished">RISULTATO UNITARIO : %1</translation>
+    </message>
+    <message>
+        <source>(CONTINUES)</source>
+        <translation type="vanished">(CONTINUA)</translation>
+    </message>
+</context>
+<context>
+    <name>Transfer</name>
+    <message>
+        <source>The network library could not start.</source>
+        <translation type="vanished">Impossibile avviare la libreria di rete.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation type="vanished">Annullato.</translation>
+    </message>
+    <message>
+        <source>More data arrived than the server announced.</source>
+        <translation type="vanished">Sono arrivati più dati di quanti ne abbia annunciati il server.</translation>
+    </message>
+    <message>
+        <source>The received data could not be written.</source>
+        <translation type="vanished">Impossibile scrivere i dati ricevuti.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateCheck</name>
+    <message>
+        <source>The version text at %1 is too long.</source>
+        <translation type="vanished">Il testo della versione in %1 è troppo lungo.</translation>
+    </message>
+    <message>
+        <source>The version text could not be read from %1: %2</source>
+        <translation type="vanished">Impossibile leggere il testo della versione da %1: %2</translation>
+    </message>
+    <message>
+        <source>The text read from %1 is not a version number: &quot;%2&quot;</source>
+        <translation type="vanished">Il testo letto da %1 non è un numero di versione: &quot;%2&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateController</name>
+    <message>
+        <source>It should be connected to the Internet to check for updates!</source>
+        <translation type="vanished">Per controllare gli aggiornamenti occorre essere connessi a Internet!</translation>
+    </message>
+    <message>
+        <source>No update address is configured.</source>
+        <translation type="vanished">Non è configurato alcun indirizzo per gli aggiornamenti.</translation>
+    </message>
+    <message>
+        <source>The update address &quot;%1&quot; is not an http or https address.</source>
+        <translation type="vanished">L&apos;indirizzo per gli aggiornamenti &quot;%1&quot; non è un indirizzo http o https.</translation>
+    </message>
+    <message>
+        <source>You are using the latest version of the program!</source>
+        <translation type="vanished">Il programma è già all&apos;ultima versione!</translation>
+    </message>
+    <message>
+        <source>Available upgrade to version %1 of the program. Do you want to install it?</source>
+        <translation type="vanished">È disponibile l&apos;aggiornamento alla versione %1 del programma. Installarlo?</translation>
+    </message>
+    <message>
+        <source>Wait while downloading the setup file of the new version</source>
+        <translation type="vanished">Attendere lo scaricamento del file di installazione della nuova versione</translation>
+    </message>
+    <message>
+        <source>Downloading setup file, abort it?</source>
+        <translation type="vanished">Scaricamento del file di installazione in corso, interromperlo?</translation>
+    </message>
+    <message>
+        <source>The setup file %1 could not be opened.</source>
+        <translation type="vanished">Impossibile aprire il file di installazione %1.</translation>
+    </message>
+</context>
+<context>
+    <name>WeatherChartPainter</name>
+    <message>
+        <source>Weather Chart</source>
+        <translation type="vanished">Grafico meteo</translation>
+    </message>
+    <message>
+        <source>Jan.</source>
+        <translation type="vanished">Gen.</translation>
+    </message>
+    <message>
+        <source>Feb.</source>
+        <translation type="vanished">Feb.</translation>
+    </message>
+    <message>
+        <source>Mar.</source>
+        <translation type="vanished">Mar.</translation>
+    </message>
+    <message>
+        <source>Apr.</source>
+        <translation type="vanished">Apr.</translation>
+    </message>
+    <message>
+        <source>May.</source>
+        <translation type="vanished">Mag.</translation>
+    </message>
+    <message>
+        <source>Jun.</source>
+        <translation type="vanished">Giu.</translation>
+    </message>
+    <message>
+        <source>Jul.</source>
+        <translation type="vanished">Lug.</translation>
+    </message>
+    <message>
+        <source>Aug.</source>
+        <translation type="vanished">Ago.</translation>
+    </message>
+    <message>
+        <source>Sep.</source>
+        <translation type="vanished">Set.</translation>
+    </message>
+    <message>
+        <source>Oct.</source>
+        <translation type="vanished">Ott.</translation>
+    </message>
+    <message>
+        <source>Nov.</source>
+        <translation type="vanished">Nov.</translation>
+    </message>
+    <message>
+        <source>Dec.</source>
+        <translation type="vanished">Dic.</translation>
+    </message>
+    <message>
+        <source>Maximum Temperature</source>
+        <translation type="vanished">Temperatura massima</translation>
+    </message>
+    <message>
+        <source>Minimum Temperature</source>
+        <translation type="vanished">Temperatura minima</translation>
+    </message>
+    <message>
+        <source>Rain</source>
+        <translation type="vanished">Pioggia</translation>
+    </message>
+</context>
+<context>
+    <name>WorkCardReport</name>
+    <message>
+        <location filename="../../src/reports/WorkCardReport.cpp" line="+53"/>
+        <location line="+79"/>
+        <location line="+77"/>
+        <source>&lt;None&gt;</source>
+        <translation>&lt;Nessuno&gt;</translation>
+    </message>
+    <message>
+        <location line="-154"/>
+        <source>Production</source>
+        <translation>Produzione</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Purchase</source>
+        <translation>Acquisto</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Processing</source>
+        <translation>Lavorazione</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Sell</source>
+        <translation>Vendita</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>In.Inv.</source>
+        <translation>Inv.In.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>%1 - Form of %2</source>
+        <translation>%1 - Scheda del %2</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Wor.Code</source>
+        <translation>Cod.Op.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Worker</source>
+        <translation>Operaio</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Reg.H.</source>
+        <translation>Ore ord.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fest.H.</source>
+        <translation>Ore fest.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Overt.</source>
+        <translation>Straord.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Cen.Code</source>
+        <translation>Cod.Cen.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Center</source>
+        <translation>Centro</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Op.Code</source>
+        <translation>Cod.Oper.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Operation</source>
+        <translation>Operazione</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>M.C.</source>
+        <translation>C.M.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Machine</source>
+        <translation>Macchina</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Mov.Type</source>
+        <translation>Tipo mov.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cod.Item</source>
+        <translation>Cod.Art.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Item</source>
+        <translation>Articolo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stage</source>
+        <translation>Fase</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Units</source>
+        <translation>Unità</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Quantity</source>
+        <translation>Quantità</translation>
+    </message>
+</context>
+<context>
+    <name>WorkEntry</name>
+    <message>
+        <location filename="../../src/cards/WorkEntry.cpp" line="+24"/>
+        <source>Enter an integer.</source>
+        <translation>Inserire un numero intero.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Enter an integer between %1 and %2.</source>
+        <translation>Inserire un numero intero fra %1 e %2.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <location line="+19"/>
+        <source>Enter a number between %1 and %2.</source>
+        <translation>Inserire un numero fra %1 e %2.</translation>
+    </message>
+    <message>
+        <location line="-9"/>
+        <source>Enter no more than %1 characters.</source>
+        <translation>Inserire al massimo %1 caratteri.</translation>
+    </message>
+    <message>
+        <location line="+136"/>
+        <source>Income: %1 - Tax: %2 - Total: %3</source>
+        <translation>Imponibile: %1 - Imposta: %2 - Totale: %3</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+9"/>
+        <source>&lt;Nessuno&gt;</source>
+        <translation>&lt;Nessuno&gt;</translation>
+    </message>
+    <message>
+        <location line="-8"/>
+        <source>Coltivazioni</source>
+        <translation>Coltivazioni</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Campi</source>
+        <translation>Campi</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Macchine</source>
+        <translation>Macchine</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Altri</source>
+        <translation>Altri</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Mov. di Produzione</source>
+        <translation>Mov. di Produzione</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fattura di Acquisto</source>
+        <translation>Fattura di Acquisto</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Mov. di Lavorazione</source>
+        <translation>Mov. di Lavorazione</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fattura di Vendita</source>
+        <translation>Fattura di Vendita</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Inventario Iniziale</source>
+        <translation>Inventario Iniziale</translation>
+    </message>
+    <message>
+        <source>Enter a number.</source>
+        <translation type="vanished">Inserire un numero.</translation>
+    </message>
+    <message>
+        <source>Enter a number that is not negative.</source>
+        <translation type="vanished">Inserire un numero non negativo.</translation>
+    </message>
+    <message>
+        <source>&lt;None&gt;</source>
+        <translation type="vanished">&lt;Nessuno&gt;</translation>
+    </message>
+    <message>
+        <source>Crops</source>
+        <translation type="vanished">Coltivazioni</translation>
+    </message>
+    <message>
+        <source>Fields</source>
+        <translation type="vanished">Campi</translation>
+    </message>
+    <message>
+        <source>Machines</source>
+        <translation type="vanished">Macchine</translation>
+    </message>
+    <message>
+        <source>Others</source>
+        <translation type="vanished">Altri</translation>
+    </message>
+    <message>
+        <source>Production movement</source>
+        <translation type="vanished">Mov. di Produzione</translation>
+    </message>
+    <message>
+        <source>Purchase invoice</source>
+        <translation type="vanished">Fattura di Acquisto</translation>
+    </message>
+    <message>
+        <source>Working movement</source>
+        <translation type="vanished">Mov. di Lavorazione</translation>
+    </message>
+    <message>
+        <source>Sale invoice</source>
+        <translation type="vanished">Fattura di Vendita</translation>
+    </message>
+    <message>
+        <source>Initial inventory</source>
+        <translation type="vanished">Inventario Iniziale</translation>
+    </message>
+</context>
+<context>
+    <name>WorkEntryLookups</name>
+    <message>
+        <location filename="../../src/cards/WorkEntryLookups.cpp" line="+13"/>
+        <location line="+55"/>
+        <location line="+6"/>
+        <source>&lt;None&gt;</source>
+        <translation>&lt;Nessuno&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>WorkListRow</name>
+    <message>
+        <location filename="../../src/cards/WorkListRow.cpp" line="+22"/>
+        <source>Worker</source>
+        <translation>Operaio</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Regular Hours</source>
+        <translation>Ore ordinarie</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Festive Hours</source>
+        <translation>Ore festive</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Overtime</source>
+        <translation>Straordinario</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>C.C. Type</source>
+        <translation>Tipo C.C.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Cost Center</source>
+        <translation>Centro di costo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Item</source>
+        <translation>Articolo</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Mov.Type</source>
+        <translation>Tipo mov.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Stage</source>
+        <translation>Fase</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Quantity</source>
+        <translation>Quantità</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Value</source>
+        <translation>Importo</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Tax</source>
+        <translation>Imposta</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Total</source>
+        <translation>Totale</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Ref.Doc.</source>
+        <translation>Rif.Doc.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Operation</source>
+        <translation>Operazione</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>First Machine</source>
+        <translation>Prima macchina</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Second Machine</source>
+        <translation>Seconda macchina</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Third Machine</source>
+        <translation>Terza macchina</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Coltivazione</source>
+        <translation>Coltivazione</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Campo</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Macchina</source>
+        <translation>Macchina</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Altro</source>
+        <translation>Altro</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cultivation</source>
+        <translation>Coltivazione</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Field</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Machine</source>
+        <translation>Macchina</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Other</source>
+        <translation>Altro</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>&lt;None&gt;</source>
+        <translation>&lt;Nessuno&gt;</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Production</source>
+        <translation>Produzione</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Purchase</source>
+        <translation>Acquisto</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Working</source>
+        <translation>Lavorazione</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sale</source>
+        <translation>Vendita</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>In.Inv.</source>
+        <translation>Inv.In.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+class QCoreApplication;
+
+// The interface language. The Language setting (section "Settings") holds one of the choices
+// below; a missing or unknown value counts as "System". Only the interface texts follow it:
+// numbers, money and dates keep the user's regional conventions (the default QLocale).
+namespace Translations {
+inline const QString LanguageSetting = QStringLiteral("Language");
+inline const QString SystemChoice = QStringLiteral("System");
+inline const QString EnglishChoice = QStringLiteral("English");
+inline const QString ItalianChoice = QStringLiteral("Italiano");
+
+// The language a choice asks for. "System" follows the desktop's preferred languages (most
+// preferred first, as QLocale::uiLanguages gives them): the first of them that the program
+// speaks decides, and English is taken when none does.
+QLocale::Language chosenLanguage(const QString &choice, const QStringList &desktopLanguages);
+
+// Where the program's .qm files are looked for: <program folder>/translations (the build's stage
+// folder) and then <program folder>/../share/verdimo/translations (an installation).
+QStringList searchFolders();
+} // namespace Translations
+
+// Installs on app the program's translation for the language of choice (desktop languages from
+// QLocale::system()) together with Qt's own translation of its dialogs, replacing any installed
+// by an earlier call. Returns the language the interface now speaks: English when the choice is
+// English or the program's Italian file is missing from every folder.
+QLocale::Language installTranslations(QCoreApplication &app, const QString &choice);
+QLocale::Language installTranslations(QCoreApplication &app, const QString &choice,
+                                      const QStringList &folders);
