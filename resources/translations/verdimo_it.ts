@@ -4,12 +4,14 @@
 <context>
     <name>ArchiveDatabase</name>
     <message>
+        <location filename="../../src/exchange/ArchiveDatabase.cpp" line="+84"/>
         <source>The archive&apos;s database holds %1, which is not a plain table.</source>
-        <translation type="vanished">Il database dell&apos;archivio contiene %1, che non è una semplice tabella.</translation>
+        <translation>Il database dell&apos;archivio contiene %1, che non è una semplice tabella.</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>The archive&apos;s database is damaged.</source>
-        <translation type="vanished">Il database dell&apos;archivio è danneggiato.</translation>
+        <translation>Il database dell&apos;archivio è danneggiato.</translation>
     </message>
 </context>
 <context>
@@ -117,9 +119,10 @@
 <context>
     <name>CChartView</name>
     <message>
+        <location filename="../../src/chart/ui/CChartView.cpp" line="+109"/>
         <source>The cards of the weather chart could not be read from %1:
 %2</source>
-        <translation type="vanished">Impossibile leggere da %1 le schede del grafico meteo:
+        <translation>Impossibile leggere da %1 le schede del grafico meteo:
 %2</translation>
     </message>
 </context>
@@ -216,14 +219,15 @@
 <context>
     <name>CDownloadDialog</name>
     <message>
+        <location filename="../../src/online/ui/CDownloadDialog.cpp" line="+15"/>
         <source>Download setup file</source>
-        <translation type="vanished">Scaricamento del file di installazione</translation>
+        <translation>Scaricamento del file di installazione</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
-        <location filename="../../src/app/CMainFrame.cpp" line="+45"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="+47"/>
         <source>Export &amp;data</source>
         <translation>Es&amp;porta dati</translation>
     </message>
@@ -673,7 +677,7 @@ Informazioni su</translation>
         <translation>&amp;Guida</translation>
     </message>
     <message>
-        <location line="+266"/>
+        <location line="+257"/>
         <source>Caps Lock</source>
         <translation>Bloc Maiusc</translation>
     </message>
@@ -694,7 +698,7 @@ Informazioni su</translation>
         <translation>Pronto</translation>
     </message>
     <message>
-        <location line="+180"/>
+        <location line="+237"/>
         <source>Service not yet enabled!</source>
         <translation>Servizio non ancora attivo!</translation>
     </message>
@@ -702,12 +706,12 @@ Informazioni su</translation>
 <context>
     <name>CMainView</name>
     <message>
-        <location filename="../../src/cards/ui/CMainView.cpp" line="+78"/>
+        <location filename="../../src/cards/ui/CMainView.cpp" line="+75"/>
         <source>Works</source>
         <translation>Lavori</translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+76"/>
         <location line="+8"/>
         <source>°F</source>
         <translation>°C</translation>
@@ -718,7 +722,7 @@ Informazioni su</translation>
         <translation>mm</translation>
     </message>
     <message>
-        <location line="+490"/>
+        <location line="+471"/>
         <source>The new form has not been saved yet. Do you want to save it?</source>
         <translation>La nuova scheda non è ancora stata salvata. Salvarla?</translation>
     </message>
@@ -726,7 +730,7 @@ Informazioni su</translation>
 <context>
     <name>COperaiDlg</name>
     <message>
-        <location filename="../../src/cards/ui/COperaiDlg.cpp" line="+59"/>
+        <location filename="../../src/cards/ui/COperaiDlg.cpp" line="+61"/>
         <source>Work Management</source>
         <translation>Gestione lavori</translation>
     </message>
@@ -993,34 +997,6 @@ Informazioni su</translation>
         <source>Database Verdimo (*.mdb)</source>
         <translation>Database Verdimo (*.mdb)</translation>
     </message>
-    <message>
-        <source>Language :</source>
-        <translation type="vanished">Lingua :</translation>
-    </message>
-    <message>
-        <source>&amp;Language :</source>
-        <translation type="vanished">&amp;Lingua :</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation type="vanished">Lingua</translation>
-    </message>
-    <message>
-        <source>System</source>
-        <translation type="vanished">Sistema</translation>
-    </message>
-    <message>
-        <source>English</source>
-        <translation type="vanished">English</translation>
-    </message>
-    <message>
-        <source>Italiano</source>
-        <translation type="vanished">Italiano</translation>
-    </message>
-    <message>
-        <source>The language is applied at the next start of the program.</source>
-        <translation type="vanished">La lingua viene applicata al prossimo avvio del programma.</translation>
-    </message>
 </context>
 <context>
     <name>CSceltaStampe</name>
@@ -1127,7 +1103,7 @@ Informazioni su</translation>
 <context>
     <name>CTabelleView</name>
     <message>
-        <location filename="../../src/registries/ui/CTabelleView.cpp" line="+86"/>
+        <location filename="../../src/registries/ui/CTabelleView.cpp" line="+79"/>
         <source>Registries</source>
         <translation>Anagrafiche</translation>
     </message>
@@ -1187,8 +1163,9 @@ Informazioni su</translation>
         <translation>Statistiche</translation>
     </message>
     <message>
+        <location line="+64"/>
         <source>Command failed.</source>
-        <translation type="vanished">Comando non riuscito.</translation>
+        <translation>Comando non riuscito.</translation>
     </message>
 </context>
 <context>
@@ -1229,7 +1206,7 @@ Informazioni su</translation>
         <translation>L&apos;archivio %1 diventerebbe troppo grande.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+11"/>
         <source>The archive %1 holds an entry that would be written outside its folder.</source>
         <translation>L&apos;archivio %1 contiene un elemento che verrebbe scritto fuori dalla sua cartella.</translation>
     </message>
@@ -1249,18 +1226,20 @@ Informazioni su</translation>
         <translation>Impossibile leggere o scrivere il file %1.</translation>
     </message>
     <message>
+        <location line="-20"/>
         <source>The archive %1 holds an entry too large to be extracted.</source>
-        <translation type="vanished">L&apos;archivio %1 contiene un elemento troppo grande per essere estratto.</translation>
+        <translation>L&apos;archivio %1 contiene un elemento troppo grande per essere estratto.</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>There is not enough free space to extract the archive %1.</source>
-        <translation type="vanished">Non c&apos;è abbastanza spazio libero per estrarre l&apos;archivio %1.</translation>
+        <translation>Non c&apos;è abbastanza spazio libero per estrarre l&apos;archivio %1.</translation>
     </message>
 </context>
 <context>
     <name>CardForm</name>
     <message>
-        <location filename="../../src/cards/CardForm.cpp" line="+8"/>
+        <location filename="../../src/cards/CardForm.cpp" line="+11"/>
         <source>  Weather :</source>
         <translation>  Tempo :</translation>
     </message>
@@ -1320,32 +1299,25 @@ Informazioni su</translation>
         <translation>  Data :</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+35"/>
         <source>Enter no more than %1 characters.</source>
         <translation>Inserire al massimo %1 caratteri.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+11"/>
         <source>Enter a number.</source>
         <translation>Inserire un numero.</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Enter a number that is not negative.</source>
-        <translation type="vanished">Inserire un numero non negativo.</translation>
-    </message>
-</context>
-<context>
-    <name>CardPrintJob</name>
-    <message>
-        <location filename="../../src/reports/CardPrintJob.cpp" line="+89"/>
-        <source>This report is not available in this version of the program.</source>
-        <translation>Questa stampa non è disponibile in questa versione del programma.</translation>
+        <translation>Inserire un numero non negativo.</translation>
     </message>
 </context>
 <context>
     <name>CardSession</name>
     <message>
-        <location filename="../../src/cards/CardSession.cpp" line="+125"/>
+        <location filename="../../src/cards/CardSession.cpp" line="+127"/>
         <source>Form is already stored in the database! Can not save!</source>
         <translation>La scheda è già presente nel database! Impossibile salvare!</translation>
     </message>
@@ -1378,184 +1350,73 @@ Informazioni su</translation>
 <context>
     <name>ChartFile</name>
     <message>
+        <location filename="../../src/chart/ChartFile.cpp" line="+72"/>
         <source>the picture has no size</source>
-        <translation type="vanished">l&apos;immagine non ha dimensioni</translation>
+        <translation>l&apos;immagine non ha dimensioni</translation>
     </message>
     <message>
+        <location line="+27"/>
         <source>Cannot write the chart to %1: %2</source>
-        <translation type="vanished">Impossibile scrivere il grafico in %1: %2</translation>
+        <translation>Impossibile scrivere il grafico in %1: %2</translation>
     </message>
 </context>
 <context>
     <name>ChartPrinting</name>
     <message>
+        <location filename="../../src/chart/ui/ChartPrinting.cpp" line="+36"/>
         <source>The weather chart could not be printed on %1.</source>
-        <translation type="vanished">Impossibile stampare il grafico meteo su %1.</translation>
+        <translation>Impossibile stampare il grafico meteo su %1.</translation>
     </message>
 </context>
 <context>
     <name>CheckDatabase</name>
     <message>
-        <location filename="../../src/db/CheckDatabase.cpp" line="+16"/>
+        <location filename="../../src/db/CheckDatabase.cpp" line="+37"/>
         <source>Database not found!</source>
         <translation>Database non trovato!</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+3"/>
         <source>Database not compatible for the Verdimo software!</source>
         <translation>Database non compatibile con il programma Verdimo!</translation>
     </message>
     <message>
+        <location line="-6"/>
         <source>The database can only be read.</source>
-        <translation type="vanished">Il database è di sola lettura.</translation>
-    </message>
-</context>
-<context>
-    <name>CommandLine</name>
-    <message>
-        <source>Tell whether FILE is a usable Verdimo database.</source>
-        <translation type="vanished">Indica se FILE è un database Verdimo utilizzabile.</translation>
-    </message>
-    <message>
-        <source>use FILE instead of the database of the settings</source>
-        <translation type="vanished">usa FILE al posto del database delle impostazioni</translation>
-    </message>
-    <message>
-        <source>first day (default: the first day of the working period)</source>
-        <translation type="vanished">primo giorno (predefinito: il primo giorno del periodo di lavoro)</translation>
-    </message>
-    <message>
-        <source>last day (default: the last day of the working period)</source>
-        <translation type="vanished">ultimo giorno (predefinito: l&apos;ultimo giorno del periodo di lavoro)</translation>
-    </message>
-    <message>
-        <source>Usage: verdimo-cli %1 %2</source>
-        <translation type="vanished">Uso: verdimo-cli %1 %2</translation>
-    </message>
-    <message>
-        <source>show this help</source>
-        <translation type="vanished">mostra questo aiuto</translation>
-    </message>
-    <message>
-        <source>Options:</source>
-        <translation type="vanished">Opzioni:</translation>
-    </message>
-    <message>
-        <source>unexpected argument &apos;%1&apos;</source>
-        <translation type="vanished">argomento inatteso &apos;%1&apos;</translation>
-    </message>
-    <message>
-        <source>unknown option &apos;%1&apos;</source>
-        <translation type="vanished">opzione sconosciuta &apos;%1&apos;</translation>
-    </message>
-    <message>
-        <source>option &apos;--%1&apos; takes no value</source>
-        <translation type="vanished">l&apos;opzione &apos;--%1&apos; non accetta valori</translation>
-    </message>
-    <message>
-        <source>option &apos;--%1&apos; needs a value %2</source>
-        <translation type="vanished">l&apos;opzione &apos;--%1&apos; richiede un valore %2</translation>
-    </message>
-    <message>
-        <source>%1 is missing</source>
-        <translation type="vanished">manca %1</translation>
-    </message>
-    <message>
-        <source>the period from %1 to %2 ends before it starts</source>
-        <translation type="vanished">il periodo dal %1 al %2 finisce prima di cominciare</translation>
-    </message>
-    <message>
-        <source>option &apos;--%1&apos; is given more than once</source>
-        <translation type="vanished">l&apos;opzione &apos;--%1&apos; è indicata più di una volta</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is not a day written YYYY-MM-DD</source>
-        <translation type="vanished">&apos;%1&apos; non è un giorno scritto come AAAA-MM-GG</translation>
-    </message>
-    <message>
-        <source>Try &apos;verdimo-cli %1 --help&apos; for the options.</source>
-        <translation type="vanished">Provare &apos;verdimo-cli %1 --help&apos; per le opzioni.</translation>
-    </message>
-    <message>
-        <source>Write the cards of a period and the registries to a data archive.</source>
-        <translation type="vanished">Scrive le schede di un periodo e le anagrafiche in un archivio dati.</translation>
-    </message>
-    <message>
-        <source>Merge a data archive, overwriting or keeping what exists.</source>
-        <translation type="vanished">Unisce un archivio dati, sovrascrivendo o mantenendo i dati esistenti.</translation>
-    </message>
-    <message>
-        <source>replace the data that exists</source>
-        <translation type="vanished">sostituisce i dati esistenti</translation>
-    </message>
-    <message>
-        <source>keep the data that exists</source>
-        <translation type="vanished">mantiene i dati esistenti</translation>
-    </message>
-    <message>
-        <source>Back the whole database up into a ZIP file.</source>
-        <translation type="vanished">Salva una copia di sicurezza dell&apos;intero database in un file ZIP.</translation>
-    </message>
-    <message>
-        <source>give either --overwrite or --keep</source>
-        <translation type="vanished">indicare --overwrite oppure --keep</translation>
-    </message>
-    <message>
-        <source>Rebuild the cost and revenue totals of a period.</source>
-        <translation type="vanished">Ricalcola i totali di costi e ricavi di un periodo.</translation>
-    </message>
-    <message>
-        <source>Write a report to PDF; KIND is one of workers, machines, crops, fields, cost-centres, operations, others, items, card, field-report, register.</source>
-        <translation type="vanished">Scrive una stampa in PDF; KIND è uno fra workers, machines, crops, fields, cost-centres, operations, others, items, card, field-report, register.</translation>
-    </message>
-    <message>
-        <source>the PDF file to write</source>
-        <translation type="vanished">il file PDF da scrivere</translation>
-    </message>
-    <message>
-        <source>process the data first</source>
-        <translation type="vanished">elabora prima i dati</translation>
-    </message>
-    <message>
-        <source>print amounts</source>
-        <translation type="vanished">stampa gli importi</translation>
-    </message>
-    <message>
-        <source>the day of the card (default: the card shown)</source>
-        <translation type="vanished">il giorno della scheda (predefinito: la scheda mostrata)</translation>
+        <translation>Il database è di sola lettura.</translation>
     </message>
 </context>
 <context>
     <name>DataExchange</name>
     <message>
-        <location filename="../../src/exchange/DataExchange.cpp" line="+57"/>
+        <location filename="../../src/exchange/DataExchange.cpp" line="+97"/>
         <source>Database not loaded!</source>
         <translation>Database non caricato!</translation>
     </message>
     <message>
-        <location line="+33"/>
-        <location line="+16"/>
+        <location line="+34"/>
+        <location line="+12"/>
         <location line="+2"/>
-        <location line="+47"/>
-        <location line="+111"/>
+        <location line="+48"/>
+        <location line="+124"/>
         <source>Unable to store!</source>
         <translation>Impossibile archiviare!</translation>
     </message>
     <message>
-        <location line="-143"/>
+        <location line="-156"/>
         <location line="+10"/>
-        <location line="+60"/>
+        <location line="+65"/>
         <source>Unable to check out!</source>
         <translation>Impossibile estrarre!</translation>
     </message>
     <message>
-        <location line="-48"/>
+        <location line="-53"/>
         <source>Verdimo : New data archive</source>
         <translation>Verdimo : Nuovo archivio dati</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+41"/>
+        <location line="+46"/>
         <source>Verdimo archives (*.czp)</source>
         <translation>Archivi Verdimo (*.czp)</translation>
     </message>
@@ -1570,7 +1431,7 @@ Informazioni su</translation>
         <translation>Verdimo : Selezione del database</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>Database not compatible for the Verdimo software!</source>
         <translation>Database non compatibile con il programma Verdimo!</translation>
     </message>
@@ -1590,7 +1451,7 @@ Informazioni su</translation>
         <translation>Importazione dei dati completata correttamente!</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+37"/>
         <source>Verdimo : New data backup</source>
         <translation>Verdimo : Nuovo backup dei dati</translation>
     </message>
@@ -1608,7 +1469,7 @@ Informazioni su</translation>
 <context>
     <name>DataProcessing</name>
     <message>
-        <location filename="../../src/reports/DataProcessing.cpp" line="+217"/>
+        <location filename="../../src/reports/DataProcessing.cpp" line="+218"/>
         <source>Phase (1) : Make archives...</source>
         <translation>Fase (1) : Preparazione archivi...</translation>
     </message>
@@ -1679,7 +1540,9 @@ Informazioni su</translation>
 <context>
     <name>PdfOutput</name>
     <message>
-        <location filename="../../src/reports/PdfOutput.cpp" line="+24"/>
+        <location filename="../../src/reports/PdfOutput.cpp" line="+22"/>
+        <location line="+14"/>
+        <location line="+14"/>
         <source>Cannot write the file %1.</source>
         <translation>Impossibile scrivere il file %1.</translation>
     </message>
@@ -1687,12 +1550,12 @@ Informazioni su</translation>
 <context>
     <name>RegisterPagination</name>
     <message>
-        <location filename="../../src/reports/RegisterPagination.cpp" line="+25"/>
+        <location filename="../../src/reports/RegisterPagination.cpp" line="+32"/>
         <source>Step (1) : Completed</source>
         <translation>Passo (1) : Completato</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+31"/>
         <source>Step (2) : Pages to print %1</source>
         <translation>Passo (2) : Pagine da stampare %1</translation>
     </message>
@@ -1700,153 +1563,192 @@ Informazioni su</translation>
 <context>
     <name>RegisterReport</name>
     <message>
+        <location filename="../../src/reports/RegisterReport.cpp" line="+73"/>
         <source>There are no data to print!</source>
-        <translation type="vanished">Non ci sono dati da stampare!</translation>
+        <translation>Non ci sono dati da stampare!</translation>
     </message>
     <message>
+        <location line="+34"/>
         <source>COMPANY DATA</source>
-        <translation type="vanished">DATI AZIENDALI</translation>
+        <translation>DATI AZIENDALI</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <location line="+31"/>
         <source>LAST NAME OR BUSINESS NAME</source>
-        <translation type="vanished">COGNOME O RAGIONE SOCIALE</translation>
+        <translation>COGNOME O RAGIONE SOCIALE</translation>
     </message>
     <message>
+        <location line="-30"/>
+        <location line="+31"/>
         <source>NAME</source>
-        <translation type="vanished">NOME</translation>
+        <translation>NOME</translation>
     </message>
     <message>
+        <location line="-30"/>
+        <location line="+31"/>
         <source>GENDER</source>
-        <translation type="vanished">SESSO</translation>
+        <translation>SESSO</translation>
     </message>
     <message>
+        <location line="-30"/>
+        <location line="+32"/>
         <source>M</source>
-        <translation type="vanished">M</translation>
+        <translation>M</translation>
     </message>
     <message>
+        <location line="-32"/>
+        <location line="+32"/>
         <source>W</source>
-        <translation type="vanished">F</translation>
+        <translation>F</translation>
     </message>
     <message>
+        <location line="-31"/>
+        <location line="+33"/>
         <source>DATE OF BIRTH</source>
-        <translation type="vanished">DATA DI NASCITA</translation>
+        <translation>DATA DI NASCITA</translation>
     </message>
     <message>
+        <location line="-30"/>
+        <location line="+33"/>
         <source>CITY OF BIRTH</source>
-        <translation type="vanished">COMUNE DI NASCITA</translation>
+        <translation>COMUNE DI NASCITA</translation>
     </message>
     <message>
+        <location line="-32"/>
         <source>CODIX</source>
-        <translation type="vanished">CODICE FISCALE</translation>
+        <translation>CODICE FISCALE</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>VAT</source>
-        <translation type="vanished">PARTITA IVA</translation>
+        <translation>PARTITA IVA</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <location line="+14"/>
         <source>ADDRESS</source>
-        <translation type="vanished">INDIRIZZO</translation>
+        <translation>INDIRIZZO</translation>
     </message>
     <message>
+        <location line="-13"/>
         <source>HOME OR REGISTERED OFFICE</source>
-        <translation type="vanished">DOMICILIO O SEDE LEGALE</translation>
+        <translation>DOMICILIO O SEDE LEGALE</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>R</source>
-        <translation type="vanished">S</translation>
+        <translation>S</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>H</source>
-        <translation type="vanished">D</translation>
+        <translation>D</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <location line="+7"/>
         <source>CITY</source>
-        <translation type="vanished">COMUNE</translation>
+        <translation>COMUNE</translation>
     </message>
     <message>
+        <location line="-3"/>
         <source>COMPANY LOCATION (if different from the home or head office)</source>
-        <translation type="vanished">UBICAZIONE DELL&apos;AZIENDA (se diversa dal domicilio o dalla sede legale)</translation>
+        <translation>UBICAZIONE DELL&apos;AZIENDA (se diversa dal domicilio o dalla sede legale)</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>LEGAL REPRESENTATIVE (only if the holder is a legal person)</source>
-        <translation type="vanished">RAPPRESENTANTE LEGALE (solo se il titolare è una persona giuridica)</translation>
+        <translation>RAPPRESENTANTE LEGALE (solo se il titolare è una persona giuridica)</translation>
     </message>
     <message>
+        <location line="+14"/>
         <source>SIGNATURE OF OWNER OF THE COMPANY</source>
-        <translation type="vanished">FIRMA DEL TITOLARE DELL&apos;AZIENDA</translation>
+        <translation>FIRMA DEL TITOLARE DELL&apos;AZIENDA</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>This register consists of n.%1 pages including the cover</source>
-        <translation type="vanished">Il presente registro è composto da n.%1 pagine compresa la copertina</translation>
+        <translation>Il presente registro è composto da n.%1 pagine compresa la copertina</translation>
     </message>
     <message>
+        <location line="+17"/>
         <source>TREATMENTS REPORT</source>
-        <translation type="vanished">REGISTRO DEI TRATTAMENTI</translation>
+        <translation>REGISTRO DEI TRATTAMENTI</translation>
     </message>
     <message>
-        <source>-</source>
-        <translation type="vanished">ai sensi dell&apos;art. 16, c. 3, D.Lgs. 150/2012 (già art. 42 D.P.R. 290/2001)</translation>
-    </message>
-    <message>
+        <location line="+6"/>
         <source>ANNO  %1</source>
-        <translation type="vanished">ANNO  %1</translation>
+        <translation>ANNO  %1</translation>
     </message>
     <message>
+        <location line="+12"/>
         <source>Report for %1 (surface: %2 Ha)</source>
-        <translation type="vanished">Registro di %1 (superficie: %2 ha)</translation>
+        <translation>Registro di %1 (superficie: %2 ha)</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>Center code %1</source>
-        <translation type="vanished">Centro codice %1</translation>
+        <translation>Centro codice %1</translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>Date</source>
-        <translation type="vanished">Data</translation>
+        <translation>Data</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Adversity</source>
-        <translation type="vanished">Avversità</translation>
+        <translation>Avversità</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Product</source>
-        <translation type="vanished">Prodotto</translation>
+        <translation>Prodotto</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Qt/Ha</source>
-        <translation type="vanished">Q.tà/ha</translation>
+        <translation>Q.tà/ha</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Qt</source>
-        <translation type="vanished">Q.tà</translation>
+        <translation>Q.tà</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>User Signature</source>
-        <translation type="vanished">Firma utilizzatore</translation>
+        <translation>Firma utilizzatore</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>if not Owner</source>
-        <translation type="vanished">se non è il titolare</translation>
+        <translation>se non è il titolare</translation>
     </message>
     <message>
+        <location line="-34"/>
         <source>-</source>
         <comment>national rule of the register</comment>
-        <translation type="vanished">ai sensi dell&apos;art. 16, c. 3, D.Lgs. 150/2012 (già art. 42 D.P.R. 290/2001)</translation>
+        <translation>ai sensi dell&apos;art. 16, c. 3, D.Lgs. 150/2012 (già art. 42 D.P.R. 290/2001)</translation>
     </message>
     <message>
+        <location line="+57"/>
         <source>-</source>
         <comment>register keeping rule, line 1</comment>
-        <translation type="vanished">Annotare ogni trattamento entro 30 giorni dalla sua esecuzione (PAN, D.M. 22 gennaio 2014).</translation>
+        <translation>Annotare ogni trattamento entro 30 giorni dalla sua esecuzione (PAN, D.M. 22 gennaio 2014).</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>-</source>
         <comment>register keeping rule, line 2</comment>
-        <translation type="vanished">Conservare il registro per almeno i tre anni successivi a quello degli interventi annotati.</translation>
+        <translation>Conservare il registro per almeno i tre anni successivi a quello degli interventi annotati.</translation>
     </message>
 </context>
 <context>
     <name>RegistryEditor</name>
     <message>
-        <location filename="../../src/registries/RegistryEditor.cpp" line="+35"/>
+        <location filename="../../src/registries/RegistryEditor.cpp" line="+34"/>
         <source>Cost centers root</source>
         <translation>Cartella centri di costo</translation>
     </message>
@@ -1881,47 +1783,54 @@ Informazioni su</translation>
         <translation>Cartella articoli</translation>
     </message>
     <message>
-        <location line="+89"/>
+        <location filename="../../src/cli/ReportCommands.cpp" line="+117"/>
+        <location filename="../../src/registries/RegistryEditor.cpp" line="+89"/>
         <source>Cost centers</source>
         <translation>Centri di costo</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location filename="../../src/registries/RegistryEditor.cpp" line="+0"/>
         <source>Cost Centers</source>
         <translation>Centri di costo</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../../src/cli/ReportCommands.cpp" line="+1"/>
+        <location filename="../../src/registries/RegistryEditor.cpp" line="+1"/>
         <source>Crops</source>
         <translation>Colture</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+4"/>
+        <location filename="../../src/registries/RegistryEditor.cpp" line="+33"/>
         <source>Machines</source>
         <translation>Macchine</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
+        <location filename="../../src/registries/RegistryEditor.cpp" line="+1"/>
         <source>Others</source>
         <translation>Altri</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+3"/>
+        <location filename="../../src/registries/RegistryEditor.cpp" line="+13"/>
         <source>Workers</source>
         <translation>Operai</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+3"/>
+        <location filename="../../src/registries/RegistryEditor.cpp" line="+8"/>
         <source>Operations</source>
         <translation>Operazioni</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+2"/>
+        <location filename="../../src/registries/RegistryEditor.cpp" line="+7"/>
         <source>Items</source>
         <translation>Articoli</translation>
     </message>
     <message>
-        <location line="+375"/>
+        <location filename="../../src/registries/RegistryEditor.cpp" line="+390"/>
         <source>The code %1 has been changed to %2. Do you want to give the new code also to the works, movements and fields that use %1?</source>
         <translation>Il codice %1 è stato cambiato in %2. Assegnare il nuovo codice anche ai lavori, ai movimenti e ai campi che usano %1?</translation>
     </message>
@@ -1980,7 +1889,7 @@ Informazioni su</translation>
 <context>
     <name>RegistryForm</name>
     <message>
-        <location filename="../../src/registries/RegistryForm.cpp" line="+22"/>
+        <location filename="../../src/registries/RegistryForm.cpp" line="+12"/>
         <source>Name :</source>
         <translation>Nome :</translation>
     </message>
@@ -2020,23 +1929,22 @@ Informazioni su</translation>
         <translation>Costo unitario :</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+56"/>
         <source>Enter no more than %1 characters.</source>
         <translation>Inserire al massimo %1 caratteri.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+23"/>
         <source>Enter an integer.</source>
         <translation>Inserire un numero intero.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Enter an integer between %1 and %2.</source>
         <translation>Inserire un numero intero fra %1 e %2.</translation>
     </message>
     <message>
-        <location line="+11"/>
-        <location line="+5"/>
+        <location line="-18"/>
         <source>Enter a number.</source>
         <translation>Inserire un numero.</translation>
     </message>
@@ -2046,8 +1954,9 @@ Informazioni su</translation>
         <translation>Inserire un numero fra %1 e %2.</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Enter a number that is not negative.</source>
-        <translation type="vanished">Inserire un numero non negativo.</translation>
+        <translation>Inserire un numero non negativo.</translation>
     </message>
 </context>
 <context>
@@ -2058,7 +1967,7 @@ Informazioni su</translation>
         <translation>Operai</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Worker Code</source>
         <translation>Codice operaio</translation>
     </message>
@@ -2083,7 +1992,7 @@ Informazioni su</translation>
         <translation>INDETERMINATO</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+17"/>
         <source>Mach.Code</source>
         <translation>Cod.macch.</translation>
     </message>
@@ -2099,24 +2008,24 @@ Informazioni su</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+53"/>
+        <location line="+54"/>
         <source>Center Code</source>
         <translation>Codice centro</translation>
     </message>
     <message>
-        <location line="-53"/>
-        <location line="+54"/>
+        <location line="-54"/>
+        <location line="+55"/>
         <source>Center</source>
         <translation>Centro</translation>
     </message>
     <message>
-        <location line="-54"/>
-        <location line="+55"/>
+        <location line="-55"/>
+        <location line="+56"/>
         <source>Surface</source>
         <translation>Superficie</translation>
     </message>
     <message>
-        <location line="-43"/>
+        <location line="-44"/>
         <source> - Machines</source>
         <translation> - Macchine</translation>
     </message>
@@ -2142,7 +2051,7 @@ Informazioni su</translation>
         <translation>dal</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>Field Code</source>
         <translation>Codice campo</translation>
     </message>
@@ -2157,7 +2066,7 @@ Informazioni su</translation>
         <translation>Operazioni</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Operation Code</source>
         <translation>Codice operazione</translation>
     </message>
@@ -2172,7 +2081,7 @@ Informazioni su</translation>
         <translation>Articoli</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Code</source>
         <translation>Codice</translation>
     </message>
@@ -2185,28 +2094,34 @@ Informazioni su</translation>
 <context>
     <name>RegistryPrintReport</name>
     <message>
+        <location filename="../../src/reports/RegistryPrintReport.cpp" line="+63"/>
         <source>%1 - Situation Field</source>
-        <translation type="vanished">%1 - Situazione campo</translation>
+        <translation>%1 - Situazione campo</translation>
     </message>
     <message>
+        <location line="+10"/>
         <source>%1 - %2 - Acre %3</source>
-        <translation type="vanished">%1 - %2 - Ettari %3</translation>
+        <translation>%1 - %2 - Ettari %3</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>%1 - %2 - Inventory: initial %3 - final %4</source>
-        <translation type="vanished">%1 - %2 - Inventario: iniziale %3 - finale %4</translation>
+        <translation>%1 - %2 - Inventario: iniziale %3 - finale %4</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>%1 - %2 -</source>
-        <translation type="vanished">%1 - %2 -</translation>
+        <translation>%1 - %2 -</translation>
     </message>
     <message>
+        <location line="+32"/>
         <source>Warehouse From %1 To %2</source>
-        <translation type="vanished">Magazzino dal %1 al %2</translation>
+        <translation>Magazzino dal %1 al %2</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>From %1 To %2</source>
-        <translation type="vanished">Dal %1 al %2</translation>
+        <translation>Dal %1 al %2</translation>
     </message>
 </context>
 <context>
@@ -2225,7 +2140,7 @@ Informazioni su</translation>
         <translation>Non ci sono dati da stampare, provare a selezionare l&apos;opzione Elabora i dati!</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportText.cpp" line="+24"/>
+        <location filename="../../src/reports/ReportText.cpp" line="+67"/>
         <source>Page %1 of %2</source>
         <translation>Pagina %1 di %2</translation>
     </message>
@@ -2233,7 +2148,7 @@ Informazioni su</translation>
 <context>
     <name>SettingsCommand</name>
     <message>
-        <location filename="../../src/app/SettingsCommand.cpp" line="+33"/>
+        <location filename="../../src/app/SettingsCommand.cpp" line="+28"/>
         <source>Enter no more than %1 characters.</source>
         <translation>Inserire al massimo %1 caratteri.</translation>
     </message>
@@ -2256,48 +2171,59 @@ Informazioni su</translation>
 <context>
     <name>SetupDownload</name>
     <message>
+        <location filename="../../src/online/SetupDownload.cpp" line="+41"/>
         <source>The downloaded setup file could not be verified and was deleted.</source>
-        <translation type="vanished">Il file di installazione scaricato non ha superato la verifica ed è stato eliminato.</translation>
+        <translation>Il file di installazione scaricato non ha superato la verifica ed è stato eliminato.</translation>
     </message>
     <message>
+        <location line="+9"/>
         <source>No file server for the setup file is configured.</source>
-        <translation type="vanished">Non è configurato alcun server per il file di installazione.</translation>
+        <translation>Non è configurato alcun server per il file di installazione.</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>The previous setup file %1 could not be deleted.</source>
-        <translation type="vanished">Impossibile eliminare il precedente file di installazione %1.</translation>
+        <translation>Impossibile eliminare il precedente file di installazione %1.</translation>
     </message>
     <message>
+        <location line="+13"/>
         <source>The setup file %1 was not found on the file server.</source>
-        <translation type="vanished">Il file di installazione %1 non è stato trovato sul server.</translation>
+        <translation>Il file di installazione %1 non è stato trovato sul server.</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>The setup file %1 could not be read from the file server: %2</source>
-        <translation type="vanished">Impossibile leggere dal server il file di installazione %1: %2</translation>
+        <translation>Impossibile leggere dal server il file di installazione %1: %2</translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>The setup file %1 could not be saved.</source>
-        <translation type="vanished">Impossibile salvare il file di installazione %1.</translation>
+        <translation>Impossibile salvare il file di installazione %1.</translation>
     </message>
     <message>
+        <location line="+12"/>
         <source>The setup file %1 could not be created: %2</source>
-        <translation type="vanished">Impossibile creare il file di installazione %1: %2</translation>
+        <translation>Impossibile creare il file di installazione %1: %2</translation>
     </message>
     <message>
+        <location line="+27"/>
         <source>The downloaded setup file is larger than the file server announced and was deleted.</source>
-        <translation type="vanished">Il file di installazione scaricato è più grande di quanto indicato dal server ed è stato eliminato.</translation>
+        <translation>Il file di installazione scaricato è più grande di quanto indicato dal server ed è stato eliminato.</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>The setup file could not be downloaded from %1: %2</source>
-        <translation type="vanished">Impossibile scaricare il file di installazione da %1: %2</translation>
+        <translation>Impossibile scaricare il file di installazione da %1: %2</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>The setup file %1 could not be written.</source>
-        <translation type="vanished">Impossibile scrivere il file di installazione %1.</translation>
+        <translation>Impossibile scrivere il file di installazione %1.</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>The download of the setup file from %1 ended before the whole file arrived.</source>
-        <translation type="vanished">Lo scaricamento del file di installazione da %1 si è interrotto prima dell&apos;arrivo del file completo.</translation>
+        <translation>Lo scaricamento del file di installazione da %1 si è interrotto prima dell&apos;arrivo del file completo.</translation>
     </message>
 </context>
 <context>
@@ -2316,7 +2242,7 @@ Informazioni su</translation>
 <context>
     <name>StartupSteps</name>
     <message>
-        <location filename="../../src/app/StartupSteps.cpp" line="+85"/>
+        <location filename="../../src/app/StartupSteps.cpp" line="+83"/>
         <source>For synchronization data only one instance of the application per computer can be started!</source>
         <translation>Per la sincronizzazione dei dati si può avviare una sola copia del programma per computer!</translation>
     </message>
@@ -2546,7 +2472,7 @@ Informazioni su</translation>
 <context>
     <name>TotalsPagination</name>
     <message>
-        <location filename="../../src/reports/TotalsPagination.cpp" line="+44"/>
+        <location filename="../../src/reports/TotalsPagination.cpp" line="+51"/>
         <source>Step (1) : Completed</source>
         <translation>Passo (1) : Completato</translation>
     </message>
@@ -2560,237 +2486,294 @@ Informazioni su</translation>
 <context>
     <name>TotalsReport</name>
     <message>
+        <location filename="../../src/reports/TotalsReport.cpp" line="+103"/>
         <source>C.C. &lt;%1&gt; %2 of %3 Sur./Cap./Year %4</source>
-        <translation type="vanished">C.C. &lt;%1&gt; %2 del %3 Sup./Cap./Anno %4</translation>
+        <translation>C.C. &lt;%1&gt; %2 del %3 Sup./Cap./Anno %4</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>Print a summary of the Field &lt;%1&gt; %2 of %3 Surface %4</source>
-        <translation type="vanished">Riepilogo del campo &lt;%1&gt; %2 del %3 Superficie %4</translation>
+        <translation>Riepilogo del campo &lt;%1&gt; %2 del %3 Superficie %4</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>Operation</source>
-        <translation type="vanished">Operazione</translation>
+        <translation>Operazione</translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>Op./Phase</source>
-        <translation type="vanished">Op./Fase</translation>
+        <translation>Op./Fase</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Mov.Type</source>
-        <translation type="vanished">Tipo mov.</translation>
+        <translation>Tipo mov.</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Mov.Code</source>
-        <translation type="vanished">Cod.mov.</translation>
+        <translation>Cod.mov.</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <location line="+7"/>
         <source>Description</source>
-        <translation type="vanished">Descrizione</translation>
+        <translation>Descrizione</translation>
     </message>
     <message>
+        <location line="-6"/>
+        <location line="+7"/>
         <source>Hour/Quant.</source>
-        <translation type="vanished">Ore/Q.tà</translation>
+        <translation>Ore/Q.tà</translation>
     </message>
     <message>
+        <location line="-6"/>
         <source>Cos/Proc Un.</source>
-        <translation type="vanished">Cos/Ric Un.</translation>
+        <translation>Cos/Ric Un.</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Cos/Proc Tot.</source>
-        <translation type="vanished">Cos/Ric Tot.</translation>
+        <translation>Cos/Ric Tot.</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Code</source>
-        <translation type="vanished">Codice</translation>
+        <translation>Codice</translation>
     </message>
     <message>
+        <location line="+44"/>
         <source>COST</source>
-        <translation type="vanished">COSTO</translation>
+        <translation>COSTO</translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>REVENUE</source>
-        <translation type="vanished">RICAVO</translation>
+        <translation>RICAVO</translation>
     </message>
     <message>
+        <location line="+34"/>
         <source>Inv.Mov.</source>
-        <translation type="vanished">Mov.Inv.</translation>
+        <translation>Mov.Inv.</translation>
     </message>
     <message>
+        <location line="+57"/>
         <source>TOTAL COSTS : %1</source>
-        <translation type="vanished">TOTALE COSTI : %1</translation>
+        <translation>TOTALE COSTI : %1</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>TOTAL REVENUES : %1</source>
-        <translation type="vanished">TOTALE RICAVI : %1</translation>
+        <translation>TOTALE RICAVI : %1</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>TOTAL RESULT : %1</source>
-        <translation type="vanished">RISULTATO TOTALE : %1</translation>
+        <translation>RISULTATO TOTALE : %1</translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>UNIT COST : %1</source>
-        <translation type="vanished">COSTO UNITARIO : %1</translation>
+        <translation>COSTO UNITARIO : %1</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>UNIT REVENUE : %1</source>
-        <translation type="vanished">RICAVO UNITARIO : %1</translation>
+        <translation>RICAVO UNITARIO : %1</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>UNIT RESULT : %1</source>
-        <translation type="vanished">RISULTATO UNITARIO : %1</translation>
+        <translation>RISULTATO UNITARIO : %1</translation>
     </message>
     <message>
+        <location line="+20"/>
+        <location line="+4"/>
         <source>(CONTINUES)</source>
-        <translation type="vanished">(CONTINUA)</translation>
+        <translation>(CONTINUA)</translation>
     </message>
 </context>
 <context>
     <name>Transfer</name>
     <message>
+        <location filename="../../src/online/CurlTransport.cpp" line="+132"/>
         <source>The network library could not start.</source>
-        <translation type="vanished">Impossibile avviare la libreria di rete.</translation>
+        <translation>Impossibile avviare la libreria di rete.</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>Cancelled.</source>
-        <translation type="vanished">Annullato.</translation>
+        <translation>Annullato.</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>More data arrived than the server announced.</source>
-        <translation type="vanished">Sono arrivati più dati di quanti ne abbia annunciati il server.</translation>
+        <translation>Sono arrivati più dati di quanti ne abbia annunciati il server.</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>The received data could not be written.</source>
-        <translation type="vanished">Impossibile scrivere i dati ricevuti.</translation>
+        <translation>Impossibile scrivere i dati ricevuti.</translation>
     </message>
 </context>
 <context>
     <name>UpdateCheck</name>
     <message>
+        <location filename="../../src/online/UpdateCheck.cpp" line="+16"/>
         <source>The version text at %1 is too long.</source>
-        <translation type="vanished">Il testo della versione in %1 è troppo lungo.</translation>
+        <translation>Il testo della versione in %1 è troppo lungo.</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>The version text could not be read from %1: %2</source>
-        <translation type="vanished">Impossibile leggere il testo della versione da %1: %2</translation>
+        <translation>Impossibile leggere il testo della versione da %1: %2</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>The text read from %1 is not a version number: &quot;%2&quot;</source>
-        <translation type="vanished">Il testo letto da %1 non è un numero di versione: &quot;%2&quot;</translation>
+        <translation>Il testo letto da %1 non è un numero di versione: &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
     <name>UpdateController</name>
     <message>
+        <location filename="../../src/online/UpdateController.cpp" line="+62"/>
         <source>It should be connected to the Internet to check for updates!</source>
-        <translation type="vanished">Per controllare gli aggiornamenti occorre essere connessi a Internet!</translation>
+        <translation>Per controllare gli aggiornamenti occorre essere connessi a Internet!</translation>
     </message>
     <message>
+        <location line="+9"/>
         <source>No update address is configured.</source>
-        <translation type="vanished">Non è configurato alcun indirizzo per gli aggiornamenti.</translation>
+        <translation>Non è configurato alcun indirizzo per gli aggiornamenti.</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>The update address &quot;%1&quot; is not an http or https address.</source>
-        <translation type="vanished">L&apos;indirizzo per gli aggiornamenti &quot;%1&quot; non è un indirizzo http o https.</translation>
+        <translation>L&apos;indirizzo per gli aggiornamenti &quot;%1&quot; non è un indirizzo http o https.</translation>
     </message>
     <message>
+        <location line="+70"/>
         <source>You are using the latest version of the program!</source>
-        <translation type="vanished">Il programma è già all&apos;ultima versione!</translation>
+        <translation>Il programma è già all&apos;ultima versione!</translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>Available upgrade to version %1 of the program. Do you want to install it?</source>
-        <translation type="vanished">È disponibile l&apos;aggiornamento alla versione %1 del programma. Installarlo?</translation>
+        <translation>È disponibile l&apos;aggiornamento alla versione %1 del programma. Installarlo?</translation>
     </message>
     <message>
+        <location line="+13"/>
         <source>Wait while downloading the setup file of the new version</source>
-        <translation type="vanished">Attendere lo scaricamento del file di installazione della nuova versione</translation>
+        <translation>Attendere lo scaricamento del file di installazione della nuova versione</translation>
     </message>
     <message>
+        <location line="+44"/>
         <source>Downloading setup file, abort it?</source>
-        <translation type="vanished">Scaricamento del file di installazione in corso, interromperlo?</translation>
+        <translation>Scaricamento del file di installazione in corso, interromperlo?</translation>
     </message>
     <message>
+        <location line="+33"/>
         <source>The setup file %1 could not be opened.</source>
-        <translation type="vanished">Impossibile aprire il file di installazione %1.</translation>
+        <translation>Impossibile aprire il file di installazione %1.</translation>
     </message>
 </context>
 <context>
     <name>WeatherChartPainter</name>
     <message>
+        <location filename="../../src/chart/ChartFile.cpp" line="-62"/>
+        <location line="+14"/>
+        <location filename="../../src/chart/WeatherChartPainter.cpp" line="+189"/>
         <source>Weather Chart</source>
-        <translation type="vanished">Grafico meteo</translation>
+        <translation>Grafico meteo</translation>
     </message>
     <message>
+        <location filename="../../src/chart/WeatherChartPainter.cpp" line="-163"/>
         <source>Jan.</source>
-        <translation type="vanished">Gen.</translation>
+        <translation>Gen.</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Feb.</source>
-        <translation type="vanished">Feb.</translation>
+        <translation>Feb.</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Mar.</source>
-        <translation type="vanished">Mar.</translation>
+        <translation>Mar.</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Apr.</source>
-        <translation type="vanished">Apr.</translation>
+        <translation>Apr.</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>May.</source>
-        <translation type="vanished">Mag.</translation>
+        <translation>Mag.</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Jun.</source>
-        <translation type="vanished">Giu.</translation>
+        <translation>Giu.</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Jul.</source>
-        <translation type="vanished">Lug.</translation>
+        <translation>Lug.</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Aug.</source>
-        <translation type="vanished">Ago.</translation>
+        <translation>Ago.</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Sep.</source>
-        <translation type="vanished">Set.</translation>
+        <translation>Set.</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Oct.</source>
-        <translation type="vanished">Ott.</translation>
+        <translation>Ott.</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Nov.</source>
-        <translation type="vanished">Nov.</translation>
+        <translation>Nov.</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Dec.</source>
-        <translation type="vanished">Dic.</translation>
+        <translation>Dic.</translation>
     </message>
     <message>
+        <location line="+103"/>
         <source>Maximum Temperature</source>
-        <translation type="vanished">Temperatura massima</translation>
+        <translation>Temperatura massima</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Minimum Temperature</source>
-        <translation type="vanished">Temperatura minima</translation>
+        <translation>Temperatura minima</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Rain</source>
-        <translation type="vanished">Pioggia</translation>
+        <translation>Pioggia</translation>
     </message>
 </context>
 <context>
     <name>WorkCardReport</name>
     <message>
         <location filename="../../src/reports/WorkCardReport.cpp" line="+53"/>
-        <location line="+79"/>
-        <location line="+77"/>
+        <location line="+81"/>
+        <location line="+82"/>
         <source>&lt;None&gt;</source>
         <translation>&lt;Nessuno&gt;</translation>
     </message>
     <message>
-        <location line="-154"/>
+        <location line="-161"/>
         <source>Production</source>
         <translation>Produzione</translation>
     </message>
@@ -2815,12 +2798,12 @@ Informazioni su</translation>
         <translation>Inv.In.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>%1 - Form of %2</source>
         <translation>%1 - Scheda del %2</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>Wor.Code</source>
         <translation>Cod.Op.</translation>
     </message>
@@ -2918,127 +2901,89 @@ Informazioni su</translation>
         <translation>Inserire un numero intero fra %1 e %2.</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <location line="+19"/>
+        <location line="+22"/>
+        <location line="+26"/>
         <source>Enter a number between %1 and %2.</source>
         <translation>Inserire un numero fra %1 e %2.</translation>
     </message>
     <message>
-        <location line="-9"/>
+        <location line="-11"/>
         <source>Enter no more than %1 characters.</source>
         <translation>Inserire al massimo %1 caratteri.</translation>
     </message>
     <message>
-        <location line="+136"/>
+        <location line="+145"/>
         <source>Income: %1 - Tax: %2 - Total: %3</source>
         <translation>Imponibile: %1 - Imposta: %2 - Totale: %3</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-172"/>
+        <source>Enter a number.</source>
+        <translation>Inserire un numero.</translation>
+    </message>
+    <message>
+        <location line="+52"/>
+        <source>Enter a number that is not negative.</source>
+        <translation>Inserire un numero non negativo.</translation>
+    </message>
+    <message>
+        <location line="+126"/>
         <location line="+9"/>
-        <source>&lt;Nessuno&gt;</source>
+        <source>&lt;None&gt;</source>
         <translation>&lt;Nessuno&gt;</translation>
     </message>
     <message>
-        <location line="-8"/>
-        <source>Coltivazioni</source>
+        <location line="-9"/>
+        <source>Crops</source>
         <translation>Coltivazioni</translation>
     </message>
     <message>
-        <location line="+0"/>
-        <source>Campi</source>
+        <location line="+1"/>
+        <source>Fields</source>
         <translation>Campi</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Macchine</source>
+        <location line="+0"/>
+        <source>Machines</source>
         <translation>Macchine</translation>
     </message>
     <message>
-        <location line="+0"/>
-        <source>Altri</source>
+        <location line="+1"/>
+        <source>Others</source>
         <translation>Altri</translation>
     </message>
     <message>
         <location line="+7"/>
-        <source>Mov. di Produzione</source>
+        <source>Production movement</source>
         <translation>Mov. di Produzione</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Fattura di Acquisto</source>
+        <source>Purchase invoice</source>
         <translation>Fattura di Acquisto</translation>
     </message>
     <message>
         <location line="+0"/>
-        <source>Mov. di Lavorazione</source>
+        <source>Working movement</source>
         <translation>Mov. di Lavorazione</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Fattura di Vendita</source>
+        <source>Sale invoice</source>
         <translation>Fattura di Vendita</translation>
     </message>
     <message>
         <location line="+0"/>
-        <source>Inventario Iniziale</source>
-        <translation>Inventario Iniziale</translation>
-    </message>
-    <message>
-        <source>Enter a number.</source>
-        <translation type="vanished">Inserire un numero.</translation>
-    </message>
-    <message>
-        <source>Enter a number that is not negative.</source>
-        <translation type="vanished">Inserire un numero non negativo.</translation>
-    </message>
-    <message>
-        <source>&lt;None&gt;</source>
-        <translation type="vanished">&lt;Nessuno&gt;</translation>
-    </message>
-    <message>
-        <source>Crops</source>
-        <translation type="vanished">Coltivazioni</translation>
-    </message>
-    <message>
-        <source>Fields</source>
-        <translation type="vanished">Campi</translation>
-    </message>
-    <message>
-        <source>Machines</source>
-        <translation type="vanished">Macchine</translation>
-    </message>
-    <message>
-        <source>Others</source>
-        <translation type="vanished">Altri</translation>
-    </message>
-    <message>
-        <source>Production movement</source>
-        <translation type="vanished">Mov. di Produzione</translation>
-    </message>
-    <message>
-        <source>Purchase invoice</source>
-        <translation type="vanished">Fattura di Acquisto</translation>
-    </message>
-    <message>
-        <source>Working movement</source>
-        <translation type="vanished">Mov. di Lavorazione</translation>
-    </message>
-    <message>
-        <source>Sale invoice</source>
-        <translation type="vanished">Fattura di Vendita</translation>
-    </message>
-    <message>
         <source>Initial inventory</source>
-        <translation type="vanished">Inventario Iniziale</translation>
+        <translation>Inventario Iniziale</translation>
     </message>
 </context>
 <context>
     <name>WorkEntryLookups</name>
     <message>
-        <location filename="../../src/cards/WorkEntryLookups.cpp" line="+13"/>
-        <location line="+55"/>
-        <location line="+6"/>
+        <location filename="../../src/cards/WorkEntryLookups.cpp" line="+16"/>
+        <location line="+56"/>
+        <location line="+5"/>
         <source>&lt;None&gt;</source>
         <translation>&lt;Nessuno&gt;</translation>
     </message>
@@ -3046,7 +2991,7 @@ Informazioni su</translation>
 <context>
     <name>WorkListRow</name>
     <message>
-        <location filename="../../src/cards/WorkListRow.cpp" line="+22"/>
+        <location filename="../../src/cards/WorkListRow.cpp" line="+23"/>
         <source>Worker</source>
         <translation>Operaio</translation>
     </message>
@@ -3176,7 +3121,7 @@ Informazioni su</translation>
         <translation>Altro</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>&lt;None&gt;</source>
         <translation>&lt;Nessuno&gt;</translation>
     </message>

@@ -5,6 +5,7 @@
 #include "StartupSteps.h"
 #include "base/ui/WidgetPrompter.h"
 #include "db/FarmSession.h"
+#include "exchange/ExchangeTemp.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -51,6 +52,8 @@ bool CTellanApp::InitInstance()
     m_instanceLock = steps.claimSingleInstance(lockPath());
     if (!m_instanceLock)
         return false;
+    // Folders of an export, import or backup that was killed before it could clean up.
+    ExchangeTemp::removeStale();
 
     const QString userFolder =
         steps.userDataFolder(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));

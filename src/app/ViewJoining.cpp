@@ -9,8 +9,32 @@
 #include "exchange/ui/ExchangeCommands.h"
 #include "online/UpdateController.h"
 #include "online/ui/UpdateUi.h"
+#include "registries/RegistryEditor.h"
+#include "registries/RegistryTreeModel.h"
 #include "registries/ui/CTabelleView.h"
 #include "reports/ui/CardPrinting.h"
+#include "reports/ui/RegistryPrinting.h"
+
+#include <QStandardItem>
+
+namespace {
+
+void printFromRegistriesView(CTabelleView &view, bool preview)
+{
+    RegistryEditor &editor = view.editor();
+    const QStandardItem *node = editor.selectedNode();
+    RegistryPrintList list{RegistryTreeModel::key(node),
+                           node->text(),
+                           editor.statistics().titles(),
+                           view.listColumnWidths(),
+                           {}};
+    for (int row = 0; row < editor.statistics().rowCount(); ++row)
+        list.rows << editor.statistics().row(row);
+    printRegistryNode(&view, *view.database(), view.prompter(), preview, editor.period(),
+                      std::move(list));
+}
+
+} // namespace
 
 void joinViews(CMainFrame &frame, FarmSession &farm, Prompter *prompter, const Clock *clock)
 {
@@ -34,7 +58,9 @@ void joinViews(CMainFrame &frame, FarmSession &farm, Prompter *prompter, const C
         });
     frame.registerView(CMainFrame::RegistriesView,
                        [&farm, prompter, clock](QWidget *parent, ViewHost &host) {
-                           return new CTabelleView(parent, host, farm, prompter, clock);
+                           auto *view = new CTabelleView(parent, host, farm, prompter, clock);
+                           view->setPrintHandler(printFromRegistriesView);
+                           return view;
                        });
     frame.registerView(CMainFrame::ChartView, CChartView::create);
 

@@ -1,6 +1,8 @@
 #include "CMainFrame.h"
 #include "CTellanApp.h"
 #include "ViewJoining.h"
+#include "base/SettingsStore.h"
+#include "base/Translations.h"
 
 #include <QApplication>
 
@@ -10,6 +12,9 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("Brivex"));
     QApplication::setApplicationName(QStringLiteral("Tellan"));
     QApplication::setApplicationDisplayName(QStringLiteral("Verdimo"));
+    installTranslations(application, SettingsStore::readString(SettingsStore::Settings,
+                                                               Translations::LanguageSetting,
+                                                               Translations::SystemChoice));
 
     CTellanApp app;
     app.setFrameSetup([](CMainFrame &frame, FarmSession &farm) { joinViews(frame, farm); });

@@ -212,17 +212,17 @@ QString WorkEntry::summary(const QString &valueText, const QString &vatText)
 
 QString WorkEntry::kindName(int kind)
 {
-    static const char *const names[KindCount] = {QT_TR_NOOP("<Nessuno>"),
-                                                 QT_TR_NOOP("Coltivazioni"), QT_TR_NOOP("Campi"),
-                                                 QT_TR_NOOP("Macchine"), QT_TR_NOOP("Altri")};
+    static const char *const names[KindCount] = {QT_TR_NOOP("<None>"), QT_TR_NOOP("Crops"),
+                                                 QT_TR_NOOP("Fields"), QT_TR_NOOP("Machines"),
+                                                 QT_TR_NOOP("Others")};
     return kind >= 0 && kind < KindCount ? tr(names[kind]) : QString();
 }
 
 QString WorkEntry::movementTypeName(int type)
 {
     static const char *const names[MovementTypeCount] = {
-        QT_TR_NOOP("<Nessuno>"),           QT_TR_NOOP("Mov. di Produzione"),
-        QT_TR_NOOP("Fattura di Acquisto"), QT_TR_NOOP("Mov. di Lavorazione"),
-        QT_TR_NOOP("Fattura di Vendita"),  QT_TR_NOOP("Inventario Iniziale")};
+        QT_TR_NOOP("<None>"),           QT_TR_NOOP("Production movement"),
+        QT_TR_NOOP("Purchase invoice"), QT_TR_NOOP("Working movement"),
+        QT_TR_NOOP("Sale invoice"),     QT_TR_NOOP("Initial inventory")};
     return type >= 0 && type < MovementTypeCount ? tr(names[type]) : QString();
 }

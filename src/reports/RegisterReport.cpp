@@ -169,7 +169,7 @@ void RegisterReport::drawRegisterPage(PageSurface &surface, int page, int pageCo
     surface.selectFont(bold);
     surface.drawText(200, -100, tr("TREATMENTS REPORT"));
     surface.selectFont(base);
-    surface.drawText(200, -150, tr("-"));
+    surface.drawText(200, -150, tr("-", "national rule of the register"));
     const QDate end = SettingsStore::readDate(SettingsStore::Settings, QStringLiteral("DataEnd"));
     surface.selectFont(bold);
     if (end.isValid())
@@ -226,7 +226,7 @@ void RegisterReport::drawRegisterPage(PageSurface &surface, int page, int pageCo
     }
 
     surface.selectFont(base);
-    surface.drawText(100, -2630, tr("-"));
-    surface.drawText(100, -2670, tr("-"));
+    surface.drawText(100, -2630, tr("-", "register keeping rule, line 1"));
+    surface.drawText(100, -2670, tr("-", "register keeping rule, line 2"));
     surface.drawText(850, -2750, ReportText::pageOf(page - 1, pageCount - 1));
 }

@@ -106,9 +106,9 @@ private slots:
         QCOMPARE(registries()->treeView()->model()->rowCount(), 4);
         QVERIFY(!m_frame->searchWindow()->isVisible());
 
-        // No chart view is joined yet: the frame stays where it is.
-        m_frame->switchToView(3);
-        QCOMPARE(m_frame->currentViewKind(), 2);
+        trigger(IdGraphs);
+        QCOMPARE(m_frame->currentViewKind(), 3);
+        QCOMPARE(m_frame->activeView()->database(), &m_farm->database());
 
         trigger(IdWorks);
         QCOMPARE(m_frame->currentViewKind(), 1);

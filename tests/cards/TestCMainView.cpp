@@ -202,11 +202,11 @@ void TestCMainView::columnLayoutKeptInHeaderSection()
 void TestCMainView::badNumberStopsTheMove()
 {
     auto view = makeView();
-    view->textField(CSchedaSet::Pioggia)->setText(QStringLiteral("1,5"));
+    view->textField(CSchedaSet::Pioggia)->setText(QStringLiteral("1,5,0"));
     prompter.expect(Icon::Warning, QStringLiteral("Enter a number."));
     view->runCommand(ViewCommand::Previous);
     QCOMPARE(view->textField(CSchedaSet::Tempo)->text(), QStringLiteral("Sun"));
-    QCOMPARE(view->textField(CSchedaSet::Pioggia)->text(), QStringLiteral("1,5"));
+    QCOMPARE(view->textField(CSchedaSet::Pioggia)->text(), QStringLiteral("1,5,0"));
     view->textField(CSchedaSet::Pioggia)->setText(QStringLiteral("1.5"));
     view->runCommand(ViewCommand::Previous);
     QCOMPARE(view->textField(CSchedaSet::Tempo)->text(), QStringLiteral("Rain"));

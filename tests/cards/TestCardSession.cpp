@@ -97,7 +97,7 @@ void TestCardSession::moveRefusedByABadNumber()
     auto session = makeSession();
     CardForm::Input form = formOf(*session);
     form.texts[CSchedaSet::Tempo] = QStringLiteral("Fog");
-    form.texts[CSchedaSet::Pioggia] = QStringLiteral("1,5");
+    form.texts[CSchedaSet::Pioggia] = QStringLiteral("1,5,0");
     prompter.expect(Icon::Warning, QStringLiteral("Enter a number."));
     const CardSession::Result result = session->move(CardSession::Move::Next, form);
     QVERIFY(!result.done);

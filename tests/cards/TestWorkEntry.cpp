@@ -244,8 +244,8 @@ void TestWorkEntry::summaryAndCodes()
     QCOMPARE(WorkEntry::leadingCode(QStringLiteral("12abc")), 12);
     QCOMPARE(WorkEntry::leadingCode(QString()), 0);
     QCOMPARE(WorkEntry::leadingCode(QStringLiteral("x1")), 0);
-    QCOMPARE(WorkEntry::kindName(2), QStringLiteral("Campi"));
-    QCOMPARE(WorkEntry::movementTypeName(5), QStringLiteral("Inventario Iniziale"));
+    QCOMPARE(WorkEntry::kindName(2), QStringLiteral("Fields"));
+    QCOMPARE(WorkEntry::movementTypeName(5), QStringLiteral("Initial inventory"));
 }
 
 QTEST_GUILESS_MAIN(TestWorkEntry)

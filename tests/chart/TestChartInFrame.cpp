@@ -1,11 +1,13 @@
 #include "FakePrompter.h"
 #include "TestEnvironment.h"
 #include "app/CMainFrame.h"
+#include "app/ViewJoining.h"
 #include "base/SettingsStore.h"
 #include "cards/ui/CMainView.h"
 #include "chart/ui/CChartView.h"
 #include "db/Database.h"
 #include "db/DbDate.h"
+#include "db/FarmSession.h"
 
 #include <QAction>
 #include <QTest>
@@ -44,12 +46,10 @@ void TestChartInFrame::chartFollowsTheCardView()
     SettingsStore::writeString(SettingsStore::Settings, QStringLiteral("ActualDate"),
                                QStringLiteral("10/03/2015"));
     FakePrompter prompter;
+    FarmSession farm;
     CMainFrame frame;
     frame.setPrompter(&prompter);
-    frame.registerView(CMainFrame::CardsView, [&prompter](QWidget *parent, ViewHost &host) {
-        return new CMainView(parent, host, &prompter);
-    });
-    frame.registerView(CMainFrame::ChartView, CChartView::create);
+    joinViews(frame, farm, &prompter);
     frame.createInitialView();
     frame.resize(1200, 800);
     frame.show();

@@ -306,6 +306,9 @@ bool CTabelleView::isCommandEnabled(ViewCommand command) const
         return m_editor->isEnabled(RegistryEditor::Command::Delete);
     case ViewCommand::NewFieldsYear:
         return m_db && m_db->isOpen() && !m_yearDialog;
+    case ViewCommand::Print:
+    case ViewCommand::Preview:
+        return m_printHandler && m_db && m_db->isOpen() && m_editor->selectedNode();
     case ViewCommand::Help:
         return true;
     case ViewCommand::Undo:
@@ -341,6 +344,10 @@ void CTabelleView::runCommand(ViewCommand command)
     case ViewCommand::NewFieldsYear:
         newFieldsYear();
         break;
+    case ViewCommand::Print:
+    case ViewCommand::Preview:
+        m_printHandler(*this, command == ViewCommand::Preview);
+        break;
     case ViewCommand::Help:
         m_host.showHelpPage(int(HelpTopic::RegistriesView));
         break;
@@ -359,6 +366,14 @@ void CTabelleView::runCommand(ViewCommand command)
     default:
         break;
     }
+}
+
+QList<int> CTabelleView::listColumnWidths() const
+{
+    QList<int> widths;
+    for (int column = 0; column < StatisticsModel::ColumnCount; ++column)
+        widths << m_list->columnWidth(column);
+    return widths;
 }
 
 void CTabelleView::newFieldsYear()

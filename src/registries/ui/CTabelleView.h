@@ -48,6 +48,14 @@ public:
     void ApplyWorkingPeriod(const WorkingPeriod &period);
     void RefreshStatistics(int key);
 
+    // Print and Print preview of the selected node's list are handed to the report subsystem by
+    // whoever creates the view.
+    using PrintHandler = std::function<void(CTabelleView &view, bool preview)>;
+    void setPrintHandler(PrintHandler handler) { m_printHandler = std::move(handler); }
+    Prompter &prompter() const { return m_prompter; }
+    // The widths the user gave the list's six columns, which the print keeps in proportion.
+    QList<int> listColumnWidths() const;
+
     RegistryEditor &editor() { return *m_editor; }
     QTreeView *treeView() const { return m_tree; }
     QTableView *listView() const { return m_list; }
@@ -92,6 +100,7 @@ private:
     bool m_reportingChange = false;
     std::function<std::optional<int>(int, int)> m_yearChooser;
     CAnnoDlg *m_yearDialog = nullptr;
+    PrintHandler m_printHandler;
 
     QTreeView *m_tree = nullptr;
     QTableView *m_list = nullptr;
