@@ -10,6 +10,12 @@
 -- year, else from its latest year. A machine's works also include those that used it, each
 -- work once. The movements of a centre or field are those of its works that carry an item or
 -- a movement type; a movement booked on no centre or field gives NULL codes.
+--
+-- Every query over a period walks the period's cards in the card date index and reaches
+-- their works and movements through the card and work keys: CROSS JOIN fixes that order and
+-- INDEXED BY the indexes, so that a year costs the same however many years the database
+-- holds and whatever statistics the engine has gathered. The inventories walk the cards up
+-- to their date the same way; one item's inventory starts from that item's movements.
 
 -- query: Ore Totali su Centri
 SELECT o.CodCentro AS Codice,
@@ -19,8 +25,8 @@ SELECT o.CodCentro AS Codice,
        SUM(COALESCE(o.OreStr, 0)) AS OreStr,
        SUM(COALESCE(o.OreFest, 0)) AS OreFest,
        SUM(COALESCE(o.OreOrd, 0) + COALESCE(o.OreStr, 0) + COALESCE(o.OreFest, 0)) AS Totale
-FROM Opere AS o
-JOIN Scheda AS s ON s.IDScheda = o.IDScheda
+FROM Scheda AS s INDEXED BY SchedaData
+CROSS JOIN Opere AS o INDEXED BY OpereScheda ON o.IDScheda = s.IDScheda
 WHERE o.IDScheda <> 0
   AND s.Data >= date(:[Data Init]) AND s.Data < date(:[Data End], '+1 day')
   AND o.[Tipo Centro] IN (:[Tipo], :[Type])
@@ -36,8 +42,8 @@ SELECT o.CodOperaio AS Codice,
        SUM(COALESCE(o.OreStr, 0)) AS OreStr,
        SUM(COALESCE(o.OreFest, 0)) AS OreFest,
        SUM(COALESCE(o.OreOrd, 0) + COALESCE(o.OreStr, 0) + COALESCE(o.OreFest, 0)) AS Totale
-FROM Opere AS o
-JOIN Scheda AS s ON s.IDScheda = o.IDScheda
+FROM Scheda AS s INDEXED BY SchedaData
+CROSS JOIN Opere AS o INDEXED BY OpereScheda ON o.IDScheda = s.IDScheda
 WHERE o.IDScheda <> 0
   AND s.Data >= date(:[DataInit]) AND s.Data < date(:[DataEnd], '+1 day')
   AND o.CodOperaio > 0
@@ -52,8 +58,8 @@ SELECT o.CodOperazione AS Codice,
        SUM(COALESCE(o.OreStr, 0)) AS OreStr,
        SUM(COALESCE(o.OreFest, 0)) AS OreFest,
        SUM(COALESCE(o.OreOrd, 0) + COALESCE(o.OreStr, 0) + COALESCE(o.OreFest, 0)) AS Totale
-FROM Opere AS o
-JOIN Scheda AS s ON s.IDScheda = o.IDScheda
+FROM Scheda AS s INDEXED BY SchedaData
+CROSS JOIN Opere AS o INDEXED BY OpereScheda ON o.IDScheda = s.IDScheda
 WHERE o.IDScheda <> 0
   AND s.Data >= date(:[DataInit]) AND s.Data < date(:[DataEnd], '+1 day')
   AND o.CodOperazione > 0
@@ -68,9 +74,9 @@ SELECT m.[Codice Articolo] AS Codice,
        (SELECT a.UnMis FROM Articoli AS a WHERE a.Codice = m.[Codice Articolo]
         ORDER BY a.rowid LIMIT 1) AS UnMis,
        SUM(COALESCE(m.Quantita, 0)) AS Quantita
-FROM Magazzino AS m
-JOIN Opere AS o ON o.IDOpera = m.IDOpera
-JOIN Scheda AS s ON s.IDScheda = o.IDScheda
+FROM Scheda AS s INDEXED BY SchedaData
+CROSS JOIN Opere AS o INDEXED BY OpereScheda ON o.IDScheda = s.IDScheda
+CROSS JOIN Magazzino AS m INDEXED BY MagazzinoOpera ON m.IDOpera = o.IDOpera
 WHERE o.IDScheda <> 0
   AND s.Data < date(:[Data], '+1 day')
   AND m.[Codice Articolo] > 0
@@ -86,9 +92,9 @@ SELECT m.[Codice Articolo] AS Codice,
        (SELECT a.UnMis FROM Articoli AS a WHERE a.Codice = m.[Codice Articolo]
         ORDER BY a.rowid LIMIT 1) AS UnMis,
        SUM(COALESCE(m.Quantita, 0)) AS Quantita
-FROM Magazzino AS m
-JOIN Opere AS o ON o.IDOpera = m.IDOpera
-JOIN Scheda AS s ON s.IDScheda = o.IDScheda
+FROM Scheda AS s INDEXED BY SchedaData
+CROSS JOIN Opere AS o INDEXED BY OpereScheda ON o.IDScheda = s.IDScheda
+CROSS JOIN Magazzino AS m INDEXED BY MagazzinoOpera ON m.IDOpera = o.IDOpera
 WHERE o.IDScheda <> 0
   AND s.Data < date(:[Data], '+1 day')
   AND m.[Codice Articolo] > 0
@@ -104,9 +110,9 @@ SELECT m.[Codice Articolo] AS Codice,
        (SELECT a.UnMis FROM Articoli AS a WHERE a.Codice = m.[Codice Articolo]
         ORDER BY a.rowid LIMIT 1) AS UnMis,
        SUM(COALESCE(m.Quantita, 0)) AS Quantita
-FROM Magazzino AS m
-JOIN Opere AS o ON o.IDOpera = m.IDOpera
-JOIN Scheda AS s ON s.IDScheda = o.IDScheda
+FROM Magazzino AS m INDEXED BY MagazzinoArticolo
+CROSS JOIN Opere AS o ON o.IDOpera = m.IDOpera
+CROSS JOIN Scheda AS s ON s.IDScheda = o.IDScheda
 WHERE o.IDScheda <> 0
   AND s.Data < date(:[Data], '+1 day')
   AND m.[Codice Articolo] = :[Codice]
@@ -123,8 +129,8 @@ SELECT s.Data AS Data,
        o.CodOperazione AS CodOperazione,
        (SELECT p.Descrizione FROM Operazioni AS p WHERE p.Codice = o.CodOperazione
         ORDER BY p.rowid LIMIT 1) AS Operazione
-FROM Opere AS o
-JOIN Scheda AS s ON s.IDScheda = o.IDScheda
+FROM Scheda AS s INDEXED BY SchedaData
+CROSS JOIN Opere AS o INDEXED BY OpereScheda ON o.IDScheda = s.IDScheda
 WHERE o.IDScheda <> 0
   AND s.Data >= date(:[DataInit]) AND s.Data < date(:[DataEnd], '+1 day')
   AND ((o.[Tipo Centro] IN (:[TipoCentri], :[TipoCampi]) AND o.CodCentro = :[Codice])
@@ -141,8 +147,8 @@ SELECT s.Data AS Data,
        o.CodOperazione AS CodOperazione,
        (SELECT p.Descrizione FROM Operazioni AS p WHERE p.Codice = o.CodOperazione
         ORDER BY p.rowid LIMIT 1) AS Operazione
-FROM Opere AS o
-JOIN Scheda AS s ON s.IDScheda = o.IDScheda
+FROM Scheda AS s INDEXED BY SchedaData
+CROSS JOIN Opere AS o INDEXED BY OpereScheda ON o.IDScheda = s.IDScheda
 WHERE o.IDScheda <> 0
   AND s.Data >= date(:[DataInit]) AND s.Data < date(:[DataEnd], '+1 day')
   AND o.[Tipo Centro] = :[Tipo] AND o.CodCampo = :[Codice]
@@ -159,9 +165,9 @@ SELECT s.Data AS Data,
        m.Fase AS Fase,
        m.RifDoc AS RifDoc,
        o.CodOperazione AS CodOperazione
-FROM Magazzino AS m
-JOIN Opere AS o ON o.IDOpera = m.IDOpera
-JOIN Scheda AS s ON s.IDScheda = o.IDScheda
+FROM Scheda AS s INDEXED BY SchedaData
+CROSS JOIN Opere AS o INDEXED BY OpereScheda ON o.IDScheda = s.IDScheda
+CROSS JOIN Magazzino AS m INDEXED BY MagazzinoOpera ON m.IDOpera = o.IDOpera
 WHERE o.IDScheda <> 0
   AND s.Data >= date(:[DataInit]) AND s.Data < date(:[DataEnd], '+1 day')
   AND ((o.[Tipo Centro] IN (:[TipoCentri], :[TipoCampi]) AND o.CodCentro = :[Codice])
@@ -182,9 +188,9 @@ SELECT s.Data AS Data,
        m.Fase AS Fase,
        m.RifDoc AS RifDoc,
        o.CodOperazione AS CodOperazione
-FROM Magazzino AS m
-JOIN Opere AS o ON o.IDOpera = m.IDOpera
-JOIN Scheda AS s ON s.IDScheda = o.IDScheda
+FROM Scheda AS s INDEXED BY SchedaData
+CROSS JOIN Opere AS o INDEXED BY OpereScheda ON o.IDScheda = s.IDScheda
+CROSS JOIN Magazzino AS m INDEXED BY MagazzinoOpera ON m.IDOpera = o.IDOpera
 WHERE o.IDScheda <> 0
   AND s.Data >= date(:[DataInit]) AND s.Data < date(:[DataEnd], '+1 day')
   AND o.[Tipo Centro] = :[Tipo] AND o.CodCampo = :[Codice]
@@ -200,8 +206,8 @@ SELECT s.Data AS Data,
        o.CodOperazione AS CodOperazione,
        (SELECT p.Descrizione FROM Operazioni AS p WHERE p.Codice = o.CodOperazione
         ORDER BY p.rowid LIMIT 1) AS Operazione
-FROM Opere AS o
-JOIN Scheda AS s ON s.IDScheda = o.IDScheda
+FROM Scheda AS s INDEXED BY SchedaData
+CROSS JOIN Opere AS o INDEXED BY OpereScheda ON o.IDScheda = s.IDScheda
 WHERE o.IDScheda <> 0
   AND s.Data >= date(:[DataInit]) AND s.Data < date(:[DataEnd], '+1 day')
   AND o.CodOperaio = :[CodOpe]
@@ -216,8 +222,8 @@ SELECT s.Data AS Data,
        o.CodCentro AS CodCentro,
        (SELECT c.Descrizione FROM Centri AS c WHERE c.Codice = o.CodCentro
         ORDER BY c.rowid LIMIT 1) AS Centro
-FROM Opere AS o
-JOIN Scheda AS s ON s.IDScheda = o.IDScheda
+FROM Scheda AS s INDEXED BY SchedaData
+CROSS JOIN Opere AS o INDEXED BY OpereScheda ON o.IDScheda = s.IDScheda
 WHERE o.IDScheda <> 0
   AND s.Data >= date(:[DataInit]) AND s.Data < date(:[DataEnd], '+1 day')
   AND o.CodOperazione = :[CodOpe]
@@ -249,9 +255,9 @@ SELECT s.Data AS Data,
        m.Fase AS Fase,
        m.RifDoc AS RifDoc,
        o.CodOperazione AS CodOperazione
-FROM Magazzino AS m
-JOIN Opere AS o ON o.IDOpera = m.IDOpera
-JOIN Scheda AS s ON s.IDScheda = o.IDScheda
+FROM Scheda AS s INDEXED BY SchedaData
+CROSS JOIN Opere AS o INDEXED BY OpereScheda ON o.IDScheda = s.IDScheda
+CROSS JOIN Magazzino AS m INDEXED BY MagazzinoOpera ON m.IDOpera = o.IDOpera
 WHERE o.IDScheda <> 0
   AND s.Data >= date(:[DataInit]) AND s.Data < date(:[DataEnd], '+1 day')
   AND m.[Codice Articolo] = :[CodArt]
@@ -277,8 +283,8 @@ SELECT s.Data AS Data,
        o.CodOperazione AS CodOperazione,
        (SELECT p.Descrizione FROM Operazioni AS p WHERE p.Codice = o.CodOperazione
         ORDER BY p.rowid LIMIT 1) AS Operazione
-FROM Opere AS o
-JOIN Scheda AS s ON s.IDScheda = o.IDScheda
+FROM Scheda AS s INDEXED BY SchedaData
+CROSS JOIN Opere AS o INDEXED BY OpereScheda ON o.IDScheda = s.IDScheda
 WHERE o.IDScheda <> 0
   AND s.Data >= date(:[DataInit]) AND s.Data < date(:[DataEnd], '+1 day')
   AND o.[Tipo Centro] = 2 AND o.CodCampo > 0
@@ -305,9 +311,9 @@ SELECT s.Data AS Data,
        m.[Codice Articolo] AS CodArticolo,
        (SELECT a.Descrizione FROM Articoli AS a WHERE a.Codice = m.[Codice Articolo]
         ORDER BY a.rowid LIMIT 1) AS Articolo
-FROM Magazzino AS m
-JOIN Opere AS o ON o.IDOpera = m.IDOpera
-JOIN Scheda AS s ON s.IDScheda = o.IDScheda
+FROM Scheda AS s INDEXED BY SchedaData
+CROSS JOIN Opere AS o INDEXED BY OpereScheda ON o.IDScheda = s.IDScheda
+CROSS JOIN Magazzino AS m INDEXED BY MagazzinoOpera ON m.IDOpera = o.IDOpera
 WHERE o.IDScheda <> 0
   AND s.Data >= date(:[DataInit]) AND s.Data < date(:[DataEnd], '+1 day')
   AND m.[Tipo Centro] = 2 AND m.CodCampo > 0
