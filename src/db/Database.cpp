@@ -39,6 +39,7 @@ void Database::open(const QString &path)
     if (!db.open())
         throw DbException::fromError(db.lastError());
     m_path = path;
+    m_writable = QFileInfo(path).isWritable();
     try {
         // Reading the schema fails at once on a file that is not a database.
         execute(QStringLiteral("SELECT count(*) FROM sqlite_master"));
@@ -84,9 +85,16 @@ void Database::close()
     if (db.isOpen()) {
         if (m_depth > 0)
             db.rollback();
+        if (m_writable) {
+            // Keeps the engine's statistics in step with the data, so that its plans do not
+            // age as the years of cards grow. A failure only leaves the statistics as they were.
+            QSqlQuery optimize(db);
+            optimize.exec(QStringLiteral("PRAGMA optimize"));
+        }
         db.close();
     }
     m_depth = 0;
+    m_writable = false;
     m_path.clear();
 }
 

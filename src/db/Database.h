@@ -20,6 +20,8 @@ public:
     void open(const QString &path);
     // Makes a new, empty database file (an existing file is an error).
     static void create(const QString &path);
+    // Refreshes the engine's statistics where they are missing or stale, when the file could
+    // be written, then closes.
     void close();
     bool isOpen() const;
     QString path() const { return m_path; }
@@ -44,6 +46,7 @@ private:
     QString m_connectionName;
     QString m_path;
     int m_depth = 0;
+    bool m_writable = false;
 };
 
 // Rolls back on destruction unless committed, so an exception on any path undoes the work.

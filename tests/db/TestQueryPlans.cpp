@@ -148,6 +148,23 @@ private slots:
         }
         QVERIFY2(checked >= 25, "every stored query over a period is checked");
     }
+
+    void closingGathersStatistics()
+    {
+        const QString path = m_env.copyTemplate();
+        Database db;
+        db.open(path);
+        for (int code = 1; code <= 20; ++code)
+            db.execute(QStringLiteral("INSERT INTO Opere (IDScheda, CodOperaio) VALUES (?, ?)"),
+                       {code, code % 5});
+        db.execute(QStringLiteral("SELECT count(*) FROM Opere WHERE CodOperaio = 3"));
+        db.close();
+
+        db.open(path);
+        QVERIFY(db.tableExists(QStringLiteral("sqlite_stat1")));
+        QVERIFY(db.scalar(QStringLiteral("SELECT count(*) FROM sqlite_stat1 WHERE tbl = 'Opere'"))
+                    .toInt() > 0);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestQueryPlans)
