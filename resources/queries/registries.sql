@@ -7,8 +7,11 @@
 -- works include those on its fields (type 2 carries the crop centre in CodCentro). Names are
 -- taken from the first row of their code, so a duplicated code never multiplies rows; a
 -- field's name comes from the row of its code for the year the query asks for or the card's
--- year, else from its latest year. A machine's works also include those that used it, each
--- work once. The movements of a centre or field are those of its works that carry an item or
+-- year, else from its latest year. A machine's works also include those that used it as
+-- machine 1, 2 or 3, each work once, in its own list as in the machines' hour totals, so the
+-- two agree: the totals read each work once and offer it for four slots (k), the centre it
+-- is booked on and, for machines, its three machines, a slot repeating an earlier code giving
+-- nothing. The movements of a centre or field are those of its works that carry an item or
 -- a movement type; a movement booked on no centre or field gives NULL codes.
 --
 -- Every query over a period walks the period's cards in the card date index and reaches
@@ -18,21 +21,35 @@
 -- to their date the same way; one item's inventory starts from that item's movements.
 
 -- query: Ore Totali su Centri
-SELECT o.CodCentro AS Codice,
-       (SELECT c.Descrizione FROM Centri AS c WHERE c.Codice = o.CodCentro
+SELECT u.Codice AS Codice,
+       (SELECT c.Descrizione FROM Centri AS c WHERE c.Codice = u.Codice
         ORDER BY c.rowid LIMIT 1) AS Descrizione,
-       SUM(COALESCE(o.OreOrd, 0)) AS OreOrd,
-       SUM(COALESCE(o.OreStr, 0)) AS OreStr,
-       SUM(COALESCE(o.OreFest, 0)) AS OreFest,
-       SUM(COALESCE(o.OreOrd, 0) + COALESCE(o.OreStr, 0) + COALESCE(o.OreFest, 0)) AS Totale
-FROM Scheda AS s INDEXED BY SchedaData
-CROSS JOIN Opere AS o INDEXED BY OpereScheda ON o.IDScheda = s.IDScheda
-WHERE o.IDScheda <> 0
-  AND s.Data >= date(:[Data Init]) AND s.Data < date(:[Data End], '+1 day')
-  AND o.[Tipo Centro] IN (:[Tipo], :[Type])
-  AND o.CodCentro > 0
-GROUP BY o.CodCentro
-ORDER BY o.CodCentro;
+       SUM(u.OreOrd) AS OreOrd,
+       SUM(u.OreStr) AS OreStr,
+       SUM(u.OreFest) AS OreFest,
+       SUM(u.OreOrd + u.OreStr + u.OreFest) AS Totale
+FROM (SELECT CASE k.n
+                 WHEN 0 THEN w.Centro
+                 WHEN 1 THEN CASE WHEN w.M1 IS NOT w.Centro THEN w.M1 END
+                 WHEN 2 THEN CASE WHEN w.M2 IS NOT w.Centro AND w.M2 IS NOT w.M1 THEN w.M2 END
+                 ELSE CASE WHEN w.M3 IS NOT w.Centro AND w.M3 IS NOT w.M1
+                            AND w.M3 IS NOT w.M2 THEN w.M3 END
+             END AS Codice,
+             w.OreOrd AS OreOrd, w.OreStr AS OreStr, w.OreFest AS OreFest
+      FROM (SELECT CASE WHEN o.[Tipo Centro] IN (:[Tipo], :[Type]) AND o.CodCentro > 0
+                        THEN o.CodCentro END AS Centro,
+                   o.CodMacch1 AS M1, o.CodMacch2 AS M2, o.CodMacch3 AS M3,
+                   COALESCE(o.OreOrd, 0) AS OreOrd, COALESCE(o.OreStr, 0) AS OreStr,
+                   COALESCE(o.OreFest, 0) AS OreFest
+            FROM Scheda AS s INDEXED BY SchedaData
+            CROSS JOIN Opere AS o INDEXED BY OpereScheda ON o.IDScheda = s.IDScheda
+            WHERE o.IDScheda <> 0
+              AND s.Data >= date(:[Data Init]) AND s.Data < date(:[Data End], '+1 day')) AS w
+      CROSS JOIN (SELECT 0 AS n UNION ALL SELECT 1 UNION ALL SELECT 2 UNION ALL SELECT 3) AS k
+      WHERE k.n = 0 OR :[Tipo] = 3) AS u
+WHERE u.Codice > 0
+GROUP BY u.Codice
+ORDER BY u.Codice;
 
 -- query: Ore Totali Addetti
 SELECT o.CodOperaio AS Codice,
