@@ -1,7 +1,10 @@
 #include "BenchFarm.h"
 
 #include "db/Database.h"
+#include "db/DbDate.h"
 
+#include <QDate>
+#include <QDateTime>
 #include <QRandomGenerator>
 
 using namespace BenchFarm;
@@ -48,6 +51,35 @@ void BenchFarm::seedRegistries(Database &db, int firstYear, int years)
 
 void BenchFarm::seedWork(Database &db, QRandomGenerator &random, qint64 cardId)
 {
+    CardWriter(db).work(random, cardId);
+}
+
+CardWriter::CardWriter(Database &db)
+    : m_card(db, QStringLiteral("INSERT INTO Scheda (Data, Pioggia, TempMax, TempMin, Tempo, "
+                                "Vento) VALUES (?, ?, ?, ?, 'Sereno', 'Debole')")),
+      m_work(db, QStringLiteral(
+                     "INSERT INTO Opere (Aggiornato, IDScheda, CodOperaio, OreOrd, OreStr, "
+                     "OreFest, [Tipo Centro], CodCentro, CodCampo, CodOperazione, CodMacch1) "
+                     "VALUES (1, ?, ?, ?, ?, 0, ?, ?, ?, ?, ?)")),
+      m_movement(db, QStringLiteral("INSERT INTO Magazzino (IDOpera, [Tipo Centro], CodCentro, "
+                                    "CodCampo, [Tipo Bolla], [Codice Articolo], Prezzo, "
+                                    "Quantita, Fase, UniMis) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, "
+                                    "'kg')"))
+{
+}
+
+qint64 CardWriter::card(const QDate &day, QRandomGenerator &random, int works)
+{
+    const qint64 cardId =
+        m_card.insert({DbDate::toText(QDateTime(day, QTime(8, 0))), double(random.bounded(30)),
+                       10.0 + random.bounded(25), double(random.bounded(10))});
+    for (int w = 0; w < works; ++w)
+        work(random, cardId);
+    return cardId;
+}
+
+void CardWriter::work(QRandomGenerator &random, qint64 cardId)
+{
     const int kind = random.bounded(10);
     const int type = kind < 4 ? 1 : kind < 8 ? 2 : kind < 9 ? 3 : 4;
     const int field = 1001 + random.bounded(Crops * FieldsPerCrop);
@@ -56,18 +88,23 @@ void BenchFarm::seedWork(Database &db, QRandomGenerator &random, qint64 cardId)
                        : type == 3 ? machineCode(random.bounded(Machines))
                                    : 201 + random.bounded(Others);
     const int machine = random.bounded(3) == 0 ? 0 : machineCode(random.bounded(Machines));
-    db.execute(QStringLiteral(
-                   "INSERT INTO Opere (Aggiornato, IDScheda, CodOperaio, OreOrd, OreStr, OreFest, "
-                   "[Tipo Centro], CodCentro, CodCampo, CodOperazione, CodMacch1) "
-                   "VALUES (1, ?, ?, ?, ?, 0, ?, ?, ?, ?, ?)"),
-               {cardId, 1 + random.bounded(Workers), 1 + random.bounded(8), random.bounded(3), type,
-                centre, type == 2 ? field : 0, 1 + random.bounded(Operations), machine});
-    const qint64 work = db.scalar(QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
+    const qint64 work = m_work.insert({cardId, 1 + random.bounded(Workers), 1 + random.bounded(8),
+                                       random.bounded(3), type, centre, type == 2 ? field : 0,
+                                       1 + random.bounded(Operations), machine});
     const int movement = random.bounded(6);
-    db.execute(QStringLiteral("INSERT INTO Magazzino (IDOpera, [Tipo Centro], CodCentro, "
-                              "CodCampo, [Tipo Bolla], [Codice Articolo], Prezzo, Quantita, "
-                              "Fase, UniMis) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, 'kg')"),
-               {work, type, centre, type == 2 ? field : 0, movement > 4 ? 0 : movement,
-                movement == 0 ? 0 : 1 + random.bounded(Items), 10.0 * random.bounded(50),
-                double(random.bounded(100)), QStringLiteral("Phase %1").arg(random.bounded(4))});
+    m_movement.exec({work, type, centre, type == 2 ? field : 0, movement > 4 ? 0 : movement,
+                     movement == 0 ? 0 : 1 + random.bounded(Items), 10.0 * random.bounded(50),
+                     double(random.bounded(100)),
+                     QStringLiteral("Phase %1").arg(random.bounded(4))});
+}
+
+void BenchFarm::seedYears(Database &db, int firstYear, int years, int worksPerCard)
+{
+    QRandomGenerator random(quint32(firstYear * 100 + years));
+    Transaction transaction(db);
+    seedRegistries(db, firstYear, years);
+    CardWriter writer(db);
+    for (QDate day(firstYear, 1, 1); day.year() < firstYear + years; day = day.addDays(1))
+        writer.card(day, random, worksPerCard);
+    transaction.commit();
 }

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "db/PreparedStatement.h"
+
 #include <QtGlobal>
 
 class Database;
+class QDate;
 class QRandomGenerator;
 
 // The mid-size farm the benchmarks run on: 25 workers, 8 machines, 15 crop centres with 4
@@ -22,5 +25,24 @@ int machineCode(int i);
 void seedRegistries(Database &db, int firstYear, int years);
 // One work of the card with its movement, booked on a random centre or field.
 void seedWork(Database &db, QRandomGenerator &random, qint64 cardId);
+
+// Writes cards with their works through statements prepared once, for farms of many years.
+class CardWriter
+{
+public:
+    explicit CardWriter(Database &db);
+
+    // A card at 08:00 of the day with `works` random works; returns the card's key.
+    qint64 card(const QDate &day, QRandomGenerator &random, int works);
+    void work(QRandomGenerator &random, qint64 cardId);
+
+private:
+    PreparedStatement m_card;
+    PreparedStatement m_work;
+    PreparedStatement m_movement;
+};
+
+// A whole farm: the registries for the years and one card a day of every year.
+void seedYears(Database &db, int firstYear, int years, int worksPerCard);
 
 } // namespace BenchFarm

@@ -7,26 +7,49 @@
 -- works include those on its fields (type 2 carries the crop centre in CodCentro). Names are
 -- taken from the first row of their code, so a duplicated code never multiplies rows; a
 -- field's name comes from the row of its code for the year the query asks for or the card's
--- year, else from its latest year. A machine's works also include those that used it, each
--- work once. The movements of a centre or field are those of its works that carry an item or
+-- year, else from its latest year. A machine's works also include those that used it as
+-- machine 1, 2 or 3, each work once, in its own list as in the machines' hour totals, so the
+-- two agree: the totals read each work once and offer it for four slots (k), the centre it
+-- is booked on and, for machines, its three machines, a slot repeating an earlier code giving
+-- nothing. The movements of a centre or field are those of its works that carry an item or
 -- a movement type; a movement booked on no centre or field gives NULL codes.
+--
+-- Every query over a period walks the period's cards in the card date index and reaches
+-- their works and movements through the card and work keys: CROSS JOIN fixes that order and
+-- INDEXED BY the indexes, so that a year costs the same however many years the database
+-- holds and whatever statistics the engine has gathered. The inventories walk the cards up
+-- to their date the same way; one item's inventory starts from that item's movements.
 
 -- query: Ore Totali su Centri
-SELECT o.CodCentro AS Codice,
-       (SELECT c.Descrizione FROM Centri AS c WHERE c.Codice = o.CodCentro
+SELECT u.Codice AS Codice,
+       (SELECT c.Descrizione FROM Centri AS c WHERE c.Codice = u.Codice
         ORDER BY c.rowid LIMIT 1) AS Descrizione,
-       SUM(COALESCE(o.OreOrd, 0)) AS OreOrd,
-       SUM(COALESCE(o.OreStr, 0)) AS OreStr,
-       SUM(COALESCE(o.OreFest, 0)) AS OreFest,
-       SUM(COALESCE(o.OreOrd, 0) + COALESCE(o.OreStr, 0) + COALESCE(o.OreFest, 0)) AS Totale
-FROM Opere AS o
-JOIN Scheda AS s ON s.IDScheda = o.IDScheda
-WHERE o.IDScheda <> 0
-  AND s.Data >= date(:[Data Init]) AND s.Data < date(:[Data End], '+1 day')
-  AND o.[Tipo Centro] IN (:[Tipo], :[Type])
-  AND o.CodCentro > 0
-GROUP BY o.CodCentro
-ORDER BY o.CodCentro;
+       SUM(u.OreOrd) AS OreOrd,
+       SUM(u.OreStr) AS OreStr,
+       SUM(u.OreFest) AS OreFest,
+       SUM(u.OreOrd + u.OreStr + u.OreFest) AS Totale
+FROM (SELECT CASE k.n
+                 WHEN 0 THEN w.Centro
+                 WHEN 1 THEN CASE WHEN w.M1 IS NOT w.Centro THEN w.M1 END
+                 WHEN 2 THEN CASE WHEN w.M2 IS NOT w.Centro AND w.M2 IS NOT w.M1 THEN w.M2 END
+                 ELSE CASE WHEN w.M3 IS NOT w.Centro AND w.M3 IS NOT w.M1
+                            AND w.M3 IS NOT w.M2 THEN w.M3 END
+             END AS Codice,
+             w.OreOrd AS OreOrd, w.OreStr AS OreStr, w.OreFest AS OreFest
+      FROM (SELECT CASE WHEN o.[Tipo Centro] IN (:[Tipo], :[Type]) AND o.CodCentro > 0
+                        THEN o.CodCentro END AS Centro,
+                   o.CodMacch1 AS M1, o.CodMacch2 AS M2, o.CodMacch3 AS M3,
+                   COALESCE(o.OreOrd, 0) AS OreOrd, COALESCE(o.OreStr, 0) AS OreStr,
+                   COALESCE(o.OreFest, 0) AS OreFest
+            FROM Scheda AS s INDEXED BY SchedaData
+            CROSS JOIN Opere AS o INDEXED BY OpereScheda ON o.IDScheda = s.IDScheda
+            WHERE o.IDScheda <> 0
+              AND s.Data >= date(:[Data Init]) AND s.Data < date(:[Data End], '+1 day')) AS w
+      CROSS JOIN (SELECT 0 AS n UNION ALL SELECT 1 UNION ALL SELECT 2 UNION ALL SELECT 3) AS k
+      WHERE k.n = 0 OR :[Tipo] = 3) AS u
+WHERE u.Codice > 0
+GROUP BY u.Codice
+ORDER BY u.Codice;
 
 -- query: Ore Totali Addetti
 SELECT o.CodOperaio AS Codice,
@@ -36,8 +59,8 @@ SELECT o.CodOperaio AS Codice,
        SUM(COALESCE(o.OreStr, 0)) AS OreStr,
        SUM(COALESCE(o.OreFest, 0)) AS OreFest,
        SUM(COALESCE(o.OreOrd, 0) + COALESCE(o.OreStr, 0) + COALESCE(o.OreFest, 0)) AS Totale
-FROM Opere AS o
-JOIN Scheda AS s ON s.IDScheda = o.IDScheda
+FROM Scheda AS s INDEXED BY SchedaData
+CROSS JOIN Opere AS o INDEXED BY OpereScheda ON o.IDScheda = s.IDScheda
 WHERE o.IDScheda <> 0
   AND s.Data >= date(:[DataInit]) AND s.Data < date(:[DataEnd], '+1 day')
   AND o.CodOperaio > 0
@@ -52,8 +75,8 @@ SELECT o.CodOperazione AS Codice,
        SUM(COALESCE(o.OreStr, 0)) AS OreStr,
        SUM(COALESCE(o.OreFest, 0)) AS OreFest,
        SUM(COALESCE(o.OreOrd, 0) + COALESCE(o.OreStr, 0) + COALESCE(o.OreFest, 0)) AS Totale
-FROM Opere AS o
-JOIN Scheda AS s ON s.IDScheda = o.IDScheda
+FROM Scheda AS s INDEXED BY SchedaData
+CROSS JOIN Opere AS o INDEXED BY OpereScheda ON o.IDScheda = s.IDScheda
 WHERE o.IDScheda <> 0
   AND s.Data >= date(:[DataInit]) AND s.Data < date(:[DataEnd], '+1 day')
   AND o.CodOperazione > 0
@@ -68,9 +91,9 @@ SELECT m.[Codice Articolo] AS Codice,
        (SELECT a.UnMis FROM Articoli AS a WHERE a.Codice = m.[Codice Articolo]
         ORDER BY a.rowid LIMIT 1) AS UnMis,
        SUM(COALESCE(m.Quantita, 0)) AS Quantita
-FROM Magazzino AS m
-JOIN Opere AS o ON o.IDOpera = m.IDOpera
-JOIN Scheda AS s ON s.IDScheda = o.IDScheda
+FROM Scheda AS s INDEXED BY SchedaData
+CROSS JOIN Opere AS o INDEXED BY OpereScheda ON o.IDScheda = s.IDScheda
+CROSS JOIN Magazzino AS m INDEXED BY MagazzinoOpera ON m.IDOpera = o.IDOpera
 WHERE o.IDScheda <> 0
   AND s.Data < date(:[Data], '+1 day')
   AND m.[Codice Articolo] > 0
@@ -86,9 +109,9 @@ SELECT m.[Codice Articolo] AS Codice,
        (SELECT a.UnMis FROM Articoli AS a WHERE a.Codice = m.[Codice Articolo]
         ORDER BY a.rowid LIMIT 1) AS UnMis,
        SUM(COALESCE(m.Quantita, 0)) AS Quantita
-FROM Magazzino AS m
-JOIN Opere AS o ON o.IDOpera = m.IDOpera
-JOIN Scheda AS s ON s.IDScheda = o.IDScheda
+FROM Scheda AS s INDEXED BY SchedaData
+CROSS JOIN Opere AS o INDEXED BY OpereScheda ON o.IDScheda = s.IDScheda
+CROSS JOIN Magazzino AS m INDEXED BY MagazzinoOpera ON m.IDOpera = o.IDOpera
 WHERE o.IDScheda <> 0
   AND s.Data < date(:[Data], '+1 day')
   AND m.[Codice Articolo] > 0
@@ -104,9 +127,9 @@ SELECT m.[Codice Articolo] AS Codice,
        (SELECT a.UnMis FROM Articoli AS a WHERE a.Codice = m.[Codice Articolo]
         ORDER BY a.rowid LIMIT 1) AS UnMis,
        SUM(COALESCE(m.Quantita, 0)) AS Quantita
-FROM Magazzino AS m
-JOIN Opere AS o ON o.IDOpera = m.IDOpera
-JOIN Scheda AS s ON s.IDScheda = o.IDScheda
+FROM Magazzino AS m INDEXED BY MagazzinoArticolo
+CROSS JOIN Opere AS o ON o.IDOpera = m.IDOpera
+CROSS JOIN Scheda AS s ON s.IDScheda = o.IDScheda
 WHERE o.IDScheda <> 0
   AND s.Data < date(:[Data], '+1 day')
   AND m.[Codice Articolo] = :[Codice]
@@ -123,8 +146,8 @@ SELECT s.Data AS Data,
        o.CodOperazione AS CodOperazione,
        (SELECT p.Descrizione FROM Operazioni AS p WHERE p.Codice = o.CodOperazione
         ORDER BY p.rowid LIMIT 1) AS Operazione
-FROM Opere AS o
-JOIN Scheda AS s ON s.IDScheda = o.IDScheda
+FROM Scheda AS s INDEXED BY SchedaData
+CROSS JOIN Opere AS o INDEXED BY OpereScheda ON o.IDScheda = s.IDScheda
 WHERE o.IDScheda <> 0
   AND s.Data >= date(:[DataInit]) AND s.Data < date(:[DataEnd], '+1 day')
   AND ((o.[Tipo Centro] IN (:[TipoCentri], :[TipoCampi]) AND o.CodCentro = :[Codice])
@@ -141,8 +164,8 @@ SELECT s.Data AS Data,
        o.CodOperazione AS CodOperazione,
        (SELECT p.Descrizione FROM Operazioni AS p WHERE p.Codice = o.CodOperazione
         ORDER BY p.rowid LIMIT 1) AS Operazione
-FROM Opere AS o
-JOIN Scheda AS s ON s.IDScheda = o.IDScheda
+FROM Scheda AS s INDEXED BY SchedaData
+CROSS JOIN Opere AS o INDEXED BY OpereScheda ON o.IDScheda = s.IDScheda
 WHERE o.IDScheda <> 0
   AND s.Data >= date(:[DataInit]) AND s.Data < date(:[DataEnd], '+1 day')
   AND o.[Tipo Centro] = :[Tipo] AND o.CodCampo = :[Codice]
@@ -159,9 +182,9 @@ SELECT s.Data AS Data,
        m.Fase AS Fase,
        m.RifDoc AS RifDoc,
        o.CodOperazione AS CodOperazione
-FROM Magazzino AS m
-JOIN Opere AS o ON o.IDOpera = m.IDOpera
-JOIN Scheda AS s ON s.IDScheda = o.IDScheda
+FROM Scheda AS s INDEXED BY SchedaData
+CROSS JOIN Opere AS o INDEXED BY OpereScheda ON o.IDScheda = s.IDScheda
+CROSS JOIN Magazzino AS m INDEXED BY MagazzinoOpera ON m.IDOpera = o.IDOpera
 WHERE o.IDScheda <> 0
   AND s.Data >= date(:[DataInit]) AND s.Data < date(:[DataEnd], '+1 day')
   AND ((o.[Tipo Centro] IN (:[TipoCentri], :[TipoCampi]) AND o.CodCentro = :[Codice])
@@ -182,9 +205,9 @@ SELECT s.Data AS Data,
        m.Fase AS Fase,
        m.RifDoc AS RifDoc,
        o.CodOperazione AS CodOperazione
-FROM Magazzino AS m
-JOIN Opere AS o ON o.IDOpera = m.IDOpera
-JOIN Scheda AS s ON s.IDScheda = o.IDScheda
+FROM Scheda AS s INDEXED BY SchedaData
+CROSS JOIN Opere AS o INDEXED BY OpereScheda ON o.IDScheda = s.IDScheda
+CROSS JOIN Magazzino AS m INDEXED BY MagazzinoOpera ON m.IDOpera = o.IDOpera
 WHERE o.IDScheda <> 0
   AND s.Data >= date(:[DataInit]) AND s.Data < date(:[DataEnd], '+1 day')
   AND o.[Tipo Centro] = :[Tipo] AND o.CodCampo = :[Codice]
@@ -200,8 +223,8 @@ SELECT s.Data AS Data,
        o.CodOperazione AS CodOperazione,
        (SELECT p.Descrizione FROM Operazioni AS p WHERE p.Codice = o.CodOperazione
         ORDER BY p.rowid LIMIT 1) AS Operazione
-FROM Opere AS o
-JOIN Scheda AS s ON s.IDScheda = o.IDScheda
+FROM Scheda AS s INDEXED BY SchedaData
+CROSS JOIN Opere AS o INDEXED BY OpereScheda ON o.IDScheda = s.IDScheda
 WHERE o.IDScheda <> 0
   AND s.Data >= date(:[DataInit]) AND s.Data < date(:[DataEnd], '+1 day')
   AND o.CodOperaio = :[CodOpe]
@@ -216,8 +239,8 @@ SELECT s.Data AS Data,
        o.CodCentro AS CodCentro,
        (SELECT c.Descrizione FROM Centri AS c WHERE c.Codice = o.CodCentro
         ORDER BY c.rowid LIMIT 1) AS Centro
-FROM Opere AS o
-JOIN Scheda AS s ON s.IDScheda = o.IDScheda
+FROM Scheda AS s INDEXED BY SchedaData
+CROSS JOIN Opere AS o INDEXED BY OpereScheda ON o.IDScheda = s.IDScheda
 WHERE o.IDScheda <> 0
   AND s.Data >= date(:[DataInit]) AND s.Data < date(:[DataEnd], '+1 day')
   AND o.CodOperazione = :[CodOpe]
@@ -249,9 +272,9 @@ SELECT s.Data AS Data,
        m.Fase AS Fase,
        m.RifDoc AS RifDoc,
        o.CodOperazione AS CodOperazione
-FROM Magazzino AS m
-JOIN Opere AS o ON o.IDOpera = m.IDOpera
-JOIN Scheda AS s ON s.IDScheda = o.IDScheda
+FROM Scheda AS s INDEXED BY SchedaData
+CROSS JOIN Opere AS o INDEXED BY OpereScheda ON o.IDScheda = s.IDScheda
+CROSS JOIN Magazzino AS m INDEXED BY MagazzinoOpera ON m.IDOpera = o.IDOpera
 WHERE o.IDScheda <> 0
   AND s.Data >= date(:[DataInit]) AND s.Data < date(:[DataEnd], '+1 day')
   AND m.[Codice Articolo] = :[CodArt]
@@ -277,8 +300,8 @@ SELECT s.Data AS Data,
        o.CodOperazione AS CodOperazione,
        (SELECT p.Descrizione FROM Operazioni AS p WHERE p.Codice = o.CodOperazione
         ORDER BY p.rowid LIMIT 1) AS Operazione
-FROM Opere AS o
-JOIN Scheda AS s ON s.IDScheda = o.IDScheda
+FROM Scheda AS s INDEXED BY SchedaData
+CROSS JOIN Opere AS o INDEXED BY OpereScheda ON o.IDScheda = s.IDScheda
 WHERE o.IDScheda <> 0
   AND s.Data >= date(:[DataInit]) AND s.Data < date(:[DataEnd], '+1 day')
   AND o.[Tipo Centro] = 2 AND o.CodCampo > 0
@@ -305,9 +328,9 @@ SELECT s.Data AS Data,
        m.[Codice Articolo] AS CodArticolo,
        (SELECT a.Descrizione FROM Articoli AS a WHERE a.Codice = m.[Codice Articolo]
         ORDER BY a.rowid LIMIT 1) AS Articolo
-FROM Magazzino AS m
-JOIN Opere AS o ON o.IDOpera = m.IDOpera
-JOIN Scheda AS s ON s.IDScheda = o.IDScheda
+FROM Scheda AS s INDEXED BY SchedaData
+CROSS JOIN Opere AS o INDEXED BY OpereScheda ON o.IDScheda = s.IDScheda
+CROSS JOIN Magazzino AS m INDEXED BY MagazzinoOpera ON m.IDOpera = o.IDOpera
 WHERE o.IDScheda <> 0
   AND s.Data >= date(:[DataInit]) AND s.Data < date(:[DataEnd], '+1 day')
   AND m.[Tipo Centro] = 2 AND m.CodCampo > 0

@@ -6,8 +6,14 @@
 -- holiday hours, a missing value counting 0. The wage of a worker is the Stipendio of its
 -- first Operai row, 0 without one. Names are taken from the first row of their code.
 --
+-- Every query walks the period's cards in the card date index and reaches their works and
+-- movements through the card and work keys: CROSS JOIN fixes that order and INDEXED BY the
+-- indexes, so that a year costs the same however many years the database holds and whatever
+-- statistics the engine has gathered.
+--
 -- A machine runs for the hours of every work that lists it; listing it twice on one work
--- still counts the work once (the UNION drops the repeated pair). Works booked on the
+-- still counts the work once: each work is read once and offered for its three machine
+-- slots (k), a slot repeating an earlier one giving no machine. Works booked on the
 -- machine itself are its own upkeep: their labour and the purchases and workings booked on
 -- it make its cost; the hourly rate of a machine is its money over its hours in Riepilogo,
 -- which the processing writes before it runs the two queries that charge machine use.
@@ -21,8 +27,8 @@
 -- query: Ore Totali Operai
 SELECT o.CodOperaio AS Codice,
        SUM(COALESCE(o.OreOrd, 0) + COALESCE(o.OreStr, 0) + COALESCE(o.OreFest, 0)) AS Ore
-FROM Opere AS o
-JOIN Scheda AS s ON s.IDScheda = o.IDScheda
+FROM Scheda AS s INDEXED BY SchedaData
+CROSS JOIN Opere AS o INDEXED BY OpereScheda ON o.IDScheda = s.IDScheda
 WHERE o.IDScheda <> 0
   AND s.Data BETWEEN :[Data Iniziale] AND :[Data Finale]
   AND o.CodOperaio > 0
@@ -31,19 +37,15 @@ ORDER BY o.CodOperaio;
 
 -- query: Ore Totali Macchine
 SELECT u.Macchina AS Codice, SUM(u.Ore) AS Ore
-FROM (SELECT o.IDOpera AS IDOpera, o.CodMacch1 AS Macchina,
+FROM (SELECT CASE k.n WHEN 1 THEN o.CodMacch1
+                       WHEN 2 THEN CASE WHEN o.CodMacch2 IS NOT o.CodMacch1 THEN o.CodMacch2 END
+                       ELSE CASE WHEN o.CodMacch3 IS NOT o.CodMacch1
+                                  AND o.CodMacch3 IS NOT o.CodMacch2 THEN o.CodMacch3 END
+             END AS Macchina,
              COALESCE(o.OreOrd, 0) + COALESCE(o.OreStr, 0) + COALESCE(o.OreFest, 0) AS Ore
-      FROM Opere AS o JOIN Scheda AS s ON s.IDScheda = o.IDScheda
-      WHERE o.IDScheda <> 0 AND s.Data BETWEEN :[Data Iniziale] AND :[Data Finale]
-      UNION
-      SELECT o.IDOpera, o.CodMacch2,
-             COALESCE(o.OreOrd, 0) + COALESCE(o.OreStr, 0) + COALESCE(o.OreFest, 0)
-      FROM Opere AS o JOIN Scheda AS s ON s.IDScheda = o.IDScheda
-      WHERE o.IDScheda <> 0 AND s.Data BETWEEN :[Data Iniziale] AND :[Data Finale]
-      UNION
-      SELECT o.IDOpera, o.CodMacch3,
-             COALESCE(o.OreOrd, 0) + COALESCE(o.OreStr, 0) + COALESCE(o.OreFest, 0)
-      FROM Opere AS o JOIN Scheda AS s ON s.IDScheda = o.IDScheda
+      FROM Scheda AS s INDEXED BY SchedaData
+      CROSS JOIN Opere AS o INDEXED BY OpereScheda ON o.IDScheda = s.IDScheda
+      CROSS JOIN (SELECT 1 AS n UNION ALL SELECT 2 UNION ALL SELECT 3) AS k
       WHERE o.IDScheda <> 0 AND s.Data BETWEEN :[Data Iniziale] AND :[Data Finale]) AS u
 WHERE u.Macchina > 0
 GROUP BY u.Macchina
@@ -54,8 +56,8 @@ SELECT o.CodCentro AS Codice,
        SUM((COALESCE(o.OreOrd, 0) + COALESCE(o.OreStr, 0) + COALESCE(o.OreFest, 0)) *
            COALESCE((SELECT w.Stipendio FROM Operai AS w WHERE w.Codice = o.CodOperaio
                      ORDER BY w.rowid LIMIT 1), 0)) AS Costo
-FROM Opere AS o
-JOIN Scheda AS s ON s.IDScheda = o.IDScheda
+FROM Scheda AS s INDEXED BY SchedaData
+CROSS JOIN Opere AS o INDEXED BY OpereScheda ON o.IDScheda = s.IDScheda
 WHERE o.IDScheda <> 0
   AND s.Data BETWEEN :[Data Iniziale] AND :[Data Finale]
   AND o.[Tipo Centro] = 3 AND o.CodCentro > 0
@@ -64,9 +66,9 @@ ORDER BY o.CodCentro;
 
 -- query: Costo Macchine da Magazzino
 SELECT m.CodCentro AS Codice, SUM(COALESCE(m.Prezzo, 0)) AS Costo
-FROM Magazzino AS m
-JOIN Opere AS o ON o.IDOpera = m.IDOpera
-JOIN Scheda AS s ON s.IDScheda = o.IDScheda
+FROM Scheda AS s INDEXED BY SchedaData
+CROSS JOIN Opere AS o INDEXED BY OpereScheda ON o.IDScheda = s.IDScheda
+CROSS JOIN Magazzino AS m INDEXED BY MagazzinoOpera ON m.IDOpera = o.IDOpera
 WHERE o.IDScheda <> 0
   AND s.Data BETWEEN :[Data Iniziale] AND :[Data Finale]
   AND m.[Tipo Centro] = 3 AND m.CodCentro > 0
@@ -80,8 +82,8 @@ SELECT o.CodOperaio AS Operaio, o.CodCentro AS Centro, o.CodOperazione AS Operaz
        SUM((COALESCE(o.OreOrd, 0) + COALESCE(o.OreStr, 0) + COALESCE(o.OreFest, 0)) *
            COALESCE((SELECT w.Stipendio FROM Operai AS w WHERE w.Codice = o.CodOperaio
                      ORDER BY w.rowid LIMIT 1), 0)) AS Costo
-FROM Opere AS o
-JOIN Scheda AS s ON s.IDScheda = o.IDScheda
+FROM Scheda AS s INDEXED BY SchedaData
+CROSS JOIN Opere AS o INDEXED BY OpereScheda ON o.IDScheda = s.IDScheda
 WHERE o.IDScheda <> 0
   AND s.Data BETWEEN :[Data Iniziale] AND :[Data Finale]
   AND o.CodOperaio > 0
@@ -95,8 +97,8 @@ SELECT o.CodOperaio AS Operaio, o.CodCampo AS Campo, o.CodOperazione AS Operazio
        SUM((COALESCE(o.OreOrd, 0) + COALESCE(o.OreStr, 0) + COALESCE(o.OreFest, 0)) *
            COALESCE((SELECT w.Stipendio FROM Operai AS w WHERE w.Codice = o.CodOperaio
                      ORDER BY w.rowid LIMIT 1), 0)) AS Costo
-FROM Opere AS o
-JOIN Scheda AS s ON s.IDScheda = o.IDScheda
+FROM Scheda AS s INDEXED BY SchedaData
+CROSS JOIN Opere AS o INDEXED BY OpereScheda ON o.IDScheda = s.IDScheda
 WHERE o.IDScheda <> 0
   AND s.Data BETWEEN :[Data Iniziale] AND :[Data Finale]
   AND o.CodOperaio > 0
@@ -113,22 +115,16 @@ SELECT u.Macchina AS Macchina, u.Centro AS Centro, u.Operazione AS Operazione,
                                           ELSE 0 END
                               FROM Riepilogo AS r
                               WHERE r.OpeMac = 0 AND r.Codice = u.Macchina), 0) AS Costo
-FROM (SELECT o.IDOpera AS IDOpera, o.CodMacch1 AS Macchina, o.CodCentro AS Centro,
-             o.CodOperazione AS Operazione,
+FROM (SELECT CASE k.n WHEN 1 THEN o.CodMacch1
+                       WHEN 2 THEN CASE WHEN o.CodMacch2 IS NOT o.CodMacch1 THEN o.CodMacch2 END
+                       ELSE CASE WHEN o.CodMacch3 IS NOT o.CodMacch1
+                                  AND o.CodMacch3 IS NOT o.CodMacch2 THEN o.CodMacch3 END
+             END AS Macchina,
+             o.CodCentro AS Centro, o.CodOperazione AS Operazione,
              COALESCE(o.OreOrd, 0) + COALESCE(o.OreStr, 0) + COALESCE(o.OreFest, 0) AS Ore
-      FROM Opere AS o JOIN Scheda AS s ON s.IDScheda = o.IDScheda
-      WHERE o.IDScheda <> 0 AND s.Data BETWEEN :[Data Iniziale] AND :[Data Finale]
-        AND o.[Tipo Centro] BETWEEN 1 AND 4 AND o.CodCentro > 0
-      UNION
-      SELECT o.IDOpera, o.CodMacch2, o.CodCentro, o.CodOperazione,
-             COALESCE(o.OreOrd, 0) + COALESCE(o.OreStr, 0) + COALESCE(o.OreFest, 0)
-      FROM Opere AS o JOIN Scheda AS s ON s.IDScheda = o.IDScheda
-      WHERE o.IDScheda <> 0 AND s.Data BETWEEN :[Data Iniziale] AND :[Data Finale]
-        AND o.[Tipo Centro] BETWEEN 1 AND 4 AND o.CodCentro > 0
-      UNION
-      SELECT o.IDOpera, o.CodMacch3, o.CodCentro, o.CodOperazione,
-             COALESCE(o.OreOrd, 0) + COALESCE(o.OreStr, 0) + COALESCE(o.OreFest, 0)
-      FROM Opere AS o JOIN Scheda AS s ON s.IDScheda = o.IDScheda
+      FROM Scheda AS s INDEXED BY SchedaData
+      CROSS JOIN Opere AS o INDEXED BY OpereScheda ON o.IDScheda = s.IDScheda
+      CROSS JOIN (SELECT 1 AS n UNION ALL SELECT 2 UNION ALL SELECT 3) AS k
       WHERE o.IDScheda <> 0 AND s.Data BETWEEN :[Data Iniziale] AND :[Data Finale]
         AND o.[Tipo Centro] BETWEEN 1 AND 4 AND o.CodCentro > 0) AS u
 WHERE u.Macchina > 0 AND u.Macchina <> u.Centro
@@ -144,22 +140,16 @@ SELECT u.Macchina AS Macchina, u.Campo AS Campo, u.Operazione AS Operazione,
                                           ELSE 0 END
                               FROM Riepilogo AS r
                               WHERE r.OpeMac = 0 AND r.Codice = u.Macchina), 0) AS Costo
-FROM (SELECT o.IDOpera AS IDOpera, o.CodMacch1 AS Macchina, o.CodCampo AS Campo,
-             o.CodOperazione AS Operazione,
+FROM (SELECT CASE k.n WHEN 1 THEN o.CodMacch1
+                       WHEN 2 THEN CASE WHEN o.CodMacch2 IS NOT o.CodMacch1 THEN o.CodMacch2 END
+                       ELSE CASE WHEN o.CodMacch3 IS NOT o.CodMacch1
+                                  AND o.CodMacch3 IS NOT o.CodMacch2 THEN o.CodMacch3 END
+             END AS Macchina,
+             o.CodCampo AS Campo, o.CodOperazione AS Operazione,
              COALESCE(o.OreOrd, 0) + COALESCE(o.OreStr, 0) + COALESCE(o.OreFest, 0) AS Ore
-      FROM Opere AS o JOIN Scheda AS s ON s.IDScheda = o.IDScheda
-      WHERE o.IDScheda <> 0 AND s.Data BETWEEN :[Data Iniziale] AND :[Data Finale]
-        AND o.[Tipo Centro] = 2 AND o.CodCampo > 0
-      UNION
-      SELECT o.IDOpera, o.CodMacch2, o.CodCampo, o.CodOperazione,
-             COALESCE(o.OreOrd, 0) + COALESCE(o.OreStr, 0) + COALESCE(o.OreFest, 0)
-      FROM Opere AS o JOIN Scheda AS s ON s.IDScheda = o.IDScheda
-      WHERE o.IDScheda <> 0 AND s.Data BETWEEN :[Data Iniziale] AND :[Data Finale]
-        AND o.[Tipo Centro] = 2 AND o.CodCampo > 0
-      UNION
-      SELECT o.IDOpera, o.CodMacch3, o.CodCampo, o.CodOperazione,
-             COALESCE(o.OreOrd, 0) + COALESCE(o.OreStr, 0) + COALESCE(o.OreFest, 0)
-      FROM Opere AS o JOIN Scheda AS s ON s.IDScheda = o.IDScheda
+      FROM Scheda AS s INDEXED BY SchedaData
+      CROSS JOIN Opere AS o INDEXED BY OpereScheda ON o.IDScheda = s.IDScheda
+      CROSS JOIN (SELECT 1 AS n UNION ALL SELECT 2 UNION ALL SELECT 3) AS k
       WHERE o.IDScheda <> 0 AND s.Data BETWEEN :[Data Iniziale] AND :[Data Finale]
         AND o.[Tipo Centro] = 2 AND o.CodCampo > 0) AS u
 WHERE u.Macchina > 0
@@ -169,9 +159,9 @@ ORDER BY u.Macchina, u.Campo, u.Operazione;
 -- query: Costo e Ricavo da Magazzino
 SELECT m.[Codice Articolo] AS Articolo, m.CodCentro AS Centro, m.[Tipo Bolla] AS Tipo,
        SUM(COALESCE(m.Prezzo, 0)) AS Valore, SUM(COALESCE(m.Quantita, 0)) AS Quantita
-FROM Magazzino AS m
-JOIN Opere AS o ON o.IDOpera = m.IDOpera
-JOIN Scheda AS s ON s.IDScheda = o.IDScheda
+FROM Scheda AS s INDEXED BY SchedaData
+CROSS JOIN Opere AS o INDEXED BY OpereScheda ON o.IDScheda = s.IDScheda
+CROSS JOIN Magazzino AS m INDEXED BY MagazzinoOpera ON m.IDOpera = o.IDOpera
 WHERE o.IDScheda <> 0
   AND s.Data BETWEEN :[Data Iniziale] AND :[Data Finale]
   AND m.[Tipo Centro] BETWEEN 1 AND 4 AND m.CodCentro > 0
@@ -183,9 +173,9 @@ ORDER BY m.[Codice Articolo], m.CodCentro, m.[Tipo Bolla];
 SELECT m.[Codice Articolo] AS Articolo, m.CodCampo AS Campo, m.[Tipo Bolla] AS Tipo,
        SUM(COALESCE(m.Prezzo, 0)) AS Valore, SUM(COALESCE(m.Quantita, 0)) AS Quantita,
        COALESCE(m.Fase, '') AS Fase
-FROM Magazzino AS m
-JOIN Opere AS o ON o.IDOpera = m.IDOpera
-JOIN Scheda AS s ON s.IDScheda = o.IDScheda
+FROM Scheda AS s INDEXED BY SchedaData
+CROSS JOIN Opere AS o INDEXED BY OpereScheda ON o.IDScheda = s.IDScheda
+CROSS JOIN Magazzino AS m INDEXED BY MagazzinoOpera ON m.IDOpera = o.IDOpera
 WHERE o.IDScheda <> 0
   AND s.Data BETWEEN :[Data Iniziale] AND :[Data Finale]
   AND m.[Tipo Centro] = 2 AND m.CodCampo > 0
@@ -202,9 +192,9 @@ SELECT s.Data AS Data, m.[Codice Articolo] AS CodiceArticolo,
        (SELECT c.Descrizione FROM Centri AS c WHERE c.Codice = m.CodCentro
         ORDER BY c.rowid LIMIT 1) AS Centro,
        m.[Tipo Bolla] AS TipoBolla, m.RifDoc AS RifDoc, m.Avverso AS Avverso
-FROM Magazzino AS m
-JOIN Opere AS o ON o.IDOpera = m.IDOpera
-JOIN Scheda AS s ON s.IDScheda = o.IDScheda
+FROM Scheda AS s INDEXED BY SchedaData
+CROSS JOIN Opere AS o INDEXED BY OpereScheda ON o.IDScheda = s.IDScheda
+CROSS JOIN Magazzino AS m INDEXED BY MagazzinoOpera ON m.IDOpera = o.IDOpera
 WHERE o.IDScheda <> 0
   AND s.Data BETWEEN :[DataInit] AND :[DataEnd]
   AND m.[Tipo Centro] IN (1, 2)

@@ -28,6 +28,8 @@ public:
     static bool isWritable(const QString &path);
     // Makes a new, empty database file (an existing file is an error).
     static void create(const QString &path);
+    // Refreshes the engine's statistics where they are missing or stale, when the file could
+    // be written, then closes.
     void close();
     bool isOpen() const;
     QString path() const { return m_path; }

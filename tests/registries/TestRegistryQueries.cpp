@@ -64,8 +64,10 @@ private slots:
         QTest::newRow("centre hours, crops with their fields")
             << "Ore Totali su Centri" << centres(1, 2)
             << Rows{{"1", "Vineyard", "7", "1.5", "1", "9.5"}};
+        // The tractor's own work (3 h), a work using it as machine 1 and 2 at once (2 + 1 h,
+        // counted once) and a work on a field using it (4 + 1 h).
         QTest::newRow("centre hours, machines") << "Ore Totali su Centri" << centres(3, 255)
-                                                << Rows{{"3", "Tractor", "3", "0", "0", "3"}};
+                                                << Rows{{"3", "Tractor", "9", "1", "1", "11"}};
         QTest::newRow("centre hours, others") << "Ore Totali su Centri" << centres(4, 255)
                                               << Rows{{"4", "Office", "5", "0", "2", "7"}};
         QTest::newRow("worker hours")
@@ -160,6 +162,30 @@ private slots:
             query.setParameter(it.key(), it.value());
         query.open();
         QCOMPARE(rowsOf(query), expected);
+    }
+
+    void machineTotalsAgreeWithTheirWorks()
+    {
+        StoredQuery totals(m_db, "Ore Totali su Centri");
+        totals.setParameter("[Data Init]", QDateTime(QDate(2015, 1, 1), QTime(0, 0)));
+        totals.setParameter("[Data End]", QDateTime(QDate(2015, 12, 31), QTime(0, 0)));
+        totals.setParameter("[Tipo]", 3);
+        totals.setParameter("[Type]", 255);
+        totals.open();
+        QVERIFY(!totals.isEOF());
+        for (; !totals.isEOF(); totals.moveNext()) {
+            StoredQuery works(m_db, "Lavori su Centri");
+            works.setParameter("[DataInit]", QDateTime(QDate(2015, 1, 1), QTime(0, 0)));
+            works.setParameter("[DataEnd]", QDateTime(QDate(2015, 12, 31), QTime(23, 59, 59)));
+            works.setParameter("[TipoCentri]", 3);
+            works.setParameter("[TipoCampi]", 2);
+            works.setParameter("[Codice]", totals.value(0));
+            works.open();
+            double hours = 0;
+            for (; !works.isEOF(); works.moveNext())
+                hours += works.value(3).toDouble();
+            QCOMPARE(totals.value(5).toDouble(), hours);
+        }
     }
 
     void periodBoundsExcludeTheDaysAround()

@@ -53,7 +53,7 @@ private slots:
         QTest::newRow("1 machine hours")
             << std::function([](StatisticsLists &l) { l.fillCentreTotals(3); })
             << QStringList{"Center Code", "Center"} + hourTitles
-            << Rows{{"3", "Tractor", "3.00", "0.00", "0.00", "3.00"}};
+            << Rows{{"3", "Tractor", "9.00", "1.00", "1.00", "11.00"}};
         QTest::newRow("1 other centre hours")
             << std::function([](StatisticsLists &l) { l.fillCentreTotals(4); })
             << QStringList{"Center Code", "Center"} + hourTitles
