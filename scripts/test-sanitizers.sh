@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 root=$(pwd)
 
 # Set before the build: the template is made by an instrumented tool during the build.
-export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:strict_string_checks=1:check_initialization_order=1"
+export ASAN_OPTIONS="detect_leaks=1:check_initialization_order=1"
 export LSAN_OPTIONS="suppressions=$root/.ci/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 
