@@ -1,17 +1,26 @@
 #include "CheckCommand.h"
 
 #include "CliPrompter.h"
+#include "CommandLine.h"
 #include "db/CheckDatabase.h"
+
+CommandLine checkCommandLine()
+{
+    CommandLine line(QStringLiteral("check"), QStringLiteral("FILE"),
+                     CommandLine::tr("Tell whether FILE is a usable Verdimo database."));
+    line.addPositional(QStringLiteral("FILE"));
+    return line;
+}
 
 int runCheckCommand(const QStringList &args, QTextStream &out, QTextStream &err)
 {
-    if (args.size() != 1 || args.first().startsWith(QLatin1String("--"))) {
-        err << "Usage: verdimo-cli check FILE\n";
-        return 2;
-    }
+    CommandLine line = checkCommandLine();
+    if (!line.parse(args, out, err))
+        return line.exitStatus();
+    const QString path = line.positional(0);
     CliPrompter prompter(out, err);
-    if (!CheckDatabase(args.first(), prompter))
+    if (!CheckDatabase(path, prompter))
         return 1;
-    out << args.first() << ": a Verdimo database" << Qt::endl;
+    out << path << ": a Verdimo database" << Qt::endl;
     return 0;
 }

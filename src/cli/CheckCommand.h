@@ -3,5 +3,8 @@
 #include <QStringList>
 #include <QTextStream>
 
+class CommandLine;
+
 // verdimo-cli check FILE
+CommandLine checkCommandLine();
 int runCheckCommand(const QStringList &args, QTextStream &out, QTextStream &err);

@@ -1,12 +1,9 @@
 #include "ExchangeCommands.h"
 
 #include "CliPrompter.h"
+#include "CommandLine.h"
 #include "base/Progress.h"
-#include "base/WorkingPeriod.h"
 #include "exchange/DataExchange.h"
-
-#include <QDate>
-#include <optional>
 
 namespace {
 
@@ -107,58 +104,6 @@ private:
     int m_lastActive = -1;
 };
 
-struct Options
-{
-    QString archive;
-    QString database;
-    std::optional<QDate> from;
-    std::optional<QDate> to;
-    std::optional<bool> overwrite;
-};
-
-// Reads ARCHIVE and the options the command allows; an empty message means success.
-QString parse(const QStringList &args, const QStringList &allowed, Options &options)
-{
-    for (int i = 0; i < args.size(); ++i) {
-        const QString &arg = args.at(i);
-        if (!arg.startsWith(QLatin1String("--"))) {
-            if (!options.archive.isEmpty())
-                return QStringLiteral("only one archive may be given");
-            options.archive = arg;
-            continue;
-        }
-        if (!allowed.contains(arg))
-            return QStringLiteral("unknown option '%1'").arg(arg);
-        if (arg == QLatin1String("--overwrite") || arg == QLatin1String("--keep")) {
-            const bool overwrite = arg == QLatin1String("--overwrite");
-            if (options.overwrite && *options.overwrite != overwrite)
-                return QStringLiteral("give either --overwrite or --keep");
-            options.overwrite = overwrite;
-            continue;
-        }
-        if (i + 1 >= args.size())
-            return QStringLiteral("option '%1' needs a value").arg(arg);
-        const QString value = args.at(++i);
-        if (arg == QLatin1String("--db")) {
-            options.database = value;
-            continue;
-        }
-        const QDate date = QDate::fromString(value, Qt::ISODate);
-        if (!date.isValid())
-            return QStringLiteral("'%1' is not a date YYYY-MM-DD").arg(value);
-        (arg == QLatin1String("--from") ? options.from : options.to) = date;
-    }
-    if (options.archive.isEmpty())
-        return QStringLiteral("the archive is missing");
-    return {};
-}
-
-int usage(QTextStream &err, const QString &problem, const char *synopsis)
-{
-    err << "verdimo-cli: " << problem << "\nUsage: verdimo-cli " << synopsis << Qt::endl;
-    return 2;
-}
-
 int exitStatus(DataExchange::Outcome outcome)
 {
     return outcome == DataExchange::Outcome::Done ? 0 : 1;
@@ -166,46 +111,67 @@ int exitStatus(DataExchange::Outcome outcome)
 
 } // namespace
 
+CommandLine exportCommandLine()
+{
+    CommandLine line(QStringLiteral("export"),
+                     QStringLiteral("ARCHIVE [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--db FILE]"),
+                     CommandLine::tr("Write the cards of a period and the registries to a data "
+                                     "archive."));
+    line.addPositional(QStringLiteral("ARCHIVE"));
+    line.addPeriodOptions();
+    line.addDatabaseOption();
+    return line;
+}
+
+CommandLine importCommandLine()
+{
+    CommandLine line(QStringLiteral("import"),
+                     QStringLiteral("ARCHIVE --overwrite|--keep [--db FILE]"),
+                     CommandLine::tr("Merge a data archive, overwriting or keeping what exists."));
+    line.addPositional(QStringLiteral("ARCHIVE"));
+    line.addFlag(QStringLiteral("overwrite"), CommandLine::tr("replace the data that exists"));
+    line.addFlag(QStringLiteral("keep"), CommandLine::tr("keep the data that exists"));
+    line.addDatabaseOption();
+    return line;
+}
+
+CommandLine backupCommandLine()
+{
+    CommandLine line(QStringLiteral("backup"), QStringLiteral("ARCHIVE [--db FILE]"),
+                     CommandLine::tr("Back the whole database up into a ZIP file."));
+    line.addPositional(QStringLiteral("ARCHIVE"));
+    line.addDatabaseOption();
+    return line;
+}
+
 int runExportCommand(const QStringList &args, QTextStream &out, QTextStream &err)
 {
-    const char *synopsis = "export ARCHIVE [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--db FILE]";
-    Options options;
-    const QString problem = parse(
-        args, {QStringLiteral("--db"), QStringLiteral("--from"), QStringLiteral("--to")}, options);
-    if (!problem.isEmpty())
-        return usage(err, problem, synopsis);
-    WorkingPeriod period = WorkingPeriod::fromSettings();
-    period.start = options.from.value_or(period.start);
-    period.end = options.to.value_or(period.end);
-    if (period.start.isValid() && period.end.isValid() && period.start > period.end)
-        return usage(err, QStringLiteral("the period ends before it starts"), synopsis);
+    CommandLine line = exportCommandLine();
+    if (!line.parse(args, out, err))
+        return line.exitStatus();
 
-    ExchangePrompter prompter(out, err, options.archive);
+    ExchangePrompter prompter(out, err, line.positional(0));
     NullProgress progress;
     DataExchange exchange(prompter, progress);
-    exchange.setWorkingDatabase(options.database);
-    exchange.setExportPeriod(period);
+    exchange.setWorkingDatabase(line.databasePath());
+    exchange.setExportPeriod(line.period());
     return exitStatus(exchange.ExportArchive());
 }
 
 int runImportCommand(const QStringList &args, QTextStream &out, QTextStream &err)
 {
-    const char *synopsis = "import ARCHIVE --overwrite|--keep [--db FILE]";
-    Options options;
-    const QString problem = parse(
-        args, {QStringLiteral("--db"), QStringLiteral("--overwrite"), QStringLiteral("--keep")},
-        options);
-    if (!problem.isEmpty())
-        return usage(err, problem, synopsis);
-    if (!options.overwrite)
-        return usage(err, QStringLiteral("say whether existing data is overwritten or kept"),
-                     synopsis);
+    CommandLine line = importCommandLine();
+    if (!line.parse(args, out, err))
+        return line.exitStatus();
+    const bool overwrite = line.isSet(QStringLiteral("overwrite"));
+    if (overwrite == line.isSet(QStringLiteral("keep")))
+        return line.usageError(err, CommandLine::tr("give either --overwrite or --keep"));
 
-    ExchangePrompter prompter(out, err, options.archive,
-                              *options.overwrite ? Prompter::Answer::Yes : Prompter::Answer::No);
+    ExchangePrompter prompter(out, err, line.positional(0),
+                              overwrite ? Prompter::Answer::Yes : Prompter::Answer::No);
     TerminalProgress progress(err);
     DataExchange exchange(prompter, progress);
-    exchange.setWorkingDatabase(options.database);
+    exchange.setWorkingDatabase(line.databasePath());
     exchange.setShowProgress([&progress](bool shown) {
         if (!shown)
             progress.finish();
@@ -215,15 +181,13 @@ int runImportCommand(const QStringList &args, QTextStream &out, QTextStream &err
 
 int runBackupCommand(const QStringList &args, QTextStream &out, QTextStream &err)
 {
-    const char *synopsis = "backup ARCHIVE [--db FILE]";
-    Options options;
-    const QString problem = parse(args, {QStringLiteral("--db")}, options);
-    if (!problem.isEmpty())
-        return usage(err, problem, synopsis);
+    CommandLine line = backupCommandLine();
+    if (!line.parse(args, out, err))
+        return line.exitStatus();
 
-    ExchangePrompter prompter(out, err, options.archive);
+    ExchangePrompter prompter(out, err, line.positional(0));
     NullProgress progress;
     DataExchange exchange(prompter, progress);
-    exchange.setWorkingDatabase(options.database);
+    exchange.setWorkingDatabase(line.databasePath());
     return exitStatus(exchange.BackupDatabase());
 }

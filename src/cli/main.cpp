@@ -1,5 +1,6 @@
 #include "ChartCommand.h"
 #include "CheckCommand.h"
+#include "CommandLine.h"
 #include "ExchangeCommands.h"
 #include "ReportCommands.h"
 #include "UpdateCommand.h"
@@ -15,43 +16,91 @@ namespace {
 
 using Command = std::function<int(const QStringList &, QTextStream &, QTextStream &)>;
 
+CommandLine processCommandLine()
+{
+    CommandLine line(QStringLiteral("process"),
+                     QStringLiteral("[--db FILE] [--from YYYY-MM-DD --to YYYY-MM-DD]"),
+                     CommandLine::tr("Rebuild the cost and revenue totals of a period."));
+    line.addDatabaseOption();
+    line.addPeriodOptions();
+    return line;
+}
+
+CommandLine printCommandLine()
+{
+    CommandLine line(
+        QStringLiteral("print"),
+        QStringLiteral("KIND --pdf FILE [--db FILE] [--from YYYY-MM-DD --to YYYY-MM-DD] "
+                       "[--process] [--economic] [--date YYYY-MM-DD]"),
+        CommandLine::tr("Write a report to PDF; KIND is one of workers, machines, crops, fields, "
+                        "cost-centres, operations, others, items, card, field-report, register; "
+                        "or 'registry NODE' for the registries view's print of NODE: centres, "
+                        "crops, machines, others, workers, operations, items, or crop:CODE, "
+                        "field:CODE, machine:CODE, other:CODE, worker:CODE, operation:CODE, "
+                        "item:CODE (--movements lists a centre's or field's movements)."));
+    line.addPositional(QStringLiteral("KIND"));
+    line.addValueOption(QStringLiteral("pdf"), QStringLiteral("FILE"),
+                        CommandLine::tr("the PDF file to write"));
+    line.addDatabaseOption();
+    line.addPeriodOptions();
+    line.addFlag(QStringLiteral("process"), CommandLine::tr("process the data first"));
+    line.addFlag(QStringLiteral("economic"), CommandLine::tr("print amounts"));
+    line.addFlag(QStringLiteral("movements"),
+                 CommandLine::tr("registry print: the stock movements instead of the works"));
+    line.addDateOption(QStringLiteral("date"),
+                       CommandLine::tr("the day of the card (default: the card shown)"));
+    return line;
+}
+
+CommandLine chartCommandLine()
+{
+    CommandLine line(QStringLiteral("chart"),
+                     QStringLiteral("--pdf|--png|--svg FILE [--db FILE] [--from YYYY-MM-DD "
+                                    "--to YYYY-MM-DD] [--size WIDTHxHEIGHT]"),
+                     CommandLine::tr("Draw the weather chart of a period as a PDF page, a PNG or "
+                                     "an SVG picture."));
+    line.addValueOption(QStringLiteral("pdf"), QStringLiteral("FILE"),
+                        CommandLine::tr("the PDF file to write"));
+    line.addValueOption(QStringLiteral("png"), QStringLiteral("FILE"),
+                        CommandLine::tr("the PNG picture to write"));
+    line.addValueOption(QStringLiteral("svg"), QStringLiteral("FILE"),
+                        CommandLine::tr("the SVG picture to write"));
+    line.addDatabaseOption();
+    line.addPeriodOptions();
+    line.addValueOption(QStringLiteral("size"), QStringLiteral("WIDTHxHEIGHT"),
+                        CommandLine::tr("the picture's size in pixels (default 1600x1000)"));
+    return line;
+}
+
+CommandLine updateCommandLine()
+{
+    CommandLine line(QStringLiteral("update"), QStringLiteral("[--check | --download DIR]"),
+                     CommandLine::tr("Look for a newer version, or download and verify its "
+                                     "package."));
+    line.addFlag(QStringLiteral("check"),
+                 CommandLine::tr("only say whether a newer version exists"));
+    line.addValueOption(QStringLiteral("download"), QStringLiteral("DIR"),
+                        CommandLine::tr("download and verify the package into DIR"));
+    return line;
+}
+
 struct Subcommand
 {
+    CommandLine (*define)();
     Command run;
-    const char *usage;
 };
 
 const std::map<QString, Subcommand> &subcommands()
 {
     static const std::map<QString, Subcommand> table{
-        {QStringLiteral("chart"),
-         {runChartCommand,
-          "chart --pdf|--png|--svg FILE [--db FILE] [--from .. --to ..] [--size WIDTHxHEIGHT]\n"
-          "      draw the weather chart of a period as a PDF page, a PNG or an SVG picture"}},
-        {QStringLiteral("check"),
-         {runCheckCommand, "check FILE\n      tell whether FILE is a usable Verdimo database"}},
-        {QStringLiteral("export"),
-         {runExportCommand,
-          "export ARCHIVE [--from YYYY-MM-DD --to YYYY-MM-DD] [--db FILE]\n"
-          "      write the cards of a period and the registries to a data archive"}},
-        {QStringLiteral("import"),
-         {runImportCommand, "import ARCHIVE --overwrite|--keep [--db FILE]\n"
-                            "      merge a data archive, overwriting or keeping what exists"}},
-        {QStringLiteral("backup"),
-         {runBackupCommand, "backup ARCHIVE [--db FILE]\n"
-                            "      back the whole database up into a ZIP file"}},
-        {QStringLiteral("process"),
-         {runProcessCommand, "process [--db FILE] [--from YYYY-MM-DD --to YYYY-MM-DD]\n"
-                             "      rebuild the cost and revenue totals of a period"}},
-        {QStringLiteral("print"),
-         {runPrintCommand,
-          "print KIND --pdf FILE [--db FILE] [--from .. --to ..] [--process] [--economic]\n"
-          "      [--date YYYY-MM-DD]   write a report to PDF; KIND is one of workers, machines,\n"
-          "      crops, fields, cost-centres, operations, others, items, card, field-report,\n"
-          "      register"}},
-        {QStringLiteral("update"),
-         {runUpdateCommand, "update [--check | --download DIR]\n"
-                            "      look for a newer version, or download and verify its package"}},
+        {QStringLiteral("chart"), {chartCommandLine, runChartCommand}},
+        {QStringLiteral("check"), {checkCommandLine, runCheckCommand}},
+        {QStringLiteral("export"), {exportCommandLine, runExportCommand}},
+        {QStringLiteral("import"), {importCommandLine, runImportCommand}},
+        {QStringLiteral("backup"), {backupCommandLine, runBackupCommand}},
+        {QStringLiteral("process"), {processCommandLine, runProcessCommand}},
+        {QStringLiteral("print"), {printCommandLine, runPrintCommand}},
+        {QStringLiteral("update"), {updateCommandLine, runUpdateCommand}},
     };
     return table;
 }
@@ -60,10 +109,18 @@ void printHelp(QTextStream &out)
 {
     out << "Usage: verdimo-cli COMMAND [ARGS...]\n\n"
            "Works on a Verdimo farm database without the window.\n\nCommands:\n";
-    for (const auto &[name, command] : subcommands())
-        out << "  " << command.usage << '\n';
-    out << "\nOptions common to the commands that read the farm database:\n"
-           "  --db FILE           use FILE instead of the database of the settings\n";
+    for (const auto &[name, command] : subcommands()) {
+        const CommandLine line = command.define();
+        out << "  " << name << ' ' << line.synopsis() << "\n      " << line.summary() << '\n';
+    }
+    out << "\n'verdimo-cli COMMAND --help' describes the options of a command.\n";
+}
+
+int unknownCommand(const QString &name, QTextStream &err)
+{
+    err << "verdimo-cli: unknown command '" << name << "'\n\n";
+    printHelp(err);
+    return CommandLine::UsageError;
 }
 
 } // namespace
@@ -87,19 +144,29 @@ int main(int argc, char *argv[])
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty()) {
         printHelp(err);
-        return 2;
+        return CommandLine::UsageError;
     }
     const QString name = args.takeFirst();
     if (name == QLatin1String("--help") || name == QLatin1String("-h") ||
         name == QLatin1String("help")) {
-        printHelp(out);
+        // "help COMMAND" is the same as "COMMAND --help".
+        if (args.isEmpty()) {
+            printHelp(out);
+            return 0;
+        }
+        const auto found = subcommands().find(args.first());
+        if (found == subcommands().end())
+            return unknownCommand(args.first(), err);
+        out << found->second.define().helpText();
         return 0;
     }
     const auto found = subcommands().find(name);
-    if (found == subcommands().end()) {
-        err << "verdimo-cli: unknown command '" << name << "'\n\n";
-        printHelp(err);
-        return 2;
+    if (found == subcommands().end())
+        return unknownCommand(name, err);
+    const CommandLine line = found->second.define();
+    if (line.asksForHelp(args)) {
+        out << line.helpText();
+        return 0;
     }
     return found->second.run(args, out, err);
 }

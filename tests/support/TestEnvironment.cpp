@@ -39,3 +39,25 @@ void TestEnvironment::clearSettings()
 {
     QSettings(QSettings::UserScope, QStringLiteral("Brivex"), QStringLiteral("Tellan")).clear();
 }
+
+bool TestEnvironment::isCi()
+{
+    const QByteArray value = qgetenv("CI").trimmed().toLower();
+    return !value.isEmpty() && value != "0" && value != "false";
+}
+
+QString TestEnvironment::requireTool(const QString &name, std::source_location where)
+{
+    const QString path = QStandardPaths::findExecutable(name);
+    if (!path.isEmpty())
+        return path;
+    if (isCi()) {
+        const QString message =
+            QStringLiteral("%1 is not installed; CI needs it (scripts/install-deps.sh)").arg(name);
+        QTest::qFail(qPrintable(message), where.file_name(), int(where.line()));
+    } else {
+        const QString message = QStringLiteral("%1 is not installed").arg(name);
+        QTest::qSkip(qPrintable(message), where.file_name(), int(where.line()));
+    }
+    return {};
+}

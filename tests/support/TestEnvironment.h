@@ -2,6 +2,15 @@
 
 #include <QString>
 #include <QTemporaryDir>
+#include <source_location>
+
+// Leaves the running test function when the outside program name is missing (after marking the
+// test skipped, or failed under CI: see TestEnvironment::requireTool).
+#define REQUIRE_TOOL(name)                                                                         \
+    do {                                                                                           \
+        if (TestEnvironment::requireTool(name).isEmpty())                                          \
+            return;                                                                                \
+    } while (false)
 
 // A private world for one test: its own settings files and a temporary folder, so tests never
 // touch the user's files and can run in parallel. Create it first in initTestCase().
@@ -17,6 +26,14 @@ public:
     static QString templatePath();
     // Removes every stored setting of the user store.
     void clearSettings();
+
+    // The path of the outside program name (unzip, 7z, pdftotext...) found on PATH. When it is
+    // missing, the running test is marked skipped, or failed when the environment variable CI
+    // is set: a CI run must not pass without the checks the tool makes. Empty then; the test
+    // function must return at once.
+    static QString requireTool(const QString &name,
+                               std::source_location where = std::source_location::current());
+    static bool isCi();
 
 private:
     QTemporaryDir m_dir;
