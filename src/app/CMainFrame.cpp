@@ -9,6 +9,7 @@
 #include "LockKeyState.h"
 #include "SettingsCommand.h"
 #include "base/SettingsKeys.h"
+#include "base/SettingsStore.h"
 #include "base/WorkingPeriod.h"
 #include "base/ui/SharedPrinter.h"
 #include "base/ui/WidgetPrompter.h"
@@ -27,6 +28,9 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+
+#include <limits>
+#include <optional>
 
 static void initAppResources()
 {
@@ -271,7 +275,7 @@ CMainFrame::CMainFrame(QWidget *parent) : QMainWindow(parent)
     m_ownPrompter =
         std::make_unique<WidgetPrompter>(this, [this](int page) { showHelpPage(page); });
     m_prompter = m_ownPrompter.get();
-    m_urlOpener = [](const QUrl &url) { QDesktopServices::openUrl(url); };
+    m_urlOpener = [this](const QUrl &url) { openInBrowser(url); };
 
     m_stack = new QStackedWidget(this);
     m_stack->addWidget(new QWidget(m_stack));
@@ -467,6 +471,17 @@ void CMainFrame::setPrompter(Prompter *prompter)
 Prompter &CMainFrame::prompter()
 {
     return *m_prompter;
+}
+
+void CMainFrame::setBrowser(std::function<bool(const QUrl &)> browser)
+{
+    m_browser = std::move(browser);
+}
+
+void CMainFrame::openInBrowser(const QUrl &url)
+{
+    if (!m_browser(url))
+        prompter().warning(HelpPages::noBrowserText(url));
 }
 
 void CMainFrame::setUrlOpener(std::function<void(const QUrl &)> opener)
@@ -692,24 +707,56 @@ void CMainFrame::updateLockIndicators()
         m_lockLabels[i]->setEnabled(LockKeyState::isOn(keys[i]).value_or(false));
 }
 
+namespace {
+
+// The stored value of a placement key, or nothing when the user never saved one.
+std::optional<int> savedInt(const SettingsKeys::IntKey &key)
+{
+    constexpr int absent = std::numeric_limits<int>::min();
+    const int value = SettingsStore::readInt(key.section, key.name, absent);
+    return value == absent ? std::nullopt : std::optional<int>(value);
+}
+
+// A rectangle is usable when its middle lies on a screen that is there now.
+bool onSomeScreen(const QRect &rect)
+{
+    return rect.isValid() && QGuiApplication::screenAt(rect.center()) != nullptr;
+}
+
+// The first start opens centred on the main screen at about four fifths of its free area.
+QRect firstStartRect()
+{
+    const QScreen *primary = QGuiApplication::primaryScreen();
+    if (!primary)
+        return QRect(0, 0, 640, 480);
+    const QRect free = primary->availableGeometry();
+    QRect rect(QPoint(), QSize(free.width() * 9 / 10, free.height() * 9 / 10));
+    rect.moveCenter(free.center());
+    return rect;
+}
+
+} // namespace
+
+QRect CMainFrame::storedPlacement()
+{
+    const auto left = savedInt(SettingsKeys::Left);
+    const auto top = savedInt(SettingsKeys::Top);
+    const auto right = savedInt(SettingsKeys::Right);
+    const auto bottom = savedInt(SettingsKeys::Bottom);
+    if (!left || !top || !right || !bottom)
+        return {};
+    // The stored corner is the window's outer corner; the size is that of its inside.
+    const QRect stored(*left, *top, *right - *left, *bottom - *top);
+    return onSomeScreen(stored) ? stored : QRect();
+}
+
 void CMainFrame::restorePlacement()
 {
-    const int style = SettingsKeys::Style.read();
-    const int left = SettingsKeys::Left.read();
-    const int top = SettingsKeys::Top.read();
-    const int right = SettingsKeys::Right.read();
-    const int bottom = SettingsKeys::Bottom.read();
-    m_search->move(SettingsKeys::SearchLeft.read(), SettingsKeys::SearchTop.read());
-    // The stored corner is the window's outer corner; the size is that of its inside. A
-    // rectangle left on a screen that is no longer there comes back on the main screen.
-    const QRect stored(left, top, right - left, bottom - top);
-    const QScreen *primary = QGuiApplication::primaryScreen();
-    if (!QGuiApplication::screenAt(stored.center()) && primary)
-        move(primary->availableGeometry().topLeft());
-    else
-        move(stored.topLeft());
-    resize(stored.size());
-    switch (WindowStyle(style)) {
+    const QRect stored = storedPlacement();
+    const QRect placement = stored.isValid() ? stored : firstStartRect();
+    move(placement.topLeft());
+    resize(placement.size());
+    switch (WindowStyle(SettingsKeys::Style.read())) {
     case WindowStyle::Minimised:
         showMinimized();
         break;
@@ -720,8 +767,42 @@ void CMainFrame::restorePlacement()
         showNormal();
         break;
     }
+    if (!stored.isValid())
+        centreOnScreen();
     m_search->setVisible(SettingsKeys::SearchShownAtStart.read() != 0 && m_kind == CardsView);
+    // Placed once shown, when its borders are known.
+    placeSearchWindow();
     updateCommandStates();
+}
+
+void CMainFrame::centreOnScreen()
+{
+    // Only now are the window's borders known, so the whole window can be centred.
+    if (const QScreen *primary = QGuiApplication::primaryScreen(); primary && !isMaximized()) {
+        QRect outer = frameGeometry();
+        outer.moveCenter(primary->availableGeometry().center());
+        move(outer.topLeft());
+    }
+}
+
+void CMainFrame::placeSearchWindow()
+{
+    const auto left = savedInt(SettingsKeys::SearchLeft);
+    const auto top = savedInt(SettingsKeys::SearchTop);
+    m_search->adjustSize();
+    if (left && top && onSomeScreen(QRect(QPoint(*left, *top), m_search->size()))) {
+        m_search->move(*left, *top);
+        return;
+    }
+    m_search->move(defaultSearchPlace());
+}
+
+QPoint CMainFrame::defaultSearchPlace() const
+{
+    // The top-right corner of the frame's inside, over the free end of the menu bar and the
+    // tool bar, where it hides none of the card's fields.
+    const QRect inside = geometry();
+    return QPoint(inside.right() + 1 - m_search->frameGeometry().width(), inside.top());
 }
 
 void CMainFrame::savePlacement()

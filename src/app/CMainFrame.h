@@ -3,6 +3,7 @@
 #include "CommandIds.h"
 #include "base/ui/RecordView.h"
 
+#include <QDesktopServices>
 #include <QHash>
 #include <QMainWindow>
 #include <QUrl>
@@ -51,6 +52,8 @@ public:
     Prompter &prompter();
     // Opens help and web addresses (the desktop's browser unless replaced).
     void setUrlOpener(std::function<void(const QUrl &)> opener);
+    // The desktop's browser behind the default opener; false when none could be started.
+    void setBrowser(std::function<bool(const QUrl &)> browser);
     void showSplash();
 
     int currentViewKind() const { return m_kind; }
@@ -101,6 +104,13 @@ private:
     void showAbout();
     void printSetup();
     void savePlacement();
+    // The saved outer rectangle of the frame; invalid when none was saved or it lies on no
+    // screen.
+    static QRect storedPlacement();
+    void centreOnScreen();
+    void placeSearchWindow();
+    void openInBrowser(const QUrl &url);
+    QPoint defaultSearchPlace() const;
     void updateLockIndicators();
     RecordView *createView(int kind);
     Database *databaseForViews() const;
@@ -125,6 +135,7 @@ private:
     std::unique_ptr<Prompter> m_ownPrompter;
     Prompter *m_prompter = nullptr;
     std::function<void(const QUrl &)> m_urlOpener;
+    std::function<bool(const QUrl &)> m_browser = &QDesktopServices::openUrl;
     int m_kind = CardsView;
     bool m_placementSaved = false;
 };

@@ -11,6 +11,8 @@ CSearchScheda::CSearchScheda(QWidget *parent)
     setWindowTitle(tr("Form Date"));
     setModal(false);
     auto *layout = new QHBoxLayout(this);
+    // Kept low so that it fits beside the tool bar without covering the view below.
+    layout->setContentsMargins(4, 2, 4, 2);
     auto *label = new QLabel(tr("&Date :"), this);
     m_picker = new QDateEdit(m_date.date(), this);
     QString format = QLocale().dateFormat(QLocale::ShortFormat);

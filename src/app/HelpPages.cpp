@@ -40,3 +40,10 @@ QUrl HelpPages::productUrl(const QString &site)
 {
     return QUrl(withSlash(site) + QStringLiteral("software/verdimo.php"));
 }
+
+QString HelpPages::noBrowserText(const QUrl &url)
+{
+    return tr("No web browser could be started to show this page. Open this address in a "
+              "browser yourself:\n%1")
+        .arg(url.toString());
+}

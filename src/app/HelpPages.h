@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QUrl>
 
@@ -8,6 +9,8 @@
 // the program at a mirror.
 class HelpPages
 {
+    Q_DECLARE_TR_FUNCTIONS(HelpPages)
+
 public:
     static QString defaultWebSite() { return QStringLiteral("https://www.brivex.it/"); }
     static QString webSite();
@@ -18,4 +21,6 @@ public:
     // address alone for a topic without a page.
     static QUrl helpUrl(int topic, const QString &site = webSite());
     static QUrl productUrl(const QString &site = webSite());
+    // What the user reads when no web browser could be started for an address.
+    static QString noBrowserText(const QUrl &url);
 };

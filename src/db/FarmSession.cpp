@@ -2,6 +2,9 @@
 
 #include "base/SettingsKeys.h"
 #include "base/WorkingPeriod.h"
+#include "db/DbException.h"
+
+#include <QDir>
 
 FarmSession::FarmSession(QObject *parent) : QObject(parent), m_period(storedPeriod()) {}
 
@@ -24,6 +27,10 @@ void FarmSession::open(const QString &path, bool readOnly)
     m_readOnly = readOnly;
     try {
         m_db.open(path);
+    } catch (const DbException &error) {
+        emit databaseReplaced();
+        throw DbException(tr("Cannot open the farm database %1: %2")
+                              .arg(QDir::toNativeSeparators(path), error.message()));
     } catch (...) {
         emit databaseReplaced();
         throw;

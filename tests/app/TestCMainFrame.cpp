@@ -83,6 +83,7 @@ private slots:
     void placementIsRestoredAndWrittenAtClose();
     void closingInTheChartKeepsSearchStyle();
     void placementOffEveryScreenComesBack();
+    void helpWithoutBrowserShowsTheAddress();
 
 private:
     void makeFrame(bool withViews = true);
@@ -356,9 +357,13 @@ void TestCMainFrame::frameCommandsWaitForTheirHandlers()
 void TestCMainFrame::placementIsRestoredAndWrittenAtClose()
 {
     makeFrame();
-    QCOMPARE(m_frame->pos(), QPoint(0, 0));
-    QCOMPARE(m_frame->size(), QSize(640, 480));
-    QCOMPARE(m_frame->searchWindow()->pos(), QPoint(50, 50));
+    // The first start opens centred on the main screen, most of it filled, with the search
+    // window at the frame's top-right corner.
+    const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+    QCOMPARE(m_frame->frameGeometry().center(), free.center());
+    QCOMPARE(m_frame->size(), QSize(free.width() * 9 / 10, free.height() * 9 / 10));
+    const QRect search = m_frame->searchWindow()->frameGeometry();
+    QCOMPARE(search.topRight(), m_frame->geometry().topRight());
     m_frame->move(20, 30);
     m_frame->resize(700, 500);
     m_frame->searchWindow()->move(70, 80);
@@ -401,13 +406,60 @@ void TestCMainFrame::closingInTheChartKeepsSearchStyle()
 
 void TestCMainFrame::placementOffEveryScreenComesBack()
 {
-    SettingsStore::writeInt(SettingsStore::Settings, "Left", 5000);
-    SettingsStore::writeInt(SettingsStore::Settings, "Top", 4000);
-    SettingsStore::writeInt(SettingsStore::Settings, "Right", 5700);
-    SettingsStore::writeInt(SettingsStore::Settings, "Bottom", 4500);
+    // A frame or search window saved on a screen that is gone opens as on the first start.
+    const auto write = [](const char *name, int value) {
+        SettingsStore::writeInt(SettingsStore::Settings, QString::fromLatin1(name), value);
+    };
+    write("Left", 5000);
+    write("Top", 4000);
+    write("Right", 5700);
+    write("Bottom", 4500);
+    write("searchLeft", -3000);
+    write("searchTop", 60);
     makeFrame();
-    QCOMPARE(m_frame->pos(), QGuiApplication::primaryScreen()->availableGeometry().topLeft());
-    QCOMPARE(m_frame->size(), QSize(700, 500));
+    const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+    QCOMPARE(m_frame->frameGeometry().center(), free.center());
+    QCOMPARE(m_frame->size(), QSize(free.width() * 9 / 10, free.height() * 9 / 10));
+    QCOMPARE(m_frame->searchWindow()->frameGeometry().topRight(), m_frame->geometry().topRight());
+
+    // Any saved rectangle on a screen is taken as it stands, however small.
+    m_frame.reset();
+    m_env.clearSettings();
+    write("Left", 10);
+    write("Top", 20);
+    write("Right", 330);
+    write("Bottom", 260);
+    write("searchLeft", 300);
+    write("searchTop", 200);
+    makeFrame();
+    QCOMPARE(m_frame->pos(), QPoint(10, 20));
+    QCOMPARE(m_frame->size(), QSize(320, 240));
+    QCOMPARE(m_frame->searchWindow()->pos(), QPoint(300, 200));
+}
+
+void TestCMainFrame::helpWithoutBrowserShowsTheAddress()
+{
+    m_frame = std::make_unique<CMainFrame>();
+    m_prompter = new FakePrompter;
+    m_frame->setPrompter(m_prompter);
+    QList<QUrl> tried;
+    m_frame->setBrowser([&tried](const QUrl &url) {
+        tried << url;
+        return false;
+    });
+    const QUrl page(HelpPages::defaultWebSite() + "help/verdimo/settings.php");
+    m_prompter->expect(Prompter::Icon::Warning,
+                       "No web browser could be started to show this page. Open this address "
+                       "in a browser yourself:\n" +
+                           page.toString());
+    m_frame->showHelpPage(3);
+    QCOMPARE(tried, QList<QUrl>({page}));
+    QVERIFY(m_prompter->verify());
+
+    // With a browser there is nothing to say.
+    m_frame->setBrowser([](const QUrl &) { return true; });
+    m_frame->showHelpPage(3);
+    QVERIFY(m_prompter->verify());
 }
 
 QTEST_MAIN(TestCMainFrame)

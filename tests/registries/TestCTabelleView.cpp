@@ -129,6 +129,42 @@ private slots:
         QVERIFY(s.prompter.verify());
     }
 
+    void unusedFieldsShowNoEarlierValue()
+    {
+        Screen s(m_env);
+        s.select(1, RegistryKey::Item);
+        QLineEdit *number = s.control<QLineEdit>("Unit");
+        QLineEdit *place = s.control<QLineEdit>("Unit cost");
+        QComboBox *relationship = s.control<QComboBox>("Report");
+        QCOMPARE(number->text(), QStringLiteral("kg"));
+
+        s.select(2, RegistryKey::Worker);
+        QCOMPARE(number->text(), QStringLiteral("$8.00"));
+        QVERIFY(!place->isEnabled());
+        QCOMPARE(place->text(), QString());
+        QCOMPARE(relationship->currentText(), QStringLiteral("Seasonal"));
+
+        s.select(1, RegistryKey::Operation);
+        QVERIFY(!number->isEnabled());
+        QCOMPARE(number->text(), QString());
+        QCOMPARE(place->text(), QString());
+        QVERIFY(!relationship->isEnabled());
+        QCOMPARE(relationship->currentText(), QString());
+
+        // What the cleared fields held still reads back: leaving the record saves it as
+        // before, and a used field shows its own record again.
+        QLineEdit *description = s.control<QLineEdit>("Description");
+        description->setFocus();
+        description->selectAll();
+        QTest::keyClicks(description, "Winter pruning");
+        s.select(1, RegistryKey::Worker);
+        QCOMPARE(s.db.scalar("SELECT Descrizione FROM Operazioni WHERE Codice = 1").toString(),
+                 QStringLiteral("Winter pruning"));
+        QCOMPARE(number->text(), QStringLiteral("$10.00"));
+        QCOMPARE(relationship->currentText(), QStringLiteral("Fixed"));
+        QVERIFY(s.prompter.verify());
+    }
+
     void everyControlIsNamedAndReachable()
     {
         Screen s(m_env);

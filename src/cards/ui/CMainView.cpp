@@ -148,15 +148,15 @@ QWidget *CMainView::buildTopBlock()
     grid->addWidget(widgetOf(CSchedaSet::Tempo), 0, 4);
     grid->addWidget(fieldLabel(CSchedaSet::TempMax), 0, 5);
     grid->addWidget(widgetOf(CSchedaSet::TempMax), 0, 6);
-    grid->addWidget(new QLabel(tr("°F")), 0, 7);
+    grid->addWidget(new QLabel(tr("°C")), 0, 7);
     grid->addWidget(fieldLabel(CSchedaSet::Pioggia), 1, 0);
     grid->addWidget(widgetOf(CSchedaSet::Pioggia), 1, 1);
-    grid->addWidget(new QLabel(tr("inch")), 1, 2);
+    grid->addWidget(new QLabel(tr("mm")), 1, 2);
     grid->addWidget(fieldLabel(CSchedaSet::Vento), 1, 3);
     grid->addWidget(widgetOf(CSchedaSet::Vento), 1, 4);
     grid->addWidget(fieldLabel(CSchedaSet::TempMin), 1, 5);
     grid->addWidget(widgetOf(CSchedaSet::TempMin), 1, 6);
-    grid->addWidget(new QLabel(tr("°F")), 1, 7);
+    grid->addWidget(new QLabel(tr("°C")), 1, 7);
     for (int column : {CSchedaSet::Tempo, CSchedaSet::Vento}) {
         m_texts[column]->setMinimumWidth(200);
         m_texts[column]->setMaxLength(32767);

@@ -402,9 +402,11 @@ RegistryForm::Texts CTabelleView::formTexts() const
     RegistryForm::Texts texts;
     texts.code = m_code->text();
     texts.description = m_description->text();
-    texts.number = m_number->text();
-    texts.place = m_place->text();
-    texts.relationship = m_relationship->currentIndex() < 0 ? 0 : m_relationship->currentIndex();
+    texts.number = m_held.numberShown ? m_number->text() : m_held.number;
+    texts.place = m_held.placeShown ? m_place->text() : m_held.place;
+    texts.relationship = !m_held.relationshipShown            ? m_held.relationship
+                         : m_relationship->currentIndex() < 0 ? 0
+                                                              : m_relationship->currentIndex();
     texts.printInNotebook = m_print->isChecked();
     return texts;
 }
@@ -413,9 +415,12 @@ void CTabelleView::showForm(const RegistryForm::Texts &texts)
 {
     m_code->setText(texts.code);
     m_description->setText(texts.description);
-    m_number->setText(texts.number);
-    m_place->setText(texts.place);
-    m_relationship->setCurrentIndex(texts.relationship);
+    m_held.number = texts.number;
+    m_held.place = texts.place;
+    m_held.relationship = texts.relationship;
+    m_number->setText(m_held.numberShown ? texts.number : QString());
+    m_place->setText(m_held.placeShown ? texts.place : QString());
+    m_relationship->setCurrentIndex(m_held.relationshipShown ? texts.relationship : -1);
     m_print->setChecked(texts.printInNotebook);
 }
 
@@ -437,6 +442,29 @@ void CTabelleView::showLayout(const RegistryForm::Layout &layout)
     m_relationship->setEnabled(layout.relationshipEnabled);
     m_relationshipLabel->setEnabled(layout.relationshipEnabled);
     m_print->setVisible(layout.printVisible);
+    showUsedFields(layout.numberEnabled, layout.placeEnabled,
+                   layout.relationshipVisible && layout.relationshipEnabled);
+}
+
+void CTabelleView::showUsedFields(bool number, bool place, bool relationship)
+{
+    // A field turning unused keeps what it showed; one turning used shows what was kept.
+    const auto follow = [](QLineEdit *edit, bool &shown, QString &held, bool used) {
+        if (shown == used)
+            return;
+        if (!used)
+            held = edit->text();
+        edit->setText(used ? held : QString());
+        shown = used;
+    };
+    follow(m_number, m_held.numberShown, m_held.number, number);
+    follow(m_place, m_held.placeShown, m_held.place, place);
+    if (m_held.relationshipShown != relationship) {
+        if (!relationship)
+            m_held.relationship = qMax(0, m_relationship->currentIndex());
+        m_relationship->setCurrentIndex(relationship ? m_held.relationship : -1);
+        m_held.relationshipShown = relationship;
+    }
 }
 
 void CTabelleView::selectNode(QStandardItem *node)

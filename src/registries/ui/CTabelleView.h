@@ -80,6 +80,7 @@ private:
     RegistryForm::Texts formTexts() const override;
     void showForm(const RegistryForm::Texts &texts) override;
     void showLayout(const RegistryForm::Layout &layout) override;
+    void showUsedFields(bool number, bool place, bool relationship);
     void selectNode(QStandardItem *node) override;
     void expandNode(QStandardItem *node) override;
     bool isExpanded(QStandardItem *node) const override;
@@ -114,6 +115,17 @@ private:
     QLabel *m_placeLabel = nullptr;
     QLabel *m_relationshipLabel = nullptr;
     QComboBox *m_relationship = nullptr;
+    // A field the current kind does not use shows nothing, while the record's own value is
+    // kept here and given back unchanged when the form is read.
+    struct HeldValues
+    {
+        bool numberShown = true;
+        bool placeShown = true;
+        bool relationshipShown = true;
+        QString number;
+        QString place;
+        int relationship = 0;
+    } m_held;
     QCheckBox *m_print = nullptr;
     QRadioButton *m_workersHours = nullptr;
     QRadioButton *m_stockArticles = nullptr;

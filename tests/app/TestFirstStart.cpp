@@ -1,0 +1,122 @@
+#include "../registries/RegistryFixture.h"
+#include "FakePrompter.h"
+#include "FixedClock.h"
+#include "TestEnvironment.h"
+#include "app/CMainFrame.h"
+#include "app/CSearchScheda.h"
+#include "app/ViewJoining.h"
+#include "base/SettingsStore.h"
+#include "db/Database.h"
+#include "db/FarmSession.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+// What a user meets on opening the program: where the windows stand and what a failed start
+// says.
+class TestFirstStart : public QObject
+{
+    Q_OBJECT
+
+private:
+    TestEnvironment m_env;
+    FakePrompter m_prompter;
+    FixedClock m_clock{QDateTime(QDate(2015, 7, 1), QTime(9, 30))};
+    std::unique_ptr<FarmSession> m_farm;
+    std::unique_ptr<CMainFrame> m_frame;
+
+    void startOn(const QString &databasePath)
+    {
+        SettingsStore::writeString(SettingsStore::Settings, "Database", databasePath);
+        SettingsStore::writeString(SettingsStore::Settings, "DataInit", "01/01/2015");
+        SettingsStore::writeString(SettingsStore::Settings, "DataEnd", "31/12/2015");
+        m_farm = std::make_unique<FarmSession>();
+        m_frame = std::make_unique<CMainFrame>();
+        m_frame->setPrompter(&m_prompter);
+        m_frame->setUrlOpener([](const QUrl &) {});
+        joinViews(*m_frame, *m_farm, &m_prompter, &m_clock);
+        m_frame->createInitialView();
+        m_frame->restorePlacement();
+        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+    }
+
+private slots:
+    void init() { m_env.clearSettings(); }
+
+    void cleanup()
+    {
+        m_frame.reset();
+        m_farm.reset();
+        QVERIFY(m_prompter.verify());
+    }
+
+    void searchWindowCoversNoCardControl()
+    {
+        const QString path = m_env.copyTemplate();
+        {
+            Database db;
+            db.open(path);
+            RegistryFixture::seed(db);
+        }
+        startOn(path);
+        CSearchScheda *search = m_frame->searchWindow();
+        QVERIFY(search->isVisible());
+        const QRect covered = search->frameGeometry();
+        QWidget *cards = m_frame->view(CMainFrame::CardsView)->widget();
+        int controls = 0;
+        for (QWidget *each : cards->findChildren<QWidget *>()) {
+            const bool control =
+                qobject_cast<QAbstractButton *>(each) || qobject_cast<QLineEdit *>(each) ||
+                qobject_cast<QAbstractSpinBox *>(each) || qobject_cast<QComboBox *>(each) ||
+                qobject_cast<QLabel *>(each) || qobject_cast<QAbstractItemView *>(each);
+            if (!control || !each->isVisible())
+                continue;
+            ++controls;
+            const QRect place(each->mapToGlobal(QPoint(0, 0)), each->size());
+            QVERIFY2(!place.intersects(covered),
+                     qPrintable(each->objectName() + " " + each->metaObject()->className()));
+        }
+        QVERIFY(controls > 10);
+    }
+
+    void openFailureNamesTheFarmDatabase_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("engineText");
+        QTest::newRow("missing") << QByteArray() << QString("Could not find file '%1'.");
+        QTest::newRow("not a database")
+            << QByteArray(4096, 'x') << QString("file is not a database");
+    }
+
+    void openFailureNamesTheFarmDatabase()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, engineText);
+        const QString path = m_env.path("Tellan.mdb");
+        QFile::remove(path);
+        if (!content.isEmpty()) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
+        const QString expected = QString("Cannot open the farm database %1: %2")
+                                     .arg(QDir::toNativeSeparators(path), engineText.arg(path));
+        // At start-up, and again when the settings ask for the views to be reloaded.
+        m_prompter.expect(Prompter::Icon::Error, expected);
+        startOn(path);
+        QVERIFY(m_prompter.verify());
+        m_prompter.expect(Prompter::Icon::Error, expected);
+        m_frame->ReloadViews();
+        QVERIFY(!m_farm->isOpen());
+    }
+};
+
+QTEST_MAIN(TestFirstStart)
+#include "TestFirstStart.moc"
