@@ -940,7 +940,8 @@ void RegistryEditor::deleteSelected()
     const RecordSet::Bookmark mark = set->bookmark();
     try {
         Transaction transaction(*m_db);
-        RegistryCascade::run(*m_db, kind, codeOf(key), set->value(codeColumn).toInt());
+        const int fieldYear = loaded == FieldRecord ? set->value(CCampiSet::Anno).toInt() : 0;
+        RegistryCascade::run(*m_db, kind, codeOf(key), set->value(codeColumn).toInt(), fieldYear);
         set->deleteRecord();
         transaction.commit();
     } catch (const DbException &e) {
