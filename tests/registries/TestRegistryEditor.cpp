@@ -155,6 +155,18 @@ private slots:
         QVERIFY(s.prompter.verify());
     }
 
+    void namesSortAsPeopleSort()
+    {
+        Session s(m_env);
+        s.db.execute("DELETE FROM Operai");
+        s.db.execute("INSERT INTO Operai (Codice, Nome) VALUES (1, 'Zucca'), (2, 'apple'), "
+                     "(3, 'Élan'), (4, 'Fava')");
+        s.editor.rebuildTree();
+        QCOMPARE(s.childLabels(s.editor.folder(Worker)),
+                 (QStringList{"apple", "Élan", "Fava", "Zucca"}));
+        QVERIFY(s.prompter.verify());
+    }
+
     void fieldYearFilter_data()
     {
         QTest::addColumn<QString>("start");
