@@ -9,9 +9,22 @@ QString key(const QString &section, const QString &name)
     return section + QLatin1Char('/') + name;
 }
 
-QSettings userStore()
+// The user's own file only: the installation's machine-wide file holds what a new user starts
+// from, which start-up copies once; read through, it would move every user's choices whenever
+// the machine file changes.
+class UserStore : public QSettings
 {
-    return QSettings(QSettings::UserScope, QStringLiteral("Brivex"), QStringLiteral("Tellan"));
+public:
+    UserStore()
+        : QSettings(QSettings::UserScope, QStringLiteral("Brivex"), QStringLiteral("Tellan"))
+    {
+        setFallbacksEnabled(false);
+    }
+};
+
+UserStore userStore()
+{
+    return {};
 }
 
 } // namespace
@@ -53,7 +66,8 @@ void SettingsStore::writeDate(const QString &section, const QString &name, const
 
 QDate SettingsStore::parseDate(const QString &text)
 {
-    return QDate::fromString(text.trimmed(), QStringLiteral("dd/MM/yyyy"));
+    // Hand-edited files may leave out the leading zeros; day first all the same.
+    return QDate::fromString(text.trimmed(), QStringLiteral("d/M/yyyy"));
 }
 
 QString SettingsStore::formatDate(const QDate &date)

@@ -18,7 +18,8 @@ public:
     static int readInt(const QString &section, const QString &name, int defaultValue);
     static void writeInt(const QString &section, const QString &name, int value);
 
-    // Dates are stored day first ("dd/mm/yyyy") and read back day first whatever the locale.
+    // Dates are stored day first ("dd/mm/yyyy") and read back day first whatever the locale,
+    // with or without leading zeros ("1/3/2016").
     // An absent or unparsable value gives an invalid date.
     static QDate readDate(const QString &section, const QString &name,
                           const QString &defaultValue = {});

@@ -3,7 +3,33 @@
 #include "base/DomainCodes.h"
 #include "db/Database.h"
 
+#include <QCollator>
 #include <QSqlQuery>
+#include <algorithm>
+
+namespace {
+
+// Names in the order people look for them: without regard to case and with accented letters
+// beside their plain ones, as the user's language sorts them. The engine's own order is by
+// character codes.
+QCollator nameOrder()
+{
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    return collator;
+}
+
+void sortByName(WorkEntryLookups::EntryList &list, qsizetype from)
+{
+    const QCollator collator = nameOrder();
+    std::stable_sort(
+        list.begin() + from, list.end(),
+        [&collator](const WorkEntryLookups::Entry &a, const WorkEntryLookups::Entry &b) {
+            return collator.compare(a.text, b.text) < 0;
+        });
+}
+
+} // namespace
 
 WorkEntryLookups::WorkEntryLookups(Database &db, const WorkingPeriod &period)
     : m_db(db), m_period(period)
@@ -17,6 +43,7 @@ WorkEntryLookups::EntryList WorkEntryLookups::codeList(const QString &sql,
     QSqlQuery query = m_db.execute(sql, params);
     while (query.next())
         list.append({query.value(1).toString(), query.value(0).toInt()});
+    sortByName(list, 1);
     return list;
 }
 
@@ -26,6 +53,10 @@ QStringList WorkEntryLookups::textList(const QString &sql)
     QSqlQuery query = m_db.execute(sql);
     while (query.next())
         list << query.value(0).toString();
+    const QCollator collator = nameOrder();
+    std::stable_sort(list.begin(), list.end(), [&collator](const QString &a, const QString &b) {
+        return collator.compare(a, b) < 0;
+    });
     return list;
 }
 
@@ -83,6 +114,7 @@ WorkEntryLookups::EntryList WorkEntryLookups::items(QStringList *units)
         if (units && !query.value(2).isNull() && unitIndex(*units, unit) < 0)
             units->append(unit);
     }
+    sortByName(list, 1);
     return list;
 }
 

@@ -19,6 +19,12 @@ QList<RegistryStatement> bookedOnCentre(const QString &types, int oldCode, int n
 
 } // namespace
 
+QString CodeChange::workCardYear()
+{
+    return QStringLiteral("(SELECT CAST(strftime('%Y', Data) AS INTEGER) FROM Scheda "
+                          "WHERE Scheda.IDScheda = Opere.IDScheda)");
+}
+
 QList<RegistryStatement> CodeChange::statements(int kind, int oldCode, int newCode,
                                                 const Field &field)
 {
@@ -39,9 +45,7 @@ QList<RegistryStatement> CodeChange::statements(int kind, int oldCode, int newCo
     case RegistryKey::Other:
         return bookedOnCentre(QStringLiteral("4"), oldCode, newCode);
     case RegistryKey::Field: {
-        const QString cardYear =
-            QStringLiteral("(SELECT CAST(strftime('%Y', Data) AS INTEGER) FROM Scheda "
-                           "WHERE Scheda.IDScheda = Opere.IDScheda)");
+        const QString cardYear = workCardYear();
         return {{QStringLiteral("UPDATE Magazzino SET CodCampo = ? "
                                 "WHERE CodCampo = ? AND [Tipo Centro] = 2 AND CodCentro = ? "
                                 "AND IDOpera IN (SELECT IDOpera FROM Opere WHERE %1 = ?)")

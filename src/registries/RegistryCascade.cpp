@@ -1,5 +1,6 @@
 #include "RegistryCascade.h"
 
+#include "CodeChange.h"
 #include "RegistryKey.h"
 #include "db/Database.h"
 
@@ -15,7 +16,8 @@ RegistryStatement detachCentre(const QString &table, int code)
 
 } // namespace
 
-QList<RegistryStatement> RegistryCascade::statements(int kind, int nodeCode, int recordCode)
+QList<RegistryStatement> RegistryCascade::statements(int kind, int nodeCode, int recordCode,
+                                                     int fieldYear)
 {
     const QString opere = QStringLiteral("Opere");
     const QString magazzino = QStringLiteral("Magazzino");
@@ -25,12 +27,15 @@ QList<RegistryStatement> RegistryCascade::statements(int kind, int nodeCode, int
                 detachCentre(opere, recordCode),
                 detachCentre(magazzino, recordCode)};
     case RegistryKey::Field:
-        return {{QStringLiteral("UPDATE Opere SET [Tipo Centro] = 1, CodCampo = 0 "
-                                "WHERE CodCampo = ?"),
-                 {recordCode}},
-                {QStringLiteral("UPDATE Magazzino SET [Tipo Centro] = 1, CodCampo = 0 "
-                                "WHERE CodCampo = ?"),
-                 {recordCode}}};
+        return {{QStringLiteral("UPDATE Magazzino SET [Tipo Centro] = 1, CodCampo = 0 "
+                                "WHERE CodCampo = ? "
+                                "AND IDOpera IN (SELECT IDOpera FROM Opere WHERE %1 = ?)")
+                     .arg(CodeChange::workCardYear()),
+                 {recordCode, fieldYear}},
+                {QStringLiteral("UPDATE Opere SET [Tipo Centro] = 1, CodCampo = 0 "
+                                "WHERE CodCampo = ? AND %1 = ?")
+                     .arg(CodeChange::workCardYear()),
+                 {recordCode, fieldYear}}};
     case RegistryKey::Machine:
         return {
             detachCentre(opere, recordCode),
@@ -55,8 +60,8 @@ QList<RegistryStatement> RegistryCascade::statements(int kind, int nodeCode, int
     }
 }
 
-void RegistryCascade::run(Database &db, int kind, int nodeCode, int recordCode)
+void RegistryCascade::run(Database &db, int kind, int nodeCode, int recordCode, int fieldYear)
 {
-    for (const RegistryStatement &statement : statements(kind, nodeCode, recordCode))
+    for (const RegistryStatement &statement : statements(kind, nodeCode, recordCode, fieldYear))
         db.execute(statement.sql, statement.params);
 }

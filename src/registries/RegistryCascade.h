@@ -13,8 +13,10 @@ class RegistryCascade
 {
 public:
     // The statements for a node kind (RegistryKey), in order. nodeCode is the code of the
-    // node's key, recordCode the code of the loaded record.
-    static QList<RegistryStatement> statements(int kind, int nodeCode, int recordCode);
+    // node's key, recordCode the code of the loaded record, fieldYear the production year of a
+    // field record: only that year's cards refer to it.
+    static QList<RegistryStatement> statements(int kind, int nodeCode, int recordCode,
+                                               int fieldYear = 0);
     // Runs them; a failing statement raises DbException and the later ones do not run.
-    static void run(Database &db, int kind, int nodeCode, int recordCode);
+    static void run(Database &db, int kind, int nodeCode, int recordCode, int fieldYear = 0);
 };

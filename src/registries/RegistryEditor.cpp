@@ -149,7 +149,9 @@ void RegistryEditor::buildTree(TreeLabels labels)
                            label(m_campi->value(CCampiSet::Descrizione).toString(), fieldCode),
                            Picture::FieldPicture, make(fieldCode, Field));
         }
+        centre->sortChildren(0);
     }
+    crops->sortChildren(0);
     m_campi->setFilter(m_fieldFilter.sql, m_fieldFilter.params);
     m_campi->requery();
 
@@ -173,6 +175,7 @@ void RegistryEditor::buildTree(TreeLabels labels)
             m_tree.addNode(folder, label(m_centri->value(CCentriSet::Descrizione).toString(), code),
                            group.picture, make(code, group.kind));
         }
+        folder->sortChildren(0);
     }
 
     QStandardItem *workers = addFolder(nullptr, tr("Workers"), Worker);
@@ -183,6 +186,7 @@ void RegistryEditor::buildTree(TreeLabels labels)
                        seasonal ? Picture::WorkerSeasonal : Picture::WorkerFixed,
                        make(code, Worker));
     }
+    workers->sortChildren(0);
     QStandardItem *operations = addFolder(nullptr, tr("Operations"), Operation);
     for (m_operazioni->open(); !m_operazioni->isEOF(); m_operazioni->moveNext()) {
         const int code = m_operazioni->value(COperazioniSet::Codice).toInt();
@@ -190,6 +194,7 @@ void RegistryEditor::buildTree(TreeLabels labels)
                        label(m_operazioni->value(COperazioniSet::Descrizione).toString(), code),
                        Picture::OperationPicture, make(code, Operation));
     }
+    operations->sortChildren(0);
     QStandardItem *items = addFolder(nullptr, tr("Items"), Item);
     for (m_articoli->open(); !m_articoli->isEOF(); m_articoli->moveNext()) {
         const int code = m_articoli->value(CArticoliSet::Codice).toInt();
@@ -197,6 +202,7 @@ void RegistryEditor::buildTree(TreeLabels labels)
         m_tree.addNode(items, label(m_articoli->value(CArticoliSet::Descrizione).toString(), code),
                        notebook ? Picture::ItemNotebook : Picture::ItemPicture, make(code, Item));
     }
+    items->sortChildren(0);
 }
 
 void RegistryEditor::fillTree()
@@ -940,7 +946,8 @@ void RegistryEditor::deleteSelected()
     const RecordSet::Bookmark mark = set->bookmark();
     try {
         Transaction transaction(*m_db);
-        RegistryCascade::run(*m_db, kind, codeOf(key), set->value(codeColumn).toInt());
+        const int fieldYear = loaded == FieldRecord ? set->value(CCampiSet::Anno).toInt() : 0;
+        RegistryCascade::run(*m_db, kind, codeOf(key), set->value(codeColumn).toInt(), fieldYear);
         set->deleteRecord();
         transaction.commit();
     } catch (const DbException &e) {

@@ -1,5 +1,7 @@
 #include "RegistryTreeModel.h"
 
+#include <QCollator>
+
 RegistryTreeModel::RegistryTreeModel(QObject *parent) : QStandardItemModel(parent)
 {
     setColumnCount(1);
@@ -17,10 +19,29 @@ QVariant RegistryTreeModel::data(const QModelIndex &index, int role) const
     return QStandardItemModel::data(index, role);
 }
 
+namespace {
+
+// Record nodes sort as people look for names: without regard to case and with accented
+// letters beside their plain ones, as the user's language sorts them.
+class NamedNode : public QStandardItem
+{
+public:
+    using QStandardItem::QStandardItem;
+
+    bool operator<(const QStandardItem &other) const override
+    {
+        QCollator collator;
+        collator.setCaseSensitivity(Qt::CaseInsensitive);
+        return collator.compare(text(), other.text()) < 0;
+    }
+};
+
+} // namespace
+
 QStandardItem *RegistryTreeModel::addNode(QStandardItem *parent, const QString &label, int picture,
                                           int key)
 {
-    auto *node = new QStandardItem(label);
+    auto *node = new NamedNode(label);
     node->setEditable(false);
     node->setData(key, KeyRole);
     node->setData(picture, PictureRole);

@@ -3,6 +3,7 @@
 #include "base/WorkingPeriod.h"
 
 #include <QLocale>
+#include <QSettings>
 #include <QTest>
 
 class TestSettingsStore : public QObject
@@ -16,6 +17,9 @@ private slots:
     void datesReadDayFirstInEveryLocale_data();
     void datesReadDayFirstInEveryLocale();
     void workingPeriodDefaultsAndBounds();
+    void datesWithoutLeadingZeros_data();
+    void datesWithoutLeadingZeros();
+    void machineFileIsNotTheUsers();
 
 private:
     TestEnvironment m_env;
@@ -75,6 +79,41 @@ void TestSettingsStore::workingPeriodDefaultsAndBounds()
     period = WorkingPeriod::fromSettings();
     QCOMPARE(period.startAt(), QDateTime(QDate(2016, 2, 1), QTime(0, 0, 0)));
     QCOMPARE(period.endAt(), QDateTime(QDate(2016, 2, 29), QTime(23, 59, 59)));
+}
+
+void TestSettingsStore::datesWithoutLeadingZeros_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QDate>("date");
+    QTest::newRow("no zeros") << "1/3/2015" << QDate(2015, 3, 1);
+    QTest::newRow("zeros") << "01/03/2015" << QDate(2015, 3, 1);
+    QTest::newRow("mixed") << "12/3/2015" << QDate(2015, 3, 12);
+    QTest::newRow("spaces") << " 1/1/2015 " << QDate(2015, 1, 1);
+    QTest::newRow("month 13") << "1/13/2015" << QDate();
+    QTest::newRow("short year") << "1/1/15" << QDate();
+}
+
+void TestSettingsStore::datesWithoutLeadingZeros()
+{
+    QFETCH(QString, text);
+    QFETCH(QDate, date);
+    QCOMPARE(SettingsStore::parseDate(text), date);
+}
+
+void TestSettingsStore::machineFileIsNotTheUsers()
+{
+    QSettings machine(QSettings::SystemScope, "Brivex", "Tellan");
+    machine.setValue("Settings/DataInit", "01/01/2010");
+    machine.setValue("Settings/Directory", "/opt/farm");
+    machine.sync();
+    QCOMPARE(SettingsStore::readString(SettingsStore::Settings, "Directory"), QString());
+    QCOMPARE(WorkingPeriod::fromSettings().start, QDate(2015, 1, 1));
+
+    SettingsStore::writeString(SettingsStore::Settings, "DataInit", "01/06/2015");
+    machine.setValue("Settings/DataInit", "01/01/2011");
+    machine.sync();
+    QCOMPARE(WorkingPeriod::fromSettings().start, QDate(2015, 6, 1));
+    machine.clear();
 }
 
 QTEST_GUILESS_MAIN(TestSettingsStore)

@@ -21,6 +21,7 @@ private slots:
     void centreCodeUnderKind_data();
     void centreCodeUnderKind();
     void stagesAndAdversities();
+    void namesSortAsPeopleSort();
 
 private:
     QStringList texts(const WorkEntryLookups::EntryList &list)
@@ -120,6 +121,21 @@ void TestWorkEntryLookups::stagesAndAdversities()
     WorkEntryLookups lookups(*f.db, FarmSession::storedPeriod());
     QCOMPARE(lookups.stages(), QStringList({"Autumn", "Bloom"}));
     QCOMPARE(lookups.adversities(), QStringList({"Mildew"}));
+}
+
+void TestWorkEntryLookups::namesSortAsPeopleSort()
+{
+    f.db->execute("DELETE FROM Operai");
+    f.db->execute("INSERT INTO Operai (Codice, Nome) VALUES (1, 'Zucca'), (2, 'apple'), "
+                  "(3, 'Élan'), (4, 'Fava')");
+    f.db->execute("INSERT INTO Magazzino (IDOpera, [Tipo Bolla], Fase) VALUES (0, 0, 'bloom'), "
+                  "(0, 0, 'Autumn')");
+    WorkEntryLookups lookups(*f.db, FarmSession::storedPeriod());
+    QCOMPARE(texts(lookups.workers()),
+             QStringList({"<None>=0", "apple=2", "Élan=3", "Fava=4", "Zucca=1"}));
+    const QStringList stages = lookups.stages();
+    QVERIFY(stages.indexOf("Autumn") >= 0);
+    QVERIFY(stages.indexOf("Autumn") < stages.indexOf("bloom"));
 }
 
 QTEST_GUILESS_MAIN(TestWorkEntryLookups)

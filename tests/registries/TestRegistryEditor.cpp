@@ -155,6 +155,18 @@ private slots:
         QVERIFY(s.prompter.verify());
     }
 
+    void namesSortAsPeopleSort()
+    {
+        Session s(m_env);
+        s.db.execute("DELETE FROM Operai");
+        s.db.execute("INSERT INTO Operai (Codice, Nome) VALUES (1, 'Zucca'), (2, 'apple'), "
+                     "(3, 'Élan'), (4, 'Fava')");
+        s.editor.rebuildTree();
+        QCOMPARE(s.childLabels(s.editor.folder(Worker)),
+                 (QStringList{"apple", "Élan", "Fava", "Zucca"}));
+        QVERIFY(s.prompter.verify());
+    }
+
     void fieldYearFilter_data()
     {
         QTest::addColumn<QString>("start");
@@ -755,6 +767,33 @@ private slots:
         QCOMPARE(found, expected);
         QVERIFY(!s.node(code, kind));
         QCOMPARE(s.editor.selectedNode(), next);
+        QVERIFY(s.prompter.verify());
+    }
+
+    void deleteFieldKeepsOtherYears()
+    {
+        Session s(m_env);
+        // Field 101 in 2015 and in 2016, with a work and a movement on each year's card.
+        s.db.execute("INSERT INTO Campi (Descrizione, [Località], Centro, Codice, Superficie, "
+                     "Anno) VALUES ('Terrace', 'Hill', 1, 101, 1, 2015), "
+                     "('Terrace', 'Hill', 1, 101, 1, 2016)");
+        s.db.execute("INSERT INTO Opere (IDOpera, IDScheda, Aggiornato, CodOperaio, CodOperazione, "
+                     "[Tipo Centro], CodCentro, CodCampo, OreOrd) VALUES "
+                     "(20, 1, 1, 1, 1, 2, 1, 101, 1), (21, 4, 1, 1, 1, 2, 1, 101, 1)");
+        s.db.execute("INSERT INTO Magazzino (IDBolla, IDOpera, [Codice Articolo], [Tipo Bolla], "
+                     "[Tipo Centro], CodCentro, CodCampo, Quantita) VALUES "
+                     "(20, 20, 1, 2, 2, 1, 101, 1), (21, 21, 1, 2, 2, 1, 101, 1)");
+        s.editor.fillTree();
+        s.select(101, Field);
+        s.prompter.expect(Icon::Question, "Do you want to delete Terrace from registries?",
+                          Answer::Yes);
+        s.editor.deleteSelected();
+        QCOMPARE(s.count("SELECT Anno FROM Campi WHERE Codice = 101"), 2016);
+        const QString field = "SELECT CodCampo FROM %1 WHERE %2 = ?";
+        QCOMPARE(s.count(field.arg("Opere", "IDOpera"), {20}), 0);
+        QCOMPARE(s.count(field.arg("Magazzino", "IDBolla"), {20}), 0);
+        QCOMPARE(s.count(field.arg("Opere", "IDOpera"), {21}), 101);
+        QCOMPARE(s.count(field.arg("Magazzino", "IDBolla"), {21}), 101);
         QVERIFY(s.prompter.verify());
     }
 
