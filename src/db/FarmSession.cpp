@@ -18,12 +18,11 @@ void FarmSession::closeOpen()
     m_db.close();
 }
 
-void FarmSession::open(const QString &path, bool readOnly)
+void FarmSession::open(const QString &path)
 {
     closeOpen();
-    m_readOnly = readOnly;
     try {
-        m_db.open(path);
+        m_db.open(path, Database::Access::Auto);
     } catch (...) {
         emit databaseReplaced();
         throw;
