@@ -18,11 +18,11 @@ void FarmSession::closeOpen()
     m_db.close();
 }
 
-void FarmSession::open(const QString &path)
+void FarmSession::open(const QString &path, Database::Access access)
 {
     closeOpen();
     try {
-        m_db.open(path, Database::Access::Auto);
+        m_db.open(path, access);
     } catch (...) {
         emit databaseReplaced();
         throw;

@@ -28,7 +28,7 @@ public:
     // Opens the file, closing the database open before (holders are told first); a file that
     // cannot be written is opened for reading. Raises DbException when the file cannot be
     // opened; the session is then closed.
-    void open(const QString &path);
+    void open(const QString &path, Database::Access access = Database::Access::Auto);
     // Opens the file the Database setting names.
     void openStored();
     // The Database setting may name another file now: every holder lets go of the database,
