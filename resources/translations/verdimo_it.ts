@@ -1245,7 +1245,7 @@ Informazioni su</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>  Max Temparature :</source>
+        <source>  Max Temperature :</source>
         <translation>  Temperatura max :</translation>
     </message>
     <message>

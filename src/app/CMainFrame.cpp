@@ -28,6 +28,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <algorithm>
 
 #include <limits>
 #include <optional>
@@ -398,6 +399,11 @@ void CMainFrame::createStatusBar()
     static const char *const names[] = {"CAP", "NUM", "SCRL"};
     static const char *const lockNames[] = {QT_TR_NOOP("Caps Lock"), QT_TR_NOOP("Num Lock"),
                                             QT_TR_NOOP("Scroll Lock")};
+    m_accessLabel = new QLabel(tr("read-only"), this);
+    m_accessLabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_accessLabel->setToolTip(tr("The database can only be read."));
+    m_accessLabel->hide();
+    statusBar()->addPermanentWidget(m_accessLabel);
     for (int i = 0; i < 3; ++i) {
         m_lockLabels[i] = new QLabel(QString::fromLatin1(names[i]), this);
         m_lockLabels[i]->setAlignment(Qt::AlignCenter);
@@ -568,7 +574,20 @@ void CMainFrame::showReplacedDatabase()
             other->setDatabase(databaseForViews());
         other->reopenDatabase();
     }
+    showAccess();
     updateCommandStates();
+}
+
+bool CMainFrame::isReadOnly() const
+{
+    return m_farm && m_farm->isReadOnly();
+}
+
+void CMainFrame::showAccess()
+{
+    const QString title = QStringLiteral("Brivex - Verdimo");
+    setWindowTitle(isReadOnly() ? tr("%1 (read-only)").arg(title) : title);
+    m_accessLabel->setVisible(isReadOnly());
 }
 
 void CMainFrame::ReloadViews()
@@ -677,11 +696,22 @@ void CMainFrame::printSetup()
 void CMainFrame::updateCommandStates()
 {
     RecordView *active = activeView();
+    // Every view leaves its own writes off on a database that can only be read; the frame
+    // keeps the writing commands off as well whatever a view answers.
+    const bool readOnly = isReadOnly();
+    const auto writes = [](ViewCommand command) {
+        const ViewCommand writing[] = {ViewCommand::Add,        ViewCommand::Save,
+                                       ViewCommand::Delete,     ViewCommand::NewWork,
+                                       ViewCommand::DeleteWork, ViewCommand::NewFieldsYear};
+        return std::find(std::begin(writing), std::end(writing), command) != std::end(writing);
+    };
     for (auto it = m_viewCommands.cbegin(); it != m_viewCommands.cend(); ++it)
-        m_actions[it.key()]->setEnabled(active && active->isCommandEnabled(it.value()));
+        m_actions[it.key()]->setEnabled(active && active->isCommandEnabled(it.value()) &&
+                                        !(readOnly && writes(it.value())));
     for (const auto &[command, id] : frameCommandIds()) {
         const auto handler = m_handlers.find(command);
-        m_actions[id]->setEnabled(handler != m_handlers.end() && handler->second);
+        m_actions[id]->setEnabled(handler != m_handlers.end() && handler->second &&
+                                  !(readOnly && command == FrameCommand::ImportData));
     }
     const std::pair<int, int> switches[] = {
         {IdWorks, CardsView}, {IdRegistries, RegistriesView}, {IdGraphs, ChartView}};

@@ -63,6 +63,8 @@ public:
     QToolBar *toolBar() const { return m_toolBar; }
     QAction *action(int commandId) const { return m_actions.value(commandId); }
     QLabel *lockIndicator(int index) const { return m_lockLabels[index]; }
+    // Shown in the status bar while the database can only be read.
+    QLabel *accessIndicator() const { return m_accessLabel; }
 
     // Start-up placement of the frame and the search window from the settings store.
     void restorePlacement();
@@ -116,6 +118,8 @@ private:
     Database *databaseForViews() const;
     void releaseViews();
     void showReplacedDatabase();
+    bool isReadOnly() const;
+    void showAccess();
     void showPeriod(const WorkingPeriod &period);
     WorkingPeriod currentPeriod() const;
 
@@ -123,6 +127,7 @@ private:
     QToolBar *m_toolBar = nullptr;
     CSearchScheda *m_search = nullptr;
     QLabel *m_lockLabels[3] = {nullptr, nullptr, nullptr};
+    QLabel *m_accessLabel = nullptr;
     QTimer *m_idleTimer = nullptr;
     QTimer *m_updateTimer = nullptr;
     QHash<int, QAction *> m_actions;

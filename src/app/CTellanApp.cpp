@@ -7,7 +7,6 @@
 #include "db/FarmSession.h"
 #include "exchange/ExchangeTemp.h"
 
-#include <QDir>
 #include <QGuiApplication>
 #include <QLockFile>
 #include <QScreen>
@@ -39,7 +38,7 @@ void CTellanApp::setFrameSetup(FrameSetup setup)
 
 QString CTellanApp::lockPath()
 {
-    return QDir(QDir::tempPath()).filePath(QStringLiteral("VerdimoAppMutex.lock"));
+    return StartupSteps::lockPath(StartupSteps::machineLockFolders());
 }
 
 bool CTellanApp::InitInstance()

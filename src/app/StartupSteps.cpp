@@ -77,12 +77,34 @@ std::unique_ptr<QLockFile> StartupSteps::claimSingleInstance(const QString &lock
     auto lock = std::make_unique<QLockFile>(lockPath);
     // Only a lock whose program has ended is taken over, however old it is.
     lock->setStaleLockTime(0);
-    if (lock->tryLock(0))
+    if (lock->tryLock(0)) {
+        // Every user's copy must be able to read who holds the lock, whatever the umask.
+        QFile::setPermissions(lockPath, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                            QFile::ReadOther);
         return lock;
+    }
     m_prompter.error(
         tr("For synchronization data only one instance of the application per computer can be "
            "started!"));
     return nullptr;
+}
+
+QStringList StartupSteps::machineLockFolders()
+{
+    return {QStringLiteral("/run/lock"), QStringLiteral("/var/lock"), QStringLiteral("/tmp")};
+}
+
+QString StartupSteps::lockPath(const QStringList &folders)
+{
+    QString folder = QStringLiteral("/tmp");
+    for (const QString &candidate : folders) {
+        const QFileInfo info(candidate);
+        if (info.isDir() && info.isWritable()) {
+            folder = candidate;
+            break;
+        }
+    }
+    return QDir(folder).filePath(QStringLiteral("VerdimoAppMutex.lock"));
 }
 
 QString StartupSteps::userDataFolder(const QString &dataRoot)

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -44,6 +45,11 @@ public:
     // Holds the lock file for as long as the result lives; null (after the message) when
     // another copy of the program holds it.
     std::unique_ptr<QLockFile> claimSingleInstance(const QString &lockPath);
+    // The lock file in the first of the folders that can be written, else in /tmp: a place
+    // the same for every user of the machine (a user's own temporary folder differs between
+    // users and sandboxes).
+    static QString lockPath(const QStringList &folders);
+    static QStringList machineLockFolders();
     // dataRoot/Brivex/Tellan, created as needed; empty (after the message) when it cannot be.
     QString userDataFolder(const QString &dataRoot);
     // Copies the template into the user folder unless a working database is there already, and

@@ -9,7 +9,7 @@ const std::vector<CardForm::Field> &CardForm::fields()
 {
     static const std::vector<Field> list{
         {CSchedaSet::Tempo, QT_TR_NOOP("  Weather :"), Kind::Text, 50, 0, 0},
-        {CSchedaSet::TempMax, QT_TR_NOOP("  Max Temparature :"), Kind::Number, 0, -50, 50},
+        {CSchedaSet::TempMax, QT_TR_NOOP("  Max Temperature :"), Kind::Number, 0, -50, 50},
         {CSchedaSet::Pioggia, QT_TR_NOOP("  Rain :"), Kind::Number, 0, 0, 5000},
         {CSchedaSet::Vento, QT_TR_NOOP("  Wind :"), Kind::Text, 50, 0, 0},
         {CSchedaSet::TempMin, QT_TR_NOOP("  Min Temperature :"), Kind::Number, 0, -50, 50},

@@ -22,8 +22,14 @@ void CardSession::setPeriod(const WorkingPeriod &period)
 
 void CardSession::open(const QDate &actualDate)
 {
-    m_works.removeAbandoned();
+    if (!isReadOnly())
+        m_works.removeAbandoned();
     m_navigator.openAt(actualDate);
+}
+
+bool CardSession::isReadOnly() const
+{
+    return m_db.isReadOnly();
 }
 
 bool CardSession::canMove(Move move) const
@@ -48,9 +54,11 @@ CardSession::Result CardSession::move(Move move, const CardForm::Input &form)
     if (m_inserting || !m_navigator.hasCurrent())
         return result;
     CardRecord card = m_navigator.current();
-    if (!writeBack(form, card, result))
-        return result;
-    m_cards.update(card);
+    if (!isReadOnly()) {
+        if (!writeBack(form, card, result))
+            return result;
+        m_cards.update(card);
+    }
     const int before = card.id();
     switch (move) {
     case Move::First:
@@ -77,6 +85,10 @@ CardSession::Result CardSession::store(const CardForm::Input &form)
     Result result;
     if (m_inserting || !m_navigator.hasCurrent())
         return result;
+    if (isReadOnly()) {
+        result.done = true;
+        return result;
+    }
     CardRecord card = m_navigator.current();
     if (!writeBack(form, card, result))
         return result;

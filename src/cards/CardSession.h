@@ -39,8 +39,11 @@ public:
     const CardNavigator &navigator() const { return m_navigator; }
     void setPeriod(const WorkingPeriod &period);
 
-    // Removes the pending works an earlier run left behind, then shows the opening card.
+    // Removes the pending works an earlier run left behind, then shows the opening card. A
+    // database that can only be read is left as it is.
     void open(const QDate &actualDate);
+    // Nothing may be written: cards are only browsed.
+    bool isReadOnly() const;
 
     bool isInserting() const { return m_inserting; }
     // The card shown: the new card while inserting, else the current card (if any).
@@ -50,7 +53,7 @@ public:
     std::optional<int> rememberedCard() const { return m_remembered; }
 
     bool canMove(Move move) const;
-    bool canNewWork() const { return hasCard(); }
+    bool canNewWork() const { return hasCard() && !isReadOnly(); }
 
     // Writes the form into the current card and stores it, then moves.
     Result move(Move move, const CardForm::Input &form);

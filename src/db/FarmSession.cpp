@@ -21,12 +21,11 @@ void FarmSession::closeOpen()
     m_db.close();
 }
 
-void FarmSession::open(const QString &path, bool readOnly)
+void FarmSession::open(const QString &path, Database::Access access)
 {
     closeOpen();
-    m_readOnly = readOnly;
     try {
-        m_db.open(path);
+        m_db.open(path, access);
     } catch (const DbException &error) {
         emit databaseReplaced();
         throw DbException(tr("Cannot open the farm database %1: %2")

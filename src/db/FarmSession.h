@@ -20,13 +20,15 @@ public:
 
     Database &database() { return m_db; }
     bool isOpen() const { return m_db.isOpen(); }
-    // Whether changes may be written; carried for the callers that must not write.
-    bool isReadOnly() const { return m_readOnly; }
+    // A database that can only be read (a write-protected file or folder) is open for reading:
+    // every command that writes is off.
+    bool isReadOnly() const { return m_db.isOpen() && m_db.isReadOnly(); }
     QString databasePath() const { return m_db.path(); }
 
-    // Opens the file, closing the database open before (holders are told first). Raises
-    // DbException when the file cannot be opened; the session is then closed.
-    void open(const QString &path, bool readOnly = false);
+    // Opens the file, closing the database open before (holders are told first); a file that
+    // cannot be written is opened for reading. Raises DbException when the file cannot be
+    // opened; the session is then closed.
+    void open(const QString &path, Database::Access access = Database::Access::Auto);
     // Opens the file the Database setting names.
     void openStored();
     // The Database setting may name another file now: every holder lets go of the database,
@@ -57,6 +59,5 @@ private:
     void closeOpen();
 
     Database m_db;
-    bool m_readOnly = false;
     WorkingPeriod m_period;
 };

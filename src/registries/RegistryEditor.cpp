@@ -490,7 +490,10 @@ void RegistryEditor::fillListOfFolder(int kind)
     StatisticsLists lists(m_db, m_statistics, m_period);
     switch (kind) {
     case CostCenters:
-        lists.fillFieldActivity();
+        // The field activity is gathered in a helper table of the database, which cannot be
+        // written when the database can only be read: the list stays empty then.
+        if (!isReadOnly())
+            lists.fillFieldActivity();
         break;
     case Crop:
     case Machine:
@@ -643,7 +646,7 @@ void RegistryEditor::setRecordPicture(QStandardItem *node, int kind,
 bool RegistryEditor::saveShownRecord(bool checkCode, int loadedKind, QStandardItem *node)
 {
     RecordSet *set = setOfLoaded(loadedKind);
-    if (!set || !set->isOpen() || set->isEOF() || set->isBOF())
+    if (isReadOnly() || !set || !set->isOpen() || set->isEOF() || set->isBOF())
         return false;
     const int nodeKind = node ? kindOf(RegistryTreeModel::key(node)) : -1;
     RegistryForm::NumberStyle style = RegistryForm::numberStyleFor(nodeKind);
@@ -701,8 +704,15 @@ bool RegistryEditor::saveShownRecord(bool checkCode, int loadedKind, QStandardIt
     return true;
 }
 
+bool RegistryEditor::isReadOnly() const
+{
+    return m_db && m_db->isReadOnly();
+}
+
 bool RegistryEditor::isEnabled(Command command) const
 {
+    if (isReadOnly())
+        return false;
     switch (command) {
     case Command::Save:
     case Command::CancelInsert:

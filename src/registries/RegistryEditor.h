@@ -68,6 +68,8 @@ public:
     void saveState() const;
 
     bool isEnabled(Command command) const;
+    // A database that can only be read is browsed: nothing is added, saved or deleted.
+    bool isReadOnly() const;
     void add();
     void save();
     void cancelInsert();

@@ -56,7 +56,7 @@ private slots:
         QCOMPARE(log,
                  (QStringList{"release " + QFileInfo(second).fileName() + " open", "replaced "}));
 
-        farm.open(first, true);
+        farm.open(first, Database::Access::ReadOnly);
         QVERIFY(farm.isReadOnly());
         QCOMPARE(farm.databasePath(), first);
     }

@@ -394,7 +394,7 @@ void TestCMainView::controlsCarryTheirLabels()
         QVERIFY2(!edit->accessibleName().isEmpty(), qPrintable(edit->text()));
     }
     QCOMPARE(view->textField(CSchedaSet::TempMax)->accessibleName(),
-             QStringLiteral("Max Temparature"));
+             QStringLiteral("Max Temperature"));
     QCOMPARE(view->dateField()->accessibleName(), QStringLiteral("Date"));
     QCOMPARE(view->workList()->accessibleName(), QStringLiteral("Works"));
 }

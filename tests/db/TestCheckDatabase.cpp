@@ -1,4 +1,5 @@
 #include "FakePrompter.h"
+#include "ReadOnlyFolder.h"
 #include "TestEnvironment.h"
 #include "db/CheckDatabase.h"
 #include "db/Database.h"
@@ -6,62 +7,7 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTest>
-
-#include <unistd.h>
-
-namespace {
-
-// A folder whose files this user cannot write: permissions for a normal user; a read-only
-// mount for root, whom permissions do not stop.
-class ReadOnlyFolder
-{
-public:
-    explicit ReadOnlyFolder(const QString &folder) : m_folder(folder)
-    {
-        QDir().mkpath(folder);
-        if (geteuid() != 0)
-            return;
-        m_mounted = run({"-t", "tmpfs", "-o", "size=4m", "verdimo-test", folder});
-    }
-    ~ReadOnlyFolder()
-    {
-        if (m_mounted)
-            run({"-l", folder()}, QStringLiteral("umount"));
-        else
-            QFile::setPermissions(m_folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
-    bool usable() const { return geteuid() != 0 || m_mounted; }
-    QString folder() const { return m_folder; }
-    // Puts a copy of source in the folder and then takes the right to write away.
-    QString protect(const QString &source, const QString &name)
-    {
-        const QString target = QDir(m_folder).filePath(name);
-        QFile::copy(source, target);
-        if (m_mounted) {
-            run({"-o", "remount,ro", m_folder});
-        } else {
-            QFile::setPermissions(target, QFile::ReadOwner);
-            QFile::setPermissions(m_folder, QFile::ReadOwner | QFile::ExeOwner);
-        }
-        return target;
-    }
-
-private:
-    static bool run(const QStringList &args, const QString &program = QStringLiteral("mount"))
-    {
-        QProcess process;
-        process.start(program, args);
-        return process.waitForFinished() && process.exitStatus() == QProcess::NormalExit &&
-               process.exitCode() == 0;
-    }
-
-    QString m_folder;
-    bool m_mounted = false;
-};
-
-} // namespace
 
 class TestCheckDatabase : public QObject
 {

@@ -9,6 +9,11 @@ void FakePrompter::expect(Icon icon, const QString &text, Answer answer)
     m_queue.append({Expected::Message, icon, text, answer});
 }
 
+void FakePrompter::expectContaining(Icon icon, const QString &part, Answer answer)
+{
+    m_queue.append({Expected::Message, icon, part, answer, true});
+}
+
 void FakePrompter::expectOpenFile(const QString &chosenPath)
 {
     m_queue.append({Expected::OpenFile, Icon::Information, chosenPath, Answer::Ok});
@@ -32,8 +37,7 @@ FakePrompter::Expected FakePrompter::take(Expected::Kind kind, const QString &wh
 Prompter::Answer FakePrompter::message(Icon icon, const QString &text, Buttons)
 {
     m_shown << text;
-    if (m_queue.isEmpty() || m_queue.first().kind != Expected::Message ||
-        m_queue.first().icon != icon || m_queue.first().text != text) {
+    if (m_queue.isEmpty() || !m_queue.first().matches(icon, text)) {
         const QString wanted = m_queue.isEmpty() ? QStringLiteral("nothing") : m_queue.first().text;
         m_failed = true;
         QTest::qFail(

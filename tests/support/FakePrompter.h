@@ -13,6 +13,8 @@ public:
     ~FakePrompter() override;
 
     void expect(Icon icon, const QString &text, Answer answer = Answer::Ok);
+    // A message that holds the part, whatever else it says.
+    void expectContaining(Icon icon, const QString &part, Answer answer = Answer::Ok);
     void expectOpenFile(const QString &chosenPath);
     void expectSaveFile(const QString &chosenPath);
 
@@ -35,6 +37,12 @@ private:
         Icon icon;
         QString text;
         Answer answer;
+        bool partial = false;
+        bool matches(Icon shownIcon, const QString &shown) const
+        {
+            return kind == Message && icon == shownIcon &&
+                   (partial ? shown.contains(text) : shown == text);
+        }
     };
     Expected take(Expected::Kind kind, const QString &what);
 

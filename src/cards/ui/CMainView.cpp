@@ -255,14 +255,16 @@ void CMainView::releaseDatabase()
 void CMainView::loadForm()
 {
     const bool hasCard = m_session && m_session->hasCard();
+    const bool writable = hasCard && !m_session->isReadOnly();
     const CardForm::Input input = hasCard ? CardForm::input(m_session->card()) : CardForm::Input{};
     for (auto it = m_texts.cbegin(); it != m_texts.cend(); ++it) {
         it.value()->setText(input.texts.value(it.key()));
         it.value()->setEnabled(hasCard);
+        it.value()->setReadOnly(!writable);
     }
     for (SpinField *spin : std::as_const(m_spins))
-        spin->setEnabled(hasCard);
-    m_date->setEnabled(hasCard);
+        spin->setEnabled(writable);
+    m_date->setEnabled(writable);
     if (hasCard) {
         m_date->setDateTime(input.date);
         m_host.setSearchDate(input.date);
@@ -315,6 +317,7 @@ bool CMainView::isCommandEnabled(ViewCommand command) const
 {
     const bool open = m_session != nullptr;
     const bool inserting = open && m_session->isInserting();
+    const bool writable = open && !m_session->isReadOnly();
     switch (command) {
     case ViewCommand::First:
         return open && m_session->canMove(CardSession::Move::First);
@@ -326,14 +329,14 @@ bool CMainView::isCommandEnabled(ViewCommand command) const
         return open && m_session->canMove(CardSession::Move::Last);
     case ViewCommand::Add:
     case ViewCommand::Delete:
-        return open && !inserting;
+        return writable && !inserting;
     case ViewCommand::Save:
     case ViewCommand::CancelInsert:
         return inserting;
     case ViewCommand::NewWork:
         return open && m_session->canNewWork();
     case ViewCommand::DeleteWork:
-        return open && m_list->selectionModel()->hasSelection();
+        return writable && m_list->selectionModel()->hasSelection();
     case ViewCommand::Help:
         return true;
     case ViewCommand::Undo:
@@ -510,7 +513,8 @@ void CMainView::NewWork()
 
 void CMainView::EditWork(int row)
 {
-    if (!m_session || row < 0 || row >= m_session->workList().rowCount())
+    // The editor stores what it closes with, so a database that can only be read keeps it shut.
+    if (!m_session || m_session->isReadOnly() || row < 0 || row >= m_session->workList().rowCount())
         return;
     try {
         const int workId = m_session->workList().workId(row);

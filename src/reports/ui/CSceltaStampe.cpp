@@ -67,13 +67,24 @@ CSceltaStampe::CSceltaStampe(Prompter &prompter, QWidget *parent)
 
 void CSceltaStampe::radioChosen(int index)
 {
-    m_process->setEnabled(PrintChoice::processEnabled(index));
+    m_process->setEnabled(m_processingAllowed && PrintChoice::processEnabled(index));
     m_economic->setEnabled(PrintChoice::economicEnabled(index));
 }
 
 QRadioButton *CSceltaStampe::radio(int index) const
 {
     return qobject_cast<QRadioButton *>(m_radios->button(index));
+}
+
+void CSceltaStampe::setProcessingAllowed(bool allowed)
+{
+    m_processingAllowed = allowed;
+    if (!allowed)
+        m_process->setChecked(false);
+    m_process->setToolTip(allowed ? QString()
+                                  : tr("The database can only be read: the reports show the "
+                                       "data as it was last processed."));
+    radioChosen(m_radios->checkedId());
 }
 
 PrintChoice CSceltaStampe::choice() const

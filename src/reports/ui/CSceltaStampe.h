@@ -20,6 +20,9 @@ public:
     explicit CSceltaStampe(Prompter &prompter, QWidget *parent = nullptr);
 
     PrintChoice choice() const;
+    // Processing stores its results in the database: on a database that can only be read the
+    // reports are printed from the data as it was last processed.
+    void setProcessingAllowed(bool allowed);
 
     QRadioButton *radio(int index) const;
     QCheckBox *processBox() const { return m_process; }
@@ -32,4 +35,5 @@ private:
     QButtonGroup *m_radios;
     QCheckBox *m_process;
     QCheckBox *m_economic;
+    bool m_processingAllowed = true;
 };

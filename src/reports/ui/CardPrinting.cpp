@@ -38,6 +38,7 @@ void printFromCardView(QWidget *parent, Database &db, Prompter &prompter, bool p
                        qint64 currentCardId, const WorkingPeriod &period, QWidget *searchWindow)
 {
     CSceltaStampe dialog(prompter, parent);
+    dialog.setProcessingAllowed(!db.isReadOnly());
     if (dialog.exec() != QDialog::Accepted)
         return;
     const ReportContext context =
