@@ -227,7 +227,7 @@
 <context>
     <name>CMainFrame</name>
     <message>
-        <location filename="../../src/app/CMainFrame.cpp" line="+47"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="+52"/>
         <source>Export &amp;data</source>
         <translation>Es&amp;porta dati</translation>
     </message>
@@ -692,13 +692,28 @@ Informazioni su</translation>
         <translation>Bloc Scorr</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+1"/>
+        <source>read-only</source>
+        <translation>sola lettura</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The database can only be read.</source>
+        <translation type="unfinished">Il database è di sola lettura.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <location line="+2"/>
         <source>Ready</source>
         <translation>Pronto</translation>
     </message>
     <message>
-        <location line="+237"/>
+        <location line="+169"/>
+        <source>%1 (read-only)</source>
+        <translation>%1 (sola lettura)</translation>
+    </message>
+    <message>
+        <location line="+92"/>
         <source>Service not yet enabled!</source>
         <translation>Servizio non ancora attivo!</translation>
     </message>
@@ -713,16 +728,16 @@ Informazioni su</translation>
     <message>
         <location line="+76"/>
         <location line="+8"/>
-        <source>°F</source>
+        <source>°C</source>
         <translation>°C</translation>
     </message>
     <message>
         <location line="-5"/>
-        <source>inch</source>
+        <source>mm</source>
         <translation>mm</translation>
     </message>
     <message>
-        <location line="+471"/>
+        <location line="+475"/>
         <source>The new form has not been saved yet. Do you want to save it?</source>
         <translation>La nuova scheda non è ancora stata salvata. Salvarla?</translation>
     </message>
@@ -1085,12 +1100,17 @@ Informazioni su</translation>
         <source>&amp;Help</source>
         <translation>&amp;Guida</translation>
     </message>
+    <message>
+        <location line="+35"/>
+        <source>The database can only be read: the reports show the data as it was last processed.</source>
+        <translation>Il database può essere solo letto: i resoconti mostrano i dati dell&apos;ultima elaborazione.</translation>
+    </message>
 </context>
 <context>
     <name>CSearchScheda</name>
     <message>
         <location filename="../../src/app/CSearchScheda.cpp" line="+11"/>
-        <location line="+12"/>
+        <location line="+14"/>
         <source>Form Date</source>
         <translation>Data scheda</translation>
     </message>
@@ -1317,7 +1337,7 @@ Informazioni su</translation>
 <context>
     <name>CardSession</name>
     <message>
-        <location filename="../../src/cards/CardSession.cpp" line="+127"/>
+        <location filename="../../src/cards/CardSession.cpp" line="+139"/>
         <source>Form is already stored in the database! Can not save!</source>
         <translation>La scheda è già presente nel database! Impossibile salvare!</translation>
     </message>
@@ -1384,6 +1404,190 @@ Informazioni su</translation>
         <location line="-6"/>
         <source>The database can only be read.</source>
         <translation>Il database è di sola lettura.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <location filename="../../src/cli/CheckCommand.cpp" line="+10"/>
+        <source>Tell whether FILE is a usable Verdimo database.</source>
+        <translation>Indica se FILE è un database di Verdimo utilizzabile.</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/CommandLine.cpp" line="+54"/>
+        <source>use FILE instead of the database of the settings</source>
+        <translation>usa FILE al posto del database delle impostazioni</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>first day (default: the first day of the working period)</source>
+        <translation>primo giorno (predefinito: il primo giorno del periodo di lavoro)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>last day (default: the last day of the working period)</source>
+        <translation>ultimo giorno (predefinito: l&apos;ultimo giorno del periodo di lavoro)</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Usage: verdimo-cli %1 %2</source>
+        <translation>Uso: verdimo-cli %1 %2</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>show this help</source>
+        <translation>mostra questo aiuto</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Options:</source>
+        <translation>Opzioni:</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argomento inatteso &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>opzione sconosciuta &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>option &apos;--%1&apos; takes no value</source>
+        <translation>l&apos;opzione &apos;--%1&apos; non accetta valori</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>option &apos;--%1&apos; needs a value %2</source>
+        <translation>l&apos;opzione &apos;--%1&apos; richiede un valore %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 is missing</source>
+        <translation>manca %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the period from %1 to %2 ends before it starts</source>
+        <translation>il periodo dal %1 al %2 finisce prima di iniziare</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>option &apos;--%1&apos; is given more than once</source>
+        <translation>l&apos;opzione &apos;--%1&apos; è data più di una volta</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&apos;%1&apos; is not a day written YYYY-MM-DD</source>
+        <translation>&apos;%1&apos; non è un giorno scritto AAAA-MM-GG</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Try &apos;verdimo-cli %1 --help&apos; for the options.</source>
+        <translation>Provare &apos;verdimo-cli %1 --help&apos; per le opzioni.</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/ExchangeCommands.cpp" line="+118"/>
+        <source>Write the cards of a period and the registries to a data archive.</source>
+        <translation>Scrive le schede di un periodo e le anagrafiche in un archivio dati.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Merge a data archive, overwriting or keeping what exists.</source>
+        <translation>Unisce un archivio dati, sovrascrivendo o mantenendo ciò che esiste.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>replace the data that exists</source>
+        <translation>sostituisce i dati esistenti</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>keep the data that exists</source>
+        <translation>mantiene i dati esistenti</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Back the whole database up into a ZIP file.</source>
+        <translation>Copia l&apos;intero database in un file ZIP di backup.</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>give either --overwrite or --keep</source>
+        <translation>indicare --overwrite oppure --keep</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/main.cpp" line="+23"/>
+        <source>Rebuild the cost and revenue totals of a period.</source>
+        <translation>Ricalcola i totali di costi e ricavi di un periodo.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Write a report to PDF; KIND is one of workers, machines, crops, fields, cost-centres, operations, others, items, card, field-report, register; or &apos;registry NODE&apos; for the registries view&apos;s print of NODE: centres, crops, machines, others, workers, operations, items, or crop:CODE, field:CODE, machine:CODE, other:CODE, worker:CODE, operation:CODE, item:CODE (--movements lists a centre&apos;s or field&apos;s movements).</source>
+        <translation>Scrive un resoconto in PDF; KIND è uno tra workers, machines, crops, fields, cost-centres, operations, others, items, card, field-report, register; oppure &apos;registry NODE&apos; per la stampa delle anagrafiche di NODE: centres, crops, machines, others, workers, operations, items, oppure crop:CODE, field:CODE, machine:CODE, other:CODE, worker:CODE, operation:CODE, item:CODE (--movements elenca i movimenti di un centro o di un campo).</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location line="+20"/>
+        <source>the PDF file to write</source>
+        <translation>il file PDF da scrivere</translation>
+    </message>
+    <message>
+        <location line="-17"/>
+        <source>process the data first</source>
+        <translation>elabora prima i dati</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>print amounts</source>
+        <translation>stampa gli importi</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>registry print: the stock movements instead of the works</source>
+        <translation>stampa anagrafiche: i movimenti di magazzino al posto dei lavori</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the day of the card (default: the card shown)</source>
+        <translation>il giorno della scheda (predefinito: la scheda mostrata)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Draw the weather chart of a period as a PDF page, a PNG or an SVG picture.</source>
+        <translation>Disegna il grafico meteo di un periodo come pagina PDF, immagine PNG o SVG.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the PNG picture to write</source>
+        <translation>l&apos;immagine PNG da scrivere</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the SVG picture to write</source>
+        <translation>l&apos;immagine SVG da scrivere</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the picture&apos;s size in pixels (default 1600x1000)</source>
+        <translation>la dimensione dell&apos;immagine in pixel (predefinita 1600x1000)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Look for a newer version, or download and verify its package.</source>
+        <translation>Cerca una versione più recente, oppure ne scarica e verifica il pacchetto.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>only say whether a newer version exists</source>
+        <translation>indica solo se esiste una versione più recente</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>download and verify the package into DIR</source>
+        <translation>scarica e verifica il pacchetto nella cartella DIR</translation>
     </message>
 </context>
 <context>
@@ -1520,6 +1724,14 @@ Informazioni su</translation>
     </message>
 </context>
 <context>
+    <name>FarmSession</name>
+    <message>
+        <location filename="../../src/db/FarmSession.cpp" line="+31"/>
+        <source>Cannot open the farm database %1: %2</source>
+        <translation>Impossibile aprire il database dell&apos;azienda %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>FieldYears</name>
     <message>
         <location filename="../../src/registries/FieldYears.cpp" line="+67"/>
@@ -1535,6 +1747,16 @@ Informazioni su</translation>
         <location line="+9"/>
         <source>Fields created with success!</source>
         <translation>Campi creati correttamente!</translation>
+    </message>
+</context>
+<context>
+    <name>HelpPages</name>
+    <message>
+        <location filename="../../src/app/HelpPages.cpp" line="+46"/>
+        <source>No web browser could be started to show this page. Open this address in a browser yourself:
+%1</source>
+        <translation>Non è stato possibile avviare un browser web per mostrare questa pagina. Aprire questo indirizzo in un browser:
+%1</translation>
     </message>
 </context>
 <context>
@@ -1801,7 +2023,7 @@ Informazioni su</translation>
     </message>
     <message>
         <location line="+4"/>
-        <location filename="../../src/registries/RegistryEditor.cpp" line="+33"/>
+        <location filename="../../src/registries/RegistryEditor.cpp" line="+35"/>
         <source>Machines</source>
         <translation>Macchine</translation>
     </message>
@@ -1813,24 +2035,24 @@ Informazioni su</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location filename="../../src/registries/RegistryEditor.cpp" line="+13"/>
+        <location filename="../../src/registries/RegistryEditor.cpp" line="+14"/>
         <source>Workers</source>
         <translation>Operai</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location filename="../../src/registries/RegistryEditor.cpp" line="+8"/>
+        <location filename="../../src/registries/RegistryEditor.cpp" line="+9"/>
         <source>Operations</source>
         <translation>Operazioni</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../../src/registries/RegistryEditor.cpp" line="+7"/>
+        <location filename="../../src/registries/RegistryEditor.cpp" line="+8"/>
         <source>Items</source>
         <translation>Articoli</translation>
     </message>
     <message>
-        <location filename="../../src/registries/RegistryEditor.cpp" line="+390"/>
+        <location filename="../../src/registries/RegistryEditor.cpp" line="+394"/>
         <source>The code %1 has been changed to %2. Do you want to give the new code also to the works, movements and fields that use %1?</source>
         <translation>Il codice %1 è stato cambiato in %2. Assegnare il nuovo codice anche ai lavori, ai movimenti e ai campi che usano %1?</translation>
     </message>
@@ -1841,7 +2063,7 @@ Informazioni su</translation>
     </message>
     <message>
         <location line="+10"/>
-        <location line="+179"/>
+        <location line="+186"/>
         <source>The code %1 is already used by %2, can not save!</source>
         <translation>Il codice %1 è già usato da %2, impossibile salvare!</translation>
     </message>
@@ -2127,7 +2349,7 @@ Informazioni su</translation>
 <context>
     <name>RegistryTreeModel</name>
     <message>
-        <location filename="../../src/registries/RegistryTreeModel.cpp" line="+90"/>
+        <location filename="../../src/registries/RegistryTreeModel.cpp" line="+111"/>
         <source>Registries</source>
         <translation>Anagrafiche</translation>
     </message>
@@ -2242,12 +2464,12 @@ Informazioni su</translation>
 <context>
     <name>StartupSteps</name>
     <message>
-        <location filename="../../src/app/StartupSteps.cpp" line="+83"/>
+        <location filename="../../src/app/StartupSteps.cpp" line="+87"/>
         <source>For synchronization data only one instance of the application per computer can be started!</source>
         <translation>Per la sincronizzazione dei dati si può avviare una sola copia del programma per computer!</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+32"/>
         <source>Unable to create user folder!</source>
         <translation>Impossibile creare la cartella dell&apos;utente!</translation>
     </message>
@@ -2981,8 +3203,8 @@ Informazioni su</translation>
 <context>
     <name>WorkEntryLookups</name>
     <message>
-        <location filename="../../src/cards/WorkEntryLookups.cpp" line="+16"/>
-        <location line="+56"/>
+        <location filename="../../src/cards/WorkEntryLookups.cpp" line="+42"/>
+        <location line="+61"/>
         <location line="+5"/>
         <source>&lt;None&gt;</source>
         <translation>&lt;Nessuno&gt;</translation>
