@@ -699,7 +699,7 @@ Informazioni su</translation>
     <message>
         <location line="+2"/>
         <source>The database can only be read.</source>
-        <translation type="unfinished">Il database è di sola lettura.</translation>
+        <translation>Il database è di sola lettura.</translation>
     </message>
     <message>
         <location line="+14"/>
