@@ -201,8 +201,7 @@ private slots:
         QCOMPARE(answered, (QStringList{"choice", "printer"}));
         QVERIFY(QFileInfo(pdf).size() > 0);
 
-        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
-            QSKIP("pdftotext is not installed");
+        REQUIRE_TOOL(QStringLiteral("pdftotext"));
         QProcess text;
         text.start("pdftotext", {pdf, "-"});
         QVERIFY(text.waitForFinished());

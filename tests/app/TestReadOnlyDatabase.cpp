@@ -141,8 +141,7 @@ private slots:
         m_frame->action(IdPrint)->trigger();
         answer.stop();
         QVERIFY(QFileInfo(pdf).size() > 0);
-        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
-            QSKIP("pdftotext is not installed");
+        REQUIRE_TOOL(QStringLiteral("pdftotext"));
         QProcess text;
         text.start("pdftotext", {pdf, "-"});
         QVERIFY(text.waitForFinished());

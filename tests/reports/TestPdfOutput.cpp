@@ -33,8 +33,7 @@ private:
 
 void TestPdfOutput::initTestCase()
 {
-    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-        QSKIP("pdftotext (poppler-utils) is not installed");
+    REQUIRE_TOOL(QStringLiteral("pdftotext"));
 }
 
 QString TestPdfOutput::run(const QString &program, const QStringList &arguments)
