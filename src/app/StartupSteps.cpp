@@ -1,5 +1,7 @@
 #include "StartupSteps.h"
 
+#include "base/InstallPaths.h"
+
 #include "base/NumberText.h"
 #include "base/Prompter.h"
 #include "base/SettingsKeys.h"
@@ -15,7 +17,6 @@
 namespace {
 
 const QString WorkingFile = QStringLiteral("Tellan.mdb");
-const QString TemplateFile = QStringLiteral("Database/Tellan.mdb");
 
 // Longer values are not taken from the installation key.
 constexpr int MaximumKeyValueBytes = 4096;
@@ -128,7 +129,7 @@ void StartupSteps::placeWorkingDatabase(const QString &userFolder, const QString
     const QString userCopy = underFolder(userFolder, WorkingFile);
     if (!QFileInfo::exists(userCopy)) {
         // The installed template may be read-only; the user's copy must be writable.
-        if (QFile::copy(underFolder(installFolder, TemplateFile), userCopy))
+        if (QFile::copy(InstallPaths::templateDatabasePath(installFolder), userCopy))
             QFile::setPermissions(userCopy, QFile::permissions(userCopy) | QFile::ReadOwner |
                                                 QFile::WriteOwner);
     }

@@ -1,5 +1,7 @@
 #include "ExchangeDatabase.h"
 
+#include "base/InstallPaths.h"
+
 #include "base/SettingsStore.h"
 #include "db/Database.h"
 #include "db/DbException.h"
@@ -10,8 +12,6 @@
 #include <QSqlQuery>
 
 namespace {
-
-const QString TemplateFile = QStringLiteral("Database/Tellan.mdb");
 
 QString bracketed(const QString &name)
 {
@@ -65,8 +65,8 @@ QString ExchangeDatabase::installedTemplatePath()
     for (const QString &folder : folders) {
         if (folder.isEmpty())
             continue;
-        const QString path = QDir(QDir::fromNativeSeparators(folder)).filePath(TemplateFile);
-        if (QFileInfo(path).isFile())
+        const QString path = InstallPaths::templateDatabasePath(QDir::fromNativeSeparators(folder));
+        if (!path.isEmpty())
             return path;
     }
     return {};

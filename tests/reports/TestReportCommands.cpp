@@ -152,12 +152,11 @@ void TestReportCommands::printWritesThePages()
     QFile file(pdf);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.readAll().startsWith("%PDF"));
-    if (!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
-        QProcess pdftotext;
-        pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
-        QVERIFY(pdftotext.waitForFinished());
-        QVERIFY(QString::fromUtf8(pdftotext.readAllStandardOutput()).contains(text));
-    }
+    REQUIRE_TOOL(QStringLiteral("pdftotext"));
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    QVERIFY(pdftotext.waitForFinished());
+    QVERIFY(QString::fromUtf8(pdftotext.readAllStandardOutput()).contains(text));
 }
 
 void TestReportCommands::printProcessesFirstWhenAsked()
