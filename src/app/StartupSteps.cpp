@@ -1,7 +1,6 @@
 #include "StartupSteps.h"
 
 #include "base/InstallPaths.h"
-
 #include "base/NumberText.h"
 #include "base/Prompter.h"
 #include "base/SettingsKeys.h"
