@@ -1,7 +1,6 @@
 #include "ExchangeDatabase.h"
 
 #include "base/InstallPaths.h"
-
 #include "base/SettingsStore.h"
 #include "db/Database.h"
 #include "db/DbException.h"
