@@ -28,8 +28,9 @@ private slots:
         const QString first = m_env.copyTemplate();
         const QString second = m_env.copyTemplate();
         SettingsStore::writeString(SettingsStore::Settings, "Database", first);
-        FarmSession farm;
+        // The log outlives the session, whose closing at the end still reports to it.
         QStringList log;
+        FarmSession farm;
         connect(&farm, &FarmSession::aboutToReplaceDatabase, this, [&] {
             log << QStringLiteral("release %1 %2")
                        .arg(QFileInfo(farm.databasePath()).fileName())
