@@ -4,6 +4,7 @@
 #include "PrinterOutput.h"
 #include "base/ui/CAttesa.h"
 #include "base/ui/SharedPrinter.h"
+#include "db/Database.h"
 #include "reports/CardPrintJob.h"
 
 #include <QGuiApplication>
