@@ -12,6 +12,37 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
+#include <functional>
+
+namespace {
+
+// Hands over the download dialog when it is first shown, before the window returns to its
+// event loop, so no progress report can pass unseen.
+class ShowWatcher : public QObject
+{
+public:
+    explicit ShowWatcher(std::function<void(CDownloadDialog *)> shown) : m_shown(std::move(shown))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *object, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && !m_seen) {
+            if (auto *dialog = qobject_cast<CDownloadDialog *>(object)) {
+                m_seen = true;
+                m_shown(dialog);
+            }
+        }
+        return false;
+    }
+
+private:
+    std::function<void(CDownloadDialog *)> m_shown;
+    bool m_seen = false;
+};
+
+} // namespace
 
 class TestCDownloadDialog : public QObject
 {
@@ -81,23 +112,32 @@ private slots:
         bool opened = false;
         controller->setOpener([&opened](const QString &) { return opened = true; });
 
-        controller->checkNow(false);
-        QTRY_VERIFY(window.findChild<CDownloadDialog *>());
-        auto *dialog = window.findChild<CDownloadDialog *>();
-        QVERIFY(dialog->isVisible());
-        QCOMPARE(dialog->text(),
-                 QStringLiteral("Wait while downloading the setup file of the new version"));
+        // The progress is followed from the moment the dialog shows: on a fast machine the
+        // whole package may arrive before a polling look at the window would find the dialog.
         bool cancelled = false;
-        connect(dialog->bar(), &QProgressBar::valueChanged, dialog, [&](int value) {
-            if (cancelled || value <= 0)
-                return;
-            cancelled = true;
-            QCOMPARE(dialog->bar()->maximum(), package.size());
-            if (qEnvironmentVariableIsSet("VERDIMO_GRAB"))
-                dialog->grab().save(QString::fromLocal8Bit(qgetenv("VERDIMO_GRAB")) + ".run.png");
-            dialog->findChild<QPushButton *>()->click();
+        CDownloadDialog *dialog = nullptr;
+        QString shownText;
+        ShowWatcher watcher([&](CDownloadDialog *shown) {
+            dialog = shown;
+            shownText = shown->text();
+            connect(dialog->bar(), &QProgressBar::valueChanged, dialog, [&](int value) {
+                if (cancelled || value <= 0)
+                    return;
+                cancelled = true;
+                QCOMPARE(dialog->bar()->maximum(), package.size());
+                if (qEnvironmentVariableIsSet("VERDIMO_GRAB"))
+                    dialog->grab().save(QString::fromLocal8Bit(qgetenv("VERDIMO_GRAB")) +
+                                        ".run.png");
+                dialog->findChild<QPushButton *>()->click();
+            });
         });
+        qApp->installEventFilter(&watcher);
+        controller->checkNow(false);
+        QTRY_VERIFY(dialog);
+        QCOMPARE(shownText,
+                 QStringLiteral("Wait while downloading the setup file of the new version"));
         QTRY_COMPARE_WITH_TIMEOUT(controller->state(), UpdateController::State::Idle, 30000);
+        qApp->removeEventFilter(&watcher);
         QVERIFY(cancelled);
         QVERIFY(prompter.verify());
         QVERIFY(!opened);
