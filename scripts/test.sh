@@ -1,13 +1,13 @@
 #!/bin/sh
 # Installs what is missing, checks the formatting, builds, and runs every test; then runs them
 # once more in a build with the address and undefined-behaviour sanitizers (build-asan/).
-# SANITIZERS=0 skips that second run.
+# SANITIZERS=1 adds that second run.
 set -eu
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/check-format.sh
 scripts/build.sh
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)")
-if [ "${SANITIZERS:-1}" != 0 ]; then
+if [ "${SANITIZERS:-0}" != 0 ]; then
     scripts/test-sanitizers.sh
 fi
