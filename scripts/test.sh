@@ -1,7 +1,7 @@
 #!/bin/sh
-# Installs what is missing, checks the formatting, builds, and runs every test; then runs them
-# once more in a build with the address and undefined-behaviour sanitizers (build-asan/).
-# SANITIZERS=1 adds that second run.
+# Installs what is missing, checks the formatting, builds, and runs every test.
+# SANITIZERS=1 then runs them once more in a build with the address and undefined-behaviour
+# sanitizers (build-asan/).
 set -eu
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
