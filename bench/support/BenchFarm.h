@@ -1,6 +1,6 @@
 #pragma once
 
-#include "db/PreparedStatement.h"
+#include "demo/FarmGenerator.h"
 
 #include <QtGlobal>
 
@@ -9,7 +9,8 @@ class QDate;
 class QRandomGenerator;
 
 // The mid-size farm the benchmarks run on: 25 workers, 8 machines, 15 crop centres with 4
-// fields each, 5 other centres, 40 operations, 120 items, and works spread over them.
+// fields each, 5 other centres, 40 operations, 120 items, and works spread over them, written
+// by the farm generator.
 namespace BenchFarm {
 
 constexpr int Workers = 25;
@@ -20,6 +21,7 @@ constexpr int FieldsPerCrop = 4;
 constexpr int Operations = 40;
 constexpr int Items = 120;
 
+FarmSize size();
 int machineCode(int i);
 // The registries, with the fields registered again in each year from firstYear on.
 void seedRegistries(Database &db, int firstYear, int years);
@@ -37,9 +39,7 @@ public:
     void work(QRandomGenerator &random, qint64 cardId);
 
 private:
-    PreparedStatement m_card;
-    PreparedStatement m_work;
-    PreparedStatement m_movement;
+    FarmGenerator m_farm;
 };
 
 // A whole farm: the registries for the years and one card a day of every year.

@@ -1,0 +1,77 @@
+#include "DemoCommand.h"
+
+#include "CommandLine.h"
+#include "base/Clock.h"
+#include "db/DbException.h"
+#include "demo/DemoFarm.h"
+#include "exchange/ExchangeDatabase.h"
+
+#include <QFileInfo>
+
+namespace {
+
+const QString YearsOption = QStringLiteral("years");
+const QString OverwriteOption = QStringLiteral("overwrite");
+
+} // namespace
+
+CommandLine demoCommandLine()
+{
+    CommandLine line(QStringLiteral("demo"), QStringLiteral("FILE [--years N] [--overwrite]"),
+                     CommandLine::tr("Write a demo farm with a few years of work cards ending "
+                                     "today, to try the program on."));
+    line.addPositional(QStringLiteral("FILE"));
+    line.addValueOption(YearsOption, QStringLiteral("N"),
+                        CommandLine::tr("the years of cards, from 1 to %1 (default %2)")
+                            .arg(DemoFarm::MaximumYears)
+                            .arg(DemoFarm::DefaultYears));
+    line.addFlag(OverwriteOption, CommandLine::tr("replace FILE when it exists"));
+    return line;
+}
+
+int runDemoCommand(const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    return runDemoCommand(args, out, err, SystemClock());
+}
+
+int runDemoCommand(const QStringList &args, QTextStream &out, QTextStream &err, const Clock &clock)
+{
+    CommandLine line = demoCommandLine();
+    if (!line.parse(args, out, err))
+        return line.exitStatus();
+    int years = DemoFarm::DefaultYears;
+    if (line.isSet(YearsOption)) {
+        bool ok = false;
+        years = line.value(YearsOption).toInt(&ok);
+        if (!ok || years < 1 || years > DemoFarm::MaximumYears)
+            return line.usageError(err, CommandLine::tr("--years must be a whole number from 1 "
+                                                        "to %1, not '%2'")
+                                            .arg(DemoFarm::MaximumYears)
+                                            .arg(line.value(YearsOption)));
+    }
+    const QString path = line.positional(0);
+    if (QFileInfo::exists(path) && !line.isSet(OverwriteOption)) {
+        err << CommandLine::tr("%1 exists: give --overwrite to replace it with the demo farm.")
+                   .arg(path)
+            << Qt::endl;
+        return 1;
+    }
+    const QString templatePath = ExchangeDatabase::installedTemplatePath();
+    if (templatePath.isEmpty()) {
+        err << CommandLine::tr("Cannot write the demo farm: the template database is not "
+                               "installed.")
+            << Qt::endl;
+        return 1;
+    }
+    try {
+        DemoFarm::write(templatePath, path, clock.now().date(), years);
+    } catch (const DbException &e) {
+        err << CommandLine::tr("Cannot write the demo farm to %1: %2").arg(path, e.message())
+            << Qt::endl;
+        return 1;
+    }
+    out << CommandLine::tr("%1: a demo farm with %n year(s) of work cards", nullptr, years)
+               .arg(path)
+        << Qt::endl;
+    return 0;
+}

@@ -1,0 +1,342 @@
+#include "FarmGenerator.h"
+
+#include "FarmNames.h"
+#include "base/DomainCodes.h"
+#include "db/Database.h"
+#include "db/DbDate.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QRandomGenerator>
+#include <QStringList>
+
+#include <array>
+#include <cmath>
+
+namespace {
+
+enum class ItemGroup { None, Treatment, Herbicide, Fertiliser, Seed, Fuel, Spare, Twine, Product };
+
+struct ItemKind
+{
+    const char *name;
+    const char *unit;
+    ItemGroup group;
+    double unitPrice;
+    const char *adversity; // the pest or disease a treatment is aimed at
+};
+
+// The items of the warehouse; the products come last, one per kind of crop, in the order of
+// FarmNames::crop.
+constexpr std::array<ItemKind, 24> Items{{
+    {"Ossicloruro di rame 30%", "kg", ItemGroup::Treatment, 9.5, "Peronospora"},
+    {"Zolfo bagnabile 80%", "kg", ItemGroup::Treatment, 2.8, "Oidio"},
+    {"Fosetil alluminio", "kg", ItemGroup::Treatment, 24.0, "Peronospora"},
+    {"Deltametrina 2,5%", "l", ItemGroup::Treatment, 38.0, "Tignoletta"},
+    {"Mancozeb 75%", "kg", ItemGroup::Treatment, 8.2, "Peronospora"},
+    {"Penconazolo 10%", "l", ItemGroup::Treatment, 55.0, "Oidio"},
+    {"Glifosate 360", "l", ItemGroup::Herbicide, 7.4, "Infestanti"},
+    {"Urea 46%", "q", ItemGroup::Fertiliser, 62.0, ""},
+    {"Nitrato ammonico 27%", "q", ItemGroup::Fertiliser, 48.0, ""},
+    {"Perfosfato minerale 19%", "q", ItemGroup::Fertiliser, 35.0, ""},
+    {"Letame maturo", "q", ItemGroup::Fertiliser, 3.5, ""},
+    {"Seme di frumento duro certificato", "kg", ItemGroup::Seed, 0.85, ""},
+    {"Seme di mais ibrido", "kg", ItemGroup::Seed, 9.0, ""},
+    {"Seme di erba medica", "kg", ItemGroup::Seed, 6.5, ""},
+    {"Gasolio agricolo", "l", ItemGroup::Fuel, 1.05, ""},
+    {"Olio motore 15W40", "l", ItemGroup::Spare, 5.2, ""},
+    {"Filtri e ricambi", "n", ItemGroup::Spare, 28.0, ""},
+    {"Spago e legacci", "kg", ItemGroup::Twine, 4.0, ""},
+    {"Uva da vino", "q", ItemGroup::Product, 55.0, ""},
+    {"Olive da olio", "q", ItemGroup::Product, 70.0, ""},
+    {"Frumento duro in granella", "q", ItemGroup::Product, 38.0, ""},
+    {"Mais in granella", "q", ItemGroup::Product, 24.0, ""},
+    {"Pomodoro da industria", "q", ItemGroup::Product, 11.0, ""},
+    {"Fieno di erba medica", "q", ItemGroup::Product, 16.0, ""},
+}};
+constexpr int FirstProduct = 18;
+constexpr int Products = int(Items.size()) - FirstProduct;
+
+// Operation indexes of FarmNames::operation.
+enum Operation {
+    Ploughing,
+    Harrowing,
+    Sowing,
+    Fertilising,
+    Treating,
+    Weeding,
+    Watering,
+    Pruning,
+    Harvest,
+    GrapeHarvest,
+    Mulching,
+    Maintenance,
+    Transport,
+    Selling,
+    Office,
+    Tying,
+    Mowing,
+    Ditches
+};
+
+enum class Where { Field, Crop, Machine, Other };
+
+// A work of the farm's calendar: the operation, where it is booked, the movement it makes and
+// the months it is done in (firstMonth > lastMonth runs over the new year).
+struct WorkKind
+{
+    Operation operation;
+    Where where;
+    MovementType movementType;
+    ItemGroup items;
+    int firstMonth;
+    int lastMonth;
+    int tractor; // 0 none, else the implement's machine index + 1 (the tractor is machine 0)
+};
+
+constexpr std::array<WorkKind, 17> Calendar{{
+    {Pruning, Where::Field, MovementType::None, ItemGroup::None, 11, 3, 0},
+    {Ploughing, Where::Field, MovementType::None, ItemGroup::None, 8, 11, 9},
+    {Harrowing, Where::Field, MovementType::None, ItemGroup::None, 9, 4, 4},
+    {Sowing, Where::Field, MovementType::Processing, ItemGroup::Seed, 10, 4, 6},
+    {Fertilising, Where::Field, MovementType::Processing, ItemGroup::Fertiliser, 2, 4, 7},
+    {Treating, Where::Field, MovementType::Processing, ItemGroup::Treatment, 4, 8, 3},
+    {Weeding, Where::Field, MovementType::Processing, ItemGroup::Herbicide, 3, 5, 3},
+    {Watering, Where::Field, MovementType::None, ItemGroup::None, 6, 8, 0},
+    {Harvest, Where::Field, MovementType::Production, ItemGroup::Product, 6, 11, 5},
+    {Mulching, Where::Field, MovementType::None, ItemGroup::None, 4, 6, 8},
+    {Tying, Where::Field, MovementType::Processing, ItemGroup::Twine, 3, 5, 0},
+    {Mowing, Where::Field, MovementType::None, ItemGroup::None, 5, 7, 10},
+    {Selling, Where::Crop, MovementType::Sale, ItemGroup::Product, 1, 12, 0},
+    {Maintenance, Where::Machine, MovementType::Purchase, ItemGroup::Fuel, 1, 12, 0},
+    {Maintenance, Where::Machine, MovementType::Processing, ItemGroup::Spare, 1, 12, 0},
+    {Transport, Where::Other, MovementType::None, ItemGroup::None, 1, 12, 5},
+    {Ditches, Where::Other, MovementType::None, ItemGroup::None, 11, 2, 0},
+}};
+
+bool inSeason(const WorkKind &kind, int month)
+{
+    if (month == 0)
+        return true;
+    if (kind.firstMonth <= kind.lastMonth)
+        return month >= kind.firstMonth && month <= kind.lastMonth;
+    return month >= kind.firstMonth || month <= kind.lastMonth;
+}
+
+// The stage of the crop a field movement is made in.
+QString phase(int month)
+{
+    if (month >= 3 && month <= 4)
+        return QStringLiteral("Pre-fioritura");
+    if (month == 5)
+        return QStringLiteral("Fioritura");
+    if (month >= 6 && month <= 7)
+        return QStringLiteral("Allegagione");
+    if (month >= 8 && month <= 10)
+        return QStringLiteral("Maturazione");
+    return QStringLiteral("Riposo vegetativo");
+}
+
+int pick(QRandomGenerator &random, ItemGroup group)
+{
+    QList<int> candidates;
+    for (int i = 0; i < FirstProduct; ++i) {
+        if (Items[i].group == group)
+            candidates.append(i);
+    }
+    return candidates.at(random.bounded(int(candidates.size())));
+}
+
+double roundToCents(double value)
+{
+    return std::round(value * 100.0) / 100.0;
+}
+
+const QStringList &skies()
+{
+    static const QStringList texts{QStringLiteral("Sereno"), QStringLiteral("Poco nuvoloso"),
+                                   QStringLiteral("Nuvoloso"), QStringLiteral("Variabile"),
+                                   QStringLiteral("Nebbia")};
+    return texts;
+}
+
+const QStringList &winds()
+{
+    static const QStringList texts{QStringLiteral("Assente"), QStringLiteral("Debole"),
+                                   QStringLiteral("Moderato"), QStringLiteral("Forte")};
+    return texts;
+}
+
+} // namespace
+
+FarmGenerator::FarmGenerator(Database &db, const FarmSize &size)
+    : m_db(db), m_size(size),
+      m_card(db, QStringLiteral("INSERT INTO Scheda (Data, Pioggia, TempMax, TempMin, Tempo, "
+                                "Vento, Fattore) VALUES (?, ?, ?, ?, ?, ?, ?)")),
+      m_work(db, QStringLiteral(
+                     "INSERT INTO Opere (Aggiornato, IDScheda, CodOperaio, OreOrd, OreStr, "
+                     "OreFest, [Tipo Centro], CodCentro, CodCampo, CodOperazione, CodMacch1, "
+                     "CodMacch2) VALUES (1, ?, ?, ?, ?, 0, ?, ?, ?, ?, ?, ?)")),
+      m_movement(db, QStringLiteral("INSERT INTO Magazzino (IDOpera, [Tipo Centro], CodCentro, "
+                                    "CodCampo, [Tipo Bolla], [Codice Articolo], Prezzo, "
+                                    "Quantita, Fase, UniMis, Avverso, RifDoc) VALUES (?, ?, ?, ?, "
+                                    "?, ?, ?, ?, ?, ?, ?, ?)"))
+{
+}
+
+void FarmGenerator::seedRegistries(int firstYear, int years)
+{
+    PreparedStatement worker(m_db, QStringLiteral("INSERT INTO Operai (Codice, Nome, Rapporto, "
+                                                  "Stipendio) VALUES (?, ?, ?, ?)"));
+    for (int i = 0; i < m_size.workers; ++i) {
+        // Every fourth worker is seasonal, paid a little less.
+        const bool seasonal = i % 4 == 3;
+        worker.exec({i + 1, FarmNames::worker(i), seasonal ? 1 : 0,
+                     seasonal ? 9.0 : 10.5 + (i % 5) * 1.25});
+    }
+    PreparedStatement centre(m_db, QStringLiteral("INSERT INTO Centri (Codice, Descrizione, "
+                                                  "Campo, Macchina, SupAnno) VALUES (?, ?, ?, "
+                                                  "?, ?)"));
+    PreparedStatement field(m_db, QStringLiteral("INSERT INTO Campi (Codice, Descrizione, "
+                                                 "[Località], Centro, Superficie, Anno) "
+                                                 "VALUES (?, ?, ?, ?, ?, ?)"));
+    for (int c = 0; c < m_size.crops; ++c) {
+        double surface = 0;
+        for (int f = c * m_size.fieldsPerCrop; f < (c + 1) * m_size.fieldsPerCrop; ++f) {
+            const double hectares = 0.5 + (f * 37 % 40) / 10.0;
+            surface += hectares;
+            // The fields are registered again every year.
+            for (int year = firstYear; year < firstYear + years; ++year)
+                field.exec({fieldCode(f), FarmNames::field(f),
+                            QStringLiteral("Loc. %1").arg(FarmNames::field(f)), c + 1, hectares,
+                            year});
+        }
+        centre.exec({c + 1, FarmNames::crop(c), 1, 0, surface});
+    }
+    for (int i = 0; i < m_size.machines; ++i)
+        centre.exec({machineCode(i), FarmNames::machine(i), 0, 1, FarmNames::machineYear(i)});
+    for (int i = 0; i < m_size.others; ++i)
+        centre.exec({otherCode(i), FarmNames::otherCentre(i), 0, 0, 0});
+    PreparedStatement operation(
+        m_db, QStringLiteral("INSERT INTO Operazioni (Codice, Descrizione) VALUES (?, ?)"));
+    for (int i = 0; i < m_size.operations; ++i)
+        operation.exec({i + 1, FarmNames::operation(i)});
+    PreparedStatement item(m_db, QStringLiteral("INSERT INTO Articoli (Codice, Descrizione, "
+                                                "UnMis, [Costo Unitario], [Stampa Quaderno]) "
+                                                "VALUES (?, ?, ?, ?, ?)"));
+    for (int i = 0; i < m_size.items; ++i) {
+        const ItemKind &kind = Items[i % Items.size()];
+        const int round = i / int(Items.size());
+        const QString name = QString::fromUtf8(kind.name);
+        item.exec(
+            {i + 1, round == 0 ? name : QStringLiteral("%1 %2").arg(name).arg(round + 1),
+             QString::fromUtf8(kind.unit), kind.unitPrice,
+             kind.group == ItemGroup::Treatment || kind.group == ItemGroup::Herbicide ? 1 : 0});
+    }
+}
+
+qint64 FarmGenerator::card(const QDate &day, QRandomGenerator &random, int works)
+{
+    // Temperatures follow the season, coldest in mid January.
+    const double season = std::cos(2.0 * M_PI * (day.dayOfYear() - 15) / 365.0);
+    const double maximum = std::round(21.0 - 11.0 * season + random.bounded(7) - 3);
+    const double minimum = maximum - 7 - random.bounded(5);
+    const bool rainy = random.bounded(100) < 25 + int(10 * season);
+    const double rain = rainy ? 1 + random.bounded(30) : 0;
+    const QString sky = rainy ? QStringLiteral("Pioggia") : skies().at(random.bounded(5));
+    const QString wind = winds().at(random.bounded(4));
+    const QString chief = m_size.workers > 0 ? FarmNames::worker(0) : QString();
+    const qint64 cardId = m_card.insert(
+        {DbDate::toText(QDateTime(day, QTime(8, 0))), rain, maximum, minimum, sky, wind, chief});
+    for (int w = 0; w < works; ++w)
+        work(random, cardId, day.month());
+    return cardId;
+}
+
+void FarmGenerator::work(QRandomGenerator &random, qint64 cardId, int month)
+{
+    QList<const WorkKind *> season;
+    for (const WorkKind &kind : Calendar) {
+        if (inSeason(kind, month))
+            season.append(&kind);
+    }
+    const WorkKind &kind = *season.at(random.bounded(int(season.size())));
+    const Booking booking = kind.where == Where::Field     ? bookOnField(random)
+                            : kind.where == Where::Crop    ? bookOnCrop(random)
+                            : kind.where == Where::Machine ? bookOnMachine(random)
+                                                           : bookOnOther(random);
+    const int tractor = kind.tractor == 0 ? 0 : machineAt(0);
+    const int implement = kind.tractor == 0 ? 0 : machineAt(kind.tractor - 1);
+    const double regular = 2 + random.bounded(7);
+    const double overtime = random.bounded(8) == 0 ? 1 + random.bounded(2) : 0;
+    const int worker = m_size.workers > 0 ? 1 + random.bounded(m_size.workers) : 0;
+    const int operation = m_size.operations > 0 ? 1 + kind.operation % m_size.operations : 0;
+    const qint64 work =
+        m_work.insert({cardId, worker, regular, overtime, int(booking.type), booking.centre,
+                       booking.field, operation, tractor, implement == tractor ? 0 : implement});
+
+    int item = -1;
+    double quantity = 0;
+    if (kind.items == ItemGroup::Product) {
+        item = FirstProduct + (booking.crop - 1) % Products;
+        quantity = 10 + random.bounded(90);
+    } else if (kind.items != ItemGroup::None) {
+        item = pick(random, kind.items);
+        quantity =
+            kind.items == ItemGroup::Fuel ? 100 + 50 * random.bounded(8) : 1 + random.bounded(12);
+    }
+    if (item >= m_size.items)
+        item = -1;
+    if (item < 0) {
+        // Every work has its movement row; a work without goods has an empty one.
+        m_movement.exec({work, int(booking.type), booking.centre, booking.field, 0, 0, 0.0, 0.0,
+                         QString(), QString(), QString(), QString()});
+        return;
+    }
+    const ItemKind &goods = Items[item];
+    const QString document =
+        kind.movementType == MovementType::Purchase || kind.movementType == MovementType::Sale
+            ? QStringLiteral("DDT %1").arg(1 + random.bounded(900))
+            : QString();
+    m_movement.exec({work, int(booking.type), booking.centre, booking.field, int(kind.movementType),
+                     item + 1, roundToCents(quantity * goods.unitPrice), quantity,
+                     booking.type == CentreKind::Field ? phase(month) : QString(),
+                     QString::fromUtf8(goods.unit), QString::fromUtf8(goods.adversity), document});
+}
+
+FarmGenerator::Booking FarmGenerator::bookOnField(QRandomGenerator &random) const
+{
+    const int fields = m_size.crops * m_size.fieldsPerCrop;
+    if (fields == 0)
+        return bookOnOther(random);
+    const int f = random.bounded(fields);
+    const int crop = 1 + f / m_size.fieldsPerCrop;
+    return {CentreKind::Field, crop, fieldCode(f), crop};
+}
+
+FarmGenerator::Booking FarmGenerator::bookOnCrop(QRandomGenerator &random) const
+{
+    if (m_size.crops == 0)
+        return bookOnOther(random);
+    const int crop = 1 + random.bounded(m_size.crops);
+    return {CentreKind::Crop, crop, 0, crop};
+}
+
+FarmGenerator::Booking FarmGenerator::bookOnMachine(QRandomGenerator &random) const
+{
+    if (m_size.machines == 0)
+        return bookOnOther(random);
+    return {CentreKind::Machine, machineCode(random.bounded(m_size.machines)), 0, 0};
+}
+
+FarmGenerator::Booking FarmGenerator::bookOnOther(QRandomGenerator &random) const
+{
+    if (m_size.others == 0)
+        return {CentreKind::None, 0, 0, 0};
+    return {CentreKind::Other, otherCode(random.bounded(m_size.others)), 0, 0};
+}
+
+int FarmGenerator::machineAt(int i) const
+{
+    return m_size.machines > 0 ? machineCode(i % m_size.machines) : 0;
+}
