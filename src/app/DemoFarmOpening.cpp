@@ -43,3 +43,9 @@ QString DemoFarmOpening::create(const QString &userFolder, const QString &templa
     }
     return path;
 }
+
+WorkingPeriod DemoFarmOpening::period() const
+{
+    const int year = m_clock.now().date().year();
+    return {QDate(year, 1, 1), QDate(year, 12, 31)};
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/WorkingPeriod.h"
+
 #include <QCoreApplication>
 #include <QString>
 
@@ -24,6 +26,8 @@ public:
     QString create();
     // The same in the given folder from the given template.
     QString create(const QString &userFolder, const QString &templatePath);
+    // The working period to show the demo farm in: this year, whose cards end today.
+    WorkingPeriod period() const;
 
 private:
     Prompter &m_prompter;

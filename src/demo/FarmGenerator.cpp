@@ -107,7 +107,7 @@ constexpr std::array<WorkKind, 17> Calendar{{
     {Mulching, Where::Field, MovementType::None, ItemGroup::None, 4, 6, 8},
     {Tying, Where::Field, MovementType::Processing, ItemGroup::Twine, 3, 5, 0},
     {Mowing, Where::Field, MovementType::None, ItemGroup::None, 5, 7, 10},
-    {Selling, Where::Crop, MovementType::Sale, ItemGroup::Product, 1, 12, 0},
+    {Selling, Where::Crop, MovementType::Sale, ItemGroup::Product, 8, 2, 0},
     {Maintenance, Where::Machine, MovementType::Purchase, ItemGroup::Fuel, 1, 12, 0},
     {Maintenance, Where::Machine, MovementType::Processing, ItemGroup::Spare, 1, 12, 0},
     {Transport, Where::Other, MovementType::None, ItemGroup::None, 1, 12, 5},
@@ -124,8 +124,10 @@ bool inSeason(const WorkKind &kind, int month)
 }
 
 // The stage of the crop a field movement is made in.
-QString phase(int month)
+QString phase(MovementType movement, int month)
 {
+    if (movement == MovementType::Production)
+        return QStringLiteral("Raccolta");
     if (month >= 3 && month <= 4)
         return QStringLiteral("Pre-fioritura");
     if (month == 5)
@@ -211,7 +213,7 @@ void FarmGenerator::seedRegistries(int firstYear, int years)
                             QStringLiteral("Loc. %1").arg(FarmNames::field(f)), c + 1, hectares,
                             year});
         }
-        centre.exec({c + 1, FarmNames::crop(c), 1, 0, surface});
+        centre.exec({c + 1, FarmNames::crop(c), 1, 0, roundToCents(surface)});
     }
     for (int i = 0; i < m_size.machines; ++i)
         centre.exec({machineCode(i), FarmNames::machine(i), 0, 1, FarmNames::machineYear(i)});
@@ -243,7 +245,9 @@ qint64 FarmGenerator::card(const QDate &day, QRandomGenerator &random, int works
     const double minimum = maximum - 7 - random.bounded(5);
     const bool rainy = random.bounded(100) < 25 + int(10 * season);
     const double rain = rainy ? 1 + random.bounded(30) : 0;
-    const QString sky = rainy ? QStringLiteral("Pioggia") : skies().at(random.bounded(5));
+    // Fog only in the cold months.
+    const int skyChoices = season > 0.3 ? int(skies().size()) : int(skies().size()) - 1;
+    const QString sky = rainy ? QStringLiteral("Pioggia") : skies().at(random.bounded(skyChoices));
     const QString wind = winds().at(random.bounded(4));
     const QString chief = m_size.workers > 0 ? FarmNames::worker(0) : QString();
     const qint64 cardId = m_card.insert(
@@ -279,7 +283,9 @@ void FarmGenerator::work(QRandomGenerator &random, qint64 cardId, int month)
     double quantity = 0;
     if (kind.items == ItemGroup::Product) {
         item = FirstProduct + (booking.crop - 1) % Products;
-        quantity = 10 + random.bounded(90);
+        // A field's harvest is sold a few lots at a time.
+        quantity = kind.movementType == MovementType::Sale ? 5 + random.bounded(30)
+                                                           : 20 + random.bounded(100);
     } else if (kind.items != ItemGroup::None) {
         item = pick(random, kind.items);
         quantity =
@@ -298,10 +304,11 @@ void FarmGenerator::work(QRandomGenerator &random, qint64 cardId, int month)
         kind.movementType == MovementType::Purchase || kind.movementType == MovementType::Sale
             ? QStringLiteral("DDT %1").arg(1 + random.bounded(900))
             : QString();
-    m_movement.exec({work, int(booking.type), booking.centre, booking.field, int(kind.movementType),
-                     item + 1, roundToCents(quantity * goods.unitPrice), quantity,
-                     booking.type == CentreKind::Field ? phase(month) : QString(),
-                     QString::fromUtf8(goods.unit), QString::fromUtf8(goods.adversity), document});
+    m_movement.exec(
+        {work, int(booking.type), booking.centre, booking.field, int(kind.movementType), item + 1,
+         roundToCents(quantity * goods.unitPrice), quantity,
+         booking.type == CentreKind::Field ? phase(kind.movementType, month) : QString(),
+         QString::fromUtf8(goods.unit), QString::fromUtf8(goods.adversity), document});
 }
 
 FarmGenerator::Booking FarmGenerator::bookOnField(QRandomGenerator &random) const

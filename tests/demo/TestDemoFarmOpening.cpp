@@ -30,6 +30,8 @@ private slots:
         DemoFarmOpening opening(prompter, m_clock);
         const QString path = opening.create(folder, TestEnvironment::templatePath());
         QCOMPARE(path, QDir(folder).filePath(QStringLiteral("Demo.mdb")));
+        QCOMPARE(opening.period().start, QDate(2026, 1, 1));
+        QCOMPARE(opening.period().end, QDate(2026, 12, 31));
         {
             Database db;
             db.open(path);
