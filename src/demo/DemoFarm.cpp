@@ -81,7 +81,4 @@ void DemoFarm::write(const QString &templatePath, const QString &path, const QDa
         throw DbException(
             tr("Cannot write %1: %2").arg(path, QString::fromLocal8Bit(error.message().c_str())));
     temporary.setAutoRemove(false);
-    // A temporary file is private to its owner; the farm gets the permissions of a new file.
-    QFile::setPermissions(target.absoluteFilePath(), QFile::ReadOwner | QFile::WriteOwner |
-                                                         QFile::ReadGroup | QFile::ReadOther);
 }

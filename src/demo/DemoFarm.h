@@ -26,8 +26,9 @@ public:
     // Fills db, a database made from the template, with the registries and the cards.
     static void fill(Database &db, const QDate &lastDay, int years);
     // Writes the demo farm to path from the template database: the farm is built in a temporary
-    // file beside path and renamed over it only once complete. Raises DbException with the
-    // reason when the template cannot be read, the file written or the database filled.
+    // file beside path and renamed over it only once complete, readable by its owner only.
+    // Raises DbException with the reason when the template cannot be read, the file written or
+    // the database filled.
     static void write(const QString &templatePath, const QString &path, const QDate &lastDay,
                       int years);
 };
