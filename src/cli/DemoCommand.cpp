@@ -31,10 +31,11 @@ CommandLine demoCommandLine()
 
 int runDemoCommand(const QStringList &args, QTextStream &out, QTextStream &err)
 {
-    return runDemoCommand(args, out, err, SystemClock());
+    return runDemoCommandAt(args, out, err, SystemClock());
 }
 
-int runDemoCommand(const QStringList &args, QTextStream &out, QTextStream &err, const Clock &clock)
+int runDemoCommandAt(const QStringList &args, QTextStream &out, QTextStream &err,
+                     const Clock &clock)
 {
     CommandLine line = demoCommandLine();
     if (!line.parse(args, out, err))
@@ -63,15 +64,17 @@ int runDemoCommand(const QStringList &args, QTextStream &out, QTextStream &err, 
             << Qt::endl;
         return 1;
     }
+    const QDate lastDay = clock.now().date();
     try {
-        DemoFarm::write(templatePath, path, clock.now().date(), years);
+        DemoFarm::write(templatePath, path, lastDay, years);
     } catch (const DbException &e) {
         err << CommandLine::tr("Cannot write the demo farm to %1: %2").arg(path, e.message())
             << Qt::endl;
         return 1;
     }
-    out << CommandLine::tr("%1: a demo farm with %n year(s) of work cards", nullptr, years)
-               .arg(path)
+    const QDate firstDay(lastDay.year() - years + 1, 1, 1);
+    out << CommandLine::tr("%1: a demo farm with the work cards from %2 to %3")
+               .arg(path, firstDay.toString(Qt::ISODate), lastDay.toString(Qt::ISODate))
         << Qt::endl;
     return 0;
 }

@@ -10,4 +10,5 @@ class CommandLine;
 CommandLine demoCommandLine();
 int runDemoCommand(const QStringList &args, QTextStream &out, QTextStream &err);
 // The same, with the last day of the farm taken from clock.
-int runDemoCommand(const QStringList &args, QTextStream &out, QTextStream &err, const Clock &clock);
+int runDemoCommandAt(const QStringList &args, QTextStream &out, QTextStream &err,
+                     const Clock &clock);
