@@ -1,0 +1,91 @@
+#include "CsvTable.h"
+
+#include "AtomicFile.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QLocale>
+#include <cmath>
+
+namespace {
+
+QString quoted(const QString &text)
+{
+    static const QString special = QStringLiteral(",\"\r\n");
+    for (const QChar c : text) {
+        if (special.contains(c)) {
+            QString escaped = text;
+            escaped.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+            return QLatin1Char('"') + escaped + QLatin1Char('"');
+        }
+    }
+    return text;
+}
+
+QString line(const QStringList &fields)
+{
+    return fields.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+}
+
+} // namespace
+
+CsvTable::CsvTable(QStringList header) : m_header(std::move(header)) {}
+
+void CsvTable::addRow(const QVariantList &cells)
+{
+    m_rows.append(cells);
+}
+
+QString CsvTable::field(const QVariant &value)
+{
+    if (value.isNull())
+        return QString();
+    switch (value.typeId()) {
+    case QMetaType::Double:
+    case QMetaType::Float:
+        // A value that is no number (a division by a zero surface) has no text a reader
+        // would take for one.
+        if (!std::isfinite(value.toDouble()))
+            return QString();
+        // The shortest text that reads back as the same number, never in the user's locale.
+        return QString::number(value.toDouble(), 'g', QLocale::FloatingPointShortest);
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+        return value.toString();
+    case QMetaType::Bool:
+        return value.toBool() ? QStringLiteral("1") : QStringLiteral("0");
+    case QMetaType::QDate:
+        return value.toDate().toString(Qt::ISODate);
+    case QMetaType::QDateTime:
+        return value.toDateTime().toString(Qt::ISODate);
+    default:
+        return quoted(value.toString());
+    }
+}
+
+QByteArray CsvTable::toUtf8() const
+{
+    QStringList header;
+    for (const QString &name : m_header)
+        header << quoted(name);
+    QString text = line(header);
+    for (const QVariantList &row : m_rows) {
+        QStringList fields;
+        for (const QVariant &cell : row)
+            fields << field(cell);
+        // Every row has as many fields as the header, as readers of the format expect.
+        while (fields.size() < m_header.size())
+            fields << QString();
+        text += line(fields);
+    }
+    return text.toUtf8();
+}
+
+bool CsvTable::save(const QString &path, QString *error) const
+{
+    return AtomicFile::write(path, toUtf8(), error);
+}

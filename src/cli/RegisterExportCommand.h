@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+class CommandLine;
+
+// verdimo-cli register-export --format csv|json --out FILE [--db FILE] [--from --to]
+CommandLine registerExportCommandLine();
+int runRegisterExportCommand(const QStringList &args, QTextStream &out, QTextStream &err);

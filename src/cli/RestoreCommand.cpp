@@ -1,0 +1,49 @@
+#include "RestoreCommand.h"
+
+#include "CommandLine.h"
+#include "base/Clock.h"
+#include "exchange/BackupRestore.h"
+#include "exchange/BackupRotation.h"
+
+#include <QDir>
+
+CommandLine restoreCommandLine()
+{
+    CommandLine line(QStringLiteral("restore"), QStringLiteral("ARCHIVE [--db FILE]"),
+                     CommandLine::tr("Replace the database with a backup, after checking the "
+                                     "backup and backing the database up first."));
+    line.addPositional(QStringLiteral("ARCHIVE"));
+    line.addDatabaseOption();
+    return line;
+}
+
+int runRestoreCommand(const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    const SystemClock clock;
+    return runRestoreCommand(args, out, err, BackupRotation::defaultFolder(), clock);
+}
+
+int runRestoreCommand(const QStringList &args, QTextStream &out, QTextStream &err,
+                      const QString &backupFolder, const Clock &clock)
+{
+    CommandLine line = restoreCommandLine();
+    if (!line.parse(args, out, err))
+        return line.exitStatus();
+    const QString database = line.databasePath();
+    if (database.isEmpty())
+        return line.usageError(err, CommandLine::tr("give the database with --db FILE"));
+
+    BackupRotation rotation(backupFolder, clock, BackupRotation::keptFromSettings());
+    BackupRestore restore(rotation);
+    QString error;
+    if (!restore.restore(line.positional(0), database, &error)) {
+        err << error << Qt::endl;
+        return 1;
+    }
+    out << BackupRestore::tr("Restored %1 from %2; the database it replaced is kept in %3.")
+               .arg(QDir::toNativeSeparators(database),
+                    QDir::toNativeSeparators(line.positional(0)),
+                    QDir::toNativeSeparators(restore.keptBackup()))
+        << Qt::endl;
+    return 0;
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+class Database;
+
+// Brings a farm database made by an older installation up to the columns this version reads:
+// an item's authorisation number and a crop centre's EPPO code. The version reached is kept in
+// the file's PRAGMA user_version, so a current file is recognised without looking further.
+// A file that can only be read is left as it is: the new values then read as empty, which is
+// what columnOrNull() gives the queries that select them.
+class SchemaUpgrade
+{
+public:
+    // 0: the template's own tables; 1: Articoli.NumeroRegistrazione, Centri.CodiceEPPO.
+    static constexpr int CurrentVersion = 1;
+
+    static const QString ItemsTable;
+    static const QString AuthorisationColumn;
+    static const QString CentresTable;
+    static const QString EppoColumn;
+
+    // Adds what is missing, all or nothing; raises DbException on an engine failure. Returns
+    // true when it changed the file.
+    static bool upgrade(Database &db);
+    static int version(Database &db);
+    static bool hasColumn(Database &db, const QString &table, const QString &column);
+    // "[column]" when the table has it, else "NULL": a select list entry that works on files
+    // of every version, qualified with alias when one is given.
+    static QString columnOrNull(Database &db, const QString &table, const QString &column,
+                                const QString &alias = {});
+};

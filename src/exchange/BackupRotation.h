@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+class Clock;
+
+// The automatic backups of the working database: timestamped ZIP files made with the
+// program's backup in one folder (the user's data folder's Backups/ by default), at the first
+// start of each day and on exit after changes, of which the newest N are kept. Only files
+// named as this class names them are ever counted or removed.
+class BackupRotation
+{
+    Q_DECLARE_TR_FUNCTIONS(BackupRotation)
+
+public:
+    static constexpr int DefaultKept = 10;
+    // How many backups to keep, in section Settings of the settings store.
+    static const QString KeptSetting;
+
+    struct Backup
+    {
+        QString path;
+        QDateTime made;
+        qint64 size = 0;
+    };
+
+    BackupRotation(QString folder, const Clock &clock, int kept = DefaultKept);
+
+    // <user data folder>/Backups.
+    static QString defaultFolder();
+    // The setting, DefaultKept when unset or not a positive number.
+    static int keptFromSettings();
+
+    QString folder() const { return m_folder; }
+    // Newest first.
+    QList<Backup> backups() const;
+
+    // Backs workingDatabase up now and removes the oldest backups beyond the number kept.
+    // Returns the new file, or an empty text with the reason in error.
+    QString backUp(const QString &workingDatabase, QString *error);
+    // At start-up: a backup unless one was made today. Empty without error when none was due.
+    QString backUpAtStart(const QString &workingDatabase, QString *error);
+    // At exit: a backup when the database was written since the newest backup.
+    QString backUpAtExit(const QString &workingDatabase, QString *error);
+
+private:
+    QString newBackupPath() const;
+    void removeOldest();
+
+    QString m_folder;
+    const Clock &m_clock;
+    int m_kept;
+};

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "base/WorkingPeriod.h"
+
+#include <QCoreApplication>
+#include <QList>
+#include <QString>
+
+class Database;
+
+// What the cost and revenue totals of a period leave out or cannot allocate, for the user to
+// complete the registries: workers with hours and no hourly wage (their hours cost 0),
+// machines with costs and no running hours (their costs reach no centre), works booked on codes
+// that are in no registry, and movements with a value and no item. Reads the same stored
+// queries as the processing and writes nothing.
+class ProcessingWarnings
+{
+    Q_DECLARE_TR_FUNCTIONS(ProcessingWarnings)
+
+public:
+    enum class Kind {
+        WorkerWithoutWage,
+        MachineWithoutHours,
+        UnknownWorker,
+        UnknownOperation,
+        UnknownCentre,
+        UnknownField,
+        UnknownMachine,
+        MovementWithoutItem,
+    };
+
+    struct Warning
+    {
+        Kind kind;
+        int code = 0;
+        QString name;
+        // Hours of a worker; costs of a machine; value of the movements.
+        double amount = 0;
+        // Works or movements concerned.
+        int count = 0;
+
+        QString text() const;
+    };
+
+    // Raises DbException on an engine failure.
+    static QList<Warning> find(Database &db, const WorkingPeriod &period);
+};

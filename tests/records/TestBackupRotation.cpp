@@ -1,0 +1,150 @@
+#include "FixedClock.h"
+#include "TestEnvironment.h"
+#include "base/SettingsStore.h"
+#include "db/Database.h"
+#include "exchange/BackupRotation.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTest>
+
+namespace {
+
+QDateTime at(int day, int hour, int minute = 0)
+{
+    return QDateTime(QDate(2026, 5, day), QTime(hour, minute));
+}
+
+QStringList names(const QList<BackupRotation::Backup> &backups)
+{
+    QStringList result;
+    for (const BackupRotation::Backup &backup : backups)
+        result << QFileInfo(backup.path).fileName();
+    return result;
+}
+
+} // namespace
+
+class TestBackupRotation : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void keepsTheNewestAndLeavesOtherFiles();
+    void oneBackupAtTheFirstStartOfEachDay();
+    void backupAtExitOnlyAfterChanges();
+    void failureLeavesNoFile();
+    void keptSetting();
+
+private:
+    TestEnvironment m_env;
+    QString m_folder;
+    QString m_db;
+};
+
+void TestBackupRotation::init()
+{
+    m_env.clearSettings();
+    m_folder = m_env.path(QStringLiteral("Backups-%1").arg(QTest::currentTestFunction()));
+    m_db = m_env.copyTemplate();
+}
+
+void TestBackupRotation::keepsTheNewestAndLeavesOtherFiles()
+{
+    QDir().mkpath(m_folder);
+    for (const char *name : {"notes.txt", "Backup Verdimo old.zip"}) {
+        QFile file(QDir(m_folder).filePath(QString::fromLatin1(name)));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    FixedClock clock(at(1, 8));
+    BackupRotation rotation(m_folder, clock, 3);
+    QString error;
+    for (const QDateTime &moment : {at(1, 8), at(1, 8), at(2, 8), at(3, 8), at(4, 8, 30)}) {
+        clock.set(moment);
+        const QString made = rotation.backUp(m_db, &error);
+        QVERIFY2(!made.isEmpty(), qPrintable(error));
+        QVERIFY(QFileInfo(made).size() > 0);
+    }
+    QCOMPARE(names(rotation.backups()), QStringList({"Backup Verdimo 2026-05-04 083000.zip",
+                                                     "Backup Verdimo 2026-05-03 080000.zip",
+                                                     "Backup Verdimo 2026-05-02 080000.zip"}));
+    QCOMPARE(rotation.backups().first().made, at(4, 8, 30));
+    QCOMPARE(QDir(m_folder).entryList(QDir::Files).size(), 5);
+    QVERIFY(QFileInfo::exists(QDir(m_folder).filePath(QStringLiteral("notes.txt"))));
+    // No temporary file is left beside the backups.
+    QCOMPARE(QDir(m_folder).entryList({QStringLiteral("*.zip")}, QDir::Files).size(), 4);
+
+    const QString unzip = TestEnvironment::requireTool(QStringLiteral("unzip"));
+    if (unzip.isEmpty())
+        return;
+    QProcess test;
+    test.start(unzip, {QStringLiteral("-t"), rotation.backups().first().path});
+    QVERIFY(test.waitForFinished(30000));
+    QCOMPARE(test.exitCode(), 0);
+    QVERIFY(test.readAllStandardOutput().contains("Backup Verdimo.mdb"));
+}
+
+void TestBackupRotation::oneBackupAtTheFirstStartOfEachDay()
+{
+    FixedClock clock(at(1, 8));
+    BackupRotation rotation(m_folder, clock);
+    QString error;
+    QVERIFY(!rotation.backUpAtStart(m_db, &error).isEmpty());
+    clock.set(at(1, 17));
+    QVERIFY(rotation.backUpAtStart(m_db, &error).isEmpty());
+    QVERIFY(error.isEmpty());
+    clock.set(at(2, 7));
+    QVERIFY(!rotation.backUpAtStart(m_db, &error).isEmpty());
+    QCOMPARE(rotation.backups().size(), 2);
+}
+
+void TestBackupRotation::backupAtExitOnlyAfterChanges()
+{
+    FixedClock clock(at(1, 8));
+    BackupRotation rotation(m_folder, clock);
+    QString error;
+    QVERIFY(!rotation.backUpAtExit(m_db, &error).isEmpty());
+    clock.set(at(1, 9));
+    QVERIFY(rotation.backUpAtExit(m_db, &error).isEmpty());
+
+    {
+        Database db;
+        db.open(m_db);
+        db.execute(QStringLiteral("INSERT INTO Scheda (Data) VALUES ('2026-05-01 08:00:00')"));
+    }
+    // File times may be coarse: the change is made to look a minute later than the backup.
+    QFile file(m_db);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(QFileInfo(rotation.backups().first().path).lastModified().addSecs(60),
+                             QFileDevice::FileModificationTime));
+    file.close();
+    QVERIFY(!rotation.backUpAtExit(m_db, &error).isEmpty());
+    QCOMPARE(rotation.backups().size(), 2);
+}
+
+void TestBackupRotation::failureLeavesNoFile()
+{
+    FixedClock clock(at(1, 8));
+    BackupRotation rotation(m_folder, clock);
+    QString error;
+    const QString missing = m_env.path(QStringLiteral("missing.mdb"));
+    QVERIFY(rotation.backUp(missing, &error).isEmpty());
+    QVERIFY2(error.contains(QStringLiteral("missing.mdb")), qPrintable(error));
+    QCOMPARE(QDir(m_folder).entryList(QDir::Files | QDir::Hidden), QStringList());
+}
+
+void TestBackupRotation::keptSetting()
+{
+    QCOMPARE(BackupRotation::keptFromSettings(), 10);
+    SettingsStore::writeInt(SettingsStore::Settings, BackupRotation::KeptSetting, 4);
+    QCOMPARE(BackupRotation::keptFromSettings(), 4);
+    SettingsStore::writeInt(SettingsStore::Settings, BackupRotation::KeptSetting, 0);
+    QCOMPARE(BackupRotation::keptFromSettings(), 10);
+}
+
+QTEST_GUILESS_MAIN(TestBackupRotation)
+#include "TestBackupRotation.moc"
