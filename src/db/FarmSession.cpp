@@ -3,6 +3,7 @@
 #include "base/SettingsKeys.h"
 #include "base/WorkingPeriod.h"
 #include "db/DbException.h"
+#include "db/SchemaUpgrade.h"
 
 #include <QDir>
 
@@ -26,6 +27,7 @@ void FarmSession::open(const QString &path, Database::Access access)
     closeOpen();
     try {
         m_db.open(path, access);
+        SchemaUpgrade::upgrade(m_db);
     } catch (const DbException &error) {
         emit databaseReplaced();
         throw DbException(tr("Cannot open the farm database %1: %2")

@@ -2,6 +2,7 @@
 
 #include "ArchiveDatabase.h"
 #include "ArchiveMerge.h"
+#include "ArchiveRegistryCodes.h"
 #include "CZipArchive.h"
 #include "CZipException.h"
 #include "ExchangeTemp.h"
@@ -12,6 +13,7 @@
 #include "db/Database.h"
 #include "db/DbDate.h"
 #include "db/DbException.h"
+#include "db/SchemaUpgrade.h"
 
 #include <QDir>
 #include <QFile>
@@ -113,6 +115,7 @@ bool DataExchange::buildDatabase(const QString &databasePath, const QString &wor
         ExchangeDatabase::create(databasePath, schemaSource(workingPath));
         Database database;
         database.open(databasePath);
+        SchemaUpgrade::upgrade(database);
         ExchangeDatabase::copyTables(database, workingPath, tables);
     } catch (const DbException &e) {
         m_prompter.error(e.message());
@@ -283,6 +286,7 @@ bool DataExchange::MergeArchiveDatabase(Database &source, Database &target, bool
     try {
         WriteTransaction transaction(target);
         ArchiveMerge(source, target, overwrite, m_progress).run();
+        ArchiveRegistryCodes::merge(source, target, overwrite);
         transaction.commit();
     } catch (const DbException &e) {
         showProgress(false);
