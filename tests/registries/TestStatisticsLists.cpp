@@ -29,6 +29,17 @@ private:
         return rows;
     }
 
+    // A source of count rows "<n>" in the first column.
+    static StatisticsModel::RowSource numbered(int count)
+    {
+        return [count, next = 0](QStringList &cells) mutable {
+            if (next == count)
+                return false;
+            cells = {QString::number(next++)};
+            return true;
+        };
+    }
+
 private slots:
     void initTestCase()
     {
@@ -147,64 +158,86 @@ private slots:
         QFETCH(Rows, expected);
         StatisticsModel model;
         QAbstractItemModelTester tester(&model);
-        model.setRow(0, {"stale"});
+        model.setSource(numbered(StatisticsModel::BatchSize + 1));
         StatisticsLists lists(&m_db, model, m_period);
         fill(lists);
         QCOMPARE(model.titles(), titles);
         for (int column = 0; column < titles.size(); ++column)
             QCOMPARE(model.headerData(column, Qt::Horizontal).toString(), titles.at(column));
+        // The fixture's lists fit in the first batch.
         QCOMPARE(rowsOf(model), expected);
+        QCOMPARE(model.allRows(), expected);
+        QVERIFY(!model.canFetchMore());
     }
 
-    void rowsAreReused()
+    void rowsComeInBatches()
     {
         StatisticsModel model;
         QAbstractItemModelTester tester(&model);
+        const int total = 2 * StatisticsModel::BatchSize + 10;
+        model.setSource(numbered(total));
+        QCOMPARE(model.rowCount(), StatisticsModel::BatchSize);
+        QVERIFY(model.canFetchMore());
+
+        QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+        model.fetchMore();
+        QCOMPARE(model.rowCount(), 2 * StatisticsModel::BatchSize);
+        QCOMPARE(inserted.count(), 1);
+        QCOMPARE(inserted.first().at(1).toInt(), StatisticsModel::BatchSize);
+        QCOMPARE(inserted.first().at(2).toInt(), 2 * StatisticsModel::BatchSize - 1);
+
+        const Rows all = model.allRows();
+        QCOMPARE(all.size(), total);
+        QCOMPARE(model.rowCount(), total);
+        QVERIFY(!model.canFetchMore());
+        for (int row = 0; row < total; ++row)
+            QCOMPARE(all.at(row), (QStringList{QString::number(row), "", "", "", "", ""}));
+        model.fetchMore();
+        QCOMPARE(model.rowCount(), total);
+    }
+
+    void refillLeavesNoStaleRows()
+    {
+        StatisticsModel model;
+        QAbstractItemModelTester tester(&model);
+        model.setSource(numbered(3 * StatisticsModel::BatchSize));
+        model.fetchMore();
         StatisticsLists lists(&m_db, model, m_period);
         lists.fillFieldActivity();
         QCOMPARE(model.rowCount(), 6);
+        QVERIFY(!model.canFetchMore());
 
-        QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
-        QSignalSpy removed(&model, &QAbstractItemModel::rowsRemoved);
-        QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+        QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
         lists.fillWorkerTotals();
-        QCOMPARE(model.rowCount(), 2);
-        QCOMPARE(inserted.count(), 0);
-        QCOMPARE(changed.count(), 2);
-        QCOMPARE(removed.count(), 1);
-        QCOMPARE(removed.first().at(1).toInt(), 2);
-        QCOMPARE(removed.first().at(2).toInt(), 5);
-
-        inserted.clear();
-        changed.clear();
-        lists.fillInventory();
-        QCOMPARE(model.rowCount(), 3);
-        QCOMPARE(changed.count(), 2);
-        QCOMPARE(inserted.count(), 1);
-        QCOMPARE(model.cell(2, 1), QStringLiteral("Diesel"));
+        QCOMPARE(reset.count(), 1);
+        QCOMPARE(model.allRows(), (Rows{{"1", "Anna", "8.00", "1.50", "0.00", "9.50"},
+                                        {"2", "Bruno", "9.00", "0.00", "3.00", "12.00"}}));
+        lists.fillWorkerWorks(0);
+        QCOMPARE(model.rowCount(), 0);
+        QVERIFY(!model.canFetchMore());
     }
 
-    void fieldActivityTwiceEmptiesTheSupportTable()
+    void fieldActivityTwiceGivesTheSameRows()
     {
         StatisticsModel model;
         StatisticsLists lists(&m_db, model, m_period);
         lists.fillFieldActivity();
-        const Rows first = rowsOf(model);
+        const Rows first = model.allRows();
+        QCOMPARE(first.size(), 6);
         lists.fillFieldActivity();
-        QCOMPARE(rowsOf(model), first);
-        QCOMPARE(m_db.scalar("SELECT COUNT(*) FROM [Appoggio Campi]").toInt(), 6);
+        QCOMPARE(model.allRows(), first);
     }
 
     void nothingWithoutDatabase()
     {
         StatisticsModel model;
         model.setTitles({"Kept"});
-        model.setRow(0, {"kept"});
+        model.setSource(numbered(1));
         StatisticsLists lists(nullptr, model, m_period);
         lists.fillWorkerTotals();
         lists.fillFieldActivity();
         QCOMPARE(model.titles().first(), QStringLiteral("Kept"));
-        QCOMPARE(model.rowCount(), 1);
+        QCOMPARE(model.allRows(), (Rows{{"0", "", "", "", "", ""}}));
     }
 };
 
