@@ -6,10 +6,8 @@
 #include "db/COperazioniSet.h"
 #include "db/Database.h"
 #include "db/DbDate.h"
+#include "db/ForwardCursor.h"
 #include "db/StoredQuery.h"
-
-#include <algorithm>
-#include <vector>
 
 namespace {
 
@@ -59,15 +57,15 @@ bool isDischarge(int type)
     return type == 3 || type == 4;
 }
 
-// The rows of an open record set, each formatted by format as the model fetches it.
-template <class Set, class Format>
-StatisticsModel::RowSource rowsOf(std::shared_ptr<Set> set, Format format)
+// The rows of a cursor, each formatted by format as the model fetches it.
+template <class Format>
+StatisticsModel::RowSource rowsOf(std::shared_ptr<ForwardCursor> rows, Format format)
 {
-    return [set, format](QStringList &cells) {
-        if (set->isEOF())
+    return [rows, format](QStringList &cells) {
+        if (rows->isEOF())
             return false;
-        cells = format(*set);
-        set->moveNext();
+        cells = format(*rows);
+        rows->moveNext();
         return true;
     };
 }
@@ -151,23 +149,30 @@ void StatisticsLists::setTitles(const std::initializer_list<const char *> &title
     m_model.setTitles(texts);
 }
 
-void StatisticsLists::setPeriod(StoredQuery &query)
+QVariantMap StatisticsLists::withPeriod(QVariantMap params) const
 {
-    query.setParameter(DataInit, m_period.startAt());
-    query.setParameter(DataEnd, m_period.endAt());
+    params.insert(DataInit, m_period.startAt());
+    params.insert(DataEnd, m_period.endAt());
+    return params;
+}
+
+std::shared_ptr<ForwardCursor> StatisticsLists::openRows(const QString &name,
+                                                         const QVariantMap &params)
+{
+    StoredQuery query(*m_db, name);
+    for (auto it = params.cbegin(); it != params.cend(); ++it)
+        query.setParameter(it.key(), it.value());
+    return query.openCursor();
 }
 
 void StatisticsLists::fillTotals(const QString &name, const QString &startName,
                                  const QString &endName, const QVariant &start, const QVariant &end,
                                  const QVariantMap &more)
 {
-    auto query = std::make_shared<StoredQuery>(*m_db, name);
-    query->setParameter(startName, start);
-    query->setParameter(endName, end);
-    for (auto it = more.cbegin(); it != more.cend(); ++it)
-        query->setParameter(it.key(), it.value());
-    query->open();
-    m_model.setSource(rowsOf(query, [](const StoredQuery &q) {
+    QVariantMap params = more;
+    params.insert(startName, start);
+    params.insert(endName, end);
+    m_model.setSource(rowsOf(openRows(name, params), [](const ForwardCursor &q) {
         return QStringList{codeText(q.value(0)),   q.value(1).toString(),  numberText(q.value(2)),
                            numberText(q.value(3)), numberText(q.value(4)), numberText(q.value(5))};
     }));
@@ -211,9 +216,8 @@ void StatisticsLists::fillInventory()
         return;
     setTitles({QT_TR_NOOP("Item Code"), QT_TR_NOOP("Item"), QT_TR_NOOP("Unit"),
                QT_TR_NOOP("Tot. loads"), QT_TR_NOOP("Tot. discharge"), QT_TR_NOOP("Inventory")});
-    auto query = std::make_shared<StoredQuery>(*m_db, QStringLiteral("Inventario Magazzino"));
-    query->setParameter(QStringLiteral("[Data]"), m_period.endAt());
-    query->open();
+    const std::shared_ptr<ForwardCursor> query = openRows(
+        QStringLiteral("Inventario Magazzino"), {{QStringLiteral("[Data]"), m_period.endAt()}});
     // One row per item, summing the item's consecutive movement rows.
     m_model.setSource([query](QStringList &cells) {
         if (query->isEOF())
@@ -240,12 +244,7 @@ void StatisticsLists::fillInventory()
 
 void StatisticsLists::fillWorks(const QString &name, const QVariantMap &params)
 {
-    auto query = std::make_shared<StoredQuery>(*m_db, name);
-    setPeriod(*query);
-    for (auto it = params.cbegin(); it != params.cend(); ++it)
-        query->setParameter(it.key(), it.value());
-    query->open();
-    m_model.setSource(rowsOf(query, [](const StoredQuery &q) {
+    m_model.setSource(rowsOf(openRows(name, withPeriod(params)), [](const ForwardCursor &q) {
         return QStringList{dateText(q.value(0)),   codeText(q.value(1)), q.value(2).toString(),
                            numberText(q.value(3)), codeText(q.value(4)), q.value(5).toString()};
     }));
@@ -281,22 +280,18 @@ void StatisticsLists::fillCentreActivity(int kind, int code, Choice choice)
                   params);
         return;
     }
-    auto query =
-        std::make_shared<StoredQuery>(*m_db, field ? QStringLiteral("Movimenti su Campi")
-                                                   : QStringLiteral("Movimenti su Centri"));
-    setPeriod(*query);
-    for (auto it = params.cbegin(); it != params.cend(); ++it)
-        query->setParameter(it.key(), it.value());
-    query->open();
+    const std::shared_ptr<ForwardCursor> query = openRows(
+        field ? QStringLiteral("Movimenti su Campi") : QStringLiteral("Movimenti su Centri"),
+        withPeriod(params));
     if (field)
         fillFieldMovements(query);
     else
         fillCentreMovements(query);
 }
 
-void StatisticsLists::fillCentreMovements(std::shared_ptr<StoredQuery> query)
+void StatisticsLists::fillCentreMovements(std::shared_ptr<ForwardCursor> query)
 {
-    m_model.setSource(rowsOf(query, [lookups = m_lookups](const StoredQuery &q) {
+    m_model.setSource(rowsOf(query, [lookups = m_lookups](const ForwardCursor &q) {
         return QStringList{
             dateText(q.value(0)),
             q.value(6).toString() + lookups->operationSuffix(q.value(8)),
@@ -307,9 +302,9 @@ void StatisticsLists::fillCentreMovements(std::shared_ptr<StoredQuery> query)
     }));
 }
 
-void StatisticsLists::fillFieldMovements(std::shared_ptr<StoredQuery> query)
+void StatisticsLists::fillFieldMovements(std::shared_ptr<ForwardCursor> query)
 {
-    m_model.setSource(rowsOf(query, [lookups = m_lookups](const StoredQuery &q) {
+    m_model.setSource(rowsOf(query, [lookups = m_lookups](const ForwardCursor &q) {
         return QStringList{
             dateText(q.value(0)),
             q.value(7).toString() + lookups->operationSuffix(q.value(9)),
@@ -357,24 +352,23 @@ void StatisticsLists::fillItemMovements(int code)
         m_model.clear();
         return;
     }
-    auto query = std::make_shared<StoredQuery>(*m_db, QStringLiteral("Movimenti Magazzino"));
-    setPeriod(*query);
-    query->setParameter(QStringLiteral("[Anno]"), m_period.end.year());
-    query->setParameter(QStringLiteral("[CodArt]"), code);
-    query->open();
-    m_model.setSource(rowsOf(query, [lookups = m_lookups](const StoredQuery &q) {
-        QString type = movementType(q.value(5).toInt());
-        if (!q.isNull(11))
-            type += q.value(11).toString();
-        return QStringList{
-            dateText(q.value(0)),
-            codeAndText(q.value(3), q.value(4)),
-            codeAndText(q.value(1), q.value(2)),
-            type,
-            q.value(10).toString() + lookups->operationSuffix(q.value(12)),
-            QStringLiteral("%1 %2").arg(q.value(6).toString(),
-                                        QString::number(q.value(8).toDouble(), 'f', 2))};
-    }));
+    m_model.setSource(
+        rowsOf(openRows(QStringLiteral("Movimenti Magazzino"),
+                        withPeriod({{QStringLiteral("[Anno]"), m_period.end.year()},
+                                    {QStringLiteral("[CodArt]"), code}})),
+               [lookups = m_lookups](const ForwardCursor &q) {
+                   QString type = movementType(q.value(5).toInt());
+                   if (!q.isNull(11))
+                       type += q.value(11).toString();
+                   return QStringList{
+                       dateText(q.value(0)),
+                       codeAndText(q.value(3), q.value(4)),
+                       codeAndText(q.value(1), q.value(2)),
+                       type,
+                       q.value(10).toString() + lookups->operationSuffix(q.value(12)),
+                       QStringLiteral("%1 %2").arg(q.value(6).toString(),
+                                                   QString::number(q.value(8).toDouble(), 'f', 2))};
+               }));
 }
 
 void StatisticsLists::fillFieldActivity()
@@ -383,54 +377,39 @@ void StatisticsLists::fillFieldActivity()
         return;
     setTitles({QT_TR_NOOP("Date"), QT_TR_NOOP("Field"), QT_TR_NOOP("Hours/Quantity"),
                QT_TR_NOOP("Worker"), QT_TR_NOOP("Operation/Item"), QT_TR_NOOP("Works/Warehouse")});
-    const QVariantMap years = {{QStringLiteral("[AnnoInit]"), m_period.start.year()},
-                               {QStringLiteral("[AnnoEnd]"), m_period.end.year()}};
-    struct Entry
-    {
-        QString day;
-        bool works;
-        QVariantList values;
+    const QVariantMap params = withPeriod({{QStringLiteral("[AnnoInit]"), m_period.start.year()},
+                                           {QStringLiteral("[AnnoEnd]"), m_period.end.year()}});
+    // Both queries read in date order; their rows are merged by date, the works first on a day.
+    std::shared_ptr<ForwardCursor> works =
+        openRows(QStringLiteral("Lavori su Campi Totali"), params);
+    std::shared_ptr<ForwardCursor> items =
+        openRows(QStringLiteral("Articoli su Campi Totali"), params);
+    const auto day = [](const ForwardCursor &rows) {
+        return DbDate::toStored(rows.value(0)).toString();
     };
-    // Both queries' rows in date order, the works first on a day: only the raw values are kept
-    // here, the texts are made as the model fetches the rows.
-    auto entries = std::make_shared<std::vector<Entry>>();
-    const auto collect = [&](const QString &name, bool works) {
-        StoredQuery query(*m_db, name);
-        setPeriod(query);
-        for (auto it = years.cbegin(); it != years.cend(); ++it)
-            query.setParameter(it.key(), it.value());
-        query.open();
-        for (; !query.isEOF(); query.moveNext()) {
-            QVariantList values;
-            for (int column = 0; column < query.columnCount(); ++column)
-                values << query.value(column);
-            entries->push_back({DbDate::toStored(values.value(0)).toString(), works, values});
-        }
-    };
-    collect(QStringLiteral("Lavori su Campi Totali"), true);
-    collect(QStringLiteral("Articoli su Campi Totali"), false);
-    std::stable_sort(entries->begin(), entries->end(),
-                     [](const Entry &a, const Entry &b) { return a.day < b.day; });
-
-    m_model.setSource([entries, next = size_t(0)](QStringList &cells) mutable {
-        if (next >= entries->size())
-            return false;
-        const Entry &entry = (*entries)[next++];
-        const QVariantList &v = entry.values;
-        if (entry.works)
+    m_model.setSource([works, items, day](QStringList &cells) {
+        const bool work = !works->isEOF() && (items->isEOF() || day(*works) <= day(*items));
+        if (work) {
+            const ForwardCursor &v = *works;
             cells = {dateText(v.value(0)),
                      QStringLiteral("%1 %2").arg(v.value(4).toInt()).arg(v.value(5).toString()),
                      QStringLiteral("H. %1").arg(numberText(v.value(3))),
                      codeAndText(v.value(1), v.value(2)),
                      QStringLiteral("%1 %2").arg(v.value(6).toInt()).arg(v.value(7).toString()),
                      tr("Works")};
-        else
+            works->moveNext();
+        } else if (!items->isEOF()) {
+            const ForwardCursor &v = *items;
             cells = {dateText(v.value(0)),
                      QStringLiteral("%1 %2").arg(v.value(5).toInt()).arg(v.value(6).toString()),
                      QStringLiteral("%1 %2").arg(v.value(3).toString(), numberText(v.value(4))),
                      codeAndText(v.value(1), v.value(2)),
                      QStringLiteral("%1 %2").arg(v.value(7).toInt()).arg(v.value(8).toString()),
                      tr("Warehouse")};
+            items->moveNext();
+        } else {
+            return false;
+        }
         return true;
     });
 }

@@ -1,5 +1,7 @@
 #include "StatisticsModel.h"
 
+#include "db/DbException.h"
+
 #include <QScopedValueRollback>
 
 StatisticsModel::StatisticsModel(QObject *parent) : QAbstractTableModel(parent)
@@ -42,8 +44,16 @@ bool StatisticsModel::canFetchMore(const QModelIndex &parent) const
 
 void StatisticsModel::fetchMore(const QModelIndex &parent)
 {
-    if (!parent.isValid())
+    if (parent.isValid())
+        return;
+    try {
         fetch(BatchSize);
+    } catch (const DbException &error) {
+        // A view asks from its scrolling, where nothing can be asked of the user: the list ends
+        // with the rows read so far, and the reason goes to the log.
+        qWarning("Reading the statistics list failed: %s", qPrintable(error.message()));
+        m_source = {};
+    }
 }
 
 void StatisticsModel::setTitles(const QStringList &titles)

@@ -8,7 +8,9 @@
 
 // The six-column statistics list of the registries. A list can be long (all the work of many
 // years), so its rows come from a source that formats them one at a time, and the model takes
-// them in batches as a view scrolls to them; a reader that needs every row calls allRows().
+// them in batches as a view scrolls to them; a reader that needs every row calls allRows(). The
+// source, with the open query it reads, is let go at the end of the list and whenever the
+// model is given another source or cleared.
 class StatisticsModel : public QAbstractTableModel
 {
     Q_OBJECT

@@ -1,5 +1,6 @@
 #include "RegistryFixture.h"
 #include "TestEnvironment.h"
+#include "db/COperaiSet.h"
 #include "db/Database.h"
 #include "registries/StatisticsLists.h"
 #include "registries/StatisticsModel.h"
@@ -226,6 +227,50 @@ private slots:
         QCOMPARE(first.size(), 6);
         lists.fillFieldActivity();
         QCOMPARE(model.allRows(), first);
+    }
+
+    // A list longer than a batch keeps its query open between batches: saving a record
+    // meanwhile must still commit, and the list then reads on to its end.
+    void savingWhileAListIsHalfRead()
+    {
+        Database db;
+        db.open(m_env.copyTemplate(QStringLiteral("long.mdb")));
+        RegistryFixture::seed(db);
+        const int copies = StatisticsModel::BatchSize + 44;
+        db.execute(
+            QStringLiteral(
+                "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < ?) "
+                "INSERT INTO Opere (IDScheda, Aggiornato, CodOperaio, CodOperazione, "
+                "[Tipo Centro], CodCentro, CodCampo, OreOrd) "
+                "SELECT 1, 1, 2, 1, 2, 1, 10, 1 FROM n"),
+            {copies});
+        StatisticsModel model;
+        QAbstractItemModelTester tester(&model);
+        StatisticsLists lists(&db, model, m_period);
+        lists.fillFieldActivity();
+        QCOMPARE(model.rowCount(), StatisticsModel::BatchSize);
+        QVERIFY(model.canFetchMore());
+
+        COperaiSet workers(db);
+        workers.setFilter(QStringLiteral("Codice = ?"), {1});
+        workers.open();
+        workers.edit();
+        workers.setValue(COperaiSet::Nome, QStringLiteral("Anna Maria"));
+        workers.update();
+        Database other;
+        other.open(db.path());
+        QCOMPARE(other.scalar(QStringLiteral("SELECT Nome FROM Operai WHERE Codice = 1")),
+                 QVariant(QStringLiteral("Anna Maria")));
+
+        const Rows all = model.allRows();
+        QCOMPARE(all.size(), 6 + copies);
+        QCOMPARE(all.at(1), (QStringList{"03/10/2015", "10 North Vines", "H. 1.00", "2 Bruno",
+                                         "1 Pruning", "Works"}));
+        QCOMPARE(all.at(copies + 1).at(5), QStringLiteral("Warehouse"));
+        QCOMPARE(all.last().mid(0, 3), (QStringList{"12/31/2015", "11 South Vines", "kg 1.00"}));
+        QVERIFY(!model.canFetchMore());
+        // The list is read to its end: nothing holds the file any more.
+        other.execute(QStringLiteral("UPDATE Operai SET Nome = 'Anna' WHERE Codice = 1"));
     }
 
     void nothingWithoutDatabase()
