@@ -17,7 +17,7 @@ class StatisticsModel : public QAbstractTableModel
 
 public:
     static constexpr int ColumnCount = 6;
-    static constexpr int BatchSize = 256;
+    static constexpr int BatchSize = 64;
 
     // Writes the next row into cells and returns true, or returns false at the end of the list.
     using RowSource = std::function<bool(QStringList &cells)>;

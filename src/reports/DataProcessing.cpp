@@ -52,23 +52,26 @@ void forEachTotalsRow(Database &db, const QString &name, const WorkingPeriod &pe
 }
 
 // How rows of a totals query become rows of a table, written in one statement: values are
-// made from the query's row q (joined to copies when one row gives several), and order is the
-// query's own order, so that the table's rows come in the order the query reads.
+// made from the query's row q (joined to copies when one row gives several, or grouped), and
+// order is the query's own order, so that the table's rows come in the order the query reads.
 struct TableRows
 {
     QString into;
     QString values;
     QString order;
     QString copies = {};
+    QString group = {};
 };
 
 void insertRows(Database &db, const QString &query, const WorkingPeriod &period,
                 const TableRows &rows)
 {
     const QString sql =
-        QStringLiteral("INSERT INTO %1 SELECT %2 FROM (%3) AS q%4 ORDER BY %5")
+        QStringLiteral("INSERT INTO %1 SELECT %2 FROM (%3) AS q%4%5 ORDER BY %6")
             .arg(rows.into, rows.values, periodSql(db, query, StartParameter, EndParameter, period),
-                 rows.copies, rows.order);
+                 rows.copies,
+                 rows.group.isEmpty() ? QString() : QStringLiteral(" GROUP BY ") + rows.group,
+                 rows.order);
     db.execute(sql, {}, {{StartParameter, period.startAt()}, {EndParameter, period.endAt()}});
 }
 
@@ -135,9 +138,10 @@ double single(double value)
     return double(float(value));
 }
 
-// Warehouse totals of one table. Movements of the same item on the same centre (or field)
-// with the same cost/revenue side add up into one row; they never merge into a worker or
-// machine row, whatever its operation code.
+// Warehouse totals of the fields. Movements of the same item on the same field with the same
+// cost/revenue side add up into one row, in the order the query reads them (the phases of a
+// side make several rows); they never merge into a worker or machine row, whatever its
+// operation code.
 class StockTotals
 {
 public:
@@ -157,23 +161,15 @@ public:
         m_rows.push_back({centre, item, cost, value, single(quantity), description, phase});
     }
 
-    void write(Database &db, const QString &table, bool withPhase) const
+    void write(Database &db) const
     {
-        const QString sql =
-            withPhase
-                ? QStringLiteral("INSERT INTO %1 (CodCentro, OreQua, Tipo, Descrizione, "
-                                 "CodOperazione, CosRic, Codice, Fase) "
-                                 "VALUES (?, ?, ?, ?, ?, ?, -1, ?)")
-                : QStringLiteral("INSERT INTO %1 (CodCentro, OreQua, Tipo, Descrizione, "
-                                 "CodOperazione, CosRic, Codice) VALUES (?, ?, ?, ?, ?, ?, -1)");
-        PreparedStatement insert(db, sql.arg(table));
-        for (const Row &row : m_rows) {
-            QVariantList values{row.centre,      row.quantity, row.cost ? 1 : 0,
-                                row.description, row.item,     row.value};
-            if (withPhase)
-                values << row.phase;
-            insert.exec(values);
-        }
+        PreparedStatement insert(
+            db, QStringLiteral("INSERT INTO [Totali Campi] (CodCentro, OreQua, Tipo, Descrizione, "
+                               "CodOperazione, CosRic, Codice, Fase) "
+                               "VALUES (?, ?, ?, ?, ?, ?, -1, ?)"));
+        for (const Row &row : m_rows)
+            insert.exec({row.centre, row.quantity, row.cost ? 1 : 0, row.description, row.item,
+                         row.value, row.phase});
     }
 
 private:
@@ -287,15 +283,23 @@ void DataProcessing::ProcessTotals(Progress &progress)
     phase(QT_TR_NOOP("Phase (1) : Warehouse processing..."), 75);
     const QHash<int, QVariant> items = firstValues(
         m_db, QStringLiteral("SELECT Codice, Descrizione FROM Articoli ORDER BY rowid"));
-    StockTotals centreStock;
-    forEachTotalsRow(m_db, QStringLiteral("Costo e Ricavo da Magazzino"), m_period,
-                     [&](const QSqlQuery &row) {
-                         const int item = row.value(0).toInt();
-                         centreStock.add(row.value(1).toInt(), item, row.value(2).toInt(),
-                                         row.value(3).toDouble(), row.value(4).toDouble(),
-                                         nameOf(items, item), QString());
-                     });
-    centreStock.write(m_db, QStringLiteral("Totali"), false);
+    // An item's purchases and workings on a centre make one cost row, its productions and sales
+    // one revenue row, in the order their first movement type comes. Each side holds at most
+    // two rows, the lower type first, whose quantities add in single precision as they are
+    // kept.
+    const QString low = QStringLiteral("MAX(CASE WHEN q.Tipo IN (1, 2) THEN q.Quantita END)");
+    const QString high = QStringLiteral("MAX(CASE WHEN q.Tipo IN (3, 4) THEN q.Quantita END)");
+    insertRows(m_db, QStringLiteral("Costo e Ricavo da Magazzino"), m_period,
+               {QStringLiteral("Totali (CodCentro, OreQua, Tipo, Descrizione, CodOperazione, "
+                               "CosRic, Codice)"),
+                QStringLiteral("q.Centro, CASE WHEN %1 IS NULL OR %2 IS NULL "
+                               "THEN SINGLE(SUM(q.Quantita)) ELSE SINGLE(SINGLE(%1) + %2) END, "
+                               "q.Tipo IN (2, 3), %3, q.Articolo, SUM(q.Valore), -1")
+                    .arg(low, high,
+                         firstOf(QStringLiteral("Articoli"), QStringLiteral("Descrizione"),
+                                 QStringLiteral("q.Articolo"), QStringLiteral("''"))),
+                QStringLiteral("q.Articolo, q.Centro, MIN(q.Tipo)"), QString(),
+                QStringLiteral("q.Articolo, q.Centro, q.Tipo IN (2, 3)")});
     StockTotals fieldStock;
     forEachTotalsRow(m_db, QStringLiteral("Costo e Ricavo da Magazzino Campi"), m_period,
                      [&](const QSqlQuery &row) {
@@ -304,7 +308,7 @@ void DataProcessing::ProcessTotals(Progress &progress)
                                         row.value(3).toDouble(), row.value(4).toDouble(),
                                         nameOf(items, item), text(row.value(5)));
                      });
-    fieldStock.write(m_db, QStringLiteral("[Totali Campi]"), true);
+    fieldStock.write(m_db);
 
     transaction.commit();
     phase(QT_TR_NOOP("Phase (1) : Closing archives..."), 100);
