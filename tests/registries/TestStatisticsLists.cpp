@@ -41,6 +41,21 @@ private:
         };
     }
 
+    // The fixture with enough more works on field 10 to fill more than one batch.
+    static int seedLongList(Database &db)
+    {
+        RegistryFixture::seed(db);
+        const int copies = StatisticsModel::BatchSize + 44;
+        db.execute(
+            QStringLiteral(
+                "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < ?) "
+                "INSERT INTO Opere (IDScheda, Aggiornato, CodOperaio, CodOperazione, "
+                "[Tipo Centro], CodCentro, CodCampo, OreOrd) "
+                "SELECT 1, 1, 2, 1, 2, 1, 10, 1 FROM n"),
+            {copies});
+        return copies;
+    }
+
 private slots:
     void initTestCase()
     {
@@ -235,15 +250,7 @@ private slots:
     {
         Database db;
         db.open(m_env.copyTemplate(QStringLiteral("long.mdb")));
-        RegistryFixture::seed(db);
-        const int copies = StatisticsModel::BatchSize + 44;
-        db.execute(
-            QStringLiteral(
-                "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < ?) "
-                "INSERT INTO Opere (IDScheda, Aggiornato, CodOperaio, CodOperazione, "
-                "[Tipo Centro], CodCentro, CodCampo, OreOrd) "
-                "SELECT 1, 1, 2, 1, 2, 1, 10, 1 FROM n"),
-            {copies});
+        const int copies = seedLongList(db);
         StatisticsModel model;
         QAbstractItemModelTester tester(&model);
         StatisticsLists lists(&db, model, m_period);
@@ -271,6 +278,23 @@ private slots:
         QVERIFY(!model.canFetchMore());
         // The list is read to its end: nothing holds the file any more.
         other.execute(QStringLiteral("UPDATE Operai SET Nome = 'Anna' WHERE Codice = 1"));
+    }
+
+    // The database closing under a half-read list (another farm is opened) ends the list.
+    void closingTheDatabaseEndsAHalfReadList()
+    {
+        Database db;
+        db.open(m_env.copyTemplate(QStringLiteral("closed.mdb")));
+        seedLongList(db);
+        StatisticsModel model;
+        QAbstractItemModelTester tester(&model);
+        StatisticsLists lists(&db, model, m_period);
+        lists.fillFieldActivity();
+        QVERIFY(model.canFetchMore());
+        db.close();
+        model.fetchMore();
+        QCOMPARE(model.rowCount(), StatisticsModel::BatchSize);
+        QVERIFY(!model.canFetchMore());
     }
 
     void nothingWithoutDatabase()
