@@ -4,7 +4,7 @@
 set -eu
 cd "$(dirname "$0")/.."
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release \
-      -DVERDIMO_SUBSYSTEMS="base;db;cards;registries;reports;chart;exchange;online" >/dev/null
+      -DVERDIMO_SUBSYSTEMS="base;db;cards;registries;reports;chart;exchange;online;cli" >/dev/null
 cmake --build build-bench --target benchmarks -j"$(nproc)"
 
 names="$*"

@@ -23,13 +23,8 @@ void printFromRegistriesView(CTabelleView &view, bool preview)
 {
     RegistryEditor &editor = view.editor();
     const QStandardItem *node = editor.selectedNode();
-    RegistryPrintList list{RegistryTreeModel::key(node),
-                           node->text(),
-                           editor.statistics().titles(),
-                           view.listColumnWidths(),
-                           {}};
-    for (int row = 0; row < editor.statistics().rowCount(); ++row)
-        list.rows << editor.statistics().row(row);
+    RegistryPrintList list{RegistryTreeModel::key(node), node->text(), editor.statistics().titles(),
+                           view.listColumnWidths(), editor.statistics().allRows()};
     printRegistryNode(&view, *view.database(), view.prompter(), preview, editor.period(),
                       std::move(list));
 }

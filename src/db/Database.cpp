@@ -2,11 +2,14 @@
 
 #include "DbDate.h"
 #include "DbException.h"
+#include "ForwardCursor.h"
 #include "SqlText.h"
 
 #include <QAtomicInt>
 #include <QFileInfo>
+#include <QSqlDriver>
 #include <QSqlError>
+#include <sqlite3.h>
 
 namespace {
 
@@ -14,6 +17,28 @@ QString nextConnectionName()
 {
     static QAtomicInt counter;
     return QStringLiteral("verdimo-%1").arg(counter.fetchAndAddRelaxed(1));
+}
+
+// SQL on every connection may call SINGLE(x): x rounded to single precision, the precision
+// hours and quantities are kept in, so that statements writing them store what the program
+// itself would.
+void singlePrecision(sqlite3_context *context, int, sqlite3_value **arguments)
+{
+    if (sqlite3_value_type(arguments[0]) == SQLITE_NULL)
+        sqlite3_result_null(context);
+    else
+        sqlite3_result_double(context, double(float(sqlite3_value_double(arguments[0]))));
+}
+
+void addFunctions(const QSqlDatabase &db)
+{
+    const QVariant handle = db.driver()->handle();
+    if (qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        throw DbException(QStringLiteral("The database engine is not SQLite."));
+    sqlite3 *engine = *static_cast<sqlite3 *const *>(handle.constData());
+    if (sqlite3_create_function_v2(engine, "SINGLE", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+                                   singlePrecision, nullptr, nullptr, nullptr) != SQLITE_OK)
+        throw DbException(QString::fromUtf8(sqlite3_errmsg(engine)));
 }
 
 } // namespace
@@ -50,6 +75,7 @@ void Database::open(const QString &path, Access access)
         // Reading the schema fails at once on a file that is not a database.
         execute(QStringLiteral("SELECT count(*) FROM sqlite_master"));
         execute(QStringLiteral("PRAGMA foreign_keys = OFF"));
+        addFunctions(db);
     } catch (...) {
         close();
         throw;
@@ -92,6 +118,8 @@ void Database::create(const QString &path)
 
 void Database::close()
 {
+    // Their statements end before the connection they run on.
+    ForwardCursor::closeAll(*this);
     if (!QSqlDatabase::contains(m_connectionName))
         return;
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
@@ -101,7 +129,10 @@ void Database::close()
         if (!m_readOnly) {
             // Keeps the engine's statistics in step with the data, so that its plans do not
             // age as the years of cards grow. A failure only leaves the statistics as they were.
+            // It does not wait for a file another connection is reading (a list read as it is
+            // scrolled): the statistics can be refreshed at the next close.
             QSqlQuery optimize(db);
+            optimize.exec(QStringLiteral("PRAGMA busy_timeout = 0"));
             optimize.exec(QStringLiteral("PRAGMA optimize"));
         }
         db.close();

@@ -21,6 +21,7 @@ QString storedSql(Database &db, const QString &name)
 StoredQuery::StoredQuery(Database &db, const QString &name) : RecordSet(db, QString()), m_name(name)
 {
     const QString sql = storedSql(db, name);
+    m_sql = sql;
     setSource(sql);
     m_parameterNames = SqlText::namedParameters(sql);
 }
@@ -30,6 +31,11 @@ void StoredQuery::setParameter(const QString &name, const QVariant &value)
     if (!m_parameterNames.contains(name))
         throw DbException(QStringLiteral("The query '%1' has no parameter %2.").arg(m_name, name));
     RecordSet::setParameter(name, value);
+}
+
+std::unique_ptr<ForwardCursor> StoredQuery::openCursor()
+{
+    return std::make_unique<ForwardCursor>(database(), m_sql, QVariantList(), parameters());
 }
 
 QStringList StoredQuery::parameterNamesIn(const QString &sql)

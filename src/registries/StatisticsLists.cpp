@@ -2,11 +2,11 @@
 
 #include "StatisticsModel.h"
 #include "base/NumberText.h"
-#include "db/CAppoggioSet.h"
 #include "db/CCentriSet.h"
 #include "db/COperazioniSet.h"
 #include "db/Database.h"
 #include "db/DbDate.h"
+#include "db/ForwardCursor.h"
 #include "db/StoredQuery.h"
 
 namespace {
@@ -57,10 +57,74 @@ bool isDischarge(int type)
     return type == 3 || type == 4;
 }
 
+// The rows of a cursor, each formatted by format as the model fetches it.
+template <class Format>
+StatisticsModel::RowSource rowsOf(std::shared_ptr<ForwardCursor> rows, Format format)
+{
+    return [rows, format](QStringList &cells) {
+        if (rows->isEOF())
+            return false;
+        cells = format(*rows);
+        rows->moveNext();
+        return true;
+    };
+}
+
 } // namespace
 
+// The names of operations and centres the rows show, looked up once each.
+class StatisticsLists::Lookups
+{
+public:
+    explicit Lookups(Database *db) : m_db(db) {}
+
+    QString operationSuffix(const QVariant &code)
+    {
+        const int operation = code.toInt();
+        auto cached = m_operations.constFind(operation);
+        if (cached == m_operations.cend()) {
+            QString suffix;
+            if (m_db->isOpen()) {
+                COperazioniSet set(*m_db);
+                set.setFilter(QStringLiteral("Codice = ?"), {operation});
+                set.open();
+                if (!set.isEOF())
+                    suffix = QStringLiteral("- (%1 %2")
+                                 .arg(set.value(COperazioniSet::Codice).toInt())
+                                 .arg(set.value(COperazioniSet::Descrizione).toString());
+            }
+            cached = m_operations.insert(operation, suffix);
+        }
+        return *cached;
+    }
+
+    QString centreDescription(int code)
+    {
+        if (code <= 0)
+            return QString();
+        auto cached = m_centres.constFind(code);
+        if (cached == m_centres.cend()) {
+            QString description;
+            if (m_db->isOpen()) {
+                CCentriSet set(*m_db);
+                set.setFilter(QStringLiteral("Codice = ?"), {code});
+                set.open();
+                if (!set.isEOF())
+                    description = set.value(CCentriSet::Descrizione).toString();
+            }
+            cached = m_centres.insert(code, description);
+        }
+        return *cached;
+    }
+
+private:
+    Database *m_db;
+    QHash<int, QString> m_operations;
+    QHash<int, QString> m_centres;
+};
+
 StatisticsLists::StatisticsLists(Database *db, StatisticsModel &model, const WorkingPeriod &period)
-    : m_db(db), m_model(model), m_period(period)
+    : m_db(db), m_model(model), m_period(period), m_lookups(std::make_shared<Lookups>(db))
 {
 }
 
@@ -85,70 +149,33 @@ void StatisticsLists::setTitles(const std::initializer_list<const char *> &title
     m_model.setTitles(texts);
 }
 
-void StatisticsLists::finish(int rowsWritten)
+QVariantMap StatisticsLists::withPeriod(QVariantMap params) const
 {
-    m_model.truncate(rowsWritten);
+    params.insert(DataInit, m_period.startAt());
+    params.insert(DataEnd, m_period.endAt());
+    return params;
 }
 
-void StatisticsLists::setPeriod(StoredQuery &query)
+std::shared_ptr<ForwardCursor> StatisticsLists::openRows(const QString &name,
+                                                         const QVariantMap &params)
 {
-    query.setParameter(DataInit, m_period.startAt());
-    query.setParameter(DataEnd, m_period.endAt());
-}
-
-QString StatisticsLists::operationSuffix(const QVariant &code)
-{
-    const int operation = code.toInt();
-    auto cached = m_operations.constFind(operation);
-    if (cached == m_operations.cend()) {
-        COperazioniSet set(*m_db);
-        set.setFilter(QStringLiteral("Codice = ?"), {operation});
-        set.open();
-        QString suffix;
-        if (!set.isEOF())
-            suffix = QStringLiteral("- (%1 %2")
-                         .arg(set.value(COperazioniSet::Codice).toInt())
-                         .arg(set.value(COperazioniSet::Descrizione).toString());
-        set.close();
-        cached = m_operations.insert(operation, suffix);
-    }
-    return *cached;
-}
-
-QString StatisticsLists::centreDescription(int code)
-{
-    if (code <= 0)
-        return QString();
-    auto cached = m_centres.constFind(code);
-    if (cached == m_centres.cend()) {
-        CCentriSet set(*m_db);
-        set.setFilter(QStringLiteral("Codice = ?"), {code});
-        set.open();
-        const QString description =
-            set.isEOF() ? QString() : set.value(CCentriSet::Descrizione).toString();
-        set.close();
-        cached = m_centres.insert(code, description);
-    }
-    return *cached;
+    StoredQuery query(*m_db, name);
+    for (auto it = params.cbegin(); it != params.cend(); ++it)
+        query.setParameter(it.key(), it.value());
+    return query.openCursor();
 }
 
 void StatisticsLists::fillTotals(const QString &name, const QString &startName,
                                  const QString &endName, const QVariant &start, const QVariant &end,
                                  const QVariantMap &more)
 {
-    StoredQuery query(*m_db, name);
-    query.setParameter(startName, start);
-    query.setParameter(endName, end);
-    for (auto it = more.cbegin(); it != more.cend(); ++it)
-        query.setParameter(it.key(), it.value());
-    query.open();
-    int row = 0;
-    for (; !query.isEOF(); query.moveNext(), ++row)
-        m_model.setRow(row, {codeText(query.value(0)), query.value(1).toString(),
-                             numberText(query.value(2)), numberText(query.value(3)),
-                             numberText(query.value(4)), numberText(query.value(5))});
-    query.close();
-    finish(row);
+    QVariantMap params = more;
+    params.insert(startName, start);
+    params.insert(endName, end);
+    m_model.setSource(rowsOf(openRows(name, params), [](const ForwardCursor &q) {
+        return QStringList{codeText(q.value(0)),   q.value(1).toString(),  numberText(q.value(2)),
+                           numberText(q.value(3)), numberText(q.value(4)), numberText(q.value(5))};
+    }));
 }
 
 void StatisticsLists::fillCentreTotals(int group)
@@ -189,47 +216,38 @@ void StatisticsLists::fillInventory()
         return;
     setTitles({QT_TR_NOOP("Item Code"), QT_TR_NOOP("Item"), QT_TR_NOOP("Unit"),
                QT_TR_NOOP("Tot. loads"), QT_TR_NOOP("Tot. discharge"), QT_TR_NOOP("Inventory")});
-    StoredQuery query(*m_db, QStringLiteral("Inventario Magazzino"));
-    query.setParameter(QStringLiteral("[Data]"), m_period.endAt());
-    query.open();
-    int row = 0;
-    while (!query.isEOF()) {
-        const int item = query.value(0).toInt();
-        const QStringList head = {codeText(query.value(0)), query.value(1).toString(),
-                                  query.value(3).toString()};
+    const std::shared_ptr<ForwardCursor> query = openRows(
+        QStringLiteral("Inventario Magazzino"), {{QStringLiteral("[Data]"), m_period.endAt()}});
+    // One row per item, summing the item's consecutive movement rows.
+    m_model.setSource([query](QStringList &cells) {
+        if (query->isEOF())
+            return false;
+        const int item = query->value(0).toInt();
+        cells = QStringList{codeText(query->value(0)), query->value(1).toString(),
+                            query->value(3).toString()};
         // Kept in single precision, as the stock quantities themselves are.
         float loads = 0.0f;
         float discharges = 0.0f;
-        for (; !query.isEOF() && query.value(0).toInt() == item; query.moveNext()) {
-            const int type = query.value(2).toInt();
-            const float quantity = query.value(4).toFloat();
+        for (; !query->isEOF() && query->value(0).toInt() == item; query->moveNext()) {
+            const int type = query->value(2).toInt();
+            const float quantity = query->value(4).toFloat();
             if (isLoad(type))
                 loads += quantity;
             else if (isDischarge(type))
                 discharges += quantity;
         }
-        m_model.setRow(row++, head + QStringList{FormatNumber(loads, false),
-                                                 FormatNumber(discharges, false),
-                                                 FormatNumber(loads - discharges, false)});
-    }
-    query.close();
-    finish(row);
+        cells << FormatNumber(loads, false) << FormatNumber(discharges, false)
+              << FormatNumber(loads - discharges, false);
+        return true;
+    });
 }
 
 void StatisticsLists::fillWorks(const QString &name, const QVariantMap &params)
 {
-    StoredQuery query(*m_db, name);
-    setPeriod(query);
-    for (auto it = params.cbegin(); it != params.cend(); ++it)
-        query.setParameter(it.key(), it.value());
-    query.open();
-    int row = 0;
-    for (; !query.isEOF(); query.moveNext(), ++row)
-        m_model.setRow(row, {dateText(query.value(0)), codeText(query.value(1)),
-                             query.value(2).toString(), numberText(query.value(3)),
-                             codeText(query.value(4)), query.value(5).toString()});
-    query.close();
-    finish(row);
+    m_model.setSource(rowsOf(openRows(name, withPeriod(params)), [](const ForwardCursor &q) {
+        return QStringList{dateText(q.value(0)),   codeText(q.value(1)), q.value(2).toString(),
+                           numberText(q.value(3)), codeText(q.value(4)), q.value(5).toString()};
+    }));
 }
 
 void StatisticsLists::fillCentreActivity(int kind, int code, Choice choice)
@@ -262,45 +280,39 @@ void StatisticsLists::fillCentreActivity(int kind, int code, Choice choice)
                   params);
         return;
     }
-    StoredQuery query(*m_db, field ? QStringLiteral("Movimenti su Campi")
-                                   : QStringLiteral("Movimenti su Centri"));
-    setPeriod(query);
-    for (auto it = params.cbegin(); it != params.cend(); ++it)
-        query.setParameter(it.key(), it.value());
-    query.open();
+    const std::shared_ptr<ForwardCursor> query = openRows(
+        field ? QStringLiteral("Movimenti su Campi") : QStringLiteral("Movimenti su Centri"),
+        withPeriod(params));
     if (field)
         fillFieldMovements(query);
     else
         fillCentreMovements(query);
 }
 
-void StatisticsLists::fillCentreMovements(StoredQuery &query)
+void StatisticsLists::fillCentreMovements(std::shared_ptr<ForwardCursor> query)
 {
-    int row = 0;
-    for (; !query.isEOF(); query.moveNext(), ++row)
-        m_model.setRow(
-            row,
-            {dateText(query.value(0)), query.value(6).toString() + operationSuffix(query.value(8)),
-             QStringLiteral("%1 %2").arg(query.value(1).toInt()).arg(query.value(2).toString()),
-             movementType(query.value(3).toInt()) + query.value(7).toString(),
-             query.value(4).toString(), numberText(query.value(5))});
-    query.close();
-    finish(row);
+    m_model.setSource(rowsOf(query, [lookups = m_lookups](const ForwardCursor &q) {
+        return QStringList{
+            dateText(q.value(0)),
+            q.value(6).toString() + lookups->operationSuffix(q.value(8)),
+            QStringLiteral("%1 %2").arg(q.value(1).toInt()).arg(q.value(2).toString()),
+            movementType(q.value(3).toInt()) + q.value(7).toString(),
+            q.value(4).toString(),
+            numberText(q.value(5))};
+    }));
 }
 
-void StatisticsLists::fillFieldMovements(StoredQuery &query)
+void StatisticsLists::fillFieldMovements(std::shared_ptr<ForwardCursor> query)
 {
-    int row = 0;
-    for (; !query.isEOF(); query.moveNext(), ++row)
-        m_model.setRow(
-            row,
-            {dateText(query.value(0)), query.value(7).toString() + operationSuffix(query.value(9)),
-             QStringLiteral("%1 %2").arg(query.value(1).toInt()).arg(query.value(2).toString()),
-             movementType(query.value(3).toInt()) + query.value(8).toString(),
-             centreDescription(query.value(6).toInt()),
-             QStringLiteral("%1 %2").arg(query.value(4).toString(), numberText(query.value(5)))});
-    query.close();
-    finish(row);
+    m_model.setSource(rowsOf(query, [lookups = m_lookups](const ForwardCursor &q) {
+        return QStringList{
+            dateText(q.value(0)),
+            q.value(7).toString() + lookups->operationSuffix(q.value(9)),
+            QStringLiteral("%1 %2").arg(q.value(1).toInt()).arg(q.value(2).toString()),
+            movementType(q.value(3).toInt()) + q.value(8).toString(),
+            lookups->centreDescription(q.value(6).toInt()),
+            QStringLiteral("%1 %2").arg(q.value(4).toString(), numberText(q.value(5)))};
+    }));
 }
 
 void StatisticsLists::fillWorkerWorks(int code)
@@ -340,25 +352,23 @@ void StatisticsLists::fillItemMovements(int code)
         m_model.clear();
         return;
     }
-    StoredQuery query(*m_db, QStringLiteral("Movimenti Magazzino"));
-    setPeriod(query);
-    query.setParameter(QStringLiteral("[Anno]"), m_period.end.year());
-    query.setParameter(QStringLiteral("[CodArt]"), code);
-    query.open();
-    int row = 0;
-    for (; !query.isEOF(); query.moveNext(), ++row) {
-        QString type = movementType(query.value(5).toInt());
-        if (!query.isNull(11))
-            type += query.value(11).toString();
-        m_model.setRow(
-            row, {dateText(query.value(0)), codeAndText(query.value(3), query.value(4)),
-                  codeAndText(query.value(1), query.value(2)), type,
-                  query.value(10).toString() + operationSuffix(query.value(12)),
-                  QStringLiteral("%1 %2").arg(query.value(6).toString(),
-                                              QString::number(query.value(8).toDouble(), 'f', 2))});
-    }
-    query.close();
-    finish(row);
+    m_model.setSource(
+        rowsOf(openRows(QStringLiteral("Movimenti Magazzino"),
+                        withPeriod({{QStringLiteral("[Anno]"), m_period.end.year()},
+                                    {QStringLiteral("[CodArt]"), code}})),
+               [lookups = m_lookups](const ForwardCursor &q) {
+                   QString type = movementType(q.value(5).toInt());
+                   if (!q.isNull(11))
+                       type += q.value(11).toString();
+                   return QStringList{
+                       dateText(q.value(0)),
+                       codeAndText(q.value(3), q.value(4)),
+                       codeAndText(q.value(1), q.value(2)),
+                       type,
+                       q.value(10).toString() + lookups->operationSuffix(q.value(12)),
+                       QStringLiteral("%1 %2").arg(q.value(6).toString(),
+                                                   QString::number(q.value(8).toDouble(), 'f', 2))};
+               }));
 }
 
 void StatisticsLists::fillFieldActivity()
@@ -367,58 +377,39 @@ void StatisticsLists::fillFieldActivity()
         return;
     setTitles({QT_TR_NOOP("Date"), QT_TR_NOOP("Field"), QT_TR_NOOP("Hours/Quantity"),
                QT_TR_NOOP("Worker"), QT_TR_NOOP("Operation/Item"), QT_TR_NOOP("Works/Warehouse")});
-    const QVariantMap years = {{QStringLiteral("[AnnoInit]"), m_period.start.year()},
-                               {QStringLiteral("[AnnoEnd]"), m_period.end.year()}};
-    const QString insert =
-        QStringLiteral("INSERT INTO [Appoggio Campi] (Data, CodOp, CodAO, CodCamp, TQ, Tipo) "
-                       "VALUES (?, ?, ?, ?, ?, ?)");
-    {
-        Transaction transaction(*m_db);
-        m_db->execute(QStringLiteral("DELETE FROM [Appoggio Campi]"));
-
-        StoredQuery works(*m_db, QStringLiteral("Lavori su Campi Totali"));
-        setPeriod(works);
-        for (auto it = years.cbegin(); it != years.cend(); ++it)
-            works.setParameter(it.key(), it.value());
-        works.open();
-        for (; !works.isEOF(); works.moveNext())
-            m_db->execute(
-                insert,
-                {DbDate::toStored(works.value(0)), codeAndText(works.value(1), works.value(2)),
-                 QStringLiteral("%1 %2").arg(works.value(6).toInt()).arg(works.value(7).toString()),
-                 QStringLiteral("%1 %2").arg(works.value(4).toInt()).arg(works.value(5).toString()),
-                 QStringLiteral("H. %1").arg(numberText(works.value(3))), true});
-        works.close();
-
-        StoredQuery items(*m_db, QStringLiteral("Articoli su Campi Totali"));
-        setPeriod(items);
-        for (auto it = years.cbegin(); it != years.cend(); ++it)
-            items.setParameter(it.key(), it.value());
-        items.open();
-        for (; !items.isEOF(); items.moveNext())
-            m_db->execute(
-                insert,
-                {DbDate::toStored(items.value(0)), codeAndText(items.value(1), items.value(2)),
-                 QStringLiteral("%1 %2").arg(items.value(7).toInt()).arg(items.value(8).toString()),
-                 QStringLiteral("%1 %2").arg(items.value(5).toInt()).arg(items.value(6).toString()),
-                 QStringLiteral("%1 %2").arg(items.value(3).toString(), numberText(items.value(4))),
-                 false});
-        items.close();
-        transaction.commit();
-    }
-
-    CAppoggioSet support(*m_db);
-    support.setSort(QStringLiteral("Data, rowid"));
-    support.open();
-    int row = 0;
-    for (; !support.isEOF(); support.moveNext(), ++row)
-        m_model.setRow(
-            row, {dateText(support.value(CAppoggioSet::Data)),
-                  support.value(CAppoggioSet::CodCamp).toString(),
-                  support.value(CAppoggioSet::TQ).toString(),
-                  support.value(CAppoggioSet::CodOp).toString(),
-                  support.value(CAppoggioSet::CodAO).toString(),
-                  support.value(CAppoggioSet::Tipo).toBool() ? tr("Works") : tr("Warehouse")});
-    support.close();
-    finish(row);
+    const QVariantMap params = withPeriod({{QStringLiteral("[AnnoInit]"), m_period.start.year()},
+                                           {QStringLiteral("[AnnoEnd]"), m_period.end.year()}});
+    // Both queries read in date order; their rows are merged by date, the works first on a day.
+    std::shared_ptr<ForwardCursor> works =
+        openRows(QStringLiteral("Lavori su Campi Totali"), params);
+    std::shared_ptr<ForwardCursor> items =
+        openRows(QStringLiteral("Articoli su Campi Totali"), params);
+    const auto day = [](const ForwardCursor &rows) {
+        return DbDate::toStored(rows.value(0)).toString();
+    };
+    m_model.setSource([works, items, day](QStringList &cells) {
+        const bool work = !works->isEOF() && (items->isEOF() || day(*works) <= day(*items));
+        if (work) {
+            const ForwardCursor &v = *works;
+            cells = {dateText(v.value(0)),
+                     QStringLiteral("%1 %2").arg(v.value(4).toInt()).arg(v.value(5).toString()),
+                     QStringLiteral("H. %1").arg(numberText(v.value(3))),
+                     codeAndText(v.value(1), v.value(2)),
+                     QStringLiteral("%1 %2").arg(v.value(6).toInt()).arg(v.value(7).toString()),
+                     tr("Works")};
+            works->moveNext();
+        } else if (!items->isEOF()) {
+            const ForwardCursor &v = *items;
+            cells = {dateText(v.value(0)),
+                     QStringLiteral("%1 %2").arg(v.value(5).toInt()).arg(v.value(6).toString()),
+                     QStringLiteral("%1 %2").arg(v.value(3).toString(), numberText(v.value(4))),
+                     codeAndText(v.value(1), v.value(2)),
+                     QStringLiteral("%1 %2").arg(v.value(7).toInt()).arg(v.value(8).toString()),
+                     tr("Warehouse")};
+            items->moveNext();
+        } else {
+            return false;
+        }
+        return true;
+    });
 }

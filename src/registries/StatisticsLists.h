@@ -6,14 +6,16 @@
 #include <QHash>
 #include <QStringList>
 
+#include <memory>
+
 class Database;
-class RecordSet;
+class ForwardCursor;
 class StatisticsModel;
-class StoredQuery;
 
 // The figures the registries show below the detail form: hour totals of a folder, the works
 // or movements of one record, the inventory, and all the activity on fields. Each fill reads
-// one stored query of the working database with the working period's bounds.
+// one stored query of the working database with the working period's bounds; the query stays
+// open in the model, which reads and formats its rows only as they are fetched.
 class StatisticsLists
 {
     Q_DECLARE_TR_FUNCTIONS(StatisticsLists)
@@ -38,21 +40,22 @@ public:
     static QString movementType(int type);
 
 private:
+    class Lookups;
+
     bool ready() const;
     void setTitles(const std::initializer_list<const char *> &titles);
     void fillTotals(const QString &query, const QString &startName, const QString &endName,
                     const QVariant &start, const QVariant &end, const QVariantMap &more = {});
     void fillWorks(const QString &query, const QVariantMap &params);
-    void fillCentreMovements(StoredQuery &query);
-    void fillFieldMovements(StoredQuery &query);
-    void finish(int rowsWritten);
-    void setPeriod(StoredQuery &query);
-    QString operationSuffix(const QVariant &code);
-    QString centreDescription(int code);
+    void fillCentreMovements(std::shared_ptr<ForwardCursor> query);
+    void fillFieldMovements(std::shared_ptr<ForwardCursor> query);
+    QVariantMap withPeriod(QVariantMap params) const;
+    // The rows of a stored query, read as the model fetches them.
+    std::shared_ptr<ForwardCursor> openRows(const QString &name, const QVariantMap &params);
 
     Database *m_db;
     StatisticsModel &m_model;
     WorkingPeriod m_period;
-    QHash<int, QString> m_operations;
-    QHash<int, QString> m_centres;
+    // Shared with the row sources, which outlive this object.
+    std::shared_ptr<Lookups> m_lookups;
 };

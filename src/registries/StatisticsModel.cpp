@@ -1,5 +1,9 @@
 #include "StatisticsModel.h"
 
+#include "db/DbException.h"
+
+#include <QScopedValueRollback>
+
 StatisticsModel::StatisticsModel(QObject *parent) : QAbstractTableModel(parent)
 {
     for (int i = 0; i < ColumnCount; ++i)
@@ -33,6 +37,25 @@ QVariant StatisticsModel::headerData(int section, Qt::Orientation orientation, i
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 
+bool StatisticsModel::canFetchMore(const QModelIndex &parent) const
+{
+    return !parent.isValid() && bool(m_source);
+}
+
+void StatisticsModel::fetchMore(const QModelIndex &parent)
+{
+    if (parent.isValid())
+        return;
+    try {
+        fetch(BatchSize);
+    } catch (const DbException &error) {
+        // A view asks from its scrolling, where nothing can be asked of the user: the list ends
+        // with the rows read so far, and the reason goes to the log.
+        qWarning("Reading the statistics list failed: %s", qPrintable(error.message()));
+        m_source = {};
+    }
+}
+
 void StatisticsModel::setTitles(const QStringList &titles)
 {
     m_titles.clear();
@@ -41,26 +64,51 @@ void StatisticsModel::setTitles(const QStringList &titles)
     emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
 }
 
-void StatisticsModel::setRow(int row, const QStringList &cells)
+void StatisticsModel::setSource(RowSource source)
 {
-    QStringList padded;
-    for (int i = 0; i < ColumnCount; ++i)
-        padded << cells.value(i);
-    if (row < m_rows.size()) {
-        m_rows[row] = padded;
-        emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
-        return;
-    }
-    beginInsertRows({}, int(m_rows.size()), int(m_rows.size()));
-    m_rows.append(padded);
-    endInsertRows();
+    beginResetModel();
+    m_rows.clear();
+    m_source = {};
+    endResetModel();
+    // Views ask for rows while the reset is still being announced, so the source comes after.
+    m_source = std::move(source);
+    fetch(BatchSize);
 }
 
-void StatisticsModel::truncate(int count)
+void StatisticsModel::fetchAll()
 {
-    if (count >= m_rows.size())
+    while (m_source && !m_fetching)
+        fetch(BatchSize);
+}
+
+QList<QStringList> StatisticsModel::allRows()
+{
+    fetchAll();
+    return m_rows;
+}
+
+void StatisticsModel::fetch(int count)
+{
+    // A view answering the insertion may ask for more before this batch is announced.
+    if (!m_source || m_fetching)
         return;
-    beginRemoveRows({}, count, int(m_rows.size()) - 1);
-    m_rows.resize(count);
-    endRemoveRows();
+    const QScopedValueRollback<bool> fetching(m_fetching, true);
+    QList<QStringList> batch;
+    QStringList cells;
+    while (batch.size() < count) {
+        cells.clear();
+        if (!m_source(cells)) {
+            // Whatever the source still holds (record sets, caches) goes with it.
+            m_source = {};
+            break;
+        }
+        while (cells.size() < ColumnCount)
+            cells << QString();
+        batch << cells.mid(0, ColumnCount);
+    }
+    if (batch.isEmpty())
+        return;
+    beginInsertRows({}, int(m_rows.size()), int(m_rows.size() + batch.size()) - 1);
+    m_rows.append(std::move(batch));
+    endInsertRows();
 }

@@ -4,15 +4,23 @@
 #include <QList>
 #include <QStringList>
 
-// The six-column statistics list of the registries. A fill overwrites the rows it reaches,
-// appends the ones beyond the previous length, and finally drops the surplus, so that views
-// keep their scroll position and selection where they can.
+#include <functional>
+
+// The six-column statistics list of the registries. A list can be long (all the work of many
+// years), so its rows come from a source that formats them one at a time, and the model takes
+// them in batches as a view scrolls to them; a reader that needs every row calls allRows(). The
+// source, with the open query it reads, is let go at the end of the list and whenever the
+// model is given another source or cleared.
 class StatisticsModel : public QAbstractTableModel
 {
     Q_OBJECT
 
 public:
     static constexpr int ColumnCount = 6;
+    static constexpr int BatchSize = 64;
+
+    // Writes the next row into cells and returns true, or returns false at the end of the list.
+    using RowSource = std::function<bool(QStringList &cells)>;
 
     explicit StatisticsModel(QObject *parent = nullptr);
 
@@ -21,20 +29,29 @@ public:
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
+    bool canFetchMore(const QModelIndex &parent = {}) const override;
+    void fetchMore(const QModelIndex &parent = {}) override;
 
     void setTitles(const QStringList &titles);
     QStringList titles() const { return m_titles; }
 
-    // Writes row (overwriting it, or appending it when row is the current count).
-    void setRow(int row, const QStringList &cells);
-    // Drops every row from count on.
-    void truncate(int count);
-    void clear() { truncate(0); }
+    // Replaces every row by those of source, of which the first batch is taken at once.
+    void setSource(RowSource source);
+    void clear() { setSource({}); }
 
+    // Takes the rest of the list, for readers that need all of it.
+    void fetchAll();
+    QList<QStringList> allRows();
+
+    // The rows taken so far.
     QStringList row(int row) const { return m_rows.at(row); }
     QString cell(int row, int column) const { return m_rows.at(row).value(column); }
 
 private:
+    void fetch(int count);
+
     QStringList m_titles;
     QList<QStringList> m_rows;
+    RowSource m_source;
+    bool m_fetching = false;
 };

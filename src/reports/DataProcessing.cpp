@@ -16,21 +16,31 @@ namespace {
 const QString StartParameter = QStringLiteral("[Data Iniziale]");
 const QString EndParameter = QStringLiteral("[Data Finale]");
 
-// Runs a stored query over the period and hands each of its rows to visit. The stored query
-// checks the name and the parameters; the rows are then read straight from the engine in one
-// pass front to back, the same rows the record set would give, because walking a record set
-// of thousands of rows cost seconds where the whole run takes a fraction of one.
-template <typename Visit>
-void forEachRow(Database &db, const QString &name, const QString &startParameter,
-                const QString &endParameter, const WorkingPeriod &period, Visit visit)
+// The SQL of a stored query over the period. Making the stored query checks its name and
+// parameters, so that a database without them fails with a clear message.
+QString periodSql(Database &db, const QString &name, const QString &startParameter,
+                  const QString &endParameter, const WorkingPeriod &period)
 {
     StoredQuery stored(db, name);
     stored.setParameter(startParameter, period.startAt());
     stored.setParameter(endParameter, period.endAt());
-    const QString sql =
+    QString sql =
         db.scalar(QStringLiteral("SELECT Sql FROM QueryDefs WHERE Name = ?"), {name}).toString();
+    sql = sql.trimmed();
+    if (sql.endsWith(QLatin1Char(';')))
+        sql.chop(1);
+    return sql;
+}
+
+// Runs a stored query over the period and hands each of its rows to visit, read straight from
+// the engine in one pass front to back.
+template <typename Visit>
+void forEachRow(Database &db, const QString &name, const QString &startParameter,
+                const QString &endParameter, const WorkingPeriod &period, Visit visit)
+{
     QSqlQuery rows =
-        db.execute(sql, {}, {{startParameter, period.startAt()}, {endParameter, period.endAt()}});
+        db.execute(periodSql(db, name, startParameter, endParameter, period), {},
+                   {{startParameter, period.startAt()}, {endParameter, period.endAt()}});
     while (rows.next())
         visit(std::as_const(rows));
 }
@@ -40,6 +50,62 @@ void forEachTotalsRow(Database &db, const QString &name, const WorkingPeriod &pe
 {
     forEachRow(db, name, StartParameter, EndParameter, period, visit);
 }
+
+// How rows of a totals query become rows of a table, written in one statement: values are
+// made from the query's row q (joined to copies when one row gives several, or grouped), and
+// order is the query's own order, so that the table's rows come in the order the query reads.
+struct TableRows
+{
+    QString into;
+    QString values;
+    QString order;
+    QString copies = {};
+    QString group = {};
+};
+
+void insertRows(Database &db, const QString &query, const WorkingPeriod &period,
+                const TableRows &rows)
+{
+    const QString sql =
+        QStringLiteral("INSERT INTO %1 SELECT %2 FROM (%3) AS q%4%5 ORDER BY %6")
+            .arg(rows.into, rows.values, periodSql(db, query, StartParameter, EndParameter, period),
+                 rows.copies,
+                 rows.group.isEmpty() ? QString() : QStringLiteral(" GROUP BY ") + rows.group,
+                 rows.order);
+    db.execute(sql, {}, {{StartParameter, period.startAt()}, {EndParameter, period.endAt()}});
+}
+
+// The value of column in the first row (in the table's order) of a registry code, as a
+// find-first on the registry table would give; fallback when there is none.
+QString firstOf(const QString &table, const QString &column, const QString &code,
+                const QString &fallback)
+{
+    return QStringLiteral("COALESCE((SELECT r.%2 FROM %1 AS r WHERE r.Codice = %3 "
+                          "ORDER BY r.rowid LIMIT 1), %4)")
+        .arg(table, column, code, fallback);
+}
+
+// Names are written as empty texts, never as nulls.
+QString workerName(const QString &code)
+{
+    return firstOf(QStringLiteral("Operai"), QStringLiteral("Nome"), code, QStringLiteral("''"));
+}
+
+QString centreName(const QString &code)
+{
+    return firstOf(QStringLiteral("Centri"), QStringLiteral("Descrizione"), code,
+                   QStringLiteral("''"));
+}
+
+const QString SummaryTable =
+    QStringLiteral("Riepilogo (Codice, CosRic, OpeMac, OreSol, Ore, Soldi)");
+const QString CentreTotalsTable = QStringLiteral(
+    "Totali (CodCentro, Codice, CodOperazione, CosRic, Descrizione, OpeMac, OreQua, Tipo)");
+const QString FieldTotalsTable =
+    QStringLiteral("[Totali Campi] (CodCentro, Codice, CodOperazione, CosRic, Descrizione, "
+                   "OpeMac, OreQua, Tipo)");
+// One row of a query twice, the first copy (1) before the second (0).
+const QString TwoCopies = QStringLiteral(" CROSS JOIN (SELECT 1 AS Copy UNION ALL SELECT 0) AS c");
 
 // Code to the value of its first row, as a find-first on the registry table would give.
 QHash<int, QVariant> firstValues(Database &db, const QString &sql)
@@ -72,65 +138,10 @@ double single(double value)
     return double(float(value));
 }
 
-// Appends rows to Riepilogo: an hours row or a money row of a worker or a machine.
-class SummaryRows
-{
-public:
-    explicit SummaryRows(Database &db)
-        : m_insert(db, QStringLiteral(
-                           "INSERT INTO Riepilogo (Codice, CosRic, OpeMac, OreSol, Ore, Soldi) "
-                           "VALUES (?, 1, ?, ?, ?, ?)"))
-    {
-    }
-
-    void append(int code, bool worker, bool hoursRow, double amount)
-    {
-        m_insert.exec({code, worker ? 1 : 0, hoursRow ? 1 : 0,
-                       hoursRow ? QVariant(single(amount)) : QVariant(),
-                       hoursRow ? QVariant() : QVariant(amount)});
-    }
-
-private:
-    PreparedStatement m_insert;
-};
-
-struct TotalsRow
-{
-    int centre = 0;
-    int code = 0;
-    int operation = 0;
-    double amount = 0;
-    QString description;
-    bool worker = false;
-    double hours = 0;
-    bool cost = true;
-};
-
-// Appends worker and machine rows to Totali or [Totali Campi].
-class TotalsRows
-{
-public:
-    TotalsRows(Database &db, const QString &table)
-        : m_insert(db, QStringLiteral(
-                           "INSERT INTO %1 (CodCentro, Codice, CodOperazione, CosRic, Descrizione, "
-                           "OpeMac, OreQua, Tipo) VALUES (?, ?, ?, ?, ?, ?, ?, ?)")
-                           .arg(table))
-    {
-    }
-
-    void append(const TotalsRow &row)
-    {
-        m_insert.exec({row.centre, row.code, row.operation, row.amount, row.description,
-                       row.worker ? 1 : 0, single(row.hours), row.cost ? 1 : 0});
-    }
-
-private:
-    PreparedStatement m_insert;
-};
-
-// Warehouse totals of one table. Movements of the same item on the same centre (or field)
-// with the same cost/revenue side add up into one row; they never merge into a worker or
-// machine row, whatever its operation code.
+// Warehouse totals of the fields. Movements of the same item on the same field with the same
+// cost/revenue side add up into one row, in the order the query reads them (the phases of a
+// side make several rows); they never merge into a worker or machine row, whatever its
+// operation code.
 class StockTotals
 {
 public:
@@ -150,23 +161,15 @@ public:
         m_rows.push_back({centre, item, cost, value, single(quantity), description, phase});
     }
 
-    void write(Database &db, const QString &table, bool withPhase) const
+    void write(Database &db) const
     {
-        const QString sql =
-            withPhase
-                ? QStringLiteral("INSERT INTO %1 (CodCentro, OreQua, Tipo, Descrizione, "
-                                 "CodOperazione, CosRic, Codice, Fase) "
-                                 "VALUES (?, ?, ?, ?, ?, ?, -1, ?)")
-                : QStringLiteral("INSERT INTO %1 (CodCentro, OreQua, Tipo, Descrizione, "
-                                 "CodOperazione, CosRic, Codice) VALUES (?, ?, ?, ?, ?, ?, -1)");
-        PreparedStatement insert(db, sql.arg(table));
-        for (const Row &row : m_rows) {
-            QVariantList values{row.centre,      row.quantity, row.cost ? 1 : 0,
-                                row.description, row.item,     row.value};
-            if (withPhase)
-                values << row.phase;
-            insert.exec(values);
-        }
+        PreparedStatement insert(
+            db, QStringLiteral("INSERT INTO [Totali Campi] (CodCentro, OreQua, Tipo, Descrizione, "
+                               "CodOperazione, CosRic, Codice, Fase) "
+                               "VALUES (?, ?, ?, ?, ?, ?, -1, ?)"));
+        for (const Row &row : m_rows)
+            insert.exec({row.centre, row.quantity, row.cost ? 1 : 0, row.description, row.item,
+                         row.value, row.phase});
     }
 
 private:
@@ -226,84 +229,77 @@ void DataProcessing::ProcessTotals(Progress &progress)
 
     phase(QT_TR_NOOP("Phase (1) : Importing data..."), 5);
     phase(QT_TR_NOOP("Phase (1) : Calculating hours and workers costs..."), 20);
-    SummaryRows summary(m_db);
-    TotalsRows centreTotals(m_db, QStringLiteral("Totali"));
-    TotalsRows fieldTotals(m_db, QStringLiteral("[Totali Campi]"));
-    const QHash<int, QVariant> wages =
-        firstValues(m_db, QStringLiteral("SELECT Codice, Stipendio FROM Operai ORDER BY rowid"));
-    forEachTotalsRow(
-        m_db, QStringLiteral("Ore Totali Operai"), m_period, [&](const QSqlQuery &row) {
-            const int code = row.value(0).toInt();
-            // The wage applies to the hours as they are kept, in single precision.
-            const float hours = float(row.value(1).toDouble());
-            summary.append(code, true, true, hours);
-            summary.append(code, true, false, double(hours) * wages.value(code).toDouble());
-        });
+    // A worker's hours row, then its money row: the wage applies to the hours as they are
+    // kept, in single precision.
+    insertRows(m_db, QStringLiteral("Ore Totali Operai"), m_period,
+               {SummaryTable,
+                QStringLiteral("q.Codice, 1, 1, c.Copy, CASE c.Copy WHEN 1 THEN SINGLE(q.Ore) END, "
+                               "CASE c.Copy WHEN 0 THEN SINGLE(q.Ore) * %1 END")
+                    .arg(firstOf(QStringLiteral("Operai"), QStringLiteral("Stipendio"),
+                                 QStringLiteral("q.Codice"), QStringLiteral("0"))),
+                QStringLiteral("q.Codice, c.Copy DESC"), TwoCopies});
 
     phase(QT_TR_NOOP("Phase (1) : Calculating total hours machines..."), 30);
-    forEachTotalsRow(m_db, QStringLiteral("Ore Totali Macchine"), m_period,
-                     [&](const QSqlQuery &row) {
-                         summary.append(row.value(0).toInt(), false, true, row.value(1).toDouble());
-                     });
+    insertRows(m_db, QStringLiteral("Ore Totali Macchine"), m_period,
+               {SummaryTable, QStringLiteral("q.Codice, 1, 0, 1, SINGLE(q.Ore), NULL"),
+                QStringLiteral("q.Codice")});
 
     phase(QT_TR_NOOP("Phase (1) : Calculating total costs machines..."), 25);
     for (const QString &name : {QStringLiteral("Costo Macchine da Operai"),
-                                QStringLiteral("Costo Macchine da Magazzino")}) {
-        forEachTotalsRow(m_db, name, m_period, [&](const QSqlQuery &row) {
-            summary.append(row.value(0).toInt(), false, false, row.value(1).toDouble());
-        });
-    }
+                                QStringLiteral("Costo Macchine da Magazzino")})
+        insertRows(m_db, name, m_period,
+                   {SummaryTable, QStringLiteral("q.Codice, 1, 0, 0, NULL, q.Costo"),
+                    QStringLiteral("q.Codice")});
 
     phase(QT_TR_NOOP("Phase (1) : Calculating workers operations..."), 40);
-    const QHash<int, QVariant> workers =
-        firstValues(m_db, QStringLiteral("SELECT Codice, Nome FROM Operai ORDER BY rowid"));
-    const auto workerRows = [&](const QString &query, TotalsRows &totals) {
-        forEachTotalsRow(m_db, query, m_period, [&](const QSqlQuery &row) {
-            const int worker = row.value(0).toInt();
-            totals.append({row.value(1).toInt(), worker, row.value(2).toInt(),
-                           row.value(4).toDouble(), nameOf(workers, worker), true,
-                           row.value(3).toDouble(), true});
-        });
-    };
-    workerRows(QStringLiteral("Costo Operai su Centri"), centreTotals);
-    workerRows(QStringLiteral("Costo Operai su Campi"), fieldTotals);
+    const QString workerValues = QStringLiteral("q.%1, q.Operaio, q.Operazione, q.Costo, %2, 1, "
+                                                "SINGLE(q.Ore), 1");
+    insertRows(m_db, QStringLiteral("Costo Operai su Centri"), m_period,
+               {CentreTotalsTable,
+                workerValues.arg(QStringLiteral("Centro"), workerName(QStringLiteral("q.Operaio"))),
+                QStringLiteral("q.Operaio, q.Centro, q.Operazione")});
+    insertRows(m_db, QStringLiteral("Costo Operai su Campi"), m_period,
+               {FieldTotalsTable,
+                workerValues.arg(QStringLiteral("Campo"), workerName(QStringLiteral("q.Operaio"))),
+                QStringLiteral("q.Operaio, q.Campo, q.Operazione")});
 
     phase(QT_TR_NOOP("Phase (1) : Calculating machines operations..."), 50);
-    const QHash<int, QVariant> centres =
-        firstValues(m_db, QStringLiteral("SELECT Codice, Descrizione FROM Centri ORDER BY rowid"));
-    // Machine use costs the centre that used the machine and is the machine's own revenue.
-    forEachTotalsRow(m_db, QStringLiteral("Costo Macchine su Centri"), m_period,
-                     [&](const QSqlQuery &row) {
-                         const int machine = row.value(0).toInt();
-                         const int centre = row.value(1).toInt();
-                         const int operation = row.value(2).toInt();
-                         const double hours = row.value(3).toDouble();
-                         const double amount = row.value(4).toDouble();
-                         centreTotals.append({centre, machine, operation, amount,
-                                              nameOf(centres, machine), false, hours, true});
-                         centreTotals.append({machine, centre, operation, amount,
-                                              nameOf(centres, centre), false, hours, false});
-                     });
-    forEachTotalsRow(m_db, QStringLiteral("Costo Macchine su Campi"), m_period,
-                     [&](const QSqlQuery &row) {
-                         const int machine = row.value(0).toInt();
-                         fieldTotals.append({row.value(1).toInt(), machine, row.value(2).toInt(),
-                                             row.value(4).toDouble(), nameOf(centres, machine),
-                                             false, row.value(3).toDouble(), true});
-                     });
+    // Machine use costs the centre that used the machine (first copy) and is the machine's own
+    // revenue (second copy).
+    const QString user = QStringLiteral("CASE c.Copy WHEN 1 THEN q.Centro ELSE q.Macchina END");
+    const QString other = QStringLiteral("CASE c.Copy WHEN 1 THEN q.Macchina ELSE q.Centro END");
+    insertRows(m_db, QStringLiteral("Costo Macchine su Centri"), m_period,
+               {CentreTotalsTable,
+                QStringLiteral("%1, %2, q.Operazione, q.Costo, %3, 0, SINGLE(q.Ore), c.Copy")
+                    .arg(user, other, centreName(other)),
+                QStringLiteral("q.Macchina, q.Centro, q.Operazione, c.Copy DESC"), TwoCopies});
+    insertRows(
+        m_db, QStringLiteral("Costo Macchine su Campi"), m_period,
+        {FieldTotalsTable,
+         QStringLiteral("q.Campo, q.Macchina, q.Operazione, q.Costo, %1, 0, SINGLE(q.Ore), 1")
+             .arg(centreName(QStringLiteral("q.Macchina"))),
+         QStringLiteral("q.Macchina, q.Campo, q.Operazione")});
 
     phase(QT_TR_NOOP("Phase (1) : Warehouse processing..."), 75);
     const QHash<int, QVariant> items = firstValues(
         m_db, QStringLiteral("SELECT Codice, Descrizione FROM Articoli ORDER BY rowid"));
-    StockTotals centreStock;
-    forEachTotalsRow(m_db, QStringLiteral("Costo e Ricavo da Magazzino"), m_period,
-                     [&](const QSqlQuery &row) {
-                         const int item = row.value(0).toInt();
-                         centreStock.add(row.value(1).toInt(), item, row.value(2).toInt(),
-                                         row.value(3).toDouble(), row.value(4).toDouble(),
-                                         nameOf(items, item), QString());
-                     });
-    centreStock.write(m_db, QStringLiteral("Totali"), false);
+    // An item's purchases and workings on a centre make one cost row, its productions and sales
+    // one revenue row, in the order their first movement type comes. Each side holds at most
+    // two rows, the lower type first, whose quantities add in single precision as they are
+    // kept.
+    const QString low = QStringLiteral("MAX(CASE WHEN q.Tipo IN (1, 2) THEN q.Quantita END)");
+    const QString high = QStringLiteral("MAX(CASE WHEN q.Tipo IN (3, 4) THEN q.Quantita END)");
+    insertRows(m_db, QStringLiteral("Costo e Ricavo da Magazzino"), m_period,
+               {QStringLiteral("Totali (CodCentro, OreQua, Tipo, Descrizione, CodOperazione, "
+                               "CosRic, Codice)"),
+                QStringLiteral("q.Centro, CASE WHEN %1 IS NULL OR %2 IS NULL "
+                               "THEN SINGLE(SUM(q.Quantita)) ELSE SINGLE(SINGLE(%1) + %2) END, "
+                               "q.Tipo IN (2, 3), %3, q.Articolo, SUM(q.Valore), -1")
+                    .arg(low, high,
+                         firstOf(QStringLiteral("Articoli"), QStringLiteral("Descrizione"),
+                                 QStringLiteral("q.Articolo"), QStringLiteral("''"))),
+                QStringLiteral("q.Articolo, q.Centro, MIN(q.Tipo)"), QString(),
+                QStringLiteral("q.Articolo, q.Centro, q.Tipo IN (2, 3)")});
     StockTotals fieldStock;
     forEachTotalsRow(m_db, QStringLiteral("Costo e Ricavo da Magazzino Campi"), m_period,
                      [&](const QSqlQuery &row) {
@@ -312,7 +308,7 @@ void DataProcessing::ProcessTotals(Progress &progress)
                                         row.value(3).toDouble(), row.value(4).toDouble(),
                                         nameOf(items, item), text(row.value(5)));
                      });
-    fieldStock.write(m_db, QStringLiteral("[Totali Campi]"), true);
+    fieldStock.write(m_db);
 
     transaction.commit();
     phase(QT_TR_NOOP("Phase (1) : Closing archives..."), 100);

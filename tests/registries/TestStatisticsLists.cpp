@@ -1,5 +1,6 @@
 #include "RegistryFixture.h"
 #include "TestEnvironment.h"
+#include "db/COperaiSet.h"
 #include "db/Database.h"
 #include "registries/StatisticsLists.h"
 #include "registries/StatisticsModel.h"
@@ -27,6 +28,32 @@ private:
         for (int row = 0; row < model.rowCount(); ++row)
             rows << model.row(row);
         return rows;
+    }
+
+    // A source of count rows "<n>" in the first column.
+    static StatisticsModel::RowSource numbered(int count)
+    {
+        return [count, next = 0](QStringList &cells) mutable {
+            if (next == count)
+                return false;
+            cells = {QString::number(next++)};
+            return true;
+        };
+    }
+
+    // The fixture with enough more works on field 10 to fill more than one batch.
+    static int seedLongList(Database &db)
+    {
+        RegistryFixture::seed(db);
+        const int copies = StatisticsModel::BatchSize + 44;
+        db.execute(
+            QStringLiteral(
+                "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < ?) "
+                "INSERT INTO Opere (IDScheda, Aggiornato, CodOperaio, CodOperazione, "
+                "[Tipo Centro], CodCentro, CodCampo, OreOrd) "
+                "SELECT 1, 1, 2, 1, 2, 1, 10, 1 FROM n"),
+            {copies});
+        return copies;
     }
 
 private slots:
@@ -147,64 +174,139 @@ private slots:
         QFETCH(Rows, expected);
         StatisticsModel model;
         QAbstractItemModelTester tester(&model);
-        model.setRow(0, {"stale"});
+        model.setSource(numbered(StatisticsModel::BatchSize + 1));
         StatisticsLists lists(&m_db, model, m_period);
         fill(lists);
         QCOMPARE(model.titles(), titles);
         for (int column = 0; column < titles.size(); ++column)
             QCOMPARE(model.headerData(column, Qt::Horizontal).toString(), titles.at(column));
+        // The fixture's lists fit in the first batch.
         QCOMPARE(rowsOf(model), expected);
+        QCOMPARE(model.allRows(), expected);
+        QVERIFY(!model.canFetchMore());
     }
 
-    void rowsAreReused()
+    void rowsComeInBatches()
     {
         StatisticsModel model;
         QAbstractItemModelTester tester(&model);
+        const int total = 2 * StatisticsModel::BatchSize + 10;
+        model.setSource(numbered(total));
+        QCOMPARE(model.rowCount(), StatisticsModel::BatchSize);
+        QVERIFY(model.canFetchMore());
+
+        QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+        model.fetchMore();
+        QCOMPARE(model.rowCount(), 2 * StatisticsModel::BatchSize);
+        QCOMPARE(inserted.count(), 1);
+        QCOMPARE(inserted.first().at(1).toInt(), StatisticsModel::BatchSize);
+        QCOMPARE(inserted.first().at(2).toInt(), 2 * StatisticsModel::BatchSize - 1);
+
+        const Rows all = model.allRows();
+        QCOMPARE(all.size(), total);
+        QCOMPARE(model.rowCount(), total);
+        QVERIFY(!model.canFetchMore());
+        for (int row = 0; row < total; ++row)
+            QCOMPARE(all.at(row), (QStringList{QString::number(row), "", "", "", "", ""}));
+        model.fetchMore();
+        QCOMPARE(model.rowCount(), total);
+    }
+
+    void refillLeavesNoStaleRows()
+    {
+        StatisticsModel model;
+        QAbstractItemModelTester tester(&model);
+        model.setSource(numbered(3 * StatisticsModel::BatchSize));
+        model.fetchMore();
         StatisticsLists lists(&m_db, model, m_period);
         lists.fillFieldActivity();
         QCOMPARE(model.rowCount(), 6);
+        QVERIFY(!model.canFetchMore());
 
-        QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
-        QSignalSpy removed(&model, &QAbstractItemModel::rowsRemoved);
-        QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+        QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
         lists.fillWorkerTotals();
-        QCOMPARE(model.rowCount(), 2);
-        QCOMPARE(inserted.count(), 0);
-        QCOMPARE(changed.count(), 2);
-        QCOMPARE(removed.count(), 1);
-        QCOMPARE(removed.first().at(1).toInt(), 2);
-        QCOMPARE(removed.first().at(2).toInt(), 5);
-
-        inserted.clear();
-        changed.clear();
-        lists.fillInventory();
-        QCOMPARE(model.rowCount(), 3);
-        QCOMPARE(changed.count(), 2);
-        QCOMPARE(inserted.count(), 1);
-        QCOMPARE(model.cell(2, 1), QStringLiteral("Diesel"));
+        QCOMPARE(reset.count(), 1);
+        QCOMPARE(model.allRows(), (Rows{{"1", "Anna", "8.00", "1.50", "0.00", "9.50"},
+                                        {"2", "Bruno", "9.00", "0.00", "3.00", "12.00"}}));
+        lists.fillWorkerWorks(0);
+        QCOMPARE(model.rowCount(), 0);
+        QVERIFY(!model.canFetchMore());
     }
 
-    void fieldActivityTwiceEmptiesTheSupportTable()
+    void fieldActivityTwiceGivesTheSameRows()
     {
         StatisticsModel model;
         StatisticsLists lists(&m_db, model, m_period);
         lists.fillFieldActivity();
-        const Rows first = rowsOf(model);
+        const Rows first = model.allRows();
+        QCOMPARE(first.size(), 6);
         lists.fillFieldActivity();
-        QCOMPARE(rowsOf(model), first);
-        QCOMPARE(m_db.scalar("SELECT COUNT(*) FROM [Appoggio Campi]").toInt(), 6);
+        QCOMPARE(model.allRows(), first);
+    }
+
+    // A list longer than a batch keeps its query open between batches: saving a record
+    // meanwhile must still commit, and the list then reads on to its end.
+    void savingWhileAListIsHalfRead()
+    {
+        Database db;
+        db.open(m_env.copyTemplate(QStringLiteral("long.mdb")));
+        const int copies = seedLongList(db);
+        StatisticsModel model;
+        QAbstractItemModelTester tester(&model);
+        StatisticsLists lists(&db, model, m_period);
+        lists.fillFieldActivity();
+        QCOMPARE(model.rowCount(), StatisticsModel::BatchSize);
+        QVERIFY(model.canFetchMore());
+
+        COperaiSet workers(db);
+        workers.setFilter(QStringLiteral("Codice = ?"), {1});
+        workers.open();
+        workers.edit();
+        workers.setValue(COperaiSet::Nome, QStringLiteral("Anna Maria"));
+        workers.update();
+        Database other;
+        other.open(db.path());
+        QCOMPARE(other.scalar(QStringLiteral("SELECT Nome FROM Operai WHERE Codice = 1")),
+                 QVariant(QStringLiteral("Anna Maria")));
+
+        const Rows all = model.allRows();
+        QCOMPARE(all.size(), 6 + copies);
+        QCOMPARE(all.at(1), (QStringList{"03/10/2015", "10 North Vines", "H. 1.00", "2 Bruno",
+                                         "1 Pruning", "Works"}));
+        QCOMPARE(all.at(copies + 1).at(5), QStringLiteral("Warehouse"));
+        QCOMPARE(all.last().mid(0, 3), (QStringList{"12/31/2015", "11 South Vines", "kg 1.00"}));
+        QVERIFY(!model.canFetchMore());
+        // The list is read to its end: nothing holds the file any more.
+        other.execute(QStringLiteral("UPDATE Operai SET Nome = 'Anna' WHERE Codice = 1"));
+    }
+
+    // The database closing under a half-read list (another farm is opened) ends the list.
+    void closingTheDatabaseEndsAHalfReadList()
+    {
+        Database db;
+        db.open(m_env.copyTemplate(QStringLiteral("closed.mdb")));
+        seedLongList(db);
+        StatisticsModel model;
+        QAbstractItemModelTester tester(&model);
+        StatisticsLists lists(&db, model, m_period);
+        lists.fillFieldActivity();
+        QVERIFY(model.canFetchMore());
+        db.close();
+        model.fetchMore();
+        QCOMPARE(model.rowCount(), StatisticsModel::BatchSize);
+        QVERIFY(!model.canFetchMore());
     }
 
     void nothingWithoutDatabase()
     {
         StatisticsModel model;
         model.setTitles({"Kept"});
-        model.setRow(0, {"kept"});
+        model.setSource(numbered(1));
         StatisticsLists lists(nullptr, model, m_period);
         lists.fillWorkerTotals();
         lists.fillFieldActivity();
         QCOMPARE(model.titles().first(), QStringLiteral("Kept"));
-        QCOMPARE(model.rowCount(), 1);
+        QCOMPARE(model.allRows(), (Rows{{"0", "", "", "", "", ""}}));
     }
 };
 

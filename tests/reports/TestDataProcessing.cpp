@@ -33,6 +33,7 @@ private slots:
     void machineCostOnUsingCentreAndRevenueOnMachine();
     void warehouseRowsMergeOnlyIntoWarehouseRows();
     void fieldWarehouseRowKeepsFirstPhase();
+    void centreWarehouseSidesFollowTheirFirstType();
     void progressRunsThroughEveryPhase();
     void emptyPeriodLeavesTablesEmpty();
     void runningTwiceGivesTheSameTables();
@@ -177,6 +178,28 @@ void TestDataProcessing::fieldWarehouseRowKeepsFirstPhase()
                  "SELECT CodCentro, CodOperazione, CosRic, OreQua, Tipo, Fase, "
                  "Descrizione FROM [Totali Campi] WHERE Codice = -1 ORDER BY rowid")),
              QStringList({"100|7|12|3|1|Aratura|Concime", "100|9|15|5|1|Fioritura|Rame"}));
+}
+
+// Production and sale make one revenue row, listed before the cost row because production is
+// the first type; the revenue quantity adds the sale to the production in single precision.
+void TestDataProcessing::centreWarehouseSidesFollowTheirFirstType()
+{
+    FarmFixture farm(*m_db);
+    farm.addItem(11, QStringLiteral("Zolfo"), QStringLiteral("kg"));
+    const qint64 card = farm.addCard(QDateTime(QDate(2015, 5, 2), QTime(8, 0)));
+    const FarmFixture::Work onCentre{0, 0, 0, 0, 1, 1};
+    farm.addWork(card, onCentre, {4, 11, 2, 0.2});
+    farm.addWork(card, onCentre, {3, 11, 3, 0.7});
+    farm.addWork(card, onCentre, {1, 11, 1, 0.1});
+    process();
+    QCOMPARE(farm.rows(QStringLiteral("SELECT CodCentro, CodOperazione, CosRic, Descrizione, "
+                                      "round(OreQua, 4), Tipo FROM Totali "
+                                      "WHERE Codice = -1 AND CodOperazione = 11 ORDER BY rowid")),
+             QStringList({"1|11|3|Zolfo|0.3|0", "1|11|3|Zolfo|0.7|1"}));
+    const double revenue = m_db->scalar(QStringLiteral("SELECT OreQua FROM Totali WHERE "
+                                                       "CodOperazione = 11 AND Tipo = 0"))
+                               .toDouble();
+    QCOMPARE(revenue, double(float(double(float(0.1)) + 0.2)));
 }
 
 void TestDataProcessing::progressRunsThroughEveryPhase()
