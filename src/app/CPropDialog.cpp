@@ -2,7 +2,6 @@
 
 #include "base/Prompter.h"
 
-#include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -16,9 +15,9 @@
 
 namespace {
 
-QDateEdit *longDatePicker(QWidget *parent)
+TypedDateEdit *longDatePicker(QWidget *parent)
 {
-    auto *picker = new QDateEdit(parent);
+    auto *picker = new TypedDateEdit(parent);
     picker->setDisplayFormat(QLocale().dateFormat(QLocale::LongFormat));
     picker->setCalendarPopup(true);
     return picker;

@@ -2,13 +2,13 @@
 
 #include "SettingsCommand.h"
 #include "base/DomainCodes.h"
+#include "cards/ui/TypedDateEdit.h"
 
 #include <QDialog>
 
 #include <functional>
 
 class Prompter;
-class QDateEdit;
 class QLineEdit;
 class QPushButton;
 
@@ -25,8 +25,8 @@ public:
     PropValues values() const;
 
     QLineEdit *pathField() const { return m_path; }
-    QDateEdit *startPicker() const { return m_start; }
-    QDateEdit *endPicker() const { return m_end; }
+    TypedDateEdit *startPicker() const { return m_start; }
+    TypedDateEdit *endPicker() const { return m_end; }
     QPushButton *browseButton() const { return m_browse; }
 
     static constexpr int HelpTopic = int(::HelpTopic::Settings);
@@ -40,6 +40,6 @@ private:
     std::function<void(int)> m_helpHandler;
     QLineEdit *m_path;
     QPushButton *m_browse;
-    QDateEdit *m_start;
-    QDateEdit *m_end;
+    TypedDateEdit *m_start;
+    TypedDateEdit *m_end;
 };

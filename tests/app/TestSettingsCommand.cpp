@@ -220,7 +220,12 @@ void TestSettingsCommand::dialogClosesOnlyOnPassedChecks()
     }
     QCOMPARE(help, QList<int>({3}));
     QVERIFY(dialog.isVisible());
-    dialog.endPicker()->setDate(QDate(2016, 1, 2));
+    // The long format stays, and a date can be typed over it.
+    QCOMPARE(dialog.endPicker()->text(),
+             QLocale().toString(QDate(2016, 1, 1), QLocale::LongFormat));
+    dialog.endPicker()->setFocus();
+    QTest::keyClicks(dialog.endPicker(),
+                     QLocale().toString(QDate(2016, 1, 2), QLocale::ShortFormat));
     dialog.accept();
     QVERIFY(!dialog.isVisible());
     QCOMPARE(dialog.result(), int(QDialog::Accepted));

@@ -4,6 +4,7 @@
 
 #include "COperaiDlg.h"
 #include "SpinField.h"
+#include "TypedDateEdit.h"
 #include "WorkIcons.h"
 #include "base/Clock.h"
 #include "base/DomainCodes.h"
@@ -17,7 +18,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDateTimeEdit>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -123,7 +123,7 @@ QWidget *CMainView::buildTopBlock()
     auto *grid = new QGridLayout(block);
     grid->setContentsMargins(0, 0, 0, 0);
 
-    m_date = new QDateTimeEdit(block);
+    m_date = new TypedDateEdit(block);
     m_date->setCalendarPopup(true);
     m_date->setDisplayFormat(QLocale().dateFormat(QLocale::LongFormat));
     m_date->setAccessibleName(plainName(CardForm::tr(CardForm::dateLabel())));
