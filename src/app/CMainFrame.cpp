@@ -599,8 +599,13 @@ void CMainFrame::ReloadViews()
     try {
         m_farm->reopen();
     } catch (const DbException &error) {
-        prompter().error(error.message());
+        prompter().error(databaseFailureText(error.message()));
     }
+}
+
+QString CMainFrame::databaseFailureText(const QString &error)
+{
+    return tr("%1\n\nSettings in the Program menu chooses another farm database.").arg(error);
 }
 
 void CMainFrame::showPeriod(const WorkingPeriod &period)
