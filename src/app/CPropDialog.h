@@ -9,6 +9,7 @@
 #include <functional>
 
 class Prompter;
+class QComboBox;
 class QLineEdit;
 class QPushButton;
 
@@ -28,6 +29,7 @@ public:
     TypedDateEdit *startPicker() const { return m_start; }
     TypedDateEdit *endPicker() const { return m_end; }
     QPushButton *browseButton() const { return m_browse; }
+    QComboBox *languageChoice() const { return m_language; }
 
     static constexpr int HelpTopic = int(::HelpTopic::Settings);
 
@@ -42,4 +44,5 @@ private:
     QPushButton *m_browse;
     TypedDateEdit *m_start;
     TypedDateEdit *m_end;
+    QComboBox *m_language;
 };
