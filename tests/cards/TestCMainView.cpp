@@ -55,6 +55,7 @@ private slots:
     void cleanup();
     void opensTheCardOfActualDate();
     void emptyPeriod();
+    void unreadablePeriodIsNamed();
     void columnLayoutKeptInHeaderSection();
     void badNumberStopsTheMove();
     void deleteWorkSelectsTheRowAbove_data();
@@ -170,6 +171,17 @@ void TestCMainView::emptyPeriod()
     view->applyWorkingPeriod({QDate(2024, 1, 1), QDate(2024, 12, 31)});
     QCOMPARE(view->textField(CSchedaSet::Tempo)->text(), QStringLiteral("Rain"));
     QCOMPARE(host.rangeStart, QDateTime(QDate(2024, 1, 1), QTime(0, 0)));
+}
+
+void TestCMainView::unreadablePeriodIsNamed()
+{
+    SettingsStore::writeString(SettingsStore::Settings, QStringLiteral("DataInit"),
+                               QStringLiteral("31/31/2024"));
+    prompter.expectContaining(Icon::Error, QStringLiteral("\"31/31/2024\""));
+    auto view = makeView();
+    QVERIFY(!view->session());
+    QCOMPARE(view->textField(CSchedaSet::Tempo)->text(), QString());
+    QVERIFY(!view->isCommandEnabled(ViewCommand::Add));
 }
 
 void TestCMainView::columnLayoutKeptInHeaderSection()

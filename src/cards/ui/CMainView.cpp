@@ -9,6 +9,7 @@
 #include "base/Clock.h"
 #include "base/DomainCodes.h"
 #include "base/SettingsKeys.h"
+#include "base/SettingsStore.h"
 #include "base/WorkingPeriod.h"
 #include "base/ui/BusyCursor.h"
 #include "base/ui/WidgetPrompter.h"
@@ -199,10 +200,25 @@ void CMainView::setPeriodRange(const WorkingPeriod &period)
         m_date->setDateTimeRange(period.startAt(), period.endAt());
 }
 
+// A period the settings hold in a form that cannot be read shows no card; the user is told why
+// instead of meeting an empty view.
+bool CMainView::isPeriodReadable(const WorkingPeriod &period)
+{
+    if (period.start.isValid() && period.end.isValid())
+        return true;
+    const auto stored = [](const SettingsKeys::DateKey &key) {
+        return SettingsStore::readString(key.section, key.name);
+    };
+    m_prompter.error(tr("The working period in the settings cannot be read (from \"%1\" to "
+                        "\"%2\"): no card is shown. Settings in the Program menu sets another.")
+                         .arg(stored(SettingsKeys::DataInit), stored(SettingsKeys::DataEnd)));
+    return false;
+}
+
 void CMainView::startSession()
 {
     m_session.reset();
-    if (m_farm.isOpen()) {
+    if (m_farm.isOpen() && isPeriodReadable(m_farm.period())) {
         try {
             auto session = std::make_unique<CardSession>(m_farm.database(), m_farm.period(),
                                                          m_prompter, m_clock);
@@ -579,7 +595,10 @@ void CMainView::ReopenDatabase()
 void CMainView::ApplyWorkingPeriod(const WorkingPeriod &period)
 {
     setPeriodRange(period);
-    if (m_session) {
+    if (m_session && !isPeriodReadable(period)) {
+        releaseDatabase();
+        showWorkList(m_noWorks);
+    } else if (m_session) {
         try {
             m_session->setPeriod(period);
         } catch (const DbException &error) {

@@ -77,6 +77,7 @@ private:
     QWidget *buildTopBlock();
     QWidget *buildBottomBlock();
     void addFormField(int column);
+    bool isPeriodReadable(const WorkingPeriod &period);
     void startSession();
     void showWorkList(WorkListModel &model);
     void loadForm();
