@@ -615,7 +615,9 @@ void CMainView::LoadColumnLayout()
     const int count = WorkListRow::ColumnCount;
     QList<int> order;
     for (int i = 0; i < count; ++i) {
-        header->resizeSection(i, SettingsKeys::columnWidth(i).read());
+        const SettingsKeys::IntKey width = SettingsKeys::columnWidth(i);
+        const int saved = SettingsStore::readInt(width.section, width.name, 0);
+        header->resizeSection(i, saved > 0 ? saved : firstStartWidth(i));
         order << SettingsKeys::columnOrder(i).read();
     }
     // A stored order that is not a permutation of the columns would hide or repeat columns.
@@ -626,6 +628,17 @@ void CMainView::LoadColumnLayout()
             return;
     for (int position = 0; position < count; ++position)
         header->moveSection(header->visualIndex(order[position]), position);
+}
+
+// Until the user sizes the columns, each is as wide as its title needs, up to the usual
+// width: a first window then shows most of the list without scrolling.
+int CMainView::firstStartWidth(int column) const
+{
+    const QHeaderView *header = m_list->horizontalHeader();
+    const QString title = m_list->model()->headerData(column, Qt::Horizontal).toString();
+    const int usual = SettingsKeys::columnWidth(column).defaultValue;
+    const int figures = header->fontMetrics().horizontalAdvance(QStringLiteral("0000.00")) + 14;
+    return qBound(figures, header->fontMetrics().horizontalAdvance(title) + 14, usual);
 }
 
 void CMainView::SaveColumnLayout()

@@ -78,6 +78,7 @@ private:
     QWidget *buildBottomBlock();
     void addFormField(int column);
     bool isPeriodReadable(const WorkingPeriod &period);
+    int firstStartWidth(int column) const;
     void startSession();
     void showWorkList(WorkListModel &model);
     void loadForm();
