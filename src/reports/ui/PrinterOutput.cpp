@@ -20,9 +20,12 @@ namespace {
 // show, and print, pages cut by the report's own layout.
 void lockPageLayout(QPrintPreviewDialog &dialog)
 {
-    const QStringList fixed{QCoreApplication::translate("QPrintPreviewDialog", "Portrait"),
-                            QCoreApplication::translate("QPrintPreviewDialog", "Landscape"),
-                            QCoreApplication::translate("QPrintPreviewDialog", "Page setup")};
+    // Qt's own texts of the dialog, in Qt's own translation.
+    static const char *const context = "QPrintPreviewDialog";
+    static const char *const fixedTexts[] = {"Portrait", "Landscape", "Page setup"};
+    QStringList fixed;
+    for (const char *text : fixedTexts)
+        fixed << QCoreApplication::translate(context, text);
     for (QAction *action : dialog.findChildren<QAction *>()) {
         if (fixed.contains(action->text()))
             action->setVisible(false);
