@@ -1,7 +1,6 @@
 #include "CDittaDialog.h"
 
 #include <QCheckBox>
-#include <QDateEdit>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -125,13 +124,14 @@ QWidget *CDittaDialog::addDate(QGridLayout *layout, int row, const QString &labe
     date.check = new QCheckBox(box);
     date.check->setAccessibleName(withoutMnemonic(label));
     date.check->setToolTip(tr("Date known"));
-    date.picker = new QDateEdit(box);
+    date.picker = new TypedDateEdit(box);
     date.picker->setDisplayFormat(CompanyData::dateFormat());
     date.picker->setCalendarPopup(true);
     date.picker->setAccessibleName(withoutMnemonic(label));
     connect(date.check, &QCheckBox::toggled, date.picker, &QWidget::setEnabled);
     connect(date.check, &QCheckBox::toggled, this, [this, key] { m_unreadDates.remove(key); });
-    connect(date.picker, &QDateEdit::dateChanged, this, [this, key] { m_unreadDates.remove(key); });
+    connect(date.picker, &TypedDateEdit::dateChanged, this,
+            [this, key] { m_unreadDates.remove(key); });
     caption->setBuddy(date.check);
     boxLayout->addWidget(date.check);
     boxLayout->addWidget(date.picker);

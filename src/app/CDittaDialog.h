@@ -2,6 +2,7 @@
 
 #include "CompanyData.h"
 #include "base/DomainCodes.h"
+#include "cards/ui/TypedDateEdit.h"
 
 #include <QDialog>
 #include <QHash>
@@ -9,7 +10,6 @@
 #include <functional>
 
 class QCheckBox;
-class QDateEdit;
 class QLineEdit;
 
 // "Company Information": the holder's and the legal representative's data. It closes only
@@ -27,7 +27,7 @@ public:
 
     QLineEdit *textField(const QString &key) const { return m_texts.value(key); }
     QCheckBox *flagBox(const QString &key) const { return m_flags.value(key); }
-    QDateEdit *datePicker(const QString &key) const { return m_dates.value(key).picker; }
+    TypedDateEdit *datePicker(const QString &key) const { return m_dates.value(key).picker; }
     QCheckBox *dateCheck(const QString &key) const { return m_dates.value(key).check; }
 
 public slots:
@@ -39,7 +39,7 @@ private:
     struct DatePicker
     {
         QCheckBox *check = nullptr;
-        QDateEdit *picker = nullptr;
+        TypedDateEdit *picker = nullptr;
     };
     QLineEdit *addText(class QGridLayout *layout, int row, const QString &label,
                        const QString &key);

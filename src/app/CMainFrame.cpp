@@ -380,9 +380,9 @@ void CMainFrame::createMenus()
 
 void CMainFrame::createToolBar()
 {
-    m_toolBar = addToolBar(QStringLiteral("Barra degli strumenti"));
+    m_toolBar = addToolBar(tr("Toolbar"));
     m_toolBar->setObjectName(QStringLiteral("toolBar"));
-    m_toolBar->setAccessibleName(QStringLiteral("Barra degli strumenti"));
+    m_toolBar->setAccessibleName(tr("Toolbar"));
     m_toolBar->setIconSize(QSize(16, 16));
     m_toolBar->setMovable(true);
     for (int id : toolBarIds) {
@@ -396,7 +396,8 @@ void CMainFrame::createToolBar()
 
 void CMainFrame::createStatusBar()
 {
-    static const char *const names[] = {"CAP", "NUM", "SCRL"};
+    // The short names of the lock keys, as keyboards and status bars print them.
+    static const char *const names[] = {QT_TR_NOOP("CAP"), QT_TR_NOOP("NUM"), QT_TR_NOOP("SCRL")};
     static const char *const lockNames[] = {QT_TR_NOOP("Caps Lock"), QT_TR_NOOP("Num Lock"),
                                             QT_TR_NOOP("Scroll Lock")};
     m_accessLabel = new QLabel(tr("read-only"), this);
@@ -405,10 +406,12 @@ void CMainFrame::createStatusBar()
     m_accessLabel->hide();
     statusBar()->addPermanentWidget(m_accessLabel);
     for (int i = 0; i < 3; ++i) {
-        m_lockLabels[i] = new QLabel(QString::fromLatin1(names[i]), this);
+        m_lockLabels[i] = new QLabel(tr(names[i]), this);
         m_lockLabels[i]->setAlignment(Qt::AlignCenter);
-        m_lockLabels[i]->setMinimumWidth(
-            m_lockLabels[i]->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 12);
+        int widest = 0;
+        for (const char *name : names)
+            widest = qMax(widest, m_lockLabels[i]->fontMetrics().horizontalAdvance(tr(name)));
+        m_lockLabels[i]->setMinimumWidth(widest + 12);
         m_lockLabels[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         m_lockLabels[i]->setAccessibleName(tr(lockNames[i]));
         statusBar()->addPermanentWidget(m_lockLabels[i]);
@@ -599,8 +602,13 @@ void CMainFrame::ReloadViews()
     try {
         m_farm->reopen();
     } catch (const DbException &error) {
-        prompter().error(error.message());
+        prompter().error(databaseFailureText(error.message()));
     }
+}
+
+QString CMainFrame::databaseFailureText(const QString &error)
+{
+    return tr("%1\n\nSettings in the Program menu chooses another farm database.").arg(error);
 }
 
 void CMainFrame::showPeriod(const WorkingPeriod &period)

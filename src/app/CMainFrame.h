@@ -73,6 +73,8 @@ public:
     // The Database setting may name another file: the farm opens it again and every existing
     // view shows it.
     void ReloadViews();
+    // Why the farm database could not be opened, and where the user chooses another.
+    static QString databaseFailureText(const QString &error);
     // The stored working period changed: the farm and every existing view take it.
     void ApplyPeriodToViews();
 

@@ -1,14 +1,16 @@
 #include "CPropDialog.h"
 
 #include "base/Prompter.h"
+#include "base/Translations.h"
 
-#include <QDateEdit>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,9 +18,9 @@
 
 namespace {
 
-QDateEdit *longDatePicker(QWidget *parent)
+TypedDateEdit *longDatePicker(QWidget *parent)
 {
-    auto *picker = new QDateEdit(parent);
+    auto *picker = new TypedDateEdit(parent);
     picker->setDisplayFormat(QLocale().dateFormat(QLocale::LongFormat));
     picker->setCalendarPopup(true);
     return picker;
@@ -54,12 +56,27 @@ CPropDialog::CPropDialog(Prompter &prompter, std::function<void(int)> helpHandle
     filterLayout->addRow(tr("&To :"), m_end);
     layout->addWidget(filter, 1, 0, 1, 3);
 
+    auto *languageLabel = new QLabel(tr("&Language :"), this);
+    m_language = new QComboBox(this);
+    // The languages are named in themselves, so that a user who cannot read the current one
+    // still finds their own.
+    m_language->addItem(tr("System"), Translations::SystemChoice);
+    m_language->addItem(QStringLiteral("English"), Translations::EnglishChoice);
+    m_language->addItem(QStringLiteral("Italiano"), Translations::ItalianChoice);
+    m_language->setAccessibleName(tr("Language :"));
+    languageLabel->setBuddy(m_language);
+    auto *languageRow = new QHBoxLayout;
+    languageRow->addWidget(m_language);
+    languageRow->addWidget(new QLabel(tr("(applies at the next start)"), this), 1);
+    layout->addWidget(languageLabel, 2, 0);
+    layout->addLayout(languageRow, 2, 1, 1, 2);
+
     auto *buttons = new QDialogButtonBox(this);
     auto *ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
     buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     auto *help = buttons->addButton(tr("&Help"), QDialogButtonBox::HelpRole);
     ok->setDefault(true);
-    layout->addWidget(buttons, 2, 0, 1, 3);
+    layout->addWidget(buttons, 3, 0, 1, 3);
 
     connect(buttons, &QDialogButtonBox::accepted, this, &CPropDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CPropDialog::reject);
@@ -72,7 +89,7 @@ CPropDialog::CPropDialog(Prompter &prompter, std::function<void(int)> helpHandle
     connect(m_browse, &QPushButton::clicked, this, &CPropDialog::browse);
 
     // Until the command gives its values: no file and today's date.
-    setValues({QString(), QDate::currentDate(), QDate::currentDate()});
+    setValues({QString(), QDate::currentDate(), QDate::currentDate(), QString()});
 }
 
 void CPropDialog::setValues(const PropValues &values)
@@ -80,11 +97,13 @@ void CPropDialog::setValues(const PropValues &values)
     m_path->setText(values.path);
     m_start->setDate(values.start.isValid() ? values.start : QDate::currentDate());
     m_end->setDate(values.end.isValid() ? values.end : QDate::currentDate());
+    const int language = m_language->findData(values.language);
+    m_language->setCurrentIndex(language < 0 ? 0 : language);
 }
 
 PropValues CPropDialog::values() const
 {
-    return {m_path->text(), m_start->date(), m_end->date()};
+    return {m_path->text(), m_start->date(), m_end->date(), m_language->currentData().toString()};
 }
 
 void CPropDialog::accept()

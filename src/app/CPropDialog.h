@@ -2,13 +2,14 @@
 
 #include "SettingsCommand.h"
 #include "base/DomainCodes.h"
+#include "cards/ui/TypedDateEdit.h"
 
 #include <QDialog>
 
 #include <functional>
 
 class Prompter;
-class QDateEdit;
+class QComboBox;
 class QLineEdit;
 class QPushButton;
 
@@ -25,9 +26,10 @@ public:
     PropValues values() const;
 
     QLineEdit *pathField() const { return m_path; }
-    QDateEdit *startPicker() const { return m_start; }
-    QDateEdit *endPicker() const { return m_end; }
+    TypedDateEdit *startPicker() const { return m_start; }
+    TypedDateEdit *endPicker() const { return m_end; }
     QPushButton *browseButton() const { return m_browse; }
+    QComboBox *languageChoice() const { return m_language; }
 
     static constexpr int HelpTopic = int(::HelpTopic::Settings);
 
@@ -40,6 +42,7 @@ private:
     std::function<void(int)> m_helpHandler;
     QLineEdit *m_path;
     QPushButton *m_browse;
-    QDateEdit *m_start;
-    QDateEdit *m_end;
+    TypedDateEdit *m_start;
+    TypedDateEdit *m_end;
+    QComboBox *m_language;
 };

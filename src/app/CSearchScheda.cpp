@@ -1,6 +1,5 @@
 #include "CSearchScheda.h"
 
-#include <QDateEdit>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSignalBlocker>
@@ -14,7 +13,8 @@ CSearchScheda::CSearchScheda(QWidget *parent)
     // Kept low so that it fits beside the tool bar without covering the view below.
     layout->setContentsMargins(4, 2, 4, 2);
     auto *label = new QLabel(tr("&Date :"), this);
-    m_picker = new QDateEdit(m_date.date(), this);
+    m_picker = new TypedDateEdit(this);
+    m_picker->setDate(m_date.date());
     QString format = QLocale().dateFormat(QLocale::ShortFormat);
     if (!format.contains(QStringLiteral("yyyy")))
         format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
@@ -26,7 +26,7 @@ CSearchScheda::CSearchScheda(QWidget *parent)
     label->setBuddy(m_picker);
     layout->addWidget(label);
     layout->addWidget(m_picker);
-    connect(m_picker, &QDateEdit::dateChanged, this, [this](const QDate &day) {
+    connect(m_picker, &TypedDateEdit::dateChanged, this, [this](const QDate &day) {
         m_date = QDateTime(day, m_date.time());
         emit datePicked(day);
     });

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "cards/ui/TypedDateEdit.h"
+
 #include <QDateTime>
 #include <QDialog>
-
-class QDateEdit;
 
 // The small "Form Date" window beside the card view: shows the current card's day and finds
 // the card of a day the user picks. Closing it only hides it.
@@ -17,7 +17,7 @@ public:
     void setDate(const QDateTime &date);
     QDateTime date() const { return m_date; }
     void setRange(const QDateTime &start, const QDateTime &end);
-    QDateEdit *picker() const { return m_picker; }
+    TypedDateEdit *picker() const { return m_picker; }
 
 signals:
     void datePicked(const QDate &date);
@@ -28,6 +28,6 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
-    QDateEdit *m_picker;
+    TypedDateEdit *m_picker;
     QDateTime m_date;
 };

@@ -2,6 +2,8 @@
 
 #include "base/Prompter.h"
 #include "base/SettingsKeys.h"
+#include "base/SettingsStore.h"
+#include "base/Translations.h"
 #include "db/CheckDatabase.h"
 #include "db/FarmSession.h"
 
@@ -19,7 +21,13 @@ int lastSeparator(const QString &text)
 PropValues SettingsCommand::load()
 {
     const WorkingPeriod period = FarmSession::storedPeriod();
-    return {SettingsKeys::Database.read(), period.start, period.end};
+    return {SettingsKeys::Database.read(), period.start, period.end, storedLanguage()};
+}
+
+QString SettingsCommand::storedLanguage()
+{
+    return SettingsStore::readString(SettingsStore::Settings, Translations::LanguageSetting,
+                                     Translations::SystemChoice);
 }
 
 bool SettingsCommand::validate(const PropValues &values, Prompter &prompter)
@@ -56,6 +64,11 @@ SettingsCommand::Outcome SettingsCommand::apply(const PropValues &before, const 
         outcome.periodChanged = true;
         if (applyPeriod)
             applyPeriod();
+    }
+    if (!after.language.isEmpty() && after.language != before.language) {
+        SettingsStore::writeString(SettingsStore::Settings, Translations::LanguageSetting,
+                                   after.language);
+        outcome.languageChanged = true;
     }
     return outcome;
 }

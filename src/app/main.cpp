@@ -1,7 +1,7 @@
 #include "CMainFrame.h"
 #include "CTellanApp.h"
+#include "SettingsCommand.h"
 #include "ViewJoining.h"
-#include "base/SettingsStore.h"
 #include "base/Translations.h"
 
 #include <QApplication>
@@ -12,9 +12,7 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("Brivex"));
     QApplication::setApplicationName(QStringLiteral("Tellan"));
     QApplication::setApplicationDisplayName(QStringLiteral("Verdimo"));
-    installTranslations(application, SettingsStore::readString(SettingsStore::Settings,
-                                                               Translations::LanguageSetting,
-                                                               Translations::SystemChoice));
+    installTranslations(application, SettingsCommand::storedLanguage());
 
     CTellanApp app;
     app.setFrameSetup([](CMainFrame &frame, FarmSession &farm) { joinViews(frame, farm); });

@@ -238,7 +238,7 @@ int CardSession::newWork(const WorkEntry &entry)
     const int workId = m_works.insert(entry, m_inserting ? 0 : card().id(), m_inserting);
     if (m_inserting)
         m_pending << workId;
-    if (const auto row = enteredRow(workId))
+    if (const auto row = enteredRow(workId, WorkAdded::Yes))
         m_workList.append(*row);
     return workId;
 }
@@ -248,18 +248,22 @@ void CardSession::editWork(int workId, const WorkEntry &entry)
     if (!hasCard())
         return;
     m_works.update(workId, entry, m_inserting ? 0 : card().id());
-    if (const auto row = enteredRow(workId))
+    if (const auto row = enteredRow(workId, WorkAdded::No))
         m_workList.replace(*row);
 }
 
 // Rows the editor has just written name the kinds as the editor does, until the list is
-// filled again.
-std::optional<WorkListRow> CardSession::enteredRow(int workId)
+// filled again. Only a work just added shows a worker code without a worker as "0"; an edited
+// one shows it empty, as it was loaded.
+std::optional<WorkListRow> CardSession::enteredRow(int workId, WorkAdded added)
 {
     const auto work = WorkListQuery::fromSettings(m_db).work(workId);
     if (!work)
         return std::nullopt;
-    return WorkListRow::build(*work, WorkListRow::Wording::Entered);
+    WorkListRow row = WorkListRow::build(*work, WorkListRow::Wording::Entered);
+    if (added == WorkAdded::No && !work->worker)
+        row.texts[WorkListRow::Worker].clear();
+    return row;
 }
 
 void CardSession::fillWorkList()

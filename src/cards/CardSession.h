@@ -90,7 +90,8 @@ private:
     bool writeBack(const CardForm::Input &form, CardRecord &card, Result &result);
     void endInsert();
     void removePending();
-    std::optional<WorkListRow> enteredRow(int workId);
+    enum class WorkAdded { No, Yes };
+    std::optional<WorkListRow> enteredRow(int workId, WorkAdded added);
 
     Database &m_db;
     Prompter &m_prompter;

@@ -19,6 +19,7 @@ private slots:
     void dialogStoresEveryValueOnClose();
     void clearedBirthDateIsStoredEmptyAndShownAsNoDate();
     void unreadableBirthDateIsKeptUntilChanged();
+    void typedBirthDateIsStoredAsTyped();
     void fieldsKeepTheirLimitsAndForms();
     void escapeAsksForHelpAndKeepsTheDialog();
 
@@ -126,6 +127,19 @@ void TestCompanyData::unreadableBirthDateIsKeptUntilChanged()
     dialog.datePicker("DittaDataNasc")->setDate(QDate(1975, 4, 3));
     dialog.closeAndStore();
     QCOMPARE(stored("DittaDataNasc"), QString("03/04/1975"));
+}
+
+void TestCompanyData::typedBirthDateIsStoredAsTyped()
+{
+    CDittaDialog dialog({});
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTest::mouseClick(dialog.dateCheck("DittaDataNasc"), Qt::LeftButton);
+    QTest::keyClick(dialog.dateCheck("DittaDataNasc"), Qt::Key_Tab);
+    QVERIFY(dialog.datePicker("DittaDataNasc")->hasFocus());
+    QTest::keyClicks(dialog.datePicker("DittaDataNasc"), "15/03/1970");
+    dialog.closeAndStore();
+    QCOMPARE(stored("DittaDataNasc"), QString("15/03/1970"));
 }
 
 void TestCompanyData::fieldsKeepTheirLimitsAndForms()

@@ -109,10 +109,13 @@ private slots:
         const QString expected = QString("Cannot open the farm database %1: %2")
                                      .arg(QDir::toNativeSeparators(path), engineText.arg(path));
         // At start-up, and again when the settings ask for the views to be reloaded.
-        m_prompter.expect(Prompter::Icon::Error, expected);
+        m_prompter.expectContaining(Prompter::Icon::Error, expected);
         startOn(path);
         QVERIFY(m_prompter.verify());
-        m_prompter.expect(Prompter::Icon::Error, expected);
+        // The message also says where another database is chosen.
+        m_prompter.expect(Prompter::Icon::Error,
+                          expected +
+                              "\n\nSettings in the Program menu chooses another farm database.");
         m_frame->ReloadViews();
         QVERIFY(!m_farm->isOpen());
     }

@@ -168,6 +168,22 @@ private slots:
         QVERIFY(!m_farm->isOpen());
         QVERIFY(!cards()->session());
         QVERIFY(!enabled(IdAdd));
+
+        // No view shows a value or takes typing.
+        QVERIFY(!cards()->textField(CSchedaSet::Tempo)->isEnabled());
+        QCOMPARE(cards()->textField(CSchedaSet::Tempo)->text(), QString());
+        m_frame->action(IdRegistries)->trigger();
+        QCOMPARE(registries()->treeView()->model()->rowCount(), 0);
+        for (const QWidget *field : registries()->findChildren<QWidget *>()) {
+            if (qobject_cast<const QLineEdit *>(field) || qobject_cast<const QLabel *>(field))
+                QVERIFY2(!field->isVisible() || !field->isEnabled(),
+                         qPrintable(field->accessibleName()));
+        }
+
+        // Opening it again says where another database is chosen.
+        m_prompter.expectContaining(Prompter::Icon::Error, "Settings in the Program menu");
+        m_frame->ReloadViews();
+        QVERIFY(m_prompter.shown().last().contains(missing));
     }
 };
 

@@ -3,10 +3,12 @@
 #include "app/CPropDialog.h"
 #include "app/SettingsCommand.h"
 #include "base/SettingsStore.h"
+#include "base/Translations.h"
 #include "base/WorkingPeriod.h"
 #include "db/Database.h"
 
-#include <QDateEdit>
+#include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -23,6 +25,7 @@ private slots:
     void applyStoresOnlyWhatChanged_data();
     void applyStoresOnlyWhatChanged();
     void dialogClosesOnlyOnPassedChecks();
+    void languageChoiceIsTakenAtTheNextStart();
     void browseStartsInThePathsFolder_data();
     void browseStartsInThePathsFolder();
 
@@ -105,15 +108,15 @@ void TestSettingsCommand::okChecks()
     FakePrompter prompter;
     for (const QString &message : messages)
         prompter.expect(Prompter::Icon::Error, message);
-    QVERIFY(!SettingsCommand::validate({path, start, end}, prompter));
+    QVERIFY(!SettingsCommand::validate({path, start, end, QString()}, prompter));
     QVERIFY(prompter.verify());
 }
 
 void TestSettingsCommand::acceptsAGoodDatabaseAndPeriod()
 {
     FakePrompter prompter;
-    QVERIFY(SettingsCommand::validate({m_env.copyTemplate(), QDate(2016, 1, 1), QDate(2016, 1, 2)},
-                                      prompter));
+    QVERIFY(SettingsCommand::validate(
+        {m_env.copyTemplate(), QDate(2016, 1, 1), QDate(2016, 1, 2), QString()}, prompter));
     QVERIFY(prompter.verify());
 }
 
@@ -151,7 +154,7 @@ void TestSettingsCommand::applyStoresOnlyWhatChanged()
     };
     QStringList seen;
     const SettingsCommand::Outcome outcome = SettingsCommand::apply(
-        before, {path, start, end},
+        before, {path, start, end, before.language},
         [&] {
             seen << "reload " + stored("Database") + " " +
                         WorkingPeriod::fromSettings().start.toString("dd/MM/yyyy");
@@ -209,7 +212,7 @@ void TestSettingsCommand::dialogClosesOnlyOnPassedChecks()
     QCOMPARE(dialog.startPicker()->date(), QDate::currentDate());
     QCOMPARE(dialog.pathField()->text(), QString());
     const QString path = m_env.copyTemplate();
-    dialog.setValues({path, QDate(2016, 1, 1), QDate(2016, 1, 1)});
+    dialog.setValues({path, QDate(2016, 1, 1), QDate(2016, 1, 1), QString()});
     dialog.show();
     prompter.expect(Prompter::Icon::Error, "The start date must be less than the final date!");
     dialog.accept();
@@ -220,13 +223,47 @@ void TestSettingsCommand::dialogClosesOnlyOnPassedChecks()
     }
     QCOMPARE(help, QList<int>({3}));
     QVERIFY(dialog.isVisible());
-    dialog.endPicker()->setDate(QDate(2016, 1, 2));
+    // The long format stays, and a date can be typed over it.
+    QCOMPARE(dialog.endPicker()->text(),
+             QLocale().toString(QDate(2016, 1, 1), QLocale::LongFormat));
+    dialog.endPicker()->setFocus();
+    QTest::keyClicks(dialog.endPicker(),
+                     QLocale().toString(QDate(2016, 1, 2), QLocale::ShortFormat));
     dialog.accept();
     QVERIFY(!dialog.isVisible());
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(dialog.values().path, path);
     QCOMPARE(dialog.values().end, QDate(2016, 1, 2));
     QVERIFY(prompter.verify());
+}
+
+void TestSettingsCommand::languageChoiceIsTakenAtTheNextStart()
+{
+    const QStringList folders{
+        QDir(qEnvironmentVariable("VERDIMO_STAGE_DIR")).filePath("translations")};
+    FakePrompter prompter;
+    const PropValues before = SettingsCommand::load();
+    CPropDialog dialog(prompter, {});
+    dialog.setValues(before);
+    QCOMPARE(dialog.languageChoice()->currentText(), QString("System"));
+    QCOMPARE(dialog.languageChoice()->count(), 3);
+    dialog.languageChoice()->setCurrentText("Italiano");
+    const SettingsCommand::Outcome outcome =
+        SettingsCommand::apply(before, dialog.values(), {}, {});
+    QVERIFY(outcome.languageChanged);
+    QVERIFY(!outcome.databaseChanged && !outcome.periodChanged);
+    // The running interface keeps its language until the program starts again.
+    QCOMPARE(QCoreApplication::translate("CPropDialog", "Settings"), QString("Settings"));
+
+    QCOMPARE(installTranslations(*QCoreApplication::instance(), SettingsCommand::storedLanguage(),
+                                 folders),
+             QLocale::Italian);
+    QCOMPARE(QCoreApplication::translate("CPropDialog", "Settings"), QString("Impostazioni"));
+    installTranslations(*QCoreApplication::instance(), Translations::EnglishChoice, folders);
+
+    CPropDialog again(prompter, {});
+    again.setValues(SettingsCommand::load());
+    QCOMPARE(again.languageChoice()->currentText(), QString("Italiano"));
 }
 
 QTEST_MAIN(TestSettingsCommand)

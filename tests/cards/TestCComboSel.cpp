@@ -10,6 +10,7 @@ class TestCComboSel : public QObject
 private slots:
     void completes_data();
     void completes();
+    void typingInsideKeepsTheCaret();
 };
 
 void TestCComboSel::completes_data()
@@ -43,6 +44,24 @@ void TestCComboSel::completes()
     QTest::keyClicks(combo.lineEdit(), typed);
     QCOMPARE(combo.currentText(), text);
     QCOMPARE(combo.lineEdit()->selectedText(), selected);
+}
+
+void TestCComboSel::typingInsideKeepsTheCaret()
+{
+    CComboSel combo;
+    combo.addItems({QStringLiteral("Bloom"), QStringLiteral("Fruit set")});
+    combo.setEditText(QStringLiteral("Fuit"));
+    combo.show();
+    combo.lineEdit()->setCursorPosition(1);
+    QTest::keyClicks(combo.lineEdit(), "r");
+    QCOMPARE(combo.currentText(), QString("Fruit"));
+    QCOMPARE(combo.lineEdit()->cursorPosition(), 2);
+    QCOMPARE(combo.lineEdit()->selectedText(), QString());
+    // At the end of the text the completion goes on as before.
+    combo.lineEdit()->end(false);
+    QTest::keyClicks(combo.lineEdit(), " ");
+    QCOMPARE(combo.currentText(), QString("Fruit set"));
+    QCOMPARE(combo.lineEdit()->selectedText(), QString("set"));
 }
 
 QTEST_MAIN(TestCComboSel)

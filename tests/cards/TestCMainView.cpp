@@ -55,6 +55,7 @@ private slots:
     void cleanup();
     void opensTheCardOfActualDate();
     void emptyPeriod();
+    void unreadablePeriodIsNamed();
     void columnLayoutKeptInHeaderSection();
     void badNumberStopsTheMove();
     void deleteWorkSelectsTheRowAbove_data();
@@ -172,15 +173,35 @@ void TestCMainView::emptyPeriod()
     QCOMPARE(host.rangeStart, QDateTime(QDate(2024, 1, 1), QTime(0, 0)));
 }
 
+void TestCMainView::unreadablePeriodIsNamed()
+{
+    SettingsStore::writeString(SettingsStore::Settings, QStringLiteral("DataInit"),
+                               QStringLiteral("31/31/2024"));
+    prompter.expectContaining(Icon::Error, QStringLiteral("\"31/31/2024\""));
+    auto view = makeView();
+    QVERIFY(!view->session());
+    QCOMPARE(view->textField(CSchedaSet::Tempo)->text(), QString());
+    QVERIFY(!view->isCommandEnabled(ViewCommand::Add));
+}
+
 void TestCMainView::columnLayoutKeptInHeaderSection()
 {
     {
         auto view = makeView();
+        // With nothing saved, each column is as wide as its title, within the usual 100.
         QHeaderView *header = view->workList()->horizontalHeader();
+        const QFontMetrics metrics = header->fontMetrics();
+        int total = 0;
         for (int i = 0; i < 18; ++i) {
-            QCOMPARE(header->sectionSize(i), 100);
+            const QString title =
+                view->workList()->model()->headerData(i, Qt::Horizontal).toString();
+            QVERIFY2(header->sectionSize(i) <= 100, qPrintable(title));
+            QVERIFY2(header->sectionSize(i) >= qMin(100, metrics.horizontalAdvance(title)),
+                     qPrintable(title));
             QCOMPARE(header->logicalIndex(i), i);
+            total += header->sectionSize(i);
         }
+        QVERIFY(total < 18 * 100);
         header->moveSection(5, 0);
         header->resizeSection(2, 140);
         view->saveState();

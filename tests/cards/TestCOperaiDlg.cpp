@@ -86,8 +86,10 @@ void TestCOperaiDlg::kindChangeAndFieldLookup()
 
     auto none = makeDialog();
     none->pickKind(3);
+    none->field(Field::CentreCode)->setText(QStringLiteral("7"));
     none->pickKind(0);
     QCOMPARE(none->centreList()->count(), 1);
+    QCOMPARE(none->field(Field::CentreCode)->text(), QStringLiteral("0"));
 }
 
 void TestCOperaiDlg::itemChoiceSetsUnitValueAndSummary()

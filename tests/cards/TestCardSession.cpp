@@ -27,6 +27,7 @@ private slots:
     void addOnAnEmptyPeriodRemembersNoCard();
     void startRemovesAbandonedPendingWorks();
     void newWorkNeedsACard();
+    void workerWithoutRecordShowsZeroOnlyWhenAdded();
     void deleteCard_data();
     void deleteCard();
     void deleteWorks();
@@ -321,6 +322,19 @@ void TestCardSession::newWorkNeedsACard()
                  {workId})
             .toInt(),
         march);
+}
+
+void TestCardSession::workerWithoutRecordShowsZeroOnlyWhenAdded()
+{
+    auto session = makeSession();
+    const int before = session->workList().rowCount();
+    const int workId = session->newWork(work(99));
+    QCOMPARE(session->workList().row(before).texts[WorkListRow::Worker], QString("0"));
+    WorkEntry edited = work(99);
+    edited.regularHours = 6;
+    session->editWork(workId, edited);
+    QCOMPARE(session->workList().row(before).texts[WorkListRow::Worker], QString());
+    QCOMPARE(session->workList().row(before).texts[WorkListRow::RegularHours], QString("6.00"));
 }
 
 void TestCardSession::deleteCard_data()

@@ -1,8 +1,13 @@
 #include "reports/Report.h"
 #include "reports/ui/PrinterOutput.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QCursor>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 
 namespace {
@@ -13,7 +18,14 @@ public:
     explicit BlankReport(bool landscape) : m_landscape(landscape) {}
     bool landscape() const override { return m_landscape; }
     int countPages(Progress &) override { return 1; }
-    void drawPage(PageSurface &, int, int) override {}
+    void drawPage(PageSurface &, int, int) override { cursors << cursorShape(); }
+
+    static int cursorShape()
+    {
+        const QCursor *cursor = QGuiApplication::overrideCursor();
+        return cursor ? cursor->shape() : -1;
+    }
+    QList<int> cursors;
 
 private:
     bool m_landscape;
@@ -28,6 +40,7 @@ class TestPrinterOutput : public QObject
 private slots:
     void jobSetsPortraitA4AndRestores();
     void landscapeReportTurnsThePage();
+    void previewOffersNoPageTurn();
 };
 
 void TestPrinterOutput::jobSetsPortraitA4AndRestores()
@@ -67,6 +80,37 @@ void TestPrinterOutput::landscapeReportTurnsThePage()
     QCOMPARE(printer.pageLayout().pageSize().id(), QPageSize::A4);
     output.endJob();
     QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Portrait);
+}
+
+void TestPrinterOutput::previewOffersNoPageTurn()
+{
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    PrinterOutput output(printer, true, nullptr);
+    QStringList offered;
+    int cursorWhileAsking = -1;
+    QTimer::singleShot(0, this, [&] {
+        cursorWhileAsking = BlankReport::cursorShape();
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (auto *dialog = qobject_cast<QPrintPreviewDialog *>(window)) {
+                for (const QAction *action : dialog->findChildren<QAction *>())
+                    if (action->isVisible())
+                        offered << action->text();
+                dialog->reject();
+            }
+        }
+    });
+    BlankReport report(false);
+    QVERIFY(output.print(report, 1));
+    QVERIFY2(offered.contains("Print"), qPrintable(offered.join(", ")));
+    // Drawing shows the wait cursor; the dialog waiting for the user shows the usual one.
+    QVERIFY(!report.cursors.isEmpty());
+    for (int shape : std::as_const(report.cursors))
+        QCOMPARE(shape, int(Qt::WaitCursor));
+    QCOMPARE(cursorWhileAsking, int(Qt::ArrowCursor));
+    QCOMPARE(BlankReport::cursorShape(), -1);
+    for (const char *text : {"Portrait", "Landscape", "Page setup"})
+        QVERIFY2(!offered.contains(text), text);
 }
 
 QTEST_MAIN(TestPrinterOutput)

@@ -21,6 +21,9 @@ void CComboSel::complete(const QString &typed)
         selectionStart < 0 ? -1 : selectionStart + int(edit->selectedText().size());
     const int cursor = edit->cursorPosition();
 
+    // Typing in the middle of the text edits it where the caret is; only typing at its end is
+    // completed, so the caret never jumps away from where the user types.
+    const bool typingInside = selectionStart < 0 && cursor < typedLength;
     int match = -1;
     for (int i = 0; i < count() && !typed.isEmpty(); ++i) {
         if (itemText(i).startsWith(typed, Qt::CaseInsensitive)) {
@@ -28,7 +31,7 @@ void CComboSel::complete(const QString &typed)
             break;
         }
     }
-    if (match < 0) {
+    if (match < 0 || typingInside) {
         edit->setText(typed);
         if (selectionStart >= 0)
             edit->setSelection(selectionStart, selectionEnd - selectionStart);

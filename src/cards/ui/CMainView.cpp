@@ -4,10 +4,12 @@
 
 #include "COperaiDlg.h"
 #include "SpinField.h"
+#include "TypedDateEdit.h"
 #include "WorkIcons.h"
 #include "base/Clock.h"
 #include "base/DomainCodes.h"
 #include "base/SettingsKeys.h"
+#include "base/SettingsStore.h"
 #include "base/WorkingPeriod.h"
 #include "base/ui/BusyCursor.h"
 #include "base/ui/WidgetPrompter.h"
@@ -17,7 +19,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDateTimeEdit>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -123,7 +124,7 @@ QWidget *CMainView::buildTopBlock()
     auto *grid = new QGridLayout(block);
     grid->setContentsMargins(0, 0, 0, 0);
 
-    m_date = new QDateTimeEdit(block);
+    m_date = new TypedDateEdit(block);
     m_date->setCalendarPopup(true);
     m_date->setDisplayFormat(QLocale().dateFormat(QLocale::LongFormat));
     m_date->setAccessibleName(plainName(CardForm::tr(CardForm::dateLabel())));
@@ -199,10 +200,25 @@ void CMainView::setPeriodRange(const WorkingPeriod &period)
         m_date->setDateTimeRange(period.startAt(), period.endAt());
 }
 
+// A period the settings hold in a form that cannot be read shows no card; the user is told why
+// instead of meeting an empty view.
+bool CMainView::isPeriodReadable(const WorkingPeriod &period)
+{
+    if (period.start.isValid() && period.end.isValid())
+        return true;
+    const auto stored = [](const SettingsKeys::DateKey &key) {
+        return SettingsStore::readString(key.section, key.name);
+    };
+    m_prompter.error(tr("The working period in the settings cannot be read (from \"%1\" to "
+                        "\"%2\"): no card is shown. Settings in the Program menu sets another.")
+                         .arg(stored(SettingsKeys::DataInit), stored(SettingsKeys::DataEnd)));
+    return false;
+}
+
 void CMainView::startSession()
 {
     m_session.reset();
-    if (m_farm.isOpen()) {
+    if (m_farm.isOpen() && isPeriodReadable(m_farm.period())) {
         try {
             auto session = std::make_unique<CardSession>(m_farm.database(), m_farm.period(),
                                                          m_prompter, m_clock);
@@ -579,7 +595,10 @@ void CMainView::ReopenDatabase()
 void CMainView::ApplyWorkingPeriod(const WorkingPeriod &period)
 {
     setPeriodRange(period);
-    if (m_session) {
+    if (m_session && !isPeriodReadable(period)) {
+        releaseDatabase();
+        showWorkList(m_noWorks);
+    } else if (m_session) {
         try {
             m_session->setPeriod(period);
         } catch (const DbException &error) {
@@ -596,7 +615,9 @@ void CMainView::LoadColumnLayout()
     const int count = WorkListRow::ColumnCount;
     QList<int> order;
     for (int i = 0; i < count; ++i) {
-        header->resizeSection(i, SettingsKeys::columnWidth(i).read());
+        const SettingsKeys::IntKey width = SettingsKeys::columnWidth(i);
+        const int saved = SettingsStore::readInt(width.section, width.name, 0);
+        header->resizeSection(i, saved > 0 ? saved : firstStartWidth(i));
         order << SettingsKeys::columnOrder(i).read();
     }
     // A stored order that is not a permutation of the columns would hide or repeat columns.
@@ -607,6 +628,17 @@ void CMainView::LoadColumnLayout()
             return;
     for (int position = 0; position < count; ++position)
         header->moveSection(header->visualIndex(order[position]), position);
+}
+
+// Until the user sizes the columns, each is as wide as its title needs, up to the usual
+// width: a first window then shows most of the list without scrolling.
+int CMainView::firstStartWidth(int column) const
+{
+    const QHeaderView *header = m_list->horizontalHeader();
+    const QString title = m_list->model()->headerData(column, Qt::Horizontal).toString();
+    const int usual = SettingsKeys::columnWidth(column).defaultValue;
+    const int figures = header->fontMetrics().horizontalAdvance(QStringLiteral("0000.00")) + 14;
+    return qBound(figures, header->fontMetrics().horizontalAdvance(title) + 14, usual);
 }
 
 void CMainView::SaveColumnLayout()

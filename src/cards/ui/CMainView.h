@@ -77,6 +77,8 @@ private:
     QWidget *buildTopBlock();
     QWidget *buildBottomBlock();
     void addFormField(int column);
+    bool isPeriodReadable(const WorkingPeriod &period);
+    int firstStartWidth(int column) const;
     void startSession();
     void showWorkList(WorkListModel &model);
     void loadForm();

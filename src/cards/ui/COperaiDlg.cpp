@@ -427,8 +427,10 @@ void COperaiDlg::pickKind(int kind)
         m_kind->setCurrentIndex(kind);
     }
     if (kind <= 0) {
+        // No centre: the code of the kind left behind is not shown as if it still applied.
         m_centreEntries = {{tr("<None>"), 0}};
         setEntries(m_centres, m_centreEntries);
+        m_fields[Field::CentreCode]->setText(QStringLiteral("0"));
         m_centres->setCurrentIndex(0);
         return;
     }

@@ -109,7 +109,9 @@ void CTabelleView::build()
     m_print = new QCheckBox(tr("Print in Report"), this);
     m_print->setVisible(false);
 
-    auto *form = new QGridLayout;
+    m_form = new QWidget(this);
+    auto *form = new QGridLayout(m_form);
+    form->setContentsMargins(0, 0, 0, 0);
     form->addWidget(m_codeLabel, 0, 0);
     form->addWidget(m_code, 0, 1);
     form->addWidget(m_descriptionLabel, 1, 0);
@@ -138,7 +140,7 @@ void CTabelleView::build()
         m_list->setColumnWidth(column, ColumnWidth);
 
     auto *right = new QVBoxLayout;
-    right->addLayout(form);
+    right->addWidget(m_form);
     right->addWidget(m_list, 1);
 
     // The list keeps 5 pixels from the right and bottom edges as the view grows.
@@ -237,16 +239,35 @@ void CTabelleView::releaseDatabase()
 {
     m_editor->setDatabase(nullptr);
     m_db = nullptr;
+    showFormAvailability();
 }
 
 void CTabelleView::setDatabase(Database *database)
 {
     m_db = database;
     m_editor->setDatabase(database);
+    showFormAvailability();
     if (!m_filled && m_db && isVisible()) {
         m_filled = true;
         FillTree();
     }
+}
+
+// Without a database there is no record: the form shows neither labels nor values, and
+// nothing can be typed into it.
+void CTabelleView::showFormAvailability()
+{
+    const bool available = m_db && m_db->isOpen();
+    if (!available) {
+        m_code->clear();
+        m_description->clear();
+        m_number->clear();
+        m_place->clear();
+        m_relationship->setCurrentIndex(-1);
+        m_print->setChecked(false);
+    }
+    m_form->setEnabled(available);
+    m_form->setVisible(available);
 }
 
 void CTabelleView::FillTree()

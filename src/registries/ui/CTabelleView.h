@@ -71,6 +71,7 @@ private:
     void build();
     void connectSignals();
     void newFieldsYear();
+    void showFormAvailability();
     QLineEdit *focusedEdit() const;
     void treeCurrentChanged(const QModelIndex &current, const QModelIndex &previous);
     void showSelection(const QModelIndex &index);
@@ -127,6 +128,7 @@ private:
         int relationship = 0;
     } m_held;
     QCheckBox *m_print = nullptr;
+    QWidget *m_form = nullptr;
     QRadioButton *m_workersHours = nullptr;
     QRadioButton *m_stockArticles = nullptr;
 };

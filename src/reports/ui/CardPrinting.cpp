@@ -2,6 +2,9 @@
 
 #include "CSceltaStampe.h"
 #include "PrinterOutput.h"
+#include "UserTurn.h"
+#include "base/Prompter.h"
+#include "base/ui/BusyCursor.h"
 #include "base/ui/CAttesa.h"
 #include "base/ui/SharedPrinter.h"
 #include "db/Database.h"
@@ -33,6 +36,35 @@ private:
     CAttesa m_window;
 };
 
+// The job's prompter: its questions and messages show the usual cursor.
+class UserTurnPrompter : public Prompter
+{
+public:
+    explicit UserTurnPrompter(Prompter &prompter) : m_prompter(prompter) {}
+
+    Answer message(Icon icon, const QString &text, Buttons buttons) override
+    {
+        const UserTurn turn;
+        return m_prompter.message(icon, text, buttons);
+    }
+    QString openFileName(const QString &title, const QString &folder,
+                         const QString &filter) override
+    {
+        const UserTurn turn;
+        return m_prompter.openFileName(title, folder, filter);
+    }
+    QString saveFileName(const QString &title, const QString &folder, const QString &filter,
+                         const QString &suggestedName) override
+    {
+        const UserTurn turn;
+        return m_prompter.saveFileName(title, folder, filter, suggestedName);
+    }
+    void showHelp(int topic) override { m_prompter.showHelp(topic); }
+
+private:
+    Prompter &m_prompter;
+};
+
 } // namespace
 
 void printFromCardView(QWidget *parent, Database &db, Prompter &prompter, bool preview,
@@ -44,7 +76,10 @@ void printFromCardView(QWidget *parent, Database &db, Prompter &prompter, bool p
         return;
     const ReportContext context =
         ReportContext::fromSettings(db, period, currentCardId, QDate::currentDate());
-    CardPrintJob job(context, prompter,
+    // Every step of the job, counting included, shows the wait cursor until it needs the user.
+    const BusyCursor busy;
+    UserTurnPrompter jobPrompter(prompter);
+    CardPrintJob job(context, jobPrompter,
                      [parent] { return std::make_unique<BusyProgress>(parent); });
     PrinterOutput output(SharedPrinter::printer(), preview, parent, searchWindow);
     job.run(dialog.choice(), preview, output);

@@ -1,14 +1,38 @@
 #include "PrinterOutput.h"
 
+#include "UserTurn.h"
+#include "base/ui/BusyCursor.h"
 #include "db/DbException.h"
 #include "reports/PainterSurface.h"
 #include "reports/Report.h"
 
+#include <QAction>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QWidget>
+
+namespace {
+
+// The job fixes the page's size and orientation; a preview that turned or set up the page would
+// show, and print, pages cut by the report's own layout.
+void lockPageLayout(QPrintPreviewDialog &dialog)
+{
+    // Qt's own texts of the dialog, in Qt's own translation.
+    static const char *const context = "QPrintPreviewDialog";
+    static const char *const fixedTexts[] = {"Portrait", "Landscape", "Page setup"};
+    QStringList fixed;
+    for (const char *text : fixedTexts)
+        fixed << QCoreApplication::translate(context, text);
+    for (QAction *action : dialog.findChildren<QAction *>()) {
+        if (fixed.contains(action->text()))
+            action->setVisible(false);
+    }
+}
+
+} // namespace
 
 PrinterOutput::PrinterOutput(QPrinter &printer, bool preview, QWidget *parent,
                              QWidget *searchWindow)
@@ -38,6 +62,7 @@ void PrinterOutput::endJob()
 
 void PrinterOutput::paint(Report &report, int first, int last, int pageCount)
 {
+    const BusyCursor busy;
     QPainter painter;
     if (!painter.begin(&m_printer))
         return;
@@ -54,25 +79,36 @@ void PrinterOutput::paint(Report &report, int first, int last, int pageCount)
     painter.end();
 }
 
+void PrinterOutput::prepare(Report &report)
+{
+    const BusyCursor busy;
+    report.begin();
+}
+
 bool PrinterOutput::print(Report &report, int pageCount)
 {
     m_failure.clear();
     if (m_preview) {
         QPrintPreviewDialog dialog(&m_printer, m_parent);
+        lockPageLayout(dialog);
         QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                          [&](QPrinter *) { paint(report, 1, pageCount, pageCount); });
         beginJob(report);
-        report.begin();
+        prepare(report);
+        const UserTurn turn;
         dialog.exec();
     } else {
         m_printer.setFromTo(0, 0);
         QPrintDialog dialog(&m_printer, m_parent);
         dialog.setMinMax(1, pageCount);
         dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
-        if (dialog.exec() != QDialog::Accepted)
-            return false;
+        {
+            const UserTurn turn;
+            if (dialog.exec() != QDialog::Accepted)
+                return false;
+        }
         beginJob(report);
-        report.begin();
+        prepare(report);
         const bool range =
             m_printer.printRange() == QPrinter::PageRange && m_printer.fromPage() > 0;
         paint(report, range ? m_printer.fromPage() : 1,

@@ -25,6 +25,8 @@ public:
     void endJob();
 
 private:
+    // Readies the report for its pages, with the wait cursor.
+    void prepare(Report &report);
     // Draws pages first..last of pageCount; a database failure is kept for after the dialog.
     void paint(Report &report, int first, int last, int pageCount);
 

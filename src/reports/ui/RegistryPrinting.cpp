@@ -4,6 +4,7 @@
 #include "base/Progress.h"
 #include "base/Prompter.h"
 #include "base/SettingsStore.h"
+#include "base/ui/BusyCursor.h"
 #include "base/ui/SharedPrinter.h"
 #include "db/DbException.h"
 
@@ -16,8 +17,13 @@ void printRegistryNode(QWidget *parent, Database &db, Prompter &prompter, bool p
         std::move(list));
     PrinterOutput output(SharedPrinter::printer(), preview, parent);
     try {
-        NullProgress progress;
-        output.print(report, report.countPages(progress));
+        int pages = 0;
+        {
+            const BusyCursor busy;
+            NullProgress progress;
+            pages = report.countPages(progress);
+        }
+        output.print(report, pages);
     } catch (const DbException &e) {
         prompter.error(e.message());
     }

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QCursor>
+#include <QGuiApplication>
+
+// The usual cursor while a print job waits for the user (a dialog, a message), over the wait
+// cursor the job shows while it counts and draws; the wait cursor is back when the guard ends.
+class UserTurn
+{
+public:
+    UserTurn() { QGuiApplication::setOverrideCursor(Qt::ArrowCursor); }
+    ~UserTurn() { QGuiApplication::restoreOverrideCursor(); }
+    UserTurn(const UserTurn &) = delete;
+    UserTurn &operator=(const UserTurn &) = delete;
+};
