@@ -380,7 +380,7 @@ void CMainFrame::createMenus()
 
 void CMainFrame::createToolBar()
 {
-    m_toolBar = addToolBar(tr("Toolbar"));
+    m_toolBar = addToolBar(tr("Barra degli strumenti"));
     m_toolBar->setObjectName(QStringLiteral("toolBar"));
     m_toolBar->setAccessibleName(tr("Toolbar"));
     m_toolBar->setIconSize(QSize(16, 16));
