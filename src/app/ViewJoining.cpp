@@ -38,7 +38,8 @@ void joinViews(CMainFrame &frame, FarmSession &farm, Prompter *prompter, const C
         try {
             farm.openStored();
         } catch (const DbException &error) {
-            (prompter ? *prompter : frame.prompter()).error(error.message());
+            (prompter ? *prompter : frame.prompter())
+                .error(CMainFrame::databaseFailureText(error.message()));
         }
     }
 
