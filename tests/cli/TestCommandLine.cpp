@@ -238,7 +238,7 @@ void TestCommandLine::period()
 void TestCommandLine::everyCommandOfTheProgram_data()
 {
     QTest::addColumn<QString>("command");
-    for (const char *command : {"check", "export", "import", "backup", "process", "print"})
+    for (const char *command : {"check", "export", "import", "backup", "process", "print", "chart"})
         QTest::newRow(command) << QString::fromLatin1(command);
 }
 
