@@ -1,6 +1,9 @@
 #!/bin/sh
-# Builds Verdimo with AddressSanitizer and UndefinedBehaviorSanitizer into build-asan/ (a debug
-# build without the benchmarks) and runs every test there. Any finding fails its test.
+# Builds Verdimo with AddressSanitizer and UndefinedBehaviorSanitizer into build-asan/ and runs
+# every test there. Any finding fails its test.
+# The build is lean so that CI stays fast on two cold cores: -O1 (what the sanitizers' own
+# authors advise for speed with usable reports), line tables only for the stack traces, assertions
+# on, no benchmarks.
 set -eu
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -10,8 +13,8 @@ export ASAN_OPTIONS="detect_leaks=1:check_initialization_order=1"
 export LSAN_OPTIONS="suppressions=$root/.ci/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 
-BUILD_DIR=build-asan BUILD_TYPE=Debug \
+BUILD_DIR=build-asan BUILD_TYPE=Sanitize \
 CMAKE_ARGS="-DVERDIMO_SANITIZERS=address,undefined -DVERDIMO_BENCHMARKS=OFF" \
-    scripts/build.sh
+    scripts/build.sh -DCMAKE_CXX_FLAGS_SANITIZE="-O1 -g1"
 cd build-asan
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"

@@ -17,6 +17,8 @@ struct WorkingPeriod
         return moment >= startAt() && moment <= endAt();
     }
 
-    // The period of the settings, 01/01/2015 - 31/12/2015 when none is stored.
+    // The period of the settings, 01/01/2015 - 31/12/2015 when none is stored. FarmSession is
+    // the one reader and writer of the period settings: everyone else asks it
+    // (FarmSession::period(), or FarmSession::storedPeriod() where no session is at hand).
     static WorkingPeriod fromSettings();
 };

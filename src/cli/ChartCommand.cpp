@@ -1,34 +1,39 @@
 #include "ChartCommand.h"
 
+#include "CommandLine.h"
 #include "base/SettingsStore.h"
-#include "base/WorkingPeriod.h"
 #include "chart/ChartData.h"
 #include "chart/ChartFile.h"
 #include "chart/WeatherChartPainter.h"
 #include "db/Database.h"
 #include "db/DbException.h"
 
-#include <QCommandLineParser>
 #include <QGuiApplication>
 #include <QRegularExpression>
 
-namespace {
+// The texts of the chart command.
+class ChartCommand
+{
+    Q_DECLARE_TR_FUNCTIONS(ChartCommand)
+};
 
-const char Usage[] = "Usage: verdimo-cli chart (--pdf FILE | --png FILE | --svg FILE) [--db FILE] "
-                     "[--from YYYY-MM-DD --to YYYY-MM-DD] [--size WIDTHxHEIGHT]";
+namespace {
 
 constexpr int MaxSide = 20000;
 
+const QString SizeOption = QStringLiteral("size");
+
 struct Output
 {
-    QCommandLineOption option;
+    const char *option;
     ChartFile::Format format;
 };
 
-QDate parseDay(const QString &text)
-{
-    return QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
-}
+const Output Outputs[] = {
+    {"pdf", ChartFile::Format::Pdf},
+    {"png", ChartFile::Format::Png},
+    {"svg", ChartFile::Format::Svg},
+};
 
 // "1600x1000" as a size; an empty size for any other text.
 QSize parseSize(const QString &text)
@@ -43,88 +48,78 @@ QSize parseSize(const QString &text)
     return size;
 }
 
+// The one output the command line names; a usage mistake when it names none or several.
+const Output *chosenOutput(const CommandLine &line)
+{
+    const Output *chosen = nullptr;
+    for (const Output &each : Outputs) {
+        if (!line.isSet(QLatin1String(each.option)))
+            continue;
+        if (chosen)
+            return nullptr;
+        chosen = &each;
+    }
+    return chosen;
+}
+
 } // namespace
+
+CommandLine chartCommandLine()
+{
+    CommandLine line(QStringLiteral("chart"),
+                     QStringLiteral("--pdf|--png|--svg FILE [--db FILE] [--from YYYY-MM-DD "
+                                    "--to YYYY-MM-DD] [--size WIDTHxHEIGHT]"),
+                     CommandLine::tr("Draw the weather chart of a period as a PDF page, a PNG or "
+                                     "an SVG picture."));
+    line.addValueOption(QStringLiteral("pdf"), QStringLiteral("FILE"),
+                        CommandLine::tr("the PDF file to write"));
+    line.addValueOption(QStringLiteral("png"), QStringLiteral("FILE"),
+                        CommandLine::tr("the PNG picture to write"));
+    line.addValueOption(QStringLiteral("svg"), QStringLiteral("FILE"),
+                        CommandLine::tr("the SVG picture to write"));
+    line.addDatabaseOption();
+    line.addPeriodOptions();
+    line.addValueOption(SizeOption, QStringLiteral("WIDTHxHEIGHT"),
+                        CommandLine::tr("the picture's size in pixels (default 1600x1000)"));
+    return line;
+}
 
 int runChartCommand(const QStringList &args, QTextStream &out, QTextStream &err)
 {
-    const QCommandLineOption dbOption(QStringLiteral("db"), QStringLiteral("database file"),
-                                      QStringLiteral("FILE"));
-    const QCommandLineOption fromOption(QStringLiteral("from"), QStringLiteral("first day"),
-                                        QStringLiteral("YYYY-MM-DD"));
-    const QCommandLineOption toOption(QStringLiteral("to"), QStringLiteral("last day"),
-                                      QStringLiteral("YYYY-MM-DD"));
-    const QCommandLineOption sizeOption(QStringLiteral("size"), QStringLiteral("picture size"),
-                                        QStringLiteral("WIDTHxHEIGHT"));
-    const Output outputs[] = {
-        {QCommandLineOption(QStringLiteral("pdf"), QStringLiteral("PDF file"),
-                            QStringLiteral("FILE")),
-         ChartFile::Format::Pdf},
-        {QCommandLineOption(QStringLiteral("png"), QStringLiteral("PNG file"),
-                            QStringLiteral("FILE")),
-         ChartFile::Format::Png},
-        {QCommandLineOption(QStringLiteral("svg"), QStringLiteral("SVG file"),
-                            QStringLiteral("FILE")),
-         ChartFile::Format::Svg},
-    };
-    QCommandLineParser parser;
-    parser.addOptions({dbOption, fromOption, toOption, sizeOption});
-    for (const Output &each : outputs)
-        parser.addOption(each.option);
-    if (!parser.parse(QStringList{QStringLiteral("verdimo-cli chart")} + args)) {
-        err << "verdimo-cli chart: " << parser.errorText() << '\n' << Usage << Qt::endl;
-        return 2;
-    }
-    const Output *output = nullptr;
-    int outputCount = 0;
-    for (const Output &each : outputs) {
-        if (parser.isSet(each.option)) {
-            output = &each;
-            ++outputCount;
-        }
-    }
-    if (outputCount != 1 || !parser.positionalArguments().isEmpty()) {
-        err << Usage << Qt::endl;
-        return 2;
-    }
-    const QString path = parser.value(output->option);
+    CommandLine line = chartCommandLine();
+    if (!line.parse(args, out, err))
+        return line.exitStatus();
+    const Output *output = chosenOutput(line);
+    if (!output)
+        return line.usageError(err, ChartCommand::tr("give one of --pdf, --png or --svg"));
+    const QString path = line.value(QLatin1String(output->option));
 
     QSize size;
-    if (parser.isSet(sizeOption)) {
-        size = parseSize(parser.value(sizeOption));
+    if (line.isSet(SizeOption)) {
+        size = parseSize(line.value(SizeOption));
         if (size.isEmpty()) {
-            err << "The size is written WIDTHxHEIGHT in pixels, each from 1 to " << MaxSide
-                << ", for example 1600x1000." << Qt::endl;
-            return 2;
+            err << ChartCommand::tr("The size is written WIDTHxHEIGHT in pixels, each from 1 to "
+                                    "%1, for example 1600x1000.")
+                       .arg(MaxSide)
+                << Qt::endl;
+            return CommandLine::UsageError;
         }
     } else if (output->format != ChartFile::Format::Pdf) {
         size = ChartFile::DefaultImageSize;
     }
-
-    WorkingPeriod period = WorkingPeriod::fromSettings();
-    if (parser.isSet(fromOption))
-        period.start = parseDay(parser.value(fromOption));
-    if (parser.isSet(toOption))
-        period.end = parseDay(parser.value(toOption));
-    if (!period.start.isValid() || !period.end.isValid()) {
-        err << "Dates are written YYYY-MM-DD." << Qt::endl;
-        return 2;
-    }
-    if (period.start > period.end) {
-        err << "The first day comes after the last day." << Qt::endl;
-        return 2;
-    }
+    if (!line.checkPeriod(err))
+        return CommandLine::UsageError;
+    const WorkingPeriod period = line.period();
 
     if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
-        err << "verdimo-cli chart: drawing needs a QGuiApplication (offscreen platform)."
+        err << ChartCommand::tr(
+                   "verdimo-cli chart: drawing needs a QGuiApplication (offscreen platform).")
             << Qt::endl;
         return 1;
     }
-    const QString dbPath =
-        parser.isSet(dbOption)
-            ? parser.value(dbOption)
-            : SettingsStore::readString(SettingsStore::Settings, QStringLiteral("Database"));
+    const QString dbPath = line.databasePath();
     if (dbPath.isEmpty()) {
-        err << "No database: give one with --db FILE." << Qt::endl;
+        err << ChartCommand::tr("No database: give one with --db FILE.") << Qt::endl;
         return 1;
     }
     ChartData data;
@@ -144,7 +139,8 @@ int runChartCommand(const QStringList &args, QTextStream &out, QTextStream &err)
         err << file.errorString() << Qt::endl;
         return 1;
     }
-    out << "Wrote the weather chart from " << period.start.toString(Qt::ISODate) << " to "
-        << period.end.toString(Qt::ISODate) << " to " << path << '.' << Qt::endl;
+    out << ChartCommand::tr("Wrote the weather chart from %1 to %2 to %3.")
+               .arg(period.start.toString(Qt::ISODate), period.end.toString(Qt::ISODate), path)
+        << Qt::endl;
     return 0;
 }

@@ -21,6 +21,6 @@ int runCheckCommand(const QStringList &args, QTextStream &out, QTextStream &err)
     CliPrompter prompter(out, err);
     if (!CheckDatabase(path, prompter))
         return 1;
-    out << path << ": a Verdimo database" << Qt::endl;
+    out << CommandLine::tr("%1: a Verdimo database").arg(path) << Qt::endl;
     return 0;
 }

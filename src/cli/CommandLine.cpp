@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
-#include "base/SettingsStore.h"
+#include "base/SettingsKeys.h"
+#include "db/FarmSession.h"
 
 namespace {
 
@@ -28,6 +29,13 @@ CommandLine::CommandLine(const QString &command, const QString &synopsis, const 
 }
 
 void CommandLine::addPositional(const QString &name)
+{
+    Q_ASSERT(m_requiredPositionals == m_positionalNames.size());
+    m_positionalNames << name;
+    ++m_requiredPositionals;
+}
+
+void CommandLine::addOptionalPositional(const QString &name)
 {
     m_positionalNames << name;
 }
@@ -172,7 +180,7 @@ QString CommandLine::readArguments(const QStringList &args)
         if (!problem.isEmpty())
             return problem;
     }
-    if (m_positionals.size() < m_positionalNames.size())
+    if (m_positionals.size() < m_requiredPositionals)
         return tr("%1 is missing").arg(m_positionalNames.at(m_positionals.size()));
     if (m_hasPeriod) {
         const WorkingPeriod days = period();
@@ -212,17 +220,24 @@ QDate CommandLine::date(const QString &name) const
 
 QString CommandLine::databasePath() const
 {
-    return isSet(DatabaseOption)
-               ? value(DatabaseOption)
-               : SettingsStore::readString(SettingsStore::Settings, QStringLiteral("Database"));
+    return isSet(DatabaseOption) ? value(DatabaseOption) : SettingsKeys::Database.read();
 }
 
 WorkingPeriod CommandLine::period() const
 {
-    WorkingPeriod days = WorkingPeriod::fromSettings();
+    WorkingPeriod days = FarmSession::storedPeriod();
     if (isSet(FromOption))
         days.start = date(FromOption);
     if (isSet(ToOption))
         days.end = date(ToOption);
     return days;
+}
+
+bool CommandLine::checkPeriod(QTextStream &err) const
+{
+    const WorkingPeriod days = period();
+    if (days.start.isValid() && days.end.isValid())
+        return true;
+    err << tr("The working period in the settings is empty; give --from and --to.") << Qt::endl;
+    return false;
 }

@@ -25,6 +25,8 @@ public:
 
     // Each positional argument is required, in the order added.
     void addPositional(const QString &name);
+    // An argument that may follow the required ones; the command decides when it must be there.
+    void addOptionalPositional(const QString &name);
     void addFlag(const QString &name, const QString &description);
     void addValueOption(const QString &name, const QString &valueName, const QString &description);
     // A day written YYYY-MM-DD; any other value is a mistake.
@@ -50,6 +52,7 @@ public:
     int usageError(QTextStream &err, const QString &problem) const;
 
     QString positional(int index) const { return m_positionals.value(index); }
+    int positionalCount() const { return int(m_positionals.size()); }
     bool isSet(const QString &name) const { return m_values.contains(name); }
     QString value(const QString &name) const { return m_values.value(name); }
     QDate date(const QString &name) const;
@@ -57,6 +60,8 @@ public:
     QString databasePath() const;
     // The working period of the settings with the days of --from and --to put in.
     WorkingPeriod period() const;
+    // Whether period() names both days; else says on err that --from and --to are needed.
+    bool checkPeriod(QTextStream &err) const;
 
 private:
     struct Option
@@ -76,6 +81,7 @@ private:
     QString m_synopsis;
     QString m_summary;
     QStringList m_positionalNames;
+    qsizetype m_requiredPositionals = 0;
     QList<Option> m_options;
     bool m_hasPeriod = false;
 

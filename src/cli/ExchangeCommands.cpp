@@ -149,6 +149,8 @@ int runExportCommand(const QStringList &args, QTextStream &out, QTextStream &err
     CommandLine line = exportCommandLine();
     if (!line.parse(args, out, err))
         return line.exitStatus();
+    if (!line.checkPeriod(err))
+        return CommandLine::UsageError;
 
     ExchangePrompter prompter(out, err, line.positional(0));
     NullProgress progress;

@@ -1,9 +1,9 @@
 #include "ReportCommands.h"
 
 #include "CliPrompter.h"
+#include "CommandLine.h"
 #include "base/Progress.h"
 #include "base/SettingsStore.h"
-#include "base/WorkingPeriod.h"
 #include "db/Database.h"
 #include "db/DbDate.h"
 #include "db/DbException.h"
@@ -15,8 +15,13 @@
 #include "reports/PdfOutput.h"
 #include "reports/RegistryPrintReport.h"
 
-#include <QCommandLineParser>
 #include <QGuiApplication>
+
+// The texts of the process and print commands.
+class ReportCommands
+{
+    Q_DECLARE_TR_FUNCTIONS(ReportCommands)
+};
 
 namespace {
 
@@ -82,20 +87,22 @@ struct Kind
 {
     const char *name;
     int radio;
+    // A list of a registry, which reads no cards.
+    bool isList;
 };
 
 const Kind Kinds[] = {
-    {"workers", PrintChoice::Workers},
-    {"machines", PrintChoice::Machines},
-    {"crops", PrintChoice::Crops},
-    {"fields", PrintChoice::Fields},
-    {"cost-centres", PrintChoice::CostCentres},
-    {"operations", PrintChoice::Operations},
-    {"others", PrintChoice::Others},
-    {"items", PrintChoice::Items},
-    {"card", PrintChoice::CurrentCard},
-    {"field-report", PrintChoice::FieldsReport},
-    {"register", PrintChoice::Register},
+    {"workers", PrintChoice::Workers, true},
+    {"machines", PrintChoice::Machines, true},
+    {"crops", PrintChoice::Crops, true},
+    {"fields", PrintChoice::Fields, true},
+    {"cost-centres", PrintChoice::CostCentres, false},
+    {"operations", PrintChoice::Operations, true},
+    {"others", PrintChoice::Others, true},
+    {"items", PrintChoice::Items, true},
+    {"card", PrintChoice::CurrentCard, false},
+    {"field-report", PrintChoice::FieldsReport, false},
+    {"register", PrintChoice::Register, false},
 };
 
 const QString RegistryKind = QStringLiteral("registry");
@@ -162,14 +169,18 @@ bool resolveRegistryNode(Database &db, const QString &name, RegistryPrintList &l
         bool isNumber = false;
         const int code = name.mid(colon + 1).toInt(&isNumber);
         if (!isNumber || code <= 0 || code >= 32768) {
-            err << "A record is named " << node.record << ":CODE with a code from 1 to 32767."
+            err << ReportCommands::tr("A record is named %1:CODE with a code from 1 to 32767.")
+                       .arg(QLatin1String(node.record))
                 << Qt::endl;
             return false;
         }
         const QVariant description = db.scalar(QString::fromLatin1(node.recordSql), {code});
         if (!description.isValid()) {
-            err << "There is no " << node.record << " with code " << code << " in " << db.path()
-                << '.' << Qt::endl;
+            err << ReportCommands::tr("There is no %1 with code %2 in %3.")
+                       .arg(QLatin1String(node.record))
+                       .arg(code)
+                       .arg(db.path())
+                << Qt::endl;
             return false;
         }
         list.nodeKey = RegistryKey::make(code, node.kind);
@@ -177,7 +188,8 @@ bool resolveRegistryNode(Database &db, const QString &name, RegistryPrintList &l
         list.nodeLabel = QStringLiteral("%1 (%2)").arg(description.toString()).arg(code);
         return true;
     }
-    err << "Unknown registry node '" << name << "'. A node is one of: " << registryNodeNames()
+    err << ReportCommands::tr("Unknown registry node '%1'. A node is one of: %2")
+               .arg(name, registryNodeNames())
         << Qt::endl;
     return false;
 }
@@ -199,56 +211,18 @@ QString kindNames()
     return names.join(QStringLiteral(", "));
 }
 
-const QCommandLineOption DbOption(QStringLiteral("db"), QStringLiteral("database file"),
-                                  QStringLiteral("FILE"));
-const QCommandLineOption FromOption(QStringLiteral("from"), QStringLiteral("first day"),
-                                    QStringLiteral("YYYY-MM-DD"));
-const QCommandLineOption ToOption(QStringLiteral("to"), QStringLiteral("last day"),
-                                  QStringLiteral("YYYY-MM-DD"));
+const QString PdfOption = QStringLiteral("pdf");
+const QString ProcessOption = QStringLiteral("process");
+const QString EconomicOption = QStringLiteral("economic");
+const QString MovementsOption = QStringLiteral("movements");
+const QString DateOption = QStringLiteral("date");
 
-// Parses args after the subcommand; reports bad usage on err.
-bool parse(QCommandLineParser &parser, const QString &command, const QStringList &args,
-           QTextStream &err)
+// Opens the database the command line names; reports on err why it cannot.
+bool openDatabase(Database &db, const CommandLine &line, QTextStream &err)
 {
-    if (!parser.parse(QStringList{QStringLiteral("verdimo-cli ") + command} + args)) {
-        err << "verdimo-cli " << command << ": " << parser.errorText() << Qt::endl;
-        return false;
-    }
-    return true;
-}
-
-QDate parseDay(const QString &text)
-{
-    return QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
-}
-
-// The working period of the settings, or the days of --from and --to.
-bool periodOf(const QCommandLineParser &parser, WorkingPeriod &period, QTextStream &err)
-{
-    period = WorkingPeriod::fromSettings();
-    if (parser.isSet(FromOption))
-        period.start = parseDay(parser.value(FromOption));
-    if (parser.isSet(ToOption))
-        period.end = parseDay(parser.value(ToOption));
-    if (!period.start.isValid() || !period.end.isValid()) {
-        err << "Dates are written YYYY-MM-DD." << Qt::endl;
-        return false;
-    }
-    if (period.start > period.end) {
-        err << "The first day comes after the last day." << Qt::endl;
-        return false;
-    }
-    return true;
-}
-
-bool openDatabase(Database &db, const QCommandLineParser &parser, QTextStream &err)
-{
-    const QString path =
-        parser.isSet(DbOption)
-            ? parser.value(DbOption)
-            : SettingsStore::readString(SettingsStore::Settings, QStringLiteral("Database"));
+    const QString path = line.databasePath();
     if (path.isEmpty()) {
-        err << "No database: give one with --db FILE." << Qt::endl;
+        err << ReportCommands::tr("No database: give one with --db FILE.") << Qt::endl;
         return false;
     }
     try {
@@ -291,7 +265,8 @@ bool ensureGuiApplication(QTextStream &err)
 {
     if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
         return true;
-    err << "verdimo-cli print: drawing pages needs a QGuiApplication (offscreen platform)."
+    err << ReportCommands::tr(
+               "verdimo-cli print: drawing pages needs a QGuiApplication (offscreen platform).")
         << Qt::endl;
     return false;
 }
@@ -340,20 +315,27 @@ void fillStatistics(Database &db, const WorkingPeriod &period, bool movements,
         list.rows << model.row(row);
 }
 
-int printRegistry(const QCommandLineParser &parser, const QString &nodeName, const QString &pdf,
-                  bool movements, QTextStream &out, QTextStream &err)
+QString wrotePages(int pages, const QString &pdf)
 {
-    WorkingPeriod period;
-    if (!periodOf(parser, period, err))
-        return 2;
+    return ReportCommands::tr("Wrote %1 page(s) to %2.").arg(pages).arg(pdf);
+}
+
+int printRegistry(const CommandLine &line, bool movements, QTextStream &out, QTextStream &err)
+{
+    if (line.positionalCount() < 2)
+        return line.usageError(err, ReportCommands::tr("NODE is missing"));
+    if (!line.checkPeriod(err))
+        return CommandLine::UsageError;
     if (!ensureGuiApplication(err))
         return 1;
     Database db;
-    if (!openDatabase(db, parser, err))
+    if (!openDatabase(db, line, err))
         return 1;
+    const WorkingPeriod period = line.period();
+    const QString pdf = line.value(PdfOption);
     try {
         RegistryPrintList list;
-        if (!resolveRegistryNode(db, nodeName, list, err))
+        if (!resolveRegistryNode(db, line.positional(1), list, err))
             return 1;
         fillStatistics(db, period, movements, list);
         RegistryPrintReport report(
@@ -366,7 +348,7 @@ int printRegistry(const QCommandLineParser &parser, const QString &nodeName, con
             err << output.errorString() << Qt::endl;
             return 1;
         }
-        out << "Wrote " << output.pagesWritten() << " page(s) to " << pdf << '.' << Qt::endl;
+        out << wrotePages(output.pagesWritten(), pdf) << Qt::endl;
         return 0;
     } catch (const DbException &e) {
         err << e.message() << Qt::endl;
@@ -374,107 +356,49 @@ int printRegistry(const QCommandLineParser &parser, const QString &nodeName, con
     }
 }
 
-} // namespace
-
-int runProcessCommand(const QStringList &args, QTextStream &out, QTextStream &err)
+// Whether printing kind needs the working period: the registry lists read the registries
+// alone (the fields list takes its years from the settings or the days given), and a card
+// named by its day needs no period to be found; processing always needs one.
+bool needsPeriod(const Kind &kind, const CommandLine &line)
 {
-    QCommandLineParser parser;
-    parser.addOptions({DbOption, FromOption, ToOption});
-    WorkingPeriod period;
-    if (!parse(parser, QStringLiteral("process"), args, err) ||
-        !parser.positionalArguments().isEmpty()) {
-        err << "Usage: verdimo-cli process [--db FILE] [--from YYYY-MM-DD --to YYYY-MM-DD]"
-            << Qt::endl;
-        return 2;
-    }
-    if (!periodOf(parser, period, err))
-        return 2;
-    Database db;
-    if (!openDatabase(db, parser, err))
-        return 1;
-    try {
-        TerminalProgress progress(err);
-        DataProcessing(db, period).ProcessTotals(progress);
-    } catch (const DbException &e) {
-        err << e.message() << Qt::endl;
-        return 1;
-    }
-    out << "Processed the cards from " << period.start.toString(Qt::ISODate) << " to "
-        << period.end.toString(Qt::ISODate) << '.' << Qt::endl;
-    return 0;
+    if (line.isSet(ProcessOption))
+        return true;
+    if (kind.radio == PrintChoice::CurrentCard)
+        return !line.isSet(DateOption);
+    return !kind.isList;
 }
 
-int runPrintCommand(const QStringList &args, QTextStream &out, QTextStream &err)
+int printReport(const CommandLine &line, const Kind &kind, QTextStream &out, QTextStream &err)
 {
-    const QCommandLineOption pdfOption(QStringLiteral("pdf"), QStringLiteral("output file"),
-                                       QStringLiteral("FILE"));
-    const QCommandLineOption processOption(QStringLiteral("process"),
-                                           QStringLiteral("process the data first"));
-    const QCommandLineOption economicOption(QStringLiteral("economic"),
-                                            QStringLiteral("print amounts"));
-    const QCommandLineOption dateOption(QStringLiteral("date"), QStringLiteral("day of the card"),
-                                        QStringLiteral("YYYY-MM-DD"));
-    const QCommandLineOption movementsOption(
-        QStringLiteral("movements"), QStringLiteral("a centre's or field's stock movements"));
-    QCommandLineParser parser;
-    parser.addOptions({DbOption, FromOption, ToOption, pdfOption, processOption, economicOption,
-                       dateOption, movementsOption});
-    const QString usage =
-        QStringLiteral("Usage: verdimo-cli print KIND --pdf FILE [--db FILE] [--from YYYY-MM-DD "
-                       "--to YYYY-MM-DD] "
-                       "[--process] [--economic] [--date YYYY-MM-DD]\n"
-                       "       verdimo-cli print registry NODE --pdf FILE [--db FILE] "
-                       "[--from YYYY-MM-DD --to YYYY-MM-DD] [--movements]\n"
-                       "KIND is one of: ") +
-        kindNames() + QStringLiteral("\nNODE is one of: ") + registryNodeNames();
-    if (!parse(parser, QStringLiteral("print"), args, err) || !parser.isSet(pdfOption) ||
-        parser.positionalArguments().isEmpty() ||
-        parser.positionalArguments().size() !=
-            (parser.positionalArguments().first() == RegistryKind ? 2 : 1)) {
-        err << usage << Qt::endl;
-        return 2;
-    }
-    if (parser.positionalArguments().first() == RegistryKind)
-        return printRegistry(parser, parser.positionalArguments().at(1), parser.value(pdfOption),
-                             parser.isSet(movementsOption), out, err);
-    const Kind *kind = findKind(parser.positionalArguments().first());
-    if (!kind) {
-        err << "Unknown report '" << parser.positionalArguments().first() << "'.\n"
-            << usage << Qt::endl;
-        return 2;
-    }
-    WorkingPeriod period;
-    if (!periodOf(parser, period, err))
-        return 2;
-    const QDate cardDay = parseDay(parser.value(dateOption));
-    if (parser.isSet(dateOption) && !cardDay.isValid()) {
-        err << "Dates are written YYYY-MM-DD." << Qt::endl;
-        return 2;
-    }
+    if (line.positionalCount() > 1)
+        return line.usageError(err,
+                               CommandLine::tr("unexpected argument '%1'").arg(line.positional(1)));
+    if (needsPeriod(kind, line) && !line.checkPeriod(err))
+        return CommandLine::UsageError;
     if (!ensureGuiApplication(err))
         return 1;
     Database db;
-    if (!openDatabase(db, parser, err))
+    if (!openDatabase(db, line, err))
         return 1;
 
+    const WorkingPeriod period = line.period();
+    const QString pdf = line.value(PdfOption);
     try {
         const qint64 card =
-            parser.isSet(dateOption) ? cardOfDay(db, cardDay) : shownCard(db, period);
+            line.isSet(DateOption) ? cardOfDay(db, line.date(DateOption)) : shownCard(db, period);
         ReportContext context = ReportContext::fromSettings(db, period, card, QDate::currentDate());
-        if (parser.isSet(FromOption) || parser.isSet(ToOption)) {
+        if (line.isSet(QStringLiteral("from")) && period.start.isValid())
             context.fieldsFromYear = period.start.year();
+        if (line.isSet(QStringLiteral("to")) && period.end.isValid())
             context.fieldsToYear = period.end.year();
-        }
         CliPrompter prompter(out, err);
         CardPrintJob job(context, prompter,
                          [&err] { return std::make_unique<TerminalProgress>(err); });
-        PdfOutput output(parser.value(pdfOption));
-        const PrintChoice choice{kind->radio, parser.isSet(processOption),
-                                 parser.isSet(economicOption)};
+        PdfOutput output(pdf);
+        const PrintChoice choice{kind.radio, line.isSet(ProcessOption), line.isSet(EconomicOption)};
         switch (job.run(choice, false, output)) {
         case CardPrintJob::Outcome::Printed:
-            out << "Wrote " << output.pagesWritten() << " page(s) to " << parser.value(pdfOption)
-                << '.' << Qt::endl;
+            out << wrotePages(output.pagesWritten(), pdf) << Qt::endl;
             return 0;
         case CardPrintJob::Outcome::Cancelled:
             err << output.errorString() << Qt::endl;
@@ -486,4 +410,82 @@ int runPrintCommand(const QStringList &args, QTextStream &out, QTextStream &err)
         err << e.message() << Qt::endl;
         return 1;
     }
+}
+
+} // namespace
+
+CommandLine processCommandLine()
+{
+    CommandLine line(QStringLiteral("process"),
+                     QStringLiteral("[--db FILE] [--from YYYY-MM-DD --to YYYY-MM-DD]"),
+                     CommandLine::tr("Rebuild the cost and revenue totals of a period."));
+    line.addDatabaseOption();
+    line.addPeriodOptions();
+    return line;
+}
+
+CommandLine printCommandLine()
+{
+    CommandLine line(
+        QStringLiteral("print"),
+        QStringLiteral("KIND --pdf FILE [--db FILE] [--from YYYY-MM-DD --to YYYY-MM-DD] "
+                       "[--process] [--economic] [--date YYYY-MM-DD]"),
+        CommandLine::tr("Write a report to PDF; KIND is one of %1. 'registry NODE' is the "
+                        "registries view's print of NODE, one of %2 (--movements lists a "
+                        "centre's or field's movements).")
+            .arg(kindNames(), registryNodeNames()));
+    line.addPositional(QStringLiteral("KIND"));
+    line.addOptionalPositional(QStringLiteral("NODE"));
+    line.addValueOption(PdfOption, QStringLiteral("FILE"),
+                        CommandLine::tr("the PDF file to write"));
+    line.addDatabaseOption();
+    line.addPeriodOptions();
+    line.addFlag(ProcessOption, CommandLine::tr("process the data first"));
+    line.addFlag(EconomicOption, CommandLine::tr("print amounts"));
+    line.addFlag(MovementsOption,
+                 CommandLine::tr("registry print: the stock movements instead of the works"));
+    line.addDateOption(DateOption,
+                       CommandLine::tr("the day of the card (default: the card shown)"));
+    return line;
+}
+
+int runProcessCommand(const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    CommandLine line = processCommandLine();
+    if (!line.parse(args, out, err))
+        return line.exitStatus();
+    if (!line.checkPeriod(err))
+        return CommandLine::UsageError;
+    Database db;
+    if (!openDatabase(db, line, err))
+        return 1;
+    const WorkingPeriod period = line.period();
+    try {
+        TerminalProgress progress(err);
+        DataProcessing(db, period).ProcessTotals(progress);
+    } catch (const DbException &e) {
+        err << e.message() << Qt::endl;
+        return 1;
+    }
+    out << ReportCommands::tr("Processed the cards from %1 to %2.")
+               .arg(period.start.toString(Qt::ISODate), period.end.toString(Qt::ISODate))
+        << Qt::endl;
+    return 0;
+}
+
+int runPrintCommand(const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    CommandLine line = printCommandLine();
+    if (!line.parse(args, out, err))
+        return line.exitStatus();
+    if (!line.isSet(PdfOption))
+        return line.usageError(err, CommandLine::tr("give the PDF file to write with --pdf FILE"));
+    const QString kindName = line.positional(0);
+    if (kindName == RegistryKind)
+        return printRegistry(line, line.isSet(MovementsOption), out, err);
+    const Kind *kind = findKind(kindName);
+    if (!kind)
+        return line.usageError(err, ReportCommands::tr("unknown report '%1'; KIND is one of %2")
+                                        .arg(kindName, kindNames()));
+    return printReport(line, *kind, out, err);
 }

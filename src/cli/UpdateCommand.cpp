@@ -6,24 +6,31 @@
 #include "online/UpdateCheck.h"
 #include "online/VersionText.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
-namespace {
+// The texts of the update command.
+class UpdateCommand
+{
+    Q_DECLARE_TR_FUNCTIONS(UpdateCommand)
+};
 
-constexpr const char *Usage = "Usage: verdimo-cli update [--check | --download DIR]\n";
+namespace {
 
 int check(const UpdateCommandSetup &setup, QTextStream &out, QTextStream &err)
 {
     if (setup.servers.webServer.isEmpty()) {
-        err << "No update address is configured (UpdateWebServer in the section Settings)."
+        err << UpdateCommand::tr(
+                   "No update address is configured (UpdateWebServer in the section Settings).")
             << Qt::endl;
         return 1;
     }
     const QUrl url = setup.servers.versionUrl();
     if (!url.isValid()) {
-        err << "The update address \"" << setup.servers.webServer
-            << "\" is not an http or https address." << Qt::endl;
+        err << UpdateCommand::tr("The update address \"%1\" is not an http or https address.")
+                   .arg(setup.servers.webServer)
+            << Qt::endl;
         return 1;
     }
     CurlTransport transport(setup.limits);
@@ -32,9 +39,11 @@ int check(const UpdateCommandSetup &setup, QTextStream &out, QTextStream &err)
         err << result.error << Qt::endl;
         return 1;
     }
-    out << "Version found: " << result.version << '\n'
-        << (result.newer ? "newer than" : "not newer than") << " this program's version "
-        << setup.currentVersion << Qt::endl;
+    out << UpdateCommand::tr("Version found: %1").arg(result.version) << '\n'
+        << (result.newer ? UpdateCommand::tr("newer than this program's version %1")
+                         : UpdateCommand::tr("not newer than this program's version %1"))
+               .arg(setup.currentVersion)
+        << Qt::endl;
     return result.newer ? 0 : 1;
 }
 
@@ -61,10 +70,11 @@ public:
             const int filled = int(mark * Width / 100);
             m_err << "\r[" << QString(filled, QLatin1Char('#'))
                   << QString(Width - filled, QLatin1Char(' ')) << "] "
-                  << QString::number(mark).rightJustified(3) << "% " << received / 1024 << " of "
-                  << total / 1024 << " KiB" << Qt::flush;
+                  << QString::number(mark).rightJustified(3) << "% "
+                  << UpdateCommand::tr("%1 of %2 KiB").arg(received / 1024).arg(total / 1024)
+                  << Qt::flush;
         } else {
-            m_err << "\r" << received / 1024 << " KiB" << Qt::flush;
+            m_err << "\r" << UpdateCommand::tr("%1 KiB").arg(received / 1024) << Qt::flush;
         }
     }
 
@@ -78,7 +88,9 @@ int download(const UpdateCommandSetup &setup, const QString &folder, QTextStream
              QTextStream &err)
 {
     if (!QFileInfo(folder).isDir()) {
-        err << "The folder " << QDir::toNativeSeparators(folder) << " does not exist." << Qt::endl;
+        err << UpdateCommand::tr("The folder %1 does not exist.")
+                   .arg(QDir::toNativeSeparators(folder))
+            << Qt::endl;
         return 1;
     }
     CurlTransport transport(setup.limits);
@@ -94,7 +106,9 @@ int download(const UpdateCommandSetup &setup, const QString &folder, QTextStream
         err << result.message << Qt::endl;
         return 1;
     }
-    out << "Downloaded and verified " << QDir::toNativeSeparators(result.path) << Qt::endl;
+    out << UpdateCommand::tr("Downloaded and verified %1")
+               .arg(QDir::toNativeSeparators(result.path))
+        << Qt::endl;
     return 0;
 }
 
@@ -120,6 +134,6 @@ int runUpdateCommandWith(const QStringList &args, QTextStream &out, QTextStream 
         return check(setup, out, err);
     if (args.size() == 2 && args.first() == QLatin1String("--download"))
         return download(setup, args.at(1), out, err);
-    err << Usage;
+    err << UpdateCommand::tr("Usage: verdimo-cli update [--check | --download DIR]") << '\n';
     return 2;
 }

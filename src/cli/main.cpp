@@ -4,8 +4,12 @@
 #include "ExchangeCommands.h"
 #include "ReportCommands.h"
 #include "UpdateCommand.h"
+#include "base/SettingsStore.h"
+#include "base/Translations.h"
 
+#include <QFile>
 #include <QGuiApplication>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <cstdio>
 #include <functional>
@@ -15,62 +19,6 @@
 namespace {
 
 using Command = std::function<int(const QStringList &, QTextStream &, QTextStream &)>;
-
-CommandLine processCommandLine()
-{
-    CommandLine line(QStringLiteral("process"),
-                     QStringLiteral("[--db FILE] [--from YYYY-MM-DD --to YYYY-MM-DD]"),
-                     CommandLine::tr("Rebuild the cost and revenue totals of a period."));
-    line.addDatabaseOption();
-    line.addPeriodOptions();
-    return line;
-}
-
-CommandLine printCommandLine()
-{
-    CommandLine line(
-        QStringLiteral("print"),
-        QStringLiteral("KIND --pdf FILE [--db FILE] [--from YYYY-MM-DD --to YYYY-MM-DD] "
-                       "[--process] [--economic] [--date YYYY-MM-DD]"),
-        CommandLine::tr("Write a report to PDF; KIND is one of workers, machines, crops, fields, "
-                        "cost-centres, operations, others, items, card, field-report, register; "
-                        "or 'registry NODE' for the registries view's print of NODE: centres, "
-                        "crops, machines, others, workers, operations, items, or crop:CODE, "
-                        "field:CODE, machine:CODE, other:CODE, worker:CODE, operation:CODE, "
-                        "item:CODE (--movements lists a centre's or field's movements)."));
-    line.addPositional(QStringLiteral("KIND"));
-    line.addValueOption(QStringLiteral("pdf"), QStringLiteral("FILE"),
-                        CommandLine::tr("the PDF file to write"));
-    line.addDatabaseOption();
-    line.addPeriodOptions();
-    line.addFlag(QStringLiteral("process"), CommandLine::tr("process the data first"));
-    line.addFlag(QStringLiteral("economic"), CommandLine::tr("print amounts"));
-    line.addFlag(QStringLiteral("movements"),
-                 CommandLine::tr("registry print: the stock movements instead of the works"));
-    line.addDateOption(QStringLiteral("date"),
-                       CommandLine::tr("the day of the card (default: the card shown)"));
-    return line;
-}
-
-CommandLine chartCommandLine()
-{
-    CommandLine line(QStringLiteral("chart"),
-                     QStringLiteral("--pdf|--png|--svg FILE [--db FILE] [--from YYYY-MM-DD "
-                                    "--to YYYY-MM-DD] [--size WIDTHxHEIGHT]"),
-                     CommandLine::tr("Draw the weather chart of a period as a PDF page, a PNG or "
-                                     "an SVG picture."));
-    line.addValueOption(QStringLiteral("pdf"), QStringLiteral("FILE"),
-                        CommandLine::tr("the PDF file to write"));
-    line.addValueOption(QStringLiteral("png"), QStringLiteral("FILE"),
-                        CommandLine::tr("the PNG picture to write"));
-    line.addValueOption(QStringLiteral("svg"), QStringLiteral("FILE"),
-                        CommandLine::tr("the SVG picture to write"));
-    line.addDatabaseOption();
-    line.addPeriodOptions();
-    line.addValueOption(QStringLiteral("size"), QStringLiteral("WIDTHxHEIGHT"),
-                        CommandLine::tr("the picture's size in pixels (default 1600x1000)"));
-    return line;
-}
 
 CommandLine updateCommandLine()
 {
@@ -107,20 +55,37 @@ const std::map<QString, Subcommand> &subcommands()
 
 void printHelp(QTextStream &out)
 {
-    out << "Usage: verdimo-cli COMMAND [ARGS...]\n\n"
-           "Works on a Verdimo farm database without the window.\n\nCommands:\n";
+    out << CommandLine::tr("Usage: verdimo-cli COMMAND [ARGS...]") << "\n\n"
+        << CommandLine::tr("Works on a Verdimo farm database without the window.") << "\n\n"
+        << CommandLine::tr("Commands:") << '\n';
     for (const auto &[name, command] : subcommands()) {
         const CommandLine line = command.define();
         out << "  " << name << ' ' << line.synopsis() << "\n      " << line.summary() << '\n';
     }
-    out << "\n'verdimo-cli COMMAND --help' describes the options of a command.\n";
+    out << '\n'
+        << CommandLine::tr("'verdimo-cli COMMAND --help' describes the options of a command.")
+        << '\n';
 }
 
 int unknownCommand(const QString &name, QTextStream &err)
 {
-    err << "verdimo-cli: unknown command '" << name << "'\n\n";
+    err << CommandLine::tr("verdimo-cli: unknown command '%1'").arg(name) << "\n\n";
     printHelp(err);
     return CommandLine::UsageError;
+}
+
+// Creating the GUI application looks into the user's runtime folder and warns on every run when
+// the session has none (a cron job, a container, a plain su). Such a run gets a private folder
+// of its own instead, removed when the program ends.
+std::unique_ptr<QTemporaryDir> provideRuntimeFolder()
+{
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        return nullptr;
+    // QTemporaryDir makes it readable by its owner only, as a runtime folder must be.
+    auto folder = std::make_unique<QTemporaryDir>();
+    if (folder->isValid())
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder->path()));
+    return folder;
 }
 
 } // namespace
@@ -133,12 +98,17 @@ int main(int argc, char *argv[])
         argc > 1 && (qstrcmp(argv[1], "print") == 0 || qstrcmp(argv[1], "chart") == 0);
     if (drawsPages && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QTemporaryDir> runtimeFolder =
+        drawsPages ? provideRuntimeFolder() : nullptr;
     std::unique_ptr<QCoreApplication> application =
         drawsPages ? std::make_unique<QGuiApplication>(argc, argv)
                    : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication &app = *application;
     QCoreApplication::setOrganizationName(QStringLiteral("Brivex"));
     QCoreApplication::setApplicationName(QStringLiteral("Tellan"));
+    installTranslations(app, SettingsStore::readString(SettingsStore::Settings,
+                                                       Translations::LanguageSetting,
+                                                       Translations::SystemChoice));
     QTextStream out(stdout);
     QTextStream err(stderr);
     QStringList args = app.arguments().mid(1);

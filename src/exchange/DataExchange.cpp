@@ -13,6 +13,7 @@
 #include "db/Database.h"
 #include "db/DbDate.h"
 #include "db/DbException.h"
+#include "db/FarmSession.h"
 #include "db/SchemaUpgrade.h"
 
 #include <QDir>
@@ -197,7 +198,7 @@ DataExchange::Outcome DataExchange::ExportArchive()
         return Outcome::Failed;
     }
     const QString database = temp.filePath(ArchiveEntry);
-    const WorkingPeriod period = m_exportPeriod.value_or(WorkingPeriod::fromSettings());
+    const WorkingPeriod period = m_exportPeriod.value_or(FarmSession::storedPeriod());
     const int firstYear = period.start.isValid() ? period.start.year() : -1;
     // The import reads only the works and movements of the archive's cards, so no others go
     // in it. The cards are copied first: main.Scheda holds exactly the exported ones.

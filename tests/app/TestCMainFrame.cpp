@@ -90,8 +90,9 @@ private:
     QStringList menuTexts(const QString &title) const;
 
     TestEnvironment m_env;
+    // Before the frame, so the frame goes first: it keeps a pointer to its prompter.
+    std::unique_ptr<FakePrompter> m_prompter;
     std::unique_ptr<CMainFrame> m_frame;
-    FakePrompter *m_prompter = nullptr;
     QStringList m_log;
     QList<QUrl> m_opened;
 };
@@ -106,15 +107,14 @@ void TestCMainFrame::init()
 void TestCMainFrame::cleanup()
 {
     m_frame.reset();
-    delete m_prompter;
-    m_prompter = nullptr;
+    m_prompter.reset();
 }
 
 void TestCMainFrame::makeFrame(bool withViews)
 {
     m_frame = std::make_unique<CMainFrame>();
-    m_prompter = new FakePrompter;
-    m_frame->setPrompter(m_prompter);
+    m_prompter = std::make_unique<FakePrompter>();
+    m_frame->setPrompter(m_prompter.get());
     m_frame->setUrlOpener([this](const QUrl &url) { m_opened << url; });
     if (withViews) {
         for (int kind : {1, 2, 3}) {
@@ -440,8 +440,8 @@ void TestCMainFrame::placementOffEveryScreenComesBack()
 void TestCMainFrame::helpWithoutBrowserShowsTheAddress()
 {
     m_frame = std::make_unique<CMainFrame>();
-    m_prompter = new FakePrompter;
-    m_frame->setPrompter(m_prompter);
+    m_prompter = std::make_unique<FakePrompter>();
+    m_frame->setPrompter(m_prompter.get());
     QList<QUrl> tried;
     m_frame->setBrowser([&tried](const QUrl &url) {
         tried << url;

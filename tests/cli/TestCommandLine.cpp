@@ -1,6 +1,10 @@
 #include "CommandLine.h"
 #include "TestEnvironment.h"
+#include "base/SettingsKeys.h"
+#include "db/Database.h"
+#include "db/FarmSession.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QTest>
 
@@ -26,6 +30,31 @@ struct Parsed
     QString out;
     QString err;
 };
+
+struct Run
+{
+    int status;
+    QString out;
+    QString err;
+};
+
+// Runs the real program as a user's shell would: no runtime folder, no platform chosen, the
+// language of LANG.
+Run runProgram(const QStringList &args, const QString &lang = QStringLiteral("C"))
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name :
+         {"XDG_RUNTIME_DIR", "QT_QPA_PLATFORM", "LC_ALL", "LC_MESSAGES", "LANGUAGE"})
+        environment.remove(QString::fromLatin1(name));
+    environment.insert(QStringLiteral("LANG"), lang);
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(QString::fromLocal8Bit(qgetenv("VERDIMO_CLI")), args);
+    if (!process.waitForFinished(60000))
+        qFatal("verdimo-cli did not finish");
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
 
 Parsed parse(CommandLine &line, const QStringList &args)
 {
@@ -56,6 +85,9 @@ private slots:
     void period();
     void everyCommandOfTheProgram_data();
     void everyCommandOfTheProgram();
+    void runWithoutAWorkingPeriod_data();
+    void runWithoutAWorkingPeriod();
+    void speaksTheLanguageOfTheUser();
 
 private:
     TestEnvironment m_env;
@@ -206,7 +238,7 @@ void TestCommandLine::period()
 void TestCommandLine::everyCommandOfTheProgram_data()
 {
     QTest::addColumn<QString>("command");
-    for (const char *command : {"check", "export", "import", "backup", "process", "print"})
+    for (const char *command : {"check", "export", "import", "backup", "process", "print", "chart"})
         QTest::newRow(command) << QString::fromLatin1(command);
 }
 
@@ -235,6 +267,89 @@ void TestCommandLine::everyCommandOfTheProgram()
     const QString err = QString::fromUtf8(process.readAllStandardError());
     QVERIFY2(err.contains(QStringLiteral("no-such-option")), qPrintable(err));
     QCOMPARE(process.readAllStandardOutput(), QByteArray());
+}
+
+void TestCommandLine::runWithoutAWorkingPeriod_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err");
+    const QString noPeriod =
+        QStringLiteral("The working period in the settings is empty; give --from and --to.\n");
+    const QString wrote = QStringLiteral("Wrote 1 page(s) to @OUT@.\n");
+    const QString noData =
+        QStringLiteral("There are no data to print, try selecting the option processes data!\n");
+
+    QTest::newRow("registry list")
+        << QStringList{"print", "workers", "--pdf", "@OUT@"} << 0 << wrote << QString();
+    QTest::newRow("fields list") << QStringList{"print", "fields", "--pdf", "@OUT@"} << 1
+                                 << QString() << QString();
+    QTest::newRow("card of a day")
+        << QStringList{"print", "card", "--date", "2015-03-10", "--pdf", "@OUT@"} << 1 << QString()
+        << QString();
+    QTest::newRow("list processed first")
+        << QStringList{"print", "workers", "--process", "--pdf", "@OUT@"} << 2 << QString()
+        << noPeriod;
+    QTest::newRow("register") << QStringList{"print", "register", "--pdf", "@OUT@"} << 2
+                              << QString() << noPeriod;
+    QTest::newRow("card of the days given")
+        << QStringList{"print", "card",       "--from", "2015-01-01",
+                       "--to",  "2015-12-31", "--pdf",  "@OUT@"}
+        << 1 << noData << QString();
+    QTest::newRow("one day given")
+        << QStringList{"print", "register", "--from", "2015-01-01", "--pdf", "@OUT@"} << 2
+        << QString() << noPeriod;
+    QTest::newRow("registry node") << QStringList{"print", "registry", "workers", "--pdf", "@OUT@"}
+                                   << 2 << QString() << noPeriod;
+    QTest::newRow("chart") << QStringList{"chart", "--png", "@OUT@"} << 2 << QString() << noPeriod;
+    QTest::newRow("process") << QStringList{"process"} << 2 << QString() << noPeriod;
+    QTest::newRow("export") << QStringList{"export", "@OUT@"} << 2 << QString() << noPeriod;
+}
+
+// The settings name a database but no period: what needs one asks for --from and --to, the
+// rest works without, and a normal run says nothing else on its error stream.
+void TestCommandLine::runWithoutAWorkingPeriod()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    m_env.clearSettings();
+    const QString path = m_env.copyTemplate();
+    {
+        Database db;
+        db.open(path);
+        db.execute(QStringLiteral("INSERT INTO Operai (Codice, Nome, Rapporto) VALUES (1, ?, 0)"),
+                   {QStringLiteral("Anna")});
+    }
+    SettingsKeys::Database.write(path);
+    FarmSession::storePeriod({});
+    const QString output = m_env.path(QStringLiteral("output"));
+    QFile::remove(output);
+    args.replaceInStrings(QStringLiteral("@OUT@"), output);
+    out.replace(QStringLiteral("@OUT@"), output);
+
+    const Run run = runProgram(args);
+    QCOMPARE(run.err, err);
+    QCOMPARE(run.status, status);
+    if (!out.isEmpty())
+        QCOMPARE(run.out, out);
+    QCOMPARE(QFile::exists(output), status == 0);
+}
+
+void TestCommandLine::speaksTheLanguageOfTheUser()
+{
+    m_env.clearSettings();
+    const Run italian = runProgram({"print", "--help"}, QStringLiteral("it_IT.UTF-8"));
+    QCOMPARE(italian.status, 0);
+    QVERIFY2(
+        italian.out.contains(QStringLiteral("usa FILE al posto del database delle impostazioni")),
+        qPrintable(italian.out));
+    const Run english = runProgram({"print", "--help"});
+    QVERIFY2(
+        english.out.contains(QStringLiteral("use FILE instead of the database of the settings")),
+        qPrintable(english.out));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)
