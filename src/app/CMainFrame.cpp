@@ -5,9 +5,11 @@
 #include "CPropDialog.h"
 #include "CSearchScheda.h"
 #include "CSplashWnd.h"
+#include "DemoFarmOpening.h"
 #include "HelpPages.h"
 #include "LockKeyState.h"
 #include "SettingsCommand.h"
+#include "base/Clock.h"
 #include "base/SettingsKeys.h"
 #include "base/SettingsStore.h"
 #include "base/WorkingPeriod.h"
@@ -19,6 +21,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
@@ -57,6 +60,9 @@ const CommandText commandTexts[] = {
      QT_TRANSLATE_NOOP("CMainFrame", "Modify current company\nCompany")},
     {IdBackupData, QT_TRANSLATE_NOOP("CMainFrame", "Bac&kup data"),
      QT_TRANSLATE_NOOP("CMainFrame", "Backup data\nBackup")},
+    {IdOpenDemoFarm, QT_TRANSLATE_NOOP("CMainFrame", "Open de&mo farm"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Open a demo farm with a few years of work cards, to try the "
+                                     "program on\nOpen demo farm")},
     {IdPrintSetup, QT_TRANSLATE_NOOP("CMainFrame", "P&rint setup..."),
      QT_TRANSLATE_NOOP("CMainFrame", "Change the printer and printing options\nPage Setup")},
     {IdPrintPreview, QT_TRANSLATE_NOOP("CMainFrame", "Prin&t preview"),
@@ -131,8 +137,8 @@ struct MenuItems
 
 const MenuItems menus[] = {
     {QT_TRANSLATE_NOOP("CMainFrame", "&File"),
-     {IdExportData, IdImportData, IdSeparator, IdCompany, IdBackupData, IdSeparator, IdPrintSetup,
-      IdPrintPreview, IdPrint, IdSeparator, IdExit}},
+     {IdExportData, IdImportData, IdSeparator, IdCompany, IdBackupData, IdOpenDemoFarm, IdSeparator,
+      IdPrintSetup, IdPrintPreview, IdPrint, IdSeparator, IdExit}},
     {QT_TRANSLATE_NOOP("CMainFrame", "&Edit"), {IdUndo, IdSeparator, IdCut, IdCopy, IdPaste}},
     {QT_TRANSLATE_NOOP("CMainFrame", "F&orms"),
      {IdFirst, IdPrevious, IdNext, IdLast, IdSeparator, IdAdd, IdSave, IdDelete, IdSeparator,
@@ -346,6 +352,7 @@ void CMainFrame::createActions()
     }
 
     connect(m_actions[IdCompany], &QAction::triggered, this, &CMainFrame::showCompanyDialog);
+    connect(m_actions[IdOpenDemoFarm], &QAction::triggered, this, &CMainFrame::openDemoFarm);
     connect(m_actions[IdSettings], &QAction::triggered, this, &CMainFrame::showSettingsDialog);
     connect(m_actions[IdPrintSetup], &QAction::triggered, this, &CMainFrame::printSetup);
     connect(m_actions[IdExit], &QAction::triggered, this, &QWidget::close);
@@ -639,6 +646,30 @@ void CMainFrame::showSettingsDialog()
         return;
     SettingsCommand::apply(
         before, dialog.values(), [this] { ReloadViews(); }, [this] { ApplyPeriodToViews(); });
+}
+
+void CMainFrame::openDemoFarm()
+{
+    const SystemClock clock;
+    DemoFarmOpening opening(prompter(), clock);
+    const QString path = opening.create();
+    if (path.isEmpty())
+        return;
+    const PropValues before = SettingsCommand::load();
+    PropValues after = before;
+    after.path = path;
+    after.start = opening.period().start;
+    after.end = opening.period().end;
+    const auto outcome = SettingsCommand::apply(
+        before, after, [this] { ReloadViews(); }, [this] { ApplyPeriodToViews(); });
+    // The file was written anew: views already on it must read it again.
+    if (!outcome.databaseChanged)
+        ReloadViews();
+    if (QDir::cleanPath(before.path) != QDir::cleanPath(path))
+        prompter().information(
+            tr("The demo farm %1 is now the working database. Settings in the "
+               "Program menu chooses your own farm database %2 again.")
+                .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(before.path)));
 }
 
 void CMainFrame::showCompanyDialog()

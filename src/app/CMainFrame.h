@@ -80,6 +80,7 @@ public:
 
     void showSettingsDialog();
     void showCompanyDialog();
+    void openDemoFarm();
 
     // ViewHost
     void setSearchDate(const QDateTime &date) override;

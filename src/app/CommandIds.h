@@ -8,6 +8,7 @@ enum CommandId : int {
     IdImportData = 32783,
     IdCompany = 32826,
     IdBackupData = 32822,
+    IdOpenDemoFarm = 32870,
     IdPrintSetup = 57606,
     IdPrintPreview = 32789,
     IdPrint = 32790,

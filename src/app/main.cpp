@@ -11,6 +11,7 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Brivex"));
     QApplication::setApplicationName(QStringLiteral("Tellan"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.brivex.Verdimo"));
     QApplication::setApplicationDisplayName(QStringLiteral("Verdimo"));
     installTranslations(application, SettingsCommand::storedLanguage());
 

@@ -14,9 +14,9 @@ public:
     virtual ~Prompter() = default;
 
     virtual Answer message(Icon icon, const QString &text, Buttons buttons = Buttons::Ok) = 0;
-    // Empty result when the user cancels.
-    virtual QString openFileName(const QString &title, const QString &folder,
-                                 const QString &filter) = 0;
+    // Empty result when the user cancels. The dialog proposes suggestedName in folder.
+    virtual QString openFileName(const QString &title, const QString &folder, const QString &filter,
+                                 const QString &suggestedName) = 0;
     virtual QString saveFileName(const QString &title, const QString &folder, const QString &filter,
                                  const QString &suggestedName) = 0;
     virtual void showHelp(int topic) = 0;

@@ -12,7 +12,11 @@ public:
     CliPrompter(QTextStream &out, QTextStream &err, Answer questionAnswer = Answer::No);
 
     Answer message(Icon icon, const QString &text, Buttons buttons = Buttons::Ok) override;
-    QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
+    QString openFileName(const QString &, const QString &, const QString &,
+                         const QString &) override
+    {
+        return {};
+    }
     QString saveFileName(const QString &, const QString &, const QString &,
                          const QString &) override
     {

@@ -16,7 +16,8 @@ public:
         : CliPrompter(out, err, questionAnswer), m_archive(std::move(archive))
     {
     }
-    QString openFileName(const QString &, const QString &, const QString &) override
+    QString openFileName(const QString &, const QString &, const QString &,
+                         const QString &) override
     {
         return m_archive;
     }

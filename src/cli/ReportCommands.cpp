@@ -13,6 +13,7 @@
 #include "reports/CardPrintJob.h"
 #include "reports/DataProcessing.h"
 #include "reports/PdfOutput.h"
+#include "reports/ProcessingWarnings.h"
 #include "reports/RegistryPrintReport.h"
 
 #include <QGuiApplication>
@@ -311,8 +312,7 @@ void fillStatistics(Database &db, const WorkingPeriod &period, bool movements,
     list.titles = model.titles();
     // The view's columns start 100 wide each.
     list.widths = QList<int>(StatisticsModel::ColumnCount, 100);
-    for (int row = 0; row < model.rowCount(); ++row)
-        list.rows << model.row(row);
+    list.rows = model.allRows();
 }
 
 QString wrotePages(int pages, const QString &pdf)
@@ -463,6 +463,8 @@ int runProcessCommand(const QStringList &args, QTextStream &out, QTextStream &er
     try {
         TerminalProgress progress(err);
         DataProcessing(db, period).ProcessTotals(progress);
+        for (const auto &warning : ProcessingWarnings::find(db, period))
+            err << warning.text() << Qt::endl;
     } catch (const DbException &e) {
         err << e.message() << Qt::endl;
         return 1;

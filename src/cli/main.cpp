@@ -1,8 +1,11 @@
 #include "ChartCommand.h"
 #include "CheckCommand.h"
 #include "CommandLine.h"
+#include "DemoCommand.h"
 #include "ExchangeCommands.h"
+#include "RegisterExportCommand.h"
 #include "ReportCommands.h"
+#include "RestoreCommand.h"
 #include "UpdateCommand.h"
 #include "base/SettingsStore.h"
 #include "base/Translations.h"
@@ -43,11 +46,17 @@ const std::map<QString, Subcommand> &subcommands()
     static const std::map<QString, Subcommand> table{
         {QStringLiteral("chart"), {chartCommandLine, runChartCommand}},
         {QStringLiteral("check"), {checkCommandLine, runCheckCommand}},
+        {QStringLiteral("demo"), {demoCommandLine, runDemoCommand}},
         {QStringLiteral("export"), {exportCommandLine, runExportCommand}},
         {QStringLiteral("import"), {importCommandLine, runImportCommand}},
         {QStringLiteral("backup"), {backupCommandLine, runBackupCommand}},
         {QStringLiteral("process"), {processCommandLine, runProcessCommand}},
         {QStringLiteral("print"), {printCommandLine, runPrintCommand}},
+        {QStringLiteral("register-export"), {registerExportCommandLine, runRegisterExportCommand}},
+        {QStringLiteral("restore"),
+         {restoreCommandLine,
+          static_cast<int (*)(const QStringList &, QTextStream &, QTextStream &)>(
+              runRestoreCommand)}},
         {QStringLiteral("update"), {updateCommandLine, runUpdateCommand}},
     };
     return table;

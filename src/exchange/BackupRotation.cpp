@@ -40,7 +40,11 @@ public:
             m_problems << text;
         return Answer::No;
     }
-    QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
+    QString openFileName(const QString &, const QString &, const QString &,
+                         const QString &) override
+    {
+        return {};
+    }
     QString saveFileName(const QString &, const QString &, const QString &,
                          const QString &) override
     {

@@ -230,8 +230,9 @@ DataExchange::Outcome DataExchange::ImportArchive()
     const QString working = workingDatabase();
     if (working.isEmpty())
         return Outcome::Failed;
-    const QString archive = m_prompter.openFileName(
-        tr("Verdimo : Select database"), directorySetting(), tr("Verdimo archives (*.czp)"));
+    const QString archive =
+        m_prompter.openFileName(tr("Verdimo : Select database"), directorySetting(),
+                                tr("Verdimo archives (*.czp)"), QStringLiteral("Verdimo"));
     if (archive.isEmpty())
         return Outcome::Cancelled;
 

@@ -171,17 +171,17 @@ void TestChartCommand::refusals_data()
     QTest::newRow("two outputs") << QStringList{"--png", out, "--pdf", out + ".pdf", "--db", "@DB@"}
                                  << 2 << "Usage: verdimo-cli chart";
     QTest::newRow("unknown option")
-        << QStringList{"--png", out, "--width", "3"} << 2 << "Unknown option 'width'";
+        << QStringList{"--png", out, "--width", "3"} << 2 << "unknown option '--width'";
     QTest::newRow("size without height")
         << QStringList{"--png", out, "--db", "@DB@", "--size", "1600x"} << 2 << "WIDTHxHEIGHT";
     QTest::newRow("size of nothing")
         << QStringList{"--png", out, "--db", "@DB@", "--size", "0x100"} << 2 << "WIDTHxHEIGHT";
     QTest::newRow("day first date")
         << QStringList{"--png", out, "--db", "@DB@", "--from", "01/01/2015", "--to", "2015-12-31"}
-        << 2 << "Dates are written YYYY-MM-DD.";
+        << 2 << "'01/01/2015' is not a day written YYYY-MM-DD";
     QTest::newRow("backwards period")
         << QStringList{"--png", out, "--db", "@DB@", "--from", "2015-12-31", "--to", "2015-01-01"}
-        << 2 << "The first day comes after the last day.";
+        << 2 << "ends before it starts";
     QTest::newRow("missing database")
         << QStringList{"--png", out, "--db", "@MISSING@"} << 1 << "@MISSING@";
     QTest::newRow("unwritable folder")

@@ -308,6 +308,8 @@ void TestDataExchange::cancelledDialogsDoNothing()
     QCOMPARE(exchange.BackupDatabase(), DataExchange::Outcome::Cancelled);
     QVERIFY(prompter.verify());
     QVERIFY(tempLeftovers().isEmpty());
+    // The import proposes the same name as the export.
+    QCOMPARE(prompter.suggestedNames(), QStringList({"Verdimo", "Verdimo", "Backup Verdimo"}));
 }
 
 void TestDataExchange::archiveNeverReplacesTheWorkingDatabase_data()

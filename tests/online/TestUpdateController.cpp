@@ -35,7 +35,11 @@ public:
             onQuestion();
         return answers.isEmpty() ? Answer::No : answers.takeFirst();
     }
-    QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
+    QString openFileName(const QString &, const QString &, const QString &,
+                         const QString &) override
+    {
+        return {};
+    }
     QString saveFileName(const QString &, const QString &, const QString &,
                          const QString &) override
     {

@@ -51,14 +51,17 @@ Prompter::Answer FakePrompter::message(Icon icon, const QString &text, Buttons)
     return m_queue.takeFirst().answer;
 }
 
-QString FakePrompter::openFileName(const QString &title, const QString &, const QString &)
+QString FakePrompter::openFileName(const QString &title, const QString &, const QString &,
+                                   const QString &suggestedName)
 {
+    m_suggestedNames << suggestedName;
     return take(Expected::OpenFile, QStringLiteral("open file ") + title).text;
 }
 
 QString FakePrompter::saveFileName(const QString &title, const QString &, const QString &,
-                                   const QString &)
+                                   const QString &suggestedName)
 {
+    m_suggestedNames << suggestedName;
     return take(Expected::SaveFile, QStringLiteral("save file ") + title).text;
 }
 

@@ -19,8 +19,8 @@ public:
     void expectSaveFile(const QString &chosenPath);
 
     Answer message(Icon icon, const QString &text, Buttons buttons) override;
-    QString openFileName(const QString &title, const QString &folder,
-                         const QString &filter) override;
+    QString openFileName(const QString &title, const QString &folder, const QString &filter,
+                         const QString &suggestedName) override;
     QString saveFileName(const QString &title, const QString &folder, const QString &filter,
                          const QString &suggestedName) override;
     void showHelp(int topic) override;
@@ -29,6 +29,8 @@ public:
     bool verify();
     QList<int> helpTopics() const { return m_helpTopics; }
     QStringList shown() const { return m_shown; }
+    // The names the open and save dialogs proposed, in order.
+    QStringList suggestedNames() const { return m_suggestedNames; }
 
 private:
     struct Expected
@@ -48,6 +50,7 @@ private:
 
     QList<Expected> m_queue;
     QStringList m_shown;
+    QStringList m_suggestedNames;
     QList<int> m_helpTopics;
     bool m_failed = false;
 };

@@ -70,9 +70,10 @@ Prompter::Answer WidgetPrompter::message(Icon icon, const QString &text, Buttons
 }
 
 QString WidgetPrompter::openFileName(const QString &title, const QString &folder,
-                                     const QString &filter)
+                                     const QString &filter, const QString &suggestedName)
 {
-    return QFileDialog::getOpenFileName(m_parent, title, folder, filter);
+    const QString start = suggestedName.isEmpty() ? folder : QDir(folder).filePath(suggestedName);
+    return QFileDialog::getOpenFileName(m_parent, title, start, filter);
 }
 
 QString WidgetPrompter::saveFileName(const QString &title, const QString &folder,

@@ -14,8 +14,8 @@ public:
     explicit WidgetPrompter(QWidget *parent, std::function<void(int)> helpHandler = {});
 
     Answer message(Icon icon, const QString &text, Buttons buttons = Buttons::Ok) override;
-    QString openFileName(const QString &title, const QString &folder,
-                         const QString &filter) override;
+    QString openFileName(const QString &title, const QString &folder, const QString &filter,
+                         const QString &suggestedName) override;
     QString saveFileName(const QString &title, const QString &folder, const QString &filter,
                          const QString &suggestedName) override;
     void showHelp(int topic) override;

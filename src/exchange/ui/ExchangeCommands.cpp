@@ -33,11 +33,11 @@ public:
         const Pause pause(*this);
         return m_prompter.message(icon, text, buttons);
     }
-    QString openFileName(const QString &title, const QString &folder,
-                         const QString &filter) override
+    QString openFileName(const QString &title, const QString &folder, const QString &filter,
+                         const QString &suggestedName) override
     {
         const Pause pause(*this);
-        return m_prompter.openFileName(title, folder, filter);
+        return m_prompter.openFileName(title, folder, filter, suggestedName);
     }
     QString saveFileName(const QString &title, const QString &folder, const QString &filter,
                          const QString &suggestedName) override

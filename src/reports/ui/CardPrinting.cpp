@@ -47,11 +47,11 @@ public:
         const UserTurn turn;
         return m_prompter.message(icon, text, buttons);
     }
-    QString openFileName(const QString &title, const QString &folder,
-                         const QString &filter) override
+    QString openFileName(const QString &title, const QString &folder, const QString &filter,
+                         const QString &suggestedName) override
     {
         const UserTurn turn;
-        return m_prompter.openFileName(title, folder, filter);
+        return m_prompter.openFileName(title, folder, filter, suggestedName);
     }
     QString saveFileName(const QString &title, const QString &folder, const QString &filter,
                          const QString &suggestedName) override
