@@ -7,6 +7,7 @@
 #include "chart/WeatherChartPainter.h"
 #include "db/Database.h"
 #include "db/DbException.h"
+#include "db/FarmSession.h"
 
 #include <QPainter>
 
@@ -37,7 +38,7 @@ CChartView::CChartView(QWidget *parent, ViewHost &host, Prompter &prompter)
 
 void CChartView::build()
 {
-    m_data.period = WorkingPeriod::fromSettings();
+    m_data.period = FarmSession::storedPeriod();
     setAutoFillBackground(true);
     QPalette background = palette();
     background.setColor(QPalette::Window, Qt::white);
@@ -88,7 +89,7 @@ void CChartView::setDatabase(Database *database)
 
 void CChartView::ReopenCards()
 {
-    m_data.period = WorkingPeriod::fromSettings();
+    m_data.period = FarmSession::storedPeriod();
     readCards();
 }
 
