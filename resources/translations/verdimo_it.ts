@@ -58,6 +58,70 @@
     </message>
 </context>
 <context>
+    <name>AtomicFile</name>
+    <message>
+        <location filename="../../src/base/AtomicFile.cpp" line="+12"/>
+        <source>Could not write the file %1: %2</source>
+        <translation>Impossibile scrivere il file %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>BackupRestore</name>
+    <message>
+        <location filename="../../src/cli/RestoreCommand.cpp" line="+43"/>
+        <source>Restored %1 from %2; the database it replaced is kept in %3.</source>
+        <translation>%1 ripristinato da %2; il database sostituito è conservato in %3.</translation>
+    </message>
+    <message>
+        <location filename="../../src/exchange/BackupRestore.cpp" line="+43"/>
+        <source>Could not make a temporary folder to check %1.</source>
+        <translation>Impossibile creare una cartella temporanea per verificare %1.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>%1 is not a backup of Verdimo.</source>
+        <translation>%1 non è un backup di Verdimo.</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Could not read the backup %1: %2</source>
+        <translation>Impossibile leggere il backup %1: %2</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>The backup does not hold a database of Verdimo (no table %1).</source>
+        <translation>Il backup non contiene un database di Verdimo (manca la tabella %1).</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The backup&apos;s database cannot be used: %1</source>
+        <translation>Il database del backup non è utilizzabile: %1</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>The database %1 is still in use; close it and try again.</source>
+        <translation>Il database %1 è ancora in uso; chiuderlo e riprovare.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Could not replace the database %1: %2</source>
+        <translation>Impossibile sostituire il database %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>BackupRotation</name>
+    <message>
+        <location filename="../../src/exchange/BackupRotation.cpp" line="+112"/>
+        <source>Could not make the backup folder %1.</source>
+        <translation>Impossibile creare la cartella dei backup %1.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Could not back up %1 into %2: %3</source>
+        <translation>Impossibile eseguire il backup di %1 in %2: %3</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <location filename="../../src/app/CAboutDlg.cpp" line="+11"/>
@@ -119,7 +183,7 @@
 <context>
     <name>CChartView</name>
     <message>
-        <location filename="../../src/chart/ui/CChartView.cpp" line="+109"/>
+        <location filename="../../src/chart/ui/CChartView.cpp" line="+110"/>
         <source>The cards of the weather chart could not be read from %1:
 %2</source>
         <translation>Impossibile leggere da %1 le schede del grafico meteo:
@@ -129,7 +193,7 @@
 <context>
     <name>CDittaDialog</name>
     <message>
-        <location filename="../../src/app/CDittaDialog.cpp" line="+48"/>
+        <location filename="../../src/app/CDittaDialog.cpp" line="+47"/>
         <source>Company Information</source>
         <translation>Dati aziendali</translation>
     </message>
@@ -227,7 +291,7 @@
 <context>
     <name>CMainFrame</name>
     <message>
-        <location filename="../../src/app/CMainFrame.cpp" line="+52"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="+55"/>
         <source>Export &amp;data</source>
         <translation>Es&amp;porta dati</translation>
     </message>
@@ -276,6 +340,18 @@ Backup</translation>
     </message>
     <message>
         <location line="+1"/>
+        <source>Open de&amp;mo farm</source>
+        <translation>Apri azienda di &amp;prova</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Open a demo farm with a few years of work cards, to try the program on
+Open demo farm</source>
+        <translation>Apre un&apos;azienda di prova con alcuni anni di schede di lavoro, per provare il programma
+Apri azienda di prova</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>P&amp;rint setup...</source>
         <translation>Imposta&amp;zioni di stampa...</translation>
     </message>
@@ -677,7 +753,32 @@ Informazioni su</translation>
         <translation>&amp;Guida</translation>
     </message>
     <message>
-        <location line="+257"/>
+        <location line="+241"/>
+        <source>Barra degli strumenti</source>
+        <translation>Barra degli strumenti</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Toolbar</source>
+        <translation>Barra degli strumenti</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>CAP</source>
+        <translation>MAIUSC</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>SCRL</source>
+        <translation>BLOC SCORR</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Caps Lock</source>
         <translation>Bloc Maiusc</translation>
     </message>
@@ -702,7 +803,7 @@ Informazioni su</translation>
         <translation>Il database è di sola lettura.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+16"/>
         <location line="+2"/>
         <source>Ready</source>
         <translation>Pronto</translation>
@@ -713,7 +814,21 @@ Informazioni su</translation>
         <translation>%1 (sola lettura)</translation>
     </message>
     <message>
-        <location line="+92"/>
+        <location line="+19"/>
+        <source>%1
+
+Settings in the Program menu chooses another farm database.</source>
+        <translation>%1
+
+Impostazioni nel menu Programma permette di scegliere un altro database aziendale.</translation>
+    </message>
+    <message>
+        <location line="+52"/>
+        <source>The demo farm %1 is now the working database. Settings in the Program menu chooses your own farm database %2 again.</source>
+        <translation>L&apos;azienda di prova %1 è ora il database di lavoro. Impostazioni nel menu Programma permette di scegliere di nuovo il proprio database aziendale %2.</translation>
+    </message>
+    <message>
+        <location line="+50"/>
         <source>Service not yet enabled!</source>
         <translation>Servizio non ancora attivo!</translation>
     </message>
@@ -721,7 +836,7 @@ Informazioni su</translation>
 <context>
     <name>CMainView</name>
     <message>
-        <location filename="../../src/cards/ui/CMainView.cpp" line="+75"/>
+        <location filename="../../src/cards/ui/CMainView.cpp" line="+76"/>
         <source>Works</source>
         <translation>Lavori</translation>
     </message>
@@ -737,7 +852,12 @@ Informazioni su</translation>
         <translation>mm</translation>
     </message>
     <message>
-        <location line="+475"/>
+        <location line="+57"/>
+        <source>The working period in the settings cannot be read (from &quot;%1&quot; to &quot;%2&quot;): no card is shown. Settings in the Program menu sets another.</source>
+        <translation>Il periodo di lavoro nelle impostazioni non è leggibile (dal &quot;%1&quot; al &quot;%2&quot;): nessuna scheda viene mostrata. Impostazioni nel menu Programma ne imposta un altro.</translation>
+    </message>
+    <message>
+        <location line="+449"/>
         <source>The new form has not been saved yet. Do you want to save it?</source>
         <translation>La nuova scheda non è ancora stata salvata. Salvarla?</translation>
     </message>
@@ -930,7 +1050,7 @@ Informazioni su</translation>
         <translation>Avversità :</translation>
     </message>
     <message>
-        <location line="+189"/>
+        <location line="+190"/>
         <source>&lt;None&gt;</source>
         <translation>&lt;Nessuno&gt;</translation>
     </message>
@@ -938,7 +1058,7 @@ Informazioni su</translation>
 <context>
     <name>CPropDialog</name>
     <message>
-        <location filename="../../src/app/CPropDialog.cpp" line="+32"/>
+        <location filename="../../src/app/CPropDialog.cpp" line="+34"/>
         <source>Settings</source>
         <translation>Impostazioni</translation>
     </message>
@@ -988,7 +1108,27 @@ Informazioni su</translation>
         <translation>&amp;Al :</translation>
     </message>
     <message>
+        <location line="+3"/>
+        <source>&amp;Language :</source>
+        <translation>&amp;Lingua :</translation>
+    </message>
+    <message>
         <location line="+4"/>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Language :</source>
+        <translation>Lingua :</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>(applies at the next start)</source>
+        <translation>(vale dal prossimo avvio)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -1003,7 +1143,7 @@ Informazioni su</translation>
         <translation>&amp;Guida</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+46"/>
         <source>Verdimo : Select database</source>
         <translation>Verdimo : Selezione del database</translation>
     </message>
@@ -1109,13 +1249,13 @@ Informazioni su</translation>
 <context>
     <name>CSearchScheda</name>
     <message>
-        <location filename="../../src/app/CSearchScheda.cpp" line="+11"/>
-        <location line="+14"/>
+        <location filename="../../src/app/CSearchScheda.cpp" line="+10"/>
+        <location line="+15"/>
         <source>Form Date</source>
         <translation>Data scheda</translation>
     </message>
     <message>
-        <location line="-9"/>
+        <location line="-10"/>
         <source>&amp;Date :</source>
         <translation>&amp;Data :</translation>
     </message>
@@ -1178,7 +1318,7 @@ Informazioni su</translation>
         <translation>Stampa nel resoconto</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+29"/>
         <source>Statistics</source>
         <translation>Statistiche</translation>
     </message>
@@ -1368,6 +1508,34 @@ Informazioni su</translation>
     </message>
 </context>
 <context>
+    <name>ChartCommand</name>
+    <message>
+        <location filename="../../src/cli/ChartCommand.cpp" line="+94"/>
+        <source>give one of --pdf, --png or --svg</source>
+        <translation>indicare uno tra --pdf, --png o --svg</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The size is written WIDTHxHEIGHT in pixels, each from 1 to %1, for example 1600x1000.</source>
+        <translation>La dimensione si scrive LARGHEZZAxALTEZZA in pixel, ciascuna da 1 a %1, per esempio 1600x1000.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>verdimo-cli chart: drawing needs a QGuiApplication (offscreen platform).</source>
+        <translation>verdimo-cli chart: il disegno richiede una QGuiApplication (piattaforma offscreen).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>No database: give one with --db FILE.</source>
+        <translation>Nessun database: indicarne uno con --db FILE.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Wrote the weather chart from %1 to %2 to %3.</source>
+        <translation>Grafico meteo dal %1 al %2 scritto in %3.</translation>
+    </message>
+</context>
+<context>
     <name>ChartFile</name>
     <message>
         <location filename="../../src/chart/ChartFile.cpp" line="+72"/>
@@ -1414,7 +1582,12 @@ Informazioni su</translation>
         <translation>Indica se FILE è un database di Verdimo utilizzabile.</translation>
     </message>
     <message>
-        <location filename="../../src/cli/CommandLine.cpp" line="+54"/>
+        <location line="+14"/>
+        <source>%1: a Verdimo database</source>
+        <translation>%1: un database di Verdimo</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/CommandLine.cpp" line="+62"/>
         <source>use FILE instead of the database of the settings</source>
         <translation>usa FILE al posto del database delle impostazioni</translation>
     </message>
@@ -1445,6 +1618,7 @@ Informazioni su</translation>
     </message>
     <message>
         <location line="+49"/>
+        <location filename="../../src/cli/ReportCommands.cpp" line="+375"/>
         <source>unexpected argument &apos;%1&apos;</source>
         <translation>argomento inatteso &apos;%1&apos;</translation>
     </message>
@@ -1489,7 +1663,12 @@ Informazioni su</translation>
         <translation>Provare &apos;verdimo-cli %1 --help&apos; per le opzioni.</translation>
     </message>
     <message>
-        <location filename="../../src/cli/ExchangeCommands.cpp" line="+118"/>
+        <location line="+29"/>
+        <source>The working period in the settings is empty; give --from and --to.</source>
+        <translation>Il periodo di lavoro nelle impostazioni è vuoto; indicare --from e --to.</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/ExchangeCommands.cpp" line="+119"/>
         <source>Write the cards of a period and the registries to a data archive.</source>
         <translation>Scrive le schede di un periodo e le anagrafiche in un archivio dati.</translation>
     </message>
@@ -1514,28 +1693,28 @@ Informazioni su</translation>
         <translation>Copia l&apos;intero database in un file ZIP di backup.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+29"/>
         <source>give either --overwrite or --keep</source>
         <translation>indicare --overwrite oppure --keep</translation>
     </message>
     <message>
-        <location filename="../../src/cli/main.cpp" line="+23"/>
+        <location filename="../../src/cli/ReportCommands.cpp" line="+46"/>
         <source>Rebuild the cost and revenue totals of a period.</source>
         <translation>Ricalcola i totali di costi e ricavi di un periodo.</translation>
     </message>
     <message>
-        <location line="+12"/>
-        <source>Write a report to PDF; KIND is one of workers, machines, crops, fields, cost-centres, operations, others, items, card, field-report, register; or &apos;registry NODE&apos; for the registries view&apos;s print of NODE: centres, crops, machines, others, workers, operations, items, or crop:CODE, field:CODE, machine:CODE, other:CODE, worker:CODE, operation:CODE, item:CODE (--movements lists a centre&apos;s or field&apos;s movements).</source>
-        <translation>Scrive un resoconto in PDF; KIND è uno tra workers, machines, crops, fields, cost-centres, operations, others, items, card, field-report, register; oppure &apos;registry NODE&apos; per la stampa delle anagrafiche di NODE: centres, crops, machines, others, workers, operations, items, oppure crop:CODE, field:CODE, machine:CODE, other:CODE, worker:CODE, operation:CODE, item:CODE (--movements elenca i movimenti di un centro o di un campo).</translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <location line="+20"/>
+        <location filename="../../src/cli/ChartCommand.cpp" line="-67"/>
+        <location filename="../../src/cli/ReportCommands.cpp" line="+19"/>
         <source>the PDF file to write</source>
         <translation>il file PDF da scrivere</translation>
     </message>
     <message>
-        <location line="-17"/>
+        <location filename="../../src/cli/ReportCommands.cpp" line="-7"/>
+        <source>Write a report to PDF; KIND is one of %1. &apos;registry NODE&apos; is the registries view&apos;s print of NODE, one of %2 (--movements lists a centre&apos;s or field&apos;s movements).</source>
+        <translation>Scrive un resoconto in PDF; KIND è uno tra %1. &apos;registry NODE&apos; è la stampa delle anagrafiche del nodo NODE, uno tra %2 (--movements elenca i movimenti di un centro o di un campo).</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>process the data first</source>
         <translation>elabora prima i dati</translation>
     </message>
@@ -1555,7 +1734,12 @@ Informazioni su</translation>
         <translation>il giorno della scheda (predefinito: la scheda mostrata)</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+36"/>
+        <source>give the PDF file to write with --pdf FILE</source>
+        <translation>indicare il file PDF da scrivere con --pdf FILE</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/ChartCommand.cpp" line="-3"/>
         <source>Draw the weather chart of a period as a PDF page, a PNG or an SVG picture.</source>
         <translation>Disegna il grafico meteo di un periodo come pagina PDF, immagine PNG o SVG.</translation>
     </message>
@@ -1575,7 +1759,7 @@ Informazioni su</translation>
         <translation>la dimensione dell&apos;immagine in pixel (predefinita 1600x1000)</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location filename="../../src/cli/main.cpp" line="+29"/>
         <source>Look for a newer version, or download and verify its package.</source>
         <translation>Cerca una versione più recente, oppure ne scarica e verifica il pacchetto.</translation>
     </message>
@@ -1589,43 +1773,144 @@ Informazioni su</translation>
         <source>download and verify the package into DIR</source>
         <translation>scarica e verifica il pacchetto nella cartella DIR</translation>
     </message>
+    <message>
+        <location line="+33"/>
+        <source>Usage: verdimo-cli COMMAND [ARGS...]</source>
+        <translation>Uso: verdimo-cli COMANDO [ARGOMENTI...]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Works on a Verdimo farm database without the window.</source>
+        <translation>Lavora su un database aziendale di Verdimo senza la finestra.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Commands:</source>
+        <translation>Comandi:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&apos;verdimo-cli COMMAND --help&apos; describes the options of a command.</source>
+        <translation>&apos;verdimo-cli COMANDO --help&apos; descrive le opzioni di un comando.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>verdimo-cli: unknown command &apos;%1&apos;</source>
+        <translation>verdimo-cli: comando sconosciuto &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/DemoCommand.cpp" line="+21"/>
+        <source>Write a demo farm with a few years of work cards ending today, to try the program on.</source>
+        <translation>Scrive un&apos;azienda di prova con alcuni anni di schede di lavoro fino a oggi, per provare il programma.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the years of cards, from 1 to %1 (default %2)</source>
+        <translation>gli anni di schede, da 1 a %1 (predefinito %2)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>replace FILE when it exists</source>
+        <translation>sostituisce FILE se esiste</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>--years must be a whole number from 1 to %1, not &apos;%2&apos;</source>
+        <translation>--years deve essere un numero intero da 1 a %1, non &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 exists: give --overwrite to replace it with the demo farm.</source>
+        <translation>%1 esiste: indicare --overwrite per sostituirlo con l&apos;azienda di prova.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Cannot write the demo farm: the template database is not installed.</source>
+        <translation>Impossibile scrivere l&apos;azienda di prova: il database modello non è installato.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Cannot write the demo farm to %1: %2</source>
+        <translation>Impossibile scrivere l&apos;azienda di prova in %1: %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1: a demo farm with the work cards from %2 to %3</source>
+        <translation>%1: un&apos;azienda di prova con le schede di lavoro dal %2 al %3</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/RegisterExportCommand.cpp" line="+22"/>
+        <source>Write the treatment register as data, one record per treatment, and list the treatments whose product or crop lacks its authorisation number or EPPO code.</source>
+        <translation>Scrive il registro dei trattamenti come dati, un record per trattamento, ed elenca i trattamenti il cui prodotto o coltura manca del numero di registrazione o del codice EPPO.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the kind of file to write</source>
+        <translation>il tipo di file da scrivere</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the file to write</source>
+        <translation>il file da scrivere</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>give --format csv or --format json</source>
+        <translation>indicare --format csv oppure --format json</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>give the file to write with --out FILE</source>
+        <translation>indicare il file da scrivere con --out FILE</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location filename="../../src/cli/RestoreCommand.cpp" line="-9"/>
+        <source>give the database with --db FILE</source>
+        <translation>indicare il database con --db FILE</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/RestoreCommand.cpp" line="-21"/>
+        <source>Replace the database with a backup, after checking the backup and backing the database up first.</source>
+        <translation>Sostituisce il database con un backup, dopo aver verificato il backup e aver prima salvato il database.</translation>
+    </message>
 </context>
 <context>
     <name>DataExchange</name>
     <message>
-        <location filename="../../src/exchange/DataExchange.cpp" line="+97"/>
+        <location filename="../../src/exchange/DataExchange.cpp" line="+100"/>
         <source>Database not loaded!</source>
         <translation>Database non caricato!</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+35"/>
         <location line="+12"/>
         <location line="+2"/>
         <location line="+48"/>
-        <location line="+124"/>
+        <location line="+126"/>
         <source>Unable to store!</source>
         <translation>Impossibile archiviare!</translation>
     </message>
     <message>
-        <location line="-156"/>
+        <location line="-158"/>
         <location line="+10"/>
-        <location line="+65"/>
+        <location line="+66"/>
         <source>Unable to check out!</source>
         <translation>Impossibile estrarre!</translation>
     </message>
     <message>
-        <location line="-53"/>
+        <location line="-54"/>
         <source>Verdimo : New data archive</source>
         <translation>Verdimo : Nuovo archivio dati</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+46"/>
+        <location line="+47"/>
         <source>Verdimo archives (*.czp)</source>
         <translation>Archivi Verdimo (*.czp)</translation>
     </message>
     <message>
-        <location line="-10"/>
+        <location line="-11"/>
         <source>Export data completed successfully!</source>
         <translation>Esportazione dei dati completata correttamente!</translation>
     </message>
@@ -1635,7 +1920,7 @@ Informazioni su</translation>
         <translation>Verdimo : Selezione del database</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>Database not compatible for the Verdimo software!</source>
         <translation>Database non compatibile con il programma Verdimo!</translation>
     </message>
@@ -1655,7 +1940,7 @@ Informazioni su</translation>
         <translation>Importazione dei dati completata correttamente!</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+38"/>
         <source>Verdimo : New data backup</source>
         <translation>Verdimo : Nuovo backup dei dati</translation>
     </message>
@@ -1673,7 +1958,7 @@ Informazioni su</translation>
 <context>
     <name>DataProcessing</name>
     <message>
-        <location filename="../../src/reports/DataProcessing.cpp" line="+218"/>
+        <location filename="../../src/reports/DataProcessing.cpp" line="+221"/>
         <source>Phase (1) : Make archives...</source>
         <translation>Fase (1) : Preparazione archivi...</translation>
     </message>
@@ -1693,40 +1978,68 @@ Informazioni su</translation>
         <translation>Fase (1) : Calcolo ore e costi degli operai...</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+11"/>
         <source>Phase (1) : Calculating total hours machines...</source>
         <translation>Fase (1) : Calcolo ore totali delle macchine...</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>Phase (1) : Calculating total costs machines...</source>
         <translation>Fase (1) : Calcolo costi totali delle macchine...</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
         <source>Phase (1) : Calculating workers operations...</source>
         <translation>Fase (1) : Calcolo operazioni degli operai...</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+12"/>
         <source>Phase (1) : Calculating machines operations...</source>
         <translation>Fase (1) : Calcolo operazioni delle macchine...</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+17"/>
         <source>Phase (1) : Warehouse processing...</source>
         <translation>Fase (1) : Elaborazione magazzino...</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+31"/>
         <source>Phase (1) : Closing archives...</source>
         <translation>Fase (1) : Chiusura archivi...</translation>
     </message>
 </context>
 <context>
+    <name>DemoFarm</name>
+    <message>
+        <location filename="../../src/demo/DemoFarm.cpp" line="+22"/>
+        <source>Cannot read the template database %1: %2</source>
+        <translation>Impossibile leggere il database modello %1: %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+39"/>
+        <location line="+16"/>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossibile scrivere %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DemoFarmOpening</name>
+    <message>
+        <location filename="../../src/app/DemoFarmOpening.cpp" line="+32"/>
+        <source>Cannot write the demo farm %1: the template database is not installed.</source>
+        <translation>Impossibile scrivere l&apos;azienda di prova %1: il database modello non è installato.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Cannot write the demo farm %1: %2</source>
+        <translation>Impossibile scrivere l&apos;azienda di prova %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>FarmSession</name>
     <message>
-        <location filename="../../src/db/FarmSession.cpp" line="+31"/>
+        <location filename="../../src/db/FarmSession.cpp" line="+33"/>
         <source>Cannot open the farm database %1: %2</source>
         <translation>Impossibile aprire il database dell&apos;azienda %1: %2</translation>
     </message>
@@ -1767,6 +2080,75 @@ Informazioni su</translation>
         <location line="+14"/>
         <source>Cannot write the file %1.</source>
         <translation>Impossibile scrivere il file %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ProcessingWarnings</name>
+    <message>
+        <location filename="../../src/reports/ProcessingWarnings.cpp" line="+173"/>
+        <source>Worker %1 (%2) has %3 hours and no hourly wage: the hours cost 0.</source>
+        <translation>L&apos;operaio %1 (%2) ha %3 ore e nessuna paga oraria: le ore costano 0.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Machine %1 (%2) has costs of %3 and no running hours: the costs are charged to no centre.</source>
+        <translation>La macchina %1 (%2) ha costi per %3 e nessuna ora di lavoro: i costi non sono imputati ad alcun centro.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>%n work(s) on worker code %1, which is in no registry.</source>
+        <translation>
+            <numerusform>%n lavoro sul codice operaio %1, che non è in anagrafica.</numerusform>
+            <numerusform>%n lavori sul codice operaio %1, che non è in anagrafica.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%n work(s) on operation code %1, which is in no registry.</source>
+        <translation>
+            <numerusform>%n lavoro sul codice operazione %1, che non è in anagrafica.</numerusform>
+            <numerusform>%n lavori sul codice operazione %1, che non è in anagrafica.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%n work(s) on centre code %1, which is in no registry.</source>
+        <translation>
+            <numerusform>%n lavoro sul codice centro %1, che non è in anagrafica.</numerusform>
+            <numerusform>%n lavori sul codice centro %1, che non è in anagrafica.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%n work(s) on field code %1, which is in no registry.</source>
+        <translation>
+            <numerusform>%n lavoro sul codice campo %1, che non è in anagrafica.</numerusform>
+            <numerusform>%n lavori sul codice campo %1, che non è in anagrafica.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%n work(s) with machine code %1, which is in no registry.</source>
+        <translation>
+            <numerusform>%n lavoro con il codice macchina %1, che non è in anagrafica.</numerusform>
+            <numerusform>%n lavori con il codice macchina %1, che non è in anagrafica.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%n movement(s) worth %1 on item code %2, which is in no registry.</source>
+        <translation>
+            <numerusform>%n movimento del valore di %1 sul codice articolo %2, che non è in anagrafica.</numerusform>
+            <numerusform>%n movimenti del valore di %1 sul codice articolo %2, che non è in anagrafica.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>%n movement(s) worth %1 without an item.</source>
+        <translation>
+            <numerusform>%n movimento del valore di %1 senza articolo.</numerusform>
+            <numerusform>%n movimenti del valore di %1 senza articolo.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2005,7 +2387,7 @@ Informazioni su</translation>
         <translation>Cartella articoli</translation>
     </message>
     <message>
-        <location filename="../../src/cli/ReportCommands.cpp" line="+117"/>
+        <location filename="../../src/cli/ReportCommands.cpp" line="-359"/>
         <location filename="../../src/registries/RegistryEditor.cpp" line="+89"/>
         <source>Cost centers</source>
         <translation>Centri di costo</translation>
@@ -2368,9 +2750,57 @@ Informazioni su</translation>
     </message>
 </context>
 <context>
+    <name>ReportCommands</name>
+    <message>
+        <location filename="../../src/cli/ReportCommands.cpp" line="+33"/>
+        <source>A record is named %1:CODE with a code from 1 to 32767.</source>
+        <translation>Un record si indica con %1:CODICE, con un codice da 1 a 32767.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>There is no %1 with code %2 in %3.</source>
+        <translation>Non esiste %1 con codice %2 in %3.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Unknown registry node &apos;%1&apos;. A node is one of: %2</source>
+        <translation>Nodo delle anagrafiche sconosciuto &apos;%1&apos;. Un nodo è uno tra: %2</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>No database: give one with --db FILE.</source>
+        <translation>Nessun database: indicarne uno con --db FILE.</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>verdimo-cli print: drawing pages needs a QGuiApplication (offscreen platform).</source>
+        <translation>verdimo-cli print: il disegno delle pagine richiede una QGuiApplication (piattaforma offscreen).</translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <source>Wrote %1 page(s) to %2.</source>
+        <translation>Scritte %1 pagine in %2.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>NODE is missing</source>
+        <translation>manca NODE</translation>
+    </message>
+    <message>
+        <location line="+146"/>
+        <source>Processed the cards from %1 to %2.</source>
+        <translation>Elaborate le schede dal %1 al %2.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>unknown report &apos;%1&apos;; KIND is one of %2</source>
+        <translation>resoconto sconosciuto &apos;%1&apos;; KIND è uno tra %2</translation>
+    </message>
+</context>
+<context>
     <name>SettingsCommand</name>
     <message>
-        <location filename="../../src/app/SettingsCommand.cpp" line="+28"/>
+        <location filename="../../src/app/SettingsCommand.cpp" line="+36"/>
         <source>Enter no more than %1 characters.</source>
         <translation>Inserire al massimo %1 caratteri.</translation>
     </message>
@@ -2487,7 +2917,7 @@ Informazioni su</translation>
 <context>
     <name>StatisticsLists</name>
     <message>
-        <location filename="../../src/registries/StatisticsLists.cpp" line="+69"/>
+        <location filename="../../src/registries/StatisticsLists.cpp" line="+133"/>
         <source>Production </source>
         <translation>Produzione </translation>
     </message>
@@ -2512,23 +2942,23 @@ Informazioni su</translation>
         <translation>Inv.In. </translation>
     </message>
     <message>
-        <location line="+87"/>
-        <location line="+152"/>
+        <location line="+50"/>
+        <location line="+137"/>
         <location line="+14"/>
         <source>Center Code</source>
         <translation>Codice centro</translation>
     </message>
     <message>
-        <location line="-166"/>
-        <location line="+87"/>
-        <location line="+65"/>
+        <location line="-151"/>
+        <location line="+78"/>
+        <location line="+59"/>
         <location line="+14"/>
         <location line="+12"/>
         <source>Center</source>
         <translation>Centro</translation>
     </message>
     <message>
-        <location line="-178"/>
+        <location line="-163"/>
         <location line="+12"/>
         <location line="+10"/>
         <source>Tot.Ord.</source>
@@ -2557,46 +2987,46 @@ Informazioni su</translation>
     </message>
     <message>
         <location line="-11"/>
-        <location line="+71"/>
-        <location line="+82"/>
+        <location line="+62"/>
+        <location line="+76"/>
         <source>Worker Code</source>
         <translation>Codice operaio</translation>
     </message>
     <message>
-        <location line="-153"/>
-        <location line="+71"/>
-        <location line="+82"/>
-        <location line="+46"/>
+        <location line="-138"/>
+        <location line="+62"/>
+        <location line="+76"/>
+        <location line="+44"/>
         <source>Worker</source>
         <translation>Operaio</translation>
     </message>
     <message>
-        <location line="-189"/>
-        <location line="+62"/>
-        <location line="+69"/>
+        <location line="-172"/>
+        <location line="+53"/>
+        <location line="+63"/>
         <source>Operation Code</source>
         <translation>Codice operazione</translation>
     </message>
     <message>
-        <location line="-131"/>
-        <location line="+62"/>
-        <location line="+69"/>
+        <location line="-116"/>
+        <location line="+53"/>
+        <location line="+63"/>
         <source>Operation</source>
         <translation>Operazione</translation>
     </message>
     <message>
-        <location line="-121"/>
+        <location line="-106"/>
         <source>Item Code</source>
         <translation>Codice articolo</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+54"/>
+        <location line="+45"/>
         <source>Item</source>
         <translation>Articolo</translation>
     </message>
     <message>
-        <location line="-54"/>
+        <location line="-45"/>
         <source>Unit</source>
         <translation>Unità</translation>
     </message>
@@ -2616,57 +3046,57 @@ Informazioni su</translation>
         <translation>Giacenza</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+41"/>
         <location line="+3"/>
-        <location line="+66"/>
+        <location line="+60"/>
         <location line="+13"/>
         <location line="+13"/>
-        <location line="+32"/>
+        <location line="+30"/>
         <source>Date</source>
         <translation>Data</translation>
     </message>
     <message>
-        <location line="-126"/>
-        <location line="+69"/>
+        <location line="-118"/>
+        <location line="+63"/>
         <location line="+13"/>
         <source>Hours</source>
         <translation>Ore</translation>
     </message>
     <message>
-        <location line="-80"/>
+        <location line="-74"/>
         <source>Phase/Operation</source>
         <translation>Fase/Operazione</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+92"/>
+        <location line="+86"/>
         <source>Movement Type</source>
         <translation>Tipo movimento</translation>
     </message>
     <message>
-        <location line="-92"/>
+        <location line="-86"/>
         <source>Units</source>
         <translation>Unità</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+92"/>
+        <location line="+86"/>
         <source>Quantity</source>
         <translation>Quantità</translation>
     </message>
     <message>
         <location line="-2"/>
-        <location line="+32"/>
+        <location line="+30"/>
         <source>Field</source>
         <translation>Campo</translation>
     </message>
     <message>
-        <location line="-31"/>
+        <location line="-29"/>
         <source>Phase - Operation</source>
         <translation>Fase - Operazione</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+29"/>
         <source>Hours/Quantity</source>
         <translation>Ore/Quantità</translation>
     </message>
@@ -2681,12 +3111,12 @@ Informazioni su</translation>
         <translation>Lavori/Magazzino</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+20"/>
         <source>Works</source>
         <translation>Lavori</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+9"/>
         <source>Warehouse</source>
         <translation>Magazzino</translation>
     </message>
@@ -2840,6 +3270,42 @@ Informazioni su</translation>
     </message>
 </context>
 <context>
+    <name>TreatmentRecord</name>
+    <message>
+        <location filename="../../src/cli/RegisterExportCommand.cpp" line="+16"/>
+        <source>Treatments written without an authorisation number or an EPPO code (complete the items and crop centres):</source>
+        <translation>Trattamenti scritti senza numero di registrazione o codice EPPO (completare gli articoli e i centri di coltura):</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>Wrote %n treatment(s) to %1.</source>
+        <translation>
+            <numerusform>Scritto %n trattamento in %1.</numerusform>
+            <numerusform>Scritti %n trattamenti in %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Could not read the treatments of %1: %2</source>
+        <translation>Impossibile leggere i trattamenti di %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/reports/TreatmentRecord.cpp" line="+154"/>
+        <source>the product has no authorisation number</source>
+        <translation>il prodotto non ha un numero di registrazione</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the crop has no EPPO code</source>
+        <translation>la coltura non ha un codice EPPO</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, %2 on %3 (%4): %5</source>
+        <translation>%1, %2 su %3 (%4): %5</translation>
+    </message>
+</context>
+<context>
     <name>UpdateCheck</name>
     <message>
         <location filename="../../src/online/UpdateCheck.cpp" line="+16"/>
@@ -2855,6 +3321,59 @@ Informazioni su</translation>
         <location line="+5"/>
         <source>The text read from %1 is not a version number: &quot;%2&quot;</source>
         <translation>Il testo letto da %1 non è un numero di versione: &quot;%2&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateCommand</name>
+    <message>
+        <location filename="../../src/cli/UpdateCommand.cpp" line="+24"/>
+        <source>No update address is configured (UpdateWebServer in the section Settings).</source>
+        <translation>Nessun indirizzo di aggiornamento configurato (UpdateWebServer nella sezione Settings).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The update address &quot;%1&quot; is not an http or https address.</source>
+        <translation>L&apos;indirizzo di aggiornamento &quot;%1&quot; non è un indirizzo http o https.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Version found: %1</source>
+        <translation>Versione trovata: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>newer than this program&apos;s version %1</source>
+        <translation>più recente della versione %1 di questo programma</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>not newer than this program&apos;s version %1</source>
+        <translation>non più recente della versione %1 di questo programma</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>%1 of %2 KiB</source>
+        <translation>%1 di %2 KiB</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 KiB</source>
+        <translation>%1 KiB</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>The folder %1 does not exist.</source>
+        <translation>La cartella %1 non esiste.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Downloaded and verified %1</source>
+        <translation>Scaricato e verificato %1</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Usage: verdimo-cli update [--check | --download DIR]</source>
+        <translation>Uso: verdimo-cli update [--check | --download CARTELLA]</translation>
     </message>
 </context>
 <context>
