@@ -1,5 +1,6 @@
 #include "DataProcessing.h"
 
+#include "CodeLookup.h"
 #include "RegisterReport.h"
 #include "base/NumberText.h"
 #include "base/Progress.h"
@@ -106,19 +107,6 @@ const QString FieldTotalsTable =
                    "OpeMac, OreQua, Tipo)");
 // One row of a query twice, the first copy (1) before the second (0).
 const QString TwoCopies = QStringLiteral(" CROSS JOIN (SELECT 1 AS Copy UNION ALL SELECT 0) AS c");
-
-// Code to the value of its first row, as a find-first on the registry table would give.
-QHash<int, QVariant> firstValues(Database &db, const QString &sql)
-{
-    QHash<int, QVariant> values;
-    QSqlQuery query = db.execute(sql);
-    while (query.next()) {
-        const int code = query.value(0).toInt();
-        if (!values.contains(code))
-            values.insert(code, query.value(1));
-    }
-    return values;
-}
 
 // Texts are written as empty texts, never as nulls.
 QString text(const QVariant &value)
@@ -281,7 +269,7 @@ void DataProcessing::ProcessTotals(Progress &progress)
          QStringLiteral("q.Macchina, q.Campo, q.Operazione")});
 
     phase(QT_TR_NOOP("Phase (1) : Warehouse processing..."), 75);
-    const QHash<int, QVariant> items = firstValues(
+    const QHash<int, QVariant> items = CodeLookup::firstValues(
         m_db, QStringLiteral("SELECT Codice, Descrizione FROM Articoli ORDER BY rowid"));
     // An item's purchases and workings on a centre make one cost row, its productions and sales
     // one revenue row, in the order their first movement type comes. Each side holds at most

@@ -1,5 +1,6 @@
 #include "ProcessingWarnings.h"
 
+#include "CodeLookup.h"
 #include "base/DomainCodes.h"
 #include "base/NumberText.h"
 #include "db/Database.h"
@@ -33,19 +34,6 @@ std::map<int, double> sumsOf(Database &db, const QString &name, const WorkingPer
     return sums;
 }
 
-// Code to the value of its first row, as the processing's lookups take it.
-QHash<int, QVariant> firstValues(Database &db, const QString &sql)
-{
-    QHash<int, QVariant> values;
-    QSqlQuery query = db.execute(sql);
-    while (query.next()) {
-        const int code = query.value(0).toInt();
-        if (!values.contains(code))
-            values.insert(code, query.value(1));
-    }
-    return values;
-}
-
 QSet<int> codesOf(Database &db, const QString &table)
 {
     QSet<int> codes;
@@ -62,10 +50,10 @@ QVariantList periodValues(const WorkingPeriod &period)
 
 void workersWithoutWage(Database &db, const WorkingPeriod &period, QList<Warning> &warnings)
 {
-    const QHash<int, QVariant> wages =
-        firstValues(db, QStringLiteral("SELECT Codice, Stipendio FROM Operai ORDER BY rowid"));
-    const QHash<int, QVariant> names =
-        firstValues(db, QStringLiteral("SELECT Codice, Nome FROM Operai ORDER BY rowid"));
+    const QHash<int, QVariant> wages = CodeLookup::firstValues(
+        db, QStringLiteral("SELECT Codice, Stipendio FROM Operai ORDER BY rowid"));
+    const QHash<int, QVariant> names = CodeLookup::firstValues(
+        db, QStringLiteral("SELECT Codice, Nome FROM Operai ORDER BY rowid"));
     const std::map<int, double> hours = sumsOf(db, QStringLiteral("Ore Totali Operai"), period);
     for (const auto &[code, worked] : hours) {
         // A code in no registry is listed with the works on unknown codes.
@@ -84,8 +72,8 @@ void machinesWithoutHours(Database &db, const WorkingPeriod &period, QList<Warni
         for (const auto &[code, cost] : sumsOf(db, name, period))
             costs[code] += cost;
     }
-    const QHash<int, QVariant> names =
-        firstValues(db, QStringLiteral("SELECT Codice, Descrizione FROM Centri ORDER BY rowid"));
+    const QHash<int, QVariant> names = CodeLookup::firstValues(
+        db, QStringLiteral("SELECT Codice, Descrizione FROM Centri ORDER BY rowid"));
     for (const auto &[code, cost] : costs) {
         // The hourly rate divides the costs by the hours: without hours nobody bears them.
         const auto ran = hours.find(code);
