@@ -5,6 +5,7 @@
 #include "db/DbDate.h"
 #include "db/DbException.h"
 #include "db/PreparedStatement.h"
+#include "db/SqlList.h"
 
 #include <QSqlQuery>
 
@@ -68,11 +69,6 @@ const QList<MasterTable> &masterTables()
 QString list(const QStringList &columns)
 {
     return columns.join(QStringLiteral(", "));
-}
-
-QString placeholders(int count)
-{
-    return QStringList(count, QStringLiteral("?")).join(QStringLiteral(", "));
 }
 
 QString assignments(const QStringList &columns)
@@ -176,13 +172,14 @@ void ArchiveMerge::mergeCards()
         QStringLiteral("UPDATE Scheda SET %1 WHERE IDScheda = ?").arg(assignments(CardColumns)));
     PreparedStatement insertCard(
         m_target, QStringLiteral("INSERT INTO Scheda (%1) VALUES (%2)")
-                      .arg(list(CardColumns), placeholders(int(CardColumns.size()))));
+                      .arg(list(CardColumns), SqlList::placeholders(int(CardColumns.size()))));
     PreparedStatement insertWork(
         m_target, QStringLiteral("INSERT INTO Opere (%1, IDScheda) VALUES (%2)")
-                      .arg(list(WorkColumns), placeholders(int(WorkColumns.size()) + 1)));
+                      .arg(list(WorkColumns), SqlList::placeholders(int(WorkColumns.size()) + 1)));
     PreparedStatement insertMovement(
-        m_target, QStringLiteral("INSERT INTO Magazzino (%1, IDOpera) VALUES (%2)")
-                      .arg(list(MovementColumns), placeholders(int(MovementColumns.size()) + 1)));
+        m_target,
+        QStringLiteral("INSERT INTO Magazzino (%1, IDOpera) VALUES (%2)")
+            .arg(list(MovementColumns), SqlList::placeholders(int(MovementColumns.size()) + 1)));
 
     const int dataColumn = 1 + int(CardColumns.indexOf(QStringLiteral("Data")));
     QSqlQuery &cards = sourceCards.exec();
@@ -240,8 +237,9 @@ void ArchiveMerge::mergeMasterTable(const MasterTable &table)
         m_target,
         QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(name, assignments(table.columns)));
     PreparedStatement insertRow(
-        m_target, QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                      .arg(name, list(table.columns), placeholders(int(table.columns.size()))));
+        m_target,
+        QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+            .arg(name, list(table.columns), SqlList::placeholders(int(table.columns.size()))));
 
     const int codeIndex = int(table.columns.indexOf(QStringLiteral("Codice")));
     const int yearIndex = int(table.columns.indexOf(QStringLiteral("Anno")));

@@ -150,8 +150,9 @@ void TestCMainFrame::menusHoldEveryItemInOrder()
         titles << top->text();
     QCOMPARE(titles, QStringList({"&File", "&Edit", "F&orms", "&Program", "&View", "&Help"}));
     QCOMPARE(menuTexts("&File"),
-             QStringList({"Export &data", "&Import data", "-", "&Company", "Bac&kup data", "-",
-                          "P&rint setup...", "Prin&t preview", "&Print", "-", "&Exit"}));
+             QStringList({"Export &data", "&Import data", "-", "&Company", "Bac&kup data",
+                          "Open de&mo farm", "-", "P&rint setup...", "Prin&t preview", "&Print",
+                          "-", "&Exit"}));
     QCOMPARE(menuTexts("&Edit"), QStringList({"&Undo\tCtrl+Z", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C",
                                               "&Paste\tCtrl+V"}));
     QCOMPARE(menuTexts("F&orms"),

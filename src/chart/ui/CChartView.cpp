@@ -1,6 +1,7 @@
 #include "CChartView.h"
 
 #include "ChartPrinting.h"
+#include "base/DomainCodes.h"
 #include "base/SettingsStore.h"
 #include "base/ui/SharedPrinter.h"
 #include "base/ui/WidgetPrompter.h"
@@ -13,7 +14,7 @@
 
 namespace {
 
-constexpr int HelpTopic = 7;
+constexpr int HelpPage = static_cast<int>(HelpTopic::ChartView);
 
 QString companyName()
 {
@@ -74,7 +75,7 @@ void CChartView::runCommand(ViewCommand command)
         print(true);
         break;
     case ViewCommand::Help:
-        m_host.showHelpPage(HelpTopic);
+        m_host.showHelpPage(HelpPage);
         break;
     default:
         break;

@@ -1,5 +1,6 @@
 #include "CSceltaStampe.h"
 
+#include "base/DomainCodes.h"
 #include "base/Prompter.h"
 
 #include <QButtonGroup>
@@ -27,7 +28,7 @@ const char *const RadioLabels[PrintChoice::RadioCount] = {
     QT_TRANSLATE_NOOP("CSceltaStampe", "Register treatments"),
 };
 
-constexpr int HelpTopic = 5;
+constexpr int HelpPage = static_cast<int>(HelpTopic::PrintChoice);
 
 } // namespace
 
@@ -50,7 +51,7 @@ CSceltaStampe::CSceltaStampe(Prompter &prompter, QWidget *parent)
     QPushButton *help = buttons->addButton(tr("&Help"), QDialogButtonBox::HelpRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [this] { m_prompter.showHelp(HelpTopic); });
+    connect(help, &QPushButton::clicked, this, [this] { m_prompter.showHelp(HelpPage); });
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(group);

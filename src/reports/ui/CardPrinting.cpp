@@ -10,7 +10,6 @@
 #include "db/Database.h"
 #include "reports/CardPrintJob.h"
 
-#include <QGuiApplication>
 
 namespace {
 
@@ -18,12 +17,7 @@ namespace {
 class BusyProgress : public Progress
 {
 public:
-    explicit BusyProgress(QWidget *parent) : m_window(parent)
-    {
-        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-        m_window.show();
-    }
-    ~BusyProgress() override { QGuiApplication::restoreOverrideCursor(); }
+    explicit BusyProgress(QWidget *parent) : m_window(parent) { m_window.show(); }
 
     void setText(int line, const QString &text) override { m_window.setText(line, text); }
     void setRange(int line, int minimum, int maximum) override
@@ -33,6 +27,7 @@ public:
     void setValue(int line, int value) override { m_window.setValue(line, value); }
 
 private:
+    BusyCursor m_cursor;
     CAttesa m_window;
 };
 
