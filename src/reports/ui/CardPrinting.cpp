@@ -10,7 +10,6 @@
 #include "db/Database.h"
 #include "reports/CardPrintJob.h"
 
-
 namespace {
 
 // The progress window of a long step, shown with the wait cursor for as long as it lives.
