@@ -631,12 +631,15 @@ void CMainView::LoadColumnLayout()
 }
 
 // Until the user sizes the columns, each is as wide as its title needs, up to the usual
-// width: a first window then shows most of the list without scrolling.
+// width: a first window then shows most of the list without scrolling. The worker and the
+// centre keep the usual width, as their names are what a user reads a work by.
 int CMainView::firstStartWidth(int column) const
 {
     const QHeaderView *header = m_list->horizontalHeader();
     const QString title = m_list->model()->headerData(column, Qt::Horizontal).toString();
     const int usual = SettingsKeys::columnWidth(column).defaultValue;
+    if (column == WorkListRow::Worker || column == WorkListRow::CostCentre)
+        return usual;
     const int figures = header->fontMetrics().horizontalAdvance(QStringLiteral("0000.00")) + 14;
     return qBound(figures, header->fontMetrics().horizontalAdvance(title) + 14, usual);
 }
