@@ -129,6 +129,25 @@ private slots:
         QVERIFY(s.prompter.verify());
     }
 
+    void registrationFieldOfCropsAndItems()
+    {
+        Screen s(m_env);
+        s.select(1, RegistryKey::Crop);
+        QLineEdit *eppo = s.control<QLineEdit>("EPPO code");
+        QVERIFY(eppo && eppo->isVisible() && eppo->isEnabled());
+        QCOMPARE(eppo->maxLength(), RegistryForm::MaxEppoCode);
+        eppo->setText("vitvi");
+        s.select(1, RegistryKey::Item);
+        QCOMPARE(s.db.scalar("SELECT CodiceEPPO FROM Centri WHERE Codice = 1").toString(),
+                 QStringLiteral("VITVI"));
+        QLineEdit *authorisation = s.control<QLineEdit>("Authorisation no.");
+        QVERIFY(authorisation && authorisation->isVisible() && authorisation->isEnabled());
+        QCOMPARE(authorisation->text(), QString());
+        s.select(1, RegistryKey::Worker);
+        QVERIFY(!authorisation->isVisible());
+        QVERIFY(s.prompter.verify());
+    }
+
     void unusedFieldsShowNoEarlierValue()
     {
         Screen s(m_env);

@@ -128,6 +128,8 @@ private:
         int relationship = 0;
     } m_held;
     QCheckBox *m_print = nullptr;
+    QLineEdit *m_registration = nullptr;
+    QLabel *m_registrationLabel = nullptr;
     QWidget *m_form = nullptr;
     QRadioButton *m_workersHours = nullptr;
     QRadioButton *m_stockArticles = nullptr;
