@@ -14,6 +14,7 @@
 #include "registries/ui/CTabelleView.h"
 #include "reports/ui/CardPrinting.h"
 #include "reports/ui/RegistryPrinting.h"
+#include "reports/ui/TreatmentRecordExport.h"
 
 #include <QStandardItem>
 
@@ -67,6 +68,13 @@ void joinViews(CMainFrame &frame, FarmSession &farm, Prompter *prompter, const C
     });
     frame.setCommandHandler(FrameCommand::BackupData,
                             [&frame] { ExchangeCommands::backupData(&frame); });
+    frame.setCommandHandler(FrameCommand::ExportTreatmentRecord, [&frame, &farm] {
+        if (!farm.isOpen())
+            return;
+        TreatmentRecordExport(farm.database(), farm.period(), frame.prompter())
+            .run(TreatmentRecordExport::dialogChooser(&frame),
+                 TreatmentRecord::Company::fromSettings());
+    });
 
     UpdateController *updates = UpdateUi::attach(&frame, frame.prompter());
     QObject::connect(updates, &UpdateController::quitRequested, &frame, [&frame] {
