@@ -763,7 +763,8 @@ void CMainFrame::updateCommandStates()
         const auto handler = m_handlers.find(command);
         m_actions[id]->setEnabled(
             handler != m_handlers.end() && handler->second &&
-            !(readOnly && command == FrameCommand::ImportData) &&
+            !(readOnly &&
+              (command == FrameCommand::ImportData || command == FrameCommand::Restore)) &&
             (command != FrameCommand::ExportListCsv || m_kind == RegistriesView));
     }
     const std::pair<int, int> switches[] = {

@@ -1,11 +1,15 @@
 #include "ViewJoining.h"
 
+#include "BackupRestoring.h"
 #include "CMainFrame.h"
+#include "RestoreDialog.h"
+#include "base/Clock.h"
 #include "base/Prompter.h"
 #include "cards/ui/CMainView.h"
 #include "chart/ui/CChartView.h"
 #include "db/DbException.h"
 #include "db/FarmSession.h"
+#include "exchange/BackupRotation.h"
 #include "exchange/ui/ExchangeCommands.h"
 #include "online/UpdateController.h"
 #include "online/ui/UpdateUi.h"
@@ -68,6 +72,14 @@ void joinViews(CMainFrame &frame, FarmSession &farm, Prompter *prompter, const C
     });
     frame.setCommandHandler(FrameCommand::BackupData,
                             [&frame] { ExchangeCommands::backupData(&frame); });
+    frame.setCommandHandler(FrameCommand::Restore, [&frame, &farm] {
+        const SystemClock clock;
+        BackupRotation rotation(BackupRotation::defaultFolder(), clock,
+                                BackupRotation::keptFromSettings());
+        RestoreDialog dialog(rotation.backups(), rotation.folder(), frame.prompter(), &frame);
+        if (dialog.exec() == QDialog::Accepted && !dialog.archive().isEmpty())
+            BackupRestoring(farm, rotation, frame.prompter()).restore(dialog.archive());
+    });
     frame.setCommandHandler(FrameCommand::ExportTreatmentRecord, [&frame, &farm] {
         if (!farm.isOpen())
             return;
