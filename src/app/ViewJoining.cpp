@@ -17,6 +17,7 @@
 #include "registries/RegistryTreeModel.h"
 #include "registries/ui/CTabelleView.h"
 #include "reports/ui/CardPrinting.h"
+#include "reports/ui/ListCsvExport.h"
 #include "reports/ui/RegistryPrinting.h"
 #include "reports/ui/TreatmentRecordExport.h"
 
@@ -32,6 +33,13 @@ void printFromRegistriesView(CTabelleView &view, bool preview)
                            view.listColumnWidths(), editor.statistics().allRows()};
     printRegistryNode(&view, *view.database(), view.prompter(), preview, editor.period(),
                       std::move(list));
+}
+
+void exportRegistriesList(CTabelleView &view)
+{
+    RegistryEditor &editor = view.editor();
+    const QStandardItem *node = editor.selectedNode();
+    ListCsvExport::run(editor.statistics(), node ? node->text() : QString(), view.prompter());
 }
 
 } // namespace
@@ -61,6 +69,7 @@ void joinViews(CMainFrame &frame, FarmSession &farm, Prompter *prompter, const C
                        [&farm, prompter, clock](QWidget *parent, ViewHost &host) {
                            auto *view = new CTabelleView(parent, host, farm, prompter, clock);
                            view->setPrintHandler(printFromRegistriesView);
+                           view->setListExportHandler(exportRegistriesList);
                            return view;
                        });
     frame.registerView(CMainFrame::ChartView, CChartView::create);
@@ -72,6 +81,10 @@ void joinViews(CMainFrame &frame, FarmSession &farm, Prompter *prompter, const C
     });
     frame.setCommandHandler(FrameCommand::BackupData,
                             [&frame] { ExchangeCommands::backupData(&frame); });
+    frame.setCommandHandler(FrameCommand::ExportListCsv, [&frame] {
+        if (auto *view = dynamic_cast<CTabelleView *>(frame.activeView()))
+            view->exportList();
+    });
     frame.setCommandHandler(FrameCommand::Restore, [&frame, &farm] {
         const SystemClock clock;
         BackupRotation rotation(BackupRotation::defaultFolder(), clock,

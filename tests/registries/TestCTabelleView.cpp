@@ -12,6 +12,7 @@
 #include "registries/ui/CTabelleView.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -146,6 +147,24 @@ private slots:
         s.select(1, RegistryKey::Worker);
         QVERIFY(!authorisation->isVisible());
         QVERIFY(s.prompter.verify());
+    }
+
+    void listExportFromTheContextMenu()
+    {
+        Screen s(m_env);
+        QTableView *list = s.view->listView();
+        QCOMPARE(list->contextMenuPolicy(), Qt::ActionsContextMenu);
+        QAction *exportList = list->actions().value(0);
+        QVERIFY(exportList);
+        QCOMPARE(exportList->text(), QStringLiteral("Export list as CSV..."));
+        QVERIFY(!exportList->isEnabled());
+        int exports = 0;
+        s.view->setListExportHandler([&](CTabelleView &view) {
+            QCOMPARE(&view, s.view.get());
+            ++exports;
+        });
+        exportList->trigger();
+        QCOMPARE(exports, 1);
     }
 
     void unusedFieldsShowNoEarlierValue()

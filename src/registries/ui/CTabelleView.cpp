@@ -12,6 +12,7 @@
 #include "registries/FieldYears.h"
 #include "registries/RegistryEditor.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -143,6 +144,10 @@ void CTabelleView::build()
     m_list->setAccessibleName(tr("Statistics"));
     for (int column = 0; column < 6; ++column)
         m_list->setColumnWidth(column, ColumnWidth);
+    m_exportListAction = new QAction(tr("Export list as CSV..."), m_list);
+    m_exportListAction->setEnabled(false);
+    m_list->addAction(m_exportListAction);
+    m_list->setContextMenuPolicy(Qt::ActionsContextMenu);
 
     auto *right = new QVBoxLayout;
     right->addWidget(m_form);
@@ -172,6 +177,7 @@ void CTabelleView::connectSignals()
 {
     connect(m_tree->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &CTabelleView::treeCurrentChanged);
+    connect(m_exportListAction, &QAction::triggered, this, &CTabelleView::exportList);
     connect(m_tree, &QTreeView::expanded, this, [this](const QModelIndex &index) {
         m_editor->nodeExpanded(m_editor->tree().itemFromIndex(index), true);
     });
@@ -418,6 +424,18 @@ void CTabelleView::newFieldsYear()
                                      dialog->productionYear());
     });
     m_yearDialog->open();
+}
+
+void CTabelleView::setListExportHandler(ListExportHandler handler)
+{
+    m_listExportHandler = std::move(handler);
+    m_exportListAction->setEnabled(bool(m_listExportHandler));
+}
+
+void CTabelleView::exportList()
+{
+    if (m_listExportHandler && m_db && m_db->isOpen())
+        m_listExportHandler(*this);
 }
 
 void CTabelleView::setFieldYearChooser(std::function<std::optional<int>(int, int)> chooser)
