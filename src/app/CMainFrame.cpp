@@ -60,6 +60,14 @@ const CommandText commandTexts[] = {
      QT_TRANSLATE_NOOP("CMainFrame", "Modify current company\nCompany")},
     {IdBackupData, QT_TRANSLATE_NOOP("CMainFrame", "Bac&kup data"),
      QT_TRANSLATE_NOOP("CMainFrame", "Backup data\nBackup")},
+    {IdExportTreatmentRecord, QT_TRANSLATE_NOOP("CMainFrame", "Export treatment rec&ord..."),
+     QT_TRANSLATE_NOOP("CMainFrame", "Write the treatments of the working period as CSV or JSON "
+                                     "records\nExport treatment record")},
+    {IdExportListCsv, QT_TRANSLATE_NOOP("CMainFrame", "Export &list as CSV..."),
+     QT_TRANSLATE_NOOP("CMainFrame", "Write the list shown in the registries as a CSV table\n"
+                                     "Export list as CSV")},
+    {IdRestore, QT_TRANSLATE_NOOP("CMainFrame", "&Restore..."),
+     QT_TRANSLATE_NOOP("CMainFrame", "Put a backup back as the working database\nRestore")},
     {IdOpenDemoFarm, QT_TRANSLATE_NOOP("CMainFrame", "Open de&mo farm"),
      QT_TRANSLATE_NOOP("CMainFrame", "Open a demo farm with a few years of work cards, to try the "
                                      "program on\nOpen demo farm")},
@@ -137,13 +145,14 @@ struct MenuItems
 
 const MenuItems menus[] = {
     {QT_TRANSLATE_NOOP("CMainFrame", "&File"),
-     {IdExportData, IdImportData, IdSeparator, IdCompany, IdBackupData, IdOpenDemoFarm, IdSeparator,
-      IdPrintSetup, IdPrintPreview, IdPrint, IdSeparator, IdExit}},
+     {IdExportData, IdImportData, IdExportTreatmentRecord, IdExportListCsv, IdSeparator, IdCompany,
+      IdBackupData, IdOpenDemoFarm, IdSeparator, IdPrintSetup, IdPrintPreview, IdPrint, IdSeparator,
+      IdExit}},
     {QT_TRANSLATE_NOOP("CMainFrame", "&Edit"), {IdUndo, IdSeparator, IdCut, IdCopy, IdPaste}},
     {QT_TRANSLATE_NOOP("CMainFrame", "F&orms"),
      {IdFirst, IdPrevious, IdNext, IdLast, IdSeparator, IdAdd, IdSave, IdDelete, IdSeparator,
       IdNewWork, IdDeleteWork, IdSeparator, IdCancelInsert, IdSeparator, IdNewFieldsYear}},
-    {QT_TRANSLATE_NOOP("CMainFrame", "&Program"), {IdSettings}},
+    {QT_TRANSLATE_NOOP("CMainFrame", "&Program"), {IdSettings, IdSeparator, IdRestore}},
     {QT_TRANSLATE_NOOP("CMainFrame", "&View"),
      {IdToolBar, IdStatusBar, IdSearchBar, IdSeparator, IdRegistries, IdWorks, IdGraphs}},
     {QT_TRANSLATE_NOOP("CMainFrame", "&Help"),
@@ -264,6 +273,9 @@ const std::map<FrameCommand, int> &frameCommandIds()
         {FrameCommand::ImportData, IdImportData},
         {FrameCommand::BackupData, IdBackupData},
         {FrameCommand::Update, IdUpdate},
+        {FrameCommand::ExportTreatmentRecord, IdExportTreatmentRecord},
+        {FrameCommand::ExportListCsv, IdExportListCsv},
+        {FrameCommand::Restore, IdRestore},
     };
     return ids;
 }
@@ -749,8 +761,11 @@ void CMainFrame::updateCommandStates()
                                         !(readOnly && writes(it.value())));
     for (const auto &[command, id] : frameCommandIds()) {
         const auto handler = m_handlers.find(command);
-        m_actions[id]->setEnabled(handler != m_handlers.end() && handler->second &&
-                                  !(readOnly && command == FrameCommand::ImportData));
+        m_actions[id]->setEnabled(
+            handler != m_handlers.end() && handler->second &&
+            !(readOnly &&
+              (command == FrameCommand::ImportData || command == FrameCommand::Restore)) &&
+            (command != FrameCommand::ExportListCsv || m_kind == RegistriesView));
     }
     const std::pair<int, int> switches[] = {
         {IdWorks, CardsView}, {IdRegistries, RegistriesView}, {IdGraphs, ChartView}};

@@ -1,10 +1,13 @@
 #include "CTellanApp.h"
 
+#include "AutomaticBackups.h"
 #include "CDittaDialog.h"
 #include "CMainFrame.h"
 #include "StartupSteps.h"
+#include "base/Clock.h"
 #include "base/ui/WidgetPrompter.h"
 #include "db/FarmSession.h"
+#include "exchange/BackupRotation.h"
 #include "exchange/ExchangeTemp.h"
 
 #include <QGuiApplication>
@@ -25,7 +28,8 @@ DisplayMode currentDisplayMode()
 } // namespace
 
 CTellanApp::CTellanApp()
-    : m_prompter(std::make_unique<WidgetPrompter>(nullptr)), m_farm(std::make_unique<FarmSession>())
+    : m_prompter(std::make_unique<WidgetPrompter>(nullptr)),
+      m_farm(std::make_unique<FarmSession>()), m_clock(std::make_unique<SystemClock>())
 {
 }
 
@@ -69,6 +73,9 @@ bool CTellanApp::InitInstance()
     m_farm->reloadPeriod();
     if (m_frameSetup)
         m_frameSetup(*m_frame, *m_farm);
+    m_backups = std::make_unique<BackupRotation>(BackupRotation::defaultFolder(), *m_clock,
+                                                 BackupRotation::keptFromSettings());
+    AutomaticBackups(*m_backups, m_frame->prompter()).atStart(*m_farm);
     m_frame->createInitialView();
     m_frame->restorePlacement();
 
@@ -80,6 +87,8 @@ bool CTellanApp::InitInstance()
 int CTellanApp::ExitInstance(int exitCode)
 {
     m_frame.reset();
+    if (m_backups)
+        AutomaticBackups(*m_backups, *m_prompter).atExit(*m_farm);
     m_farm->close();
     m_instanceLock.reset();
     return exitCode;

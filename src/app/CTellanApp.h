@@ -6,7 +6,9 @@
 #include <functional>
 #include <memory>
 
+class BackupRotation;
 class CMainFrame;
+class Clock;
 class FarmSession;
 class Prompter;
 class QLockFile;
@@ -29,7 +31,8 @@ public:
 
     // Runs the start-up steps in order; false ends the program at once.
     bool InitInstance();
-    // Releases the single-instance lock; returns the exit code of the event loop.
+    // Backs the database up when it changed, releases the single-instance lock; returns the
+    // exit code of the event loop.
     int ExitInstance(int exitCode);
 
     CMainFrame *mainFrame() const { return m_frame.get(); }
@@ -44,5 +47,7 @@ private:
     std::unique_ptr<QLockFile> m_instanceLock;
     std::unique_ptr<FarmSession> m_farm;
     std::unique_ptr<CMainFrame> m_frame;
+    std::unique_ptr<Clock> m_clock;
+    std::unique_ptr<BackupRotation> m_backups;
     FrameSetup m_frameSetup;
 };

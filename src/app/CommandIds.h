@@ -9,6 +9,9 @@ enum CommandId : int {
     IdCompany = 32826,
     IdBackupData = 32822,
     IdOpenDemoFarm = 32870,
+    IdExportTreatmentRecord = 32871,
+    IdExportListCsv = 32872,
+    IdRestore = 32873,
     IdPrintSetup = 57606,
     IdPrintPreview = 32789,
     IdPrint = 32790,
@@ -44,4 +47,14 @@ enum CommandId : int {
 
 // Commands of the frame whose work is done by another part of the program; the frame calls
 // the handler set for each (CMainFrame::setCommandHandler) and disables the item until then.
-enum class FrameCommand { ExportData, ImportData, BackupData, Update, AutoUpdateCheck };
+enum class FrameCommand {
+    ExportData,
+    ImportData,
+    BackupData,
+    Update,
+    AutoUpdateCheck,
+    ExportTreatmentRecord,
+    // Only while the registries view is the active view.
+    ExportListCsv,
+    Restore,
+};

@@ -1,11 +1,15 @@
 #include "ViewJoining.h"
 
+#include "BackupRestoring.h"
 #include "CMainFrame.h"
+#include "RestoreDialog.h"
+#include "base/Clock.h"
 #include "base/Prompter.h"
 #include "cards/ui/CMainView.h"
 #include "chart/ui/CChartView.h"
 #include "db/DbException.h"
 #include "db/FarmSession.h"
+#include "exchange/BackupRotation.h"
 #include "exchange/ui/ExchangeCommands.h"
 #include "online/UpdateController.h"
 #include "online/ui/UpdateUi.h"
@@ -13,7 +17,9 @@
 #include "registries/RegistryTreeModel.h"
 #include "registries/ui/CTabelleView.h"
 #include "reports/ui/CardPrinting.h"
+#include "reports/ui/ListCsvExport.h"
 #include "reports/ui/RegistryPrinting.h"
+#include "reports/ui/TreatmentRecordExport.h"
 
 #include <QStandardItem>
 
@@ -27,6 +33,13 @@ void printFromRegistriesView(CTabelleView &view, bool preview)
                            view.listColumnWidths(), editor.statistics().allRows()};
     printRegistryNode(&view, *view.database(), view.prompter(), preview, editor.period(),
                       std::move(list));
+}
+
+void exportRegistriesList(CTabelleView &view)
+{
+    RegistryEditor &editor = view.editor();
+    const QStandardItem *node = editor.selectedNode();
+    ListCsvExport::run(editor.statistics(), node ? node->text() : QString(), view.prompter());
 }
 
 } // namespace
@@ -56,6 +69,7 @@ void joinViews(CMainFrame &frame, FarmSession &farm, Prompter *prompter, const C
                        [&farm, prompter, clock](QWidget *parent, ViewHost &host) {
                            auto *view = new CTabelleView(parent, host, farm, prompter, clock);
                            view->setPrintHandler(printFromRegistriesView);
+                           view->setListExportHandler(exportRegistriesList);
                            return view;
                        });
     frame.registerView(CMainFrame::ChartView, CChartView::create);
@@ -67,6 +81,25 @@ void joinViews(CMainFrame &frame, FarmSession &farm, Prompter *prompter, const C
     });
     frame.setCommandHandler(FrameCommand::BackupData,
                             [&frame] { ExchangeCommands::backupData(&frame); });
+    frame.setCommandHandler(FrameCommand::ExportListCsv, [&frame] {
+        if (auto *view = dynamic_cast<CTabelleView *>(frame.activeView()))
+            view->exportList();
+    });
+    frame.setCommandHandler(FrameCommand::Restore, [&frame, &farm] {
+        const SystemClock clock;
+        BackupRotation rotation(BackupRotation::defaultFolder(), clock,
+                                BackupRotation::keptFromSettings());
+        RestoreDialog dialog(rotation.backups(), rotation.folder(), frame.prompter(), &frame);
+        if (dialog.exec() == QDialog::Accepted && !dialog.archive().isEmpty())
+            BackupRestoring(farm, rotation, frame.prompter()).restore(dialog.archive());
+    });
+    frame.setCommandHandler(FrameCommand::ExportTreatmentRecord, [&frame, &farm] {
+        if (!farm.isOpen())
+            return;
+        TreatmentRecordExport(farm.database(), farm.period(), frame.prompter())
+            .run(TreatmentRecordExport::dialogChooser(&frame),
+                 TreatmentRecord::Company::fromSettings());
+    });
 
     UpdateController *updates = UpdateUi::attach(&frame, frame.prompter());
     QObject::connect(updates, &UpdateController::quitRequested, &frame, [&frame] {

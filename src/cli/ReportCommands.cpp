@@ -2,6 +2,8 @@
 
 #include "CliPrompter.h"
 #include "CommandLine.h"
+#include "base/CsvTable.h"
+#include "base/NumberText.h"
 #include "base/Progress.h"
 #include "base/SettingsStore.h"
 #include "db/Database.h"
@@ -14,6 +16,7 @@
 #include "reports/DataProcessing.h"
 #include "reports/PdfOutput.h"
 #include "reports/ProcessingWarnings.h"
+#include "reports/RegistryLists.h"
 #include "reports/RegistryPrintReport.h"
 
 #include <QGuiApplication>
@@ -212,7 +215,17 @@ QString kindNames()
     return names.join(QStringLiteral(", "));
 }
 
+QString listKindNames()
+{
+    QStringList names;
+    for (const Kind &kind : Kinds)
+        if (kind.isList)
+            names << QLatin1String(kind.name);
+    return names.join(QStringLiteral(", "));
+}
+
 const QString PdfOption = QStringLiteral("pdf");
+const QString CsvOption = QStringLiteral("csv");
 const QString ProcessOption = QStringLiteral("process");
 const QString EconomicOption = QStringLiteral("economic");
 const QString MovementsOption = QStringLiteral("movements");
@@ -368,6 +381,77 @@ bool needsPeriod(const Kind &kind, const CommandLine &line)
     return !kind.isList;
 }
 
+ListLayout listLayoutOf(int radio, const ReportContext &context)
+{
+    switch (radio) {
+    case PrintChoice::Workers:
+        return RegistryLists::workers(context);
+    case PrintChoice::Machines:
+        return RegistryLists::machines(context);
+    case PrintChoice::Crops:
+        return RegistryLists::crops(context);
+    case PrintChoice::Fields:
+        return RegistryLists::fields(context);
+    case PrintChoice::Operations:
+        return RegistryLists::operations(context);
+    case PrintChoice::Others:
+        return RegistryLists::others(context);
+    default:
+        return RegistryLists::items(context);
+    }
+}
+
+// The printed list as a table: its headings, then one row per printed row, each cell under
+// the heading it is printed at. A column whose every filled cell is a number is written as
+// numbers.
+CsvTable listTable(Database &db, const ListLayout &layout)
+{
+    QStringList header;
+    for (const ListCell &heading : layout.headings)
+        header << heading.text;
+    QList<QStringList> rows;
+    QSqlQuery query = db.execute(layout.sql, layout.params);
+    while (query.next()) {
+        QStringList row(header.size());
+        for (const ListCell &cell : layout.cells(query))
+            for (qsizetype column = 0; column < header.size(); ++column)
+                if (layout.headings.at(column).x == cell.x)
+                    row[column] = cell.text;
+        rows << row;
+    }
+    QList<bool> numeric(header.size(), true);
+    for (const QStringList &row : std::as_const(rows))
+        for (qsizetype column = 0; column < header.size(); ++column)
+            if (!row.at(column).trimmed().isEmpty() && !ReadNumber(row.at(column), false))
+                numeric[column] = false;
+    CsvTable table(header);
+    for (const QStringList &row : std::as_const(rows)) {
+        QVariantList cells;
+        for (qsizetype column = 0; column < header.size(); ++column) {
+            const QString &text = row.at(column);
+            cells << (numeric.at(column) && !text.trimmed().isEmpty()
+                          ? QVariant(*ReadNumber(text, false))
+                          : QVariant(text));
+        }
+        table.addRow(cells);
+    }
+    return table;
+}
+
+int writeListCsv(Database &db, const Kind &kind, const ReportContext &context, const QString &path,
+                 QTextStream &out, QTextStream &err)
+{
+    const CsvTable table = listTable(db, listLayoutOf(kind.radio, context));
+    QString error;
+    if (!table.save(path, &error)) {
+        err << error << Qt::endl;
+        return 1;
+    }
+    out << ReportCommands::tr("Wrote %n row(s) to %1.", nullptr, table.rowCount()).arg(path)
+        << Qt::endl;
+    return 0;
+}
+
 int printReport(const CommandLine &line, const Kind &kind, QTextStream &out, QTextStream &err)
 {
     if (line.positionalCount() > 1)
@@ -391,6 +475,8 @@ int printReport(const CommandLine &line, const Kind &kind, QTextStream &out, QTe
             context.fieldsFromYear = period.start.year();
         if (line.isSet(QStringLiteral("to")) && period.end.isValid())
             context.fieldsToYear = period.end.year();
+        if (line.isSet(CsvOption))
+            return writeListCsv(db, kind, context, line.value(CsvOption), out, err);
         CliPrompter prompter(out, err);
         CardPrintJob job(context, prompter,
                          [&err] { return std::make_unique<TerminalProgress>(err); });
@@ -428,7 +514,7 @@ CommandLine printCommandLine()
 {
     CommandLine line(
         QStringLiteral("print"),
-        QStringLiteral("KIND --pdf FILE [--db FILE] [--from YYYY-MM-DD --to YYYY-MM-DD] "
+        QStringLiteral("KIND --pdf FILE|--csv FILE [--db FILE] [--from YYYY-MM-DD --to YYYY-MM-DD] "
                        "[--process] [--economic] [--date YYYY-MM-DD]"),
         CommandLine::tr("Write a report to PDF; KIND is one of %1. 'registry NODE' is the "
                         "registries view's print of NODE, one of %2 (--movements lists a "
@@ -438,6 +524,10 @@ CommandLine printCommandLine()
     line.addOptionalPositional(QStringLiteral("NODE"));
     line.addValueOption(PdfOption, QStringLiteral("FILE"),
                         CommandLine::tr("the PDF file to write"));
+    line.addValueOption(CsvOption, QStringLiteral("FILE"),
+                        CommandLine::tr("the CSV file to write the table of a list to (the "
+                                        "list kinds: %1)")
+                            .arg(listKindNames()));
     line.addDatabaseOption();
     line.addPeriodOptions();
     line.addFlag(ProcessOption, CommandLine::tr("process the data first"));
@@ -480,12 +570,18 @@ int runPrintCommand(const QStringList &args, QTextStream &out, QTextStream &err)
     CommandLine line = printCommandLine();
     if (!line.parse(args, out, err))
         return line.exitStatus();
-    if (!line.isSet(PdfOption))
-        return line.usageError(err, CommandLine::tr("give the PDF file to write with --pdf FILE"));
+    const bool csv = line.isSet(CsvOption);
+    if (line.isSet(PdfOption) == csv)
+        return line.usageError(
+            err, CommandLine::tr("give the file to write with either --pdf FILE or --csv FILE"));
     const QString kindName = line.positional(0);
+    const Kind *kind = findKind(kindName);
+    if (csv && (!kind || !kind->isList))
+        return line.usageError(err, ReportCommands::tr("--csv writes the lists only; KIND is "
+                                                       "one of %1")
+                                        .arg(listKindNames()));
     if (kindName == RegistryKind)
         return printRegistry(line, line.isSet(MovementsOption), out, err);
-    const Kind *kind = findKind(kindName);
     if (!kind)
         return line.usageError(err, ReportCommands::tr("unknown report '%1'; KIND is one of %2")
                                         .arg(kindName, kindNames()));

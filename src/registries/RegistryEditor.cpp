@@ -19,6 +19,7 @@
 #include "db/Database.h"
 #include "db/DbException.h"
 #include "db/FarmSession.h"
+#include "db/SchemaUpgrade.h"
 
 using namespace RegistryKey;
 using Picture = RegistryTreeModel::Picture;
@@ -51,6 +52,26 @@ QString centreFilter(int kind)
         return QStringLiteral("Campo = FALSE AND Macchina = TRUE AND Codice = ?");
     default:
         return QStringLiteral("Campo = FALSE AND Macchina = FALSE AND Codice = ?");
+    }
+}
+
+// Where a node kind's registration value is stored: an item's authorisation number, a crop
+// centre's EPPO code. The columns are missing from a read-only file of an older installation.
+struct RegistrationColumn
+{
+    const QString *table = nullptr;
+    const QString *column = nullptr;
+};
+
+RegistrationColumn registrationColumn(int kind)
+{
+    switch (kind) {
+    case Crop:
+        return {&SchemaUpgrade::CentresTable, &SchemaUpgrade::EppoColumn};
+    case Item:
+        return {&SchemaUpgrade::ItemsTable, &SchemaUpgrade::AuthorisationColumn};
+    default:
+        return {};
     }
 }
 
@@ -371,6 +392,8 @@ void RegistryEditor::nodeSelected(QStandardItem *node, QStandardItem *previous)
     const int key = RegistryTreeModel::key(node);
     const int kind = kindOf(key);
     m_layout = RegistryForm::layoutFor(kind, m_layout);
+    if (kind <= Item)
+        setRegistrationLayout(kind, !isFolder(key));
     m_screen.showLayout(m_layout);
     try {
         if (kind <= Item) {
@@ -394,6 +417,7 @@ void RegistryEditor::showFolder(int kind)
     m_values.relationship = 0;
     m_values.unitCost = 0.0;
     m_values.printInNotebook = false;
+    m_values.registration.clear();
     m_loadedKind = NoRecord;
     fillListOfFolder(kind);
 }
@@ -445,6 +469,7 @@ void RegistryEditor::showRecord(int kind, int code)
         return;
     }
     RegistryForm::Values &v = m_values;
+    v.registration.clear();
     switch (kind) {
     case Crop:
     case Machine:
@@ -477,6 +502,14 @@ void RegistryEditor::showRecord(int kind, int code)
         v.place = m_articoli->value(CArticoliSet::UnMis).toString();
         v.unitCost = m_articoli->value(CArticoliSet::CostoUnitario).toDouble();
         v.printInNotebook = m_articoli->value(CArticoliSet::StampaQuaderno).toBool();
+        break;
+    default:
+        break;
+    }
+    switch (kind) {
+    case Crop:
+    case Item:
+        v.registration = readRegistration(kind, v.code);
         break;
     default:
         break;
@@ -652,7 +685,7 @@ bool RegistryEditor::saveShownRecord(bool checkCode, int loadedKind, QStandardIt
     RegistryForm::NumberStyle style = RegistryForm::numberStyleFor(nodeKind);
     RegistryForm::Values values = m_values;
     if (!RegistryForm::read(m_screen.formTexts(), loadedKind == ItemRecord, style, values,
-                            m_prompter)) {
+                            m_prompter, nodeKind)) {
         m_prompter.warning(tr("Can not save data."));
         return false;
     }
@@ -680,6 +713,7 @@ bool RegistryEditor::saveShownRecord(bool checkCode, int loadedKind, QStandardIt
         set->edit();
         writeRecord(*set, loadedKind, values);
         set->update();
+        writeRegistration(nodeKind, values);
         if (carry)
             CodeChange::run(*m_db, nodeKind, oldCode, values.code, field);
         transaction.commit();
@@ -819,6 +853,8 @@ void RegistryEditor::add()
     m_selected = m_newNode;
     m_screen.selectNode(m_newNode);
     m_layout.itemLayout = d.recordKind == Item;
+    setRegistrationLayout(d.recordKind, true);
+    m_screen.showLayout(m_layout);
     pushForm();
     m_screen.focusCode();
 }
@@ -843,7 +879,7 @@ void RegistryEditor::save()
 
     RegistryForm::Values values = m_values;
     if (!RegistryForm::read(m_screen.formTexts(), kind == Item, RegistryForm::numberStyleFor(kind),
-                            values, m_prompter))
+                            values, m_prompter, kind))
         return;
     CodeSpace space;
     if (codeSpaceOfKind(kind, &space)) {
@@ -856,8 +892,11 @@ void RegistryEditor::save()
         }
     }
     try {
+        Transaction transaction(*m_db);
         writeRecord(*set, loaded, values);
         set->update();
+        writeRegistration(kind, values);
+        transaction.commit();
         set->setBookmark(set->lastModified());
     } catch (const DbException &e) {
         m_prompter.error(e.message());
@@ -874,6 +913,42 @@ void RegistryEditor::save()
     parent->sortChildren(0);
     m_newMode = false;
     m_newNode = nullptr;
+}
+
+bool RegistryEditor::hasRegistration(int kind) const
+{
+    const RegistrationColumn where = registrationColumn(kind);
+    return where.table && m_db && SchemaUpgrade::hasColumn(*m_db, *where.table, *where.column);
+}
+
+void RegistryEditor::setRegistrationLayout(int kind, bool record)
+{
+    m_layout.registrationVisible = RegistryForm::registrationLimit(kind) > 0;
+    m_layout.registrationEnabled = m_layout.registrationVisible && record && hasRegistration(kind);
+}
+
+QString RegistryEditor::readRegistration(int kind, int code) const
+{
+    if (!hasRegistration(kind))
+        return {};
+    const RegistrationColumn where = registrationColumn(kind);
+    return m_db
+        ->scalar(QStringLiteral("SELECT [%1] FROM [%2] WHERE Codice = ?")
+                     .arg(*where.column, *where.table),
+                 {code})
+        .toString();
+}
+
+void RegistryEditor::writeRegistration(int kind, const RegistryForm::Values &values)
+{
+    if (!hasRegistration(kind))
+        return;
+    const RegistrationColumn where = registrationColumn(kind);
+    // An empty value is stored as NULL: the record then says it has none.
+    const QVariant value = values.registration.isEmpty() ? QVariant() : values.registration;
+    m_db->execute(QStringLiteral("UPDATE [%1] SET [%2] = ? WHERE Codice = ?")
+                      .arg(*where.table, *where.column),
+                  {value, values.code});
 }
 
 int RegistryEditor::parentPictureAfterCancel(QStandardItem *parent) const

@@ -112,6 +112,12 @@ private:
     int fieldYearOfNewField();
     int kindOfNewNode() const;
     int parentPictureAfterCancel(QStandardItem *parent) const;
+    // The authorisation number of an item, the EPPO code of a crop centre: kept in columns
+    // the record sets do not bind, which older files lack.
+    bool hasRegistration(int kind) const;
+    void setRegistrationLayout(int kind, bool record);
+    QString readRegistration(int kind, int code) const;
+    void writeRegistration(int kind, const RegistryForm::Values &values);
 
     Prompter &m_prompter;
     RegistryScreen &m_screen;

@@ -4,6 +4,7 @@
 #include "base/NumberText.h"
 #include "base/Prompter.h"
 
+#include <QRegularExpression>
 #include <limits>
 
 RegistryForm::Layout RegistryForm::layoutFor(int kind, const Layout &current)
@@ -19,6 +20,12 @@ RegistryForm::Layout RegistryForm::layoutFor(int kind, const Layout &current)
     layout.numberLabel = tr("Acres :");
     layout.placeLabel = tr("Place :");
     switch (kind) {
+    case RegistryKey::Crop:
+        layout.registrationLabel = tr("EPPO code :");
+        layout.registrationMaxLength = MaxEppoCode;
+        layout.registrationVisible = true;
+        layout.registrationEnabled = true;
+        break;
     case RegistryKey::Field:
         layout.placeEnabled = true;
         break;
@@ -40,11 +47,27 @@ RegistryForm::Layout RegistryForm::layoutFor(int kind, const Layout &current)
         layout.placeEnabled = true;
         layout.relationshipVisible = false;
         layout.printVisible = true;
+        layout.registrationLabel = tr("Authorisation no. :");
+        layout.registrationMaxLength = MaxAuthorisation;
+        layout.registrationVisible = true;
+        layout.registrationEnabled = true;
         break;
     default:
         break;
     }
     return layout;
+}
+
+int RegistryForm::registrationLimit(int kind)
+{
+    switch (kind) {
+    case RegistryKey::Crop:
+        return MaxEppoCode;
+    case RegistryKey::Item:
+        return MaxAuthorisation;
+    default:
+        return 0;
+    }
 }
 
 RegistryForm::NumberStyle RegistryForm::numberStyleFor(int kind)
@@ -66,6 +89,7 @@ RegistryForm::Texts RegistryForm::write(const Values &values, bool itemLayout, N
     texts.description = values.description;
     texts.relationship = values.relationship;
     texts.printInNotebook = values.printInNotebook;
+    texts.registration = values.registration;
     if (itemLayout) {
         texts.number = values.place;
         texts.place = FormatCurrency(values.unitCost);
@@ -87,7 +111,7 @@ RegistryForm::Texts RegistryForm::write(const Values &values, bool itemLayout, N
 }
 
 std::optional<RegistryForm::Error> RegistryForm::check(const Texts &texts, bool itemLayout,
-                                                       Values &values)
+                                                       Values &values, int kind)
 {
     using Check = std::optional<Error>;
     auto tooLong = [](Control control, const QString &text, int limit) -> Check {
@@ -139,14 +163,27 @@ std::optional<RegistryForm::Error> RegistryForm::check(const Texts &texts, bool 
             return error;
         read.place = texts.place;
     }
+    if (const int limit = registrationLimit(kind)) {
+        if (Check error = tooLong(Control::Registration, texts.registration.trimmed(), limit))
+            return error;
+        read.registration = texts.registration.trimmed();
+        // EPPO codes are letters and digits, written in capitals.
+        if (kind == RegistryKey::Crop) {
+            read.registration = read.registration.toUpper();
+            static const QRegularExpression eppo(QStringLiteral("^[A-Z0-9]*$"));
+            if (!eppo.match(read.registration).hasMatch())
+                return Error{Control::Registration,
+                             tr("Enter an EPPO code of letters and digits only, such as VITVI.")};
+        }
+    }
     values = read;
     return std::nullopt;
 }
 
 bool RegistryForm::read(const Texts &texts, bool itemLayout, NumberStyle, Values &values,
-                        Prompter &prompter)
+                        Prompter &prompter, int kind)
 {
-    if (const std::optional<Error> error = check(texts, itemLayout, values)) {
+    if (const std::optional<Error> error = check(texts, itemLayout, values, kind)) {
         prompter.message(Prompter::Icon::Warning, error->message);
         return false;
     }

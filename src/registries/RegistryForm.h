@@ -23,6 +23,8 @@ public:
         int relationship = 0; // 0 fixed, 1 seasonal
         bool printInNotebook = false;
         double unitCost = 0.0;
+        // An item's authorisation number, or a crop centre's EPPO code.
+        QString registration;
     };
 
     // What the controls show, in the order of the form.
@@ -34,6 +36,7 @@ public:
         QString place;  // control 1003: place, or an item's unit cost
         int relationship = 0;
         bool printInNotebook = false;
+        QString registration;
     };
 
     // Labels and states of the controls for one node kind.
@@ -48,10 +51,16 @@ public:
         bool relationshipEnabled = false;
         bool printVisible = false;
         bool itemLayout = false;
+        // The authorisation number of an item, the EPPO code of a crop centre; disabled on a
+        // database that has no column for it.
+        QString registrationLabel;
+        bool registrationVisible = false;
+        bool registrationEnabled = false;
+        int registrationMaxLength = 0;
     };
 
     // The controls whose text can be refused.
-    enum class Control { Code, Description, Number, Place };
+    enum class Control { Code, Description, Number, Place, Registration };
 
     struct Error
     {
@@ -67,6 +76,11 @@ public:
     static constexpr int MaxText = 100;
     static constexpr int MaxUnit = 5;
     static constexpr double MaxNumber = 100000000.0;
+    static constexpr int MaxAuthorisation = 30;
+    static constexpr int MaxEppoCode = 10;
+
+    // The most characters the registration control takes for a node kind (0: none).
+    static int registrationLimit(int kind);
 
     // Layout for a node kind (RegistryKey); kinds above 7 keep the given layout except the
     // description label.
@@ -76,9 +90,11 @@ public:
     static Texts write(const Values &values, bool itemLayout, NumberStyle style);
     // Reads the texts into values; on the first invalid text leaves values unchanged and says
     // which control holds it and why.
-    static std::optional<Error> check(const Texts &texts, bool itemLayout, Values &values);
+    // kind is the node kind, which tells what the registration control holds.
+    static std::optional<Error> check(const Texts &texts, bool itemLayout, Values &values,
+                                      int kind = -1);
     // check() that shows the validation message and returns false on an invalid text. Every
     // number style reads back the same way.
     static bool read(const Texts &texts, bool itemLayout, NumberStyle style, Values &values,
-                     Prompter &prompter);
+                     Prompter &prompter, int kind = -1);
 };

@@ -149,17 +149,18 @@ void TestCMainFrame::menusHoldEveryItemInOrder()
     for (QAction *top : m_frame->menuBar()->actions())
         titles << top->text();
     QCOMPARE(titles, QStringList({"&File", "&Edit", "F&orms", "&Program", "&View", "&Help"}));
-    QCOMPARE(menuTexts("&File"),
-             QStringList({"Export &data", "&Import data", "-", "&Company", "Bac&kup data",
-                          "Open de&mo farm", "-", "P&rint setup...", "Prin&t preview", "&Print",
-                          "-", "&Exit"}));
+    QCOMPARE(
+        menuTexts("&File"),
+        QStringList({"Export &data", "&Import data", "Export treatment rec&ord...",
+                     "Export &list as CSV...", "-", "&Company", "Bac&kup data", "Open de&mo farm",
+                     "-", "P&rint setup...", "Prin&t preview", "&Print", "-", "&Exit"}));
     QCOMPARE(menuTexts("&Edit"), QStringList({"&Undo\tCtrl+Z", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C",
                                               "&Paste\tCtrl+V"}));
     QCOMPARE(menuTexts("F&orms"),
              QStringList({"&First", "&Previous", "&Next", "&Last", "-", "&Add", "&Save", "&Delete",
                           "-", "N&ew work\tIns", "Delete &work\tCtrl+Canc", "-", "&Cancel insert",
                           "-", "New fields &year"}));
-    QCOMPARE(menuTexts("&Program"), QStringList({"&Settings"}));
+    QCOMPARE(menuTexts("&Program"), QStringList({"&Settings", "-", "&Restore..."}));
     QCOMPARE(menuTexts("&View"),
              QStringList({"&Tool bar", "St&atus bar", "&Search bar", "-", "&Registries\tCtrl + T",
                           "&Works\tCtrl + S", "&Graphs\tCtrl + G"}));
@@ -353,6 +354,15 @@ void TestCMainFrame::frameCommandsWaitForTheirHandlers()
     m_frame->action(IdExportData)->trigger();
     QCOMPARE(exports, 1);
     QVERIFY(!m_frame->action(IdImportData)->isEnabled());
+
+    // The list export writes the registries view's list: off in every other view.
+    m_frame->setCommandHandler(FrameCommand::ExportListCsv, [] {});
+    m_frame->switchToView(CMainFrame::CardsView);
+    m_frame->updateCommandStates();
+    QVERIFY(!m_frame->action(IdExportListCsv)->isEnabled());
+    m_frame->switchToView(CMainFrame::RegistriesView);
+    m_frame->updateCommandStates();
+    QVERIFY(m_frame->action(IdExportListCsv)->isEnabled());
 }
 
 void TestCMainFrame::placementIsRestoredAndWrittenAtClose()

@@ -12,6 +12,7 @@
 #include "registries/ui/CTabelleView.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -127,6 +128,43 @@ private slots:
                  QStringLiteral("Date"));
         QCOMPARE(s.view->listView()->model()->rowCount(), 3);
         QVERIFY(s.prompter.verify());
+    }
+
+    void registrationFieldOfCropsAndItems()
+    {
+        Screen s(m_env);
+        s.select(1, RegistryKey::Crop);
+        QLineEdit *eppo = s.control<QLineEdit>("EPPO code");
+        QVERIFY(eppo && eppo->isVisible() && eppo->isEnabled());
+        QCOMPARE(eppo->maxLength(), RegistryForm::MaxEppoCode);
+        eppo->setText("vitvi");
+        s.select(1, RegistryKey::Item);
+        QCOMPARE(s.db.scalar("SELECT CodiceEPPO FROM Centri WHERE Codice = 1").toString(),
+                 QStringLiteral("VITVI"));
+        QLineEdit *authorisation = s.control<QLineEdit>("Authorisation no.");
+        QVERIFY(authorisation && authorisation->isVisible() && authorisation->isEnabled());
+        QCOMPARE(authorisation->text(), QString());
+        s.select(1, RegistryKey::Worker);
+        QVERIFY(!authorisation->isVisible());
+        QVERIFY(s.prompter.verify());
+    }
+
+    void listExportFromTheContextMenu()
+    {
+        Screen s(m_env);
+        QTableView *list = s.view->listView();
+        QCOMPARE(list->contextMenuPolicy(), Qt::ActionsContextMenu);
+        QAction *exportList = list->actions().value(0);
+        QVERIFY(exportList);
+        QCOMPARE(exportList->text(), QStringLiteral("Export list as CSV..."));
+        QVERIFY(!exportList->isEnabled());
+        int exports = 0;
+        s.view->setListExportHandler([&](CTabelleView &view) {
+            QCOMPARE(&view, s.view.get());
+            ++exports;
+        });
+        exportList->trigger();
+        QCOMPARE(exports, 1);
     }
 
     void unusedFieldsShowNoEarlierValue()

@@ -5,6 +5,7 @@
 #include "TestEnvironment.h"
 #include "base/SettingsStore.h"
 #include "db/Database.h"
+#include "db/SchemaUpgrade.h"
 #include "registries/CodeInUse.h"
 #include "registries/RegistryEditor.h"
 #include "registries/RegistryKey.h"
@@ -29,10 +30,12 @@ struct Session
     FixedClock clock{QDateTime(QDate(2015, 7, 1), QTime(12, 0))};
     RegistryEditor editor{prompter, screen, clock};
 
-    Session(TestEnvironment &env, bool seed = true)
+    Session(TestEnvironment &env, bool seed = true, bool upgraded = false)
     {
         screen.editor = &editor;
         db.open(env.copyTemplate());
+        if (upgraded)
+            SchemaUpgrade::upgrade(db);
         if (seed)
             RegistryFixture::seed(db);
         editor.setDatabase(&db);
@@ -328,6 +331,71 @@ private slots:
                  QStringLiteral("Vineyard"));
         QCOMPARE(s.editor.selectedNode(), s.node(2, Crop));
         QCOMPARE(s.screen.texts.description, QStringLiteral("Orchard"));
+        QVERIFY(s.prompter.verify());
+    }
+
+    void registrationValues()
+    {
+        Session s(m_env, true, true);
+        s.select(1, Crop);
+        QCOMPARE(s.screen.shownLayout.registrationLabel, QStringLiteral("EPPO code :"));
+        QVERIFY(s.screen.shownLayout.registrationVisible);
+        QVERIFY(s.screen.shownLayout.registrationEnabled);
+        s.screen.texts.registration = " vitvi ";
+        s.select(1, Item);
+        QCOMPARE(s.db.scalar("SELECT CodiceEPPO FROM Centri WHERE Codice = 1").toString(),
+                 QStringLiteral("VITVI"));
+        QCOMPARE(s.screen.shownLayout.registrationLabel, QStringLiteral("Authorisation no. :"));
+        QVERIFY(s.screen.shownLayout.registrationEnabled);
+        QCOMPARE(s.screen.texts.registration, QString());
+        s.screen.texts.registration = "IT-12345";
+        s.select(1, Worker);
+        QVERIFY(!s.screen.shownLayout.registrationVisible);
+        QCOMPARE(s.screen.texts.registration, QString());
+        QCOMPARE(
+            s.db.scalar("SELECT NumeroRegistrazione FROM Articoli WHERE Codice = 1").toString(),
+            QStringLiteral("IT-12345"));
+        s.select(1, Crop);
+        QCOMPARE(s.screen.texts.registration, QStringLiteral("VITVI"));
+
+        // Cleared, the value is stored as none; a code that is no EPPO code is refused.
+        s.screen.texts.registration = "";
+        s.select(2, Crop);
+        QVERIFY(s.db.scalar("SELECT CodiceEPPO FROM Centri WHERE Codice = 1").isNull());
+        s.screen.texts.registration = "VIT VI";
+        s.prompter.expect(Icon::Warning,
+                          "Enter an EPPO code of letters and digits only, such as VITVI.");
+        s.prompter.expect(Icon::Warning, "Can not save data.");
+        s.select(1, Crop);
+        QVERIFY(s.db.scalar("SELECT CodiceEPPO FROM Centri WHERE Codice = 2").isNull());
+
+        // A new item takes its authorisation number with the rest of the record.
+        s.select(0, Item);
+        QVERIFY(!s.screen.shownLayout.registrationEnabled);
+        s.editor.add();
+        QVERIFY(s.screen.shownLayout.registrationEnabled);
+        s.screen.texts.code = "50";
+        s.screen.texts.registration = "9876";
+        s.editor.save();
+        QCOMPARE(
+            s.db.scalar("SELECT NumeroRegistrazione FROM Articoli WHERE Codice = 50").toString(),
+            QStringLiteral("9876"));
+        QVERIFY(s.prompter.verify());
+    }
+
+    void registrationOnAnOlderDatabase()
+    {
+        Session s(m_env);
+        QVERIFY(!SchemaUpgrade::hasColumn(s.db, "Centri", "CodiceEPPO"));
+        s.select(1, Crop);
+        QVERIFY(s.screen.shownLayout.registrationVisible);
+        QVERIFY(!s.screen.shownLayout.registrationEnabled);
+        QCOMPARE(s.screen.texts.registration, QString());
+        // The rest of the record is saved as ever.
+        s.screen.texts.description = "Vines";
+        s.select(2, Crop);
+        QCOMPARE(s.db.scalar("SELECT Descrizione FROM Centri WHERE Codice = 1").toString(),
+                 QStringLiteral("Vines"));
         QVERIFY(s.prompter.verify());
     }
 

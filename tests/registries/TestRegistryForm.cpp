@@ -91,7 +91,7 @@ private slots:
             prompter.expect(Prompter::Icon::Warning, message);
         RegistryForm::Values values;
         values.description = "before";
-        RegistryForm::Texts texts{code, description, number, place, 0, false};
+        RegistryForm::Texts texts{code, description, number, place, 0, false, {}};
         QCOMPARE(RegistryForm::read(texts, item, Style::Number, values, prompter),
                  message.isEmpty());
         if (!message.isEmpty())
@@ -124,7 +124,7 @@ private slots:
         QLocale::setDefault(QLocale(locale));
         RegistryForm::Values values;
         const auto error =
-            RegistryForm::check({"7", "Vines", number, "Hill", 0, false}, false, values);
+            RegistryForm::check({"7", "Vines", number, "Hill", 0, false, {}}, false, values);
         QVERIFY(!error);
         QTEST(values.number, "acres");
     }
@@ -133,14 +133,14 @@ private slots:
     {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         RegistryForm::Values values;
-        auto error = RegistryForm::check({"7", "", "abc", "", 0, false}, false, values);
+        auto error = RegistryForm::check({"7", "", "abc", "", 0, false, {}}, false, values);
         QVERIFY(error);
         QCOMPARE(error->control, RegistryForm::Control::Number);
-        error = RegistryForm::check({"7", "", "kg", "2,5x", 0, false}, true, values);
+        error = RegistryForm::check({"7", "", "kg", "2,5x", 0, false, {}}, true, values);
         QVERIFY(error);
         QCOMPARE(error->control, RegistryForm::Control::Place);
         QCOMPARE(error->message, QStringLiteral("Enter a number."));
-        error = RegistryForm::check({"x", "", "", "", 0, false}, false, values);
+        error = RegistryForm::check({"x", "", "", "", 0, false, {}}, false, values);
         QCOMPARE(error->control, RegistryForm::Control::Code);
     }
 

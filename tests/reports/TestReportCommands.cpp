@@ -19,6 +19,7 @@ private slots:
     void processFailureKeepsTotalsAndExitsOne();
     void badUsage_data();
     void badUsage();
+    void printListAsCsv();
     void printWritesThePages_data();
     void printWritesThePages();
     void printProcessesFirstWhenAsked();
@@ -108,6 +109,11 @@ void TestReportCommands::badUsage_data()
     QTest::newRow("print without kind") << true << QStringList{"--pdf", "x.pdf"};
     QTest::newRow("print without pdf") << true << QStringList{"workers"};
     QTest::newRow("print unknown kind") << true << QStringList{"horses", "--pdf", "x.pdf"};
+    QTest::newRow("print both files")
+        << true << QStringList{"workers", "--pdf", "x.pdf", "--csv", "x.csv"};
+    QTest::newRow("csv of a report") << true << QStringList{"register", "--csv", "x.csv"};
+    QTest::newRow("csv of a registry node")
+        << true << QStringList{"registry", "workers", "--csv", "x.csv"};
     QTest::newRow("print bad card day")
         << true << QStringList{"card", "--pdf", "x.pdf", "--date", "2015-13-01"};
 }
@@ -119,6 +125,25 @@ void TestReportCommands::badUsage()
     QCOMPARE(run(print ? runPrintCommand : runProcessCommand, QStringList{"--db", m_path} + args),
              2);
     QVERIFY(!m_err.isEmpty());
+}
+
+void TestReportCommands::printListAsCsv()
+{
+    {
+        Database db;
+        db.open(m_path);
+        FarmFixture(db).addCentre(2, QStringLiteral("Frutteto, \"nord\""), false, true, 12.5);
+    }
+    const QString csv = m_env.path(QStringLiteral("out.csv"));
+    QCOMPARE(run(runPrintCommand, {"crops", "--db", m_path, "--csv", csv}), 0);
+    QCOMPARE(m_out, QStringLiteral("Wrote 2 row(s) to %1.\n").arg(csv));
+    QFile file(csv);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("Center Code,Center,Surface\r\n"
+                                        "1,Vigneto,0\r\n"
+                                        "2,\"Frutteto, \"\"nord\"\"\",12.5\r\n"));
+    QCOMPARE(run(runPrintCommand, {"workers", "--db", m_path, "--csv", csv}), 0);
+    QCOMPARE(m_out, QStringLiteral("Wrote 41 row(s) to %1.\n").arg(csv));
 }
 
 void TestReportCommands::printWritesThePages_data()

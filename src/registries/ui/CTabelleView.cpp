@@ -12,6 +12,7 @@
 #include "registries/FieldYears.h"
 #include "registries/RegistryEditor.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -108,6 +109,9 @@ void CTabelleView::build()
     m_relationship->setAccessibleName(accessibleText(m_relationshipLabel->text()));
     m_print = new QCheckBox(tr("Print in Report"), this);
     m_print->setVisible(false);
+    m_registration = makeEdit(m_registrationLabel, tr("Authorisation no. :"));
+    m_registrationLabel->setVisible(false);
+    m_registration->setVisible(false);
 
     m_form = new QWidget(this);
     auto *form = new QGridLayout(m_form);
@@ -123,6 +127,8 @@ void CTabelleView::build()
     form->addWidget(m_placeLabel, 3, 0);
     form->addWidget(m_place, 3, 1);
     form->addWidget(m_print, 3, 2, 1, 2);
+    form->addWidget(m_registrationLabel, 4, 0);
+    form->addWidget(m_registration, 4, 1);
     form->setColumnStretch(1, 1);
     form->setColumnStretch(3, 1);
 
@@ -138,6 +144,10 @@ void CTabelleView::build()
     m_list->setAccessibleName(tr("Statistics"));
     for (int column = 0; column < 6; ++column)
         m_list->setColumnWidth(column, ColumnWidth);
+    m_exportListAction = new QAction(tr("Export list as CSV..."), m_list);
+    m_exportListAction->setEnabled(false);
+    m_list->addAction(m_exportListAction);
+    m_list->setContextMenuPolicy(Qt::ActionsContextMenu);
 
     auto *right = new QVBoxLayout;
     right->addWidget(m_form);
@@ -157,7 +167,8 @@ void CTabelleView::build()
     setTabOrder(m_number, m_relationship);
     setTabOrder(m_relationship, m_place);
     setTabOrder(m_place, m_print);
-    setTabOrder(m_print, m_list);
+    setTabOrder(m_print, m_registration);
+    setTabOrder(m_registration, m_list);
 
     connectSignals();
 }
@@ -166,6 +177,7 @@ void CTabelleView::connectSignals()
 {
     connect(m_tree->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &CTabelleView::treeCurrentChanged);
+    connect(m_exportListAction, &QAction::triggered, this, &CTabelleView::exportList);
     connect(m_tree, &QTreeView::expanded, this, [this](const QModelIndex &index) {
         m_editor->nodeExpanded(m_editor->tree().itemFromIndex(index), true);
     });
@@ -263,6 +275,7 @@ void CTabelleView::showFormAvailability()
         m_description->clear();
         m_number->clear();
         m_place->clear();
+        m_registration->clear();
         m_relationship->setCurrentIndex(-1);
         m_print->setChecked(false);
     }
@@ -307,7 +320,7 @@ void CTabelleView::saveState()
 
 QLineEdit *CTabelleView::focusedEdit() const
 {
-    for (QLineEdit *edit : {m_code, m_description, m_number, m_place})
+    for (QLineEdit *edit : {m_code, m_description, m_number, m_place, m_registration})
         if (edit->hasFocus())
             return edit;
     return nullptr;
@@ -413,6 +426,18 @@ void CTabelleView::newFieldsYear()
     m_yearDialog->open();
 }
 
+void CTabelleView::setListExportHandler(ListExportHandler handler)
+{
+    m_listExportHandler = std::move(handler);
+    m_exportListAction->setEnabled(bool(m_listExportHandler));
+}
+
+void CTabelleView::exportList()
+{
+    if (m_listExportHandler && m_db && m_db->isOpen())
+        m_listExportHandler(*this);
+}
+
 void CTabelleView::setFieldYearChooser(std::function<std::optional<int>(int, int)> chooser)
 {
     m_yearChooser = std::move(chooser);
@@ -429,6 +454,7 @@ RegistryForm::Texts CTabelleView::formTexts() const
                          : m_relationship->currentIndex() < 0 ? 0
                                                               : m_relationship->currentIndex();
     texts.printInNotebook = m_print->isChecked();
+    texts.registration = m_registration->text();
     return texts;
 }
 
@@ -443,6 +469,7 @@ void CTabelleView::showForm(const RegistryForm::Texts &texts)
     m_place->setText(m_held.placeShown ? texts.place : QString());
     m_relationship->setCurrentIndex(m_held.relationshipShown ? texts.relationship : -1);
     m_print->setChecked(texts.printInNotebook);
+    m_registration->setText(texts.registration);
 }
 
 void CTabelleView::showLayout(const RegistryForm::Layout &layout)
@@ -463,6 +490,13 @@ void CTabelleView::showLayout(const RegistryForm::Layout &layout)
     m_relationship->setEnabled(layout.relationshipEnabled);
     m_relationshipLabel->setEnabled(layout.relationshipEnabled);
     m_print->setVisible(layout.printVisible);
+    setLabel(m_registrationLabel, m_registration, layout.registrationLabel);
+    m_registrationLabel->setVisible(layout.registrationVisible);
+    m_registration->setVisible(layout.registrationVisible);
+    m_registrationLabel->setEnabled(layout.registrationEnabled);
+    m_registration->setEnabled(layout.registrationEnabled);
+    if (layout.registrationMaxLength > 0)
+        m_registration->setMaxLength(layout.registrationMaxLength);
     showUsedFields(layout.numberEnabled, layout.placeEnabled,
                    layout.relationshipVisible && layout.relationshipEnabled);
 }

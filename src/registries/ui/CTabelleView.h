@@ -11,6 +11,7 @@ class CAnnoDlg;
 class Clock;
 class FarmSession;
 class Prompter;
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -53,6 +54,10 @@ public:
     using PrintHandler = std::function<void(CTabelleView &view, bool preview)>;
     void setPrintHandler(PrintHandler handler) { m_printHandler = std::move(handler); }
     Prompter &prompter() const { return m_prompter; }
+    // Writes the statistics list to a file (the context menu of the list and the File menu).
+    using ListExportHandler = std::function<void(CTabelleView &view)>;
+    void setListExportHandler(ListExportHandler handler);
+    void exportList();
     // The widths the user gave the list's six columns, which the print keeps in proportion.
     QList<int> listColumnWidths() const;
 
@@ -103,6 +108,8 @@ private:
     std::function<std::optional<int>(int, int)> m_yearChooser;
     CAnnoDlg *m_yearDialog = nullptr;
     PrintHandler m_printHandler;
+    ListExportHandler m_listExportHandler;
+    QAction *m_exportListAction = nullptr;
 
     QTreeView *m_tree = nullptr;
     QTableView *m_list = nullptr;
@@ -128,6 +135,8 @@ private:
         int relationship = 0;
     } m_held;
     QCheckBox *m_print = nullptr;
+    QLineEdit *m_registration = nullptr;
+    QLabel *m_registrationLabel = nullptr;
     QWidget *m_form = nullptr;
     QRadioButton *m_workersHours = nullptr;
     QRadioButton *m_stockArticles = nullptr;

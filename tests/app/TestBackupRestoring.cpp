@@ -1,0 +1,155 @@
+#include "FakePrompter.h"
+#include "FixedClock.h"
+#include "TestEnvironment.h"
+#include "app/AutomaticBackups.h"
+#include "app/BackupRestoring.h"
+#include "app/RestoreDialog.h"
+#include "db/FarmSession.h"
+#include "exchange/BackupRotation.h"
+
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+using Icon = Prompter::Icon;
+using Answer = Prompter::Answer;
+
+// The automatic backups at start and exit, and Program › Restore… from the choice of the
+// archive to the reopened farm.
+class TestBackupRestoring : public QObject
+{
+    Q_OBJECT
+
+private:
+    TestEnvironment m_env;
+    FixedClock m_clock{QDateTime(QDate(2026, 5, 3), QTime(8, 0))};
+    std::unique_ptr<FarmSession> m_farm;
+    std::unique_ptr<BackupRotation> m_rotation;
+    FakePrompter m_prompter;
+
+    int operations()
+    {
+        return m_farm->database().scalar("SELECT COUNT(*) FROM Operazioni").toInt();
+    }
+    void addOperation(int code)
+    {
+        m_farm->database().execute("INSERT INTO Operazioni (Codice, Descrizione) VALUES (?, 'x')",
+                                   {code});
+    }
+
+private slots:
+    void init()
+    {
+        m_env.clearSettings();
+        m_clock.set(QDateTime(QDate(2026, 5, 3), QTime(8, 0)));
+        m_farm = std::make_unique<FarmSession>();
+        m_farm->open(m_env.copyTemplate());
+        m_rotation = std::make_unique<BackupRotation>(
+            m_env.path(QStringLiteral("Backups-%1").arg(QTest::currentTestFunction())), m_clock);
+    }
+    void cleanup()
+    {
+        QVERIFY(m_prompter.verify());
+        m_rotation.reset();
+        m_farm.reset();
+    }
+
+    void oneBackupADayAndOneAtExitAfterChanges()
+    {
+        AutomaticBackups backups(*m_rotation, m_prompter);
+        backups.atStart(*m_farm);
+        QCOMPARE(m_rotation->backups().size(), 1);
+        m_clock.set(QDateTime(QDate(2026, 5, 3), QTime(18, 0)));
+        backups.atStart(*m_farm);
+        backups.atExit(*m_farm);
+        QCOMPARE(m_rotation->backups().size(), 1);
+
+        QTest::qWait(20);
+        addOperation(9);
+        backups.atExit(*m_farm);
+        QCOMPARE(m_rotation->backups().size(), 2);
+        m_clock.set(QDateTime(QDate(2026, 5, 4), QTime(8, 0)));
+        backups.atStart(*m_farm);
+        QCOMPARE(m_rotation->backups().size(), 3);
+    }
+
+    void failedBackupWarnsAndGoesOn()
+    {
+        // A file where the backup folder should be.
+        QFile blocker(m_rotation->folder());
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        m_prompter.expectContaining(Icon::Warning, "The automatic backup of the farm database "
+                                                   "failed; the program goes on without it.");
+        AutomaticBackups(*m_rotation, m_prompter).atStart(*m_farm);
+        QVERIFY(m_farm->isOpen());
+    }
+
+    void restoreBringsBackTheBackupAndKeepsTheReplacedDatabase()
+    {
+        QString error;
+        const QString yesterday = m_rotation->backUp(m_farm->databasePath(), &error);
+        QVERIFY2(!yesterday.isEmpty(), qPrintable(error));
+        addOperation(9);
+        const int changed = operations();
+
+        BackupRestoring restoring(*m_farm, *m_rotation, m_prompter);
+        m_prompter.expectContaining(Icon::Question, "Replace the working database", Answer::No);
+        QVERIFY(!restoring.restore(yesterday));
+        QCOMPARE(operations(), changed);
+
+        m_clock.set(QDateTime(QDate(2026, 5, 4), QTime(8, 0)));
+        m_prompter.expectContaining(Icon::Question, "Replace the working database", Answer::Yes);
+        m_prompter.expectContaining(Icon::Information, "is now the working database");
+        QVERIFY(restoring.restore(yesterday));
+        QVERIFY(m_farm->isOpen());
+        QCOMPARE(operations(), changed - 1);
+        // The database replaced is the newest backup.
+        const QList<BackupRotation::Backup> kept = m_rotation->backups();
+        QCOMPARE(kept.size(), 2);
+        QVERIFY(m_prompter.shown().constLast().contains(QDir::toNativeSeparators(kept[0].path)));
+    }
+
+    void damagedArchiveChangesNothing()
+    {
+        addOperation(9);
+        const QString damaged = m_env.path("damaged.zip");
+        QFile file(damaged);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("PK\x03\x04 not an archive");
+        file.close();
+        m_prompter.expectContaining(Icon::Question, "Replace the working database", Answer::Yes);
+        m_prompter.expectContaining(Icon::Error, QDir::toNativeSeparators(damaged));
+        QVERIFY(!BackupRestoring(*m_farm, *m_rotation, m_prompter).restore(damaged));
+        QVERIFY(m_farm->isOpen());
+        QCOMPARE(operations(), 1);
+        QVERIFY(m_rotation->backups().isEmpty());
+    }
+
+    void dialogListsTheBackupsAndTakesAnyArchive()
+    {
+        QString error;
+        m_rotation->backUp(m_farm->databasePath(), &error);
+        m_clock.set(QDateTime(QDate(2026, 5, 4), QTime(9, 30)));
+        const QString newest = m_rotation->backUp(m_farm->databasePath(), &error);
+        RestoreDialog dialog(m_rotation->backups(), m_rotation->folder(), m_prompter);
+        QCOMPARE(dialog.list()->topLevelItemCount(), 2);
+        QVERIFY(dialog.list()->topLevelItem(0)->text(0).contains("2026"));
+        QVERIFY(!dialog.list()->topLevelItem(0)->text(1).isEmpty());
+        // The newest is proposed.
+        QCOMPARE(dialog.archive(), newest);
+        dialog.list()->clearSelection();
+        QCOMPARE(dialog.archive(), QString());
+        QVERIFY(!dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->isEnabled());
+
+        m_prompter.expectOpenFile("/elsewhere/farm.zip");
+        dialog.chooseOther();
+        QCOMPARE(dialog.archive(), QStringLiteral("/elsewhere/farm.zip"));
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+};
+
+QTEST_MAIN(TestBackupRestoring)
+#include "TestBackupRestoring.moc"
