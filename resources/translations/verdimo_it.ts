@@ -17,7 +17,7 @@
 <context>
     <name>ArchiveMerge</name>
     <message>
-        <location filename="../../src/exchange/ArchiveMerge.cpp" line="+39"/>
+        <location filename="../../src/exchange/ArchiveMerge.cpp" line="+40"/>
         <source>Importing item %s</source>
         <translation>Importazione articolo %s</translation>
     </message>
@@ -42,7 +42,7 @@
         <translation>Importazione operazione %s</translation>
     </message>
     <message>
-        <location line="+81"/>
+        <location line="+76"/>
         <source>Import forms</source>
         <translation>Importazione schede</translation>
     </message>
@@ -52,7 +52,7 @@
         <translation>In attesa di istruzioni</translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+52"/>
         <source>Importing form of %s</source>
         <translation>Importazione scheda del %s</translation>
     </message>
@@ -63,6 +63,16 @@
         <location filename="../../src/base/AtomicFile.cpp" line="+12"/>
         <source>Could not write the file %1: %2</source>
         <translation>Impossibile scrivere il file %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>AutomaticBackups</name>
+    <message>
+        <location filename="../../src/app/AutomaticBackups.cpp" line="+36"/>
+        <source>The automatic backup of the farm database failed; the program goes on without it.
+%1</source>
+        <translation>Il backup automatico del database aziendale non è riuscito; il programma prosegue senza.
+%1</translation>
     </message>
 </context>
 <context>
@@ -106,6 +116,33 @@
         <location line="+15"/>
         <source>Could not replace the database %1: %2</source>
         <translation>Impossibile sostituire il database %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>BackupRestoring</name>
+    <message>
+        <location filename="../../src/app/BackupRestoring.cpp" line="+27"/>
+        <source>No farm database is open: there is nothing to restore into.</source>
+        <translation>Nessun database aziendale è aperto: non c&apos;è nulla in cui ripristinare.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The farm database %1 can only be read: a backup cannot replace it.</source>
+        <translation>Il database aziendale %1 può essere solo letto: un backup non può sostituirlo.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Replace the working database %1 with the backup %2?
+
+A backup of the working database as it is now is kept first.</source>
+        <translation>Sostituire il database di lavoro %1 con il backup %2?
+
+Prima viene conservato un backup del database di lavoro così com&apos;è ora.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>The backup %1 is now the working database. The database it replaced is kept in %2.</source>
+        <translation>Il backup %1 è ora il database di lavoro. Il database sostituito è conservato in %2.</translation>
     </message>
 </context>
 <context>
@@ -183,7 +220,7 @@
 <context>
     <name>CChartView</name>
     <message>
-        <location filename="../../src/chart/ui/CChartView.cpp" line="+110"/>
+        <location filename="../../src/chart/ui/CChartView.cpp" line="+111"/>
         <source>The cards of the weather chart could not be read from %1:
 %2</source>
         <translation>Impossibile leggere da %1 le schede del grafico meteo:
@@ -337,6 +374,42 @@ Azienda</translation>
 Backup</source>
         <translation>Copia di sicurezza dei dati
 Backup</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Export treatment rec&amp;ord...</source>
+        <translation>Esporta registro &amp;trattamenti...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Write the treatments of the working period as CSV or JSON records
+Export treatment record</source>
+        <translation>Scrive i trattamenti del periodo di lavoro come record CSV o JSON
+Esporta registro trattamenti</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Export &amp;list as CSV...</source>
+        <translation>Esporta &amp;elenco come CSV...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Write the list shown in the registries as a CSV table
+Export list as CSV</source>
+        <translation>Scrive l&apos;elenco mostrato nelle anagrafiche come tabella CSV
+Esporta elenco come CSV</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Restore...</source>
+        <translation>&amp;Ripristina...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Put a backup back as the working database
+Restore</source>
+        <translation>Rimette un backup come database di lavoro
+Ripristina</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -728,7 +801,7 @@ Informazioni su</translation>
         <translation>&amp;File</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>&amp;Edit</source>
         <translation>&amp;Modifica</translation>
     </message>
@@ -753,7 +826,7 @@ Informazioni su</translation>
         <translation>&amp;Guida</translation>
     </message>
     <message>
-        <location line="+241"/>
+        <location line="+244"/>
         <source>Barra degli strumenti</source>
         <translation>Barra degli strumenti</translation>
     </message>
@@ -857,7 +930,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>Il periodo di lavoro nelle impostazioni non è leggibile (dal &quot;%1&quot; al &quot;%2&quot;): nessuna scheda viene mostrata. Impostazioni nel menu Programma ne imposta un altro.</translation>
     </message>
     <message>
-        <location line="+449"/>
+        <location line="+452"/>
         <source>The new form has not been saved yet. Do you want to save it?</source>
         <translation>La nuova scheda non è ancora stata salvata. Salvarla?</translation>
     </message>
@@ -1156,7 +1229,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
 <context>
     <name>CSceltaStampe</name>
     <message>
-        <location filename="../../src/reports/ui/CSceltaStampe.cpp" line="+16"/>
+        <location filename="../../src/reports/ui/CSceltaStampe.cpp" line="+17"/>
         <source>&amp;Nothing</source>
         <translation>&amp;Nessuna</translation>
     </message>
@@ -1263,7 +1336,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
 <context>
     <name>CTabelleView</name>
     <message>
-        <location filename="../../src/registries/ui/CTabelleView.cpp" line="+79"/>
+        <location filename="../../src/registries/ui/CTabelleView.cpp" line="+80"/>
         <source>Registries</source>
         <translation>Anagrafiche</translation>
     </message>
@@ -1318,12 +1391,22 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>Stampa nel resoconto</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+2"/>
+        <source>Authorisation no. :</source>
+        <translation>N. registrazione :</translation>
+    </message>
+    <message>
+        <location line="+32"/>
         <source>Statistics</source>
         <translation>Statistiche</translation>
     </message>
     <message>
-        <location line="+64"/>
+        <location line="+3"/>
+        <source>Export list as CSV...</source>
+        <translation>Esporta elenco come CSV...</translation>
+    </message>
+    <message>
+        <location line="+67"/>
         <source>Command failed.</source>
         <translation>Comando non riuscito.</translation>
     </message>
@@ -1618,7 +1701,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
     </message>
     <message>
         <location line="+49"/>
-        <location filename="../../src/cli/ReportCommands.cpp" line="+375"/>
+        <location filename="../../src/cli/ReportCommands.cpp" line="+459"/>
         <source>unexpected argument &apos;%1&apos;</source>
         <translation>argomento inatteso &apos;%1&apos;</translation>
     </message>
@@ -1698,7 +1781,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>indicare --overwrite oppure --keep</translation>
     </message>
     <message>
-        <location filename="../../src/cli/ReportCommands.cpp" line="+46"/>
+        <location filename="../../src/cli/ReportCommands.cpp" line="+48"/>
         <source>Rebuild the cost and revenue totals of a period.</source>
         <translation>Ricalcola i totali di costi e ricavi di un periodo.</translation>
     </message>
@@ -1714,7 +1797,12 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>Scrive un resoconto in PDF; KIND è uno tra %1. &apos;registry NODE&apos; è la stampa delle anagrafiche del nodo NODE, uno tra %2 (--movements elenca i movimenti di un centro o di un campo).</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+9"/>
+        <source>the CSV file to write the table of a list to (the list kinds: %1)</source>
+        <translation>il file CSV in cui scrivere la tabella di un elenco (i tipi di elenco: %1)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>process the data first</source>
         <translation>elabora prima i dati</translation>
     </message>
@@ -1734,9 +1822,9 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>il giorno della scheda (predefinito: la scheda mostrata)</translation>
     </message>
     <message>
-        <location line="+36"/>
-        <source>give the PDF file to write with --pdf FILE</source>
-        <translation>indicare il file PDF da scrivere con --pdf FILE</translation>
+        <location line="+38"/>
+        <source>give the file to write with either --pdf FILE or --csv FILE</source>
+        <translation>indicare il file da scrivere con --pdf FILE oppure --csv FILE</translation>
     </message>
     <message>
         <location filename="../../src/cli/ChartCommand.cpp" line="-3"/>
@@ -1958,7 +2046,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
 <context>
     <name>DataProcessing</name>
     <message>
-        <location filename="../../src/reports/DataProcessing.cpp" line="+221"/>
+        <location filename="../../src/reports/DataProcessing.cpp" line="+209"/>
         <source>Phase (1) : Make archives...</source>
         <translation>Fase (1) : Preparazione archivi...</translation>
     </message>
@@ -2073,6 +2161,27 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
     </message>
 </context>
 <context>
+    <name>ListCsvExport</name>
+    <message>
+        <location filename="../../src/reports/ui/ListCsvExport.cpp" line="+123"/>
+        <source>Export list as CSV</source>
+        <translation>Esporta elenco come CSV</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>CSV files (*.csv)</source>
+        <translation>File CSV (*.csv)</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+12"/>
+        <source>%n row(s) of the list written to %1.</source>
+        <translation>
+            <numerusform>%n riga dell&apos;elenco scritta in %1.</numerusform>
+            <numerusform>%n righe dell&apos;elenco scritte in %1.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>PdfOutput</name>
     <message>
         <location filename="../../src/reports/PdfOutput.cpp" line="+22"/>
@@ -2083,9 +2192,25 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
     </message>
 </context>
 <context>
+    <name>ProcessingNotice</name>
+    <message>
+        <location filename="../../src/reports/ui/ProcessingNotice.cpp" line="+9"/>
+        <source>The data were processed. The totals leave out or cannot allocate what follows; complete the registries and process again:</source>
+        <translation>I dati sono stati elaborati. I totali tralasciano o non possono imputare quanto segue; completare le anagrafiche ed elaborare di nuovo:</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>and %n more.</source>
+        <translation>
+            <numerusform>e altro %n.</numerusform>
+            <numerusform>e altri %n.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ProcessingWarnings</name>
     <message>
-        <location filename="../../src/reports/ProcessingWarnings.cpp" line="+173"/>
+        <location filename="../../src/reports/ProcessingWarnings.cpp" line="+161"/>
         <source>Worker %1 (%2) has %3 hours and no hourly wage: the hours cost 0.</source>
         <translation>L&apos;operaio %1 (%2) ha %3 ore e nessuna paga oraria: le ore costano 0.</translation>
     </message>
@@ -2352,7 +2477,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
 <context>
     <name>RegistryEditor</name>
     <message>
-        <location filename="../../src/registries/RegistryEditor.cpp" line="+34"/>
+        <location filename="../../src/registries/RegistryEditor.cpp" line="+35"/>
         <source>Cost centers root</source>
         <translation>Cartella centri di costo</translation>
     </message>
@@ -2387,8 +2512,8 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>Cartella articoli</translation>
     </message>
     <message>
-        <location filename="../../src/cli/ReportCommands.cpp" line="-359"/>
-        <location filename="../../src/registries/RegistryEditor.cpp" line="+89"/>
+        <location filename="../../src/cli/ReportCommands.cpp" line="-448"/>
+        <location filename="../../src/registries/RegistryEditor.cpp" line="+109"/>
         <source>Cost centers</source>
         <translation>Centri di costo</translation>
     </message>
@@ -2434,7 +2559,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>Articoli</translation>
     </message>
     <message>
-        <location filename="../../src/registries/RegistryEditor.cpp" line="+394"/>
+        <location filename="../../src/registries/RegistryEditor.cpp" line="+406"/>
         <source>The code %1 has been changed to %2. Do you want to give the new code also to the works, movements and fields that use %1?</source>
         <translation>Il codice %1 è stato cambiato in %2. Assegnare il nuovo codice anche ai lavori, ai movimenti e ai campi che usano %1?</translation>
     </message>
@@ -2445,12 +2570,12 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
     </message>
     <message>
         <location line="+10"/>
-        <location line="+186"/>
+        <location line="+189"/>
         <source>The code %1 is already used by %2, can not save!</source>
         <translation>Il codice %1 è già usato da %2, impossibile salvare!</translation>
     </message>
     <message>
-        <location line="-87"/>
+        <location line="-89"/>
         <source>New Cultivation...</source>
         <translation>Nuova coltura...</translation>
     </message>
@@ -2485,7 +2610,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>Nuovo articolo...</translation>
     </message>
     <message>
-        <location line="+178"/>
+        <location line="+219"/>
         <source>Do you want to delete %1 from registries?</source>
         <translation>Eliminare %1 dalle anagrafiche?</translation>
     </message>
@@ -2493,7 +2618,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
 <context>
     <name>RegistryForm</name>
     <message>
-        <location filename="../../src/registries/RegistryForm.cpp" line="+12"/>
+        <location filename="../../src/registries/RegistryForm.cpp" line="+13"/>
         <source>Name :</source>
         <translation>Nome :</translation>
     </message>
@@ -2513,7 +2638,12 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>Località :</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+3"/>
+        <source>EPPO code :</source>
+        <translation>Codice EPPO :</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Year of purchase :</source>
         <translation>Anno di acquisto :</translation>
     </message>
@@ -2533,7 +2663,12 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>Costo unitario :</translation>
     </message>
     <message>
-        <location line="+56"/>
+        <location line="+4"/>
+        <source>Authorisation no. :</source>
+        <translation>N. registrazione :</translation>
+    </message>
+    <message>
+        <location line="+69"/>
         <source>Enter no more than %1 characters.</source>
         <translation>Inserire al massimo %1 caratteri.</translation>
     </message>
@@ -2548,7 +2683,12 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>Inserire un numero intero fra %1 e %2.</translation>
     </message>
     <message>
-        <location line="-18"/>
+        <location line="+31"/>
+        <source>Enter an EPPO code of letters and digits only, such as VITVI.</source>
+        <translation>Inserire un codice EPPO di sole lettere e cifre, come VITVI.</translation>
+    </message>
+    <message>
+        <location line="-49"/>
         <source>Enter a number.</source>
         <translation>Inserire un numero.</translation>
     </message>
@@ -2767,7 +2907,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>Nodo delle anagrafiche sconosciuto &apos;%1&apos;. Un nodo è uno tra: %2</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+44"/>
         <source>No database: give one with --db FILE.</source>
         <translation>Nessun database: indicarne uno con --db FILE.</translation>
     </message>
@@ -2786,15 +2926,81 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <source>NODE is missing</source>
         <translation>manca NODE</translation>
     </message>
+    <message numerus="yes">
+        <location line="+111"/>
+        <source>Wrote %n row(s) to %1.</source>
+        <translation>
+            <numerusform>Scritta %n riga in %1.</numerusform>
+            <numerusform>Scritte %n righe in %1.</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+146"/>
+        <location line="+112"/>
         <source>Processed the cards from %1 to %2.</source>
         <translation>Elaborate le schede dal %1 al %2.</translation>
     </message>
     <message>
         <location line="+18"/>
+        <source>--csv writes the lists only; KIND is one of %1</source>
+        <translation>--csv scrive solo gli elenchi; KIND è uno tra %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>unknown report &apos;%1&apos;; KIND is one of %2</source>
         <translation>resoconto sconosciuto &apos;%1&apos;; KIND è uno tra %2</translation>
+    </message>
+</context>
+<context>
+    <name>RestoreDialog</name>
+    <message>
+        <location filename="../../src/app/RestoreDialog.cpp" line="+18"/>
+        <source>Restore a backup</source>
+        <translation>Ripristina un backup</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Backups in %1:</source>
+        <translation>Backup in %1:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Size</source>
+        <translation>Dimensione</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Backups</source>
+        <translation>Backup</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>&amp;Restore</source>
+        <translation>&amp;Ripristina</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Other backup archive...</source>
+        <translation>&amp;Altro archivio di backup...</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>No automatic backup has been made yet.</source>
+        <translation>Non è ancora stato fatto alcun backup automatico.</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Choose a backup archive</source>
+        <translation>Scegliere un archivio di backup</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Backup archives (*.zip);;All files (*)</source>
+        <translation>Archivi di backup (*.zip);;Tutti i file (*)</translation>
     </message>
 </context>
 <context>
@@ -3303,6 +3509,53 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <location line="+1"/>
         <source>%1, %2 on %3 (%4): %5</source>
         <translation>%1, %2 su %3 (%4): %5</translation>
+    </message>
+</context>
+<context>
+    <name>TreatmentRecordExport</name>
+    <message>
+        <location filename="../../src/reports/ui/TreatmentRecordExport.cpp" line="+13"/>
+        <source>CSV files (*.csv)</source>
+        <translation>File CSV (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>JSON files (*.json)</source>
+        <translation>File JSON (*.json)</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Export treatment record</source>
+        <translation>Esporta registro trattamenti</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>The treatment record could not be read from the database: %1</source>
+        <translation>Il registro dei trattamenti non può essere letto dal database: %1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+8"/>
+        <source>%n treatment record(s) written to %1.</source>
+        <translation>
+            <numerusform>%n record di trattamento scritto in %1.</numerusform>
+            <numerusform>%n record di trattamento scritti in %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>%n treatment(s) written without an authorisation number or an EPPO code; complete them in the registries:</source>
+        <translation>
+            <numerusform>%n trattamento scritto senza numero di registrazione o codice EPPO; completarlo nelle anagrafiche:</numerusform>
+            <numerusform>%n trattamenti scritti senza numero di registrazione o codice EPPO; completarli nelle anagrafiche:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+7"/>
+        <source>and %n more.</source>
+        <translation>
+            <numerusform>e altro %n.</numerusform>
+            <numerusform>e altri %n.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
