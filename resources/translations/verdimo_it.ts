@@ -2202,7 +2202,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <location line="+6"/>
         <source>and %n more.</source>
         <translation>
-            <numerusform>e altro %n.</numerusform>
+            <numerusform>e ancora %n.</numerusform>
             <numerusform>e altri %n.</numerusform>
         </translation>
     </message>
@@ -3553,7 +3553,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <location line="+7"/>
         <source>and %n more.</source>
         <translation>
-            <numerusform>e altro %n.</numerusform>
+            <numerusform>e ancora %n.</numerusform>
             <numerusform>e altri %n.</numerusform>
         </translation>
     </message>
