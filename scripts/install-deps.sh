@@ -7,7 +7,7 @@ qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-qpa-plugins qt6-svg-dev li
 qt6-translations-l10n zlib1g-dev libcurl4-openssl-dev fonts-liberation clang-format
 xvfb xauth unzip zip p7zip-full python3 poppler-utils
 libsodium-dev python3-pyftpdlib libsqlite3-dev qt6-l10n-tools qt6-tools-dev
-dpkg-dev desktop-file-utils appstream"
+dpkg-dev desktop-file-utils appstream file"
 
 missing=""
 for package in $PACKAGES; do
