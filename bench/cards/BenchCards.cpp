@@ -74,7 +74,11 @@ public:
         return buttons == Buttons::YesNo || buttons == Buttons::YesNoCancel ? Answer::Yes
                                                                             : Answer::Ok;
     }
-    QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
+    QString openFileName(const QString &, const QString &, const QString &,
+                         const QString &) override
+    {
+        return {};
+    }
     QString saveFileName(const QString &, const QString &, const QString &,
                          const QString &) override
     {

@@ -64,7 +64,8 @@ public:
             qFatal("%s", qPrintable(text));
         return icon == Icon::Question ? m_answer : Answer::Ok;
     }
-    QString openFileName(const QString &, const QString &, const QString &) override
+    QString openFileName(const QString &, const QString &, const QString &,
+                         const QString &) override
     {
         return m_archive;
     }
@@ -182,7 +183,11 @@ public:
         qFatal("unexpected message: %s", qPrintable(text));
         return Answer::Ok;
     }
-    QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
+    QString openFileName(const QString &, const QString &, const QString &,
+                         const QString &) override
+    {
+        return {};
+    }
     QString saveFileName(const QString &, const QString &, const QString &,
                          const QString &) override
     {

@@ -32,7 +32,8 @@ public:
             qFatal("%s", qPrintable(text));
         return icon == Icon::Question ? m_answer : Answer::Ok;
     }
-    QString openFileName(const QString &, const QString &, const QString &) override
+    QString openFileName(const QString &, const QString &, const QString &,
+                         const QString &) override
     {
         return m_archive;
     }

@@ -1,12 +1,8 @@
-#include "../registries/RegistryFixture.h"
 #include "FakePrompter.h"
-#include "FixedClock.h"
+#include "FrameFixture.h"
 #include "TestEnvironment.h"
 #include "app/CMainFrame.h"
 #include "app/CSearchScheda.h"
-#include "app/ViewJoining.h"
-#include "base/SettingsStore.h"
-#include "db/Database.h"
 #include "db/FarmSession.h"
 
 #include <QAbstractButton>
@@ -28,48 +24,24 @@ class TestFirstStart : public QObject
 private:
     TestEnvironment m_env;
     FakePrompter m_prompter;
-    FixedClock m_clock{QDateTime(QDate(2015, 7, 1), QTime(9, 30))};
-    std::unique_ptr<FarmSession> m_farm;
-    std::unique_ptr<CMainFrame> m_frame;
-
-    void startOn(const QString &databasePath)
-    {
-        SettingsStore::writeString(SettingsStore::Settings, "Database", databasePath);
-        SettingsStore::writeString(SettingsStore::Settings, "DataInit", "01/01/2015");
-        SettingsStore::writeString(SettingsStore::Settings, "DataEnd", "31/12/2015");
-        m_farm = std::make_unique<FarmSession>();
-        m_frame = std::make_unique<CMainFrame>();
-        m_frame->setPrompter(&m_prompter);
-        m_frame->setUrlOpener([](const QUrl &) {});
-        joinViews(*m_frame, *m_farm, &m_prompter, &m_clock);
-        m_frame->createInitialView();
-        m_frame->restorePlacement();
-        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
-    }
+    FrameFixture m_app{m_env, m_prompter};
 
 private slots:
     void init() { m_env.clearSettings(); }
 
     void cleanup()
     {
-        m_frame.reset();
-        m_farm.reset();
+        m_app.stop();
         QVERIFY(m_prompter.verify());
     }
 
     void searchWindowCoversNoCardControl()
     {
-        const QString path = m_env.copyTemplate();
-        {
-            Database db;
-            db.open(path);
-            RegistryFixture::seed(db);
-        }
-        startOn(path);
-        CSearchScheda *search = m_frame->searchWindow();
+        QVERIFY(m_app.start(m_app.seededFarm()));
+        CSearchScheda *search = m_app.frame().searchWindow();
         QVERIFY(search->isVisible());
         const QRect covered = search->frameGeometry();
-        QWidget *cards = m_frame->view(CMainFrame::CardsView)->widget();
+        QWidget *cards = m_app.frame().view(CMainFrame::CardsView)->widget();
         int controls = 0;
         for (QWidget *each : cards->findChildren<QWidget *>()) {
             const bool control =
@@ -110,14 +82,14 @@ private slots:
                                      .arg(QDir::toNativeSeparators(path), engineText.arg(path));
         // At start-up, and again when the settings ask for the views to be reloaded.
         m_prompter.expectContaining(Prompter::Icon::Error, expected);
-        startOn(path);
+        QVERIFY(m_app.start(path));
         QVERIFY(m_prompter.verify());
         // The message also says where another database is chosen.
         m_prompter.expect(Prompter::Icon::Error,
                           expected +
                               "\n\nSettings in the Program menu chooses another farm database.");
-        m_frame->ReloadViews();
-        QVERIFY(!m_farm->isOpen());
+        m_app.frame().ReloadViews();
+        QVERIFY(!m_app.farm().isOpen());
     }
 };
 

@@ -1,11 +1,9 @@
-#include "../registries/RegistryFixture.h"
 #include "FakePrompter.h"
-#include "FixedClock.h"
+#include "FrameFixture.h"
 #include "TestEnvironment.h"
 #include "app/CMainFrame.h"
 #include "app/CSearchScheda.h"
 #include "app/CommandIds.h"
-#include "app/ViewJoining.h"
 #include "base/SettingsStore.h"
 #include "base/ui/SharedPrinter.h"
 #include "cards/ui/CMainView.h"
@@ -40,106 +38,83 @@ private:
     TestEnvironment m_env;
     QString m_path;
     FakePrompter m_prompter;
-    FixedClock m_clock{QDateTime(QDate(2015, 7, 1), QTime(9, 30))};
-    std::unique_ptr<FarmSession> m_farm;
-    std::unique_ptr<CMainFrame> m_frame;
+    FrameFixture m_app{m_env, m_prompter};
 
     void trigger(int commandId)
     {
-        m_frame->updateCommandStates();
-        QAction *action = m_frame->action(commandId);
+        m_app.frame().updateCommandStates();
+        QAction *action = m_app.frame().action(commandId);
         QVERIFY2(action->isEnabled(), qPrintable(action->text()));
         action->trigger();
     }
-    CMainView *cards() const { return dynamic_cast<CMainView *>(m_frame->view(1)); }
-    CTabelleView *registries() const { return dynamic_cast<CTabelleView *>(m_frame->view(2)); }
-    int count(const QString &sql) const { return m_farm->database().scalar(sql).toInt(); }
 
 private slots:
     void init()
     {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         m_env.clearSettings();
-        m_path = m_env.copyTemplate();
-        {
-            Database db;
-            db.open(m_path);
-            RegistryFixture::seed(db);
-        }
-        const auto write = [](const char *name, const QString &value) {
-            SettingsStore::writeString(SettingsStore::Settings, QString::fromLatin1(name), value);
-        };
-        write("Database", m_path);
-        write("DataInit", "01/01/2015");
-        write("DataEnd", "31/12/2015");
-        write("ActualDate", "01/06/2015");
-        write("DittaRagSoc", "Verdi Farm");
-
-        m_farm = std::make_unique<FarmSession>();
-        m_frame = std::make_unique<CMainFrame>();
-        m_frame->setPrompter(&m_prompter);
-        m_frame->setUrlOpener([](const QUrl &) {});
-        joinViews(*m_frame, *m_farm, &m_prompter, &m_clock);
-        m_frame->createInitialView();
-        m_frame->restorePlacement();
-        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+        SettingsStore::writeString(SettingsStore::Settings, "DittaRagSoc", "Verdi Farm");
+        m_path = m_app.seededFarm();
+        QVERIFY(m_app.start(m_path));
     }
 
     void cleanup()
     {
-        m_frame.reset();
-        m_farm.reset();
+        m_app.stop();
         QVERIFY(m_prompter.verify());
     }
 
     void switchesTheViews()
     {
-        QCOMPARE(m_frame->currentViewKind(), 1);
-        QVERIFY(cards());
-        QCOMPARE(cards()->database(), &m_farm->database());
-        QCOMPARE(cards()->dateField()->date(), QDate(2015, 6, 1));
+        QCOMPARE(m_app.frame().currentViewKind(), 1);
+        QVERIFY(m_app.cards());
+        QCOMPARE(m_app.cards()->database(), &m_app.farm().database());
+        QCOMPARE(m_app.cards()->dateField()->date(), QDate(2015, 6, 1));
 
         trigger(IdRegistries);
-        QCOMPARE(m_frame->currentViewKind(), 2);
-        QVERIFY(registries());
-        QCOMPARE(registries()->database(), &m_farm->database());
-        QCOMPARE(registries()->treeView()->model()->rowCount(), 4);
-        QVERIFY(!m_frame->searchWindow()->isVisible());
+        QCOMPARE(m_app.frame().currentViewKind(), 2);
+        QVERIFY(m_app.registries());
+        QCOMPARE(m_app.registries()->database(), &m_app.farm().database());
+        QCOMPARE(m_app.registries()->treeView()->model()->rowCount(), 4);
+        QVERIFY(!m_app.frame().searchWindow()->isVisible());
 
         trigger(IdGraphs);
-        QCOMPARE(m_frame->currentViewKind(), 3);
-        QCOMPARE(m_frame->activeView()->database(), &m_farm->database());
+        QCOMPARE(m_app.frame().currentViewKind(), 3);
+        QCOMPARE(m_app.frame().activeView()->database(), &m_app.farm().database());
 
         trigger(IdWorks);
-        QCOMPARE(m_frame->currentViewKind(), 1);
-        QVERIFY(m_frame->searchWindow()->isVisible());
+        QCOMPARE(m_app.frame().currentViewKind(), 1);
+        QVERIFY(m_app.frame().searchWindow()->isVisible());
     }
 
     void addsACardWithOneWork()
     {
-        const int cardsBefore = count("SELECT COUNT(*) FROM Scheda");
+        const int cardsBefore = m_app.count("SELECT COUNT(*) FROM Scheda");
         trigger(IdAdd);
-        QCOMPARE(cards()->dateField()->dateTime(), QDateTime(QDate(2015, 7, 1), QTime(9, 30)));
-        cards()->setEditorRunner([](COperaiDlg &dialog) {
+        QCOMPARE(m_app.cards()->dateField()->dateTime(),
+                 QDateTime(QDate(2015, 7, 1), QTime(9, 30)));
+        m_app.cards()->setEditorRunner([](COperaiDlg &dialog) {
             dialog.show();
             dialog.field(WorkEntry::Field::WorkerCode)->setText("2");
             dialog.field(WorkEntry::Field::RegularHours)->setText("6");
             return dialog.confirm(true);
         });
         trigger(IdNewWork);
-        QCOMPARE(cards()->workList()->model()->rowCount(), 1);
-        QCOMPARE(cards()->workList()->model()->index(0, 0).data().toString(),
+        QCOMPARE(m_app.cards()->workList()->model()->rowCount(), 1);
+        QCOMPARE(m_app.cards()->workList()->model()->index(0, 0).data().toString(),
                  QStringLiteral("Bruno (2)"));
         m_prompter.expect(Prompter::Icon::Information, "Form stored successfully!");
         trigger(IdSave);
-        QCOMPARE(count("SELECT COUNT(*) FROM Scheda"), cardsBefore + 1);
-        QCOMPARE(count("SELECT COUNT(*) FROM Opere o JOIN Scheda s ON s.IDScheda = o.IDScheda "
-                       "WHERE s.Data = '2015-07-01 09:30:00' AND o.CodOperaio = 2 "
-                       "AND o.OreOrd = 6 AND o.Aggiornato = 1"),
-                 1);
-        QCOMPARE(count("SELECT COUNT(*) FROM Magazzino m JOIN Opere o ON o.IDOpera = m.IDOpera "
-                       "WHERE o.CodOperaio = 2 AND o.OreOrd = 6"),
-                 1);
+        QCOMPARE(m_app.count("SELECT COUNT(*) FROM Scheda"), cardsBefore + 1);
+        QCOMPARE(
+            m_app.count("SELECT COUNT(*) FROM Opere o JOIN Scheda s ON s.IDScheda = o.IDScheda "
+                        "WHERE s.Data = '2015-07-01 09:30:00' AND o.CodOperaio = 2 "
+                        "AND o.OreOrd = 6 AND o.Aggiornato = 1"),
+            1);
+        QCOMPARE(
+            m_app.count("SELECT COUNT(*) FROM Magazzino m JOIN Opere o ON o.IDOpera = m.IDOpera "
+                        "WHERE o.CodOperaio = 2 AND o.OreOrd = 6"),
+            1);
     }
 
     // The views close their record sets on the old database before its connection closes,
@@ -147,14 +122,14 @@ private slots:
     void replacingTheDatabaseReleasesTheViewsFirst()
     {
         trigger(IdRegistries);
-        QVERIFY(registries()->editor().database());
+        QVERIFY(m_app.registries()->editor().database());
         QStringList seen;
         QObject probe;
-        connect(m_farm.get(), &FarmSession::aboutToReplaceDatabase, &probe, [&] {
+        connect(&m_app.farm(), &FarmSession::aboutToReplaceDatabase, &probe, [&] {
             seen << QStringLiteral("open %1, registries %2, cards %3")
-                        .arg(m_farm->database().isOpen())
-                        .arg(registries()->editor().database() ? "holding" : "released")
-                        .arg(cards()->session() ? "holding" : "released");
+                        .arg(m_app.farm().database().isOpen())
+                        .arg(m_app.registries()->editor().database() ? "holding" : "released")
+                        .arg(m_app.cards()->session() ? "holding" : "released");
         });
         const QString other = m_env.copyTemplate();
         {
@@ -164,14 +139,14 @@ private slots:
                        "VALUES (9, 'Carla', 0, 9)");
         }
         SettingsStore::writeString(SettingsStore::Settings, "Database", other);
-        m_frame->ReloadViews();
+        m_app.frame().ReloadViews();
         QCOMPARE(seen, QStringList{"open 1, registries released, cards released"});
-        QCOMPARE(m_farm->databasePath(), other);
-        QCOMPARE(registries()->editor().database(), &m_farm->database());
-        QStandardItem *workers = registries()->editor().folder(5);
+        QCOMPARE(m_app.farm().databasePath(), other);
+        QCOMPARE(m_app.registries()->editor().database(), &m_app.farm().database());
+        QStandardItem *workers = m_app.registries()->editor().folder(5);
         QCOMPARE(workers->rowCount(), 1);
         QCOMPARE(workers->child(0)->text(), QStringLiteral("Carla"));
-        QVERIFY(cards()->session());
+        QVERIFY(m_app.cards()->session());
     }
 
     void printsAListToPdf()
