@@ -1,7 +1,8 @@
 // Compares a year's work on a farm holding one year with the same work on a farm holding ten:
 // processing the last year (and the bare stored queries it reads), exporting the last year,
-// importing a year, moving through cards and filling lists. The history a database holds
-// should cost the year's work little; the table prints each step on both farms and the ratio.
+// importing a year, moving through cards, filling lists and laying out the long reports. The
+// history a database holds should cost the year's work little; the table prints each step on
+// both farms and the ratio.
 //
 // Usage: bench_history [works per card] [runs per step]
 
@@ -18,11 +19,17 @@
 #include "exchange/DataExchange.h"
 #include "registries/StatisticsLists.h"
 #include "registries/StatisticsModel.h"
+#include "reports/CardPrintJob.h"
 #include "reports/DataProcessing.h"
+#include "reports/PrintChoice.h"
+#include "reports/RecordingSurface.h"
+#include "reports/Report.h"
+#include "reports/ReportContext.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTemporaryDir>
@@ -253,6 +260,28 @@ void periodLists(Database &db, const WorkingPeriod &period)
     lists.fillFieldActivity();
 }
 
+// Counts the pages of a report on the processed year and lays every page out, as printing
+// does before the printer draws them.
+void layOutReport(Database &db, const WorkingPeriod &period, int kind)
+{
+    const ReportContext context{
+        db, period, 0, period.start.year(), period.end.year(), QString("Bench"), period.end};
+    const std::unique_ptr<Report> report = CardPrintJob::createReport(kind, context);
+    NullProgress progress;
+    const int pages = report->countPages(progress);
+    RecordingSurface surface;
+    for (int page = 1; page <= pages; ++page) {
+        report->printPage(surface, page, pages);
+        surface.clear();
+    }
+    report->end();
+}
+
+double kilobytes(const QString &path)
+{
+    return QFileInfo(path).size() / 1024.0;
+}
+
 struct Line
 {
     QString step;
@@ -315,11 +344,15 @@ int main(int argc, char *argv[])
         {QStringLiteral("processing of one year"), {}},
         {QStringLiteral("  bare stored queries"), {}},
         {QStringLiteral("export of one year"), {}},
+        {QStringLiteral("  its archive, KB"), {}},
         {QStringLiteral("import of a new year"), {}},
         {QStringLiteral("import of the last year, overwriting"), {}},
         {QStringLiteral("card move, form written back"), {}},
         {QStringLiteral("work list fill of a card"), {}},
         {QStringLiteral("registries' period lists"), {}},
+        {QStringLiteral("cost-centre report, pages laid out"), {}},
+        {QStringLiteral("field report, pages laid out"), {}},
+        {QStringLiteral("register, pages laid out"), {}},
     };
     const QString target = dir.filePath(QStringLiteral("target.mdb"));
     // The farms take turns on every run, so that a change in the machine's load hits both.
@@ -335,6 +368,7 @@ int main(int argc, char *argv[])
                 lines[line++].times[f].push_back(timeOnce([&] { bareQueries(db, farm.lastYear); }));
             }
             lines[line++].times[f].push_back(timeOnce([&] { exportYear(farm, archive); }));
+            lines[line++].times[f].push_back(kilobytes(archive));
             lines[line++].times[f].push_back(
                 timeOnce([&] { importArchive(target, nextArchive, false); },
                          [&] { copyOver(farm.path, target); }));
@@ -345,6 +379,14 @@ int main(int argc, char *argv[])
             lines[line++].times[f].push_back(cardMove(db, farm.lastYear));
             lines[line++].times[f].push_back(workListFill(db, farm.lastYear));
             lines[line++].times[f].push_back(timeOnce([&] { periodLists(db, farm.lastYear); }));
+            // The reports read what processing the year left in the totals tables.
+            processing(db, farm.lastYear);
+            for (const int kind : {PrintChoice::CostCentreReport, PrintChoice::FieldReport})
+                lines[line++].times[f].push_back(
+                    timeOnce([&] { layOutReport(db, farm.lastYear, kind); }));
+            lines[line++].times[f].push_back(
+                timeOnce([&] { layOutReport(db, farm.lastYear, PrintChoice::TreatmentRegister); },
+                         [&] { DataProcessing(db, farm.lastYear).PrepareFieldNotebook(); }));
         }
     }
     printTable(out, lines, {farms[0].label, farms[1].label});
