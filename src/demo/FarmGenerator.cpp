@@ -91,12 +91,14 @@ struct WorkKind
     ItemGroup items;
     int firstMonth;
     int lastMonth;
-    int tractor; // 0 none, else the implement's machine index + 1 (the tractor is machine 0)
+    int tractor; // 0 none, else the implement's machine index + 1
+    // Heavy work is pulled by the crawler tractor (machine 1), the rest by machine 0.
+    bool crawler = false;
 };
 
 constexpr std::array<WorkKind, 17> Calendar{{
     {Pruning, Where::Field, MovementType::None, ItemGroup::None, 11, 3, 0},
-    {Ploughing, Where::Field, MovementType::None, ItemGroup::None, 8, 11, 9},
+    {Ploughing, Where::Field, MovementType::None, ItemGroup::None, 8, 11, 9, true},
     {Harrowing, Where::Field, MovementType::None, ItemGroup::None, 9, 4, 4},
     {Sowing, Where::Field, MovementType::Processing, ItemGroup::Seed, 10, 4, 6},
     {Fertilising, Where::Field, MovementType::Processing, ItemGroup::Fertiliser, 2, 4, 7},
@@ -269,7 +271,7 @@ void FarmGenerator::work(QRandomGenerator &random, qint64 cardId, int month)
                             : kind.where == Where::Crop    ? bookOnCrop(random)
                             : kind.where == Where::Machine ? bookOnMachine(random)
                                                            : bookOnOther(random);
-    const int tractor = kind.tractor == 0 ? 0 : machineAt(0);
+    const int tractor = kind.tractor == 0 ? 0 : machineAt(kind.crawler ? 1 : 0);
     const int implement = kind.tractor == 0 ? 0 : machineAt(kind.tractor - 1);
     const double regular = 2 + random.bounded(7);
     const double overtime = random.bounded(8) == 0 ? 1 + random.bounded(2) : 0;

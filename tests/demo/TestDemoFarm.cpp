@@ -4,6 +4,7 @@
 #include "db/DbException.h"
 #include "demo/DemoFarm.h"
 #include "reports/DataProcessing.h"
+#include "reports/ProcessingWarnings.h"
 
 #include <QFile>
 #include <QSqlQuery>
@@ -195,6 +196,13 @@ private slots:
         QVERIFY(qFuzzyCompare(
             number(db, "SELECT SUM(CosRic) FROM [Totali Campi] WHERE Codice = -1 AND Tipo = 1"),
             fieldCosts));
+        // Every worker has a wage and every machine with costs has running hours, so nothing
+        // is left out of the totals.
+        const auto warnings =
+            ProcessingWarnings::find(db, {QDate(2025, 1, 1), QDate(2025, 12, 31)});
+        for (const ProcessingWarnings::Warning &warning : warnings)
+            qWarning("%s", qPrintable(warning.text()));
+        QCOMPARE(warnings.size(), 0);
     }
 
     void treatmentsFillTheRegister()
