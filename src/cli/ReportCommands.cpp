@@ -215,15 +215,6 @@ QString kindNames()
     return names.join(QStringLiteral(", "));
 }
 
-QString listKindNames()
-{
-    QStringList names;
-    for (const Kind &kind : Kinds)
-        if (kind.isList)
-            names << QLatin1String(kind.name);
-    return names.join(QStringLiteral(", "));
-}
-
 const QString PdfOption = QStringLiteral("pdf");
 const QString CsvOption = QStringLiteral("csv");
 const QString ProcessOption = QStringLiteral("process");
@@ -333,6 +324,18 @@ QString wrotePages(int pages, const QString &pdf)
     return ReportCommands::tr("Wrote %1 page(s) to %2.").arg(pages).arg(pdf);
 }
 
+int saveCsv(const CsvTable &table, const QString &path, QTextStream &out, QTextStream &err)
+{
+    QString error;
+    if (!table.save(path, &error)) {
+        err << error << Qt::endl;
+        return 1;
+    }
+    out << ReportCommands::tr("Wrote %n row(s) to %1.", nullptr, table.rowCount()).arg(path)
+        << Qt::endl;
+    return 0;
+}
+
 int printRegistry(const CommandLine &line, bool movements, QTextStream &out, QTextStream &err)
 {
     if (line.positionalCount() < 2)
@@ -356,6 +359,8 @@ int printRegistry(const CommandLine &line, bool movements, QTextStream &out, QTe
             SettingsStore::readString(SettingsStore::Settings, QStringLiteral("DittaRagSoc")),
             std::move(list));
         NullProgress progress;
+        if (line.isSet(CsvOption))
+            return saveCsv(report.table(progress), line.value(CsvOption), out, err);
         PdfOutput output(pdf);
         if (!output.print(report, report.countPages(progress))) {
             err << output.errorString() << Qt::endl;
@@ -441,15 +446,23 @@ CsvTable listTable(Database &db, const ListLayout &layout)
 int writeListCsv(Database &db, const Kind &kind, const ReportContext &context, const QString &path,
                  QTextStream &out, QTextStream &err)
 {
-    const CsvTable table = listTable(db, listLayoutOf(kind.radio, context));
-    QString error;
-    if (!table.save(path, &error)) {
-        err << error << Qt::endl;
-        return 1;
-    }
-    out << ReportCommands::tr("Wrote %n row(s) to %1.", nullptr, table.rowCount()).arg(path)
-        << Qt::endl;
-    return 0;
+    return saveCsv(listTable(db, listLayoutOf(kind.radio, context)), path, out, err);
+}
+
+// The table of a report as its pages print it, after the processing the choice asks for.
+int writeReportCsv(const ReportContext &context, const PrintChoice &choice, const QString &path,
+                   QTextStream &out, QTextStream &err)
+{
+    TerminalProgress progress(err);
+    DataProcessing processing(context.db, context.period);
+    if (choice.runsProcessTotals())
+        processing.ProcessTotals(progress);
+    if (choice.runsPrepareFieldNotebook())
+        processing.PrepareFieldNotebook();
+    const std::unique_ptr<Report> report = CardPrintJob::createReport(choice.kind(), context);
+    const CsvTable table = report->table(progress);
+    report->end();
+    return saveCsv(table, path, out, err);
 }
 
 int printReport(const CommandLine &line, const Kind &kind, QTextStream &out, QTextStream &err)
@@ -475,13 +488,14 @@ int printReport(const CommandLine &line, const Kind &kind, QTextStream &out, QTe
             context.fieldsFromYear = period.start.year();
         if (line.isSet(QStringLiteral("to")) && period.end.isValid())
             context.fieldsToYear = period.end.year();
+        const PrintChoice choice{kind.radio, line.isSet(ProcessOption), line.isSet(EconomicOption)};
         if (line.isSet(CsvOption))
-            return writeListCsv(db, kind, context, line.value(CsvOption), out, err);
+            return kind.isList ? writeListCsv(db, kind, context, line.value(CsvOption), out, err)
+                               : writeReportCsv(context, choice, line.value(CsvOption), out, err);
         CliPrompter prompter(out, err);
         CardPrintJob job(context, prompter,
                          [&err] { return std::make_unique<TerminalProgress>(err); });
         PdfOutput output(pdf);
-        const PrintChoice choice{kind.radio, line.isSet(ProcessOption), line.isSet(EconomicOption)};
         switch (job.run(choice, false, output)) {
         case CardPrintJob::Outcome::Printed:
             out << wrotePages(output.pagesWritten(), pdf) << Qt::endl;
@@ -516,18 +530,19 @@ CommandLine printCommandLine()
         QStringLiteral("print"),
         QStringLiteral("KIND --pdf FILE|--csv FILE [--db FILE] [--from YYYY-MM-DD --to YYYY-MM-DD] "
                        "[--process] [--economic] [--date YYYY-MM-DD]"),
-        CommandLine::tr("Write a report to PDF; KIND is one of %1. 'registry NODE' is the "
-                        "registries view's print of NODE, one of %2 (--movements lists a "
-                        "centre's or field's movements).")
+        CommandLine::tr(
+            "Write a report to PDF or its table to CSV; KIND is one of %1. 'registry NODE' is the "
+            "registries view's print of NODE, one of %2 (--movements lists a "
+            "centre's or field's movements).")
             .arg(kindNames(), registryNodeNames()));
     line.addPositional(QStringLiteral("KIND"));
     line.addOptionalPositional(QStringLiteral("NODE"));
     line.addValueOption(PdfOption, QStringLiteral("FILE"),
                         CommandLine::tr("the PDF file to write"));
     line.addValueOption(CsvOption, QStringLiteral("FILE"),
-                        CommandLine::tr("the CSV file to write the table of a list to (the "
-                                        "list kinds: %1)")
-                            .arg(listKindNames()));
+                        CommandLine::tr("the CSV file to write the printed table to: one row "
+                                        "per printed row, numbers as numbers, dates as "
+                                        "YYYY-MM-DD"));
     line.addDatabaseOption();
     line.addPeriodOptions();
     line.addFlag(ProcessOption, CommandLine::tr("process the data first"));
@@ -570,16 +585,11 @@ int runPrintCommand(const QStringList &args, QTextStream &out, QTextStream &err)
     CommandLine line = printCommandLine();
     if (!line.parse(args, out, err))
         return line.exitStatus();
-    const bool csv = line.isSet(CsvOption);
-    if (line.isSet(PdfOption) == csv)
+    if (line.isSet(PdfOption) == line.isSet(CsvOption))
         return line.usageError(
             err, CommandLine::tr("give the file to write with either --pdf FILE or --csv FILE"));
     const QString kindName = line.positional(0);
     const Kind *kind = findKind(kindName);
-    if (csv && (!kind || !kind->isList))
-        return line.usageError(err, ReportCommands::tr("--csv writes the lists only; KIND is "
-                                                       "one of %1")
-                                        .arg(listKindNames()));
     if (kindName == RegistryKind)
         return printRegistry(line, line.isSet(MovementsOption), out, err);
     if (!kind)

@@ -153,17 +153,29 @@ void RegisterReport::drawCover(PageSurface &surface, int pageCount) const
                      tr("This register consists of n.%1 pages including the cover").arg(pageCount));
 }
 
-void RegisterReport::drawRegisterPage(PageSurface &surface, int page, int pageCount) const
+QSqlQuery RegisterReport::pageRows(int page) const
 {
-    const PageFont base = surface.currentFont();
-    const PageFont bold = base.withWeight(PageFont::Bold);
     // Rows print in the order the pagination counted them.
-    QSqlQuery rows = m_context.db.execute(
+    return m_context.db.execute(
         QStringLiteral("SELECT Data, Avverso, Articolo, UnMis, TQ, [Codice Centro], %1 "
                        "FROM [Appoggio Articoli] WHERE NumPag = ? ORDER BY Data, rowid")
             .arg(hasQuantityColumn() ? QStringLiteral("[%1]").arg(QuantityColumn)
                                      : QStringLiteral("NULL")),
         {page});
+}
+
+double RegisterReport::quantityOf(const QSqlQuery &rows)
+{
+    const QVariant number = rows.value(6);
+    return number.isNull() ? ParseNumber(rows.value(4).toString(), false, true)
+                           : qAbs(number.toDouble());
+}
+
+void RegisterReport::drawRegisterPage(PageSurface &surface, int page, int pageCount) const
+{
+    const PageFont base = surface.currentFont();
+    const PageFont bold = base.withWeight(PageFont::Bold);
+    QSqlQuery rows = pageRows(page);
     bool any = rows.next();
 
     surface.selectFont(bold);
@@ -209,10 +221,7 @@ void RegisterReport::drawRegisterPage(PageSurface &surface, int page, int pageCo
     for (int y = -630; any; y -= 100, any = rows.next()) {
         const QString unit = rows.value(3).toString();
         const QString stored = rows.value(4).toString();
-        const QVariant number = rows.value(6);
-        // The stored number when there is one: the text was written in the locale of its day.
-        const double quantity =
-            number.isNull() ? ParseNumber(stored, false, true) : qAbs(number.toDouble());
+        const double quantity = quantityOf(rows);
         surface.drawText(140, y, ReportText::date(DbDate::fromText(rows.value(0).toString())));
         ReportText::drawFitted(surface, 360, y, 690,
                                ReportText::cut(rows.value(1).toString(), 20, 17));
@@ -229,4 +238,38 @@ void RegisterReport::drawRegisterPage(PageSurface &surface, int page, int pageCo
     surface.drawText(100, -2630, tr("-", "register keeping rule, line 1"));
     surface.drawText(100, -2670, tr("-", "register keeping rule, line 2"));
     surface.drawText(850, -2750, ReportText::pageOf(page - 1, pageCount - 1));
+}
+
+QStringList RegisterReport::tableColumns() const
+{
+    return {tr("Center Code"), tr("Center"), tr("Date"),  tr("Adversity"),
+            tr("Product"),     tr("Unit"),   tr("Qt/Ha"), tr("Qt")};
+}
+
+QList<QVariantList> RegisterReport::tableRows(int page, int)
+{
+    QList<QVariantList> table;
+    if (page == 1)
+        return table;
+    QSqlQuery rows = pageRows(page);
+    if (!rows.next())
+        return table;
+    const int centre = rows.value(5).toInt();
+    QSqlQuery found = m_context.db.execute(
+        QStringLiteral("SELECT Descrizione, SupAnno FROM Centri WHERE Codice = ? "
+                       "ORDER BY rowid LIMIT 1"),
+        {centre});
+    // As on the page: a centre deleted since divides by 1.
+    const bool known = found.next();
+    const double hectares = known ? found.value(1).toDouble() : 1.0;
+    const QString name = known ? found.value(0).toString() : QString();
+    do {
+        const double quantity = quantityOf(rows);
+        const QVariant perHa =
+            hectares > 0 ? QVariant(Report::cents(float(quantity) / float(hectares))) : QVariant();
+        table.append({centre, name, DbDate::fromText(rows.value(0).toString()).date(),
+                      rows.value(1).toString(), rows.value(2).toString(), rows.value(3).toString(),
+                      perHa, Report::cents(quantity)});
+    } while (rows.next());
+    return table;
 }

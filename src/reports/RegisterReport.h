@@ -4,6 +4,7 @@
 #include "ReportContext.h"
 
 #include <QCoreApplication>
+#include <QSqlQuery>
 
 // The treatment register ([Appoggio Articoli]): a cover page with the company's registration
 // data, then per centre ruled pages of 20 treatments (date, adversity, product, quantity per
@@ -20,6 +21,10 @@ public:
     int countPages(Progress &progress) override;
     QString noDataMessage() const override;
     void drawPage(PageSurface &surface, int page, int pageCount) override;
+    // The treatments of the register pages (the cover holds none), each with its centre; the
+    // quantity per hectare is empty where the page prints "-".
+    QStringList tableColumns() const override;
+    QList<QVariantList> tableRows(int page, int pageCount) override;
 
     // The quantity per hectare as the register prints it: "-" when the surface is not positive.
     static QString perHectare(double quantity, double surface);
@@ -31,6 +36,10 @@ private:
     void drawCover(PageSurface &surface, int pageCount) const;
     void drawRegisterPage(PageSurface &surface, int page, int pageCount) const;
     bool hasQuantityColumn() const;
+    QSqlQuery pageRows(int page) const;
+    // The treatment's quantity: the stored number when there is one, as the text was written
+    // in the locale of its day.
+    static double quantityOf(const QSqlQuery &rows);
 
     ReportContext m_context;
 };

@@ -7,6 +7,8 @@
 #include "db/StoredQuery.h"
 #include "registries/RegistryKey.h"
 
+#include <QDate>
+
 namespace {
 
 constexpr int Left = 50;
@@ -136,4 +138,54 @@ void RegistryPrintReport::drawPage(PageSurface &surface, int page, int pageCount
     surface.drawCenteredText(Left, bottom - 100, Right, bottom - 150,
                              ReportText::pageOf(page, pageCount));
     surface.selectFont(previous);
+}
+
+namespace {
+
+// How the statistics lists show a date.
+const QString ListDateFormat = QStringLiteral("MM/dd/yyyy");
+
+enum class Shape { Text, Numbers, Dates };
+
+Shape shapeOf(const QList<QStringList> &rows, int column)
+{
+    bool filled = false;
+    bool numbers = true;
+    bool dates = true;
+    for (const QStringList &row : rows) {
+        const QString text = row.value(column).trimmed();
+        if (text.isEmpty())
+            continue;
+        filled = true;
+        numbers = numbers && ReadNumber(text, false).has_value();
+        dates = dates && QDate::fromString(text, ListDateFormat).isValid();
+    }
+    if (!filled)
+        return Shape::Text;
+    return dates ? Shape::Dates : numbers ? Shape::Numbers : Shape::Text;
+}
+
+} // namespace
+
+QList<QVariantList> RegistryPrintReport::tableRows(int page, int)
+{
+    QList<Shape> shapes;
+    for (int column = 0; column < m_list.titles.size(); ++column)
+        shapes << shapeOf(m_list.rows, column);
+    QList<QVariantList> table;
+    const qsizetype first = qsizetype(page - 1) * RowsPerPage;
+    for (qsizetype row = first; row < qMin(first + RowsPerPage, m_list.rows.size()); ++row) {
+        QVariantList cells;
+        for (int column = 0; column < m_list.titles.size(); ++column) {
+            const QString text = m_list.rows.at(row).value(column).trimmed();
+            if (text.isEmpty() || shapes.at(column) == Shape::Text)
+                cells << m_list.rows.at(row).value(column);
+            else if (shapes.at(column) == Shape::Dates)
+                cells << QDate::fromString(text, ListDateFormat);
+            else
+                cells << *ReadNumber(text, false);
+        }
+        table.append(cells);
+    }
+    return table;
 }

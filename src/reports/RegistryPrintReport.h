@@ -39,6 +39,10 @@ public:
     bool landscape() const override { return true; }
     int countPages(Progress &progress) override;
     void drawPage(PageSurface &surface, int page, int pageCount) override;
+    // The list's columns; a column whose every filled cell is a number is written as numbers,
+    // one of dates as ISO dates.
+    QStringList tableColumns() const override { return m_list.titles; }
+    QList<QVariantList> tableRows(int page, int pageCount) override;
 
     // The heading line of the node. Reads the database for centres, fields and items.
     QString heading() const;

@@ -1,6 +1,9 @@
 #include "Report.h"
 
+#include "base/CsvTable.h"
+
 #include <QCoreApplication>
+#include <cmath>
 
 QString Report::noDataMessage() const
 {
@@ -18,4 +21,24 @@ void Report::printPage(PageSurface &surface, int page, int pageCount)
 PageFont Report::baseFont()
 {
     return {QStringLiteral("Times New Roman"), 10, PageFont::Normal};
+}
+
+QList<QVariantList> Report::tableRows(int, int)
+{
+    return {};
+}
+
+CsvTable Report::table(Progress &progress)
+{
+    CsvTable table(tableColumns());
+    const int pageCount = countPages(progress);
+    for (int page = 1; page <= pageCount; ++page)
+        for (const QVariantList &row : tableRows(page, pageCount))
+            table.addRow(row);
+    return table;
+}
+
+double Report::cents(double value)
+{
+    return std::round(value * 100.0) / 100.0;
 }

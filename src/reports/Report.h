@@ -2,7 +2,12 @@
 
 #include "PageSurface.h"
 
+#include <QList>
 #include <QString>
+#include <QStringList>
+#include <QVariantList>
+
+class CsvTable;
 
 class Progress;
 
@@ -27,4 +32,14 @@ public:
     void printPage(PageSurface &surface, int page, int pageCount);
 
     static PageFont baseFont();
+
+    // The table the pages print, for CSV: the names of its columns (none when the report prints
+    // no table) and the rows page prints, one per printed row, numbers as numbers.
+    virtual QStringList tableColumns() const { return {}; }
+    virtual QList<QVariantList> tableRows(int page, int pageCount);
+    // Counts the pages and gathers the rows of every page; only the header when there are none.
+    CsvTable table(Progress &progress);
+
+    // An amount or quantity as the pages show it, to the cent.
+    static double cents(double value);
 };

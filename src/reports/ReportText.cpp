@@ -11,9 +11,15 @@ QString cut(const QString &text, int limit, int keep)
     return text.size() >= limit ? text.left(keep) + QStringLiteral("...") : text;
 }
 
+QString datePattern()
+{
+    //: The pattern of a date on printed pages (Qt date format: dd day, MM month, yyyy year).
+    return QCoreApplication::translate("ReportText", "MM/dd/yyyy");
+}
+
 QString date(const QDate &day)
 {
-    return day.toString(QStringLiteral("MM/dd/yyyy"));
+    return day.toString(datePattern());
 }
 
 QString date(const QDateTime &moment)

@@ -12,7 +12,9 @@ namespace ReportText {
 // more characters, whole otherwise.
 QString cut(const QString &text, int limit, int keep);
 
-// A date on a page: month first, four-digit year ("%m/%d/%Y"), whatever the locale.
+// The pattern of dates on pages: "MM/dd/yyyy" in English, each language giving its own order.
+QString datePattern();
+// A date on a page in datePattern(), four-digit year.
 QString date(const QDate &day);
 QString date(const QDateTime &moment);
 

@@ -161,16 +161,20 @@ QString TotalsReport::warehouseUnit(const Row &row) const
     return unit.isValid() ? unit.toString() : QStringLiteral("*.");
 }
 
+QVariant TotalsReport::codeCell(const Row &row) const
+{
+    if (row.code == WarehouseRow)
+        return QStringLiteral("AM");
+    if (row.code == FirstEntryRow && m_section == Section::Centres)
+        return QStringLiteral("PN");
+    return row.code;
+}
+
 bool TotalsReport::drawAmountsRow(PageSurface &surface, const Row &row, int y1)
 {
     const int y2 = y1 - LineStep;
     surface.drawText(50, y1, row.cost ? tr("COST") : tr("REVENUE"));
-    QString code = QString::number(row.code);
-    if (row.code == WarehouseRow)
-        code = QStringLiteral("AM");
-    else if (row.code == FirstEntryRow && m_section == Section::Centres)
-        code = QStringLiteral("PN");
-    ReportText::drawFitted(surface, 250, y1, 450 - Gap, code);
+    ReportText::drawFitted(surface, 250, y1, 450 - Gap, codeCell(row).toString());
 
     const bool twoLines = row.description.size() > 23;
     if (twoLines) {
@@ -243,7 +247,7 @@ bool TotalsReport::drawSummaryRow(PageSurface &surface, const Row &row, int y1)
     return twoLines;
 }
 
-void TotalsReport::drawTotals(PageSurface &surface, int code) const
+TotalsReport::Totals TotalsReport::totals(int code) const
 {
     QSqlQuery sums = m_context.db.execute(
         QStringLiteral("SELECT TOTAL(CASE WHEN Tipo <> 0 THEN CosRic END), "
@@ -252,23 +256,33 @@ void TotalsReport::drawTotals(PageSurface &surface, int code) const
             .arg(m_table),
         {code});
     sums.next();
-    const double costs = sums.value(0).toDouble();
-    const double revenues = sums.value(1).toDouble();
-    surface.drawLine(50, -2500, RightEdge, -2500);
-    surface.drawText(100, -2550, tr("TOTAL COSTS : %1").arg(FormatCurrency(costs)));
-    surface.drawText(100, -2600, tr("TOTAL REVENUES : %1").arg(FormatCurrency(revenues)));
-    surface.drawText(100, -2650, tr("TOTAL RESULT : %1").arg(FormatCurrency(revenues - costs)));
-
+    Totals totals;
+    totals.costs = sums.value(0).toDouble();
+    totals.revenues = sums.value(1).toDouble();
     const Heading section = heading(code);
     // A machine's SupAnno is its capacity or year of purchase, no surface to share costs on.
-    if (m_section == Section::Centres && section.machine)
-        return;
+    totals.perUnit = m_section == Section::Fields || !section.machine;
     // Without a surface the unit lines repeat the totals.
-    const double divisor = section.surface > 0 ? section.surface : 1.0;
-    surface.drawText(1200, -2550, tr("UNIT COST : %1").arg(FormatCurrency(costs / divisor)));
-    surface.drawText(1200, -2600, tr("UNIT REVENUE : %1").arg(FormatCurrency(revenues / divisor)));
+    totals.divisor = section.surface > 0 ? section.surface : 1.0;
+    return totals;
+}
+
+void TotalsReport::drawTotals(PageSurface &surface, int code) const
+{
+    const Totals sums = totals(code);
+    const double result = sums.revenues - sums.costs;
+    surface.drawLine(50, -2500, RightEdge, -2500);
+    surface.drawText(100, -2550, tr("TOTAL COSTS : %1").arg(FormatCurrency(sums.costs)));
+    surface.drawText(100, -2600, tr("TOTAL REVENUES : %1").arg(FormatCurrency(sums.revenues)));
+    surface.drawText(100, -2650, tr("TOTAL RESULT : %1").arg(FormatCurrency(result)));
+    if (!sums.perUnit)
+        return;
+    surface.drawText(1200, -2550,
+                     tr("UNIT COST : %1").arg(FormatCurrency(sums.costs / sums.divisor)));
+    surface.drawText(1200, -2600,
+                     tr("UNIT REVENUE : %1").arg(FormatCurrency(sums.revenues / sums.divisor)));
     surface.drawText(1200, -2650,
-                     tr("UNIT RESULT : %1").arg(FormatCurrency((revenues - costs) / divisor)));
+                     tr("UNIT RESULT : %1").arg(FormatCurrency(result / sums.divisor)));
 }
 
 void TotalsReport::drawPage(PageSurface &surface, int page, int pageCount)
@@ -295,4 +309,80 @@ void TotalsReport::drawPage(PageSurface &surface, int page, int pageCount)
             surface.drawText(50, -2650, tr("(CONTINUES)"));
     }
     ListReport::drawFooter(surface, page, pageCount);
+}
+
+namespace {
+
+// The label of a totals line without its amount: "TOTAL COSTS : %1" gives "TOTAL COSTS".
+QString labelOf(const QString &pattern)
+{
+    QString label = pattern;
+    label.remove(QStringLiteral("%1"));
+    label = label.trimmed();
+    if (label.endsWith(QLatin1Char(':')))
+        label.chop(1);
+    return label.trimmed();
+}
+
+} // namespace
+
+QStringList TotalsReport::tableColumns() const
+{
+    const QString operation = m_section == Section::Centres ? tr("Operation") : tr("Op./Phase");
+    QStringList columns = m_section == Section::Centres
+                              ? QStringList{tr("Center Code"), tr("Center")}
+                              : QStringList{tr("Field Code"), tr("Field")};
+    if (m_withAmounts)
+        columns << tr("Mov.Type") << tr("Mov.Code") << tr("Description") << tr("Unit")
+                << tr("Hour/Quant.") << tr("Cos/Proc Un.") << tr("Cos/Proc Tot.") << operation;
+    else
+        columns << tr("Code") << tr("Description") << tr("Hour/Quant.") << operation;
+    return columns;
+}
+
+QList<QVariantList> TotalsReport::tableRows(int page, int)
+{
+    const QList<Row> rows = pageRows(page);
+    QList<QVariantList> table;
+    if (rows.isEmpty())
+        return table;
+    const int code = rows.first().centre;
+    const QString name = heading(code).name;
+    bool sectionEnds = false;
+    for (const Row &row : rows) {
+        sectionEnds = sectionEnds || row.last;
+        if (!m_withAmounts) {
+            QString operationText = operation(row.operation).name;
+            if (m_section == Section::Fields && row.code <= 0)
+                operationText = row.phase;
+            table.append(
+                {code, name, row.code, row.description, cents(row.quantity), operationText});
+            continue;
+        }
+        const bool warehouse = row.code == WarehouseRow;
+        QString operationText = operation(row.operation).name;
+        if (warehouse)
+            operationText = m_section == Section::Centres ? tr("Inv.Mov.") : row.phase;
+        table.append({code, name, row.cost ? tr("COST") : tr("REVENUE"), codeCell(row),
+                      row.description, warehouse ? warehouseUnit(row) : QStringLiteral("H."),
+                      cents(row.quantity),
+                      cents(row.quantity != 0 ? row.amount / row.quantity : 0.0), cents(row.amount),
+                      operationText});
+    }
+    if (!m_withAmounts || !sectionEnds)
+        return table;
+    const Totals sums = totals(code);
+    const double result = sums.revenues - sums.costs;
+    const auto totalsLine = [&](const QString &pattern, double amount) {
+        table.append({code, name, labelOf(pattern), {}, {}, {}, {}, {}, cents(amount), {}});
+    };
+    totalsLine(tr("TOTAL COSTS : %1"), sums.costs);
+    totalsLine(tr("TOTAL REVENUES : %1"), sums.revenues);
+    totalsLine(tr("TOTAL RESULT : %1"), result);
+    if (sums.perUnit) {
+        totalsLine(tr("UNIT COST : %1"), sums.costs / sums.divisor);
+        totalsLine(tr("UNIT REVENUE : %1"), sums.revenues / sums.divisor);
+        totalsLine(tr("UNIT RESULT : %1"), result / sums.divisor);
+    }
+    return table;
 }

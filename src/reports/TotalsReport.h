@@ -26,6 +26,10 @@ public:
 
     int countPages(Progress &progress) override;
     void drawPage(PageSurface &surface, int page, int pageCount) override;
+    // The section's code and name, then the printed columns with the unit apart from the
+    // quantity; a section's totals follow its rows, each marked in the Mov.Type column.
+    QStringList tableColumns() const override;
+    QList<QVariantList> tableRows(int page, int pageCount) override;
 
     // A centre's name as the section title writes it: cut to 51 characters and "..." when longer
     // than 54, else padded to stand in the middle of 54 characters.
@@ -56,7 +60,18 @@ private:
         bool machine = false;
     };
 
+    struct Totals
+    {
+        double costs = 0;
+        double revenues = 0;
+        // Whether the unit lines print, and what they divide by.
+        bool perUnit = false;
+        double divisor = 1;
+    };
+
     QList<Row> pageRows(int page) const;
+    Totals totals(int code) const;
+    QVariant codeCell(const Row &row) const;
     Heading heading(int code) const;
     void drawHeader(PageSurface &surface, int code) const;
     // Draws the row with its first line at y1 and returns whether it took two lines.

@@ -30,6 +30,11 @@ QString number(const QVariant &value)
     return QString::number(value.toInt());
 }
 
+int work(const QSqlQuery &works, int column)
+{
+    return works.value(column).toInt();
+}
+
 } // namespace
 
 WorkCardReport::WorkCardReport(const ReportContext &context) : m_context(context) {}
@@ -71,10 +76,40 @@ QString WorkCardReport::lookUp(const QString &sql, const QVariantList &params) c
     return m_context.db.scalar(sql, params).toString();
 }
 
-void WorkCardReport::drawPage(PageSurface &surface, int page, int pageCount)
+QSqlQuery WorkCardReport::pageWorks(int page)
 {
     m_cardDate = DbDate::fromText(lookUp(
         QStringLiteral("SELECT Data FROM Scheda WHERE IDScheda = ?"), {m_context.currentCardId}));
+    return m_context.db.execute(
+        QStringLiteral("SELECT IDOpera, CodOperaio, OreOrd, OreFest, OreStr, CodCentro, CodCampo, "
+                       "[Tipo Centro], CodOperazione, CodMacch1, CodMacch2, CodMacch3 FROM Opere "
+                       "WHERE IDScheda = ? ORDER BY IDOpera LIMIT ? OFFSET ?"),
+        {m_context.currentCardId, WorksPerPage, (page - 1) * WorksPerPage});
+}
+
+QString WorkCardReport::workerName(const QSqlQuery &work) const
+{
+    return lookUp(QStringLiteral("SELECT Nome FROM Operai WHERE Codice = ? ORDER BY rowid LIMIT 1"),
+                  {work.value(CodOperaio).toInt()});
+}
+
+QString WorkCardReport::operationName(const QSqlQuery &work) const
+{
+    return lookUp(QStringLiteral(
+                      "SELECT Descrizione FROM Operazioni WHERE Codice = ? ORDER BY rowid LIMIT 1"),
+                  {work.value(CodOperazione).toInt()});
+}
+
+QString WorkCardReport::machineName(int code) const
+{
+    return lookUp(QStringLiteral("SELECT Descrizione FROM Centri WHERE Macchina <> 0 "
+                                 "AND Codice = ? ORDER BY rowid LIMIT 1"),
+                  {code});
+}
+
+void WorkCardReport::drawPage(PageSurface &surface, int page, int pageCount)
+{
+    QSqlQuery works = pageWorks(page);
     const PageFont previous = surface.selectFont({QStringLiteral("Arial"), 12, PageFont::Normal});
     // A long company name gives way to the card's date.
     ReportText::drawCenteredTitle(
@@ -86,11 +121,6 @@ void WorkCardReport::drawPage(PageSurface &surface, int page, int pageCount)
     drawHeadings(surface);
     surface.drawLine(50, -400, 2000, -400);
 
-    QSqlQuery works = m_context.db.execute(
-        QStringLiteral("SELECT IDOpera, CodOperaio, OreOrd, OreFest, OreStr, CodCentro, CodCampo, "
-                       "[Tipo Centro], CodOperazione, CodMacch1, CodMacch2, CodMacch3 FROM Opere "
-                       "WHERE IDScheda = ? ORDER BY IDOpera LIMIT ? OFFSET ?"),
-        {m_context.currentCardId, WorksPerPage, (page - 1) * WorksPerPage});
     for (int top = FirstBlockTop; works.next(); top -= BlockHeight)
         drawWork(surface, top, works);
 
@@ -158,9 +188,7 @@ QString WorkCardReport::centreName(const QSqlQuery &work) const
 
 void WorkCardReport::drawWork(PageSurface &surface, int top, const QSqlQuery &work) const
 {
-    const QString worker =
-        lookUp(QStringLiteral("SELECT Nome FROM Operai WHERE Codice = ? ORDER BY rowid LIMIT 1"),
-               {work.value(CodOperaio).toInt()});
+    const QString worker = workerName(work);
     surface.drawText(50, top, number(work.value(CodOperaio)));
     ReportText::drawFitted(surface, 300, top, 890, ReportText::cut(worker, 25, 23));
     ReportText::drawFitted(surface, 900, top, 1190,
@@ -170,10 +198,7 @@ void WorkCardReport::drawWork(PageSurface &surface, int top, const QSqlQuery &wo
     ReportText::drawFitted(surface, 1500, top, 2000,
                            FormatNumber(work.value(OreStr).toDouble(), false));
 
-    const QString operation =
-        lookUp(QStringLiteral(
-                   "SELECT Descrizione FROM Operazioni WHERE Codice = ? ORDER BY rowid LIMIT 1"),
-               {work.value(CodOperazione).toInt()});
+    const QString operation = operationName(work);
     surface.drawText(50, top - 50, number(work.value(CodCentro)));
     ReportText::drawFitted(surface, 300, top - 50, 890, ReportText::cut(centreName(work), 25, 23));
     surface.drawText(900, top - 50, number(work.value(CodOperazione)));
@@ -184,10 +209,7 @@ void WorkCardReport::drawWork(PageSurface &surface, int top, const QSqlQuery &wo
     const int nameEnd[] = {640, 1240, 2000};
     for (int machine = 0; machine < 3; ++machine) {
         const int code = work.value(CodMacch1 + machine).toInt();
-        const QString name =
-            lookUp(QStringLiteral("SELECT Descrizione FROM Centri WHERE Macchina <> 0 "
-                                  "AND Codice = ? ORDER BY rowid LIMIT 1"),
-                   {code});
+        const QString name = machineName(code);
         surface.drawText(codeX[machine], top - 100, QString::number(code));
         ReportText::drawFitted(surface, nameX[machine], top - 100, nameEnd[machine],
                                ReportText::cut(name, 15, 12));
@@ -222,4 +244,57 @@ void WorkCardReport::drawMovement(PageSurface &surface, int y, int workId) const
     ReportText::drawFitted(surface, 1500, y, 1690, movement.value(3).toString());
     ReportText::drawFitted(surface, 1700, y, 2000,
                            FormatNumber(movement.value(4).toDouble(), false));
+}
+
+QStringList WorkCardReport::tableColumns() const
+{
+    QStringList columns{tr("Date"),   tr("Wor.Code"), tr("Worker"), tr("Reg.H."),  tr("Fest.H."),
+                        tr("Overt."), tr("Cen.Code"), tr("Center"), tr("Op.Code"), tr("Operation")};
+    for (int machine = 1; machine <= 3; ++machine) {
+        const QString suffix = QStringLiteral(" (%1)").arg(machine);
+        columns << tr("M.C.") + suffix << tr("Machine") + suffix;
+    }
+    columns << tr("Mov.Type") << tr("Cod.Item") << tr("Item") << tr("Stage") << tr("Units")
+            << tr("Quantity");
+    return columns;
+}
+
+QList<QVariantList> WorkCardReport::tableRows(int page, int)
+{
+    QList<QVariantList> table;
+    QSqlQuery works = pageWorks(page);
+    while (works.next()) {
+        QVariantList row{m_cardDate.date(),
+                         work(works, CodOperaio),
+                         workerName(works),
+                         Report::cents(works.value(OreOrd).toDouble()),
+                         Report::cents(works.value(OreFest).toDouble()),
+                         Report::cents(works.value(OreStr).toDouble()),
+                         work(works, CodCentro),
+                         centreName(works),
+                         work(works, CodOperazione),
+                         operationName(works)};
+        for (int machine = 0; machine < 3; ++machine) {
+            const int code = works.value(CodMacch1 + machine).toInt();
+            row << code << machineName(code);
+        }
+        QSqlQuery movement = m_context.db.execute(
+            QStringLiteral(
+                "SELECT [Tipo Bolla], [Codice Articolo], Fase, UniMis, Quantita FROM Magazzino "
+                "WHERE IDOpera = ? ORDER BY IDBolla LIMIT 1"),
+            {works.value(IDOpera).toInt()});
+        if (movement.next()) {
+            const int item = movement.value(1).toInt();
+            const QVariant itemName = m_context.db.scalar(
+                QStringLiteral(
+                    "SELECT Descrizione FROM Articoli WHERE Codice = ? ORDER BY rowid LIMIT 1"),
+                {item});
+            row << movementTypeName(movement.value(0).toInt()) << item
+                << (itemName.isValid() ? itemName.toString() : tr("<None>"))
+                << movement.value(2).toString() << movement.value(3).toString()
+                << Report::cents(movement.value(4).toDouble());
+        }
+        table.append(row);
+    }
+    return table;
 }

@@ -20,11 +20,18 @@ public:
 
     int countPages(Progress &progress) override;
     void drawPage(PageSurface &surface, int page, int pageCount) override;
+    // One row per work: the card's day, then the cells of the work's four lines.
+    QStringList tableColumns() const override;
+    QList<QVariantList> tableRows(int page, int pageCount) override;
 
     // The name of a movement type (Tipo Bolla); empty for an unknown type.
     static QString movementTypeName(int type);
 
 private:
+    QSqlQuery pageWorks(int page);
+    QString workerName(const QSqlQuery &work) const;
+    QString operationName(const QSqlQuery &work) const;
+    QString machineName(int code) const;
     void drawHeadings(PageSurface &surface) const;
     void drawWork(PageSurface &surface, int top, const QSqlQuery &work) const;
     void drawMovement(PageSurface &surface, int y, int workId) const;

@@ -8,12 +8,15 @@
 #include "reports/RegisterReport.h"
 
 #include <QTest>
+#include <QTranslator>
 
 class TestRegisterReport : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void tableHoldsWhatThePagesPrint();
+    void datesFollowTheTranslatedPattern();
     void init();
     void cleanup();
 
@@ -32,6 +35,8 @@ private slots:
 private:
     ReportContext context() const;
     QList<RecordingSurface> print();
+    // Compares the table of every page with the texts the page prints.
+    void checkTableAgainstPages();
     // One treatment of the register, written as the processing writes it.
     void addRow(int centre, const QString &day, const QString &product, double quantity,
                 const QString &adversity = QStringLiteral("Peronospora"));
@@ -300,6 +305,87 @@ void TestRegisterReport::noRowsIsRefused()
     FakeProgress progress;
     QCOMPARE(report.countPages(progress), 0);
     QCOMPARE(report.noDataMessage(), QStringLiteral("There are no data to print!"));
+}
+
+void TestRegisterReport::checkTableAgainstPages()
+{
+    RegisterReport report(context());
+    FakeProgress progress;
+    const int pages = report.countPages(progress);
+    QCOMPARE(report.tableColumns().size(), 8);
+    QVERIFY(report.tableRows(1, pages).isEmpty());
+    int rows = 0;
+    for (int number = 2; number <= pages; ++number) {
+        RecordingSurface page;
+        report.printPage(page, number, pages);
+        for (const QString heading : {"Date", "Adversity", "Product", "Qt/Ha", "Qt"})
+            QVERIFY(report.tableColumns().contains(heading));
+        int y = -630;
+        for (const QVariantList &row : report.tableRows(number, pages)) {
+            QCOMPARE(page.textAt(140, y), row[2].toDate().toString(QStringLiteral("MM/dd/yyyy")));
+            QCOMPARE(page.textAt(360, y), row[3].toString());
+            QCOMPARE(page.textAt(710, y), row[4].toString());
+            QCOMPARE(page.textAt(1260, y),
+                     row[6].isValid()
+                         ? row[5].toString() + " " + FormatNumber(row[6].toDouble(), false)
+                         : QStringLiteral("-"));
+            QCOMPARE(page.textAt(1410, y),
+                     row[5].toString() + " " + FormatNumber(row[7].toDouble(), false));
+            const QString heading = row[1].toString().isEmpty()
+                                        ? QStringLiteral("Center code %1").arg(row[0].toInt())
+                                        : QStringLiteral("Report for %1 (").arg(row[1].toString());
+            QVERIFY2(!page.texts().filter(heading).isEmpty(), qPrintable(heading));
+            y -= 100;
+            ++rows;
+        }
+    }
+    QCOMPARE(rows,
+             m_db->scalar(QStringLiteral("SELECT COUNT(*) FROM [Appoggio Articoli]")).toInt());
+}
+
+void TestRegisterReport::tableHoldsWhatThePagesPrint()
+{
+    FarmFixture farm(*m_db);
+    farm.addCentre(1, QStringLiteral("Vigneto"), false, true, 2.5);
+    farm.addCentre(2, QStringLiteral("Prato"), false, true, 0);
+    for (int day = 1; day <= 22; ++day)
+        addRow(1, QStringLiteral("2015-05-%1").arg(day, 2, 10, QLatin1Char('0')),
+               QStringLiteral("Zolfo"), day, QStringLiteral("Oidio"));
+    addRow(2, QStringLiteral("2015-06-01"), QStringLiteral("Rame"), 3,
+           QStringLiteral("Peronospora"));
+    // Treatments of a centre deleted since.
+    addRow(9, QStringLiteral("2015-06-02"), QStringLiteral("Rame"), 4, QString());
+    checkTableAgainstPages();
+
+    RegisterReport report(context());
+    FakeProgress progress;
+    const QList<QVariantList> first = report.tableRows(2, report.countPages(progress));
+    QCOMPARE(first.first(),
+             (QVariantList{1, QStringLiteral("Vigneto"), QDate(2015, 5, 1), QStringLiteral("Oidio"),
+                           QStringLiteral("Zolfo"), QStringLiteral("kg"), 0.4, 1.0}));
+}
+
+void TestRegisterReport::datesFollowTheTranslatedPattern()
+{
+    // A language that writes the day first gives its own pattern.
+    class DayFirst : public QTranslator
+    {
+    public:
+        QString translate(const char *context, const char *source, const char *, int) const override
+        {
+            return QByteArray(context) == "ReportText" && QByteArray(source) == "MM/dd/yyyy"
+                       ? QStringLiteral("dd/MM/yyyy")
+                       : QString();
+        }
+        bool isEmpty() const override { return false; }
+    } dayFirst;
+    FarmFixture(*m_db).addCentre(1, QStringLiteral("Vigneto"), false, true, 2.5);
+    addRow(1, QStringLiteral("2015-02-05"), QStringLiteral("Zolfo"), 5);
+    QCOMPARE(print().at(1).textAt(140, -630), QStringLiteral("02/05/2015"));
+    QCoreApplication::installTranslator(&dayFirst);
+    const QString translated = print().at(1).textAt(140, -630);
+    QCoreApplication::removeTranslator(&dayFirst);
+    QCOMPARE(translated, QStringLiteral("05/02/2015"));
 }
 
 QTEST_MAIN(TestRegisterReport)

@@ -20,6 +20,8 @@ private slots:
     void badUsage_data();
     void badUsage();
     void printListAsCsv();
+    void printReportsAsCsv_data();
+    void printReportsAsCsv();
     void printWritesThePages_data();
     void printWritesThePages();
     void printProcessesFirstWhenAsked();
@@ -111,9 +113,6 @@ void TestReportCommands::badUsage_data()
     QTest::newRow("print unknown kind") << true << QStringList{"horses", "--pdf", "x.pdf"};
     QTest::newRow("print both files")
         << true << QStringList{"workers", "--pdf", "x.pdf", "--csv", "x.csv"};
-    QTest::newRow("csv of a report") << true << QStringList{"register", "--csv", "x.csv"};
-    QTest::newRow("csv of a registry node")
-        << true << QStringList{"registry", "workers", "--csv", "x.csv"};
     QTest::newRow("print bad card day")
         << true << QStringList{"card", "--pdf", "x.pdf", "--date", "2015-13-01"};
 }
@@ -144,6 +143,69 @@ void TestReportCommands::printListAsCsv()
                                         "2,\"Frutteto, \"\"nord\"\"\",12.5\r\n"));
     QCOMPARE(run(runPrintCommand, {"workers", "--db", m_path, "--csv", csv}), 0);
     QCOMPARE(m_out, QStringLiteral("Wrote 41 row(s) to %1.\n").arg(csv));
+}
+
+void TestReportCommands::printReportsAsCsv_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QByteArray>("csv");
+    const QByteArray amounts =
+        "Center Code,Center,Mov.Type,Mov.Code,Description,Unit,Hour/Quant.,Cos/Proc Un.,"
+        "Cos/Proc Tot.,Operation\r\n";
+    QTest::newRow("cost centres with amounts")
+        << QStringList{"cost-centres", "--process", "--economic"}
+        << amounts + "1,Vigneto,COST,1,Worker 1,H.,18,10,180,\r\n"
+                     "1,Vigneto,TOTAL COSTS,,,,,,180,\r\n"
+                     "1,Vigneto,TOTAL REVENUES,,,,,,0,\r\n"
+                     "1,Vigneto,TOTAL RESULT,,,,,,-180,\r\n"
+                     "1,Vigneto,UNIT COST,,,,,,180,\r\n"
+                     "1,Vigneto,UNIT REVENUE,,,,,,0,\r\n"
+                     "1,Vigneto,UNIT RESULT,,,,,,-180,\r\n"
+                     "3,\"Orto, \"\"sud\"\"\nbasso\",COST,2,Worker 2,H.,1.5,10,15,\r\n"
+                     "3,\"Orto, \"\"sud\"\"\nbasso\",TOTAL COSTS,,,,,,15,\r\n"
+                     "3,\"Orto, \"\"sud\"\"\nbasso\",TOTAL REVENUES,,,,,,0,\r\n"
+                     "3,\"Orto, \"\"sud\"\"\nbasso\",TOTAL RESULT,,,,,,-15,\r\n"
+                     "3,\"Orto, \"\"sud\"\"\nbasso\",UNIT COST,,,,,,15,\r\n"
+                     "3,\"Orto, \"\"sud\"\"\nbasso\",UNIT REVENUE,,,,,,0,\r\n"
+                     "3,\"Orto, \"\"sud\"\"\nbasso\",UNIT RESULT,,,,,,-15,\r\n";
+    QTest::newRow("empty period: the header only")
+        << QStringList{"cost-centres", "--process", "--economic", "--from",
+                       "2016-01-01",   "--to",      "2016-01-31"}
+        << amounts;
+    QTest::newRow("card")
+        << QStringList{"card", "--date", "2015-03-12"}
+        << QByteArray("Date,Wor.Code,Worker,Reg.H.,Fest.H.,Overt.,Cen.Code,Center,Op.Code,"
+                      "Operation,M.C. (1),Machine (1),M.C. (2),Machine (2),M.C. (3),Machine (3),"
+                      "Mov.Type,Cod.Item,Item,Stage,Units,Quantity\r\n"
+                      "2015-03-12,2,Worker 2,1.5,0,0,3,\"Orto, \"\"sud\"\"\nbasso\",7,,0,,0,,0,,"
+                      "<None>,0,<None>,,,0\r\n");
+    QTest::newRow("registry list")
+        << QStringList{"registry", "operations"}
+        << QByteArray("Operation Code,Operation,Tot.Ord.,Tot.Ext.,Tot.Hol.,Total\r\n"
+                      "7,,19.5,0,0,19.5\r\n");
+}
+
+void TestReportCommands::printReportsAsCsv()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QByteArray, csv);
+    {
+        Database db;
+        db.open(m_path);
+        FarmFixture farm(db);
+        farm.addCentre(3, QStringLiteral("Orto, \"sud\"\nbasso"), false, true);
+        db.execute(QStringLiteral("UPDATE Opere SET CodCentro = 3, OreOrd = 1.5 WHERE IDScheda = "
+                                  "(SELECT IDScheda FROM Scheda WHERE Data LIKE '2015-03-12%')"));
+    }
+    const QString path = m_env.path(QStringLiteral("report.csv"));
+    QStringList all = args + QStringList{"--db", m_path, "--csv", path};
+    if (!args.contains(QStringLiteral("--from")))
+        all << QStringLiteral("--from") << QStringLiteral("2015-01-01") << QStringLiteral("--to")
+            << QStringLiteral("2015-12-31");
+    QCOMPARE(run(runPrintCommand, all), 0);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), csv);
 }
 
 void TestReportCommands::printWritesThePages_data()

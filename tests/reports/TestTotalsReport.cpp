@@ -27,6 +27,8 @@ private slots:
     void fieldReportPrintsEveryBookedField();
     void centreTitleFitsTheName_data();
     void centreTitleFitsTheName();
+    void tableHoldsWhatThePagesPrint_data();
+    void tableHoldsWhatThePagesPrint();
 
 private:
     ReportContext context() const;
@@ -321,6 +323,85 @@ void TestTotalsReport::centreTitleFitsTheName()
     QFETCH(QString, name);
     QFETCH(QString, fitted);
     QCOMPARE(TotalsReport::fittedCentreName(name), fitted);
+}
+
+void TestTotalsReport::tableHoldsWhatThePagesPrint_data()
+{
+    QTest::addColumn<bool>("fields");
+    QTest::addColumn<bool>("withAmounts");
+    QTest::newRow("centres with amounts") << false << true;
+    QTest::newRow("centres without amounts") << false << false;
+    QTest::newRow("fields with amounts") << true << true;
+    QTest::newRow("fields without amounts") << true << false;
+}
+
+void TestTotalsReport::tableHoldsWhatThePagesPrint()
+{
+    QFETCH(bool, fields);
+    QFETCH(bool, withAmounts);
+    FarmFixture farm(*m_db);
+    farm.addCentre(1, QStringLiteral("Vigneto"), false, true, 2);
+    farm.addCentre(2, QStringLiteral("Trattore"), true, false, 1998);
+    farm.addField(1, QStringLiteral("Campo"), 1, 0.5, 2015);
+    farm.addField(2, QStringLiteral("Prato"), 1, 0, 2015);
+    farm.addOperation(3, QStringLiteral("Pota"));
+    farm.addItem(5, QStringLiteral("Rame"), QStringLiteral("kg"));
+    const QString table = fields ? QStringLiteral("[Totali Campi]") : QStringLiteral("Totali");
+    const QString phase = fields ? QStringLiteral("Fioritura") : QString();
+    addRow(table, 1, 4, 3, 100, QStringLiteral("Rossi"), 3, true, phase);
+    addRow(table, 1, -1, 5, 30.5, QStringLiteral("Rame"), 3, true, phase);
+    addRow(table, 1, 7, 0, 150, QStringLiteral("Uva"), 10, false, phase);
+    // The second section runs over two pages.
+    for (int i = 1; i <= 50; ++i)
+        addRow(table, 2, i, 3, i, QStringLiteral("Row %1").arg(i), 1, true, phase);
+
+    TotalsReport report(context(),
+                        fields ? TotalsReport::Section::Fields : TotalsReport::Section::Centres,
+                        withAmounts);
+    FakeProgress progress;
+    const int pages = report.countPages(progress);
+    QCOMPARE(pages, 3);
+    const QStringList columns = report.tableColumns();
+    int totals = 0;
+    for (int number = 1; number <= pages; ++number) {
+        RecordingSurface page;
+        report.printPage(page, number, pages);
+        for (const RecordingSurface::Call &call : page.calls())
+            if (call.y == -110)
+                QVERIFY2(columns.contains(call.text), qPrintable(call.text));
+        int y = -200;
+        for (const QVariantList &row : report.tableRows(number, pages)) {
+            QCOMPARE(row.size(), columns.size());
+            QVERIFY2(page.texts().first().contains(QStringLiteral("<%1> ").arg(row[0].toInt())),
+                     qPrintable(page.texts().first()));
+            QVERIFY(page.texts().first().contains(row[1].toString()));
+            if (!withAmounts) {
+                QCOMPARE(page.textAt(50, y), row[2].toString());
+                QCOMPARE(page.textAt(250, y), row[3].toString());
+                QCOMPARE(page.textAt(1000, y), "H. " + FormatNumber(row[4].toDouble(), false));
+                QCOMPARE(page.textAt(1300, y), row[5].toString());
+            } else if (row[3].isValid()) {
+                QCOMPARE(page.textAt(50, y), row[2].toString());
+                QCOMPARE(page.textAt(250, y), row[3].toString());
+                QCOMPARE(page.textAt(450, y), row[4].toString());
+                QCOMPARE(page.textAt(1000, y),
+                         row[5].toString() + " " + FormatNumber(row[6].toDouble(), false));
+                QCOMPARE(page.textAt(1250, y), FormatCurrency(row[7].toDouble()));
+                QCOMPARE(page.textAt(1500, y), FormatCurrency(row[8].toDouble()));
+                QCOMPARE(page.textAt(1750, y), row[9].toString());
+            } else {
+                // A totals line of the section's end, marked in the first column.
+                const QString printed =
+                    row[2].toString() + " : " + FormatCurrency(row[8].toDouble());
+                QVERIFY2(page.findText(printed), qPrintable(printed));
+                ++totals;
+                continue;
+            }
+            y -= 50;
+        }
+    }
+    // The machine centre has no unit lines; every field has them.
+    QCOMPARE(totals, withAmounts ? (fields ? 12 : 9) : 0);
 }
 
 QTEST_MAIN(TestTotalsReport)

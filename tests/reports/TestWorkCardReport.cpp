@@ -25,6 +25,7 @@ private slots:
     void movementLine();
     void workWithoutMovementKeepsItsSeparator();
     void ninthWorkOnPageTwo();
+    void tableHoldsWhatThePagesPrint();
 
 private:
     RecordingSurface drawPage(int page, int pageCount);
@@ -243,6 +244,64 @@ void TestWorkCardReport::ninthWorkOnPageTwo()
     QCOMPARE(second.textAt(900, -450), FormatNumber(9, false));
     QCOMPARE(second.textAt(900, -700), QString());
     QVERIFY(second.findText(QStringLiteral("Page 2 of 2")));
+}
+
+void TestWorkCardReport::tableHoldsWhatThePagesPrint()
+{
+    FarmFixture farm(*m_db);
+    farm.addWorker(3, QStringLiteral("Bianchi"), 10);
+    farm.addWork(m_card, {3, 4.5, 1, 2, 1, 1, 0, 7, 51, 0, 51},
+                 {2, 9, 12.5, 3.25, QStringLiteral("Fioritura"), QStringLiteral("kg")});
+    farm.addWorkWithoutMovement(m_card, {3, 8, 0, 0, 2, 1, 100, 7});
+    for (int i = 0; i < 7; ++i)
+        farm.addWork(m_card, {3, double(i), 0, 0, 4, 4, 0, 7}, {1, 9, 0, 1});
+
+    WorkCardReport report(context());
+    FakeProgress progress;
+    const int pages = report.countPages(progress);
+    QCOMPARE(pages, 2);
+    const QStringList columns = report.tableColumns();
+    int rows = 0;
+    for (int number = 1; number <= pages; ++number) {
+        const RecordingSurface page = drawPage(number, pages);
+        for (const RecordingSurface::Call &call : page.calls())
+            if (call.y <= -200 && call.y >= -350 && call.kind == RecordingSurface::Call::Kind::Text)
+                QVERIFY2(columns.contains(call.text), qPrintable(call.text));
+        int top = -450;
+        for (const QVariantList &row : report.tableRows(number, pages)) {
+            QCOMPARE(row[0].toDate(), QDate(2015, 3, 10));
+            const QList<std::tuple<int, int, QString>> printed{
+                {50, top, row[1].toString()},
+                {300, top, row[2].toString()},
+                {900, top, FormatNumber(row[3].toDouble(), false)},
+                {1200, top, FormatNumber(row[4].toDouble(), false)},
+                {1500, top, FormatNumber(row[5].toDouble(), false)},
+                {50, top - 50, row[6].toString()},
+                {300, top - 50, row[7].toString()},
+                {900, top - 50, row[8].toString()},
+                {1150, top - 50, row[9].toString()},
+                {50, top - 100, row[10].toString()},
+                {250, top - 100, row[11].toString()},
+                {650, top - 100, row[12].toString()},
+                {850, top - 100, row[13].toString()},
+                {1250, top - 100, row[14].toString()},
+                {1450, top - 100, row[15].toString()},
+                {50, top - 150, row.value(16).toString()},
+                {350, top - 150, row.value(17).toString()},
+                {600, top - 150, row.value(18).toString()},
+                {1200, top - 150, row.value(19).toString()},
+                {1500, top - 150, row.value(20).toString()},
+                {1700, top - 150,
+                 row.size() > 21 ? FormatNumber(row[21].toDouble(), false) : QString()}};
+            for (const auto &[x, y, text] : printed) {
+                const QString drawn = page.textAt(x, y);
+                QCOMPARE(drawn.isNull() ? QString() : drawn, text);
+            }
+            top -= 250;
+            ++rows;
+        }
+    }
+    QCOMPARE(rows, 9);
 }
 
 QTEST_GUILESS_MAIN(TestWorkCardReport)
