@@ -1701,7 +1701,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
     </message>
     <message>
         <location line="+49"/>
-        <location filename="../../src/cli/ReportCommands.cpp" line="+459"/>
+        <location filename="../../src/cli/ReportCommands.cpp" line="+477"/>
         <source>unexpected argument &apos;%1&apos;</source>
         <translation>argomento inatteso &apos;%1&apos;</translation>
     </message>
@@ -1781,25 +1781,25 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>indicare --overwrite oppure --keep</translation>
     </message>
     <message>
-        <location filename="../../src/cli/ReportCommands.cpp" line="+48"/>
+        <location filename="../../src/cli/ReportCommands.cpp" line="+49"/>
         <source>Rebuild the cost and revenue totals of a period.</source>
         <translation>Ricalcola i totali di costi e ricavi di un periodo.</translation>
     </message>
     <message>
         <location filename="../../src/cli/ChartCommand.cpp" line="-67"/>
-        <location filename="../../src/cli/ReportCommands.cpp" line="+19"/>
+        <location filename="../../src/cli/ReportCommands.cpp" line="+20"/>
         <source>the PDF file to write</source>
         <translation>il file PDF da scrivere</translation>
     </message>
     <message>
-        <location filename="../../src/cli/ReportCommands.cpp" line="-7"/>
-        <source>Write a report to PDF; KIND is one of %1. &apos;registry NODE&apos; is the registries view&apos;s print of NODE, one of %2 (--movements lists a centre&apos;s or field&apos;s movements).</source>
-        <translation>Scrive un resoconto in PDF; KIND è uno tra %1. &apos;registry NODE&apos; è la stampa delle anagrafiche del nodo NODE, uno tra %2 (--movements elenca i movimenti di un centro o di un campo).</translation>
+        <location filename="../../src/cli/ReportCommands.cpp" line="-8"/>
+        <source>Write a report to PDF or its table to CSV; KIND is one of %1. &apos;registry NODE&apos; is the registries view&apos;s print of NODE, one of %2 (--movements lists a centre&apos;s or field&apos;s movements).</source>
+        <translation>Scrive un resoconto in PDF o la sua tabella in CSV; KIND è uno tra %1. &apos;registry NODE&apos; è la stampa delle anagrafiche del nodo NODE, uno tra %2 (--movements elenca i movimenti di un centro o di un campo).</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <source>the CSV file to write the table of a list to (the list kinds: %1)</source>
-        <translation>il file CSV in cui scrivere la tabella di un elenco (i tipi di elenco: %1)</translation>
+        <location line="+10"/>
+        <source>the CSV file to write the printed table to: one row per printed row, numbers as numbers, dates as YYYY-MM-DD</source>
+        <translation>il file CSV in cui scrivere la tabella stampata: una riga per ogni riga stampata, i numeri come numeri, le date come AAAA-MM-GG</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2401,7 +2401,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>Il presente registro è composto da n.%1 pagine compresa la copertina</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+29"/>
         <source>TREATMENTS REPORT</source>
         <translation>REGISTRO DEI TRATTAMENTI</translation>
     </message>
@@ -2422,31 +2422,36 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
     </message>
     <message>
         <location line="+8"/>
+        <location line="+33"/>
         <source>Date</source>
         <translation>Data</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-32"/>
+        <location line="+32"/>
         <source>Adversity</source>
         <translation>Avversità</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-31"/>
+        <location line="+32"/>
         <source>Product</source>
         <translation>Prodotto</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-31"/>
+        <location line="+31"/>
         <source>Qt/Ha</source>
         <translation>Q.tà/ha</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-30"/>
+        <location line="+30"/>
         <source>Qt</source>
         <translation>Q.tà</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-29"/>
         <source>User Signature</source>
         <translation>Firma utilizzatore</translation>
     </message>
@@ -2456,13 +2461,28 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>se non è il titolare</translation>
     </message>
     <message>
-        <location line="-34"/>
+        <location line="+27"/>
+        <source>Center Code</source>
+        <translation>Codice centro</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Center</source>
+        <translation>Centro</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unit</source>
+        <translation>Unità</translation>
+    </message>
+    <message>
+        <location line="-62"/>
         <source>-</source>
         <comment>national rule of the register</comment>
         <translation>ai sensi dell&apos;art. 16, c. 3, D.Lgs. 150/2012 (già art. 42 D.P.R. 290/2001)</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+54"/>
         <source>-</source>
         <comment>register keeping rule, line 1</comment>
         <translation>Annotare ogni trattamento entro 30 giorni dalla sua esecuzione (PAN, D.M. 22 gennaio 2014).</translation>
@@ -2512,7 +2532,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>Cartella articoli</translation>
     </message>
     <message>
-        <location filename="../../src/cli/ReportCommands.cpp" line="-448"/>
+        <location filename="../../src/cli/ReportCommands.cpp" line="-464"/>
         <location filename="../../src/registries/RegistryEditor.cpp" line="+109"/>
         <source>Cost centers</source>
         <translation>Centri di costo</translation>
@@ -2838,7 +2858,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
 <context>
     <name>RegistryPrintReport</name>
     <message>
-        <location filename="../../src/reports/RegistryPrintReport.cpp" line="+63"/>
+        <location filename="../../src/reports/RegistryPrintReport.cpp" line="+65"/>
         <source>%1 - Situation Field</source>
         <translation>%1 - Situazione campo</translation>
     </message>
@@ -2879,12 +2899,12 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
 <context>
     <name>Report</name>
     <message>
-        <location filename="../../src/reports/Report.cpp" line="+7"/>
+        <location filename="../../src/reports/Report.cpp" line="+10"/>
         <source>There are no data to print, try selecting the option processes data!</source>
         <translation>Non ci sono dati da stampare, provare a selezionare l&apos;opzione Elabora i dati!</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportText.cpp" line="+67"/>
+        <location filename="../../src/reports/ReportText.cpp" line="+73"/>
         <source>Page %1 of %2</source>
         <translation>Pagina %1 di %2</translation>
     </message>
@@ -2907,7 +2927,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>Nodo delle anagrafiche sconosciuto &apos;%1&apos;. Un nodo è uno tra: %2</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+35"/>
         <source>No database: give one with --db FILE.</source>
         <translation>Nessun database: indicarne uno con --db FILE.</translation>
     </message>
@@ -2922,12 +2942,12 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>Scritte %1 pagine in %2.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+18"/>
         <source>NODE is missing</source>
         <translation>manca NODE</translation>
     </message>
     <message numerus="yes">
-        <location line="+111"/>
+        <location line="-8"/>
         <source>Wrote %n row(s) to %1.</source>
         <translation>
             <numerusform>Scritta %n riga in %1.</numerusform>
@@ -2935,19 +2955,23 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         </translation>
     </message>
     <message>
-        <location line="+112"/>
+        <location line="+245"/>
         <source>Processed the cards from %1 to %2.</source>
         <translation>Elaborate le schede dal %1 al %2.</translation>
     </message>
     <message>
-        <location line="+18"/>
-        <source>--csv writes the lists only; KIND is one of %1</source>
-        <translation>--csv scrive solo gli elenchi; KIND è uno tra %1</translation>
-    </message>
-    <message>
-        <location line="+6"/>
+        <location line="+19"/>
         <source>unknown report &apos;%1&apos;; KIND is one of %2</source>
         <translation>resoconto sconosciuto &apos;%1&apos;; KIND è uno tra %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportText</name>
+    <message>
+        <location filename="../../src/reports/ReportText.cpp" line="-56"/>
+        <source>MM/dd/yyyy</source>
+        <extracomment>The pattern of a date on printed pages (Qt date format: dd day, MM month, yyyy year).</extracomment>
+        <translation>dd/MM/yyyy</translation>
     </message>
 </context>
 <context>
@@ -3355,101 +3379,146 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
     </message>
     <message>
         <location line="+5"/>
+        <location line="+218"/>
         <source>Operation</source>
         <translation>Operazione</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-218"/>
+        <location line="+218"/>
         <source>Op./Phase</source>
         <translation>Op./Fase</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-216"/>
+        <location line="+221"/>
         <source>Mov.Type</source>
         <translation>Tipo mov.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-220"/>
+        <location line="+220"/>
         <source>Mov.Code</source>
         <translation>Cod.mov.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-219"/>
         <location line="+7"/>
+        <location line="+212"/>
+        <location line="+3"/>
         <source>Description</source>
         <translation>Descrizione</translation>
     </message>
     <message>
-        <location line="-6"/>
+        <location line="-221"/>
         <location line="+7"/>
+        <location line="+212"/>
+        <location line="+2"/>
         <source>Hour/Quant.</source>
         <translation>Ore/Q.tà</translation>
     </message>
     <message>
-        <location line="-6"/>
+        <location line="-220"/>
+        <location line="+218"/>
         <source>Cos/Proc Un.</source>
         <translation>Cos/Ric Un.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-217"/>
+        <location line="+217"/>
         <source>Cos/Proc Tot.</source>
         <translation>Cos/Ric Tot.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-214"/>
+        <location line="+216"/>
         <source>Code</source>
         <translation>Codice</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="-163"/>
+        <location line="+190"/>
         <source>COST</source>
         <translation>COSTO</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-190"/>
+        <location line="+190"/>
         <source>REVENUE</source>
         <translation>RICAVO</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="-161"/>
+        <location line="+160"/>
         <source>Inv.Mov.</source>
         <translation>Mov.Inv.</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="-90"/>
+        <location line="+104"/>
         <source>TOTAL COSTS : %1</source>
         <translation>TOTALE COSTI : %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-103"/>
+        <location line="+104"/>
         <source>TOTAL REVENUES : %1</source>
         <translation>TOTALE RICAVI : %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-103"/>
+        <location line="+104"/>
         <source>TOTAL RESULT : %1</source>
         <translation>RISULTATO TOTALE : %1</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="-100"/>
+        <location line="+102"/>
         <source>UNIT COST : %1</source>
         <translation>COSTO UNITARIO : %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-100"/>
+        <location line="+101"/>
         <source>UNIT REVENUE : %1</source>
         <translation>RICAVO UNITARIO : %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-99"/>
+        <location line="+100"/>
         <source>UNIT RESULT : %1</source>
         <translation>RISULTATO UNITARIO : %1</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="-80"/>
         <location line="+4"/>
         <source>(CONTINUES)</source>
         <translation>(CONTINUA)</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Center Code</source>
+        <translation>Codice centro</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Center</source>
+        <translation>Centro</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Field Code</source>
+        <translation>Codice campo</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Field</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Unit</source>
+        <translation>Unità</translation>
     </message>
 </context>
 <context>
@@ -3760,14 +3829,15 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
 <context>
     <name>WorkCardReport</name>
     <message>
-        <location filename="../../src/reports/WorkCardReport.cpp" line="+53"/>
-        <location line="+81"/>
-        <location line="+82"/>
+        <location filename="../../src/reports/WorkCardReport.cpp" line="+58"/>
+        <location line="+106"/>
+        <location line="+74"/>
+        <location line="+55"/>
         <source>&lt;None&gt;</source>
         <translation>&lt;Nessuno&gt;</translation>
     </message>
     <message>
-        <location line="-161"/>
+        <location line="-233"/>
         <source>Production</source>
         <translation>Produzione</translation>
     </message>
@@ -3792,94 +3862,116 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>Inv.In.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+49"/>
         <source>%1 - Form of %2</source>
         <translation>%1 - Scheda del %2</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+15"/>
+        <location line="+119"/>
         <source>Wor.Code</source>
         <translation>Cod.Op.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-118"/>
+        <location line="+118"/>
         <source>Worker</source>
         <translation>Operaio</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-117"/>
+        <location line="+117"/>
         <source>Reg.H.</source>
         <translation>Ore ord.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-116"/>
+        <location line="+116"/>
         <source>Fest.H.</source>
         <translation>Ore fest.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-115"/>
+        <location line="+116"/>
         <source>Overt.</source>
         <translation>Straord.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-114"/>
+        <location line="+114"/>
         <source>Cen.Code</source>
         <translation>Cod.Cen.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-113"/>
+        <location line="+113"/>
         <source>Center</source>
         <translation>Centro</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-112"/>
+        <location line="+112"/>
         <source>Op.Code</source>
         <translation>Cod.Oper.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-111"/>
+        <location line="+111"/>
         <source>Operation</source>
         <translation>Operazione</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-105"/>
+        <location line="+108"/>
         <source>M.C.</source>
         <translation>C.M.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-107"/>
+        <location line="+107"/>
         <source>Machine</source>
         <translation>Macchina</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-104"/>
+        <location line="+106"/>
         <source>Mov.Type</source>
         <translation>Tipo mov.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-105"/>
+        <location line="+105"/>
         <source>Cod.Item</source>
         <translation>Cod.Art.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-104"/>
+        <location line="+104"/>
         <source>Item</source>
         <translation>Articolo</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-103"/>
+        <location line="+103"/>
         <source>Stage</source>
         <translation>Fase</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-102"/>
+        <location line="+102"/>
         <source>Units</source>
         <translation>Unità</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-101"/>
+        <location line="+102"/>
         <source>Quantity</source>
         <translation>Quantità</translation>
+    </message>
+    <message>
+        <location line="-7"/>
+        <source>Date</source>
+        <translation>Data</translation>
     </message>
 </context>
 <context>

@@ -34,10 +34,14 @@ class TerminalProgress : public Progress
 {
 public:
     explicit TerminalProgress(QTextStream &err) : m_err(err) {}
-    ~TerminalProgress() override
+    ~TerminalProgress() override { finish(); }
+
+    // Ends the bar's line, so that what is written next starts on a line of its own.
+    void finish()
     {
         if (m_drawn)
             m_err << Qt::endl;
+        m_drawn = false;
     }
 
     void setText(int line, const QString &text) override
@@ -462,6 +466,7 @@ int writeReportCsv(const ReportContext &context, const PrintChoice &choice, cons
     const std::unique_ptr<Report> report = CardPrintJob::createReport(choice.kind(), context);
     const CsvTable table = report->table(progress);
     report->end();
+    progress.finish();
     return saveCsv(table, path, out, err);
 }
 
@@ -568,6 +573,7 @@ int runProcessCommand(const QStringList &args, QTextStream &out, QTextStream &er
     try {
         TerminalProgress progress(err);
         DataProcessing(db, period).ProcessTotals(progress);
+        progress.finish();
         for (const auto &warning : ProcessingWarnings::find(db, period))
             err << warning.text() << Qt::endl;
     } catch (const DbException &e) {

@@ -88,6 +88,7 @@ private slots:
     void runWithoutAWorkingPeriod_data();
     void runWithoutAWorkingPeriod();
     void speaksTheLanguageOfTheUser();
+    void processingWarningsStartTheirOwnLines();
 
 private:
     TestEnvironment m_env;
@@ -350,6 +351,32 @@ void TestCommandLine::speaksTheLanguageOfTheUser()
     QVERIFY2(
         english.out.contains(QStringLiteral("use FILE instead of the database of the settings")),
         qPrintable(english.out));
+}
+
+// The progress bar redraws its line in place; what processing warns of comes after it, each on
+// a line of its own, and the run still succeeds.
+void TestCommandLine::processingWarningsStartTheirOwnLines()
+{
+    m_env.clearSettings();
+    const QString path = m_env.copyTemplate();
+    {
+        Database db;
+        db.open(path);
+        db.execute(QStringLiteral("INSERT INTO Operai (Codice, Nome, Rapporto) VALUES (1, ?, 0)"),
+                   {QStringLiteral("Anna")});
+        db.execute(QStringLiteral("INSERT INTO Scheda (Data) VALUES ('2015-03-10 00:00:00')"));
+        db.execute(QStringLiteral("INSERT INTO Opere (IDScheda, CodOperaio, OreOrd) "
+                                  "SELECT MAX(IDScheda), 1, 3 FROM Scheda"));
+    }
+    const Run run =
+        runProgram({"process", "--db", path, "--from", "2015-01-01", "--to", "2015-12-31"});
+    QCOMPARE(run.status, 0);
+    const QStringList lines = run.err.split(QLatin1Char('\n'));
+    QVERIFY2(lines.contains(
+                 QStringLiteral("Worker Anna (1) has 3.00 hours and no hourly wage: the hours "
+                                "cost 0.")),
+             qPrintable(run.err));
+    QCOMPARE(run.out, QStringLiteral("Processed the cards from 2015-01-01 to 2015-12-31.\n"));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)
