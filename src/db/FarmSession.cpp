@@ -28,6 +28,7 @@ void FarmSession::open(const QString &path, Database::Access access)
     try {
         m_db.open(path, access);
         SchemaUpgrade::upgrade(m_db);
+        SchemaUpgrade::keepYearSums(m_db);
     } catch (const DbException &error) {
         emit databaseReplaced();
         throw DbException(tr("Cannot open the farm database %1: %2")

@@ -6,6 +6,8 @@ const QString SchemaUpgrade::ItemsTable = QStringLiteral("Articoli");
 const QString SchemaUpgrade::AuthorisationColumn = QStringLiteral("NumeroRegistrazione");
 const QString SchemaUpgrade::CentresTable = QStringLiteral("Centri");
 const QString SchemaUpgrade::EppoColumn = QStringLiteral("CodiceEPPO");
+const QString SchemaUpgrade::YearSumsTable = QStringLiteral("Somme Annuali");
+const QString SchemaUpgrade::SummedYearsTable = QStringLiteral("Anni Sommati");
 
 namespace {
 
@@ -20,7 +22,44 @@ const AddedColumn Version1Columns[] = {
     {SchemaUpgrade::CentresTable, SchemaUpgrade::EppoColumn},
 };
 
+// A year's kept sums hold while no work of that year changes: every change of a work, and every
+// card that moves to another day or goes, makes the years it touches be summed again. A work's
+// year is its card's; pending works (card 0) count in no year and touch none.
+const char *const YearSumStatements[] = {
+    "CREATE TABLE IF NOT EXISTS [Somme Annuali] (Lista TEXT NOT NULL, Parametri TEXT NOT NULL, "
+    "Anno INTEGER NOT NULL, Codice INTEGER NOT NULL, OreOrd REAL, OreStr REAL, OreFest REAL, "
+    "Totale REAL)",
+    "CREATE INDEX IF NOT EXISTS SommeAnnualiLista ON [Somme Annuali] (Lista, Parametri, Anno)",
+    "CREATE TABLE IF NOT EXISTS [Anni Sommati] (Lista TEXT NOT NULL, Parametri TEXT NOT NULL, "
+    "Anno INTEGER NOT NULL, PRIMARY KEY (Lista, Parametri, Anno))",
+    "CREATE TRIGGER IF NOT EXISTS OpereAggiunteSomme AFTER INSERT ON Opere BEGIN "
+    "DELETE FROM [Anni Sommati] WHERE Anno IN (SELECT CAST(strftime('%Y', Data) AS INTEGER) "
+    "FROM Scheda WHERE IDScheda = NEW.IDScheda); END",
+    "CREATE TRIGGER IF NOT EXISTS OpereTolteSomme AFTER DELETE ON Opere BEGIN "
+    "DELETE FROM [Anni Sommati] WHERE Anno IN (SELECT CAST(strftime('%Y', Data) AS INTEGER) "
+    "FROM Scheda WHERE IDScheda = OLD.IDScheda); END",
+    "CREATE TRIGGER IF NOT EXISTS OpereCambiateSomme AFTER UPDATE ON Opere BEGIN "
+    "DELETE FROM [Anni Sommati] WHERE Anno IN (SELECT CAST(strftime('%Y', Data) AS INTEGER) "
+    "FROM Scheda WHERE IDScheda IN (OLD.IDScheda, NEW.IDScheda)); END",
+    "CREATE TRIGGER IF NOT EXISTS SchedeSpostateSomme AFTER UPDATE OF Data, IDScheda ON Scheda "
+    "BEGIN DELETE FROM [Anni Sommati] WHERE Anno IN (CAST(strftime('%Y', OLD.Data) AS INTEGER), "
+    "CAST(strftime('%Y', NEW.Data) AS INTEGER)); END",
+    "CREATE TRIGGER IF NOT EXISTS SchedeTolteSomme AFTER DELETE ON Scheda BEGIN "
+    "DELETE FROM [Anni Sommati] WHERE Anno = CAST(strftime('%Y', OLD.Data) AS INTEGER); END",
+};
+
 } // namespace
+
+void SchemaUpgrade::keepYearSums(Database &db)
+{
+    if (db.isReadOnly() || !db.tableExists(QStringLiteral("Opere")) ||
+        !db.tableExists(QStringLiteral("Scheda")))
+        return;
+    Transaction transaction(db);
+    for (const char *statement : YearSumStatements)
+        db.execute(QString::fromLatin1(statement));
+    transaction.commit();
+}
 
 int SchemaUpgrade::version(Database &db)
 {

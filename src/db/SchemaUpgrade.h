@@ -19,11 +19,17 @@ public:
     static const QString AuthorisationColumn;
     static const QString CentresTable;
     static const QString EppoColumn;
+    static const QString YearSumsTable;
+    static const QString SummedYearsTable;
 
     // Adds what is missing, all or nothing; raises DbException on an engine failure. Returns
     // true when it changed the file.
     static bool upgrade(Database &db);
     static int version(Database &db);
+    // Adds to a working farm database, where missing, the tables of the hour sums kept per year
+    // for the registries' totals and the triggers that forget a year's sums when its works
+    // change. Archives and backups never get them: their readers accept plain tables only.
+    static void keepYearSums(Database &db);
     static bool hasColumn(Database &db, const QString &table, const QString &column);
     // "[column]" when the table has it, else "NULL": a select list entry that works on files
     // of every version, qualified with alias when one is given.

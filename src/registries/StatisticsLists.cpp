@@ -7,7 +7,9 @@
 #include "db/Database.h"
 #include "db/DbDate.h"
 #include "db/ForwardCursor.h"
+#include "db/PreparedStatement.h"
 #include "db/StoredQuery.h"
+#include "registries/YearlyTotals.h"
 
 namespace {
 
@@ -166,16 +168,26 @@ std::shared_ptr<ForwardCursor> StatisticsLists::openRows(const QString &name,
 }
 
 void StatisticsLists::fillTotals(const QString &name, const QString &startName,
-                                 const QString &endName, const QVariant &start, const QVariant &end,
+                                 const QString &endName, const RegistryName &registry,
                                  const QVariantMap &more)
 {
-    QVariantMap params = more;
-    params.insert(startName, start);
-    params.insert(endName, end);
-    m_model.setSource(rowsOf(openRows(name, params), [](const ForwardCursor &q) {
-        return QStringList{codeText(q.value(0)),   q.value(1).toString(),  numberText(q.value(2)),
-                           numberText(q.value(3)), numberText(q.value(4)), numberText(q.value(5))};
-    }));
+    YearlyTotals totals(*m_db, name, startName, endName, more);
+    const QList<YearlyTotals::Row> rows = totals.read(m_period);
+    // A code's name is its first row in the registry, as the query itself names it.
+    PreparedStatement names(*m_db, QStringLiteral("SELECT [%1] FROM [%2] WHERE Codice = ? "
+                                                  "ORDER BY rowid LIMIT 1")
+                                       .arg(registry.column, registry.table));
+    auto texts = std::make_shared<QList<QStringList>>();
+    for (const YearlyTotals::Row &row : rows)
+        texts->append({QString::number(row.code), names.scalar({row.code}).toString(),
+                       FormatNumber(row.regular, false), FormatNumber(row.overtime, false),
+                       FormatNumber(row.holiday, false), FormatNumber(row.total, false)});
+    m_model.setSource([texts, next = qsizetype(0)](QStringList &cells) mutable {
+        if (next >= texts->size())
+            return false;
+        cells = texts->at(next++);
+        return true;
+    });
 }
 
 void StatisticsLists::fillCentreTotals(int group)
@@ -186,7 +198,8 @@ void StatisticsLists::fillCentreTotals(int group)
                QT_TR_NOOP("Tot.Ext."), QT_TR_NOOP("Tot.Hol."), QT_TR_NOOP("Total")});
     const int type = group == 1 ? 2 : 255;
     fillTotals(QStringLiteral("Ore Totali su Centri"), QStringLiteral("[Data Init]"),
-               QStringLiteral("[Data End]"), m_period.startAt(), m_period.end.startOfDay(),
+               QStringLiteral("[Data End]"),
+               {QStringLiteral("Centri"), QStringLiteral("Descrizione")},
                {{QStringLiteral("[Tipo]"), group}, {QStringLiteral("[Type]"), type}});
 }
 
@@ -196,8 +209,8 @@ void StatisticsLists::fillWorkerTotals()
         return;
     setTitles({QT_TR_NOOP("Worker Code"), QT_TR_NOOP("Worker"), QT_TR_NOOP("Tot.Ord."),
                QT_TR_NOOP("Tot.Ext."), QT_TR_NOOP("Tot.Hol."), QT_TR_NOOP("Total")});
-    fillTotals(QStringLiteral("Ore Totali Addetti"), DataInit, DataEnd, m_period.startAt(),
-               m_period.endAt());
+    fillTotals(QStringLiteral("Ore Totali Addetti"), DataInit, DataEnd,
+               {QStringLiteral("Operai"), QStringLiteral("Nome")});
 }
 
 void StatisticsLists::fillOperationTotals()
@@ -206,8 +219,8 @@ void StatisticsLists::fillOperationTotals()
         return;
     setTitles({QT_TR_NOOP("Operation Code"), QT_TR_NOOP("Operation"), QT_TR_NOOP("Tot.Ord."),
                QT_TR_NOOP("Tot.Ext."), QT_TR_NOOP("Tot.Hol."), QT_TR_NOOP("Total")});
-    fillTotals(QStringLiteral("Ore Totali Operazioni"), DataInit, DataEnd, m_period.startAt(),
-               m_period.endAt());
+    fillTotals(QStringLiteral("Ore Totali Operazioni"), DataInit, DataEnd,
+               {QStringLiteral("Operazioni"), QStringLiteral("Descrizione")});
 }
 
 void StatisticsLists::fillInventory()

@@ -15,7 +15,8 @@ class StatisticsModel;
 // The figures the registries show below the detail form: hour totals of a folder, the works
 // or movements of one record, the inventory, and all the activity on fields. Each fill reads
 // one stored query of the working database with the working period's bounds; the query stays
-// open in the model, which reads and formats its rows only as they are fetched.
+// open in the model, which reads and formats its rows only as they are fetched. The hour totals
+// add up the sums the database keeps per year (YearlyTotals).
 class StatisticsLists
 {
     Q_DECLARE_TR_FUNCTIONS(StatisticsLists)
@@ -41,11 +42,16 @@ public:
 
 private:
     class Lookups;
+    struct RegistryName
+    {
+        QString table;
+        QString column;
+    };
 
     bool ready() const;
     void setTitles(const std::initializer_list<const char *> &titles);
     void fillTotals(const QString &query, const QString &startName, const QString &endName,
-                    const QVariant &start, const QVariant &end, const QVariantMap &more = {});
+                    const RegistryName &registry, const QVariantMap &more = {});
     void fillWorks(const QString &query, const QVariantMap &params);
     void fillCentreMovements(std::shared_ptr<ForwardCursor> query);
     void fillFieldMovements(std::shared_ptr<ForwardCursor> query);

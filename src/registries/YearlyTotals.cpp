@@ -1,0 +1,158 @@
+#include "YearlyTotals.h"
+
+#include "db/Database.h"
+#include "db/DbException.h"
+#include "db/ForwardCursor.h"
+#include "db/PreparedStatement.h"
+#include "db/SchemaUpgrade.h"
+#include "db/StoredQuery.h"
+
+#include <QMap>
+#include <QSet>
+
+namespace {
+
+WorkingPeriod wholeYear(int year)
+{
+    return {QDate(year, 1, 1), QDate(year, 12, 31)};
+}
+
+void add(QMap<int, YearlyTotals::Row> &sums, const QList<YearlyTotals::Row> &rows)
+{
+    for (const YearlyTotals::Row &row : rows) {
+        YearlyTotals::Row &sum = sums[row.code];
+        sum.code = row.code;
+        sum.regular += row.regular;
+        sum.overtime += row.overtime;
+        sum.holiday += row.holiday;
+        sum.total += row.total;
+    }
+}
+
+} // namespace
+
+YearlyTotals::YearlyTotals(Database &db, QString query, QString startName, QString endName,
+                           QVariantMap more)
+    : m_db(db), m_query(std::move(query)), m_startName(std::move(startName)),
+      m_endName(std::move(endName)), m_more(std::move(more))
+{
+}
+
+QList<YearlyTotals::Row> YearlyTotals::read(const WorkingPeriod &period)
+{
+    if (!period.start.isValid() || !period.end.isValid() || period.end < period.start)
+        return readStraight(period);
+    if (!canKeep())
+        return readStraight(period);
+    QMap<int, Row> sums;
+    int firstWhole = period.start.year();
+    int lastWhole = period.end.year();
+    // The partial years at the ends are read straight from the query.
+    if (period.start != QDate(firstWhole, 1, 1)) {
+        add(sums, queryRows({period.start, qMin(period.end, QDate(firstWhole, 12, 31))}));
+        ++firstWhole;
+    }
+    if (lastWhole >= firstWhole && period.end != QDate(lastWhole, 12, 31)) {
+        add(sums, queryRows({QDate(lastWhole, 1, 1), period.end}));
+        --lastWhole;
+    }
+    if (firstWhole <= lastWhole)
+        add(sums, keptRows(firstWhole, lastWhole));
+    return sums.values();
+}
+
+QList<YearlyTotals::Row> YearlyTotals::readStraight(const WorkingPeriod &period)
+{
+    return queryRows(period);
+}
+
+bool YearlyTotals::canKeep()
+{
+    return !m_db.isReadOnly() && m_db.tableExists(SchemaUpgrade::YearSumsTable) &&
+           m_db.tableExists(SchemaUpgrade::SummedYearsTable);
+}
+
+// The query's other parameters as one text, the same for the same values in any order.
+QString YearlyTotals::parameters() const
+{
+    QStringList pairs;
+    for (auto it = m_more.cbegin(); it != m_more.cend(); ++it)
+        pairs << it.key() + QLatin1Char('=') + it.value().toString();
+    // Never a null text, which the engine would store as NULL.
+    return pairs.isEmpty() ? QStringLiteral("-") : pairs.join(QLatin1Char(';'));
+}
+
+QList<YearlyTotals::Row> YearlyTotals::queryRows(const WorkingPeriod &period)
+{
+    StoredQuery query(m_db, m_query);
+    for (auto it = m_more.cbegin(); it != m_more.cend(); ++it)
+        query.setParameter(it.key(), it.value());
+    query.setParameter(m_startName, period.startAt());
+    query.setParameter(m_endName, period.endAt());
+    QList<Row> rows;
+    for (const auto cursor = query.openCursor(); !cursor->isEOF(); cursor->moveNext())
+        rows.append({cursor->value(0).toInt(), cursor->value(2).toDouble(),
+                     cursor->value(3).toDouble(), cursor->value(4).toDouble(),
+                     cursor->value(5).toDouble()});
+    return rows;
+}
+
+void YearlyTotals::keepYear(int year)
+{
+    const QList<Row> rows = queryRows(wholeYear(year));
+    Transaction transaction(m_db);
+    const QString list = m_query;
+    const QString params = parameters();
+    m_db.execute(QStringLiteral("DELETE FROM [%1] WHERE Lista = ? AND Parametri = ? AND Anno = ?")
+                     .arg(SchemaUpgrade::YearSumsTable),
+                 {list, params, year});
+    PreparedStatement insert(m_db, QStringLiteral("INSERT INTO [%1] (Lista, Parametri, Anno, "
+                                                  "Codice, OreOrd, OreStr, OreFest, Totale) "
+                                                  "VALUES (?, ?, ?, ?, ?, ?, ?, ?)")
+                                       .arg(SchemaUpgrade::YearSumsTable));
+    for (const Row &row : rows)
+        insert.exec(
+            {list, params, year, row.code, row.regular, row.overtime, row.holiday, row.total});
+    m_db.execute(QStringLiteral("INSERT OR REPLACE INTO [%1] (Lista, Parametri, Anno) "
+                                "VALUES (?, ?, ?)")
+                     .arg(SchemaUpgrade::SummedYearsTable),
+                 {list, params, year});
+    transaction.commit();
+}
+
+QList<YearlyTotals::Row> YearlyTotals::keptRows(int firstYear, int lastYear)
+{
+    QSet<int> kept;
+    QSqlQuery years = m_db.execute(
+        QStringLiteral("SELECT Anno FROM [%1] WHERE Lista = ? AND Parametri = ? AND Anno "
+                       "BETWEEN ? AND ?")
+            .arg(SchemaUpgrade::SummedYearsTable),
+        {m_query, parameters(), firstYear, lastYear});
+    while (years.next())
+        kept.insert(years.value(0).toInt());
+    QMap<int, Row> sums;
+    for (int year = firstYear; year <= lastYear; ++year) {
+        if (kept.contains(year))
+            continue;
+        try {
+            keepYear(year);
+        } catch (const DbException &) {
+            // Another program holding the file keeps the sums from being written: this year
+            // is read straight instead, and kept another time.
+            add(sums, queryRows(wholeYear(year)));
+        }
+    }
+    QSqlQuery rows = m_db.execute(
+        QStringLiteral("SELECT Codice, SUM(OreOrd), SUM(OreStr), SUM(OreFest), SUM(Totale) "
+                       "FROM [%1] WHERE Lista = ? AND Parametri = ? AND Anno BETWEEN ? AND ? "
+                       "AND Anno IN (SELECT Anno FROM [%2] WHERE Lista = ? AND Parametri = ?) "
+                       "GROUP BY Codice")
+            .arg(SchemaUpgrade::YearSumsTable, SchemaUpgrade::SummedYearsTable),
+        {m_query, parameters(), firstYear, lastYear, m_query, parameters()});
+    QList<Row> result;
+    while (rows.next())
+        result.append({rows.value(0).toInt(), rows.value(1).toDouble(), rows.value(2).toDouble(),
+                       rows.value(3).toDouble(), rows.value(4).toDouble()});
+    add(sums, result);
+    return sums.values();
+}
