@@ -2097,6 +2097,15 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
     </message>
 </context>
 <context>
+    <name>DateText</name>
+    <message>
+        <location filename="../../src/base/DateText.cpp" line="+9"/>
+        <source>MM/dd/yyyy</source>
+        <extracomment>The pattern of a date in the lists and on printed pages (Qt date format: dd day, MM month, yyyy year).</extracomment>
+        <translation>dd/MM/yyyy</translation>
+    </message>
+</context>
+<context>
     <name>DemoFarm</name>
     <message>
         <location filename="../../src/demo/DemoFarm.cpp" line="+22"/>
@@ -2127,7 +2136,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
 <context>
     <name>FarmSession</name>
     <message>
-        <location filename="../../src/db/FarmSession.cpp" line="+33"/>
+        <location filename="../../src/db/FarmSession.cpp" line="+34"/>
         <source>Cannot open the farm database %1: %2</source>
         <translation>Impossibile aprire il database dell&apos;azienda %1: %2</translation>
     </message>
@@ -2163,7 +2172,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
 <context>
     <name>ListCsvExport</name>
     <message>
-        <location filename="../../src/reports/ui/ListCsvExport.cpp" line="+123"/>
+        <location filename="../../src/reports/ui/ListCsvExport.cpp" line="+121"/>
         <source>Export list as CSV</source>
         <translation>Esporta elenco come CSV</translation>
     </message>
@@ -2858,7 +2867,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
 <context>
     <name>RegistryPrintReport</name>
     <message>
-        <location filename="../../src/reports/RegistryPrintReport.cpp" line="+65"/>
+        <location filename="../../src/reports/RegistryPrintReport.cpp" line="+66"/>
         <source>%1 - Situation Field</source>
         <translation>%1 - Situazione campo</translation>
     </message>
@@ -2904,7 +2913,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>Non ci sono dati da stampare, provare a selezionare l&apos;opzione Elabora i dati!</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportText.cpp" line="+73"/>
+        <location filename="../../src/reports/ReportText.cpp" line="+68"/>
         <source>Page %1 of %2</source>
         <translation>Pagina %1 di %2</translation>
     </message>
@@ -2963,15 +2972,6 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <location line="+19"/>
         <source>unknown report &apos;%1&apos;; KIND is one of %2</source>
         <translation>resoconto sconosciuto &apos;%1&apos;; KIND è uno tra %2</translation>
-    </message>
-</context>
-<context>
-    <name>ReportText</name>
-    <message>
-        <location filename="../../src/reports/ReportText.cpp" line="-56"/>
-        <source>MM/dd/yyyy</source>
-        <extracomment>The pattern of a date on printed pages (Qt date format: dd day, MM month, yyyy year).</extracomment>
-        <translation>dd/MM/yyyy</translation>
     </message>
 </context>
 <context>
@@ -3147,7 +3147,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
 <context>
     <name>StatisticsLists</name>
     <message>
-        <location filename="../../src/registries/StatisticsLists.cpp" line="+133"/>
+        <location filename="../../src/registries/StatisticsLists.cpp" line="+136"/>
         <source>Production </source>
         <translation>Produzione </translation>
     </message>
@@ -3172,15 +3172,15 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>Inv.In. </translation>
     </message>
     <message>
-        <location line="+50"/>
-        <location line="+137"/>
+        <location line="+60"/>
+        <location line="+138"/>
         <location line="+14"/>
         <source>Center Code</source>
         <translation>Codice centro</translation>
     </message>
     <message>
-        <location line="-151"/>
-        <location line="+78"/>
+        <location line="-152"/>
+        <location line="+79"/>
         <location line="+59"/>
         <location line="+14"/>
         <location line="+12"/>
@@ -3188,29 +3188,29 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>Centro</translation>
     </message>
     <message>
-        <location line="-163"/>
-        <location line="+12"/>
+        <location line="-164"/>
+        <location line="+13"/>
         <location line="+10"/>
         <source>Tot.Ord.</source>
         <translation>Tot.Ord.</translation>
     </message>
     <message>
-        <location line="-21"/>
-        <location line="+12"/>
+        <location line="-22"/>
+        <location line="+13"/>
         <location line="+10"/>
         <source>Tot.Ext.</source>
         <translation>Tot.Str.</translation>
     </message>
     <message>
-        <location line="-22"/>
-        <location line="+12"/>
+        <location line="-23"/>
+        <location line="+13"/>
         <location line="+10"/>
         <source>Tot.Hol.</source>
         <translation>Tot.Fest.</translation>
     </message>
     <message>
-        <location line="-22"/>
-        <location line="+12"/>
+        <location line="-23"/>
+        <location line="+13"/>
         <location line="+10"/>
         <source>Total</source>
         <translation>Totale</translation>

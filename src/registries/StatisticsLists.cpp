@@ -1,6 +1,7 @@
 #include "StatisticsLists.h"
 
 #include "StatisticsModel.h"
+#include "base/DateText.h"
 #include "base/NumberText.h"
 #include "db/CCentriSet.h"
 #include "db/COperazioniSet.h"
@@ -38,7 +39,7 @@ QDateTime toDateTime(const QVariant &value)
 QString dateText(const QVariant &value)
 {
     const QDateTime moment = toDateTime(value);
-    return moment.isValid() ? moment.toString(QStringLiteral("MM/dd/yyyy")) : QString();
+    return moment.isValid() ? moment.toString(ShownDatePattern()) : QString();
 }
 
 // "%d %s" of a code and its text, empty when either is missing.

@@ -2,6 +2,7 @@
 
 #include "PageSurface.h"
 #include "ReportText.h"
+#include "base/DateText.h"
 #include "base/NumberText.h"
 #include "db/Database.h"
 #include "db/StoredQuery.h"
@@ -142,9 +143,6 @@ void RegistryPrintReport::drawPage(PageSurface &surface, int page, int pageCount
 
 namespace {
 
-// How the statistics lists show a date.
-const QString ListDateFormat = QStringLiteral("MM/dd/yyyy");
-
 enum class Shape { Text, Numbers, Dates };
 
 Shape shapeOf(const QList<QStringList> &rows, int column)
@@ -158,7 +156,7 @@ Shape shapeOf(const QList<QStringList> &rows, int column)
             continue;
         filled = true;
         numbers = numbers && ReadNumber(text, false).has_value();
-        dates = dates && QDate::fromString(text, ListDateFormat).isValid();
+        dates = dates && QDate::fromString(text, ShownDatePattern()).isValid();
     }
     if (!filled)
         return Shape::Text;
@@ -181,7 +179,7 @@ QList<QVariantList> RegistryPrintReport::tableRows(int page, int)
             if (text.isEmpty() || shapes.at(column) == Shape::Text)
                 cells << m_list.rows.at(row).value(column);
             else if (shapes.at(column) == Shape::Dates)
-                cells << QDate::fromString(text, ListDateFormat);
+                cells << QDate::fromString(text, ShownDatePattern());
             else
                 cells << *ReadNumber(text, false);
         }

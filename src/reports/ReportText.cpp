@@ -1,6 +1,7 @@
 #include "ReportText.h"
 
 #include "PageSurface.h"
+#include "base/DateText.h"
 
 #include <QCoreApplication>
 
@@ -11,15 +12,9 @@ QString cut(const QString &text, int limit, int keep)
     return text.size() >= limit ? text.left(keep) + QStringLiteral("...") : text;
 }
 
-QString datePattern()
-{
-    //: The pattern of a date on printed pages (Qt date format: dd day, MM month, yyyy year).
-    return QCoreApplication::translate("ReportText", "MM/dd/yyyy");
-}
-
 QString date(const QDate &day)
 {
-    return day.toString(datePattern());
+    return day.toString(ShownDatePattern());
 }
 
 QString date(const QDateTime &moment)

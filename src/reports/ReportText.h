@@ -12,9 +12,7 @@ namespace ReportText {
 // more characters, whole otherwise.
 QString cut(const QString &text, int limit, int keep);
 
-// The pattern of dates on pages: "MM/dd/yyyy" in English, each language giving its own order.
-QString datePattern();
-// A date on a page in datePattern(), four-digit year.
+// A date on a page in the shown date pattern (ShownDatePattern()).
 QString date(const QDate &day);
 QString date(const QDateTime &moment);
 

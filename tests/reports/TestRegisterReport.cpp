@@ -373,7 +373,7 @@ void TestRegisterReport::datesFollowTheTranslatedPattern()
     public:
         QString translate(const char *context, const char *source, const char *, int) const override
         {
-            return QByteArray(context) == "ReportText" && QByteArray(source) == "MM/dd/yyyy"
+            return QByteArray(context) == "DateText" && QByteArray(source) == "MM/dd/yyyy"
                        ? QStringLiteral("dd/MM/yyyy")
                        : QString();
         }

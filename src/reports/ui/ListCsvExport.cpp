@@ -1,5 +1,6 @@
 #include "ListCsvExport.h"
 
+#include "base/DateText.h"
 #include "base/NumberText.h"
 #include "base/Prompter.h"
 #include "registries/StatisticsModel.h"
@@ -14,12 +15,9 @@
 
 namespace {
 
-// How the statistics lists show a date.
-const QString ListDateFormat = QStringLiteral("MM/dd/yyyy");
-
 QDate listDate(const QString &text)
 {
-    return QDate::fromString(text.trimmed(), ListDateFormat);
+    return QDate::fromString(text.trimmed(), ShownDatePattern());
 }
 
 // The list with its date columns shown in ISO 8601.
