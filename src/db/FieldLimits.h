@@ -18,5 +18,7 @@ inline constexpr int Adversity = 100;
 
 // Registries: the name or description of a centre, field, worker, operation or item.
 inline constexpr int Description = 100;
+inline constexpr int AuthorisationNumber = 30; // Articoli.NumeroRegistrazione
+inline constexpr int EppoCode = 10;            // Centri.CodiceEPPO
 
 } // namespace FieldLimits

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "db/FieldLimits.h"
+
 #include <QCoreApplication>
 #include <QString>
 #include <optional>
@@ -73,11 +75,11 @@ public:
 
     static constexpr int MinCode = 1;
     static constexpr int MaxCode = 10000;
-    static constexpr int MaxText = 100;
-    static constexpr int MaxUnit = 5;
+    static constexpr int MaxText = FieldLimits::Description;
+    static constexpr int MaxUnit = FieldLimits::Unit;
     static constexpr double MaxNumber = 100000000.0;
-    static constexpr int MaxAuthorisation = 30;
-    static constexpr int MaxEppoCode = 10;
+    static constexpr int MaxAuthorisation = FieldLimits::AuthorisationNumber;
+    static constexpr int MaxEppoCode = FieldLimits::EppoCode;
 
     // The most characters the registration control takes for a node kind (0: none).
     static int registrationLimit(int kind);
