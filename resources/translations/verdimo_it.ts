@@ -1701,7 +1701,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
     </message>
     <message>
         <location line="+49"/>
-        <location filename="../../src/cli/ReportCommands.cpp" line="+477"/>
+        <location filename="../../src/cli/ReportCommands.cpp" line="+416"/>
         <source>unexpected argument &apos;%1&apos;</source>
         <translation>argomento inatteso &apos;%1&apos;</translation>
     </message>
@@ -1751,7 +1751,17 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>Il periodo di lavoro nelle impostazioni è vuoto; indicare --from e --to.</translation>
     </message>
     <message>
-        <location filename="../../src/cli/ExchangeCommands.cpp" line="+119"/>
+        <location filename="../../src/cli/ExchangeCommands.cpp" line="+51"/>
+        <source>Written to %1.</source>
+        <translation>Scritto in %1.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 was not written.</source>
+        <translation>%1 non è stato scritto.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Write the cards of a period and the registries to a data archive.</source>
         <translation>Scrive le schede di un periodo e le anagrafiche in un archivio dati.</translation>
     </message>
@@ -1781,7 +1791,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>indicare --overwrite oppure --keep</translation>
     </message>
     <message>
-        <location filename="../../src/cli/ReportCommands.cpp" line="+49"/>
+        <location filename="../../src/cli/ReportCommands.cpp" line="+56"/>
         <source>Rebuild the cost and revenue totals of a period.</source>
         <translation>Ricalcola i totali di costi e ricavi di un periodo.</translation>
     </message>
@@ -1792,7 +1802,12 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>il file PDF da scrivere</translation>
     </message>
     <message>
-        <location filename="../../src/cli/ReportCommands.cpp" line="-8"/>
+        <location filename="../../src/cli/ReportCommands.cpp" line="-39"/>
+        <source>These pages print what the last processing left; give --process to process the period first.</source>
+        <translation>Queste pagine stampano ciò che ha lasciato l&apos;ultima elaborazione; aggiungere --process per elaborare prima il periodo.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
         <source>Write a report to PDF or its table to CSV; KIND is one of %1. &apos;registry NODE&apos; is the registries view&apos;s print of NODE, one of %2 (--movements lists a centre&apos;s or field&apos;s movements).</source>
         <translation>Scrive un resoconto in PDF o la sua tabella in CSV; KIND è uno tra %1. &apos;registry NODE&apos; è la stampa delle anagrafiche del nodo NODE, uno tra %2 (--movements elenca i movimenti di un centro o di un campo).</translation>
     </message>
@@ -1974,26 +1989,26 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <location line="+35"/>
         <location line="+12"/>
         <location line="+2"/>
-        <location line="+48"/>
-        <location line="+126"/>
+        <location line="+49"/>
+        <location line="+127"/>
         <source>Unable to store!</source>
         <translation>Impossibile archiviare!</translation>
     </message>
     <message>
-        <location line="-158"/>
+        <location line="-160"/>
         <location line="+10"/>
-        <location line="+66"/>
+        <location line="+67"/>
         <source>Unable to check out!</source>
         <translation>Impossibile estrarre!</translation>
     </message>
     <message>
-        <location line="-54"/>
+        <location line="-55"/>
         <source>Verdimo : New data archive</source>
         <translation>Verdimo : Nuovo archivio dati</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+47"/>
+        <location line="+48"/>
         <source>Verdimo archives (*.czp)</source>
         <translation>Archivi Verdimo (*.czp)</translation>
     </message>
@@ -2038,7 +2053,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>Backup Verdimo (*.zip)</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Backup completed successfully!</source>
         <translation>Backup completato correttamente!</translation>
     </message>
@@ -2415,7 +2430,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>REGISTRO DEI TRATTAMENTI</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>ANNO  %1</source>
         <translation>ANNO  %1</translation>
     </message>
@@ -2485,13 +2500,13 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>Unità</translation>
     </message>
     <message>
-        <location line="-62"/>
+        <location line="-63"/>
         <source>-</source>
         <comment>national rule of the register</comment>
         <translation>ai sensi dell&apos;art. 16, c. 3, D.Lgs. 150/2012 (già art. 42 D.P.R. 290/2001)</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location line="+55"/>
         <source>-</source>
         <comment>register keeping rule, line 1</comment>
         <translation>Annotare ogni trattamento entro 30 giorni dalla sua esecuzione (PAN, D.M. 22 gennaio 2014).</translation>
@@ -2541,7 +2556,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>Cartella articoli</translation>
     </message>
     <message>
-        <location filename="../../src/cli/ReportCommands.cpp" line="-464"/>
+        <location filename="../../src/cli/ReportCommands.cpp" line="-471"/>
         <location filename="../../src/registries/RegistryEditor.cpp" line="+109"/>
         <source>Cost centers</source>
         <translation>Centri di costo</translation>
@@ -2964,7 +2979,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         </translation>
     </message>
     <message>
-        <location line="+245"/>
+        <location line="+252"/>
         <source>Processed the cards from %1 to %2.</source>
         <translation>Elaborate le schede dal %1 al %2.</translation>
     </message>

@@ -2,8 +2,11 @@
 
 #include "CliPrompter.h"
 #include "CommandLine.h"
+#include "TerminalProgress.h"
 #include "base/Progress.h"
 #include "exchange/DataExchange.h"
+
+#include <QDir>
 
 namespace {
 
@@ -31,83 +34,24 @@ private:
     QString m_archive;
 };
 
-// A bar on the terminal for the cards (upper line) and the master data (lower line), redrawn
-// in place when its percentage changes.
-class TerminalProgress : public Progress
-{
-public:
-    explicit TerminalProgress(QTextStream &err) : m_err(err) {}
-
-    void setText(int line, const QString &text) override
-    {
-        m_lines[line & 1].text = text;
-        m_active = line & 1;
-        draw(false);
-    }
-    void setRange(int line, int minimum, int maximum) override
-    {
-        m_lines[line & 1].minimum = minimum;
-        m_lines[line & 1].maximum = maximum;
-        draw(false);
-    }
-    void setValue(int line, int value) override
-    {
-        m_lines[line & 1].value = value;
-        draw(false);
-    }
-    void finish()
-    {
-        if (m_drawn) {
-            draw(true);
-            m_err << Qt::endl;
-        }
-        m_drawn = false;
-    }
-
-private:
-    struct Line
-    {
-        QString text;
-        int minimum = 0;
-        int maximum = 100;
-        int value = 0;
-        int percent() const
-        {
-            if (maximum <= minimum)
-                return 100;
-            return qBound(0, (value - minimum) * 100 / (maximum - minimum), 100);
-        }
-    };
-
-    void draw(bool force)
-    {
-        const Line &cards = m_lines[0];
-        const Line &current = m_lines[m_active];
-        const int percent = m_active == 0 ? cards.percent() / 2 : 50 + current.percent() / 2;
-        if (!force && m_drawn && percent == m_lastPercent && m_active == m_lastActive)
-            return;
-        constexpr int Width = 30;
-        const int filled = percent * Width / 100;
-        m_err << '\r' << '[' << QString(filled, QLatin1Char('#'))
-              << QString(Width - filled, QLatin1Char(' ')) << "] "
-              << QString::number(percent).rightJustified(3) << "% "
-              << current.text.left(40).leftJustified(40) << Qt::flush;
-        m_drawn = true;
-        m_lastPercent = percent;
-        m_lastActive = m_active;
-    }
-
-    QTextStream &m_err;
-    Line m_lines[2];
-    int m_active = 0;
-    bool m_drawn = false;
-    int m_lastPercent = -1;
-    int m_lastActive = -1;
-};
-
 int exitStatus(DataExchange::Outcome outcome)
 {
     return outcome == DataExchange::Outcome::Done ? 0 : 1;
+}
+
+// Names the file an export or backup wrote, or left as it was, after the message of the outcome:
+// the name typed may have been completed with the suffix.
+int reportArchive(const DataExchange &exchange, DataExchange::Outcome outcome, QTextStream &out,
+                  QTextStream &err)
+{
+    const QString archive = QDir::toNativeSeparators(exchange.archivePath());
+    if (archive.isEmpty())
+        return exitStatus(outcome);
+    if (outcome == DataExchange::Outcome::Done)
+        out << CommandLine::tr("Written to %1.").arg(archive) << Qt::endl;
+    else
+        err << CommandLine::tr("%1 was not written.").arg(archive) << Qt::endl;
+    return exitStatus(outcome);
 }
 
 } // namespace
@@ -158,7 +102,7 @@ int runExportCommand(const QStringList &args, QTextStream &out, QTextStream &err
     DataExchange exchange(prompter, progress);
     exchange.setWorkingDatabase(line.databasePath());
     exchange.setExportPeriod(line.period());
-    return exitStatus(exchange.ExportArchive());
+    return reportArchive(exchange, exchange.ExportArchive(), out, err);
 }
 
 int runImportCommand(const QStringList &args, QTextStream &out, QTextStream &err)
@@ -172,7 +116,7 @@ int runImportCommand(const QStringList &args, QTextStream &out, QTextStream &err
 
     ExchangePrompter prompter(out, err, line.positional(0),
                               overwrite ? Prompter::Answer::Yes : Prompter::Answer::No);
-    TerminalProgress progress(err);
+    TerminalProgress progress(err, TerminalProgress::Lines::UpperThenLower);
     DataExchange exchange(prompter, progress);
     exchange.setWorkingDatabase(line.databasePath());
     exchange.setShowProgress([&progress](bool shown) {
@@ -192,5 +136,5 @@ int runBackupCommand(const QStringList &args, QTextStream &out, QTextStream &err
     NullProgress progress;
     DataExchange exchange(prompter, progress);
     exchange.setWorkingDatabase(line.databasePath());
-    return exitStatus(exchange.BackupDatabase());
+    return reportArchive(exchange, exchange.BackupDatabase(), out, err);
 }

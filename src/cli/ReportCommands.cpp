@@ -2,6 +2,7 @@
 
 #include "CliPrompter.h"
 #include "CommandLine.h"
+#include "TerminalProgress.h"
 #include "base/CsvTable.h"
 #include "base/NumberText.h"
 #include "base/Progress.h"
@@ -28,68 +29,6 @@ class ReportCommands
 };
 
 namespace {
-
-// The upper line of the progress as a bar on the terminal, redrawn in place.
-class TerminalProgress : public Progress
-{
-public:
-    explicit TerminalProgress(QTextStream &err) : m_err(err) {}
-    ~TerminalProgress() override { finish(); }
-
-    // Ends the bar's line, so that what is written next starts on a line of its own.
-    void finish()
-    {
-        if (m_drawn)
-            m_err << Qt::endl;
-        m_drawn = false;
-    }
-
-    void setText(int line, const QString &text) override
-    {
-        if (line == 0) {
-            m_text = text;
-            draw();
-        }
-    }
-    void setRange(int line, int minimum, int maximum) override
-    {
-        if (line == 0) {
-            m_minimum = minimum;
-            m_maximum = qMax(minimum + 1, maximum);
-        }
-    }
-    void setValue(int line, int value) override
-    {
-        if (line == 0) {
-            m_value = value;
-            draw();
-        }
-    }
-
-private:
-    void draw()
-    {
-        constexpr int Width = 30;
-        const int percent = qBound(0, 100 * (m_value - m_minimum) / (m_maximum - m_minimum), 100);
-        const int filled = percent * Width / 100;
-        const QString line =
-            QStringLiteral("[%1%2] %3% %4")
-                .arg(QString(filled, QLatin1Char('#')), QString(Width - filled, QLatin1Char(' ')))
-                .arg(percent, 3)
-                .arg(m_text);
-        m_err << '\r' << line.leftJustified(m_width) << Qt::flush;
-        m_width = qMax(m_width, int(line.size()));
-        m_drawn = true;
-    }
-
-    QTextStream &m_err;
-    QString m_text;
-    int m_minimum = 1;
-    int m_maximum = 100;
-    int m_value = 1;
-    int m_width = 0;
-    bool m_drawn = false;
-};
 
 struct Kind
 {
@@ -457,7 +396,7 @@ int writeListCsv(Database &db, const Kind &kind, const ReportContext &context, c
 int writeReportCsv(const ReportContext &context, const PrintChoice &choice, const QString &path,
                    QTextStream &out, QTextStream &err)
 {
-    TerminalProgress progress(err);
+    TerminalProgress progress(err, TerminalProgress::Lines::Upper);
     DataProcessing processing(context.db, context.period);
     if (choice.runsProcessTotals())
         processing.ProcessTotals(progress);
@@ -498,8 +437,9 @@ int printReport(const CommandLine &line, const Kind &kind, QTextStream &out, QTe
             return kind.isList ? writeListCsv(db, kind, context, line.value(CsvOption), out, err)
                                : writeReportCsv(context, choice, line.value(CsvOption), out, err);
         CliPrompter prompter(out, err);
-        CardPrintJob job(context, prompter,
-                         [&err] { return std::make_unique<TerminalProgress>(err); });
+        CardPrintJob job(context, prompter, [&err] {
+            return std::make_unique<TerminalProgress>(err, TerminalProgress::Lines::Upper);
+        });
         PdfOutput output(pdf);
         switch (job.run(choice, false, output)) {
         case CardPrintJob::Outcome::Printed:
@@ -507,6 +447,12 @@ int printReport(const CommandLine &line, const Kind &kind, QTextStream &out, QTe
             return 0;
         case CardPrintJob::Outcome::Cancelled:
             err << output.errorString() << Qt::endl;
+            return 1;
+        case CardPrintJob::Outcome::NoData:
+            if (!choice.process && PrintChoice::processEnabled(kind.radio))
+                err << CommandLine::tr("These pages print what the last processing left; give "
+                                       "--process to process the period first.")
+                    << Qt::endl;
             return 1;
         default:
             return 1;
@@ -571,7 +517,7 @@ int runProcessCommand(const QStringList &args, QTextStream &out, QTextStream &er
         return 1;
     const WorkingPeriod period = line.period();
     try {
-        TerminalProgress progress(err);
+        TerminalProgress progress(err, TerminalProgress::Lines::Upper);
         DataProcessing(db, period).ProcessTotals(progress);
         progress.finish();
         for (const auto &warning : ProcessingWarnings::find(db, period))

@@ -189,6 +189,7 @@ DataExchange::Outcome DataExchange::ExportArchive()
     if (archive.isEmpty())
         return Outcome::Cancelled;
     archive = withSuffix(archive, QStringLiteral("czp"));
+    m_archivePath = archive;
 
     // A folder of its own: nothing left behind by another run can get in the way, and the
     // database goes with the folder on every path.
@@ -317,6 +318,7 @@ DataExchange::Outcome DataExchange::BackupDatabase()
     if (archive.isEmpty())
         return Outcome::Cancelled;
     archive = withSuffix(archive, QStringLiteral("zip"));
+    m_archivePath = archive;
 
     QTemporaryDir temp(ExchangeTemp::folderTemplate());
     if (!temp.isValid()) {

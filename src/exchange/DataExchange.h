@@ -44,6 +44,10 @@ public:
     bool MergeArchiveDatabase(Database &source, Database &target, bool overwrite);
     Outcome BackupDatabase();
 
+    // The archive the last export or backup was written to, its name completed with the
+    // suffix; empty before one was chosen.
+    QString archivePath() const { return m_archivePath; }
+
 private:
     QString workingDatabasePath() const;
     // The working database's path; tells the user when there is none.
@@ -67,4 +71,5 @@ private:
     std::optional<WorkingPeriod> m_exportPeriod;
     std::function<void()> m_reloadViews;
     std::function<void(bool)> m_showProgress;
+    QString m_archivePath;
 };

@@ -182,7 +182,8 @@ void RegisterReport::drawRegisterPage(PageSurface &surface, int page, int pageCo
     surface.drawText(200, -100, tr("TREATMENTS REPORT"));
     surface.selectFont(base);
     surface.drawText(200, -150, tr("-", "national rule of the register"));
-    const QDate end = SettingsStore::readDate(SettingsStore::Settings, QStringLiteral("DataEnd"));
+    // The year of the period printed, which the command line may give apart from the settings.
+    const QDate end = m_context.period.end;
     surface.selectFont(bold);
     if (end.isValid())
         surface.drawText(1400, -200, tr("ANNO  %1").arg(end.year()));

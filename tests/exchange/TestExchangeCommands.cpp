@@ -4,6 +4,7 @@
 #include "db/Database.h"
 #include "exchange/CZipArchive.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QTest>
 
@@ -49,6 +50,7 @@ private slots:
     void badUsage();
     void exportImportAndBackup();
     void importFailureIsReported();
+    void exportFailureNamesTheArchive();
 
 private:
     std::unique_ptr<TestEnvironment> m_env;
@@ -109,7 +111,8 @@ void TestExchangeCommands::exportImportAndBackup()
     Run result = run(runExportCommand,
                      {archive, "--db", source, "--from", "2016-01-10", "--to", "2016-01-19"});
     QCOMPARE(result.status, 0);
-    QCOMPARE(result.out.trimmed(), QStringLiteral("Export data completed successfully!"));
+    QCOMPARE(result.out, QStringLiteral("Export data completed successfully!\nWritten to %1.\n")
+                             .arg(QDir::toNativeSeparators(archive)));
     QVERIFY(QFileInfo::exists(archive));
 
     const QString target = m_env->copyTemplate();
@@ -131,7 +134,9 @@ void TestExchangeCommands::exportImportAndBackup()
     const QString backup = m_env->path(QStringLiteral("backup"));
     result = run(runBackupCommand, {backup, "--db", target});
     QCOMPARE(result.status, 0);
-    QCOMPARE(result.out.trimmed(), QStringLiteral("Backup completed successfully!"));
+    // The name typed is completed with the suffix, and the message says so.
+    QCOMPARE(result.out, QStringLiteral("Backup completed successfully!\nWritten to %1.zip.\n")
+                             .arg(QDir::toNativeSeparators(backup)));
     CZipArchive zip;
     zip.Open(backup + QStringLiteral(".zip"), CZipArchive::OpenExisting, 0);
     QCOMPARE(zip.entry(0).name(), QStringLiteral("Backup Verdimo.mdb"));
@@ -146,6 +151,20 @@ void TestExchangeCommands::importFailureIsReported()
     const Run result = run(runImportCommand, {notArchive, "--overwrite", "--db", target});
     QCOMPARE(result.status, 1);
     QVERIFY(result.err.contains(QStringLiteral("is not a ZIP archive")));
+    QVERIFY(!result.out.contains(QStringLiteral("successfully")));
+}
+
+void TestExchangeCommands::exportFailureNamesTheArchive()
+{
+    const QString source = m_env->copyTemplate();
+    const QString archive = m_env->path(QStringLiteral("no such folder/out"));
+    const Run result = run(runExportCommand,
+                           {archive, "--db", source, "--from", "2016-01-01", "--to", "2016-12-31"});
+    QCOMPARE(result.status, 1);
+    QVERIFY2(
+        result.err.endsWith(
+            QStringLiteral("%1.czp was not written.\n").arg(QDir::toNativeSeparators(archive))),
+        qPrintable(result.err));
     QVERIFY(!result.out.contains(QStringLiteral("successfully")));
 }
 

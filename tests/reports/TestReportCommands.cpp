@@ -264,6 +264,7 @@ void TestReportCommands::printRefusals_data()
     QTest::newRow("unprocessed cost centres")
         << QStringList{"cost-centres", "--economic"}
         << "There are no data to print, try selecting the option processes data!";
+    QTest::newRow("unprocessed register") << QStringList{"register"} << "give --process";
     QTest::newRow("empty register")
         << QStringList{"register", "--process"} << "There are no data to print!";
     QTest::newRow("unknown registry node")
