@@ -17,11 +17,6 @@ namespace {
 const QString DataInit = QStringLiteral("[DataInit]");
 const QString DataEnd = QStringLiteral("[DataEnd]");
 
-QString codeText(const QVariant &value)
-{
-    return QString::number(value.toInt());
-}
-
 QString numberText(const QVariant &value)
 {
     return FormatNumber(value.toDouble(), false);
@@ -36,18 +31,57 @@ QDateTime toDateTime(const QVariant &value)
     return DbDate::fromText(value.toString());
 }
 
-QString dateText(const QVariant &value)
+StatisticsCell textCell(const QString &text)
 {
-    const QDateTime moment = toDateTime(value);
-    return moment.isValid() ? moment.toString(ShownDatePattern()) : QString();
+    return {text, text.isEmpty() ? QVariant() : QVariant(text)};
 }
 
-// "%d %s" of a code and its text, empty when either is missing.
-QString codeAndText(const QVariant &code, const QVariant &text)
+StatisticsCell codeCell(int code)
+{
+    return {QString::number(code), code};
+}
+
+StatisticsCell codeCell(const QVariant &value)
+{
+    return codeCell(value.toInt());
+}
+
+StatisticsCell numberCell(double value)
+{
+    const QString text = FormatNumber(value, false);
+    if (text.isEmpty())
+        return {};
+    // The figure as the text rounds it, so that a file holds what the list shows rather than
+    // the binary noise of a sum (0.1 + 0.2 hours are 0.30000000000000004).
+    return {text, ReadNumber(text, false).value_or(value)};
+}
+
+StatisticsCell dateCell(const QVariant &value)
+{
+    const QDateTime moment = toDateTime(value);
+    if (!moment.isValid())
+        return {};
+    return {moment.toString(ShownDatePattern()), moment.date()};
+}
+
+// "%d %s" of a code and its text, whatever either holds.
+StatisticsCell labelCell(const QVariant &code, const QVariant &text)
+{
+    return textCell(QStringLiteral("%1 %2").arg(code.toInt()).arg(text.toString()));
+}
+
+// As labelCell, empty when either is missing.
+StatisticsCell codeAndTextCell(const QVariant &code, const QVariant &text)
 {
     if (code.isNull() || !code.isValid() || text.isNull() || !text.isValid())
-        return QString();
-    return QStringLiteral("%1 %2").arg(code.toInt()).arg(text.toString());
+        return {};
+    return labelCell(code, text);
+}
+
+// A quantity after its unit, "kg 2.00".
+StatisticsCell quantityCell(const QVariant &unit, const QVariant &quantity)
+{
+    return textCell(QStringLiteral("%1 %2").arg(unit.toString(), numberText(quantity)));
 }
 
 bool isLoad(int type)
@@ -64,7 +98,7 @@ bool isDischarge(int type)
 template <class Format>
 StatisticsModel::RowSource rowsOf(std::shared_ptr<ForwardCursor> rows, Format format)
 {
-    return [rows, format](QStringList &cells) {
+    return [rows, format](StatisticsRow &cells) {
         if (rows->isEOF())
             return false;
         cells = format(*rows);
@@ -178,15 +212,15 @@ void StatisticsLists::fillTotals(const QString &name, const QString &startName,
     PreparedStatement names(*m_db, QStringLiteral("SELECT [%1] FROM [%2] WHERE Codice = ? "
                                                   "ORDER BY rowid LIMIT 1")
                                        .arg(registry.column, registry.table));
-    auto texts = std::make_shared<QList<QStringList>>();
+    auto cells = std::make_shared<QList<StatisticsRow>>();
     for (const YearlyTotals::Row &row : rows)
-        texts->append({QString::number(row.code), names.scalar({row.code}).toString(),
-                       FormatNumber(row.regular, false), FormatNumber(row.overtime, false),
-                       FormatNumber(row.holiday, false), FormatNumber(row.total, false)});
-    m_model.setSource([texts, next = qsizetype(0)](QStringList &cells) mutable {
-        if (next >= texts->size())
+        cells->append({codeCell(row.code), textCell(names.scalar({row.code}).toString()),
+                       numberCell(row.regular), numberCell(row.overtime), numberCell(row.holiday),
+                       numberCell(row.total)});
+    m_model.setSource([cells, next = qsizetype(0)](StatisticsRow &row) mutable {
+        if (next >= cells->size())
             return false;
-        cells = texts->at(next++);
+        row = cells->at(next++);
         return true;
     });
 }
@@ -233,12 +267,12 @@ void StatisticsLists::fillInventory()
     const std::shared_ptr<ForwardCursor> query = openRows(
         QStringLiteral("Inventario Magazzino"), {{QStringLiteral("[Data]"), m_period.endAt()}});
     // One row per item, summing the item's consecutive movement rows.
-    m_model.setSource([query](QStringList &cells) {
+    m_model.setSource([query](StatisticsRow &cells) {
         if (query->isEOF())
             return false;
         const int item = query->value(0).toInt();
-        cells = QStringList{codeText(query->value(0)), query->value(1).toString(),
-                            query->value(3).toString()};
+        cells = {codeCell(item), textCell(query->value(1).toString()),
+                 textCell(query->value(3).toString())};
         // Kept in single precision, as the stock quantities themselves are.
         float loads = 0.0f;
         float discharges = 0.0f;
@@ -250,8 +284,7 @@ void StatisticsLists::fillInventory()
             else if (isDischarge(type))
                 discharges += quantity;
         }
-        cells << FormatNumber(loads, false) << FormatNumber(discharges, false)
-              << FormatNumber(loads - discharges, false);
+        cells << numberCell(loads) << numberCell(discharges) << numberCell(loads - discharges);
         return true;
     });
 }
@@ -259,8 +292,12 @@ void StatisticsLists::fillInventory()
 void StatisticsLists::fillWorks(const QString &name, const QVariantMap &params)
 {
     m_model.setSource(rowsOf(openRows(name, withPeriod(params)), [](const ForwardCursor &q) {
-        return QStringList{dateText(q.value(0)),   codeText(q.value(1)), q.value(2).toString(),
-                           numberText(q.value(3)), codeText(q.value(4)), q.value(5).toString()};
+        return StatisticsRow{dateCell(q.value(0)),
+                             codeCell(q.value(1)),
+                             textCell(q.value(2).toString()),
+                             numberCell(q.value(3).toDouble()),
+                             codeCell(q.value(4)),
+                             textCell(q.value(5).toString())};
     }));
 }
 
@@ -306,26 +343,24 @@ void StatisticsLists::fillCentreActivity(int kind, int code, Choice choice)
 void StatisticsLists::fillCentreMovements(std::shared_ptr<ForwardCursor> query)
 {
     m_model.setSource(rowsOf(query, [lookups = m_lookups](const ForwardCursor &q) {
-        return QStringList{
-            dateText(q.value(0)),
-            q.value(6).toString() + lookups->operationSuffix(q.value(8)),
-            QStringLiteral("%1 %2").arg(q.value(1).toInt()).arg(q.value(2).toString()),
-            movementType(q.value(3).toInt()) + q.value(7).toString(),
-            q.value(4).toString(),
-            numberText(q.value(5))};
+        return StatisticsRow{dateCell(q.value(0)),
+                             textCell(q.value(6).toString() + lookups->operationSuffix(q.value(8))),
+                             labelCell(q.value(1), q.value(2)),
+                             textCell(movementType(q.value(3).toInt()) + q.value(7).toString()),
+                             textCell(q.value(4).toString()),
+                             numberCell(q.value(5).toDouble())};
     }));
 }
 
 void StatisticsLists::fillFieldMovements(std::shared_ptr<ForwardCursor> query)
 {
     m_model.setSource(rowsOf(query, [lookups = m_lookups](const ForwardCursor &q) {
-        return QStringList{
-            dateText(q.value(0)),
-            q.value(7).toString() + lookups->operationSuffix(q.value(9)),
-            QStringLiteral("%1 %2").arg(q.value(1).toInt()).arg(q.value(2).toString()),
-            movementType(q.value(3).toInt()) + q.value(8).toString(),
-            lookups->centreDescription(q.value(6).toInt()),
-            QStringLiteral("%1 %2").arg(q.value(4).toString(), numberText(q.value(5)))};
+        return StatisticsRow{dateCell(q.value(0)),
+                             textCell(q.value(7).toString() + lookups->operationSuffix(q.value(9))),
+                             labelCell(q.value(1), q.value(2)),
+                             textCell(movementType(q.value(3).toInt()) + q.value(8).toString()),
+                             textCell(lookups->centreDescription(q.value(6).toInt())),
+                             quantityCell(q.value(4), q.value(5))};
     }));
 }
 
@@ -374,14 +409,14 @@ void StatisticsLists::fillItemMovements(int code)
                    QString type = movementType(q.value(5).toInt());
                    if (!q.isNull(11))
                        type += q.value(11).toString();
-                   return QStringList{
-                       dateText(q.value(0)),
-                       codeAndText(q.value(3), q.value(4)),
-                       codeAndText(q.value(1), q.value(2)),
-                       type,
-                       q.value(10).toString() + lookups->operationSuffix(q.value(12)),
-                       QStringLiteral("%1 %2").arg(q.value(6).toString(),
-                                                   QString::number(q.value(8).toDouble(), 'f', 2))};
+                   return StatisticsRow{
+                       dateCell(q.value(0)),
+                       codeAndTextCell(q.value(3), q.value(4)),
+                       codeAndTextCell(q.value(1), q.value(2)),
+                       textCell(type),
+                       textCell(q.value(10).toString() + lookups->operationSuffix(q.value(12))),
+                       textCell(QStringLiteral("%1 %2").arg(
+                           q.value(6).toString(), QString::number(q.value(8).toDouble(), 'f', 2)))};
                }));
 }
 
@@ -401,25 +436,25 @@ void StatisticsLists::fillFieldActivity()
     const auto day = [](const ForwardCursor &rows) {
         return DbDate::toStored(rows.value(0)).toString();
     };
-    m_model.setSource([works, items, day](QStringList &cells) {
+    m_model.setSource([works, items, day](StatisticsRow &cells) {
         const bool work = !works->isEOF() && (items->isEOF() || day(*works) <= day(*items));
         if (work) {
             const ForwardCursor &v = *works;
-            cells = {dateText(v.value(0)),
-                     QStringLiteral("%1 %2").arg(v.value(4).toInt()).arg(v.value(5).toString()),
-                     QStringLiteral("H. %1").arg(numberText(v.value(3))),
-                     codeAndText(v.value(1), v.value(2)),
-                     QStringLiteral("%1 %2").arg(v.value(6).toInt()).arg(v.value(7).toString()),
-                     tr("Works")};
+            cells = {dateCell(v.value(0)),
+                     labelCell(v.value(4), v.value(5)),
+                     textCell(QStringLiteral("H. %1").arg(numberText(v.value(3)))),
+                     codeAndTextCell(v.value(1), v.value(2)),
+                     labelCell(v.value(6), v.value(7)),
+                     textCell(tr("Works"))};
             works->moveNext();
         } else if (!items->isEOF()) {
             const ForwardCursor &v = *items;
-            cells = {dateText(v.value(0)),
-                     QStringLiteral("%1 %2").arg(v.value(5).toInt()).arg(v.value(6).toString()),
-                     QStringLiteral("%1 %2").arg(v.value(3).toString(), numberText(v.value(4))),
-                     codeAndText(v.value(1), v.value(2)),
-                     QStringLiteral("%1 %2").arg(v.value(7).toInt()).arg(v.value(8).toString()),
-                     tr("Warehouse")};
+            cells = {dateCell(v.value(0)),
+                     labelCell(v.value(5), v.value(6)),
+                     quantityCell(v.value(3), v.value(4)),
+                     codeAndTextCell(v.value(1), v.value(2)),
+                     labelCell(v.value(7), v.value(8)),
+                     textCell(tr("Warehouse"))};
             items->moveNext();
         } else {
             return false;

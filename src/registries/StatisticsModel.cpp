@@ -24,8 +24,11 @@ QVariant StatisticsModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= m_rows.size() || index.column() >= ColumnCount)
         return {};
+    const StatisticsCell &cell = m_rows.at(index.row()).at(index.column());
     if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
-        return m_rows.at(index.row()).value(index.column());
+        return cell.text;
+    if (role == ValueRole)
+        return cell.value;
     return {};
 }
 
@@ -81,7 +84,7 @@ void StatisticsModel::fetchAll()
         fetch(BatchSize);
 }
 
-QList<QStringList> StatisticsModel::allRows()
+QList<StatisticsRow> StatisticsModel::allRows()
 {
     fetchAll();
     return m_rows;
@@ -93,8 +96,8 @@ void StatisticsModel::fetch(int count)
     if (!m_source || m_fetching)
         return;
     const QScopedValueRollback<bool> fetching(m_fetching, true);
-    QList<QStringList> batch;
-    QStringList cells;
+    QList<StatisticsRow> batch;
+    StatisticsRow cells;
     while (batch.size() < count) {
         cells.clear();
         if (!m_source(cells)) {
@@ -103,7 +106,7 @@ void StatisticsModel::fetch(int count)
             break;
         }
         while (cells.size() < ColumnCount)
-            cells << QString();
+            cells << StatisticsCell();
         batch << cells.mid(0, ColumnCount);
     }
     if (batch.isEmpty())

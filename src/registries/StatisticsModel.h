@@ -1,5 +1,7 @@
 #pragma once
 
+#include "StatisticsCell.h"
+
 #include <QAbstractTableModel>
 #include <QList>
 #include <QStringList>
@@ -10,7 +12,8 @@
 // years), so its rows come from a source that formats them one at a time, and the model takes
 // them in batches as a view scrolls to them; a reader that needs every row calls allRows(). The
 // source, with the open query it reads, is let go at the end of the list and whenever the
-// model is given another source or cleared.
+// model is given another source or cleared. Each cell shows its text and holds its value
+// (StatisticsCell) under ValueRole.
 class StatisticsModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -18,9 +21,10 @@ class StatisticsModel : public QAbstractTableModel
 public:
     static constexpr int ColumnCount = 6;
     static constexpr int BatchSize = 64;
+    static constexpr int ValueRole = Qt::UserRole;
 
     // Writes the next row into cells and returns true, or returns false at the end of the list.
-    using RowSource = std::function<bool(QStringList &cells)>;
+    using RowSource = std::function<bool(StatisticsRow &cells)>;
 
     explicit StatisticsModel(QObject *parent = nullptr);
 
@@ -41,17 +45,16 @@ public:
 
     // Takes the rest of the list, for readers that need all of it.
     void fetchAll();
-    QList<QStringList> allRows();
+    QList<StatisticsRow> allRows();
 
-    // The rows taken so far.
-    QStringList row(int row) const { return m_rows.at(row); }
-    QString cell(int row, int column) const { return m_rows.at(row).value(column); }
+    // The text shown in a cell of the rows taken so far.
+    QString cell(int row, int column) const { return m_rows.at(row).value(column).text; }
 
 private:
     void fetch(int count);
 
     QStringList m_titles;
-    QList<QStringList> m_rows;
+    QList<StatisticsRow> m_rows;
     RowSource m_source;
     bool m_fetching = false;
 };

@@ -2,7 +2,6 @@
 
 #include "PageSurface.h"
 #include "ReportText.h"
-#include "base/DateText.h"
 #include "base/NumberText.h"
 #include "db/Database.h"
 #include "db/StoredQuery.h"
@@ -129,9 +128,9 @@ void RegistryPrintReport::drawPage(PageSurface &surface, int page, int pageCount
         const qsizetype row = qsizetype(page - 1) * RowsPerPage + i;
         if (row >= m_list.rows.size())
             continue;
-        const QStringList &cells = m_list.rows.at(row);
+        const StatisticsRow &cells = m_list.rows.at(row);
         for (int column = 0; column < ColumnCount; ++column) {
-            const QString text = cells.value(column);
+            const QString text = cells.value(column).text;
             if (!text.isEmpty())
                 ReportText::drawFitted(surface, lefts[column], top, lefts[column + 1] - Gap, text);
         }
@@ -141,49 +140,15 @@ void RegistryPrintReport::drawPage(PageSurface &surface, int page, int pageCount
     surface.selectFont(previous);
 }
 
-namespace {
-
-enum class Shape { Text, Numbers, Dates };
-
-Shape shapeOf(const QList<QStringList> &rows, int column)
-{
-    bool filled = false;
-    bool numbers = true;
-    bool dates = true;
-    for (const QStringList &row : rows) {
-        const QString text = row.value(column).trimmed();
-        if (text.isEmpty())
-            continue;
-        filled = true;
-        numbers = numbers && ReadNumber(text, false).has_value();
-        dates = dates && QDate::fromString(text, ShownDatePattern()).isValid();
-    }
-    if (!filled)
-        return Shape::Text;
-    return dates ? Shape::Dates : numbers ? Shape::Numbers : Shape::Text;
-}
-
-} // namespace
-
 QList<QVariantList> RegistryPrintReport::tableRows(int page, int)
 {
-    QList<Shape> shapes;
-    for (int column = 0; column < m_list.titles.size(); ++column)
-        shapes << shapeOf(m_list.rows, column);
     QList<QVariantList> table;
     const qsizetype first = qsizetype(page - 1) * RowsPerPage;
-    for (qsizetype row = first; row < qMin(first + RowsPerPage, m_list.rows.size()); ++row) {
-        QVariantList cells;
-        for (int column = 0; column < m_list.titles.size(); ++column) {
-            const QString text = m_list.rows.at(row).value(column).trimmed();
-            if (text.isEmpty() || shapes.at(column) == Shape::Text)
-                cells << m_list.rows.at(row).value(column);
-            else if (shapes.at(column) == Shape::Dates)
-                cells << QDate::fromString(text, ShownDatePattern());
-            else
-                cells << *ReadNumber(text, false);
-        }
-        table.append(cells);
+    for (const StatisticsRow &row : m_list.rows.mid(first, RowsPerPage)) {
+        QVariantList values;
+        for (int column = 0; column < m_list.titles.size(); ++column)
+            values << row.value(column).value;
+        table.append(values);
     }
     return table;
 }

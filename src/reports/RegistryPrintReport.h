@@ -2,6 +2,7 @@
 
 #include "Report.h"
 #include "base/WorkingPeriod.h"
+#include "registries/StatisticsCell.h"
 
 #include <QCoreApplication>
 #include <QList>
@@ -11,14 +12,14 @@ class Database;
 
 // What the registries view shows of its selected node: the node's key (see RegistryKey) and
 // label in the tree, and the statistics list with its six titles, the widths the user gave its
-// columns and its rows of six texts.
+// columns and its rows of six cells, each with its text and value.
 struct RegistryPrintList
 {
     int nodeKey = 0;
     QString nodeLabel;
     QStringList titles;
     QList<int> widths;
-    QList<QStringList> rows;
+    QList<StatisticsRow> rows;
 };
 
 // The registries view's print: the statistics list of the selected node as a table on landscape
@@ -39,8 +40,8 @@ public:
     bool landscape() const override { return true; }
     int countPages(Progress &progress) override;
     void drawPage(PageSurface &surface, int page, int pageCount) override;
-    // The list's columns; a column whose every filled cell is a number is written as numbers,
-    // one of dates as ISO dates.
+    // The list's columns, each cell written as its value: numbers as numbers, dates as ISO
+    // dates, texts whole as the list shows them, also where the page cuts them short.
     QStringList tableColumns() const override { return m_list.titles; }
     QList<QVariantList> tableRows(int page, int pageCount) override;
 

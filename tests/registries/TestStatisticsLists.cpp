@@ -22,21 +22,60 @@ private:
     Database m_db;
     const WorkingPeriod m_period{QDate(2015, 1, 1), QDate(2015, 12, 31)};
 
+    // The texts the model shows, row by row.
     static Rows rowsOf(const StatisticsModel &model)
     {
         Rows rows;
-        for (int row = 0; row < model.rowCount(); ++row)
-            rows << model.row(row);
+        for (int row = 0; row < model.rowCount(); ++row) {
+            QStringList texts;
+            for (int column = 0; column < model.columnCount(); ++column)
+                texts << model.index(row, column).data().toString();
+            rows << texts;
+        }
         return rows;
+    }
+
+    static Rows texts(const QList<StatisticsRow> &rows)
+    {
+        Rows all;
+        for (const StatisticsRow &row : rows) {
+            QStringList texts;
+            for (const StatisticsCell &cell : row)
+                texts << cell.text;
+            all << texts;
+        }
+        return all;
+    }
+
+    // Whether a cell holds the value its text shows, as kind says it should ('c' a code, 'n' a
+    // figure, 'd' a date, 't' a text); an empty cell holds none.
+    static bool holdsItsText(const StatisticsCell &cell, QChar kind)
+    {
+        const QVariant &value = cell.value;
+        if (cell.text.isEmpty())
+            return value.isNull();
+        switch (kind.toLatin1()) {
+        case 'c':
+            return value.typeId() == QMetaType::Int && QString::number(value.toInt()) == cell.text;
+        case 'n':
+            return value.typeId() == QMetaType::Double &&
+                   value.toDouble() == QLocale().toDouble(cell.text);
+        case 'd':
+            return value.typeId() == QMetaType::QDate &&
+                   value.toDate() == QDate::fromString(cell.text, "MM/dd/yyyy");
+        default:
+            return value.typeId() == QMetaType::QString && value.toString() == cell.text;
+        }
     }
 
     // A source of count rows "<n>" in the first column.
     static StatisticsModel::RowSource numbered(int count)
     {
-        return [count, next = 0](QStringList &cells) mutable {
+        return [count, next = 0](StatisticsRow &cells) mutable {
             if (next == count)
                 return false;
-            cells = {QString::number(next++)};
+            cells = {{QString::number(next), next}};
+            ++next;
             return true;
         };
     }
@@ -69,6 +108,8 @@ private slots:
         QTest::addColumn<std::function<void(StatisticsLists &)>>("fill");
         QTest::addColumn<QStringList>("titles");
         QTest::addColumn<Rows>("expected");
+        // The kind of value each column holds: c code, n figure, d date, t text.
+        QTest::addColumn<QString>("kinds");
 
         const QStringList hourTitles = {"Tot.Ord.", "Tot.Ext.", "Tot.Hol.", "Total"};
         const QStringList works = {"Date",  "Worker Code",    "Worker",
@@ -76,50 +117,56 @@ private slots:
         QTest::newRow("1 crop centre hours")
             << std::function([](StatisticsLists &l) { l.fillCentreTotals(1); })
             << QStringList{"Center Code", "Center"} + hourTitles
-            << Rows{{"1", "Vineyard", "7.00", "1.50", "1.00", "9.50"}};
+            << Rows{{"1", "Vineyard", "7.00", "1.50", "1.00", "9.50"}} << QString("ctnnnn");
         QTest::newRow("1 machine hours")
             << std::function([](StatisticsLists &l) { l.fillCentreTotals(3); })
             << QStringList{"Center Code", "Center"} + hourTitles
-            << Rows{{"3", "Tractor", "9.00", "1.00", "1.00", "11.00"}};
+            << Rows{{"3", "Tractor", "9.00", "1.00", "1.00", "11.00"}} << QString("ctnnnn");
         QTest::newRow("1 other centre hours")
             << std::function([](StatisticsLists &l) { l.fillCentreTotals(4); })
             << QStringList{"Center Code", "Center"} + hourTitles
-            << Rows{{"4", "Office", "5.00", "0.00", "2.00", "7.00"}};
+            << Rows{{"4", "Office", "5.00", "0.00", "2.00", "7.00"}} << QString("ctnnnn");
         QTest::newRow("2 worker hours")
             << std::function([](StatisticsLists &l) { l.fillWorkerTotals(); })
             << QStringList{"Worker Code", "Worker"} + hourTitles
             << Rows{{"1", "Anna", "8.00", "1.50", "0.00", "9.50"},
-                    {"2", "Bruno", "9.00", "0.00", "3.00", "12.00"}};
+                    {"2", "Bruno", "9.00", "0.00", "3.00", "12.00"}}
+            << QString("ctnnnn");
         QTest::newRow("3 operation hours")
             << std::function([](StatisticsLists &l) { l.fillOperationTotals(); })
             << QStringList{"Operation Code", "Operation"} + hourTitles
             << Rows{{"1", "Pruning", "12.00", "1.50", "2.00", "15.50"},
-                    {"2", "Spraying", "5.00", "0.00", "1.00", "6.00"}};
+                    {"2", "Spraying", "5.00", "0.00", "1.00", "6.00"}}
+            << QString("ctnnnn");
         QTest::newRow("4 inventory, an item with only sales")
             << std::function([](StatisticsLists &l) { l.fillInventory(); })
             << QStringList{"Item Code", "Item", "Unit", "Tot. loads", "Tot. discharge", "Inventory"}
             << Rows{{"1", "Copper", "kg", "10.00", "2.00", "8.00"},
                     {"2", "Wine", "l", "0.00", "100.00", "-100.00"},
-                    {"3", "Diesel", "l", "50.00", "0.00", "50.00"}};
+                    {"3", "Diesel", "l", "50.00", "0.00", "50.00"}}
+            << QString("cttnnn");
         QTest::newRow("5 works of a crop centre")
             << std::function(
                    [](StatisticsLists &l) { l.fillCentreActivity(1, 1, Choice::WorkersAndHours); })
             << works
             << Rows{{"03/10/2015", "1", "Anna", "5.00", "1", "Pruning"},
                     {"03/10/2015", "2", "Bruno", "3.00", "2", "Spraying"},
-                    {"12/31/2015", "1", "Anna", "1.50", "1", "Pruning"}};
+                    {"12/31/2015", "1", "Anna", "1.50", "1", "Pruning"}}
+            << QString("dctnct");
         QTest::newRow("5 works of a field")
             << std::function(
                    [](StatisticsLists &l) { l.fillCentreActivity(2, 10, Choice::WorkersAndHours); })
             << works
             << Rows{{"03/10/2015", "1", "Anna", "5.00", "1", "Pruning"},
-                    {"06/01/2015", "2", "Bruno", "2.00", "1", "Pruning"}};
+                    {"06/01/2015", "2", "Bruno", "2.00", "1", "Pruning"}}
+            << QString("dctnct");
         QTest::newRow("5 movements of a crop centre, a type outside 1..5")
             << std::function(
                    [](StatisticsLists &l) { l.fillCentreActivity(1, 1, Choice::StockAndArticles); })
             << QStringList{"Date", "Phase/Operation", "Item", "Movement Type", "Units", "Quantity"}
             << Rows{{"03/10/2015", "Bloom- (1 Pruning", "1 Copper", "Working D1", "kg", "2.00"},
-                    {"12/31/2015", "- (1 Pruning", "1 Copper", "X", "kg", "1.00"}};
+                    {"12/31/2015", "- (1 Pruning", "1 Copper", "X", "kg", "1.00"}}
+            << QString("dttttn");
         QTest::newRow("5 movements of a field, one without a centre")
             << std::function([](StatisticsLists &l) {
                    l.fillCentreActivity(2, 10, Choice::StockAndArticles);
@@ -127,21 +174,24 @@ private slots:
             << QStringList{"Date", "Phase/Operation", "Item", "Movement Type", "Center", "Quantity"}
             << Rows{{"03/10/2015", "Bloom- (1 Pruning", "1 Copper", "Working D1", "Vineyard",
                      "kg 2.00"},
-                    {"06/01/2015", "Prep- (1 Pruning", "1 Copper", "Purchase F1", "", "kg 10.00"}};
+                    {"06/01/2015", "Prep- (1 Pruning", "1 Copper", "Purchase F1", "", "kg 10.00"}}
+            << QString("dttttt");
         QTest::newRow("5 no code clears") << std::function([](StatisticsLists &l) {
             l.fillCentreActivity(3, 0, Choice::WorkersAndHours);
-        }) << works << Rows{};
+        }) << works << Rows{} << QString("dctnct");
         QTest::newRow("6 works of a worker")
             << std::function([](StatisticsLists &l) { l.fillWorkerWorks(1); })
             << QStringList{"Date", "Center Code", "Center", "Hours", "Operation Code", "Operation"}
             << Rows{{"03/10/2015", "1", "Vineyard", "5.00", "1", "Pruning"},
                     {"06/01/2015", "3", "Tractor", "3.00", "2", "Spraying"},
-                    {"12/31/2015", "1", "Vineyard", "1.50", "1", "Pruning"}};
+                    {"12/31/2015", "1", "Vineyard", "1.50", "1", "Pruning"}}
+            << QString("dctnct");
         QTest::newRow("7 works of an operation")
             << std::function([](StatisticsLists &l) { l.fillOperationWorks(2); })
             << QStringList{"Date", "Worker Code", "Worker", "Hours", "Center Code", "Center"}
             << Rows{{"03/10/2015", "2", "Bruno", "3.00", "1", "Vineyard"},
-                    {"06/01/2015", "1", "Anna", "3.00", "3", "Tractor"}};
+                    {"06/01/2015", "1", "Anna", "3.00", "3", "Tractor"}}
+            << QString("dctnct");
         const QStringList itemTitles = {
             "Date", "Field", "Center", "Movement Type", "Phase - Operation", "Quantity"};
         QTest::newRow("8 movements of an item")
@@ -150,21 +200,24 @@ private slots:
                      "Bloom- (1 Pruning", "kg 2.00"},
                     {"06/01/2015", "10 North Vines", "", "Purchase F1", "Prep- (1 Pruning",
                      "kg 10.00"},
-                    {"12/31/2015", "11 South Vines", "1 Vineyard", "X", "- (1 Pruning", "kg 1.00"}};
+                    {"12/31/2015", "11 South Vines", "1 Vineyard", "X", "- (1 Pruning", "kg 1.00"}}
+            << QString("dttttt");
         QTest::newRow("8 movements of an item with only sales")
             << std::function([](StatisticsLists &l) { l.fillItemMovements(2); }) << itemTitles
-            << Rows{{"06/01/2015", "", "4 Office", "Sale S7", "- (1 Pruning", "l 100.00"}};
+            << Rows{{"06/01/2015", "", "4 Office", "Sale S7", "- (1 Pruning", "l 100.00"}}
+            << QString("dttttt");
         QTest::newRow("9 all field activity")
             << std::function([](StatisticsLists &l) { l.fillFieldActivity(); })
             << QStringList{"Date",   "Field",          "Hours/Quantity",
                            "Worker", "Operation/Item", "Works/Warehouse"}
-            << Rows{
-                   {"03/10/2015", "10 North Vines", "H. 5.00", "1 Anna", "1 Pruning", "Works"},
-                   {"03/10/2015", "10 North Vines", "kg 2.00", "1 Anna", "1 Copper", "Warehouse"},
-                   {"06/01/2015", "10 North Vines", "H. 2.00", "2 Bruno", "1 Pruning", "Works"},
-                   {"06/01/2015", "10 North Vines", "kg 10.00", "2 Bruno", "1 Copper", "Warehouse"},
-                   {"12/31/2015", "11 South Vines", "H. 1.50", "1 Anna", "1 Pruning", "Works"},
-                   {"12/31/2015", "11 South Vines", "kg 1.00", "1 Anna", "1 Copper", "Warehouse"}};
+            << Rows{{"03/10/2015", "10 North Vines", "H. 5.00", "1 Anna", "1 Pruning", "Works"},
+                    {"03/10/2015", "10 North Vines", "kg 2.00", "1 Anna", "1 Copper", "Warehouse"},
+                    {"06/01/2015", "10 North Vines", "H. 2.00", "2 Bruno", "1 Pruning", "Works"},
+                    {"06/01/2015", "10 North Vines", "kg 10.00", "2 Bruno", "1 Copper",
+                     "Warehouse"},
+                    {"12/31/2015", "11 South Vines", "H. 1.50", "1 Anna", "1 Pruning", "Works"},
+                    {"12/31/2015", "11 South Vines", "kg 1.00", "1 Anna", "1 Copper", "Warehouse"}}
+            << QString("dttttt");
     }
 
     void lists()
@@ -172,6 +225,7 @@ private slots:
         QFETCH(std::function<void(StatisticsLists &)>, fill);
         QFETCH(QStringList, titles);
         QFETCH(Rows, expected);
+        QFETCH(QString, kinds);
         StatisticsModel model;
         QAbstractItemModelTester tester(&model);
         model.setSource(numbered(StatisticsModel::BatchSize + 1));
@@ -182,8 +236,16 @@ private slots:
             QCOMPARE(model.headerData(column, Qt::Horizontal).toString(), titles.at(column));
         // The fixture's lists fit in the first batch.
         QCOMPARE(rowsOf(model), expected);
-        QCOMPARE(model.allRows(), expected);
+        const QList<StatisticsRow> rows = model.allRows();
+        QCOMPARE(texts(rows), expected);
         QVERIFY(!model.canFetchMore());
+        for (int row = 0; row < rows.size(); ++row)
+            for (int column = 0; column < StatisticsModel::ColumnCount; ++column) {
+                QVERIFY2(holdsItsText(rows[row][column], kinds[column]),
+                         qPrintable(QStringLiteral("row %1 column %2").arg(row).arg(column)));
+                QCOMPARE(model.index(row, column).data(StatisticsModel::ValueRole),
+                         rows[row][column].value);
+            }
     }
 
     void rowsComeInBatches()
@@ -202,7 +264,7 @@ private slots:
         QCOMPARE(inserted.first().at(1).toInt(), StatisticsModel::BatchSize);
         QCOMPARE(inserted.first().at(2).toInt(), 2 * StatisticsModel::BatchSize - 1);
 
-        const Rows all = model.allRows();
+        const Rows all = texts(model.allRows());
         QCOMPARE(all.size(), total);
         QCOMPARE(model.rowCount(), total);
         QVERIFY(!model.canFetchMore());
@@ -226,8 +288,8 @@ private slots:
         QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
         lists.fillWorkerTotals();
         QCOMPARE(reset.count(), 1);
-        QCOMPARE(model.allRows(), (Rows{{"1", "Anna", "8.00", "1.50", "0.00", "9.50"},
-                                        {"2", "Bruno", "9.00", "0.00", "3.00", "12.00"}}));
+        QCOMPARE(texts(model.allRows()), (Rows{{"1", "Anna", "8.00", "1.50", "0.00", "9.50"},
+                                               {"2", "Bruno", "9.00", "0.00", "3.00", "12.00"}}));
         lists.fillWorkerWorks(0);
         QCOMPARE(model.rowCount(), 0);
         QVERIFY(!model.canFetchMore());
@@ -238,10 +300,10 @@ private slots:
         StatisticsModel model;
         StatisticsLists lists(&m_db, model, m_period);
         lists.fillFieldActivity();
-        const Rows first = model.allRows();
+        const Rows first = texts(model.allRows());
         QCOMPARE(first.size(), 6);
         lists.fillFieldActivity();
-        QCOMPARE(model.allRows(), first);
+        QCOMPARE(texts(model.allRows()), first);
     }
 
     // A list longer than a batch keeps its query open between batches: saving a record
@@ -269,7 +331,7 @@ private slots:
         QCOMPARE(other.scalar(QStringLiteral("SELECT Nome FROM Operai WHERE Codice = 1")),
                  QVariant(QStringLiteral("Anna Maria")));
 
-        const Rows all = model.allRows();
+        const Rows all = texts(model.allRows());
         QCOMPARE(all.size(), 6 + copies);
         QCOMPARE(all.at(1), (QStringList{"03/10/2015", "10 North Vines", "H. 1.00", "2 Bruno",
                                          "1 Pruning", "Works"}));
@@ -306,7 +368,7 @@ private slots:
         lists.fillWorkerTotals();
         lists.fillFieldActivity();
         QCOMPARE(model.titles().first(), QStringLiteral("Kept"));
-        QCOMPARE(model.allRows(), (Rows{{"0", "", "", "", "", ""}}));
+        QCOMPARE(texts(model.allRows()), (Rows{{"0", "", "", "", "", ""}}));
     }
 };
 

@@ -20,17 +20,18 @@ private:
     {
         model.setTitles({"Date", "Worker Code", "Worker", "Hours", "Quantity", "Share"});
         auto next = std::make_shared<int>(0);
-        model.setSource([next, rows](QStringList &cells) {
+        model.setSource([next, rows](StatisticsRow &cells) {
             if (*next == rows)
                 return false;
             ++*next;
             const bool last = *next == rows;
-            cells = {"03/10/2015",
-                     QString::number(*next),
-                     last ? "Rossi, \"Anna\"\nsecond line" : "Bruno",
-                     last ? "" : "1,234.50",
-                     "kg 2.00",
-                     "12.50%"};
+            const QString name = last ? "Rossi, \"Anna\"\nsecond line" : "Bruno";
+            cells = {{"03/10/2015", QDate(2015, 3, 10)},
+                     {QString::number(*next), *next},
+                     {name, name},
+                     last ? StatisticsCell() : StatisticsCell{"1,234.50", 1234.5},
+                     {"kg 2.00", "kg 2.00"},
+                     {"12.50%", 0.125}};
             return true;
         });
     }

@@ -47,8 +47,13 @@ RegistryPrintReport TestRegistryPrintReport::report(int key, const QString &labe
                                                     const QList<int> &widths)
 {
     RegistryPrintList list{key, label, {"A", "B", "C", "D", "E", "F"}, widths, {}};
-    for (int row = 1; row <= rows; ++row)
-        list.rows << QStringList{QStringLiteral("Row %1").arg(row), "b", "c", "d", "e", "f"};
+    for (int row = 1; row <= rows; ++row) {
+        StatisticsRow cells;
+        for (const QString &text :
+             QStringList{QStringLiteral("Row %1").arg(row), "b", "c", "d", "e", "f"})
+            cells << StatisticsCell{text, text};
+        list.rows << cells;
+    }
     return RegistryPrintReport(*m_db, {QDate(2015, 1, 1), QDate(2015, 12, 31)},
                                QStringLiteral("Podere Rossi"), list);
 }
