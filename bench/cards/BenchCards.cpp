@@ -8,6 +8,7 @@
 // journal syncs of the disk holding the temporary folder.
 
 #include "BenchFarm.h"
+#include "BenchFiles.h"
 #include "base/Clock.h"
 #include "base/Prompter.h"
 #include "cards/CardForm.h"
@@ -245,11 +246,7 @@ int main(int argc, char *argv[])
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("bench.mdb"));
-    if (!QFile::copy(QStringLiteral(VERDIMO_TEMPLATE), path)) {
-        out << "cannot copy the template " << VERDIMO_TEMPLATE << Qt::endl;
-        return 1;
-    }
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    BenchFiles::copyTemplate(path);
     Database db;
     db.open(path);
 

@@ -3,6 +3,7 @@
 //
 // Usage: bench_chart [repetitions]
 
+#include "BenchFiles.h"
 #include "chart/ChartData.h"
 #include "chart/WeatherChartPainter.h"
 #include "db/Database.h"
@@ -75,11 +76,7 @@ int main(int argc, char *argv[])
 
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("Tellan.mdb"));
-    if (!QFile::copy(QStringLiteral(VERDIMO_TEMPLATE), path)) {
-        out << "Cannot copy the template database " << VERDIMO_TEMPLATE << Qt::endl;
-        return 1;
-    }
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    BenchFiles::copyTemplate(path);
     Database db;
     db.open(path);
     seed(db);

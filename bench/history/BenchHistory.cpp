@@ -7,6 +7,8 @@
 // Usage: bench_history [works per card] [runs per step]
 
 #include "BenchFarm.h"
+#include "BenchFiles.h"
+#include "BenchPrompter.h"
 #include "base/Clock.h"
 #include "base/Progress.h"
 #include "base/Prompter.h"
@@ -56,38 +58,6 @@ const QStringList ProcessingQueries = {
     QStringLiteral("Costo e Ricavo da Magazzino Campi"),
 };
 
-// Answers questions as told, names the given archive for every file choice, and stops the
-// benchmark on any error or warning.
-class ScriptedPrompter : public Prompter
-{
-public:
-    ScriptedPrompter(QString archive, Answer answer)
-        : m_archive(std::move(archive)), m_answer(answer)
-    {
-    }
-    Answer message(Icon icon, const QString &text, Buttons) override
-    {
-        if (icon == Icon::Error || icon == Icon::Warning)
-            qFatal("%s", qPrintable(text));
-        return icon == Icon::Question ? m_answer : Answer::Ok;
-    }
-    QString openFileName(const QString &, const QString &, const QString &,
-                         const QString &) override
-    {
-        return m_archive;
-    }
-    QString saveFileName(const QString &, const QString &, const QString &,
-                         const QString &) override
-    {
-        return m_archive;
-    }
-    void showHelp(int) override {}
-
-private:
-    QString m_archive;
-    Answer m_answer;
-};
-
 struct Farm
 {
     QString label;
@@ -97,9 +67,7 @@ struct Farm
 
 QString makeFarm(const QString &path, int firstYear, int years, int worksPerCard)
 {
-    if (!QFile::copy(QStringLiteral(VERDIMO_TEMPLATE), path))
-        qFatal("cannot copy the template %s", VERDIMO_TEMPLATE);
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    BenchFiles::copyTemplate(path);
     Database db;
     db.open(path);
     BenchFarm::seedYears(db, firstYear, years, worksPerCard);
@@ -153,10 +121,10 @@ void processing(Database &db, const WorkingPeriod &period)
 void exportYear(const Farm &farm, const QString &archive)
 {
     QFile::remove(archive);
-    ScriptedPrompter prompter(archive, Prompter::Answer::Ok);
+    BenchPrompter prompter(archive, Prompter::Answer::Ok);
     NullProgress progress;
     DataExchange exchange(prompter, progress);
-    exchange.setTemplatePath(QStringLiteral(VERDIMO_TEMPLATE));
+    exchange.setTemplatePath(BenchFiles::templatePath());
     exchange.setWorkingDatabase(farm.path);
     exchange.setExportPeriod(farm.lastYear);
     if (exchange.ExportArchive() != DataExchange::Outcome::Done)
@@ -165,21 +133,13 @@ void exportYear(const Farm &farm, const QString &archive)
 
 void importArchive(const QString &target, const QString &archive, bool overwrite)
 {
-    ScriptedPrompter prompter(archive, overwrite ? Prompter::Answer::Yes : Prompter::Answer::No);
+    BenchPrompter prompter(archive, overwrite ? Prompter::Answer::Yes : Prompter::Answer::No);
     NullProgress progress;
     DataExchange exchange(prompter, progress);
-    exchange.setTemplatePath(QStringLiteral(VERDIMO_TEMPLATE));
+    exchange.setTemplatePath(BenchFiles::templatePath());
     exchange.setWorkingDatabase(target);
     if (exchange.ImportArchive() != DataExchange::Outcome::Done)
         qFatal("import failed");
-}
-
-void copyOver(const QString &from, const QString &to)
-{
-    QFile::remove(to);
-    if (!QFile::copy(from, to))
-        qFatal("cannot copy %s", qPrintable(from));
-    QFile::setPermissions(to, QFile::ReadOwner | QFile::WriteOwner);
 }
 
 class SilentPrompter : public Prompter
@@ -371,9 +331,10 @@ int main(int argc, char *argv[])
             lines[line++].times[f].push_back(kilobytes(archive));
             lines[line++].times[f].push_back(
                 timeOnce([&] { importArchive(target, nextArchive, false); },
-                         [&] { copyOver(farm.path, target); }));
-            lines[line++].times[f].push_back(timeOnce([&] { importArchive(target, archive, true); },
-                                                      [&] { copyOver(farm.path, target); }));
+                         [&] { BenchFiles::copyDatabase(farm.path, target); }));
+            lines[line++].times[f].push_back(
+                timeOnce([&] { importArchive(target, archive, true); },
+                         [&] { BenchFiles::copyDatabase(farm.path, target); }));
             Database db;
             db.open(farm.path);
             lines[line++].times[f].push_back(cardMove(db, farm.lastYear));

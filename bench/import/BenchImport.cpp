@@ -1,8 +1,9 @@
 // Imports a data archive holding one year (365 cards x 20 works, each with its stock movement)
 // into a working database that already holds ten years, keeping and overwriting, and prints
 // the time of the merge and of the whole import (extraction included).
+#include "BenchFiles.h"
+#include "BenchPrompter.h"
 #include "base/Progress.h"
-#include "base/Prompter.h"
 #include "db/Database.h"
 #include "exchange/CZipArchive.h"
 #include "exchange/DataExchange.h"
@@ -18,36 +19,6 @@
 namespace {
 
 constexpr int WorksPerCard = 20;
-
-class ScriptedPrompter : public Prompter
-{
-public:
-    ScriptedPrompter(QString archive, Answer answer)
-        : m_archive(std::move(archive)), m_answer(answer)
-    {
-    }
-    Answer message(Icon icon, const QString &text, Buttons) override
-    {
-        if (icon == Icon::Error || icon == Icon::Warning)
-            qFatal("%s", qPrintable(text));
-        return icon == Icon::Question ? m_answer : Answer::Ok;
-    }
-    QString openFileName(const QString &, const QString &, const QString &,
-                         const QString &) override
-    {
-        return m_archive;
-    }
-    QString saveFileName(const QString &, const QString &, const QString &,
-                         const QString &) override
-    {
-        return m_archive;
-    }
-    void showHelp(int) override {}
-
-private:
-    QString m_archive;
-    Answer m_answer;
-};
 
 void addMasterData(Database &db)
 {
@@ -114,8 +85,7 @@ void addYears(Database &db, int firstYear, int lastYear)
 
 QString makeDatabase(const QString &path, int firstYear, int lastYear)
 {
-    QFile::copy(QStringLiteral(VERDIMO_TEMPLATE), path);
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    BenchFiles::copyTemplate(path);
     Database db;
     db.open(path);
     addMasterData(db);
@@ -175,10 +145,9 @@ int main(int argc, char *argv[])
         double mergeBest = 1e9, importBest = 1e9;
         for (int round = 0; round < 3; ++round) {
             const QString target = dir.filePath(QStringLiteral("target.mdb"));
-            QFile::remove(target);
-            QFile::copy(tenYears, target);
+            BenchFiles::copyDatabase(tenYears, target);
             {
-                ScriptedPrompter prompter(c.archive, Prompter::Answer::Ok);
+                BenchPrompter prompter(c.archive, Prompter::Answer::Ok);
                 DataExchange exchange(prompter, progress);
                 Database source;
                 source.open(c.source);
@@ -190,10 +159,9 @@ int main(int argc, char *argv[])
                     qFatal("merge failed");
                 mergeBest = qMin(mergeBest, seconds(timer));
             }
-            QFile::remove(target);
-            QFile::copy(tenYears, target);
-            ScriptedPrompter prompter(c.archive,
-                                      c.overwrite ? Prompter::Answer::Yes : Prompter::Answer::No);
+            BenchFiles::copyDatabase(tenYears, target);
+            BenchPrompter prompter(c.archive,
+                                   c.overwrite ? Prompter::Answer::Yes : Prompter::Answer::No);
             DataExchange exchange(prompter, progress);
             exchange.setWorkingDatabase(target);
             QElapsedTimer timer;

@@ -7,6 +7,7 @@
 // Usage: bench_registries [works per card] [runs per step]
 
 #include "BenchFarm.h"
+#include "BenchFiles.h"
 #include "db/Database.h"
 #include "db/SchemaUpgrade.h"
 #include "registries/StatisticsLists.h"
@@ -74,9 +75,7 @@ int main(int argc, char *argv[])
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("farm.mdb"));
-    if (!QFile::copy(QStringLiteral(VERDIMO_TEMPLATE), path))
-        qFatal("cannot copy the template %s", VERDIMO_TEMPLATE);
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    BenchFiles::copyTemplate(path);
     Database db;
     db.open(path);
     BenchFarm::seedYears(db, LastYear - Years + 1, Years, worksPerCard);

@@ -5,6 +5,7 @@
 // Usage: bench_reports [cards] [works per card] [copy of the database to keep]
 
 #include "BenchFarm.h"
+#include "BenchFiles.h"
 #include "base/Progress.h"
 #include "db/Database.h"
 #include "db/DbDate.h"
@@ -89,11 +90,7 @@ int main(int argc, char *argv[])
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("bench.mdb"));
-    if (!QFile::copy(QStringLiteral(VERDIMO_TEMPLATE), path)) {
-        out << "cannot copy the template " << VERDIMO_TEMPLATE << Qt::endl;
-        return 1;
-    }
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    BenchFiles::copyTemplate(path);
     Database db;
     db.open(path);
     const WorkingPeriod year{QDate(2015, 1, 1), QDate(2015, 12, 31)};
