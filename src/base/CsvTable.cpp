@@ -47,8 +47,9 @@ QString CsvTable::field(const QVariant &value)
         // would take for one.
         if (!std::isfinite(value.toDouble()))
             return QString();
-        // The shortest text that reads back as the same number, never in the user's locale.
-        return QString::number(value.toDouble(), 'g', QLocale::FloatingPointShortest);
+        // The shortest digits that read back as the same number, never in the user's locale
+        // and never with an exponent.
+        return QString::number(value.toDouble(), 'f', QLocale::FloatingPointShortest);
     case QMetaType::Int:
     case QMetaType::UInt:
     case QMetaType::LongLong:

@@ -4,7 +4,6 @@
 #include "CommandLine.h"
 #include "TerminalProgress.h"
 #include "base/CsvTable.h"
-#include "base/NumberText.h"
 #include "base/Progress.h"
 #include "base/SettingsStore.h"
 #include "db/Database.h"
@@ -17,7 +16,6 @@
 #include "reports/DataProcessing.h"
 #include "reports/PdfOutput.h"
 #include "reports/ProcessingWarnings.h"
-#include "reports/RegistryLists.h"
 #include "reports/RegistryPrintReport.h"
 
 #include <QGuiApplication>
@@ -329,69 +327,6 @@ bool needsPeriod(const Kind &kind, const CommandLine &line)
     return !kind.isList;
 }
 
-ListLayout listLayoutOf(int radio, const ReportContext &context)
-{
-    switch (radio) {
-    case PrintChoice::Workers:
-        return RegistryLists::workers(context);
-    case PrintChoice::Machines:
-        return RegistryLists::machines(context);
-    case PrintChoice::Crops:
-        return RegistryLists::crops(context);
-    case PrintChoice::Fields:
-        return RegistryLists::fields(context);
-    case PrintChoice::Operations:
-        return RegistryLists::operations(context);
-    case PrintChoice::Others:
-        return RegistryLists::others(context);
-    default:
-        return RegistryLists::items(context);
-    }
-}
-
-// The printed list as a table: its headings, then one row per printed row, each cell under
-// the heading it is printed at. A column whose every filled cell is a number is written as
-// numbers.
-CsvTable listTable(Database &db, const ListLayout &layout)
-{
-    QStringList header;
-    for (const ListCell &heading : layout.headings)
-        header << heading.text;
-    QList<QStringList> rows;
-    QSqlQuery query = db.execute(layout.sql, layout.params);
-    while (query.next()) {
-        QStringList row(header.size());
-        for (const ListCell &cell : layout.cells(query))
-            for (qsizetype column = 0; column < header.size(); ++column)
-                if (layout.headings.at(column).x == cell.x)
-                    row[column] = cell.text;
-        rows << row;
-    }
-    QList<bool> numeric(header.size(), true);
-    for (const QStringList &row : std::as_const(rows))
-        for (qsizetype column = 0; column < header.size(); ++column)
-            if (!row.at(column).trimmed().isEmpty() && !ReadNumber(row.at(column), false))
-                numeric[column] = false;
-    CsvTable table(header);
-    for (const QStringList &row : std::as_const(rows)) {
-        QVariantList cells;
-        for (qsizetype column = 0; column < header.size(); ++column) {
-            const QString &text = row.at(column);
-            cells << (numeric.at(column) && !text.trimmed().isEmpty()
-                          ? QVariant(*ReadNumber(text, false))
-                          : QVariant(text));
-        }
-        table.addRow(cells);
-    }
-    return table;
-}
-
-int writeListCsv(Database &db, const Kind &kind, const ReportContext &context, const QString &path,
-                 QTextStream &out, QTextStream &err)
-{
-    return saveCsv(listTable(db, listLayoutOf(kind.radio, context)), path, out, err);
-}
-
 // The table of a report as its pages print it, after the processing the choice asks for.
 int writeReportCsv(const ReportContext &context, const PrintChoice &choice, const QString &path,
                    QTextStream &out, QTextStream &err)
@@ -434,8 +369,7 @@ int printReport(const CommandLine &line, const Kind &kind, QTextStream &out, QTe
             context.fieldsToYear = period.end.year();
         const PrintChoice choice{kind.radio, line.isSet(ProcessOption), line.isSet(EconomicOption)};
         if (line.isSet(CsvOption))
-            return kind.isList ? writeListCsv(db, kind, context, line.value(CsvOption), out, err)
-                               : writeReportCsv(context, choice, line.value(CsvOption), out, err);
+            return writeReportCsv(context, choice, line.value(CsvOption), out, err);
         CliPrompter prompter(out, err);
         CardPrintJob job(context, prompter, [&err] {
             return std::make_unique<TerminalProgress>(err, TerminalProgress::Lines::Upper);

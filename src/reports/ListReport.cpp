@@ -52,12 +52,40 @@ void ListReport::drawPage(PageSurface &surface, int page, int pageCount)
         ReportText::drawFitted(surface, heading.x, -200, columnEnd(heading.x), heading.text);
     surface.drawLine(50, -250, 2000, -250);
 
-    QVariantList params = m_layout.params;
-    params << RowsPerPage << (page - 1) * RowsPerPage;
-    QSqlQuery rows = m_db.execute(QStringLiteral("%1 LIMIT ? OFFSET ?").arg(m_layout.sql), params);
+    QSqlQuery rows = pageRows(page);
     for (int y = FirstRowY; y > LastRowLimitY && rows.next(); y -= RowStep)
         for (const ListCell &cell : m_layout.cells(rows))
             ReportText::drawFitted(surface, cell.x, y, columnEnd(cell.x), cell.text);
 
     drawFooter(surface, page, pageCount);
+}
+
+QStringList ListReport::tableColumns() const
+{
+    QStringList names;
+    for (const ListCell &heading : m_layout.headings)
+        names << heading.text;
+    return names;
+}
+
+QList<QVariantList> ListReport::tableRows(int page, int)
+{
+    QList<QVariantList> table;
+    QSqlQuery rows = pageRows(page);
+    while (rows.next()) {
+        QVariantList row(m_layout.headings.size());
+        for (const ListCell &cell : m_layout.cells(rows))
+            for (qsizetype column = 0; column < m_layout.headings.size(); ++column)
+                if (m_layout.headings.at(column).x == cell.x)
+                    row[column] = cell.value.isValid() ? cell.value : QVariant(cell.text);
+        table << row;
+    }
+    return table;
+}
+
+QSqlQuery ListReport::pageRows(int page) const
+{
+    QVariantList params = m_layout.params;
+    params << RowsPerPage << (page - 1) * RowsPerPage;
+    return m_db.execute(QStringLiteral("%1 LIMIT ? OFFSET ?").arg(m_layout.sql), params);
 }

@@ -10,11 +10,13 @@
 class Database;
 class PageSurface;
 
-// A text of a list page at a column's x.
+// A text of a list page at a column's x, and the value it stands for where that is not the text
+// itself (a code, a figure), which is what the list's table gets.
 struct ListCell
 {
     int x;
     QString text;
+    QVariant value = {};
 };
 
 // What a registry list prints: its title, column headings, the rows (an SQL query whose order
@@ -43,6 +45,8 @@ public:
 
     int countPages(Progress &progress) override;
     void drawPage(PageSurface &surface, int page, int pageCount) override;
+    QStringList tableColumns() const override;
+    QList<QVariantList> tableRows(int page, int pageCount) override;
 
     // The parts of the frame, shared with the work card.
     static void drawTitle(PageSurface &surface, const QString &title, const QString &company);
@@ -51,6 +55,7 @@ public:
 private:
     // Where the cell of a column starting at x must end.
     int columnEnd(int x) const;
+    QSqlQuery pageRows(int page) const;
 
     Database &m_db;
     ListLayout m_layout;

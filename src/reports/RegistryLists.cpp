@@ -5,16 +5,24 @@
 
 namespace {
 
-QString code(const QSqlQuery &row, int column)
+ListCell code(int x, const QSqlQuery &row, int column)
 {
-    return QString::number(row.value(column).toInt());
+    const int value = row.value(column).toInt();
+    return {x, QString::number(value), value};
+}
+
+ListCell surface(int x, const QSqlQuery &row, int column)
+{
+    const double value = row.value(column).toDouble();
+    return {x, FormatNumber(value, false), Report::cents(value)};
 }
 
 // A machine's year of purchase of exactly 1 stands for none and prints as 0.
-double purchaseYear(const QSqlQuery &row, int column)
+ListCell purchaseYear(int x, const QSqlQuery &row, int column)
 {
     const double value = row.value(column).toDouble();
-    return value == 1.0 ? 0.0 : value;
+    const QString year = QString::number(value == 1.0 ? 0.0 : value, 'f', 0);
+    return {x, year, year.toLongLong()};
 }
 
 } // namespace
@@ -29,7 +37,7 @@ ListLayout RegistryLists::workers(const ReportContext &context)
                            "ORDER BY Rapporto, Codice, rowid"),
             {},
             [](const QSqlQuery &row) -> QList<ListCell> {
-                return {{150, code(row, 0)},
+                return {code(150, row, 0),
                         {600, ReportText::cut(row.value(1).toString(), 30, 29)},
                         {1400, row.value(2).toInt() != 0 ? tr("OCCASIONAL") : tr("INDETERMINATE")}};
             }};
@@ -50,16 +58,12 @@ ListLayout RegistryLists::centres(const ReportContext &context, const QString &t
         layout.headings = {
             {150, tr("Mach.Code")}, {400, tr("Machine")}, {1500, tr("Year of Purchase")}};
         layout.cells = [](const QSqlQuery &row) -> QList<ListCell> {
-            return {{150, code(row, 0)},
-                    {400, row.value(1).toString()},
-                    {1500, QString::number(purchaseYear(row, 2), 'f', 0)}};
+            return {code(150, row, 0), {400, row.value(1).toString()}, purchaseYear(1500, row, 2)};
         };
     } else {
         layout.headings = {{150, tr("Center Code")}, {400, tr("Center")}, {1500, tr("Surface")}};
         layout.cells = [](const QSqlQuery &row) -> QList<ListCell> {
-            return {{150, code(row, 0)},
-                    {400, row.value(1).toString()},
-                    {1500, FormatNumber(row.value(2).toDouble(), false)}};
+            return {code(150, row, 0), {400, row.value(1).toString()}, surface(1500, row, 2)};
         };
     }
     return layout;
@@ -115,12 +119,12 @@ ListLayout RegistryLists::fields(const ReportContext &context)
             sql,
             params,
             [](const QSqlQuery &row) -> QList<ListCell> {
-                QList<ListCell> cells{{150, code(row, 0)},
+                QList<ListCell> cells{code(150, row, 0),
                                       {400, ReportText::cut(row.value(1).toString(), 35, 32)}};
                 if (!row.value(3).isNull())
-                    cells << ListCell{900, code(row, 3)}
+                    cells << code(900, row, 3)
                           << ListCell{1100, ReportText::cut(row.value(4).toString(), 35, 32)};
-                cells << ListCell{1700, FormatNumber(row.value(2).toDouble(), false)};
+                cells << surface(1700, row, 2);
                 return cells;
             }};
 }
@@ -133,19 +137,18 @@ ListLayout RegistryLists::operations(const ReportContext &context)
             QStringLiteral("SELECT Codice, Descrizione FROM Operazioni ORDER BY Codice, rowid"),
             {},
             [](const QSqlQuery &row) -> QList<ListCell> {
-                return {{150, code(row, 0)}, {600, row.value(1).toString()}};
+                return {code(150, row, 0), {600, row.value(1).toString()}};
             }};
 }
 
 ListLayout RegistryLists::items(const ReportContext &context)
 {
-    return {
-        context.companyName + QStringLiteral(" - ") + tr("Items"),
-        context.companyName,
-        {{150, tr("Code") + QLatin1Char(' ') + tr("Item")}, {600, tr("Item")}},
-        QStringLiteral("SELECT Codice, Descrizione FROM Articoli ORDER BY Codice, rowid"),
-        {},
-        [](const QSqlQuery &row) -> QList<ListCell> {
-            return {{150, code(row, 0)}, {600, ReportText::cut(row.value(1).toString(), 35, 32)}};
-        }};
+    return {context.companyName + QStringLiteral(" - ") + tr("Items"),
+            context.companyName,
+            {{150, tr("Code") + QLatin1Char(' ') + tr("Item")}, {600, tr("Item")}},
+            QStringLiteral("SELECT Codice, Descrizione FROM Articoli ORDER BY Codice, rowid"),
+            {},
+            [](const QSqlQuery &row) -> QList<ListCell> {
+                return {code(150, row, 0), {600, ReportText::cut(row.value(1).toString(), 35, 32)}};
+            }};
 }

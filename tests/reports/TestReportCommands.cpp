@@ -143,6 +143,22 @@ void TestReportCommands::printListAsCsv()
                                         "2,\"Frutteto, \"\"nord\"\"\",12.5\r\n"));
     QCOMPARE(run(runPrintCommand, {"workers", "--db", m_path, "--csv", csv}), 0);
     QCOMPARE(m_out, QStringLiteral("Wrote 41 row(s) to %1.\n").arg(csv));
+
+    // A name is a text even when every name of the list reads as a number.
+    {
+        Database db;
+        db.open(m_path);
+        db.execute(
+            QStringLiteral("INSERT INTO Operazioni (Codice, Descrizione) VALUES (7, '0012')"));
+        db.execute(
+            QStringLiteral("INSERT INTO Operazioni (Codice, Descrizione) VALUES (8, '1,5')"));
+    }
+    QCOMPARE(run(runPrintCommand, {"operations", "--db", m_path, "--csv", csv}), 0);
+    file.close();
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("Operation Code,Operation\r\n"
+                                        "7,0012\r\n"
+                                        "8,\"1,5\"\r\n"));
 }
 
 void TestReportCommands::printReportsAsCsv_data()
