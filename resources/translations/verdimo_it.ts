@@ -1701,7 +1701,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
     </message>
     <message>
         <location line="+49"/>
-        <location filename="../../src/cli/ReportCommands.cpp" line="+416"/>
+        <location filename="../../src/cli/ReportCommands.cpp" line="+351"/>
         <source>unexpected argument &apos;%1&apos;</source>
         <translation>argomento inatteso &apos;%1&apos;</translation>
     </message>
@@ -1726,12 +1726,12 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>manca %1</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+46"/>
         <source>the period from %1 to %2 ends before it starts</source>
         <translation>il periodo dal %1 al %2 finisce prima di iniziare</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="-30"/>
         <source>option &apos;--%1&apos; is given more than once</source>
         <translation>l&apos;opzione &apos;--%1&apos; è data più di una volta</translation>
     </message>
@@ -1746,7 +1746,17 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>Provare &apos;verdimo-cli %1 --help&apos; per le opzioni.</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+22"/>
+        <source>%1: its last day comes from the working period in the settings; give --to</source>
+        <translation>%1: il suo ultimo giorno viene dal periodo di lavoro delle impostazioni; indicare --to</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: its first day comes from the working period in the settings; give --from</source>
+        <translation>%1: il suo primo giorno viene dal periodo di lavoro delle impostazioni; indicare --from</translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <source>The working period in the settings is empty; give --from and --to.</source>
         <translation>Il periodo di lavoro nelle impostazioni è vuoto; indicare --from e --to.</translation>
     </message>
@@ -1791,7 +1801,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>indicare --overwrite oppure --keep</translation>
     </message>
     <message>
-        <location filename="../../src/cli/ReportCommands.cpp" line="+56"/>
+        <location filename="../../src/cli/ReportCommands.cpp" line="+55"/>
         <source>Rebuild the cost and revenue totals of a period.</source>
         <translation>Ricalcola i totali di costi e ricavi di un periodo.</translation>
     </message>
@@ -2187,7 +2197,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
 <context>
     <name>ListCsvExport</name>
     <message>
-        <location filename="../../src/reports/ui/ListCsvExport.cpp" line="+121"/>
+        <location filename="../../src/reports/ui/ListCsvExport.cpp" line="+40"/>
         <source>Export list as CSV</source>
         <translation>Esporta elenco come CSV</translation>
     </message>
@@ -2556,7 +2566,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>Cartella articoli</translation>
     </message>
     <message>
-        <location filename="../../src/cli/ReportCommands.cpp" line="-471"/>
+        <location filename="../../src/cli/ReportCommands.cpp" line="-407"/>
         <location filename="../../src/registries/RegistryEditor.cpp" line="+109"/>
         <source>Cost centers</source>
         <translation>Centri di costo</translation>
@@ -2750,7 +2760,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
 <context>
     <name>RegistryLists</name>
     <message>
-        <location filename="../../src/reports/RegistryLists.cpp" line="+24"/>
+        <location filename="../../src/reports/RegistryLists.cpp" line="+32"/>
         <source>Workers</source>
         <translation>Operai</translation>
     </message>
@@ -2795,20 +2805,20 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>Anno di acquisto</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+54"/>
+        <location line="+5"/>
+        <location line="+52"/>
         <source>Center Code</source>
         <translation>Codice centro</translation>
     </message>
     <message>
-        <location line="-54"/>
-        <location line="+55"/>
+        <location line="-52"/>
+        <location line="+53"/>
         <source>Center</source>
         <translation>Centro</translation>
     </message>
     <message>
-        <location line="-55"/>
-        <location line="+56"/>
+        <location line="-53"/>
+        <location line="+54"/>
         <source>Surface</source>
         <translation>Superficie</translation>
     </message>
@@ -2864,7 +2874,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>Operazione</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+10"/>
         <source>Items</source>
         <translation>Articoli</translation>
     </message>
@@ -2882,7 +2892,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
 <context>
     <name>RegistryPrintReport</name>
     <message>
-        <location filename="../../src/reports/RegistryPrintReport.cpp" line="+66"/>
+        <location filename="../../src/reports/RegistryPrintReport.cpp" line="+65"/>
         <source>%1 - Situation Field</source>
         <translation>%1 - Situazione campo</translation>
     </message>
@@ -2979,7 +2989,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         </translation>
     </message>
     <message>
-        <location line="+252"/>
+        <location line="+188"/>
         <source>Processed the cards from %1 to %2.</source>
         <translation>Elaborate le schede dal %1 al %2.</translation>
     </message>
@@ -3162,7 +3172,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
 <context>
     <name>StatisticsLists</name>
     <message>
-        <location filename="../../src/registries/StatisticsLists.cpp" line="+136"/>
+        <location filename="../../src/registries/StatisticsLists.cpp" line="+170"/>
         <source>Production </source>
         <translation>Produzione </translation>
     </message>
@@ -3188,22 +3198,22 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
     </message>
     <message>
         <location line="+60"/>
-        <location line="+138"/>
+        <location line="+139"/>
         <location line="+14"/>
         <source>Center Code</source>
         <translation>Codice centro</translation>
     </message>
     <message>
-        <location line="-152"/>
-        <location line="+79"/>
-        <location line="+59"/>
+        <location line="-153"/>
+        <location line="+82"/>
+        <location line="+57"/>
         <location line="+14"/>
         <location line="+12"/>
         <source>Center</source>
         <translation>Centro</translation>
     </message>
     <message>
-        <location line="-164"/>
+        <location line="-165"/>
         <location line="+13"/>
         <location line="+10"/>
         <source>Tot.Ord.</source>
@@ -3232,46 +3242,46 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
     </message>
     <message>
         <location line="-11"/>
-        <location line="+62"/>
-        <location line="+76"/>
+        <location line="+65"/>
+        <location line="+74"/>
         <source>Worker Code</source>
         <translation>Codice operaio</translation>
     </message>
     <message>
-        <location line="-138"/>
-        <location line="+62"/>
-        <location line="+76"/>
+        <location line="-139"/>
+        <location line="+65"/>
+        <location line="+74"/>
         <location line="+44"/>
         <source>Worker</source>
         <translation>Operaio</translation>
     </message>
     <message>
-        <location line="-172"/>
-        <location line="+53"/>
-        <location line="+63"/>
+        <location line="-173"/>
+        <location line="+56"/>
+        <location line="+61"/>
         <source>Operation Code</source>
         <translation>Codice operazione</translation>
     </message>
     <message>
-        <location line="-116"/>
-        <location line="+53"/>
-        <location line="+63"/>
+        <location line="-117"/>
+        <location line="+56"/>
+        <location line="+61"/>
         <source>Operation</source>
         <translation>Operazione</translation>
     </message>
     <message>
-        <location line="-106"/>
+        <location line="-107"/>
         <source>Item Code</source>
         <translation>Codice articolo</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+45"/>
+        <location line="+48"/>
         <source>Item</source>
         <translation>Articolo</translation>
     </message>
     <message>
-        <location line="-45"/>
+        <location line="-48"/>
         <source>Unit</source>
         <translation>Unità</translation>
     </message>
@@ -3291,9 +3301,9 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>Giacenza</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+44"/>
         <location line="+3"/>
-        <location line="+60"/>
+        <location line="+58"/>
         <location line="+13"/>
         <location line="+13"/>
         <location line="+30"/>
@@ -3301,31 +3311,31 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>Data</translation>
     </message>
     <message>
-        <location line="-118"/>
-        <location line="+63"/>
+        <location line="-116"/>
+        <location line="+61"/>
         <location line="+13"/>
         <source>Hours</source>
         <translation>Ore</translation>
     </message>
     <message>
-        <location line="-74"/>
+        <location line="-72"/>
         <source>Phase/Operation</source>
         <translation>Fase/Operazione</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+86"/>
+        <location line="+84"/>
         <source>Movement Type</source>
         <translation>Tipo movimento</translation>
     </message>
     <message>
-        <location line="-86"/>
+        <location line="-84"/>
         <source>Units</source>
         <translation>Unità</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+86"/>
+        <location line="+84"/>
         <source>Quantity</source>
         <translation>Quantità</translation>
     </message>

@@ -185,8 +185,7 @@ QString CommandLine::readArguments(const QStringList &args)
     if (m_hasPeriod) {
         const WorkingPeriod days = period();
         if (days.start.isValid() && days.end.isValid() && days.start > days.end)
-            return tr("the period from %1 to %2 ends before it starts")
-                .arg(days.start.toString(Qt::ISODate), days.end.toString(Qt::ISODate));
+            return periodBackwards(days);
     }
     return {};
 }
@@ -221,6 +220,22 @@ QDate CommandLine::date(const QString &name) const
 QString CommandLine::databasePath() const
 {
     return isSet(DatabaseOption) ? value(DatabaseOption) : SettingsKeys::Database.read();
+}
+
+// Names the end the user did not give, which came from the settings, so that a date the user
+// never typed is not taken for a mistake of theirs.
+QString CommandLine::periodBackwards(const WorkingPeriod &days) const
+{
+    const QString period =
+        tr("the period from %1 to %2 ends before it starts")
+            .arg(days.start.toString(Qt::ISODate), days.end.toString(Qt::ISODate));
+    if (!isSet(ToOption))
+        return tr("%1: its last day comes from the working period in the settings; give --to")
+            .arg(period);
+    if (!isSet(FromOption))
+        return tr("%1: its first day comes from the working period in the settings; give --from")
+            .arg(period);
+    return period;
 }
 
 WorkingPeriod CommandLine::period() const

@@ -76,6 +76,7 @@ private:
     void addOption(const Option &option);
     QString readArguments(const QStringList &args);
     QString store(const Option &option, const QString &value);
+    QString periodBackwards(const WorkingPeriod &days) const;
 
     QString m_command;
     QString m_synopsis;

@@ -165,7 +165,12 @@ void TestCommandLine::mistakes_data()
     // The other end of the period comes from the settings (2015 when none is stored).
     QTest::newRow("first day after the working period")
         << QStringList{"a", "--from", "2016-01-01"}
-        << "the period from 2016-01-01 to 2015-12-31 ends before it starts";
+        << "the period from 2016-01-01 to 2015-12-31 ends before it starts: its last day comes "
+           "from the working period in the settings; give --to";
+    QTest::newRow("last day before the working period")
+        << QStringList{"a", "--to", "2014-12-31"}
+        << "the period from 2015-01-01 to 2014-12-31 ends before it starts: its first day comes "
+           "from the working period in the settings; give --from";
 }
 
 void TestCommandLine::mistakes()
