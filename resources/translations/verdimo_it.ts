@@ -1701,7 +1701,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
     </message>
     <message>
         <location line="+49"/>
-        <location filename="../../src/cli/ReportCommands.cpp" line="+351"/>
+        <location filename="../../src/cli/ReportCommands.cpp" line="+334"/>
         <source>unexpected argument &apos;%1&apos;</source>
         <translation>argomento inatteso &apos;%1&apos;</translation>
     </message>
@@ -1801,7 +1801,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>indicare --overwrite oppure --keep</translation>
     </message>
     <message>
-        <location filename="../../src/cli/ReportCommands.cpp" line="+55"/>
+        <location filename="../../src/cli/ReportCommands.cpp" line="+57"/>
         <source>Rebuild the cost and revenue totals of a period.</source>
         <translation>Ricalcola i totali di costi e ricavi di un periodo.</translation>
     </message>
@@ -2197,7 +2197,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
 <context>
     <name>ListCsvExport</name>
     <message>
-        <location filename="../../src/reports/ui/ListCsvExport.cpp" line="+40"/>
+        <location filename="../../src/reports/ui/ListCsvExport.cpp" line="+27"/>
         <source>Export list as CSV</source>
         <translation>Esporta elenco come CSV</translation>
     </message>
@@ -2566,7 +2566,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>Cartella articoli</translation>
     </message>
     <message>
-        <location filename="../../src/cli/ReportCommands.cpp" line="-407"/>
+        <location filename="../../src/cli/ReportCommands.cpp" line="-392"/>
         <location filename="../../src/registries/RegistryEditor.cpp" line="+109"/>
         <source>Cost centers</source>
         <translation>Centri di costo</translation>
@@ -2989,7 +2989,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         </translation>
     </message>
     <message>
-        <location line="+188"/>
+        <location line="+173"/>
         <source>Processed the cards from %1 to %2.</source>
         <translation>Elaborate le schede dal %1 al %2.</translation>
     </message>
@@ -3404,118 +3404,117 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
     </message>
     <message>
         <location line="+5"/>
-        <location line="+218"/>
+        <location line="+236"/>
         <source>Operation</source>
         <translation>Operazione</translation>
     </message>
     <message>
-        <location line="-218"/>
-        <location line="+218"/>
+        <location line="-236"/>
+        <location line="+236"/>
         <source>Op./Phase</source>
         <translation>Op./Fase</translation>
     </message>
     <message>
-        <location line="-216"/>
-        <location line="+221"/>
+        <location line="-234"/>
+        <location line="+239"/>
         <source>Mov.Type</source>
         <translation>Tipo mov.</translation>
     </message>
     <message>
-        <location line="-220"/>
-        <location line="+220"/>
+        <location line="-238"/>
+        <location line="+238"/>
         <source>Mov.Code</source>
         <translation>Cod.mov.</translation>
     </message>
     <message>
-        <location line="-219"/>
+        <location line="-237"/>
         <location line="+7"/>
-        <location line="+212"/>
+        <location line="+230"/>
         <location line="+3"/>
         <source>Description</source>
         <translation>Descrizione</translation>
     </message>
     <message>
-        <location line="-221"/>
+        <location line="-239"/>
         <location line="+7"/>
-        <location line="+212"/>
+        <location line="+230"/>
         <location line="+2"/>
         <source>Hour/Quant.</source>
         <translation>Ore/Q.tà</translation>
     </message>
     <message>
-        <location line="-220"/>
-        <location line="+218"/>
+        <location line="-238"/>
+        <location line="+236"/>
         <source>Cos/Proc Un.</source>
         <translation>Cos/Ric Un.</translation>
     </message>
     <message>
-        <location line="-217"/>
-        <location line="+217"/>
+        <location line="-235"/>
+        <location line="+235"/>
         <source>Cos/Proc Tot.</source>
         <translation>Cos/Ric Tot.</translation>
     </message>
     <message>
-        <location line="-214"/>
-        <location line="+216"/>
+        <location line="-232"/>
+        <location line="+234"/>
         <source>Code</source>
         <translation>Codice</translation>
     </message>
     <message>
-        <location line="-163"/>
-        <location line="+190"/>
+        <location line="-159"/>
+        <location line="+181"/>
         <source>COST</source>
         <translation>COSTO</translation>
     </message>
     <message>
-        <location line="-190"/>
-        <location line="+190"/>
+        <location line="-181"/>
+        <location line="+181"/>
         <source>REVENUE</source>
         <translation>RICAVO</translation>
     </message>
     <message>
-        <location line="-161"/>
-        <location line="+160"/>
+        <location line="-203"/>
         <source>Inv.Mov.</source>
         <translation>Mov.Inv.</translation>
     </message>
     <message>
-        <location line="-90"/>
-        <location line="+104"/>
+        <location line="+117"/>
+        <location line="+97"/>
         <source>TOTAL COSTS : %1</source>
         <translation>TOTALE COSTI : %1</translation>
     </message>
     <message>
-        <location line="-103"/>
-        <location line="+104"/>
+        <location line="-96"/>
+        <location line="+97"/>
         <source>TOTAL REVENUES : %1</source>
         <translation>TOTALE RICAVI : %1</translation>
     </message>
     <message>
-        <location line="-103"/>
-        <location line="+104"/>
+        <location line="-96"/>
+        <location line="+97"/>
         <source>TOTAL RESULT : %1</source>
         <translation>RISULTATO TOTALE : %1</translation>
     </message>
     <message>
-        <location line="-100"/>
-        <location line="+102"/>
+        <location line="-93"/>
+        <location line="+95"/>
         <source>UNIT COST : %1</source>
         <translation>COSTO UNITARIO : %1</translation>
     </message>
     <message>
-        <location line="-100"/>
-        <location line="+101"/>
+        <location line="-93"/>
+        <location line="+94"/>
         <source>UNIT REVENUE : %1</source>
         <translation>RICAVO UNITARIO : %1</translation>
     </message>
     <message>
-        <location line="-99"/>
-        <location line="+100"/>
+        <location line="-92"/>
+        <location line="+93"/>
         <source>UNIT RESULT : %1</source>
         <translation>RISULTATO UNITARIO : %1</translation>
     </message>
     <message>
-        <location line="-80"/>
+        <location line="-73"/>
         <location line="+4"/>
         <source>(CONTINUES)</source>
         <translation>(CONTINUA)</translation>
@@ -3856,13 +3855,12 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
     <message>
         <location filename="../../src/reports/WorkCardReport.cpp" line="+58"/>
         <location line="+106"/>
-        <location line="+74"/>
-        <location line="+55"/>
+        <location line="+76"/>
         <source>&lt;None&gt;</source>
         <translation>&lt;Nessuno&gt;</translation>
     </message>
     <message>
-        <location line="-233"/>
+        <location line="-180"/>
         <source>Production</source>
         <translation>Produzione</translation>
     </message>
@@ -3893,103 +3891,103 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
     </message>
     <message>
         <location line="+15"/>
-        <location line="+119"/>
+        <location line="+132"/>
         <source>Wor.Code</source>
         <translation>Cod.Op.</translation>
     </message>
     <message>
-        <location line="-118"/>
-        <location line="+118"/>
+        <location line="-131"/>
+        <location line="+131"/>
         <source>Worker</source>
         <translation>Operaio</translation>
     </message>
     <message>
-        <location line="-117"/>
-        <location line="+117"/>
+        <location line="-130"/>
+        <location line="+130"/>
         <source>Reg.H.</source>
         <translation>Ore ord.</translation>
     </message>
     <message>
-        <location line="-116"/>
-        <location line="+116"/>
+        <location line="-129"/>
+        <location line="+129"/>
         <source>Fest.H.</source>
         <translation>Ore fest.</translation>
     </message>
     <message>
-        <location line="-115"/>
-        <location line="+116"/>
+        <location line="-128"/>
+        <location line="+129"/>
         <source>Overt.</source>
         <translation>Straord.</translation>
     </message>
     <message>
-        <location line="-114"/>
-        <location line="+114"/>
+        <location line="-127"/>
+        <location line="+127"/>
         <source>Cen.Code</source>
         <translation>Cod.Cen.</translation>
     </message>
     <message>
-        <location line="-113"/>
-        <location line="+113"/>
+        <location line="-126"/>
+        <location line="+126"/>
         <source>Center</source>
         <translation>Centro</translation>
     </message>
     <message>
-        <location line="-112"/>
-        <location line="+112"/>
+        <location line="-125"/>
+        <location line="+125"/>
         <source>Op.Code</source>
         <translation>Cod.Oper.</translation>
     </message>
     <message>
-        <location line="-111"/>
-        <location line="+111"/>
+        <location line="-124"/>
+        <location line="+124"/>
         <source>Operation</source>
         <translation>Operazione</translation>
     </message>
     <message>
-        <location line="-105"/>
-        <location line="+108"/>
+        <location line="-118"/>
+        <location line="+121"/>
         <source>M.C.</source>
         <translation>C.M.</translation>
     </message>
     <message>
-        <location line="-107"/>
-        <location line="+107"/>
+        <location line="-120"/>
+        <location line="+120"/>
         <source>Machine</source>
         <translation>Macchina</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+106"/>
+        <location line="-117"/>
+        <location line="+119"/>
         <source>Mov.Type</source>
         <translation>Tipo mov.</translation>
     </message>
     <message>
-        <location line="-105"/>
-        <location line="+105"/>
+        <location line="-118"/>
+        <location line="+118"/>
         <source>Cod.Item</source>
         <translation>Cod.Art.</translation>
     </message>
     <message>
-        <location line="-104"/>
-        <location line="+104"/>
+        <location line="-117"/>
+        <location line="+117"/>
         <source>Item</source>
         <translation>Articolo</translation>
     </message>
     <message>
-        <location line="-103"/>
-        <location line="+103"/>
+        <location line="-116"/>
+        <location line="+116"/>
         <source>Stage</source>
         <translation>Fase</translation>
     </message>
     <message>
-        <location line="-102"/>
-        <location line="+102"/>
+        <location line="-115"/>
+        <location line="+115"/>
         <source>Units</source>
         <translation>Unità</translation>
     </message>
     <message>
-        <location line="-101"/>
-        <location line="+102"/>
+        <location line="-114"/>
+        <location line="+115"/>
         <source>Quantity</source>
         <translation>Quantità</translation>
     </message>

@@ -327,23 +327,6 @@ bool needsPeriod(const Kind &kind, const CommandLine &line)
     return !kind.isList;
 }
 
-// The table of a report as its pages print it, after the processing the choice asks for.
-int writeReportCsv(const ReportContext &context, const PrintChoice &choice, const QString &path,
-                   QTextStream &out, QTextStream &err)
-{
-    TerminalProgress progress(err, TerminalProgress::Lines::Upper);
-    DataProcessing processing(context.db, context.period);
-    if (choice.runsProcessTotals())
-        processing.ProcessTotals(progress);
-    if (choice.runsPrepareFieldNotebook())
-        processing.PrepareFieldNotebook();
-    const std::unique_ptr<Report> report = CardPrintJob::createReport(choice.kind(), context);
-    const CsvTable table = report->table(progress);
-    report->end();
-    progress.finish();
-    return saveCsv(table, path, out, err);
-}
-
 int printReport(const CommandLine &line, const Kind &kind, QTextStream &out, QTextStream &err)
 {
     if (line.positionalCount() > 1)
@@ -368,12 +351,14 @@ int printReport(const CommandLine &line, const Kind &kind, QTextStream &out, QTe
         if (line.isSet(QStringLiteral("to")) && period.end.isValid())
             context.fieldsToYear = period.end.year();
         const PrintChoice choice{kind.radio, line.isSet(ProcessOption), line.isSet(EconomicOption)};
-        if (line.isSet(CsvOption))
-            return writeReportCsv(context, choice, line.value(CsvOption), out, err);
         CliPrompter prompter(out, err);
         CardPrintJob job(context, prompter, [&err] {
             return std::make_unique<TerminalProgress>(err, TerminalProgress::Lines::Upper);
         });
+        if (line.isSet(CsvOption)) {
+            const std::optional<CsvTable> table = job.table(choice);
+            return table ? saveCsv(*table, line.value(CsvOption), out, err) : 1;
+        }
         PdfOutput output(pdf);
         switch (job.run(choice, false, output)) {
         case CardPrintJob::Outcome::Printed:

@@ -24,28 +24,29 @@ const AddedColumn Version1Columns[] = {
 
 // A year's kept sums hold while no work of that year changes: every change of a work, and every
 // card that moves to another day or goes, makes the years it touches be summed again. A work's
-// year is its card's; pending works (card 0) count in no year and touch none.
+// year is its card's; pending works (card 0) count in no year and touch none. %1 holds the sums,
+// %2 the years summed.
 const char *const YearSumStatements[] = {
-    "CREATE TABLE IF NOT EXISTS [Somme Annuali] (Lista TEXT NOT NULL, Parametri TEXT NOT NULL, "
+    "CREATE TABLE IF NOT EXISTS [%1] (Lista TEXT NOT NULL, Parametri TEXT NOT NULL, "
     "Anno INTEGER NOT NULL, Codice INTEGER NOT NULL, OreOrd REAL, OreStr REAL, OreFest REAL, "
     "Totale REAL)",
-    "CREATE INDEX IF NOT EXISTS SommeAnnualiLista ON [Somme Annuali] (Lista, Parametri, Anno)",
-    "CREATE TABLE IF NOT EXISTS [Anni Sommati] (Lista TEXT NOT NULL, Parametri TEXT NOT NULL, "
+    "CREATE INDEX IF NOT EXISTS SommeAnnualiLista ON [%1] (Lista, Parametri, Anno)",
+    "CREATE TABLE IF NOT EXISTS [%2] (Lista TEXT NOT NULL, Parametri TEXT NOT NULL, "
     "Anno INTEGER NOT NULL, PRIMARY KEY (Lista, Parametri, Anno))",
     "CREATE TRIGGER IF NOT EXISTS OpereAggiunteSomme AFTER INSERT ON Opere BEGIN "
-    "DELETE FROM [Anni Sommati] WHERE Anno IN (SELECT CAST(strftime('%Y', Data) AS INTEGER) "
+    "DELETE FROM [%2] WHERE Anno IN (SELECT CAST(strftime('%Y', Data) AS INTEGER) "
     "FROM Scheda WHERE IDScheda = NEW.IDScheda); END",
     "CREATE TRIGGER IF NOT EXISTS OpereTolteSomme AFTER DELETE ON Opere BEGIN "
-    "DELETE FROM [Anni Sommati] WHERE Anno IN (SELECT CAST(strftime('%Y', Data) AS INTEGER) "
+    "DELETE FROM [%2] WHERE Anno IN (SELECT CAST(strftime('%Y', Data) AS INTEGER) "
     "FROM Scheda WHERE IDScheda = OLD.IDScheda); END",
     "CREATE TRIGGER IF NOT EXISTS OpereCambiateSomme AFTER UPDATE ON Opere BEGIN "
-    "DELETE FROM [Anni Sommati] WHERE Anno IN (SELECT CAST(strftime('%Y', Data) AS INTEGER) "
+    "DELETE FROM [%2] WHERE Anno IN (SELECT CAST(strftime('%Y', Data) AS INTEGER) "
     "FROM Scheda WHERE IDScheda IN (OLD.IDScheda, NEW.IDScheda)); END",
     "CREATE TRIGGER IF NOT EXISTS SchedeSpostateSomme AFTER UPDATE OF Data, IDScheda ON Scheda "
-    "BEGIN DELETE FROM [Anni Sommati] WHERE Anno IN (CAST(strftime('%Y', OLD.Data) AS INTEGER), "
+    "BEGIN DELETE FROM [%2] WHERE Anno IN (CAST(strftime('%Y', OLD.Data) AS INTEGER), "
     "CAST(strftime('%Y', NEW.Data) AS INTEGER)); END",
     "CREATE TRIGGER IF NOT EXISTS SchedeTolteSomme AFTER DELETE ON Scheda BEGIN "
-    "DELETE FROM [Anni Sommati] WHERE Anno = CAST(strftime('%Y', OLD.Data) AS INTEGER); END",
+    "DELETE FROM [%2] WHERE Anno = CAST(strftime('%Y', OLD.Data) AS INTEGER); END",
 };
 
 } // namespace
@@ -57,7 +58,11 @@ void SchemaUpgrade::keepYearSums(Database &db)
         return;
     Transaction transaction(db);
     for (const char *statement : YearSumStatements)
-        db.execute(QString::fromLatin1(statement));
+        // Replaced by name: a statement may name only the second table, and strftime's
+        // patterns are no placeholders.
+        db.execute(QString::fromLatin1(statement)
+                       .replace(QStringLiteral("%1"), SchemaUpgrade::YearSumsTable)
+                       .replace(QStringLiteral("%2"), SchemaUpgrade::SummedYearsTable));
     transaction.commit();
 }
 

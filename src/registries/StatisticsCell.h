@@ -16,3 +16,12 @@ struct StatisticsCell
 };
 
 using StatisticsRow = QList<StatisticsCell>;
+
+// The values of a row's cells, as a table written elsewhere takes them.
+inline QVariantList valuesOf(const StatisticsRow &row)
+{
+    QVariantList values;
+    for (const StatisticsCell &cell : row)
+        values << cell.value;
+    return values;
+}

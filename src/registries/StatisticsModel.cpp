@@ -90,6 +90,14 @@ QList<StatisticsRow> StatisticsModel::allRows()
     return m_rows;
 }
 
+CsvTable StatisticsModel::table()
+{
+    CsvTable csv(m_titles);
+    for (const StatisticsRow &row : allRows())
+        csv.addRow(valuesOf(row));
+    return csv;
+}
+
 void StatisticsModel::fetch(int count)
 {
     // A view answering the insertion may ask for more before this batch is announced.

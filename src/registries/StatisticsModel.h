@@ -1,6 +1,7 @@
 #pragma once
 
 #include "StatisticsCell.h"
+#include "base/CsvTable.h"
 
 #include <QAbstractTableModel>
 #include <QList>
@@ -46,6 +47,8 @@ public:
     // Takes the rest of the list, for readers that need all of it.
     void fetchAll();
     QList<StatisticsRow> allRows();
+    // The whole list under its titles, each cell written as its value.
+    CsvTable table();
 
     // The text shown in a cell of the rows taken so far.
     QString cell(int row, int column) const { return m_rows.at(row).value(column).text; }

@@ -17,16 +17,30 @@ WorkingPeriod wholeYear(int year)
     return {QDate(year, 1, 1), QDate(year, 12, 31)};
 }
 
+void add(QMap<int, YearlyTotals::Row> &sums, const YearlyTotals::Row &row)
+{
+    YearlyTotals::Row &sum = sums[row.code];
+    sum.code = row.code;
+    sum.regular += row.regular;
+    sum.overtime += row.overtime;
+    sum.holiday += row.holiday;
+    sum.total += row.total;
+}
+
 void add(QMap<int, YearlyTotals::Row> &sums, const QList<YearlyTotals::Row> &rows)
 {
-    for (const YearlyTotals::Row &row : rows) {
-        YearlyTotals::Row &sum = sums[row.code];
-        sum.code = row.code;
-        sum.regular += row.regular;
-        sum.overtime += row.overtime;
-        sum.holiday += row.holiday;
-        sum.total += row.total;
-    }
+    for (const YearlyTotals::Row &row : rows)
+        add(sums, row);
+}
+
+// The query's other parameters as one text, the same for the same values in any order.
+QString parametersOf(const QVariantMap &more)
+{
+    QStringList pairs;
+    for (auto it = more.cbegin(); it != more.cend(); ++it)
+        pairs << it.key() + QLatin1Char('=') + it.value().toString();
+    // Never a null text, which the engine would store as NULL.
+    return pairs.isEmpty() ? QStringLiteral("-") : pairs.join(QLatin1Char(';'));
 }
 
 } // namespace
@@ -34,15 +48,13 @@ void add(QMap<int, YearlyTotals::Row> &sums, const QList<YearlyTotals::Row> &row
 YearlyTotals::YearlyTotals(Database &db, QString query, QString startName, QString endName,
                            QVariantMap more)
     : m_db(db), m_query(std::move(query)), m_startName(std::move(startName)),
-      m_endName(std::move(endName)), m_more(std::move(more))
+      m_endName(std::move(endName)), m_more(std::move(more)), m_parameters(parametersOf(m_more))
 {
 }
 
 QList<YearlyTotals::Row> YearlyTotals::read(const WorkingPeriod &period)
 {
-    if (!period.start.isValid() || !period.end.isValid() || period.end < period.start)
-        return readStraight(period);
-    if (!canKeep())
+    if (!period.start.isValid() || !period.end.isValid() || period.end < period.start || !canKeep())
         return readStraight(period);
     QMap<int, Row> sums;
     int firstWhole = period.start.year();
@@ -72,16 +84,6 @@ bool YearlyTotals::canKeep()
            m_db.tableExists(SchemaUpgrade::SummedYearsTable);
 }
 
-// The query's other parameters as one text, the same for the same values in any order.
-QString YearlyTotals::parameters() const
-{
-    QStringList pairs;
-    for (auto it = m_more.cbegin(); it != m_more.cend(); ++it)
-        pairs << it.key() + QLatin1Char('=') + it.value().toString();
-    // Never a null text, which the engine would store as NULL.
-    return pairs.isEmpty() ? QStringLiteral("-") : pairs.join(QLatin1Char(';'));
-}
-
 QList<YearlyTotals::Row> YearlyTotals::queryRows(const WorkingPeriod &period)
 {
     StoredQuery query(m_db, m_query);
@@ -101,22 +103,20 @@ void YearlyTotals::keepYear(int year)
 {
     const QList<Row> rows = queryRows(wholeYear(year));
     Transaction transaction(m_db);
-    const QString list = m_query;
-    const QString params = parameters();
     m_db.execute(QStringLiteral("DELETE FROM [%1] WHERE Lista = ? AND Parametri = ? AND Anno = ?")
                      .arg(SchemaUpgrade::YearSumsTable),
-                 {list, params, year});
+                 {m_query, m_parameters, year});
     PreparedStatement insert(m_db, QStringLiteral("INSERT INTO [%1] (Lista, Parametri, Anno, "
                                                   "Codice, OreOrd, OreStr, OreFest, Totale) "
                                                   "VALUES (?, ?, ?, ?, ?, ?, ?, ?)")
                                        .arg(SchemaUpgrade::YearSumsTable));
     for (const Row &row : rows)
-        insert.exec(
-            {list, params, year, row.code, row.regular, row.overtime, row.holiday, row.total});
+        insert.exec({m_query, m_parameters, year, row.code, row.regular, row.overtime, row.holiday,
+                     row.total});
     m_db.execute(QStringLiteral("INSERT OR REPLACE INTO [%1] (Lista, Parametri, Anno) "
                                 "VALUES (?, ?, ?)")
                      .arg(SchemaUpgrade::SummedYearsTable),
-                 {list, params, year});
+                 {m_query, m_parameters, year});
     transaction.commit();
 }
 
@@ -127,7 +127,7 @@ QList<YearlyTotals::Row> YearlyTotals::keptRows(int firstYear, int lastYear)
         QStringLiteral("SELECT Anno FROM [%1] WHERE Lista = ? AND Parametri = ? AND Anno "
                        "BETWEEN ? AND ?")
             .arg(SchemaUpgrade::SummedYearsTable),
-        {m_query, parameters(), firstYear, lastYear});
+        {m_query, m_parameters, firstYear, lastYear});
     while (years.next())
         kept.insert(years.value(0).toInt());
     QMap<int, Row> sums;
@@ -148,11 +148,9 @@ QList<YearlyTotals::Row> YearlyTotals::keptRows(int firstYear, int lastYear)
                        "AND Anno IN (SELECT Anno FROM [%2] WHERE Lista = ? AND Parametri = ?) "
                        "GROUP BY Codice")
             .arg(SchemaUpgrade::YearSumsTable, SchemaUpgrade::SummedYearsTable),
-        {m_query, parameters(), firstYear, lastYear, m_query, parameters()});
-    QList<Row> result;
+        {m_query, m_parameters, firstYear, lastYear, m_query, m_parameters});
     while (rows.next())
-        result.append({rows.value(0).toInt(), rows.value(1).toDouble(), rows.value(2).toDouble(),
-                       rows.value(3).toDouble(), rows.value(4).toDouble()});
-    add(sums, result);
+        add(sums, {rows.value(0).toInt(), rows.value(1).toDouble(), rows.value(2).toDouble(),
+                   rows.value(3).toDouble(), rows.value(4).toDouble()});
     return sums.values();
 }

@@ -38,7 +38,6 @@ public:
 
 private:
     bool canKeep();
-    QString parameters() const;
     QList<Row> queryRows(const WorkingPeriod &period);
     void keepYear(int year);
     QList<Row> keptRows(int firstYear, int lastYear);
@@ -48,4 +47,6 @@ private:
     QString m_startName;
     QString m_endName;
     QVariantMap m_more;
+    // m_more as the key of the kept sums.
+    QString m_parameters;
 };

@@ -111,6 +111,24 @@ CardPrintJob::Outcome CardPrintJob::run(const PrintChoice &choice, bool preview,
     return outcome;
 }
 
+std::optional<CsvTable> CardPrintJob::table(const PrintChoice &choice)
+{
+    if (!process(choice))
+        return std::nullopt;
+    const std::unique_ptr<Report> report = createReport(choice.kind(), m_context);
+    if (!report)
+        return CsvTable({});
+    std::optional<CsvTable> table;
+    try {
+        const std::unique_ptr<Progress> progress = m_progress();
+        table = report->table(*progress);
+    } catch (const DbException &e) {
+        m_prompter.error(e.message());
+    }
+    report->end();
+    return table;
+}
+
 CardPrintJob::Outcome CardPrintJob::printReport(Report &report, PrintOutput &output)
 {
     int pages = 0;

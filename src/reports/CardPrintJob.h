@@ -2,10 +2,12 @@
 
 #include "PrintChoice.h"
 #include "ReportContext.h"
+#include "base/CsvTable.h"
 
 #include <QCoreApplication>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class PrintOutput;
 class Progress;
@@ -34,6 +36,9 @@ public:
     CardPrintJob(const ReportContext &context, Prompter &prompter, ProgressFactory progress);
 
     Outcome run(const PrintChoice &choice, bool preview, PrintOutput &output);
+    // The table the chosen report prints, for CSV, after the processing the choice asks for;
+    // nothing after a database failure (the user was shown its message).
+    std::optional<CsvTable> table(const PrintChoice &choice);
     // The kind of the last run; it keeps its value until the next one.
     int printKind() const { return m_printKind; }
 

@@ -144,11 +144,7 @@ QList<QVariantList> RegistryPrintReport::tableRows(int page, int)
 {
     QList<QVariantList> table;
     const qsizetype first = qsizetype(page - 1) * RowsPerPage;
-    for (const StatisticsRow &row : m_list.rows.mid(first, RowsPerPage)) {
-        QVariantList values;
-        for (int column = 0; column < m_list.titles.size(); ++column)
-            values << row.value(column).value;
-        table.append(values);
-    }
+    for (const StatisticsRow &row : m_list.rows.mid(first, RowsPerPage))
+        table.append(valuesOf(row));
     return table;
 }

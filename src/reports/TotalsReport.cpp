@@ -161,6 +161,28 @@ QString TotalsReport::warehouseUnit(const Row &row) const
     return unit.isValid() ? unit.toString() : QStringLiteral("*.");
 }
 
+QString TotalsReport::unitOf(const Row &row) const
+{
+    return row.code == WarehouseRow ? warehouseUnit(row) : QStringLiteral("H.");
+}
+
+double TotalsReport::unitAmount(const Row &row)
+{
+    return row.quantity != 0 ? row.amount / row.quantity : 0.0;
+}
+
+QString TotalsReport::warehouseOperation(const Row &row) const
+{
+    return m_section == Section::Centres ? tr("Inv.Mov.") : row.phase;
+}
+
+QString TotalsReport::summaryOperation(const Row &row)
+{
+    if (m_section == Section::Fields && row.code <= 0)
+        return row.phase;
+    return operation(row.operation).name;
+}
+
 QVariant TotalsReport::codeCell(const Row &row) const
 {
     if (row.code == WarehouseRow)
@@ -187,11 +209,10 @@ bool TotalsReport::drawAmountsRow(PageSurface &surface, const Row &row, int y1)
         ReportText::drawFitted(surface, 450, y1, 1000 - Gap, row.description);
     }
 
-    const QString unit = row.code == WarehouseRow ? warehouseUnit(row) : QStringLiteral("H.");
-    ReportText::drawFitted(surface, 1000, y1, 1250 - Gap,
-                           QStringLiteral("%1 %2").arg(unit, FormatNumber(row.quantity, false)));
-    const double unitAmount = row.quantity != 0 ? row.amount / row.quantity : 0.0;
-    ReportText::drawFitted(surface, 1250, y1, 1500 - Gap, FormatCurrency(unitAmount));
+    ReportText::drawFitted(
+        surface, 1000, y1, 1250 - Gap,
+        QStringLiteral("%1 %2").arg(unitOf(row), FormatNumber(row.quantity, false)));
+    ReportText::drawFitted(surface, 1250, y1, 1500 - Gap, FormatCurrency(unitAmount(row)));
     ReportText::drawFitted(surface, 1500, y1, 1750 - Gap, FormatCurrency(row.amount));
     drawOperationColumn(surface, row, twoLines, y1);
     return twoLines;
@@ -201,8 +222,7 @@ void TotalsReport::drawOperationColumn(PageSurface &surface, const Row &row, boo
 {
     constexpr int X = 1750;
     if (row.code == WarehouseRow) {
-        ReportText::drawFitted(surface, X, y1, RightEdge,
-                               m_section == Section::Centres ? tr("Inv.Mov.") : row.phase);
+        ReportText::drawFitted(surface, X, y1, RightEdge, warehouseOperation(row));
         return;
     }
     const Operation &found = operation(row.operation);
@@ -238,9 +258,7 @@ bool TotalsReport::drawSummaryRow(PageSurface &surface, const Row &row, int y1)
     }
     ReportText::drawFitted(surface, 1000, y1, 1300 - Gap,
                            QStringLiteral("H. %1").arg(FormatNumber(row.quantity, false)));
-    QString operationText = operation(row.operation).name;
-    if (m_section == Section::Fields && row.code <= 0)
-        operationText = row.phase;
+    QString operationText = summaryOperation(row);
     if (operationText.size() > 30)
         operationText = operationText.left(27) + QStringLiteral("...");
     ReportText::drawFitted(surface, 1300, y1, RightEdge, operationText);
@@ -352,22 +370,15 @@ QList<QVariantList> TotalsReport::tableRows(int page, int)
     for (const Row &row : rows) {
         sectionEnds = sectionEnds || row.last;
         if (!m_withAmounts) {
-            QString operationText = operation(row.operation).name;
-            if (m_section == Section::Fields && row.code <= 0)
-                operationText = row.phase;
-            table.append(
-                {code, name, row.code, row.description, cents(row.quantity), operationText});
+            table.append({code, name, row.code, row.description, cents(row.quantity),
+                          summaryOperation(row)});
             continue;
         }
-        const bool warehouse = row.code == WarehouseRow;
-        QString operationText = operation(row.operation).name;
-        if (warehouse)
-            operationText = m_section == Section::Centres ? tr("Inv.Mov.") : row.phase;
+        const QString operationText =
+            row.code == WarehouseRow ? warehouseOperation(row) : operation(row.operation).name;
         table.append({code, name, row.cost ? tr("COST") : tr("REVENUE"), codeCell(row),
-                      row.description, warehouse ? warehouseUnit(row) : QStringLiteral("H."),
-                      cents(row.quantity),
-                      cents(row.quantity != 0 ? row.amount / row.quantity : 0.0), cents(row.amount),
-                      operationText});
+                      row.description, unitOf(row), cents(row.quantity), cents(unitAmount(row)),
+                      cents(row.amount), operationText});
     }
     if (!m_withAmounts || !sectionEnds)
         return table;

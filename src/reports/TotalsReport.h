@@ -81,6 +81,14 @@ private:
     void drawTotals(PageSurface &surface, int code) const;
     const Operation &operation(int code);
     QString warehouseUnit(const Row &row) const;
+    // The unit of a row's quantity: its item's for a warehouse row, hours otherwise.
+    QString unitOf(const Row &row) const;
+    static double unitAmount(const Row &row);
+    // What the operation column of a warehouse row names in the amounts report.
+    QString warehouseOperation(const Row &row) const;
+    // What the operation column of a row names in the summary: a field's own rows (code 0 or
+    // less) their phase.
+    QString summaryOperation(const Row &row);
 
     ReportContext m_context;
     Section m_section;

@@ -30,7 +30,7 @@ QString number(const QVariant &value)
     return QString::number(value.toInt());
 }
 
-int work(const QSqlQuery &works, int column)
+int code(const QSqlQuery &works, int column)
 {
     return works.value(column).toInt();
 }
@@ -222,28 +222,41 @@ void WorkCardReport::drawWork(PageSurface &surface, int top, const QSqlQuery &wo
     surface.selectPen(previous);
 }
 
-void WorkCardReport::drawMovement(PageSurface &surface, int y, int workId) const
+std::optional<WorkCardReport::Movement> WorkCardReport::movementOf(int workId) const
 {
-    QSqlQuery movement = m_context.db.execute(
+    QSqlQuery found = m_context.db.execute(
         QStringLiteral(
             "SELECT [Tipo Bolla], [Codice Articolo], Fase, UniMis, Quantita FROM Magazzino "
             "WHERE IDOpera = ? ORDER BY IDBolla LIMIT 1"),
         {workId});
-    if (!movement.next())
-        return;
-    const int item = movement.value(1).toInt();
+    if (!found.next())
+        return std::nullopt;
+    Movement movement;
+    movement.type = found.value(0).toInt();
+    movement.item = found.value(1).toInt();
     const QVariant itemName = m_context.db.scalar(
         QStringLiteral("SELECT Descrizione FROM Articoli WHERE Codice = ? ORDER BY rowid LIMIT 1"),
-        {item});
-    const QString name = itemName.isValid() ? itemName.toString() : tr("<None>");
-    ReportText::drawFitted(surface, 50, y, 340, movementTypeName(movement.value(0).toInt()));
-    surface.drawText(350, y, QString::number(item));
+        {movement.item});
+    movement.itemName = itemName.isValid() ? itemName.toString() : tr("<None>");
+    movement.stage = found.value(2).toString();
+    movement.unit = found.value(3).toString();
+    movement.quantity = found.value(4).toDouble();
+    return movement;
+}
+
+void WorkCardReport::drawMovement(PageSurface &surface, int y, int workId) const
+{
+    const std::optional<Movement> movement = movementOf(workId);
+    if (!movement)
+        return;
+    const QString &name = movement->itemName;
+    ReportText::drawFitted(surface, 50, y, 340, movementTypeName(movement->type));
+    surface.drawText(350, y, QString::number(movement->item));
     ReportText::drawFitted(surface, 600, y, 1190,
                            name.size() > 25 ? name.left(22) + QStringLiteral("...") : name);
-    ReportText::drawFitted(surface, 1200, y, 1490, movement.value(2).toString());
-    ReportText::drawFitted(surface, 1500, y, 1690, movement.value(3).toString());
-    ReportText::drawFitted(surface, 1700, y, 2000,
-                           FormatNumber(movement.value(4).toDouble(), false));
+    ReportText::drawFitted(surface, 1200, y, 1490, movement->stage);
+    ReportText::drawFitted(surface, 1500, y, 1690, movement->unit);
+    ReportText::drawFitted(surface, 1700, y, 2000, FormatNumber(movement->quantity, false));
 }
 
 QStringList WorkCardReport::tableColumns() const
@@ -265,35 +278,22 @@ QList<QVariantList> WorkCardReport::tableRows(int page, int)
     QSqlQuery works = pageWorks(page);
     while (works.next()) {
         QVariantList row{m_cardDate.date(),
-                         work(works, CodOperaio),
+                         code(works, CodOperaio),
                          workerName(works),
                          Report::cents(works.value(OreOrd).toDouble()),
                          Report::cents(works.value(OreFest).toDouble()),
                          Report::cents(works.value(OreStr).toDouble()),
-                         work(works, CodCentro),
+                         code(works, CodCentro),
                          centreName(works),
-                         work(works, CodOperazione),
+                         code(works, CodOperazione),
                          operationName(works)};
         for (int machine = 0; machine < 3; ++machine) {
             const int code = works.value(CodMacch1 + machine).toInt();
             row << code << machineName(code);
         }
-        QSqlQuery movement = m_context.db.execute(
-            QStringLiteral(
-                "SELECT [Tipo Bolla], [Codice Articolo], Fase, UniMis, Quantita FROM Magazzino "
-                "WHERE IDOpera = ? ORDER BY IDBolla LIMIT 1"),
-            {works.value(IDOpera).toInt()});
-        if (movement.next()) {
-            const int item = movement.value(1).toInt();
-            const QVariant itemName = m_context.db.scalar(
-                QStringLiteral(
-                    "SELECT Descrizione FROM Articoli WHERE Codice = ? ORDER BY rowid LIMIT 1"),
-                {item});
-            row << movementTypeName(movement.value(0).toInt()) << item
-                << (itemName.isValid() ? itemName.toString() : tr("<None>"))
-                << movement.value(2).toString() << movement.value(3).toString()
-                << Report::cents(movement.value(4).toDouble());
-        }
+        if (const std::optional<Movement> movement = movementOf(code(works, IDOpera)))
+            row << movementTypeName(movement->type) << movement->item << movement->itemName
+                << movement->stage << movement->unit << Report::cents(movement->quantity);
         table.append(row);
     }
     return table;

@@ -4,6 +4,7 @@
 #include "ReportContext.h"
 
 #include <QCoreApplication>
+#include <optional>
 
 class QSqlQuery;
 
@@ -28,7 +29,19 @@ public:
     static QString movementTypeName(int type);
 
 private:
+    // The first movement of a work, as its card shows it.
+    struct Movement
+    {
+        int type = 0;
+        int item = 0;
+        QString itemName;
+        QString stage;
+        QString unit;
+        double quantity = 0;
+    };
+
     QSqlQuery pageWorks(int page);
+    std::optional<Movement> movementOf(int workId) const;
     QString workerName(const QSqlQuery &work) const;
     QString operationName(const QSqlQuery &work) const;
     QString machineName(int code) const;

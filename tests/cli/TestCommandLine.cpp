@@ -91,6 +91,9 @@ private slots:
     void processingWarningsStartTheirOwnLines();
 
 private:
+    // A new farm whose one worker, Anna (1), has no wage; the settings are cleared.
+    QString farmWithAnna();
+
     TestEnvironment m_env;
 };
 
@@ -315,20 +318,24 @@ void TestCommandLine::runWithoutAWorkingPeriod_data()
 
 // The settings name a database but no period: what needs one asks for --from and --to, the
 // rest works without, and a normal run says nothing else on its error stream.
+QString TestCommandLine::farmWithAnna()
+{
+    m_env.clearSettings();
+    const QString path = m_env.copyTemplate();
+    Database db;
+    db.open(path);
+    db.execute(QStringLiteral("INSERT INTO Operai (Codice, Nome, Rapporto) VALUES (1, ?, 0)"),
+               {QStringLiteral("Anna")});
+    return path;
+}
+
 void TestCommandLine::runWithoutAWorkingPeriod()
 {
     QFETCH(QStringList, args);
     QFETCH(int, status);
     QFETCH(QString, out);
     QFETCH(QString, err);
-    m_env.clearSettings();
-    const QString path = m_env.copyTemplate();
-    {
-        Database db;
-        db.open(path);
-        db.execute(QStringLiteral("INSERT INTO Operai (Codice, Nome, Rapporto) VALUES (1, ?, 0)"),
-                   {QStringLiteral("Anna")});
-    }
+    const QString path = farmWithAnna();
     SettingsKeys::Database.write(path);
     FarmSession::storePeriod({});
     const QString output = m_env.path(QStringLiteral("output"));
@@ -362,13 +369,10 @@ void TestCommandLine::speaksTheLanguageOfTheUser()
 // a line of its own, and the run still succeeds.
 void TestCommandLine::processingWarningsStartTheirOwnLines()
 {
-    m_env.clearSettings();
-    const QString path = m_env.copyTemplate();
+    const QString path = farmWithAnna();
     {
         Database db;
         db.open(path);
-        db.execute(QStringLiteral("INSERT INTO Operai (Codice, Nome, Rapporto) VALUES (1, ?, 0)"),
-                   {QStringLiteral("Anna")});
         db.execute(QStringLiteral("INSERT INTO Scheda (Data) VALUES ('2015-03-10 00:00:00')"));
         db.execute(QStringLiteral("INSERT INTO Opere (IDScheda, CodOperaio, OreOrd) "
                                   "SELECT MAX(IDScheda), 1, 3 FROM Scheda"));

@@ -49,7 +49,7 @@ private slots:
         const int rows = StatisticsModel::BatchSize + 6;
         fill(model, rows);
         QCOMPARE(model.rowCount(), StatisticsModel::BatchSize);
-        const QList<QByteArray> lines = ListCsvExport::table(model).toUtf8().split('\n');
+        const QList<QByteArray> lines = model.table().toUtf8().split('\n');
         QCOMPARE(lines.at(0), QByteArray("Date,Worker Code,Worker,Hours,Quantity,Share\r"));
         QCOMPARE(lines.at(1), QByteArray("2015-03-10,1,Bruno,1234.5,kg 2.00,0.125\r"));
         // The quoted name spans two lines of the file.

@@ -5,7 +5,6 @@
 #include "registries/StatisticsLists.h"
 #include "registries/StatisticsModel.h"
 #include "reports/RegistryPrintReport.h"
-#include "reports/ui/ListCsvExport.h"
 
 #include <QTest>
 
@@ -71,7 +70,7 @@ private slots:
         StatisticsModel model;
         StatisticsLists lists(&m_db, model, m_period);
         fill(lists);
-        QCOMPARE(ListCsvExport::table(model).toUtf8(), csv);
+        QCOMPARE(model.table().toUtf8(), csv);
 
         RegistryPrintReport print(m_db, m_period, QStringLiteral("Farm"),
                                   {RegistryKey::make(0, RegistryKey::Worker),

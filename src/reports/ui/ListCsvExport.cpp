@@ -21,19 +21,6 @@ QString fileNameOf(const QString &listName)
 
 } // namespace
 
-CsvTable ListCsvExport::table(StatisticsModel &model)
-{
-    model.fetchAll();
-    CsvTable csv(model.titles());
-    for (int row = 0; row < model.rowCount(); ++row) {
-        QVariantList values;
-        for (int column = 0; column < model.columnCount(); ++column)
-            values << model.index(row, column).data(StatisticsModel::ValueRole);
-        csv.addRow(values);
-    }
-    return csv;
-}
-
 bool ListCsvExport::run(StatisticsModel &model, const QString &listName, Prompter &prompter)
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -43,7 +30,7 @@ bool ListCsvExport::run(StatisticsModel &model, const QString &listName, Prompte
         return false;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".csv");
-    const CsvTable csv = table(model);
+    const CsvTable csv = model.table();
     QString error;
     if (!csv.save(path, &error)) {
         prompter.error(error);

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "base/CsvTable.h"
-
 #include <QCoreApplication>
 #include <QString>
 
@@ -16,8 +14,6 @@ class ListCsvExport
     Q_DECLARE_TR_FUNCTIONS(ListCsvExport)
 
 public:
-    // The list's table; fetches the rest of the list first.
-    static CsvTable table(StatisticsModel &model);
     // Asks for the file (suggesting one named after the list), writes it and says so.
     static bool run(StatisticsModel &model, const QString &listName, Prompter &prompter);
 };
