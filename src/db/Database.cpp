@@ -11,6 +11,9 @@
 #include <QSqlError>
 #include <sqlite3.h>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 QString nextConnectionName()
@@ -30,14 +33,72 @@ void singlePrecision(sqlite3_context *context, int, sqlite3_value **arguments)
         sqlite3_result_double(context, double(float(sqlite3_value_double(arguments[0]))));
 }
 
-void addFunctions(const QSqlDatabase &db)
+sqlite3 *engineOf(const QSqlDatabase &db)
 {
     const QVariant handle = db.driver()->handle();
     if (qstrcmp(handle.typeName(), "sqlite3*") != 0)
         throw DbException(QStringLiteral("The database engine is not SQLite."));
-    sqlite3 *engine = *static_cast<sqlite3 *const *>(handle.constData());
-    if (sqlite3_create_function_v2(engine, "SINGLE", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+    return *static_cast<sqlite3 *const *>(handle.constData());
+}
+
+void addFunctions(const QSqlDatabase &db)
+{
+    sqlite3 *engine = engineOf(db);
+    // Innocuous: it has no side effects, so a view or trigger may call it with the schema
+    // untrusted.
+    if (sqlite3_create_function_v2(engine, "SINGLE", 1,
+                                   SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS, nullptr,
                                    singlePrecision, nullptr, nullptr, nullptr) != SQLITE_OK)
+        throw DbException(QString::fromUtf8(sqlite3_errmsg(engine)));
+}
+
+// A file may come from anywhere (a restored backup, an imported archive): its schema gets no
+// more rights than the program's own SQL. Defensive mode refuses the statements that could
+// corrupt the file on purpose (writing the schema table or the pages directly); with the schema
+// untrusted, its views and triggers may call only side-effect-free functions.
+void guardAgainstFileContent(const QSqlDatabase &db)
+{
+    sqlite3 *engine = engineOf(db);
+    int defensive = 0;
+    if (sqlite3_db_config(engine, SQLITE_DBCONFIG_DEFENSIVE, 1, &defensive) != SQLITE_OK ||
+        defensive != 1)
+        throw DbException(QStringLiteral("The database engine could not be made defensive."));
+    int trusted = 1;
+    if (sqlite3_db_config(engine, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, &trusted) != SQLITE_OK ||
+        trusted != 0)
+        throw DbException(QStringLiteral("The database engine could not untrust the schema."));
+}
+
+// Another program (a second window, the command line) holds the file only for the moments it
+// commits: a write waits that long rather than failing at once. Five seconds covers a large
+// import's commit on a slow disk, and is still short enough for the user to be told, rather
+// than left waiting, when a lock is really held.
+constexpr int LockWaitMs = 5000;
+
+// Called by the engine while the file is locked. A list of this program that holds a read
+// between its rows is let go first, so that a write of the same program does not wait on it.
+int waitForLock(void *writer, int attempt)
+{
+    if (ForwardCursor::releaseIdle(*static_cast<const Database *>(writer)))
+        return 1;
+    // Short waits first, as most locks are a commit of a few milliseconds.
+    static constexpr int delays[] = {1, 2, 5, 10, 15, 20, 25, 25, 25, 50, 50, 100};
+    constexpr int steps = int(std::size(delays));
+    int waited = 0;
+    for (int step = 0; step < std::min(attempt, steps); ++step)
+        waited += delays[step];
+    if (attempt > steps)
+        waited += (attempt - steps) * delays[steps - 1];
+    if (waited >= LockWaitMs)
+        return 0;
+    sqlite3_sleep(std::min(delays[std::min(attempt, steps - 1)], LockWaitMs - waited));
+    return 1;
+}
+
+void waitForShortLocks(const QSqlDatabase &db, Database *writer)
+{
+    sqlite3 *engine = engineOf(db);
+    if (sqlite3_busy_handler(engine, waitForLock, writer) != SQLITE_OK)
         throw DbException(QString::fromUtf8(sqlite3_errmsg(engine)));
 }
 
@@ -72,6 +133,8 @@ void Database::open(const QString &path, Access access)
     m_path = path;
     m_readOnly = readOnly;
     try {
+        guardAgainstFileContent(db);
+        waitForShortLocks(db, this);
         // Reading the schema fails at once on a file that is not a database.
         execute(QStringLiteral("SELECT count(*) FROM sqlite_master"));
         execute(QStringLiteral("PRAGMA foreign_keys = OFF"));
@@ -126,9 +189,10 @@ void Database::close()
     if (db.isOpen()) {
         if (m_depth > 0)
             db.rollback();
-        if (!m_readOnly) {
+        if (!m_readOnly && changeCount() > 0) {
             // Keeps the engine's statistics in step with the data, so that its plans do not
-            // age as the years of cards grow. A failure only leaves the statistics as they were.
+            // age as the years of cards grow. Only after a change: a farm that was only looked
+            // at is not rewritten. A failure only leaves the statistics as they were.
             // It does not wait for a file another connection is reading (a list read as it is
             // scrolled): the statistics can be refreshed at the next close.
             QSqlQuery optimize(db);
@@ -146,6 +210,13 @@ bool Database::isOpen() const
 {
     return QSqlDatabase::contains(m_connectionName) &&
            QSqlDatabase::database(m_connectionName, false).isOpen();
+}
+
+qint64 Database::changeCount() const
+{
+    if (!isOpen())
+        return 0;
+    return sqlite3_total_changes64(engineOf(connection()));
 }
 
 QSqlDatabase Database::connection() const

@@ -28,10 +28,13 @@ public:
     static bool isWritable(const QString &path);
     // Makes a new, empty database file (an existing file is an error).
     static void create(const QString &path);
-    // Refreshes the engine's statistics where they are missing or stale, when the file could
-    // be written, then closes.
+    // Refreshes the engine's statistics where they are missing or stale, when this connection
+    // changed rows, then closes. A file that was only read is left byte for byte as it was.
     void close();
     bool isOpen() const;
+    // Rows inserted, updated or deleted through this connection since it was opened (triggers'
+    // rows included, a rolled-back change still counted); 0 when closed.
+    qint64 changeCount() const;
     QString path() const { return m_path; }
 
     // Runs one statement and returns the executed query, positioned before its first row.

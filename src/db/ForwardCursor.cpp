@@ -5,8 +5,10 @@
 
 #include <QMultiHash>
 #include <QMutex>
+#include <QScopedValueRollback>
 #include <QSqlError>
 #include <QSqlRecord>
+#include <QThread>
 
 namespace {
 
@@ -24,7 +26,7 @@ QMultiHash<const Database *, ForwardCursor *> &openCursors()
 
 ForwardCursor::ForwardCursor(Database &db, const QString &sql, const QVariantList &params,
                              const QVariantMap &named)
-    : m_db(&db), m_query(db.execute(sql, params, named))
+    : m_db(&db), m_thread(QThread::currentThread()), m_query(db.execute(sql, params, named))
 {
     m_columns = m_query.record().count();
     m_open = true;
@@ -44,8 +46,44 @@ void ForwardCursor::moveNext()
 {
     if (!m_open)
         throw DbException(QStringLiteral("The cursor is past its last row."));
-    if (m_query.next())
+    const QScopedValueRollback<bool> stepping(m_stepping, true);
+    if (m_released) {
+        resume();
+        if (!m_open)
+            return;
+    }
+    if (m_query.next()) {
+        ++m_rowsRead;
         return;
+    }
+    const QSqlError error = m_query.lastError();
+    close();
+    if (error.isValid())
+        throw DbException::fromError(error);
+}
+
+void ForwardCursor::release()
+{
+    if (!m_open || m_released || m_stepping)
+        return;
+    m_current.clear();
+    for (int column = 0; column < m_columns; ++column)
+        m_current << m_query.value(column);
+    // Resetting the statement ends its read; its text and values stay bound for the next run.
+    m_query.finish();
+    m_released = true;
+}
+
+void ForwardCursor::resume()
+{
+    m_released = false;
+    m_current.clear();
+    bool ran = m_query.exec();
+    for (qint64 row = 0; ran && row < m_rowsRead; ++row)
+        ran = m_query.next();
+    if (ran)
+        return;
+    // Rows taken away since end the list with what was read; a failure ends it with the reason.
     const QSqlError error = m_query.lastError();
     close();
     if (error.isValid())
@@ -57,6 +95,8 @@ void ForwardCursor::close()
     if (!m_open)
         return;
     m_open = false;
+    m_released = false;
+    m_current.clear();
     // Letting go of the result ends the statement and its read.
     m_query = QSqlQuery();
     const QMutexLocker locker(&cursorsLock);
@@ -69,7 +109,7 @@ QVariant ForwardCursor::value(int position) const
         throw DbException(QStringLiteral("The cursor is past its last row."));
     if (position < 0 || position >= m_columns)
         throw DbException(QStringLiteral("The cursor has no column %1.").arg(position));
-    const QVariant stored = m_query.value(position);
+    const QVariant stored = m_released ? m_current.at(position) : m_query.value(position);
     return stored.isNull() ? QVariant() : stored;
 }
 
@@ -87,4 +127,22 @@ void ForwardCursor::closeAll(const Database &db)
     }
     for (ForwardCursor *cursor : cursors)
         cursor->close();
+}
+
+bool ForwardCursor::releaseIdle(const Database &writer)
+{
+    QList<ForwardCursor *> idle;
+    {
+        const QMutexLocker locker(&cursorsLock);
+        QThread *const thread = QThread::currentThread();
+        for (auto it = openCursors().cbegin(); it != openCursors().cend(); ++it) {
+            ForwardCursor *cursor = it.value();
+            if (it.key() != &writer && cursor->m_thread == thread && cursor->m_releasable &&
+                !cursor->m_released && !cursor->m_stepping)
+                idle << cursor;
+        }
+    }
+    for (ForwardCursor *cursor : idle)
+        cursor->release();
+    return !idle.isEmpty();
 }

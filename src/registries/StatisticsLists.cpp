@@ -94,17 +94,28 @@ bool isDischarge(int type)
     return type == 3 || type == 4;
 }
 
+// Lets go of the cursors' reads while the list is not being read.
+StatisticsModel::Release releaseOf(std::initializer_list<std::shared_ptr<ForwardCursor>> cursors)
+{
+    return [held = QList<std::shared_ptr<ForwardCursor>>(cursors)] {
+        for (const std::shared_ptr<ForwardCursor> &cursor : held)
+            cursor->release();
+    };
+}
+
 // The rows of a cursor, each formatted by format as the model fetches it.
 template <class Format>
-StatisticsModel::RowSource rowsOf(std::shared_ptr<ForwardCursor> rows, Format format)
+void showRows(StatisticsModel &model, std::shared_ptr<ForwardCursor> rows, Format format)
 {
-    return [rows, format](StatisticsRow &cells) {
-        if (rows->isEOF())
-            return false;
-        cells = format(*rows);
-        rows->moveNext();
-        return true;
-    };
+    model.setSource(
+        [rows, format](StatisticsRow &cells) {
+            if (rows->isEOF())
+                return false;
+            cells = format(*rows);
+            rows->moveNext();
+            return true;
+        },
+        releaseOf({rows}));
 }
 
 } // namespace
@@ -199,7 +210,9 @@ std::shared_ptr<ForwardCursor> StatisticsLists::openRows(const QString &name,
     StoredQuery query(*m_db, name);
     for (auto it = params.cbegin(); it != params.cend(); ++it)
         query.setParameter(it.key(), it.value());
-    return query.openCursor();
+    std::shared_ptr<ForwardCursor> rows = query.openCursor();
+    rows->setReleasable(true);
+    return rows;
 }
 
 void StatisticsLists::fillTotals(const QString &name, const QString &startName,
@@ -267,38 +280,40 @@ void StatisticsLists::fillInventory()
     const std::shared_ptr<ForwardCursor> query = openRows(
         QStringLiteral("Inventario Magazzino"), {{QStringLiteral("[Data]"), m_period.endAt()}});
     // One row per item, summing the item's consecutive movement rows.
-    m_model.setSource([query](StatisticsRow &cells) {
-        if (query->isEOF())
-            return false;
-        const int item = query->value(0).toInt();
-        cells = {codeCell(item), textCell(query->value(1).toString()),
-                 textCell(query->value(3).toString())};
-        // Kept in single precision, as the stock quantities themselves are.
-        float loads = 0.0f;
-        float discharges = 0.0f;
-        for (; !query->isEOF() && query->value(0).toInt() == item; query->moveNext()) {
-            const int type = query->value(2).toInt();
-            const float quantity = query->value(4).toFloat();
-            if (isLoad(type))
-                loads += quantity;
-            else if (isDischarge(type))
-                discharges += quantity;
-        }
-        cells << numberCell(loads) << numberCell(discharges) << numberCell(loads - discharges);
-        return true;
-    });
+    m_model.setSource(
+        [query](StatisticsRow &cells) {
+            if (query->isEOF())
+                return false;
+            const int item = query->value(0).toInt();
+            cells = {codeCell(item), textCell(query->value(1).toString()),
+                     textCell(query->value(3).toString())};
+            // Kept in single precision, as the stock quantities themselves are.
+            float loads = 0.0f;
+            float discharges = 0.0f;
+            for (; !query->isEOF() && query->value(0).toInt() == item; query->moveNext()) {
+                const int type = query->value(2).toInt();
+                const float quantity = query->value(4).toFloat();
+                if (isLoad(type))
+                    loads += quantity;
+                else if (isDischarge(type))
+                    discharges += quantity;
+            }
+            cells << numberCell(loads) << numberCell(discharges) << numberCell(loads - discharges);
+            return true;
+        },
+        releaseOf({query}));
 }
 
 void StatisticsLists::fillWorks(const QString &name, const QVariantMap &params)
 {
-    m_model.setSource(rowsOf(openRows(name, withPeriod(params)), [](const ForwardCursor &q) {
+    showRows(m_model, openRows(name, withPeriod(params)), [](const ForwardCursor &q) {
         return StatisticsRow{dateCell(q.value(0)),
                              codeCell(q.value(1)),
                              textCell(q.value(2).toString()),
                              numberCell(q.value(3).toDouble()),
                              codeCell(q.value(4)),
                              textCell(q.value(5).toString())};
-    }));
+    });
 }
 
 void StatisticsLists::fillCentreActivity(int kind, int code, Choice choice)
@@ -342,26 +357,26 @@ void StatisticsLists::fillCentreActivity(int kind, int code, Choice choice)
 
 void StatisticsLists::fillCentreMovements(std::shared_ptr<ForwardCursor> query)
 {
-    m_model.setSource(rowsOf(query, [lookups = m_lookups](const ForwardCursor &q) {
+    showRows(m_model, query, [lookups = m_lookups](const ForwardCursor &q) {
         return StatisticsRow{dateCell(q.value(0)),
                              textCell(q.value(6).toString() + lookups->operationSuffix(q.value(8))),
                              labelCell(q.value(1), q.value(2)),
                              textCell(movementType(q.value(3).toInt()) + q.value(7).toString()),
                              textCell(q.value(4).toString()),
                              numberCell(q.value(5).toDouble())};
-    }));
+    });
 }
 
 void StatisticsLists::fillFieldMovements(std::shared_ptr<ForwardCursor> query)
 {
-    m_model.setSource(rowsOf(query, [lookups = m_lookups](const ForwardCursor &q) {
+    showRows(m_model, query, [lookups = m_lookups](const ForwardCursor &q) {
         return StatisticsRow{dateCell(q.value(0)),
                              textCell(q.value(7).toString() + lookups->operationSuffix(q.value(9))),
                              labelCell(q.value(1), q.value(2)),
                              textCell(movementType(q.value(3).toInt()) + q.value(8).toString()),
                              textCell(lookups->centreDescription(q.value(6).toInt())),
                              quantityCell(q.value(4), q.value(5))};
-    }));
+    });
 }
 
 void StatisticsLists::fillWorkerWorks(int code)
@@ -401,23 +416,23 @@ void StatisticsLists::fillItemMovements(int code)
         m_model.clear();
         return;
     }
-    m_model.setSource(
-        rowsOf(openRows(QStringLiteral("Movimenti Magazzino"),
-                        withPeriod({{QStringLiteral("[Anno]"), m_period.end.year()},
-                                    {QStringLiteral("[CodArt]"), code}})),
-               [lookups = m_lookups](const ForwardCursor &q) {
-                   QString type = movementType(q.value(5).toInt());
-                   if (!q.isNull(11))
-                       type += q.value(11).toString();
-                   return StatisticsRow{
-                       dateCell(q.value(0)),
-                       codeAndTextCell(q.value(3), q.value(4)),
-                       codeAndTextCell(q.value(1), q.value(2)),
-                       textCell(type),
-                       textCell(q.value(10).toString() + lookups->operationSuffix(q.value(12))),
-                       textCell(QStringLiteral("%1 %2").arg(
-                           q.value(6).toString(), QString::number(q.value(8).toDouble(), 'f', 2)))};
-               }));
+    showRows(m_model,
+             openRows(QStringLiteral("Movimenti Magazzino"),
+                      withPeriod({{QStringLiteral("[Anno]"), m_period.end.year()},
+                                  {QStringLiteral("[CodArt]"), code}})),
+             [lookups = m_lookups](const ForwardCursor &q) {
+                 QString type = movementType(q.value(5).toInt());
+                 if (!q.isNull(11))
+                     type += q.value(11).toString();
+                 return StatisticsRow{
+                     dateCell(q.value(0)),
+                     codeAndTextCell(q.value(3), q.value(4)),
+                     codeAndTextCell(q.value(1), q.value(2)),
+                     textCell(type),
+                     textCell(q.value(10).toString() + lookups->operationSuffix(q.value(12))),
+                     textCell(QStringLiteral("%1 %2").arg(
+                         q.value(6).toString(), QString::number(q.value(8).toDouble(), 'f', 2)))};
+             });
 }
 
 void StatisticsLists::fillFieldActivity()
@@ -436,29 +451,31 @@ void StatisticsLists::fillFieldActivity()
     const auto day = [](const ForwardCursor &rows) {
         return DbDate::toStored(rows.value(0)).toString();
     };
-    m_model.setSource([works, items, day](StatisticsRow &cells) {
-        const bool work = !works->isEOF() && (items->isEOF() || day(*works) <= day(*items));
-        if (work) {
-            const ForwardCursor &v = *works;
-            cells = {dateCell(v.value(0)),
-                     labelCell(v.value(4), v.value(5)),
-                     textCell(QStringLiteral("H. %1").arg(numberText(v.value(3)))),
-                     codeAndTextCell(v.value(1), v.value(2)),
-                     labelCell(v.value(6), v.value(7)),
-                     textCell(tr("Works"))};
-            works->moveNext();
-        } else if (!items->isEOF()) {
-            const ForwardCursor &v = *items;
-            cells = {dateCell(v.value(0)),
-                     labelCell(v.value(5), v.value(6)),
-                     quantityCell(v.value(3), v.value(4)),
-                     codeAndTextCell(v.value(1), v.value(2)),
-                     labelCell(v.value(7), v.value(8)),
-                     textCell(tr("Warehouse"))};
-            items->moveNext();
-        } else {
-            return false;
-        }
-        return true;
-    });
+    m_model.setSource(
+        [works, items, day](StatisticsRow &cells) {
+            const bool work = !works->isEOF() && (items->isEOF() || day(*works) <= day(*items));
+            if (work) {
+                const ForwardCursor &v = *works;
+                cells = {dateCell(v.value(0)),
+                         labelCell(v.value(4), v.value(5)),
+                         textCell(QStringLiteral("H. %1").arg(numberText(v.value(3)))),
+                         codeAndTextCell(v.value(1), v.value(2)),
+                         labelCell(v.value(6), v.value(7)),
+                         textCell(tr("Works"))};
+                works->moveNext();
+            } else if (!items->isEOF()) {
+                const ForwardCursor &v = *items;
+                cells = {dateCell(v.value(0)),
+                         labelCell(v.value(5), v.value(6)),
+                         quantityCell(v.value(3), v.value(4)),
+                         codeAndTextCell(v.value(1), v.value(2)),
+                         labelCell(v.value(7), v.value(8)),
+                         textCell(tr("Warehouse"))};
+                items->moveNext();
+            } else {
+                return false;
+            }
+            return true;
+        },
+        releaseOf({works, items}));
 }

@@ -15,8 +15,9 @@ class StatisticsModel;
 // The figures the registries show below the detail form: hour totals of a folder, the works
 // or movements of one record, the inventory, and all the activity on fields. Each fill reads
 // one stored query of the working database with the working period's bounds; the query stays
-// open in the model, which reads and formats its rows only as they are fetched. The hour totals
-// add up the sums the database keeps per year (YearlyTotals).
+// with the model, which reads and formats its rows only as they are fetched and lets go of the
+// query's read on the file between fetches (StatisticsModel). The hour totals add up the sums
+// the database keeps per year (YearlyTotals).
 class StatisticsLists
 {
     Q_DECLARE_TR_FUNCTIONS(StatisticsLists)

@@ -8,6 +8,9 @@ StatisticsModel::StatisticsModel(QObject *parent) : QAbstractTableModel(parent)
 {
     for (int i = 0; i < ColumnCount; ++i)
         m_titles << QString();
+    m_idle.setSingleShot(true);
+    m_idle.setInterval(IdleMs);
+    connect(&m_idle, &QTimer::timeout, this, &StatisticsModel::releaseSource);
 }
 
 int StatisticsModel::rowCount(const QModelIndex &parent) const
@@ -55,7 +58,7 @@ void StatisticsModel::fetchMore(const QModelIndex &parent)
         // A view asks from its scrolling, where nothing can be asked of the user: the list ends
         // with the rows read so far, and the reason goes to the log.
         qWarning("Reading the statistics list failed: %s", qPrintable(error.message()));
-        m_source = {};
+        endSource();
     }
 }
 
@@ -67,14 +70,15 @@ void StatisticsModel::setTitles(const QStringList &titles)
     emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
 }
 
-void StatisticsModel::setSource(RowSource source)
+void StatisticsModel::setSource(RowSource source, Release release)
 {
     beginResetModel();
     m_rows.clear();
-    m_source = {};
+    endSource();
     endResetModel();
     // Views ask for rows while the reset is still being announced, so the source comes after.
     m_source = std::move(source);
+    m_release = std::move(release);
     fetch(BatchSize);
 }
 
@@ -109,17 +113,32 @@ void StatisticsModel::fetch(int count)
     while (batch.size() < count) {
         cells.clear();
         if (!m_source(cells)) {
-            // Whatever the source still holds (record sets, caches) goes with it.
-            m_source = {};
+            endSource();
             break;
         }
         while (cells.size() < ColumnCount)
             cells << StatisticsCell();
         batch << cells.mid(0, ColumnCount);
     }
+    if (m_source && m_release)
+        m_idle.start();
     if (batch.isEmpty())
         return;
     beginInsertRows({}, int(m_rows.size()), int(m_rows.size() + batch.size()) - 1);
     m_rows.append(std::move(batch));
     endInsertRows();
+}
+
+void StatisticsModel::endSource()
+{
+    // Whatever the source still holds (record sets, caches) goes with it.
+    m_idle.stop();
+    m_source = {};
+    m_release = {};
+}
+
+void StatisticsModel::releaseSource()
+{
+    if (m_release && !m_fetching)
+        m_release();
 }

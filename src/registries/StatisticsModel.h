@@ -6,6 +6,7 @@
 #include <QAbstractTableModel>
 #include <QList>
 #include <QStringList>
+#include <QTimer>
 
 #include <functional>
 
@@ -15,6 +16,11 @@
 // source, with the open query it reads, is let go at the end of the list and whenever the
 // model is given another source or cleared. Each cell shows its text and holds its value
 // (StatisticsCell) under ValueRole.
+//
+// A query left open between batches would keep every other connection and program from
+// writing the file for as long as the list is shown. So the source's read is released once the
+// list has been idle for IdleMs (the source reads on from where it was when asked for more):
+// scrolling keeps one read going, while a write from elsewhere waits at most that long.
 class StatisticsModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -24,8 +30,12 @@ public:
     static constexpr int BatchSize = 64;
     static constexpr int ValueRole = Qt::UserRole;
 
+    static constexpr int IdleMs = 250;
+
     // Writes the next row into cells and returns true, or returns false at the end of the list.
     using RowSource = std::function<bool(StatisticsRow &cells)>;
+    // Lets go of the source's hold on the file until it is asked for the next row.
+    using Release = std::function<void()>;
 
     explicit StatisticsModel(QObject *parent = nullptr);
 
@@ -41,7 +51,8 @@ public:
     QStringList titles() const { return m_titles; }
 
     // Replaces every row by those of source, of which the first batch is taken at once.
-    void setSource(RowSource source);
+    // release, when given, is called whenever the list stops being read before its end.
+    void setSource(RowSource source, Release release = {});
     void clear() { setSource({}); }
 
     // Takes the rest of the list, for readers that need all of it.
@@ -55,9 +66,13 @@ public:
 
 private:
     void fetch(int count);
+    void endSource();
+    void releaseSource();
 
     QStringList m_titles;
     QList<StatisticsRow> m_rows;
     RowSource m_source;
+    Release m_release;
+    QTimer m_idle;
     bool m_fetching = false;
 };
