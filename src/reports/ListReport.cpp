@@ -55,9 +55,18 @@ void ListReport::drawPage(PageSurface &surface, int page, int pageCount)
     QSqlQuery rows = pageRows(page);
     for (int y = FirstRowY; y > LastRowLimitY && rows.next(); y -= RowStep)
         for (const ListCell &cell : m_layout.cells(rows))
-            ReportText::drawFitted(surface, cell.x, y, columnEnd(cell.x), cell.text);
+            drawCell(surface, cell, y);
 
     drawFooter(surface, page, pageCount);
+}
+
+void ListReport::drawCell(PageSurface &surface, const ListCell &cell, int y) const
+{
+    // A cell with a value of its own is a code or a figure, which is never cut.
+    if (cell.value.isValid())
+        ReportText::drawFigure(surface, cell.x, y, columnEnd(cell.x), cell.text);
+    else
+        ReportText::drawFitted(surface, cell.x, y, columnEnd(cell.x), cell.text);
 }
 
 QStringList ListReport::tableColumns() const

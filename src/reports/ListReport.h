@@ -11,7 +11,8 @@ class Database;
 class PageSurface;
 
 // A text of a list page at a column's x, and the value it stands for where that is not the text
-// itself (a code, a figure), which is what the list's table gets.
+// itself (a code, a figure), which is what the list's table gets. A cell with a value is a
+// figure on the page: never cut.
 struct ListCell
 {
     int x;
@@ -34,8 +35,8 @@ struct ListLayout
 
 // A list of 40 rows per page in the list page frame: the title centred in the band at the
 // top, rules under the title and under the column headings, the rows every 50 units from
-// y = -300, and "Page n of N" at the foot. A cell too wide for its column (up to the next
-// heading) is cut with "...".
+// y = -300, and "Page n of N" at the foot. A text too wide for its column (up to the next
+// heading) is cut with "..."; a code or figure is drawn whole, smaller where it must be.
 class ListReport : public Report
 {
 public:
@@ -55,6 +56,7 @@ public:
 private:
     // Where the cell of a column starting at x must end.
     int columnEnd(int x) const;
+    void drawCell(PageSurface &surface, const ListCell &cell, int y) const;
     QSqlQuery pageRows(int page) const;
 
     Database &m_db;

@@ -117,12 +117,8 @@ void RegisterReport::drawCover(PageSurface &surface, int pageCount) const
     boxedValue(surface, tr("VAT"), -800, 1050, 1900, setting("DittaPartIva"));
     boxedValue(surface, tr("ADDRESS"), -1000, 200, 1300, setting("DittaIndirizzo"));
     surface.drawText(1350, -1000, tr("HOME OR REGISTERED OFFICE"));
-    surface.drawRectangle(1350, -1050, 1450, -1150);
-    surface.drawRectangle(1500, -1050, 1600, -1150);
-    if (flag("DittaDomicilio"))
-        surface.drawText(1540, -1080, tr("R"));
-    else
-        surface.drawText(1390, -1080, tr("H"));
+    // The company dialog's "Home" box stores a non-zero DittaDomicilio when ticked.
+    markBoxes(surface, 1350, 1500, -1050, !flag("DittaDomicilio"), tr("H"), tr("R"), true);
     boxedValue(surface, tr("CITY"), -1200, 200, 1900, setting("DittaComune"));
 
     surface.selectFont(bold);
@@ -167,8 +163,23 @@ QSqlQuery RegisterReport::pageRows(int page) const
 double RegisterReport::quantityOf(const QSqlQuery &rows)
 {
     const QVariant number = rows.value(6);
-    return number.isNull() ? ParseNumber(rows.value(4).toString(), false, true)
-                           : qAbs(number.toDouble());
+    return number.isNull() ? ParseNumber(rows.value(4).toString(), false, false)
+                           : number.toDouble();
+}
+
+QString RegisterReport::quantityText(const QSqlQuery &rows)
+{
+    const QVariant number = rows.value(6);
+    return number.isNull() ? rows.value(4).toString() : FormatNumber(number.toDouble(), false);
+}
+
+QString RegisterReport::yearsOf(const WorkingPeriod &period)
+{
+    if (!period.end.isValid())
+        return QString();
+    if (!period.start.isValid() || period.start.year() >= period.end.year())
+        return QString::number(period.end.year());
+    return QStringLiteral("%1\u2013%2").arg(period.start.year()).arg(period.end.year());
 }
 
 void RegisterReport::drawRegisterPage(PageSurface &surface, int page, int pageCount) const
@@ -182,11 +193,11 @@ void RegisterReport::drawRegisterPage(PageSurface &surface, int page, int pageCo
     surface.drawText(200, -100, tr("TREATMENTS REPORT"));
     surface.selectFont(base);
     surface.drawText(200, -150, tr("-", "national rule of the register"));
-    // The year of the period printed, which the command line may give apart from the settings.
-    const QDate end = m_context.period.end;
+    // The years of the period printed, which the command line may give apart from the settings.
+    const QString years = yearsOf(m_context.period);
     surface.selectFont(bold);
-    if (end.isValid())
-        surface.drawText(1400, -200, tr("ANNO  %1").arg(end.year()));
+    if (!years.isEmpty())
+        surface.drawText(1400, -200, tr("ANNO  %1").arg(years));
 
     double hectares = 1.0;
     const int centre = any ? rows.value(5).toInt() : 0;
@@ -196,10 +207,14 @@ void RegisterReport::drawRegisterPage(PageSurface &surface, int page, int pageCo
         {centre});
     if (found.next()) {
         hectares = found.value(1).toDouble();
-        ReportText::drawFitted(
-            surface, 500, -300, 1900,
-            tr("Report for %1 (surface: %2 Ha)")
-                .arg(found.value(0).toString(), QString::number(hectares, 'f', 2)));
+        // A long centre name gives way to the surface.
+        const QString name = found.value(0).toString();
+        surface.drawText(
+            500, -300,
+            ReportText::fitAround(
+                surface,
+                tr("Report for %1 (surface: %2 Ha)").arg(name, QString::number(hectares, 'f', 2)),
+                name, 1900 - 500));
     } else if (any) {
         // A centre deleted since: its code says whose treatments these are.
         surface.drawText(500, -300, tr("Center code %1").arg(centre));
@@ -221,18 +236,18 @@ void RegisterReport::drawRegisterPage(PageSurface &surface, int page, int pageCo
     surface.selectFont({QStringLiteral("Times New Roman"), 9, PageFont::Normal});
     for (int y = -630; any; y -= 100, any = rows.next()) {
         const QString unit = rows.value(3).toString();
-        const QString stored = rows.value(4).toString();
-        const double quantity = quantityOf(rows);
+        const double quantity = qAbs(quantityOf(rows));
         surface.drawText(140, y, ReportText::date(DbDate::fromText(rows.value(0).toString())));
         ReportText::drawFitted(surface, 360, y, 690,
                                ReportText::cut(rows.value(1).toString(), 20, 17));
         ReportText::drawFitted(surface, 710, y, 1240,
                                ReportText::cut(rows.value(2).toString(), 35, 32));
-        ReportText::drawFitted(
+        ReportText::drawFigure(
             surface, 1260, y, 1390,
             hectares > 0 ? QStringLiteral("%1 %2").arg(unit, perHectare(quantity, hectares))
                          : perHectare(quantity, hectares));
-        ReportText::drawFitted(surface, 1410, y, 1540, QStringLiteral("%1 %2").arg(unit, stored));
+        ReportText::drawFigure(surface, 1410, y, 1540,
+                               QStringLiteral("%1 %2").arg(unit, quantityText(rows)));
     }
 
     surface.selectFont(base);
@@ -267,7 +282,8 @@ QList<QVariantList> RegisterReport::tableRows(int page, int)
     do {
         const double quantity = quantityOf(rows);
         const QVariant perHa =
-            hectares > 0 ? QVariant(Report::cents(float(quantity) / float(hectares))) : QVariant();
+            hectares > 0 ? QVariant(Report::cents(float(qAbs(quantity)) / float(hectares)))
+                         : QVariant();
         table.append({centre, name, DbDate::fromText(rows.value(0).toString()).date(),
                       rows.value(1).toString(), rows.value(2).toString(), rows.value(3).toString(),
                       perHa, Report::cents(quantity)});

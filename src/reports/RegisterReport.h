@@ -28,6 +28,9 @@ public:
 
     // The quantity per hectare as the register prints it: "-" when the surface is not positive.
     static QString perHectare(double quantity, double surface);
+    // The year of the period for the register's heading, or "first–last" when it spans several
+    // years; empty without an end.
+    static QString yearsOf(const WorkingPeriod &period);
     // The column that holds each row's quantity as a number beside its text TQ; databases made
     // before it was added hold the text only.
     static const QString QuantityColumn;
@@ -37,9 +40,12 @@ private:
     void drawRegisterPage(PageSurface &surface, int page, int pageCount) const;
     bool hasQuantityColumn() const;
     QSqlQuery pageRows(int page) const;
-    // The treatment's quantity: the stored number when there is one, as the text was written
-    // in the locale of its day.
+    // The treatment's quantity: the stored number when there is one, else as the text was
+    // written in the locale of its day.
     static double quantityOf(const QSqlQuery &rows);
+    // The quantity as the register prints it: the stored number in the language of the print;
+    // the text of the processing run only where no number is stored (older files).
+    static QString quantityText(const QSqlQuery &rows);
 
     ReportContext m_context;
 };

@@ -23,6 +23,23 @@ QString twoDecimals(double value)
     return QString::number(value, 'f', 2);
 }
 
+// A code, a figure (also after its unit, "kg 2.00", "H. 8.00") or a date, which the page never
+// cuts; any other text is a name.
+bool isFigure(const StatisticsCell &cell)
+{
+    switch (cell.value.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::Double:
+    case QMetaType::QDate:
+        return true;
+    default: {
+        const QString last = cell.text.section(QLatin1Char(' '), -1);
+        return !last.isEmpty() && ReadNumber(last, false).has_value();
+    }
+    }
+}
+
 } // namespace
 
 RegistryPrintReport::RegistryPrintReport(Database &db, const WorkingPeriod &period,
@@ -130,9 +147,16 @@ void RegistryPrintReport::drawPage(PageSurface &surface, int page, int pageCount
             continue;
         const StatisticsRow &cells = m_list.rows.at(row);
         for (int column = 0; column < ColumnCount; ++column) {
-            const QString text = cells.value(column).text;
-            if (!text.isEmpty())
-                ReportText::drawFitted(surface, lefts[column], top, lefts[column + 1] - Gap, text);
+            const StatisticsCell cell = cells.value(column);
+            // A column the user closed shows nothing, as in the list.
+            if (cell.text.isEmpty() || lefts[column + 1] <= lefts[column])
+                continue;
+            if (isFigure(cell))
+                ReportText::drawFigure(surface, lefts[column], top, lefts[column + 1] - Gap,
+                                       cell.text);
+            else
+                ReportText::drawFitted(surface, lefts[column], top, lefts[column + 1] - Gap,
+                                       cell.text);
         }
     }
     surface.drawCenteredText(Left, bottom - 100, Right, bottom - 150,

@@ -196,7 +196,7 @@ bool TotalsReport::drawAmountsRow(PageSurface &surface, const Row &row, int y1)
 {
     const int y2 = y1 - LineStep;
     surface.drawText(50, y1, row.cost ? tr("COST") : tr("REVENUE"));
-    ReportText::drawFitted(surface, 250, y1, 450 - Gap, codeCell(row).toString());
+    ReportText::drawFigure(surface, 250, y1, 450 - Gap, codeCell(row).toString());
 
     const bool twoLines = row.description.size() > 23;
     if (twoLines) {
@@ -209,11 +209,11 @@ bool TotalsReport::drawAmountsRow(PageSurface &surface, const Row &row, int y1)
         ReportText::drawFitted(surface, 450, y1, 1000 - Gap, row.description);
     }
 
-    ReportText::drawFitted(
+    ReportText::drawFigure(
         surface, 1000, y1, 1250 - Gap,
         QStringLiteral("%1 %2").arg(unitOf(row), FormatNumber(row.quantity, false)));
-    ReportText::drawFitted(surface, 1250, y1, 1500 - Gap, FormatCurrency(unitAmount(row)));
-    ReportText::drawFitted(surface, 1500, y1, 1750 - Gap, FormatCurrency(row.amount));
+    ReportText::drawFigure(surface, 1250, y1, 1500 - Gap, FormatCurrency(unitAmount(row)));
+    ReportText::drawFigure(surface, 1500, y1, 1750 - Gap, FormatCurrency(row.amount));
     drawOperationColumn(surface, row, twoLines, y1);
     return twoLines;
 }
@@ -256,7 +256,7 @@ bool TotalsReport::drawSummaryRow(PageSurface &surface, const Row &row, int y1)
     } else {
         ReportText::drawFitted(surface, 250, y1, 1000 - Gap, row.description);
     }
-    ReportText::drawFitted(surface, 1000, y1, 1300 - Gap,
+    ReportText::drawFigure(surface, 1000, y1, 1300 - Gap,
                            QStringLiteral("H. %1").arg(FormatNumber(row.quantity, false)));
     QString operationText = summaryOperation(row);
     if (operationText.size() > 30)

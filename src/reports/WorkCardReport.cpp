@@ -191,11 +191,11 @@ void WorkCardReport::drawWork(PageSurface &surface, int top, const QSqlQuery &wo
     const QString worker = workerName(work);
     surface.drawText(50, top, number(work.value(CodOperaio)));
     ReportText::drawFitted(surface, 300, top, 890, ReportText::cut(worker, 25, 23));
-    ReportText::drawFitted(surface, 900, top, 1190,
+    ReportText::drawFigure(surface, 900, top, 1190,
                            FormatNumber(work.value(OreOrd).toDouble(), false));
-    ReportText::drawFitted(surface, 1200, top, 1490,
+    ReportText::drawFigure(surface, 1200, top, 1490,
                            FormatNumber(work.value(OreFest).toDouble(), false));
-    ReportText::drawFitted(surface, 1500, top, 2000,
+    ReportText::drawFigure(surface, 1500, top, 2000,
                            FormatNumber(work.value(OreStr).toDouble(), false));
 
     const QString operation = operationName(work);
@@ -255,8 +255,9 @@ void WorkCardReport::drawMovement(PageSurface &surface, int y, int workId) const
     ReportText::drawFitted(surface, 600, y, 1190,
                            name.size() > 25 ? name.left(22) + QStringLiteral("...") : name);
     ReportText::drawFitted(surface, 1200, y, 1490, movement->stage);
-    ReportText::drawFitted(surface, 1500, y, 1690, movement->unit);
-    ReportText::drawFitted(surface, 1700, y, 2000, FormatNumber(movement->quantity, false));
+    // The unit belongs to the quantity beside it: neither is cut.
+    ReportText::drawFigure(surface, 1500, y, 1690, movement->unit);
+    ReportText::drawFigure(surface, 1700, y, 2000, FormatNumber(movement->quantity, false));
 }
 
 QStringList WorkCardReport::tableColumns() const

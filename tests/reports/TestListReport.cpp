@@ -29,6 +29,7 @@ private slots:
     void fieldYearsComeFromTheSettings();
     void itemsList();
     void printPageRestoresTheFont();
+    void figuresPrintWholeNamesAreCut();
 
 private:
     ReportContext context() const;
@@ -264,6 +265,41 @@ void TestListReport::printPageRestoresTheFont()
     ListReport(*m_db, RegistryLists::workers(context())).printPage(surface, 1, 1);
     QCOMPARE(surface.currentFont(), before);
     QCOMPARE(surface.calls().first().font, Report::baseFont());
+}
+
+void TestListReport::figuresPrintWholeNamesAreCut()
+{
+    // Columns of 140 units: 9 characters in the 10-point font.
+    const QString name = QStringLiteral("Vigneto della collina");
+    const ListLayout layout{QStringLiteral("Figures"),
+                            QString(),
+                            {{150, QStringLiteral("Code")},
+                             {300, QStringLiteral("Name")},
+                             {450, QStringLiteral("Surface")},
+                             {600, QStringLiteral("End")}},
+                            QStringLiteral("SELECT 1234567890, ?, 1234567.89"),
+                            {name},
+                            [](const QSqlQuery &row) -> QList<ListCell> {
+                                const double surface = row.value(2).toDouble();
+                                return {
+                                    {150, row.value(0).toString(), row.value(0)},
+                                    {300, row.value(1).toString()},
+                                    {450, FormatNumber(surface, false), Report::cents(surface)}};
+                            }};
+    for (const QLocale::Language language : {QLocale::English, QLocale::Italian}) {
+        QLocale::setDefault(QLocale(language));
+        const RecordingSurface page = draw(layout, 1, 1);
+        const QString surface = FormatNumber(1234567.89, false);
+        QCOMPARE(page.textAt(150, -300), QStringLiteral("1234567890"));
+        QCOMPARE(page.textAt(450, -300), surface);
+        for (const QString &figure : {QStringLiteral("1234567890"), surface}) {
+            const RecordingSurface::Call *call = page.findText(figure);
+            QVERIFY2(call->x2 <= call->x + 140, qPrintable(figure));
+            QVERIFY(call->font.pointSize < 10);
+            QVERIFY(call->font.pointSize >= 6);
+        }
+        QCOMPARE(page.textAt(300, -300), QStringLiteral("Vignet..."));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestListReport)

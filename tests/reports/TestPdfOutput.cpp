@@ -1,6 +1,7 @@
 #include "FakeProgress.h"
 #include "FarmFixture.h"
 #include "TestEnvironment.h"
+#include "base/NumberText.h"
 #include "db/DbException.h"
 #include "reports/CardPrintJob.h"
 #include "reports/PageSurface.h"
@@ -22,6 +23,8 @@ private slots:
     void initTestCase();
     void workersList_data();
     void workersList();
+    void registerFiguresPrintWhole_data();
+    void registerFiguresPrintWhole();
     void unwritableFile();
     void failedJobKeepsTheOldFile();
 
@@ -92,6 +95,54 @@ void TestPdfOutput::workersList()
     const QStringList printedPages = text.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
     QVERIFY(printedPages.last().contains(QStringLiteral("Worker%1").arg(workers)));
     QCOMPARE(printedPages.last().contains(QStringLiteral("Worker01")), pages == 1);
+}
+
+void TestPdfOutput::registerFiguresPrintWhole_data()
+{
+    QTest::addColumn<QLocale::Language>("language");
+    QTest::addColumn<QStringList>("figures");
+    QTest::newRow("English") << QLocale::English
+                             << QStringList{"kg 1,250.00", "kg 250.00", "kg 12,345.68",
+                                            "kg 2,469.14", "Kg/q 45.00"};
+    QTest::newRow("Italian") << QLocale::Italian
+                             << QStringList{"kg 1.250,00", "kg 250,00", "kg 12.345,68",
+                                            "kg 2.469,14", "Kg/q 45,00"};
+}
+
+void TestPdfOutput::registerFiguresPrintWhole()
+{
+    QFETCH(QLocale::Language, language);
+    QFETCH(QStringList, figures);
+    QLocale::setDefault(QLocale(language));
+    Database db;
+    db.open(m_env.copyTemplate());
+    FarmFixture farm(db);
+    farm.addCentre(1, QStringLiteral("Vigneto"), false, true, 5);
+    db.execute(QStringLiteral("ALTER TABLE [Appoggio Articoli] ADD COLUMN Quantita REAL"));
+    const QList<std::pair<QString, double>> treatments{{QStringLiteral("kg"), 1250},
+                                                       {QStringLiteral("kg"), 12345.68},
+                                                       {QStringLiteral("Kg/q"), 45}};
+    for (const auto &[unit, quantity] : treatments)
+        db.execute(QStringLiteral("INSERT INTO [Appoggio Articoli] (Data, Articolo, UnMis, TQ, "
+                                  "[Codice Centro], Avverso, Quantita) "
+                                  "VALUES ('2015-05-02 08:00:00', 'Zolfo', ?, ?, 1, 'Oidio', ?)"),
+                   {unit, FormatNumber(quantity, false), quantity});
+    const ReportContext context{
+        db, {QDate(2015, 1, 1), QDate(2015, 12, 31)}, 0, 2015, 2015, {}, QDate(2015, 6, 1)};
+    const auto report = CardPrintJob::createReport(PrintChoice::TreatmentRegister, context);
+    FakeProgress progress;
+    const int count = report->countPages(progress);
+    QCOMPARE(count, 2);
+    const QString path = m_env.path(QStringLiteral("register.pdf"));
+    PdfOutput output(path);
+    QVERIFY(output.print(*report, count));
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+
+    const QString text =
+        run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    for (const QString &figure : figures)
+        QVERIFY2(text.contains(figure), qPrintable(figure + QLatin1Char('\n') + text));
+    QVERIFY(!text.contains(QStringLiteral("...")));
 }
 
 void TestPdfOutput::unwritableFile()

@@ -6,6 +6,7 @@
 #include "reports/DataProcessing.h"
 #include "reports/RecordingSurface.h"
 #include "reports/RegisterReport.h"
+#include "reports/ReportText.h"
 
 #include <QTest>
 #include <QTranslator>
@@ -28,7 +29,12 @@ private slots:
     void perHectare_data();
     void perHectare();
     void treatmentsOfADeletedCentre();
+    void quantityDoesNotDependOnTheLocale_data();
     void quantityDoesNotDependOnTheLocale();
+    void largeFiguresPrintWhole_data();
+    void largeFiguresPrintWhole();
+    void yearsOfThePeriod_data();
+    void yearsOfThePeriod();
     void databaseWithoutTheQuantityColumn();
     void noRowsIsRefused();
 
@@ -39,16 +45,21 @@ private:
     void checkTableAgainstPages();
     // One treatment of the register, written as the processing writes it.
     void addRow(int centre, const QString &day, const QString &product, double quantity,
-                const QString &adversity = QStringLiteral("Peronospora"));
+                const QString &adversity = QStringLiteral("Peronospora"),
+                const QString &unit = QStringLiteral("kg"));
+    // The figure drawn at (x, y), with its second line when it took one.
+    static QString figureAt(const RecordingSurface &page, int x, int y);
 
     TestEnvironment m_env;
     std::unique_ptr<Database> m_db;
+    WorkingPeriod m_period;
 };
 
 void TestRegisterReport::init()
 {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     m_env.clearSettings();
+    m_period = {QDate(2015, 1, 1), QDate(2015, 12, 31)};
     m_db = std::make_unique<Database>();
     m_db->open(m_env.copyTemplate());
 }
@@ -60,13 +71,7 @@ void TestRegisterReport::cleanup()
 
 ReportContext TestRegisterReport::context() const
 {
-    return {*m_db,
-            {QDate(2015, 1, 1), QDate(2015, 12, 31)},
-            0,
-            2015,
-            2015,
-            QString(),
-            QDate(2015, 6, 1)};
+    return {*m_db, m_period, 0, 2015, 2015, QString(), QDate(2015, 6, 1)};
 }
 
 QList<RecordingSurface> TestRegisterReport::print()
@@ -83,14 +88,28 @@ QList<RecordingSurface> TestRegisterReport::print()
 }
 
 void TestRegisterReport::addRow(int centre, const QString &day, const QString &product,
-                                double quantity, const QString &adversity)
+                                double quantity, const QString &adversity, const QString &unit)
 {
+    const bool withNumber = m_db->scalar(QStringLiteral("SELECT COUNT(*) FROM "
+                                                        "pragma_table_info('Appoggio Articoli') "
+                                                        "WHERE name = 'Quantita'"))
+                                .toInt() > 0;
     m_db->execute(
         QStringLiteral(
             "INSERT INTO [Appoggio Articoli] (Data, Articolo, UnMis, TQ, [Codice Centro], "
-            "Avverso) VALUES (?, ?, 'kg', ?, ?, ?)"),
-        {day + QStringLiteral(" 08:00:00"), product, FormatNumber(quantity, false), centre,
-         adversity});
+            "Avverso%1) VALUES (?, ?, ?, ?, ?, ?%2)")
+            .arg(withNumber ? QStringLiteral(", Quantita") : QString(),
+                 withNumber ? QStringLiteral(", ?") : QString()),
+        withNumber ? QVariantList{day + QStringLiteral(" 08:00:00"), product, unit,
+                                  FormatNumber(quantity, false), centre, adversity, quantity}
+                   : QVariantList{day + QStringLiteral(" 08:00:00"), product, unit,
+                                  FormatNumber(quantity, false), centre, adversity});
+}
+
+QString TestRegisterReport::figureAt(const RecordingSurface &page, int x, int y)
+{
+    const QString second = page.textAt(x, y - ReportText::FigureLineStep);
+    return second.isNull() ? page.textAt(x, y) : page.textAt(x, y) + QLatin1Char(' ') + second;
 }
 
 void TestRegisterReport::oneCentreWithThreeTreatments()
@@ -143,13 +162,16 @@ void TestRegisterReport::coverMarks_data()
     QTest::addColumn<QString>("birth");
     QTest::addColumn<QStringList>("marks");
 
-    QTest::newRow("man at home, no representative")
-        << 0 << 0 << QString() << QStringLiteral("07/03/1960")
+    // DittaDomicilio is the company dialog's "Home" box: ticked (non-zero) marks home.
+    QTest::newRow("man, home ticked, no representative")
+        << 0 << 1 << QString() << QStringLiteral("07/03/1960")
         << QStringList{"1040,-480 M", "1390,-1080 H", "1330,-480 07", "1450,-480 03",
                        "1630,-480 1960"};
-    QTest::newRow("woman, registered office, representative")
-        << 1 << 1 << QStringLiteral("Srl Verdi") << QStringLiteral("not a date")
+    QTest::newRow("woman, home not ticked, representative")
+        << 1 << 0 << QStringLiteral("Srl Verdi") << QStringLiteral("not a date")
         << QStringList{"1160,-480 W", "1540,-1080 R", "1160,-2180 W"};
+    QTest::newRow("home stored as another non-zero value")
+        << 0 << -1 << QString() << QString() << QStringList{"1040,-480 M", "1390,-1080 H"};
 }
 
 void TestRegisterReport::coverMarks()
@@ -260,21 +282,119 @@ void TestRegisterReport::treatmentsOfADeletedCentre()
     QCOMPARE(orphan.textAt(850, -2750), QStringLiteral("Page 2 of 2"));
 }
 
+void TestRegisterReport::quantityDoesNotDependOnTheLocale_data()
+{
+    QTest::addColumn<QLocale::Language>("processedIn");
+    QTest::addColumn<QLocale::Language>("printedIn");
+    QTest::addColumn<QString>("quantity");
+    QTest::addColumn<QString>("perHectare");
+    // Processed where the comma is the decimal mark, printed where it groups thousands, and
+    // the other way round: both columns print in the language of the print.
+    QTest::newRow("Italian run, English print")
+        << QLocale::Italian << QLocale::English << "kg 1,012.50"
+        << "kg 2,025.00";
+    QTest::newRow("English run, Italian print")
+        << QLocale::English << QLocale::Italian << "kg 1.012,50"
+        << "kg 2.025,00";
+}
+
 void TestRegisterReport::quantityDoesNotDependOnTheLocale()
 {
+    QFETCH(QLocale::Language, processedIn);
+    QFETCH(QLocale::Language, printedIn);
+    QFETCH(QString, quantity);
+    QFETCH(QString, perHectare);
     FarmFixture farm(*m_db);
     farm.addCentre(1, QStringLiteral("Vigneto"), false, true, 0.5);
     farm.addItem(3, QStringLiteral("Rame"), QStringLiteral("kg"), true);
     farm.addWork(farm.addCard(QDateTime(QDate(2015, 5, 2), QTime(8, 0))), {1, 1, 0, 0, 1, 1},
-                 {3, 3, 0, 12.5, {}, QStringLiteral("kg")});
+                 {3, 3, 0, 1012.5, {}, QStringLiteral("kg")});
 
-    // Processed where the comma is the decimal mark, printed where it groups thousands.
-    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    QLocale::setDefault(QLocale(processedIn));
     DataProcessing(*m_db, context().period).PrepareFieldNotebook();
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    QLocale::setDefault(QLocale(printedIn));
     const RecordingSurface page = print().at(1);
-    QCOMPARE(page.textAt(1410, -630), QStringLiteral("kg 12,50"));
-    QCOMPARE(page.textAt(1260, -630), QStringLiteral("kg 25.00"));
+    QCOMPARE(figureAt(page, 1410, -630), quantity);
+    QCOMPARE(figureAt(page, 1260, -630), perHectare);
+}
+
+void TestRegisterReport::largeFiguresPrintWhole_data()
+{
+    QTest::addColumn<QLocale::Language>("language");
+    QTest::addColumn<QString>("unit");
+    QTest::addColumn<double>("quantity");
+    QTest::addColumn<QString>("printed");
+    QTest::addColumn<bool>("smaller");
+
+    QTest::newRow("999.99 fits") << QLocale::English << "kg" << 999.99 << "kg 999.99" << false;
+    QTest::newRow("1,250") << QLocale::English << "kg" << 1250.0 << "kg 1,250.00" << true;
+    QTest::newRow("1.250") << QLocale::Italian << "kg" << 1250.0 << "kg 1.250,00" << true;
+    QTest::newRow("12,345.68") << QLocale::English << "kg" << 12345.68 << "kg 12,345.68" << true;
+    QTest::newRow("12.345,68") << QLocale::Italian << "kg" << 12345.68 << "kg 12.345,68" << true;
+    QTest::newRow("Kg/q 45") << QLocale::English << "Kg/q" << 45.0 << "Kg/q 45.00" << true;
+    QTest::newRow("Kg/q 999.999,99")
+        << QLocale::Italian << "Kg/q" << 999999.99 << "Kg/q 999.999,99" << true;
+}
+
+void TestRegisterReport::largeFiguresPrintWhole()
+{
+    QFETCH(QLocale::Language, language);
+    QFETCH(QString, unit);
+    QFETCH(double, quantity);
+    QFETCH(QString, printed);
+    QFETCH(bool, smaller);
+    QLocale::setDefault(QLocale(language));
+    // A 5 hectare centre; the row under the figure's must stay where it is.
+    FarmFixture(*m_db).addCentre(1, QStringLiteral("Vigneto"), false, true, 5);
+    addRow(1, QStringLiteral("2015-05-02"), QStringLiteral("Zolfo"), quantity,
+           QStringLiteral("Oidio"), unit);
+    addRow(1, QStringLiteral("2015-05-03"), QStringLiteral("Rame"), 1, QStringLiteral("Oidio"));
+
+    const RecordingSurface page = print().at(1);
+    QCOMPARE(figureAt(page, 1410, -630), printed);
+    QCOMPARE(figureAt(page, 1260, -630),
+             unit + QLatin1Char(' ') + RegisterReport::perHectare(quantity, 5));
+    QCOMPARE(page.textAt(1410, -730), QStringLiteral("kg ") + FormatNumber(1, false));
+    for (const RecordingSurface::Call &call : page.calls()) {
+        if (call.kind != RecordingSurface::Call::Kind::Text || call.y > -630 || call.y < -700 ||
+            (call.x != 1410 && call.x != 1260))
+            continue;
+        QCOMPARE(call.font.face, QStringLiteral("Times New Roman"));
+        QVERIFY(call.font.pointSize >= ReportText::SmallestFigureSize);
+        QVERIFY(call.font.pointSize <= 9);
+        if (call.x == 1410)
+            QCOMPARE(call.font.pointSize < 9, smaller);
+        // Each line ends before the next column's rule.
+        QVERIFY2(call.x2 <= (call.x == 1410 ? 1550 : 1400), qPrintable(call.text));
+    }
+    QVERIFY(page.texts().filter(QStringLiteral("...")).isEmpty());
+}
+
+void TestRegisterReport::yearsOfThePeriod_data()
+{
+    QTest::addColumn<QDate>("start");
+    QTest::addColumn<QDate>("end");
+    QTest::addColumn<QString>("heading");
+    QTest::newRow("one year") << QDate(2015, 1, 1) << QDate(2015, 12, 31) << "ANNO  2015";
+    QTest::newRow("part of a year") << QDate(2016, 3, 1) << QDate(2016, 9, 30) << "ANNO  2016";
+    QTest::newRow("two years") << QDate(2014, 7, 1) << QDate(2015, 6, 30)
+                               << QStringLiteral("ANNO  2014\u20132015");
+    QTest::newRow("three years") << QDate(2013, 1, 1) << QDate(2015, 12, 31)
+                                 << QStringLiteral("ANNO  2013\u20132015");
+}
+
+void TestRegisterReport::yearsOfThePeriod()
+{
+    QFETCH(QDate, start);
+    QFETCH(QDate, end);
+    QFETCH(QString, heading);
+    m_period = {start, end};
+    FarmFixture(*m_db).addCentre(1, QStringLiteral("Vigneto"), false, true, 2);
+    addRow(1, end.toString(Qt::ISODate), QStringLiteral("Zolfo"), 4);
+    addRow(1, start.toString(Qt::ISODate), QStringLiteral("Rame"), 4);
+    const RecordingSurface page = print().at(1);
+    QCOMPARE(page.textAt(1400, -200), heading);
+    QCOMPARE(page.findText(heading)->font.weight, PageFont::Bold);
 }
 
 void TestRegisterReport::databaseWithoutTheQuantityColumn()
@@ -289,7 +409,11 @@ void TestRegisterReport::databaseWithoutTheQuantityColumn()
         "Avverso TEXT)"));
     FarmFixture(*m_db).addCentre(1, QStringLiteral("Vigneto"), false, true, 2);
     addRow(1, QStringLiteral("2015-05-02"), QStringLiteral("Zolfo"), 5);
-    QCOMPARE(print().at(1).textAt(1260, -630), QStringLiteral("kg 2.50"));
+    // Its text is all there is to print.
+    m_db->execute(QStringLiteral("UPDATE [Appoggio Articoli] SET TQ = '1,250.00'"));
+    const RecordingSurface page = print().at(1);
+    QCOMPARE(page.textAt(1260, -630), QStringLiteral("kg 625.00"));
+    QCOMPARE(figureAt(page, 1410, -630), QStringLiteral("kg 1,250.00"));
 
     // The next processing adds the column.
     DataProcessing(*m_db, context().period).PrepareFieldNotebook();

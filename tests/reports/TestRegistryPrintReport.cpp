@@ -22,6 +22,8 @@ private slots:
     void pages_data();
     void pages();
     void columnsFollowTheListWidths();
+    void figuresPrintWholeNamesAreCut_data();
+    void figuresPrintWholeNamesAreCut();
 
 private:
     RegistryPrintReport report(int key, const QString &label, int rows = 0,
@@ -179,6 +181,52 @@ void TestRegistryPrintReport::columnsFollowTheListWidths()
     // A column without width shows nothing.
     QVERIFY(!page.findText(QStringLiteral("C")));
     QCOMPARE(page.textAt(850, -350), QStringLiteral("d"));
+}
+
+void TestRegistryPrintReport::figuresPrintWholeNamesAreCut_data()
+{
+    QTest::addColumn<QLocale::Language>("language");
+    QTest::newRow("English") << QLocale::English;
+    QTest::newRow("Italian") << QLocale::Italian;
+}
+
+void TestRegistryPrintReport::figuresPrintWholeNamesAreCut()
+{
+    QFETCH(QLocale::Language, language);
+    QLocale::setDefault(QLocale(language));
+    // Five narrow columns of 130 units (120 for the text) and a wide one.
+    RegistryPrintList list{RegistryKey::make(0, RegistryKey::Worker),
+                           QStringLiteral("Workers"),
+                           {"A", "B", "C", "D", "E", "F"},
+                           {10, 10, 10, 10, 10, 150},
+                           {}};
+    const QString quantity = QStringLiteral("kg ") + FormatNumber(12345.68, false);
+    const QString number = FormatNumber(12345.68, false);
+    const QString day = QStringLiteral("05/02/2015");
+    const QString name = QStringLiteral("Vigneto della collina");
+    list.rows << StatisticsRow{{quantity, quantity},
+                               {number, 12345.68},
+                               {name, name},
+                               {day, QDate(2015, 5, 2)},
+                               {QStringLiteral("123456789"), 123456789},
+                               {name, name}};
+    RegistryPrintReport print(*m_db, {QDate(2015, 1, 1), QDate(2015, 12, 31)},
+                              QStringLiteral("Podere Rossi"), list);
+    RecordingSurface page;
+    print.printPage(page, 1, 1);
+
+    const int lefts[] = {50, 180, 310, 440, 570, 700};
+    for (const int column : {0, 1, 3, 4}) {
+        const RecordingSurface::Call *call = page.findText(list.rows[0][column].text);
+        QVERIFY2(call, qPrintable(list.rows[0][column].text));
+        QCOMPARE(call->x, lefts[column]);
+        QCOMPARE(call->y, -350);
+        QVERIFY2(call->x2 <= lefts[column + 1] - 10, qPrintable(call->text));
+        QVERIFY(call->font.pointSize < 10);
+        QCOMPARE(call->font.face, QStringLiteral("Arial"));
+    }
+    QVERIFY(page.textAt(310, -350).endsWith(QStringLiteral("...")));
+    QCOMPARE(page.textAt(700, -350), name);
 }
 
 QTEST_MAIN(TestRegistryPrintReport)

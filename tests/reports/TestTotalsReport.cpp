@@ -24,6 +24,8 @@ private slots:
     void descriptionsAndOperationColumn();
     void longSectionContinues();
     void reportWithoutAmounts();
+    void largeFiguresPrintWhole_data();
+    void largeFiguresPrintWhole();
     void fieldReportPrintsEveryBookedField();
     void centreTitleFitsTheName_data();
     void centreTitleFitsTheName();
@@ -283,6 +285,55 @@ void TestTotalsReport::reportWithoutAmounts()
     QVERIFY(!page.findText(QStringLiteral("TOTAL COSTS : ") + FormatCurrency(130)));
     const QStringList log = page.log();
     QVERIFY(log.contains(QStringLiteral("line 50,-2650 2050,-2650 solid 1")));
+}
+
+void TestTotalsReport::largeFiguresPrintWhole_data()
+{
+    QTest::addColumn<QLocale::Language>("language");
+    QTest::addColumn<bool>("withAmounts");
+    QTest::newRow("English, amounts") << QLocale::English << true;
+    QTest::newRow("Italian, amounts") << QLocale::Italian << true;
+    QTest::newRow("English, hours only") << QLocale::English << false;
+    QTest::newRow("Italian, hours only") << QLocale::Italian << false;
+}
+
+void TestTotalsReport::largeFiguresPrintWhole()
+{
+    QFETCH(QLocale::Language, language);
+    QFETCH(bool, withAmounts);
+    QLocale::setDefault(QLocale(language));
+    FarmFixture farm(*m_db);
+    farm.addCentre(1, QStringLiteral("Vigneto"), false, true, 40);
+    farm.addItem(5, QStringLiteral("Zolfo"), QStringLiteral("Kg/q"));
+    farm.addOperation(3, QStringLiteral("Pota"));
+    addRow(QStringLiteral("Totali"), 1, -1, 5, 98765432.1, QStringLiteral("Zolfo"), 1234567.89,
+           true);
+    addRow(QStringLiteral("Totali"), 1, 4, 3, 999999.99, QStringLiteral("Rossi"), 12345678901.25,
+           true);
+    addRow(QStringLiteral("Totali"), 1, 5, 3, 1, QStringLiteral("Bianchi"), 1, true);
+
+    const RecordingSurface page = print(TotalsReport::Section::Centres, withAmounts).first();
+    // Each figure whole, in the column it belongs to, on its row's line.
+    QStringList figures{"H. " + FormatNumber(12345678901.25, false)};
+    QList<int> columnEnds{withAmounts ? 1240 : 1290};
+    if (withAmounts) {
+        figures << "Kg/q " + FormatNumber(1234567.89, false) << FormatCurrency(999999.99)
+                << FormatCurrency(98765432.1);
+        columnEnds << 1240 << 1740 << 1740;
+    }
+    for (qsizetype i = 0; i < figures.size(); ++i) {
+        const RecordingSurface::Call *call = page.findText(figures[i]);
+        QVERIFY2(call, qPrintable(figures[i]));
+        QVERIFY2(call->x2 <= columnEnds[i], qPrintable(figures[i]));
+        QVERIFY(call->font.pointSize >= 6);
+        QCOMPARE(call->font.face, page.findText(QStringLiteral("Rossi"))->font.face);
+    }
+    // The long quantities take a smaller size; the rows keep their lines.
+    QVERIFY(page.findText(figures[0])->font.pointSize < 10);
+    if (withAmounts)
+        QVERIFY(page.findText(figures[1])->font.pointSize < 10);
+    QCOMPARE(page.textAt(withAmounts ? 450 : 250, -250), QStringLiteral("Bianchi"));
+    QVERIFY(page.texts().filter(QStringLiteral("...")).isEmpty());
 }
 
 void TestTotalsReport::fieldReportPrintsEveryBookedField()

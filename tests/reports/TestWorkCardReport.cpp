@@ -24,6 +24,8 @@ private slots:
     void movementLine_data();
     void movementLine();
     void workWithoutMovementKeepsItsSeparator();
+    void largeFiguresPrintWhole_data();
+    void largeFiguresPrintWhole();
     void ninthWorkOnPageTwo();
     void tableHoldsWhatThePagesPrint();
 
@@ -219,6 +221,50 @@ void TestWorkCardReport::movementLine()
     QCOMPARE(surface.textAt(50, -600), typeName);
     QCOMPARE(surface.textAt(350, -600), QString::number(item));
     QCOMPARE(surface.textAt(600, -600), itemName);
+}
+
+void TestWorkCardReport::largeFiguresPrintWhole_data()
+{
+    QTest::addColumn<QLocale::Language>("language");
+    QTest::newRow("English") << QLocale::English;
+    QTest::newRow("Italian") << QLocale::Italian;
+}
+
+void TestWorkCardReport::largeFiguresPrintWhole()
+{
+    QFETCH(QLocale::Language, language);
+    QLocale::setDefault(QLocale(language));
+    // Figures a single precision column keeps exactly.
+    const double hours = 1099511627776.0;
+    const double quantity = 1125899906842624.0;
+    const QString unit = QStringLiteral("Kg/q per ettaro di superficie");
+    FarmFixture(*m_db).addWork(m_card, {1, hours, 1, 1},
+                               {2, 9, 30, quantity, QStringLiteral("Fioritura"), unit});
+    const RecordingSurface surface = drawPage(1, 1);
+
+    // Whole, smaller, and ending before the next column.
+    const struct
+    {
+        int x;
+        int y;
+        int end;
+        QString text;
+    } cells[] = {{900, -450, 1190, FormatNumber(hours, false)},
+                 {1700, -600, 2000, FormatNumber(quantity, false)}};
+    for (const auto &cell : cells) {
+        QCOMPARE(surface.textAt(cell.x, cell.y), cell.text);
+        const RecordingSurface::Call *call = surface.findText(cell.text);
+        QVERIFY2(call->x2 <= cell.end, qPrintable(cell.text));
+        QVERIFY(call->font.pointSize < 10);
+        QVERIFY(call->font.pointSize >= 6);
+    }
+    // The unit too long for its column even in 6 points takes a second line in its own cell,
+    // above the dotted rule that closes the work.
+    QCOMPARE(surface.textAt(1500, -600), QStringLiteral("Kg/q per ettaro di"));
+    QCOMPARE(surface.textAt(1500, -624), QStringLiteral("superficie"));
+    QCOMPARE(surface.findText(QStringLiteral("superficie"))->font.pointSize, 6.0);
+    QVERIFY(surface.findText(QStringLiteral("superficie"))->x2 <= 1690);
+    QCOMPARE(surface.textAt(1200, -450), FormatNumber(1, false));
 }
 
 void TestWorkCardReport::workWithoutMovementKeepsItsSeparator()
