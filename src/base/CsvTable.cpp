@@ -9,6 +9,24 @@
 
 namespace {
 
+// A spreadsheet opening the file reads a cell beginning with one of these as a formula (a tab
+// or a carriage return may precede one). Leading spaces are looked through, since an import
+// that trims them would bring the formula to the front.
+bool startsLikeFormula(const QString &text)
+{
+    static const QString starts = QStringLiteral("=+-@\t\r");
+    for (const QChar c : text) {
+        if (c != u' ')
+            return starts.contains(c);
+    }
+    return false;
+}
+
+QString textField(const QString &text)
+{
+    return startsLikeFormula(text) ? QLatin1Char('\'') + text : text;
+}
+
 QString quoted(const QString &text)
 {
     static const QString special = QStringLiteral(",\"\r\n");
@@ -64,7 +82,7 @@ QString CsvTable::field(const QVariant &value)
     case QMetaType::QDateTime:
         return value.toDateTime().toString(Qt::ISODate);
     default:
-        return quoted(value.toString());
+        return quoted(textField(value.toString()));
     }
 }
 
@@ -72,7 +90,7 @@ QByteArray CsvTable::toUtf8() const
 {
     QStringList header;
     for (const QString &name : m_header)
-        header << quoted(name);
+        header << quoted(textField(name));
     QString text = line(header);
     for (const QVariantList &row : m_rows) {
         QStringList fields;
@@ -83,7 +101,7 @@ QByteArray CsvTable::toUtf8() const
             fields << QString();
         text += line(fields);
     }
-    return text.toUtf8();
+    return QByteArray(ByteOrderMark) + text.toUtf8();
 }
 
 bool CsvTable::save(const QString &path, QString *error) const

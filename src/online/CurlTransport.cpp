@@ -1,6 +1,9 @@
 #include "CurlTransport.h"
 
+#include "PrintableText.h"
+
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QIODevice>
 
 #include <curl/curl.h>
@@ -28,6 +31,8 @@ struct Sink
     const std::atomic_bool *cancel = nullptr;
     qint64 maxBytes = -1;
     qint64 received = 0;
+    // Restarted by every byte that arrives.
+    QElapsedTimer sinceLastByte;
     bool tooLarge = false;
     bool writeFailed = false;
 };
@@ -47,6 +52,7 @@ size_t receive(char *data, size_t size, size_t count, void *context)
         return 0;
     }
     sink.received += length;
+    sink.sinceLastByte.restart();
     if (sink.progress && *sink.progress)
         (*sink.progress)(sink.received);
     return size_t(length);
@@ -58,12 +64,13 @@ int checkCancel(void *context, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
     return sink.cancel && sink.cancel->load() ? 1 : 0;
 }
 
+// A server that stopped answering (a time limit ran out) is not asked again: another try would
+// keep the user waiting well beyond the limit.
 bool isTransient(CURLcode code)
 {
     switch (code) {
     case CURLE_COULDNT_RESOLVE_HOST:
     case CURLE_COULDNT_CONNECT:
-    case CURLE_OPERATION_TIMEDOUT:
     case CURLE_FTP_ACCEPT_FAILED:
     case CURLE_FTP_ACCEPT_TIMEOUT:
     case CURLE_FTP_CANT_GET_HOST:
@@ -83,7 +90,7 @@ class Transfer
 {
 public:
     Transfer(const TransferRequest &request, const TransferLimits &limits, Sink &sink)
-        : m_handle(curl_easy_init()), m_sink(sink)
+        : m_handle(curl_easy_init()), m_sink(sink), m_stallSeconds(limits.stallSeconds)
     {
         static std::once_flag initialised;
         std::call_once(initialised, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
@@ -126,10 +133,20 @@ public:
 
     CURL *handle() const { return m_handle.get(); }
 
+    // The whole time the transfer may take.
+    void setTimeLimit(qint64 seconds)
+    {
+        m_timeLimitSeconds = seconds;
+        curl_easy_setopt(m_handle.get(), CURLOPT_TIMEOUT, long(seconds));
+    }
+
     TransferResult perform()
     {
         if (!m_handle)
             return {TransferResult::Failed, tr("The network library could not start.")};
+        QElapsedTimer elapsed;
+        elapsed.start();
+        m_sink.sinceLastByte.start();
         const CURLcode code = curl_easy_perform(m_handle.get());
         if (code == CURLE_OK)
             return {TransferResult::Ok, {}};
@@ -137,8 +154,19 @@ public:
             return {TransferResult::Cancelled, tr("Cancelled.")};
         if (m_sink.tooLarge || code == CURLE_FILESIZE_EXCEEDED)
             return {TransferResult::TooLarge, tr("More data arrived than the server announced.")};
-        const QString reason =
-            m_error[0] ? QString::fromUtf8(m_error) : QString::fromUtf8(curl_easy_strerror(code));
+        if (code == CURLE_OPERATION_TIMEDOUT) {
+            // A little less than the limits, for the library's own timing.
+            if (m_sink.sinceLastByte.elapsed() >= m_stallSeconds * 1000 - 500)
+                return {TransferResult::Failed,
+                        tr("The server sent nothing for %1 seconds.").arg(m_stallSeconds)};
+            if (m_timeLimitSeconds > 0 && elapsed.elapsed() >= m_timeLimitSeconds * 1000 - 500)
+                return {TransferResult::Failed,
+                        tr("The transfer did not end within the %1 seconds allowed for it.")
+                            .arg(m_timeLimitSeconds)};
+        }
+        // The library's message may quote what the server said.
+        const QString reason = PrintableText::of(
+            m_error[0] ? QString::fromUtf8(m_error) : QString::fromUtf8(curl_easy_strerror(code)));
         if (m_sink.writeFailed)
             return {TransferResult::Failed, tr("The received data could not be written.")};
         if (code == CURLE_REMOTE_FILE_NOT_FOUND || isMissingOnWebServer(code))
@@ -167,6 +195,8 @@ private:
     QByteArray m_user;
     QByteArray m_password;
     char m_error[CURL_ERROR_SIZE];
+    const int m_stallSeconds;
+    qint64 m_timeLimitSeconds = 0;
 };
 
 } // namespace
@@ -181,7 +211,7 @@ TransferResult CurlTransport::fetch(const TransferRequest &request, qint64 maxBy
     sink.buffer = &data;
     sink.maxBytes = maxBytes;
     Transfer transfer(request, m_limits, sink);
-    curl_easy_setopt(transfer.handle(), CURLOPT_TIMEOUT, long(m_limits.textSeconds));
+    transfer.setTimeLimit(m_limits.textSeconds);
     const TransferResult result = transfer.perform();
     if (!result.ok())
         data.clear();
@@ -196,7 +226,7 @@ TransferResult CurlTransport::remoteSize(const TransferRequest &request, qint64 
     curl_easy_setopt(transfer.handle(), CURLOPT_NOBODY, 1L);
     // An FTP server answers the size only for a file that exists.
     curl_easy_setopt(transfer.handle(), CURLOPT_FILETIME, 1L);
-    curl_easy_setopt(transfer.handle(), CURLOPT_TIMEOUT, long(m_limits.textSeconds));
+    transfer.setTimeLimit(m_limits.textSeconds);
     const TransferResult result = transfer.perform();
     if (result.ok()) {
         curl_off_t length = -1;
@@ -214,7 +244,9 @@ TransferResult CurlTransport::download(const TransferRequest &request, qint64 ma
     sink.progress = &progress;
     sink.maxBytes = maxBytes;
     Transfer transfer(request, m_limits, sink);
-    if (maxBytes >= 0)
+    if (maxBytes >= 0) {
         curl_easy_setopt(transfer.handle(), CURLOPT_MAXFILESIZE_LARGE, curl_off_t(maxBytes));
+        transfer.setTimeLimit(m_limits.downloadSeconds(maxBytes));
+    }
     return transfer.perform();
 }

@@ -5,27 +5,20 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <QThread>
 
 namespace {
 
 const QString Agent = QStringLiteral("VerdimoSetup");
 
-// Removes the file it names when it goes out of scope, unless released.
-class FileRemover
+// Removes what stands at path, a link included (not what it points to); true when nothing is
+// left there.
+bool removeEntry(const QString &path)
 {
-public:
-    explicit FileRemover(QString path) : m_path(std::move(path)) {}
-    ~FileRemover()
-    {
-        if (!m_path.isEmpty())
-            QFile::remove(m_path);
-    }
-    void release() { m_path.clear(); }
-
-private:
-    QString m_path;
-};
+    const QFileInfo entry(path);
+    return (!entry.exists() && !entry.isSymLink()) || QFile::remove(path);
+}
 
 } // namespace
 
@@ -48,13 +41,15 @@ SetupDownload::Result SetupDownload::run(const QString &folder, const Progress &
     const QString displayTarget = QDir::toNativeSeparators(target);
     if (!m_servers.packageUrl().isValid())
         return Result::failed(tr("No file server for the setup file is configured."));
-    if (QFile::exists(target) && !QFile::remove(target))
-        return Result::failed(
-            tr("The previous setup file %1 could not be deleted.").arg(displayTarget));
 
-    const QString partPath = target + QStringLiteral(".part");
-    QFile::remove(partPath);
-    FileRemover partial(partPath);
+    // Removed with everything in it, however the download ends.
+    const QTemporaryDir privateFolder(
+        QDir(folder).filePath(QStringLiteral("verdimo-download-XXXXXX")));
+    if (!privateFolder.isValid())
+        return Result::failed(
+            tr("No folder for the download could be created in %1: %2")
+                .arg(QDir::toNativeSeparators(folder), privateFolder.errorString()));
+    const QString partPath = privateFolder.filePath(UpdateServers::packageName());
 
     qint64 announced = -1;
     const TransferResult lookup = withRetries(
@@ -73,9 +68,12 @@ SetupDownload::Result SetupDownload::run(const QString &folder, const Progress &
         return *failure;
     if (!signatureMatches(partPath, cancel))
         return cancel ? Result::cancelled() : Result::refused(notVerifiedMessage());
+    if (!removeEntry(target))
+        return Result::failed(
+            tr("The previous setup file %1 could not be deleted.").arg(displayTarget));
+    // The move never replaces a file that appeared there meanwhile.
     if (!QFile::rename(partPath, target))
         return Result::failed(tr("The setup file %1 could not be saved.").arg(displayTarget));
-    partial.release();
     return {Result::Verified, {}, target};
 }
 
@@ -85,7 +83,7 @@ std::optional<SetupDownload::Result> SetupDownload::fetchPackage(const QString &
                                                                  const std::atomic_bool &cancel)
 {
     QFile file(partPath);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         return Result::failed(tr("The setup file %1 could not be created: %2")
                                   .arg(QDir::toNativeSeparators(partPath), file.errorString()));
     if (progress)

@@ -12,9 +12,12 @@
 #include <optional>
 
 // Downloads the package of the new version into a folder and keeps it only when its signature
-// verifies with the maker's key. The package is written under a temporary name beside its
-// final one and renamed only once verified, so a cancelled, failed or refused download leaves
-// no file behind. Runs on any thread.
+// verifies with the maker's key. The package is written into a private folder made for the
+// download inside the target folder (readable by this user alone, the file created there
+// anew, never an existing file of that name, which in a shared folder may belong to anyone)
+// and moved to its final name only once verified, so a cancelled, failed or refused download
+// leaves no file behind and an older package stays until the new one replaces it. Runs on any
+// thread.
 class SetupDownload
 {
     Q_DECLARE_TR_FUNCTIONS(SetupDownload)

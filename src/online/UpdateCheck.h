@@ -27,4 +27,9 @@ public:
 
     static Result run(UpdateTransport &transport, const QUrl &versionUrl,
                       const QString &currentVersion, const std::atomic_bool *cancel = nullptr);
+
+private:
+    // What the user is told about an answer that holds no version; the server's text is shown
+    // only in part and only as printable characters.
+    static QString notAVersion(const QString &where, const QByteArray &answer);
 };

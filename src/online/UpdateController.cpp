@@ -11,6 +11,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QThread>
 #include <QUrl>
 
@@ -163,6 +164,22 @@ void UpdateController::checkFinished(const UpdateCheck::Result &result)
 
 void UpdateController::startDownload()
 {
+    QString folder = m_downloadFolder;
+    if (folder.isEmpty()) {
+        // The shared temporary folder is open to every user: the package lives in a folder of
+        // its own there.
+        m_privateFolder = std::make_unique<QTemporaryDir>(
+            QDir(QDir::tempPath()).filePath(QStringLiteral("verdimo-update-XXXXXX")));
+        if (!m_privateFolder->isValid()) {
+            const QString reason = m_privateFolder->errorString();
+            m_privateFolder.reset();
+            setState(State::Idle);
+            m_prompter.error(tr("No folder for the download could be created in %1: %2")
+                                 .arg(QDir::toNativeSeparators(QDir::tempPath()), reason));
+            return;
+        }
+        folder = m_privateFolder->path();
+    }
     m_display = m_displayFactory();
     setState(State::Downloading);
     m_display->setText(0, tr("Wait while downloading the setup file of the new version"));
@@ -170,7 +187,6 @@ void UpdateController::startDownload()
     m_display->setCancelHandler([this] { confirmCancel(); });
     m_display->open();
 
-    const QString folder = m_downloadFolder.isEmpty() ? QDir::tempPath() : m_downloadFolder;
     startWorker([this, folder, servers = m_servers, key = m_publicKey, limits = m_limits] {
         CurlTransport transport(limits);
         SetupDownload download(transport, servers, key, limits);
@@ -234,6 +250,8 @@ void UpdateController::completeDownload(const SetupDownload::Result &result)
 {
     m_display.reset();
     setState(State::Idle);
+    // The private folder goes with the download unless the installer was opened from it.
+    const std::unique_ptr<QTemporaryDir> privateFolder = std::move(m_privateFolder);
     switch (result.status) {
     case SetupDownload::Result::Verified:
         if (m_cancel) {
@@ -246,6 +264,8 @@ void UpdateController::completeDownload(const SetupDownload::Result &result)
                                  .arg(QDir::toNativeSeparators(result.path)));
             return;
         }
+        if (privateFolder)
+            privateFolder->setAutoRemove(false);
         emit quitRequested();
         return;
     case SetupDownload::Result::Cancelled:

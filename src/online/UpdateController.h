@@ -18,6 +18,7 @@
 
 class DownloadDisplay;
 class Prompter;
+class QTemporaryDir;
 class QThread;
 
 // The update check and the download of the new version, for the "&Update" command and the
@@ -46,8 +47,9 @@ public:
     bool isDownloading() const { return m_state == State::Downloading; }
 
     // The defaults are the system's clock and connection state, the servers of the settings
-    // (read at each check), the built-in key, this program's version, the temporary folder,
-    // no visible download window and the desktop's "open".
+    // (read at each check), the built-in key, this program's version, a private folder made
+    // in the temporary folder for each download (kept only for the installer it opened), no
+    // visible download window and the desktop's "open".
     void setClock(const Clock *clock) { m_clock = clock; }
     void setConnectionState(ConnectionState *connection) { m_connection = connection; }
     void setServers(const UpdateServers &servers) { m_fixedServers = servers; }
@@ -100,4 +102,5 @@ private:
     std::unique_ptr<DownloadDisplay> m_display;
     bool m_askingCancel = false;
     std::optional<SetupDownload::Result> m_pendingResult;
+    std::unique_ptr<QTemporaryDir> m_privateFolder;
 };

@@ -12,14 +12,12 @@ QString VersionText::normalize(const QString &fetched)
     const QString text = fetched.trimmed();
     const qsizetype dot = text.lastIndexOf(QLatin1Char('.'));
     if (dot < 0)
-        return QStringLiteral("1.0.0");
+        return isValid(text) ? QStringLiteral("1.0.0") : QString();
     qsizetype end = dot + 1;
     while (end < text.size() && text.at(end).isDigit())
         ++end;
-    // Whatever follows the dot is kept when it is not a number, so that the text is refused.
-    if (end == dot + 1)
-        end = std::min(dot + 2, text.size());
-    return text.left(end);
+    const QString version = text.left(end);
+    return isValid(version) ? version : QString();
 }
 
 QList<qulonglong> VersionText::components(const QString &version)

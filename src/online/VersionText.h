@@ -10,9 +10,10 @@ public:
     // The version this program was built as.
     static QString programVersion();
 
-    // The published text cut just after the number that follows its last "." (which drops a
-    // trailing line break or anything else after the version); a text without any "." stands
-    // for "1.0.0".
+    // The version the published text holds: the text cut just after the number that follows
+    // its last "." (which drops a trailing line break or anything else after the version); a
+    // bare number without any "." stands for "1.0.0". Empty when the text holds no version
+    // (an empty answer, an error page, anything else the server sent instead).
     static QString normalize(const QString &fetched);
 
     // The numbers between the dots; empty when a part is not a plain number.

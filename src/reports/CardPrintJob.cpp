@@ -73,11 +73,18 @@ std::unique_ptr<Report> CardPrintJob::createReport(int kind, const ReportContext
 
 bool CardPrintJob::process(const PrintChoice &choice)
 {
+    m_warnings.clear();
     try {
         DataProcessing processing(m_context.db, m_context.period);
         if (choice.runsProcessTotals()) {
-            const std::unique_ptr<Progress> progress = m_progress();
-            processing.ProcessTotals(*progress);
+            {
+                const std::unique_ptr<Progress> progress = m_progress();
+                processing.ProcessTotals(*progress);
+            }
+            // The progress window has closed before the warnings are told.
+            m_warnings = ProcessingWarnings::find(m_context.db, m_context.period);
+            if (!m_warnings.isEmpty() && m_warningsHandler)
+                m_warningsHandler(m_warnings);
         }
         if (choice.runsPrepareFieldNotebook())
             processing.PrepareFieldNotebook();

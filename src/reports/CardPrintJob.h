@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PrintChoice.h"
+#include "ProcessingWarnings.h"
 #include "ReportContext.h"
 #include "base/CsvTable.h"
 
@@ -17,7 +18,9 @@ class Report;
 // The print and preview commands of the card view once the print choice is made: optional
 // processing, the report kind, the page count (or the message that there is nothing to
 // print), the job on the output, and the TypeCenter setting that a preview leaves while it is
-// open. Database failures are shown with the engine's message and end the command.
+// open. Database failures are shown with the engine's message and end the command. When the
+// choice processes the totals, what they leave out is handed to the caller as soon as the
+// processing has ended, before anything is counted or printed.
 class CardPrintJob
 {
     Q_DECLARE_TR_FUNCTIONS(CardPrintJob)
@@ -32,6 +35,7 @@ public:
     };
 
     using ProgressFactory = std::function<std::unique_ptr<Progress>()>;
+    using WarningsHandler = std::function<void(const QList<ProcessingWarnings::Warning> &)>;
 
     CardPrintJob(const ReportContext &context, Prompter &prompter, ProgressFactory progress);
 
@@ -41,6 +45,11 @@ public:
     std::optional<CsvTable> table(const PrintChoice &choice);
     // The kind of the last run; it keeps its value until the next one.
     int printKind() const { return m_printKind; }
+    // Called after a processing of the totals whose warnings are not empty.
+    void setWarningsHandler(WarningsHandler handler) { m_warningsHandler = std::move(handler); }
+    // The warnings of the totals processed by the last run or table; empty when that did not
+    // process them.
+    const QList<ProcessingWarnings::Warning> &warnings() const { return m_warnings; }
 
     // The report object of a kind; nullptr for NoReport.
     static std::unique_ptr<Report> createReport(int kind, const ReportContext &context);
@@ -53,4 +62,6 @@ private:
     Prompter &m_prompter;
     ProgressFactory m_progress;
     int m_printKind = PrintChoice::NoReport;
+    WarningsHandler m_warningsHandler;
+    QList<ProcessingWarnings::Warning> m_warnings;
 };

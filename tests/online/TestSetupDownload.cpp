@@ -109,7 +109,7 @@ private slots:
         QTest::newRow("missing text") << m_servers.webBase() + "/nothing-here"
                                       << "404";
         QTest::newRow("refused") << QStringLiteral("http://127.0.0.1:1") << "127.0.0.1";
-        QTest::newRow("never answers") << m_servers.silentBase() << "imed out";
+        QTest::newRow("never answers") << m_servers.silentBase() << "sent nothing for 2 seconds";
     }
     void failedCheckOffersNothing()
     {
@@ -125,6 +125,44 @@ private slots:
         QVERIFY2(result.error.contains(servers.versionUrl().toDisplayString()),
                  qPrintable(result.error));
         QVERIFY2(result.error.contains(error), qPrintable(result.error));
+    }
+
+    // Anything but a version is said to be no version, and what the server sent is shown only
+    // as printable characters.
+    void answerThatIsNoVersion_data()
+    {
+        QTest::addColumn<QByteArray>("published");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("empty") << QByteArray() << "is empty.";
+        QTest::newRow("blank lines") << QByteArray("\r\n\r\n") << "is empty.";
+        QTest::newRow("error page") << QByteArray("<html><body>Service unavailable</body></html>\n")
+                                    << "holds \"<html><body>Service unavailable</body></html>\".";
+        QTest::newRow("page with a dot") << QByteArray("<html>Moved.</html>") << "<html>Moved.";
+        QTest::newRow("letter before the version") << QByteArray("v3.1.1") << "\"v3.1.1\"";
+        QTest::newRow("word") << QByteArray("latest") << "\"latest\"";
+        QTest::newRow("escape sequences")
+            << QByteArray("\x1b]0;owned\x07\x1b[2J\x1b[31mcall 555\x1b[0m\x07\x08\xe2\x80\xae!")
+            << "holds \"call 555 !\".";
+        QTest::newRow("binary") << QByteArray("\x00\x01\xff\xfe", 4)
+                                << "\"\xef\xbf\xbd\xef\xbf\xbd\"";
+    }
+    void answerThatIsNoVersion()
+    {
+        QFETCH(QByteArray, published);
+        QFETCH(QString, shown);
+        m_servers.publishVersion(published);
+        CurlTransport transport(shortLimits());
+        const UpdateCheck::Result result =
+            UpdateCheck::run(transport, m_servers.servers().versionUrl(), QStringLiteral("3.1.0"));
+        QVERIFY(!result.fetched);
+        QVERIFY(!result.newer);
+        QVERIFY2(
+            result.error.startsWith(QStringLiteral("The server did not answer with a version: %1 ")
+                                        .arg(m_servers.servers().versionUrl().toDisplayString())),
+            qPrintable(result.error));
+        QVERIFY2(result.error.contains(shown), qPrintable(result.error));
+        QVERIFY(std::all_of(result.error.begin(), result.error.end(),
+                            [](QChar c) { return c.isPrint(); }));
     }
 
     void verifiedPackage_data()
@@ -222,6 +260,99 @@ private slots:
         QCOMPARE(run.result.status, SetupDownload::Result::Failed);
         QVERIFY2(run.result.message.contains(message), qPrintable(run.result.message));
         QCOMPARE(run.files, QStringList());
+    }
+
+    // The package is written only into a folder made for it, which no other user can enter: a
+    // file or a link planted under the package's names is never written through.
+    void downloadsIntoAPrivateFolder()
+    {
+        QTemporaryDir target;
+        const QDir folder(target.path());
+        const QByteArray planted("planted by another user");
+        QFile part(folder.filePath(QStringLiteral("VerdimoSetup.deb.part")));
+        QVERIFY(part.open(QIODevice::WriteOnly));
+        part.write(planted);
+        part.close();
+        QTemporaryDir elsewhere;
+        const QString victim = QDir(elsewhere.path()).filePath(QStringLiteral("victim"));
+        QFile victimFile(victim);
+        QVERIFY(victimFile.open(QIODevice::WriteOnly));
+        victimFile.write(planted);
+        victimFile.close();
+        QVERIFY(QFile::link(victim, folder.filePath(UpdateServers::packageName())));
+
+        CurlTransport transport(shortLimits());
+        SetupDownload setup(transport, m_servers.servers(), m_keys.publicKey, shortLimits());
+        const std::atomic_bool cancel = false;
+        QStringList seen;
+        const SetupDownload::Result result = setup.run(
+            target.path(),
+            [&](qint64, qint64) {
+                for (const QFileInfo &dir :
+                     folder.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+                    const QFileDevice::Permissions others =
+                        QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup |
+                        QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+                    if (!(dir.permissions() & others))
+                        seen << QDir(dir.filePath()).entryList(QDir::Files);
+                }
+            },
+            cancel);
+        QCOMPARE(result.status, SetupDownload::Result::Verified);
+        QVERIFY(!seen.isEmpty());
+        QVERIFY(std::all_of(seen.begin(), seen.end(), [](const QString &name) {
+            return name == UpdateServers::packageName();
+        }));
+        QCOMPARE(folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList());
+        QVERIFY(part.open(QIODevice::ReadOnly));
+        QCOMPARE(part.readAll(), planted);
+        QVERIFY(victimFile.open(QIODevice::ReadOnly));
+        QCOMPARE(victimFile.readAll(), planted);
+        const QFileInfo package(result.path);
+        QVERIFY(!package.isSymLink());
+        QCOMPARE(package.size(), m_package.size());
+    }
+
+    // A server that stops sending is given up once the stall limit has passed, without
+    // another try; one that trickles is given up once the time its size allows has passed.
+    void slowServerIsGivenUp_data()
+    {
+        QTest::addColumn<QString>("prefix");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("stalls") << "stalling"
+                                << "The server sent nothing for 2 seconds.";
+        QTest::newRow("trickles") << "trickling"
+                                  << "did not end within the 4 seconds allowed for it.";
+    }
+    void slowServerIsGivenUp()
+    {
+        QFETCH(QString, prefix);
+        QFETCH(QString, message);
+        const QByteArray package(64 * 1024, 's');
+        m_servers.publishPackage(package, m_keys.sign(package));
+        const QString requests =
+            QDir(m_servers.folder()).filePath(QStringLiteral("stalled-requests"));
+        QFile::remove(requests);
+        UpdateServers servers = m_servers.servers(false);
+        servers.fileServer = m_servers.webBase() + QStringLiteral("/%1/setup").arg(prefix);
+        TransferLimits limits = shortLimits();
+        limits.attempts = 3;
+        limits.minimumBytesPerSecond = 1024 * 1024;
+        QCOMPARE(limits.downloadSeconds(package.size()), qint64(4));
+        CurlTransport transport(limits);
+        SetupDownload setup(transport, servers, m_keys.publicKey, limits);
+        QTemporaryDir target;
+        const std::atomic_bool cancel = false;
+        const SetupDownload::Result result = setup.run(target.path(), {}, cancel);
+        QCOMPARE(result.status, SetupDownload::Result::Failed);
+        QVERIFY2(result.message.contains(message), qPrintable(result.message));
+        QCOMPARE(QDir(target.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList());
+        if (prefix == QLatin1String("stalling")) {
+            QFile log(requests);
+            QVERIFY(log.open(QIODevice::ReadOnly));
+            QCOMPARE(log.readAll().count('\n'), 1);
+        }
     }
 
     void wrongPassword()

@@ -127,6 +127,41 @@ private slots:
         QVERIFY(runIn({}, none).err.startsWith(QLatin1String("No update address is configured")));
     }
 
+    // An answer that holds no version is never taken for one, and the terminal gets none of
+    // the server's control characters.
+    void answerThatIsNoVersion()
+    {
+        for (const QByteArray &published :
+             {QByteArray(), QByteArray("<html><body>Not here</body></html>"),
+              QByteArray("\x1b]0;owned\x07\x1b[2Jgarbage\x1b[0m")}) {
+            m_servers.publishVersion(published);
+            const Run run = runIn({QStringLiteral("--check")}, setup());
+            QCOMPARE(run.exitCode, 1);
+            QCOMPARE(run.out, QString());
+            QVERIFY2(
+                run.err.startsWith(QLatin1String("The server did not answer with a version: ")),
+                qPrintable(run.err));
+            QVERIFY2(!run.err.contains(QChar(0x1b)) && !run.err.contains(QChar(0x07)),
+                     qPrintable(run.err));
+        }
+    }
+
+    // A download whose server stops sending ends with the reason, once, within the stall limit.
+    void stalledDownloadGivesUp()
+    {
+        UpdateCommandSetup stalled = setup();
+        stalled.servers = m_servers.servers(false);
+        stalled.servers.fileServer = m_servers.webBase() + QStringLiteral("/stalling/setup");
+        stalled.limits.attempts = 3;
+        QTemporaryDir folder;
+        const Run run = runIn({QStringLiteral("--download"), folder.path()}, stalled);
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains(QLatin1String("The server sent nothing for 2 seconds.")),
+                 qPrintable(run.err));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList());
+    }
+
     void download_data()
     {
         QTest::addColumn<bool>("tampered");

@@ -254,6 +254,23 @@ private slots:
         }
     }
 
+    // An empty answer or an error page is no version: the user is told so, even by the
+    // automatic check, and nothing is offered.
+    void answerThatIsNoVersion()
+    {
+        for (const QByteArray &published : {QByteArray(), QByteArray("<html>Error</html>")}) {
+            m_servers.publishVersion(published);
+            m_prompter.shown.clear();
+            check(false);
+            QCOMPARE(m_prompter.shown.size(), 1);
+            QCOMPARE(m_prompter.shown.first().icon, Prompter::Icon::Error);
+            QVERIFY2(m_prompter.shown.first().text.startsWith(
+                         QLatin1String("The server did not answer with a version: ")),
+                     qPrintable(m_prompter.shown.first().text));
+            QVERIFY(!m_display.opened);
+        }
+    }
+
     void notConnected()
     {
         m_connection.connected = false;

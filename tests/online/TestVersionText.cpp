@@ -17,14 +17,23 @@ private slots:
                                     << "3.1.1";
         QTest::newRow("no dot") << "4"
                                 << "1.0.0";
+        // No version at all: nothing, never "1.0.0".
         QTest::newRow("empty") << ""
-                               << "1.0.0";
+                               << "";
+        QTest::newRow("blank") << " \r\n"
+                               << "";
+        QTest::newRow("error page without a dot") << "<html>Not found</html>"
+                                                  << "";
         QTest::newRow("two-digit last part") << "3.0.10\n"
                                              << "3.0.10";
         QTest::newRow("text after the number") << "3.2.1 stable\nnotes"
                                                << "3.2.1";
         QTest::newRow("page") << "<html>Moved.</html>"
-                              << "<html>Moved.<";
+                              << "";
+        QTest::newRow("letter before the version") << "v3.1.0"
+                                                   << "";
+        QTest::newRow("dot at the end") << "3.1."
+                                        << "";
     }
     void normalize()
     {

@@ -57,6 +57,19 @@ void TestCsvTable::field_data()
     QTest::newRow("date") << QVariant(QDate(2026, 5, 4)) << "2026-05-04";
     QTest::newRow("date and time")
         << QVariant(QDateTime(QDate(2026, 5, 4), QTime(8, 30))) << "2026-05-04T08:30:00";
+    // Texts a spreadsheet would run as formulas are kept as texts; numbers stay numbers.
+    QTest::newRow("formula") << QVariant(QStringLiteral("=HYPERLINK(\"http://x\",\"y\")"))
+                             << "\"'=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\"";
+    QTest::newRow("command") << QVariant(QStringLiteral("=cmd|' /C calc'!A0"))
+                             << "'=cmd|' /C calc'!A0";
+    QTest::newRow("plus") << QVariant(QStringLiteral("+39 055 123")) << "'+39 055 123";
+    QTest::newRow("minus text") << QVariant(QStringLiteral("-2+3")) << "'-2+3";
+    QTest::newRow("at") << QVariant(QStringLiteral("@SUM(A1)")) << "'@SUM(A1)";
+    QTest::newRow("tab") << QVariant(QStringLiteral("\t=1")) << "'\t=1";
+    QTest::newRow("carriage return first") << QVariant(QStringLiteral("\r=1")) << "\"'\r=1\"";
+    QTest::newRow("behind spaces") << QVariant(QStringLiteral("  =1+1")) << "'  =1+1";
+    QTest::newRow("sign inside") << QVariant(QStringLiteral("a=b-c")) << "a=b-c";
+    QTest::newRow("negative integer") << QVariant(-7) << "-7";
 }
 
 void TestCsvTable::field()
@@ -70,7 +83,8 @@ void TestCsvTable::shortRowsArePaddedToTheHeader()
 {
     CsvTable table({QStringLiteral("a"), QStringLiteral("b, c")});
     table.addRow({1});
-    QCOMPARE(table.toUtf8(), QByteArray("a,\"b, c\"\r\n1,\r\n"));
+    QCOMPARE(table.toUtf8(), QByteArray("\xEF\xBB\xBF"
+                                        "a,\"b, c\"\r\n1,\r\n"));
 }
 
 void TestCsvTable::readBackByPython()
@@ -80,7 +94,8 @@ void TestCsvTable::readBackByPython()
         return;
     CsvTable table({QStringLiteral("name"), QStringLiteral("value")});
     const QStringList names{QStringLiteral("Rossi, Mario"), QStringLiteral("Il \"Poggio\""),
-                            QStringLiteral("due\nrighe"), QStringLiteral("Località Sàn")};
+                            QStringLiteral("due\nrighe"), QStringLiteral("Località Sàn"),
+                            QStringLiteral("=1+1")};
     for (const QString &name : names)
         table.addRow({name, 2.5});
     const QString path = m_env.path(QStringLiteral("names.csv"));
@@ -92,6 +107,7 @@ void TestCsvTable::readBackByPython()
                            QStringLiteral("import csv, json, sys\n"
                                           "with open(sys.argv[1], newline='', encoding='utf-8') "
                                           "as f:\n"
+                                          "    assert f.read(1) == '\\ufeff'\n"
                                           "    rows = list(csv.reader(f))\n"
                                           "sys.stdout.write(json.dumps(rows))\n"),
                            path});
@@ -103,7 +119,8 @@ void TestCsvTable::readBackByPython()
         QString escaped = name;
         escaped.replace(QLatin1Char('"'), QStringLiteral("\\\""))
             .replace(QLatin1Char('\n'), QStringLiteral("\\n"))
-            .replace(QStringLiteral("à"), QStringLiteral("\\u00e0"));
+            .replace(QStringLiteral("à"), QStringLiteral("\\u00e0"))
+            .replace(QStringLiteral("="), QStringLiteral("'="));
         expected << QStringLiteral("[\"%1\", \"2.5\"]").arg(escaped);
     }
     QCOMPARE(read, expected.join(QStringLiteral(", ")) + QLatin1Char(']'));

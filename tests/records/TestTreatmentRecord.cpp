@@ -88,7 +88,8 @@ void TestTreatmentRecord::oneTreatmentAsCsv()
     const TreatmentRecord record(*m_db, Year2026, Company);
     QCOMPARE(record.incomplete().size(), 0);
     QCOMPARE(record.toCsv(),
-             QByteArray("date,product,authorisation_number,quantity,unit,dose_per_hectare,crop,"
+             QByteArray("\xEF\xBB\xBF"
+                        "date,product,authorisation_number,quantity,unit,dose_per_hectare,crop,"
                         "crop_eppo_code,centre_code,surface_ha,growth_stage,adversity,"
                         "company_name,company_tax_code\r\n"
                         "2026-05-04,Rame 20,12345,5,L,2,Vigneto,VITVI,1,2.5,BBCH 53,Peronospora,"

@@ -50,7 +50,8 @@ private slots:
         fill(model, rows);
         QCOMPARE(model.rowCount(), StatisticsModel::BatchSize);
         const QList<QByteArray> lines = model.table().toUtf8().split('\n');
-        QCOMPARE(lines.at(0), QByteArray("Date,Worker Code,Worker,Hours,Quantity,Share\r"));
+        QCOMPARE(lines.at(0), QByteArray("\xEF\xBB\xBF"
+                                         "Date,Worker Code,Worker,Hours,Quantity,Share\r"));
         QCOMPARE(lines.at(1), QByteArray("2015-03-10,1,Bruno,1234.5,kg 2.00,0.125\r"));
         // The quoted name spans two lines of the file.
         QCOMPARE(lines.at(rows), QByteArray("2015-03-10,70,\"Rossi, \"\"Anna\"\""));
@@ -69,7 +70,8 @@ private slots:
         QCOMPARE(prompter.suggestedNames(), QStringList({"Anna 1.csv"}));
         QFile file(dir.filePath("workers.csv"));
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QVERIFY(file.readAll().startsWith("Date,"));
+        QVERIFY(file.readAll().startsWith("\xEF\xBB\xBF"
+                                          "Date,"));
         QVERIFY(prompter.verify());
     }
 };

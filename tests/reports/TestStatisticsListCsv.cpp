@@ -70,14 +70,14 @@ private slots:
         StatisticsModel model;
         StatisticsLists lists(&m_db, model, m_period);
         fill(lists);
-        QCOMPARE(model.table().toUtf8(), csv);
+        QCOMPARE(model.table().toUtf8(), QByteArray("\xEF\xBB\xBF") + csv);
 
         RegistryPrintReport print(m_db, m_period, QStringLiteral("Farm"),
                                   {RegistryKey::make(0, RegistryKey::Worker),
                                    QStringLiteral("Workers"), model.titles(), QList<int>(6, 100),
                                    model.allRows()});
         NullProgress progress;
-        QCOMPARE(print.table(progress).toUtf8(), csv);
+        QCOMPARE(print.table(progress).toUtf8(), QByteArray("\xEF\xBB\xBF") + csv);
     }
 };
 

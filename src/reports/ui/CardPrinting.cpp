@@ -4,14 +4,13 @@
 #include "PrinterOutput.h"
 #include "ProcessingNotice.h"
 #include "UserTurn.h"
+#include "base/Progress.h"
 #include "base/Prompter.h"
 #include "base/ui/BusyCursor.h"
 #include "base/ui/CAttesa.h"
 #include "base/ui/SharedPrinter.h"
 #include "db/Database.h"
-#include "db/DbException.h"
 #include "reports/CardPrintJob.h"
-#include "reports/DataProcessing.h"
 
 namespace {
 
@@ -62,23 +61,6 @@ private:
     Prompter &m_prompter;
 };
 
-// Processes the totals with the progress window, then, once it has closed, tells what the totals
-// leave out. False after a database failure, which was shown.
-bool processTotals(QWidget *parent, const ReportContext &context, Prompter &prompter)
-{
-    try {
-        {
-            BusyProgress progress(parent);
-            DataProcessing(context.db, context.period).ProcessTotals(progress);
-        }
-        ProcessingNotice::show(context.db, context.period, prompter);
-        return true;
-    } catch (const DbException &e) {
-        prompter.error(e.message());
-        return false;
-    }
-}
-
 } // namespace
 
 void printFromCardView(QWidget *parent, Database &db, Prompter &prompter, bool preview,
@@ -93,15 +75,13 @@ void printFromCardView(QWidget *parent, Database &db, Prompter &prompter, bool p
     // Every step of the job, counting included, shows the wait cursor until it needs the user.
     const BusyCursor busy;
     UserTurnPrompter jobPrompter(prompter);
-    PrintChoice choice = dialog.choice();
-    // The totals are processed here, so that their warnings come before the print.
-    if (choice.runsProcessTotals()) {
-        if (!processTotals(parent, context, jobPrompter))
-            return;
-        choice.process = false;
-    }
     CardPrintJob job(context, jobPrompter,
                      [parent] { return std::make_unique<BusyProgress>(parent); });
+    // What the totals leave out is told once their progress window has closed, before the
+    // pages are counted and printed.
+    job.setWarningsHandler([&jobPrompter](const QList<ProcessingWarnings::Warning> &warnings) {
+        jobPrompter.warning(ProcessingNotice::text(warnings));
+    });
     PrinterOutput output(SharedPrinter::printer(), preview, parent, searchWindow);
-    job.run(choice, preview, output);
+    job.run(dialog.choice(), preview, output);
 }
