@@ -18,6 +18,7 @@
 #include "reports/ProcessingWarnings.h"
 #include "reports/RegistryPrintReport.h"
 
+#include <QDir>
 #include <QGuiApplication>
 
 // The texts of the process and print commands.
@@ -180,6 +181,19 @@ bool openDatabase(Database &db, const CommandLine &line, QTextStream &err)
     }
 }
 
+// Processing writes its results into the farm file; one that can only be read is refused
+// before anything runs. Returns false after saying so on err.
+bool canProcess(const Database &db, QTextStream &err)
+{
+    if (!db.isReadOnly())
+        return true;
+    err << ReportCommands::tr("Cannot process %1: the file can only be read. Its reports print "
+                              "the data as it was last processed.")
+               .arg(QDir::toNativeSeparators(db.path()))
+        << Qt::endl;
+    return false;
+}
+
 qint64 cardOfDay(Database &db, const QDate &day)
 {
     return db
@@ -258,6 +272,14 @@ void fillStatistics(Database &db, const WorkingPeriod &period, bool movements,
     // The view's columns start 100 wide each.
     list.widths = QList<int>(StatisticsModel::ColumnCount, 100);
     list.rows = model.allRows();
+}
+
+// What the totals just processed leave out, one warning a line, as the process command and the
+// print command's processing tell it.
+void writeWarnings(const QList<ProcessingWarnings::Warning> &warnings, QTextStream &err)
+{
+    for (const ProcessingWarnings::Warning &warning : warnings)
+        err << warning.text() << Qt::endl;
 }
 
 QString wrotePages(int pages, const QString &pdf)
@@ -339,6 +361,8 @@ int printReport(const CommandLine &line, const Kind &kind, QTextStream &out, QTe
     Database db;
     if (!openDatabase(db, line, err))
         return 1;
+    if (line.isSet(ProcessOption) && !canProcess(db, err))
+        return 1;
 
     const WorkingPeriod period = line.period();
     const QString pdf = line.value(PdfOption);
@@ -354,6 +378,9 @@ int printReport(const CommandLine &line, const Kind &kind, QTextStream &out, QTe
         CliPrompter prompter(out, err);
         CardPrintJob job(context, prompter, [&err] {
             return std::make_unique<TerminalProgress>(err, TerminalProgress::Lines::Upper);
+        });
+        job.setWarningsHandler([&err](const QList<ProcessingWarnings::Warning> &warnings) {
+            writeWarnings(warnings, err);
         });
         if (line.isSet(CsvOption)) {
             const std::optional<CsvTable> table = job.table(choice);
@@ -432,15 +459,14 @@ int runProcessCommand(const QStringList &args, QTextStream &out, QTextStream &er
     if (!line.checkPeriod(err))
         return CommandLine::UsageError;
     Database db;
-    if (!openDatabase(db, line, err))
+    if (!openDatabase(db, line, err) || !canProcess(db, err))
         return 1;
     const WorkingPeriod period = line.period();
     try {
         TerminalProgress progress(err, TerminalProgress::Lines::Upper);
         DataProcessing(db, period).ProcessTotals(progress);
         progress.finish();
-        for (const auto &warning : ProcessingWarnings::find(db, period))
-            err << warning.text() << Qt::endl;
+        writeWarnings(ProcessingWarnings::find(db, period), err);
     } catch (const DbException &e) {
         err << e.message() << Qt::endl;
         return 1;

@@ -1,6 +1,9 @@
 #include "SchemaUpgrade.h"
 
+#include "BuiltInQueries.h"
 #include "Database.h"
+
+#include <iterator>
 
 const QString SchemaUpgrade::ItemsTable = QStringLiteral("Articoli");
 const QString SchemaUpgrade::AuthorisationColumn = QStringLiteral("NumeroRegistrazione");
@@ -49,6 +52,10 @@ const char *const YearSumStatements[] = {
     "DELETE FROM [%2] WHERE Anno = CAST(strftime('%Y', OLD.Data) AS INTEGER); END",
 };
 
+const char *const YearSumTriggers[] = {"OpereAggiunteSomme", "OpereTolteSomme",
+                                       "OpereCambiateSomme", "SchedeSpostateSomme",
+                                       "SchedeTolteSomme"};
+
 } // namespace
 
 void SchemaUpgrade::keepYearSums(Database &db)
@@ -57,13 +64,29 @@ void SchemaUpgrade::keepYearSums(Database &db)
         !db.tableExists(QStringLiteral("Scheda")))
         return;
     Transaction transaction(db);
+    const bool forget = db.tableExists(SchemaUpgrade::SummedYearsTable) && !hasYearSumTriggers(db);
     for (const char *statement : YearSumStatements)
         // Replaced by name: a statement may name only the second table, and strftime's
         // patterns are no placeholders.
         db.execute(QString::fromLatin1(statement)
                        .replace(QStringLiteral("%1"), SchemaUpgrade::YearSumsTable)
                        .replace(QStringLiteral("%2"), SchemaUpgrade::SummedYearsTable));
+    if (forget) {
+        db.execute(QStringLiteral("DELETE FROM [%1]").arg(SchemaUpgrade::SummedYearsTable));
+        db.execute(QStringLiteral("DELETE FROM [%1]").arg(SchemaUpgrade::YearSumsTable));
+    }
     transaction.commit();
+}
+
+bool SchemaUpgrade::hasYearSumTriggers(Database &db)
+{
+    int found = 0;
+    for (const char *name : YearSumTriggers)
+        found += db.scalar(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = "
+                                          "'trigger' AND name = ? COLLATE NOCASE"),
+                           {QString::fromLatin1(name)})
+                     .toInt() > 0;
+    return found == int(std::size(YearSumTriggers));
 }
 
 int SchemaUpgrade::version(Database &db)
@@ -92,9 +115,12 @@ bool SchemaUpgrade::upgrade(Database &db)
 {
     if (db.isReadOnly())
         return false;
+    // The file keeps the stored queries for other installations only: they are made the
+    // program's own whenever the file can be written.
+    const bool queriesRestored = BuiltInQueries::restore(db);
     // A file already at this version, or written by a newer installation, is left alone.
     if (version(db) >= CurrentVersion)
-        return false;
+        return queriesRestored;
     Transaction transaction(db);
     for (const AddedColumn &added : Version1Columns) {
         // An archive holds only some of the tables; it gains the columns of those it has.

@@ -5,7 +5,8 @@
 class Database;
 
 // Brings a farm database made by an older installation up to the columns this version reads:
-// an item's authorisation number and a crop centre's EPPO code. The version reached is kept in
+// an item's authorisation number and a crop centre's EPPO code; its QueryDefs rows are made
+// the program's own queries (see BuiltInQueries). The version reached is kept in
 // the file's PRAGMA user_version, so a current file is recognised without looking further.
 // A file that can only be read is left as it is: the new values then read as empty, which is
 // what columnOrNull() gives the queries that select them.
@@ -22,14 +23,19 @@ public:
     static const QString YearSumsTable;
     static const QString SummedYearsTable;
 
-    // Adds what is missing, all or nothing; raises DbException on an engine failure. Returns
-    // true when it changed the file.
+    // Adds what is missing and puts back the program's stored queries, all or nothing; raises
+    // DbException on an engine failure. Returns true when it changed the file.
     static bool upgrade(Database &db);
     static int version(Database &db);
     // Adds to a working farm database, where missing, the tables of the hour sums kept per year
     // for the registries' totals and the triggers that forget a year's sums when its works
     // change. Archives and backups never get them: their readers accept plain tables only.
+    // Sums kept while a trigger was missing (dropped by another tool) may miss the changes made
+    // meanwhile: when a trigger had to be made again, every kept sum is forgotten, and summed
+    // again when next read.
     static void keepYearSums(Database &db);
+    // True when every trigger that forgets a year's sums exists.
+    static bool hasYearSumTriggers(Database &db);
     static bool hasColumn(Database &db, const QString &table, const QString &column);
     // "[column]" when the table has it, else "NULL": a select list entry that works on files
     // of every version, qualified with alias when one is given.

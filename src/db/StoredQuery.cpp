@@ -1,29 +1,47 @@
 #include "StoredQuery.h"
 
+#include "BuiltInQueries.h"
 #include "Database.h"
 #include "DbException.h"
 #include "SqlText.h"
 
+#include <QSqlDriver>
+#include <sqlite3.h>
+
 namespace {
 
-QString storedSql(Database &db, const QString &name)
+QString builtInSql(const QString &name)
 {
-    const QVariant sql =
-        db.scalar(QStringLiteral("SELECT Sql FROM QueryDefs WHERE Name = ?"), {name});
-    if (!sql.isValid())
+    const QString sql = BuiltInQueries::sql(name);
+    if (sql.isNull())
         throw DbException(
-            QStringLiteral("The query '%1' does not exist in the database.").arg(name));
-    return sql.toString();
+            StoredQuery::tr("The program has no list or print query named '%1'.").arg(name));
+    return sql;
 }
+
+sqlite3 *engineOf(Database &db)
+{
+    const QVariant handle = db.connection().driver()->handle();
+    if (qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        throw DbException(QStringLiteral("The database engine is not SQLite."));
+    return *static_cast<sqlite3 *const *>(handle.constData());
+}
+
+// Finalizes the statement on every path.
+struct Statement
+{
+    sqlite3_stmt *handle = nullptr;
+    ~Statement() { sqlite3_finalize(handle); }
+};
 
 } // namespace
 
 StoredQuery::StoredQuery(Database &db, const QString &name) : RecordSet(db, QString()), m_name(name)
 {
-    const QString sql = storedSql(db, name);
-    m_sql = sql;
-    setSource(sql);
-    m_parameterNames = SqlText::namedParameters(sql);
+    m_sql = builtInSql(name);
+    requireReadOnly(db, name, m_sql);
+    setSource(m_sql);
+    m_parameterNames = SqlText::namedParameters(m_sql);
 }
 
 void StoredQuery::setParameter(const QString &name, const QVariant &value)
@@ -41,4 +59,30 @@ std::unique_ptr<ForwardCursor> StoredQuery::openCursor()
 QStringList StoredQuery::parameterNamesIn(const QString &sql)
 {
     return SqlText::namedParameters(sql);
+}
+
+void StoredQuery::requireReadOnly(Database &db, const QString &name, const QString &sql)
+{
+    // Every parameter as a placeholder: the engine judges the statement, not its values.
+    QVariantMap named;
+    for (const QString &parameter : SqlText::namedParameters(sql))
+        named.insert(parameter, QVariant());
+    const QByteArray text = SqlText::bind(sql, {}, named).sql.toUtf8();
+    sqlite3 *engine = engineOf(db);
+    Statement statement;
+    const char *tail = nullptr;
+    if (sqlite3_prepare_v2(engine, text.constData(), int(text.size()), &statement.handle, &tail) !=
+        SQLITE_OK)
+        throw DbException(tr("The query '%1' cannot be run: %2")
+                              .arg(name, QString::fromUtf8(sqlite3_errmsg(engine))));
+    // What follows the statement may be comments, never a second statement.
+    Statement next;
+    const bool oneStatement =
+        sqlite3_prepare_v2(engine, tail, -1, &next.handle, nullptr) == SQLITE_OK && !next.handle;
+    // A list gives rows: a statement without columns (ATTACH, BEGIN) is no list even though
+    // the engine counts it as reading.
+    if (!statement.handle || !oneStatement || !sqlite3_stmt_readonly(statement.handle) ||
+        sqlite3_column_count(statement.handle) == 0)
+        throw DbException(
+            tr("The query '%1' was refused: a list may only read the database.").arg(name));
 }

@@ -3,17 +3,23 @@
 #include "ForwardCursor.h"
 #include "RecordSet.h"
 
+#include <QCoreApplication>
 #include <memory>
 
-// A named query kept in the database file (table QueryDefs), opened as a read-only record set.
-// Its SQL refers to its parameters as ":[Name]"; setting a parameter the query does not declare,
-// or opening a query that does not exist, raises DbException.
+// One of the program's named queries (see BuiltInQueries), opened as a read-only record set.
+// The SQL run is always the program's own, never the text a database file keeps in QueryDefs.
+// Its SQL refers to its parameters as ":[Name]"; setting a parameter the query does not
+// declare, or opening a query the program does not have, raises DbException.
 class StoredQuery : public RecordSet
 {
+    Q_DECLARE_TR_FUNCTIONS(StoredQuery)
+
 public:
     StoredQuery(Database &db, const QString &name);
 
     const QString &name() const { return m_name; }
+    // The query's SQL, for callers that run it themselves with its parameters.
+    const QString &sql() const { return m_sql; }
     QStringList parameterNames() const { return m_parameterNames; }
     void setParameter(const QString &name, const QVariant &value) override;
     // The query's rows with the parameters set so far, read as they are asked for instead of
@@ -21,6 +27,9 @@ public:
     std::unique_ptr<ForwardCursor> openCursor();
 
     static QStringList parameterNamesIn(const QString &sql);
+    // Raises DbException, naming the query, unless sql is one statement that only reads
+    // (the engine's own judgement of the prepared statement).
+    static void requireReadOnly(Database &db, const QString &name, const QString &sql);
 
 private:
     QString m_name;

@@ -7,6 +7,7 @@
 #include "db/PreparedStatement.h"
 #include "db/SqlList.h"
 
+#include <QSqlError>
 #include <QSqlQuery>
 
 struct MasterTable
@@ -90,6 +91,14 @@ QString withArgument(const char *format, const QString &argument)
 {
     QString text = ArchiveMerge::tr(format);
     return text.replace(QStringLiteral("%s"), argument);
+}
+
+// After a loop over rows: a loop that stopped on an engine error (a damaged page or index)
+// must fail the import, never shorten it.
+void requireAllRead(const QSqlQuery &rows)
+{
+    if (rows.lastError().isValid())
+        throw DbException::fromError(rows.lastError());
 }
 
 int rowCount(Database &db, const QString &table)
@@ -217,8 +226,11 @@ void ArchiveMerge::mergeCards()
             while (movements.next())
                 insertMovement.exec(rowValues(movements, 0, int(MovementColumns.size()))
                                     << targetWork);
+            requireAllRead(movements);
         }
+        requireAllRead(works);
     }
+    requireAllRead(cards);
 }
 
 void ArchiveMerge::mergeMasterTable(const MasterTable &table)
@@ -265,4 +277,5 @@ void ArchiveMerge::mergeMasterTable(const MasterTable &table)
         else
             insertRow.exec(values);
     }
+    requireAllRead(rows);
 }

@@ -1,11 +1,13 @@
 #include "ArchiveRegistryCodes.h"
 
 #include "db/Database.h"
+#include "db/DbException.h"
 #include "db/PreparedStatement.h"
 #include "db/SchemaUpgrade.h"
 
 #include <QHash>
 #include <QList>
+#include <QSqlError>
 
 namespace {
 
@@ -27,6 +29,9 @@ void mergeColumn(Database &source, Database &target, const QString &table, const
         values.insert(code, rows.value(1).toString().trimmed());
         order << code;
     }
+    // A loop stopped by the engine must fail the import, not shorten it.
+    if (rows.lastError().isValid())
+        throw DbException::fromError(rows.lastError());
     PreparedStatement update(
         target,
         QStringLiteral("UPDATE [%1] SET [%2] = ? WHERE Codice = ?%3")

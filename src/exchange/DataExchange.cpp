@@ -3,9 +3,12 @@
 #include "ArchiveDatabase.h"
 #include "ArchiveMerge.h"
 #include "ArchiveRegistryCodes.h"
+#include "ArchiveValueCheck.h"
 #include "CZipArchive.h"
 #include "CZipException.h"
+#include "CZipFileHeader.h"
 #include "ExchangeTemp.h"
+#include "FarmFileCheck.h"
 #include "base/Progress.h"
 #include "base/Prompter.h"
 #include "base/SettingsStore.h"
@@ -154,25 +157,34 @@ bool DataExchange::storeInArchive(const QString &archivePath, const QString &dat
     return true;
 }
 
-bool DataExchange::extractArchive(const QString &archivePath, const QString &folder)
+bool DataExchange::extractArchive(const QString &archivePath, const QString &folder,
+                                  QString *database)
 {
     CZipArchive zip;
     zip.setExtractLimit(MaxArchiveDatabase);
     try {
         zip.Open(archivePath, CZipArchive::OpenExisting, 0);
-        if (!zip.SetPassword(ArchivePassword) || !zip.ExtractEntry(0, folder, true, BufferSize)) {
+        int entry = -1;
+        try {
+            entry = FarmFileCheck::singleEntry(zip, ArchiveEntry, archivePath);
+        } catch (const DbException &e) {
+            // The program's archives hold one entry: another single entry is simply not one of
+            // them, while several say which is wrong.
+            m_prompter.error(zip.entryCount() > 1 ? e.message() : tr("Unable to check out!"));
+            zip.Close(true);
+            return false;
+        }
+        if (!zip.SetPassword(ArchivePassword) ||
+            !zip.ExtractEntry(entry, folder, false, BufferSize)) {
             zip.Close(true);
             m_prompter.error(tr("Unable to check out!"));
             return false;
         }
+        *database = QDir(folder).filePath(QFileInfo(zip.entry(entry).name()).fileName());
         zip.Close(false);
     } catch (const CZipException &e) {
         zip.Close(true);
         m_prompter.error(e.message());
-        return false;
-    }
-    if (!QFileInfo(QDir(folder).filePath(ArchiveEntry)).isFile()) {
-        m_prompter.error(tr("Unable to check out!"));
         return false;
     }
     return true;
@@ -236,23 +248,47 @@ DataExchange::Outcome DataExchange::ImportArchive()
                                 tr("Verdimo archives (*.czp)"), QStringLiteral("Verdimo"));
     if (archive.isEmpty())
         return Outcome::Cancelled;
+    const Outcome outcome = importFrom(archive, working);
+    if (outcome == Outcome::Failed)
+        m_prompter.error(tr("Nothing was imported: the working database is unchanged."));
+    return outcome;
+}
 
+DataExchange::Outcome DataExchange::importFrom(const QString &archive, const QString &working)
+{
     QTemporaryDir temp(ExchangeTemp::folderTemplate());
     if (!temp.isValid()) {
         m_prompter.error(tr("Unable to check out!"));
         return Outcome::Failed;
     }
-    if (!extractArchive(archive, temp.path()))
+    QString database;
+    if (!extractArchive(archive, temp.path(), &database))
         return Outcome::Failed;
+    if (!QFileInfo(database).isFile()) {
+        m_prompter.error(tr("Unable to check out!"));
+        return Outcome::Failed;
+    }
 
     ArchiveDatabase source;
     try {
-        source.open(temp.filePath(ArchiveEntry));
+        source.open(database);
     } catch (const DbException &) {
     }
     if (!source.database().isOpen() || source.workExhausted() ||
         !ArchiveMerge::canRead(source.database())) {
         m_prompter.error(tr("Database not compatible for the Verdimo software!"));
+        return Outcome::Failed;
+    }
+    // Nothing is written unless the whole archive is sound and every value one the forms
+    // would take.
+    try {
+        FarmFileCheck::verify(source.database());
+        ArchiveValueCheck::verify(source.database());
+    } catch (const DbException &e) {
+        m_prompter.error(source.workExhausted()
+                             ? tr("Database not compatible for the Verdimo software!")
+                             : tr("The archive %1 cannot be imported: %2")
+                                   .arg(QDir::toNativeSeparators(archive), e.message()));
         return Outcome::Failed;
     }
     Database target;
@@ -267,10 +303,8 @@ DataExchange::Outcome DataExchange::ImportArchive()
         tr("Do you want to overwrite existing data?"), Prompter::Buttons::YesNoCancel);
     if (answer != Prompter::Answer::Yes && answer != Prompter::Answer::No)
         return Outcome::Cancelled;
-    if (!MergeArchiveDatabase(source.database(), target, answer == Prompter::Answer::Yes)) {
-        m_prompter.error(tr("Nothing was imported: the working database is unchanged."));
+    if (!MergeArchiveDatabase(source.database(), target, answer == Prompter::Answer::Yes))
         return Outcome::Failed;
-    }
     source.database().close();
     target.close();
     if (m_reloadViews)

@@ -38,6 +38,9 @@ public:
     void setShowProgress(std::function<void(bool)> show) { m_showProgress = std::move(show); }
 
     Outcome ExportArchive();
+    // Refuses, writing nothing, an archive whose database is damaged, is not shaped as the
+    // program's, or holds a value the forms would not take; every refusal ends with "Nothing
+    // was imported".
     Outcome ImportArchive();
     // All or nothing: on an engine error the message is shown, the target is left as it was
     // and the result is false.
@@ -62,7 +65,11 @@ private:
     // and the message names the cause.
     bool storeInArchive(const QString &archivePath, const QString &databasePath,
                         const QString &password);
-    bool extractArchive(const QString &archivePath, const QString &folder);
+    // Unpacks the archive's one database entry into folder; an archive that holds it twice is
+    // refused.
+    bool extractArchive(const QString &archivePath, const QString &folder, QString *database);
+    // The import once the archive is chosen; every failure has told the user its cause.
+    Outcome importFrom(const QString &archive, const QString &working);
 
     Prompter &m_prompter;
     Progress &m_progress;

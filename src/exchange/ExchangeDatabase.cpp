@@ -2,12 +2,14 @@
 
 #include "base/InstallPaths.h"
 #include "base/SettingsStore.h"
+#include "db/BuiltInQueries.h"
 #include "db/Database.h"
 #include "db/DbException.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QSqlError>
 #include <QSqlQuery>
 
 namespace {
@@ -51,6 +53,8 @@ QStringList columnsOf(Database &db, const QString &schema, const QString &table)
         db.execute(QStringLiteral("SELECT name FROM pragma_table_info(?, ?)"), {table, schema});
     while (query.next())
         names << bracketed(query.value(0).toString());
+    if (query.lastError().isValid())
+        throw DbException::fromError(query.lastError());
     return names;
 }
 
@@ -84,12 +88,17 @@ void ExchangeDatabase::create(const QString &path, const QString &schemaSource)
                        "ORDER BY CASE type WHEN 'table' THEN 0 ELSE 1 END, rowid"));
     while (query.next())
         statements << query.value(0).toString();
+    if (query.lastError().isValid())
+        throw DbException::fromError(query.lastError());
     query.finish();
     Transaction transaction(db);
     for (const QString &statement : statements)
         db.execute(statement);
+    // Other installations read the queries from the file: it carries the program's own.
     if (db.tableExists(QStringLiteral("QueryDefs")))
-        db.execute(QStringLiteral("INSERT INTO main.QueryDefs SELECT * FROM schema.QueryDefs"));
+        for (const BuiltInQueries::Query &stored : BuiltInQueries::all())
+            db.execute(QStringLiteral("INSERT INTO main.QueryDefs (Name, Sql) VALUES (?, ?)"),
+                       {stored.name, stored.sql});
     transaction.commit();
 }
 

@@ -20,7 +20,8 @@ public:
     // The template database of the installation, or an empty text when none is found.
     static QString installedTemplatePath();
 
-    // Creates path with every table and index of schemaSource (and its stored queries), no rows.
+    // Creates path with every table and index of schemaSource and the program's stored queries,
+    // no other rows.
     static void create(const QString &path, const QString &schemaSource);
     // Copies the rows of each table, in order, from the database at workingPath into target,
     // all or nothing. A table missing on either side fails with the engine's message.

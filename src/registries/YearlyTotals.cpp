@@ -8,7 +8,6 @@
 #include "db/StoredQuery.h"
 
 #include <QMap>
-#include <QSet>
 
 namespace {
 
@@ -80,8 +79,10 @@ QList<YearlyTotals::Row> YearlyTotals::readStraight(const WorkingPeriod &period)
 
 bool YearlyTotals::canKeep()
 {
+    // Without every trigger a change of the works would leave its year's sums as they were.
     return !m_db.isReadOnly() && m_db.tableExists(SchemaUpgrade::YearSumsTable) &&
-           m_db.tableExists(SchemaUpgrade::SummedYearsTable);
+           m_db.tableExists(SchemaUpgrade::SummedYearsTable) &&
+           SchemaUpgrade::hasYearSumTriggers(m_db);
 }
 
 QList<YearlyTotals::Row> YearlyTotals::queryRows(const WorkingPeriod &period)
@@ -101,11 +102,18 @@ QList<YearlyTotals::Row> YearlyTotals::queryRows(const WorkingPeriod &period)
 
 void YearlyTotals::keepYear(int year)
 {
-    const QList<Row> rows = queryRows(wholeYear(year));
     Transaction transaction(m_db);
+    // Forgetting the year first claims the file for writing before its works are read: another
+    // program's change of them waits for this transaction, and makes the year be summed again.
+    m_db.execute(QStringLiteral("DELETE FROM [%1] WHERE Lista = ? AND Parametri = ? AND Anno = ?")
+                     .arg(SchemaUpgrade::SummedYearsTable),
+                 {m_query, m_parameters, year});
     m_db.execute(QStringLiteral("DELETE FROM [%1] WHERE Lista = ? AND Parametri = ? AND Anno = ?")
                      .arg(SchemaUpgrade::YearSumsTable),
                  {m_query, m_parameters, year});
+    const QList<Row> rows = queryRows(wholeYear(year));
+    if (m_yearRead)
+        m_yearRead(year);
     PreparedStatement insert(m_db, QStringLiteral("INSERT INTO [%1] (Lista, Parametri, Anno, "
                                                   "Codice, OreOrd, OreStr, OreFest, Totale) "
                                                   "VALUES (?, ?, ?, ?, ?, ?, ?, ?)")
@@ -113,44 +121,63 @@ void YearlyTotals::keepYear(int year)
     for (const Row &row : rows)
         insert.exec({m_query, m_parameters, year, row.code, row.regular, row.overtime, row.holiday,
                      row.total});
-    m_db.execute(QStringLiteral("INSERT OR REPLACE INTO [%1] (Lista, Parametri, Anno) "
-                                "VALUES (?, ?, ?)")
+    m_db.execute(QStringLiteral("INSERT INTO [%1] (Lista, Parametri, Anno) VALUES (?, ?, ?)")
                      .arg(SchemaUpgrade::SummedYearsTable),
                  {m_query, m_parameters, year});
     transaction.commit();
 }
 
-QList<YearlyTotals::Row> YearlyTotals::keptRows(int firstYear, int lastYear)
+QSet<int> YearlyTotals::summedYears(int firstYear, int lastYear)
 {
-    QSet<int> kept;
-    QSqlQuery years = m_db.execute(
+    QSet<int> years;
+    QSqlQuery query = m_db.execute(
         QStringLiteral("SELECT Anno FROM [%1] WHERE Lista = ? AND Parametri = ? AND Anno "
                        "BETWEEN ? AND ?")
             .arg(SchemaUpgrade::SummedYearsTable),
         {m_query, m_parameters, firstYear, lastYear});
-    while (years.next())
-        kept.insert(years.value(0).toInt());
-    QMap<int, Row> sums;
+    while (query.next())
+        years.insert(query.value(0).toInt());
+    return years;
+}
+
+QList<YearlyTotals::Row> YearlyTotals::keptRows(int firstYear, int lastYear)
+{
+    const QSet<int> kept = summedYears(firstYear, lastYear);
     for (int year = firstYear; year <= lastYear; ++year) {
         if (kept.contains(year))
             continue;
         try {
             keepYear(year);
         } catch (const DbException &) {
-            // Another program holding the file keeps the sums from being written: this year
-            // is read straight instead, and kept another time.
-            add(sums, queryRows(wholeYear(year)));
+            // Another program holding the file keeps the sums from being written: the year is
+            // read straight below, and kept another time.
         }
     }
-    QSqlQuery rows = m_db.execute(
-        QStringLiteral("SELECT Codice, SUM(OreOrd), SUM(OreStr), SUM(OreFest), SUM(Totale) "
-                       "FROM [%1] WHERE Lista = ? AND Parametri = ? AND Anno BETWEEN ? AND ? "
-                       "AND Anno IN (SELECT Anno FROM [%2] WHERE Lista = ? AND Parametri = ?) "
-                       "GROUP BY Codice")
-            .arg(SchemaUpgrade::YearSumsTable, SchemaUpgrade::SummedYearsTable),
-        {m_query, m_parameters, firstYear, lastYear, m_query, m_parameters});
-    while (rows.next())
-        add(sums, {rows.value(0).toInt(), rows.value(1).toDouble(), rows.value(2).toDouble(),
-                   rows.value(3).toDouble(), rows.value(4).toDouble()});
+    // The sums are read with the years they hold for, in one transaction: a year another
+    // program changed meanwhile is no longer summed, and is read straight from its works.
+    QMap<int, Row> sums;
+    QSet<int> summed;
+    {
+        Transaction reading(m_db);
+        summed = summedYears(firstYear, lastYear);
+        {
+            QSqlQuery rows = m_db.execute(
+                QStringLiteral(
+                    "SELECT Codice, SUM(OreOrd), SUM(OreStr), SUM(OreFest), SUM(Totale) "
+                    "FROM [%1] WHERE Lista = ? AND Parametri = ? AND Anno BETWEEN ? AND ? "
+                    "AND Anno IN (SELECT Anno FROM [%2] WHERE Lista = ? AND Parametri = ?) "
+                    "GROUP BY Codice")
+                    .arg(SchemaUpgrade::YearSumsTable, SchemaUpgrade::SummedYearsTable),
+                {m_query, m_parameters, firstYear, lastYear, m_query, m_parameters});
+            while (rows.next())
+                add(sums,
+                    {rows.value(0).toInt(), rows.value(1).toDouble(), rows.value(2).toDouble(),
+                     rows.value(3).toDouble(), rows.value(4).toDouble()});
+        }
+        reading.commit();
+    }
+    for (int year = firstYear; year <= lastYear; ++year)
+        if (!summed.contains(year))
+            add(sums, queryRows(wholeYear(year)));
     return sums.values();
 }

@@ -3,8 +3,11 @@
 #include "base/WorkingPeriod.h"
 
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QVariantMap>
+
+#include <functional>
 
 class Database;
 
@@ -13,7 +16,11 @@ class Database;
 // kept sums (summed and kept first when none are kept, or its works changed since), the partial
 // years at the ends of the period straight from the query. A period of ten years then costs
 // about what one year does. A database that cannot keep sums (read-only, or without the
-// tables) is read straight over the whole period.
+// tables or the triggers that forget changed years) is read straight over the whole period.
+//
+// A year's works are read and its sums written in one write transaction, so that no other
+// program's commit falls between the two; the sums are read together with the years they hold
+// for, and a year forgotten meanwhile is read straight.
 class YearlyTotals
 {
 public:
@@ -35,11 +42,18 @@ public:
     QList<Row> read(const WorkingPeriod &period);
     // The same rows read straight over the whole period, nothing kept.
     QList<Row> readStraight(const WorkingPeriod &period);
+    // Called with the year whose works were just read to be kept, before its sums are written:
+    // the moment another program would spoil the sums by committing a change of those works.
+    void setYearReadHandler(std::function<void(int year)> handler)
+    {
+        m_yearRead = std::move(handler);
+    }
 
 private:
     bool canKeep();
     QList<Row> queryRows(const WorkingPeriod &period);
     void keepYear(int year);
+    QSet<int> summedYears(int firstYear, int lastYear);
     QList<Row> keptRows(int firstYear, int lastYear);
 
     Database &m_db;
@@ -49,4 +63,5 @@ private:
     QVariantMap m_more;
     // m_more as the key of the kept sums.
     QString m_parameters;
+    std::function<void(int year)> m_yearRead;
 };

@@ -25,8 +25,7 @@ QString periodSql(Database &db, const QString &name, const QString &startParamet
     StoredQuery stored(db, name);
     stored.setParameter(startParameter, period.startAt());
     stored.setParameter(endParameter, period.endAt());
-    QString sql =
-        db.scalar(QStringLiteral("SELECT Sql FROM QueryDefs WHERE Name = ?"), {name}).toString();
+    QString sql = stored.sql();
     sql = sql.trimmed();
     if (sql.endsWith(QLatin1Char(';')))
         sql.chop(1);
@@ -211,6 +210,10 @@ void DataProcessing::ProcessTotals(Progress &progress)
     progress.setValue(1, 1);
 
     Transaction transaction(m_db);
+    // A page-number copy left by printing from a file that refused writes would take the new
+    // totals in place of the file's own table.
+    m_db.execute(QStringLiteral("DROP TABLE IF EXISTS temp.Totali"));
+    m_db.execute(QStringLiteral("DROP TABLE IF EXISTS temp.[Totali Campi]"));
     m_db.execute(QStringLiteral("DELETE FROM Riepilogo"));
     m_db.execute(QStringLiteral("DELETE FROM Totali"));
     m_db.execute(QStringLiteral("DELETE FROM [Totali Campi]"));
@@ -324,6 +327,7 @@ void ensureQuantityColumn(Database &db)
 void DataProcessing::PrepareFieldNotebook()
 {
     Transaction transaction(m_db);
+    m_db.execute(QStringLiteral("DROP TABLE IF EXISTS temp.[Appoggio Articoli]"));
     ensureQuantityColumn(m_db);
     m_db.execute(QStringLiteral("DELETE FROM [Appoggio Articoli]"));
     PreparedStatement insert(

@@ -24,8 +24,7 @@ std::map<int, double> sumsOf(Database &db, const QString &name, const WorkingPer
     StoredQuery stored(db, name);
     stored.setParameter(StartParameter, period.startAt());
     stored.setParameter(EndParameter, period.endAt());
-    const QString sql =
-        db.scalar(QStringLiteral("SELECT Sql FROM QueryDefs WHERE Name = ?"), {name}).toString();
+    const QString sql = stored.sql();
     QSqlQuery rows =
         db.execute(sql, {}, {{StartParameter, period.startAt()}, {EndParameter, period.endAt()}});
     std::map<int, double> sums;

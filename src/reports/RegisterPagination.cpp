@@ -1,5 +1,6 @@
 #include "RegisterPagination.h"
 
+#include "PageNumberTable.h"
 #include "base/Progress.h"
 #include "db/Database.h"
 #include "db/PreparedStatement.h"
@@ -11,6 +12,7 @@ RegisterPagination::RegisterPagination(Database &db) : m_db(db) {}
 int RegisterPagination::paginate(Progress &progress)
 {
     Transaction transaction(m_db);
+    PageNumberTable(m_db, QStringLiteral("Appoggio Articoli")).reset();
     QList<int> codes;
     QSet<int> seen;
     QSqlQuery centres = m_db.execute(QStringLiteral("SELECT Codice FROM Centri ORDER BY rowid"));
@@ -34,7 +36,6 @@ int RegisterPagination::paginate(Progress &progress)
     progress.setRange(1, 1, qMax(1, int(codes.size())));
     progress.setValue(1, 1);
 
-    m_db.execute(QStringLiteral("UPDATE [Appoggio Articoli] SET NumPag = 0, Ultimo = 0"));
     int pages = 1;
     int step = 1;
     for (const int code : codes) {

@@ -1,5 +1,6 @@
 #include "TotalsPagination.h"
 
+#include "PageNumberTable.h"
 #include "base/Progress.h"
 #include "db/Database.h"
 #include "db/PreparedStatement.h"
@@ -9,8 +10,9 @@
 TotalsPagination::TotalsPagination(Database &db, Section section, bool withAmounts,
                                    const WorkingPeriod &period)
     : m_db(db), m_section(section), m_withAmounts(withAmounts), m_period(period),
-      m_table(section == Section::Centres ? QStringLiteral("Totali")
-                                          : QStringLiteral("[Totali Campi]"))
+      m_name(section == Section::Centres ? QStringLiteral("Totali")
+                                         : QStringLiteral("Totali Campi")),
+      m_table(QStringLiteral("[%1]").arg(m_name))
 {
 }
 
@@ -46,6 +48,7 @@ QList<int> TotalsPagination::sectionCodes()
 int TotalsPagination::paginate(Progress &progress)
 {
     Transaction transaction(m_db);
+    PageNumberTable(m_db, m_name).reset();
     const QList<int> codes = sectionCodes();
     progress.setRange(0, 1, 100);
     progress.setText(0, tr("Step (1) : Completed"));
@@ -53,7 +56,6 @@ int TotalsPagination::paginate(Progress &progress)
     progress.setRange(1, 1, qMax(1, int(codes.size())));
     progress.setValue(1, 1);
 
-    m_db.execute(QStringLiteral("UPDATE %1 SET NumPag = 0, Ultimo = 0").arg(m_table));
     int pages = 0;
     int step = 1;
     for (const int code : codes) {

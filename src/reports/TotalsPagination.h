@@ -12,7 +12,8 @@ class Progress;
 // booked to a code outside those make sections of their own after them. Every
 // section starts a new page; a row takes one line, or two when its description is too long
 // for one; a page holds 45 lines with amounts and 48 without, where warehouse rows are left
-// out. Each row gets its page in NumPag, the last row of a section Ultimo = true.
+// out. Each row gets its page in NumPag, the last row of a section Ultimo = true. A farm file
+// that can only be read gets its page numbers in a temporary copy of the table (PageNumberTable).
 class TotalsPagination
 {
     Q_DECLARE_TR_FUNCTIONS(TotalsPagination)
@@ -33,5 +34,7 @@ private:
     Section m_section;
     bool m_withAmounts;
     WorkingPeriod m_period;
+    // The table's name, and as SQL text.
+    QString m_name;
     QString m_table;
 };

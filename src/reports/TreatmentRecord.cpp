@@ -111,9 +111,7 @@ TreatmentRecord::TreatmentRecord(Database &db, const WorkingPeriod &period, Comp
     StoredQuery stored(db, RegisterQuery);
     stored.setParameter(StartParameter, period.startAt());
     stored.setParameter(EndParameter, period.endAt());
-    const QString sql =
-        db.scalar(QStringLiteral("SELECT Sql FROM QueryDefs WHERE Name = ?"), {RegisterQuery})
-            .toString();
+    const QString sql = stored.sql();
     QSqlQuery rows =
         db.execute(sql, {}, {{StartParameter, period.startAt()}, {EndParameter, period.endAt()}});
     while (rows.next()) {

@@ -35,9 +35,6 @@ private slots:
     void init()
     {
         m_db.open(m_env.copyTemplate());
-        m_db.execute(QStringLiteral("INSERT INTO QueryDefs (Name, Sql) VALUES ('Workers From', "
-                                    "'SELECT Codice, Nome, Stipendio FROM Operai "
-                                    "WHERE Codice >= :[Code] ORDER BY Codice')"));
         for (int code = 1; code <= 5; ++code)
             m_db.execute(QStringLiteral("INSERT INTO Operai (Codice, Nome, Stipendio) "
                                         "VALUES (?, ?, ?)"),
@@ -49,13 +46,27 @@ private slots:
 
     void sameRowsAsTheRecordSet()
     {
-        StoredQuery whole(m_db, QStringLiteral("Workers From"));
-        whole.setParameter(QStringLiteral("[Code]"), 2);
+        // One work each for workers 2 to 5, whose hours the program's query sums.
+        const qint64 card = m_db.execute(QStringLiteral("INSERT INTO Scheda (Data) VALUES "
+                                                        "('2015-03-01 08:00:00')"))
+                                .lastInsertId()
+                                .toLongLong();
+        for (int code = 2; code <= 5; ++code)
+            m_db.execute(QStringLiteral("INSERT INTO Opere (IDScheda, CodOperaio, OreOrd) "
+                                        "VALUES (?, ?, ?)"),
+                         {card, code, code});
+        const QString name = QStringLiteral("Ore Totali Addetti");
+        auto setPeriod = [](StoredQuery &query) {
+            query.setParameter(QStringLiteral("[DataInit]"), QDate(2015, 1, 1));
+            query.setParameter(QStringLiteral("[DataEnd]"), QDate(2015, 12, 31));
+        };
+        StoredQuery whole(m_db, name);
+        setPeriod(whole);
         whole.open();
-        StoredQuery query(m_db, QStringLiteral("Workers From"));
-        query.setParameter(QStringLiteral("[Code]"), 2);
+        StoredQuery query(m_db, name);
+        setPeriod(query);
         const std::unique_ptr<ForwardCursor> cursor = query.openCursor();
-        QCOMPARE(cursor->columnCount(), 3);
+        QCOMPARE(cursor->columnCount(), 6);
         int rows = 0;
         for (; !whole.isEOF(); whole.moveNext(), cursor->moveNext(), ++rows) {
             QVERIFY(!cursor->isEOF());
@@ -103,6 +114,92 @@ private slots:
         // Once the cursor is done, another connection can write too.
         other.open(m_db.path());
         other.execute(QStringLiteral("UPDATE Operai SET Nome = 'Other' WHERE Codice = 5"));
+    }
+
+    // A list on screen lets go of its read between rows and reads on from where it was.
+    void releasedCursorReadsOnFromWhereItWas_data()
+    {
+        QTest::addColumn<QList<int>>("releaseAt");
+        QTest::newRow("after the first row") << QList<int>{1};
+        QTest::newRow("in the middle, twice") << QList<int>{3, 3};
+        QTest::newRow("at every row") << QList<int>{1, 2, 3, 4, 5};
+        QTest::newRow("at the last row") << QList<int>{5};
+    }
+
+    void releasedCursorReadsOnFromWhereItWas()
+    {
+        QFETCH(QList<int>, releaseAt);
+        ForwardCursor cursor(m_db,
+                             QStringLiteral("SELECT Codice, Nome FROM Operai "
+                                            "WHERE Codice > ? ORDER BY Codice"),
+                             {0});
+        QList<QVariantList> rows;
+        for (; !cursor.isEOF(); cursor.moveNext()) {
+            const int code = cursor.value(0).toInt();
+            for (int at : releaseAt) {
+                if (at != code)
+                    continue;
+                cursor.release();
+                QVERIFY(cursor.isReleased());
+                // Nothing holds the file now: another connection writes at once.
+                Database other;
+                other.open(m_db.path());
+                other.execute(QStringLiteral("PRAGMA busy_timeout = 0"));
+                other.execute(QStringLiteral("UPDATE Operai SET Stipendio = 1 WHERE Codice = ?"),
+                              {code});
+            }
+            rows << rowOf(cursor);
+        }
+        QCOMPARE(rows, (QList<QVariantList>{{1, QStringLiteral("W1")},
+                                            {2, QStringLiteral("W2")},
+                                            {3, QVariant()},
+                                            {4, QStringLiteral("W4")},
+                                            {5, QStringLiteral("W5")}}));
+        QVERIFY(!cursor.isReleased());
+    }
+
+    void rowsTakenAwayWhileReleasedEndTheList()
+    {
+        ForwardCursor cursor(m_db, QStringLiteral("SELECT Codice FROM Operai ORDER BY Codice"));
+        cursor.moveNext();
+        cursor.release();
+        m_db.execute(QStringLiteral("DELETE FROM Operai WHERE Codice >= 2"));
+        QCOMPARE(cursor.value(0).toInt(), 2);
+        cursor.moveNext();
+        QVERIFY(cursor.isEOF());
+    }
+
+    // A write of this program on another connection does not wait for a list of the same
+    // program that is between its rows; a cursor not marked so, or on the writing connection,
+    // is left as it is.
+    void aWriteReleasesTheIdleLists()
+    {
+        ForwardCursor list(m_db, QStringLiteral("SELECT Codice FROM Operai ORDER BY Codice"));
+        list.setReleasable(true);
+        list.moveNext();
+        Database other;
+        other.open(m_db.path());
+        {
+            ForwardCursor report(m_db, QStringLiteral("SELECT Codice FROM Operai"));
+            QVERIFY(!ForwardCursor::releaseIdle(m_db));
+            QVERIFY(!list.isReleased());
+            QVERIFY(ForwardCursor::releaseIdle(other));
+            QVERIFY(list.isReleased());
+            QVERIFY(!report.isReleased());
+            QVERIFY(!ForwardCursor::releaseIdle(other));
+        }
+        list.moveNext();
+        QVERIFY(!list.isReleased());
+        // Reads do not need it released; the write does, and does not wait for it.
+        other.scalar(QStringLiteral("SELECT count(*) FROM Operai"));
+        QVERIFY(!list.isReleased());
+        other.execute(QStringLiteral("UPDATE Operai SET Nome = 'Saved' WHERE Codice = 4"));
+        QVERIFY(list.isReleased());
+        QCOMPARE(list.value(0).toInt(), 3);
+        QList<QVariant> rest;
+        for (list.moveNext(); !list.isEOF(); list.moveNext())
+            rest << list.value(0);
+        QCOMPARE(rest, (QList<QVariant>{4, 5}));
     }
 
     void closingTheDatabaseEndsItsCursors()

@@ -1,9 +1,11 @@
+#include "ArchiveFixtures.h"
 #include "FakeProgress.h"
 #include "FakePrompter.h"
 #include "TestEnvironment.h"
 #include "base/SettingsStore.h"
 #include "db/Database.h"
 #include "db/DbException.h"
+#include "db/SchemaUpgrade.h"
 #include "exchange/ArchiveDatabase.h"
 #include "exchange/CZipArchive.h"
 #include "exchange/DataExchange.h"
@@ -138,6 +140,8 @@ private slots:
     void failingMergeLeavesTargetUnchanged();
     void badArchivesLeaveDatabaseUntouched_data();
     void badArchivesLeaveDatabaseUntouched();
+    void craftedArchivesAreRefused_data();
+    void craftedArchivesAreRefused();
     void backupCopiesEveryDataTable();
     void backupWithoutATableWritesNoArchive();
     void exportCarriesOnlyTheWorksOfItsCards();
@@ -601,10 +605,143 @@ void TestDataExchange::badArchivesLeaveDatabaseUntouched()
     prompter.expectOpenFile(archive);
     prompter.expect(Icon::Error,
                     message.contains(QLatin1String("%1")) ? message.arg(archive) : message);
+    prompter.expect(Icon::Error,
+                    QStringLiteral("Nothing was imported: the working database is unchanged."));
     QCOMPARE(DataExchange(prompter, progress).ImportArchive(), DataExchange::Outcome::Failed);
     QVERIFY(prompter.verify());
     QCOMPARE(fileHash(m_working), before);
     QVERIFY(tempLeftovers().isEmpty());
+}
+
+void TestDataExchange::craftedArchivesAreRefused_data()
+{
+    QTest::addColumn<QStringList>("statements");
+    QTest::addColumn<QString>("refused"); // the start of the message; empty: imported
+
+    const QString value = QStringLiteral("The archive's table %1 holds an impossible value in the "
+                                         "row %2, column %3: %4 (");
+    QTest::newRow("good archive with forged sums")
+        << QStringList{"CREATE TABLE [Somme Annuali] (Lista TEXT NOT NULL, Parametri TEXT NOT "
+                       "NULL, Anno INTEGER NOT NULL, Codice INTEGER NOT NULL, OreOrd REAL, OreStr "
+                       "REAL, OreFest REAL, Totale REAL)",
+                       "INSERT INTO [Somme Annuali] VALUES ('Ore Totali Addetti', '', 2015, 1, "
+                       "99999, 0, 0, 99999)"}
+        << QString();
+    QTest::newRow("wrong columns") << QStringList{"ALTER TABLE Opere ADD COLUMN Extra TEXT"}
+                                   << "The table Opere of the database has the columns";
+    QTest::newRow("check constraint")
+        << QStringList{"DROP TABLE Operazioni",
+                       "CREATE TABLE Operazioni (Codice INTEGER, Descrizione TEXT, "
+                       "CHECK (length(Descrizione) < 100))",
+                       "CREATE INDEX OperazioniCodice ON Operazioni (Codice)"}
+        << "The table Operazioni of the database has a constraint or key of its own";
+    QTest::newRow("damaged index") << QStringList{"damage"} << "The database is damaged: ";
+    QTest::newRow("month 13") << QStringList{"UPDATE Scheda SET Data = '2025-13-45 08:00:00' "
+                                             "WHERE IDScheda = 9"}
+                              << value.arg("Scheda", "IDScheda 9", "Data",
+                                           "\"2025-13-45 08:00:00\"");
+    QTest::newRow("day first") << QStringList{"UPDATE Scheda SET Data = '15/06/2025' "
+                                              "WHERE IDScheda = 9"}
+                               << value.arg("Scheda", "IDScheda 9", "Data", "\"15/06/2025\"");
+    QTest::newRow("date as number")
+        << QStringList{"UPDATE Scheda SET Data = 20250615 WHERE IDScheda = 9"}
+        << value.arg("Scheda", "IDScheda 9", "Data", "\"20250615\"");
+    QTest::newRow("no date") << QStringList{"UPDATE Scheda SET Data = NULL WHERE IDScheda = 7"}
+                             << value.arg("Scheda", "IDScheda 7", "Data", "NULL");
+    QTest::newRow("negative hours")
+        << QStringList{"UPDATE Opere SET OreOrd = -500 WHERE IDOpera = 43"}
+        << value.arg("Opere", "IDOpera 43", "OreOrd", "-500");
+    QTest::newRow("endless hours")
+        << QStringList{"UPDATE Opere SET OreStr = 1e300 WHERE IDOpera = 43"}
+        << value.arg("Opere", "IDOpera 43", "OreStr", "1.0000000000000001e+300");
+    QTest::newRow("hours as text")
+        << QStringList{"UPDATE Opere SET OreFest = 'abc' WHERE IDOpera = 40"}
+        << value.arg("Opere", "IDOpera 40", "OreFest", "\"abc\"");
+    QTest::newRow("worker code as name")
+        << QStringList{"UPDATE Opere SET CodOperaio = 'Mario' WHERE IDOpera = 41"}
+        << value.arg("Opere", "IDOpera 41", "CodOperaio", "\"Mario\"");
+    QTest::newRow("registry code as name")
+        << QStringList{"UPDATE Operai SET Codice = 'Mario' WHERE Codice = 2"}
+        << value.arg("Operai", "rowid 2", "Codice", "\"Mario\"");
+    QTest::newRow("name of 1 MB")
+        << QStringList{"UPDATE Operai SET Nome = printf('%.*c', 1048576, 'x') WHERE Codice = 1"}
+        << value.arg("Operai", "rowid 1", "Nome",
+                     "\"" + QString(40, QLatin1Char('x')) + "…\" (1048576 characters)");
+}
+
+// Archives made by hand from a sound farm: each flaw refuses the whole archive before anything
+// is written.
+void TestDataExchange::craftedArchivesAreRefused()
+{
+    QFETCH(QStringList, statements);
+    QFETCH(QString, refused);
+    const QString staging = m_env->path(QStringLiteral("crafted-%1").arg(QTest::currentDataTag()));
+    QDir().mkpath(staging);
+    const QString entry = staging + QStringLiteral("/TellanTemp.mdb");
+    QVERIFY(QFile::copy(m_env->copyTemplate(), entry));
+    {
+        Database db;
+        db.open(entry);
+        addMasterData(db, QStringLiteral("archive"));
+        db.execute(QStringLiteral("INSERT INTO Operai (Codice, Nome) VALUES (2, 'Luca')"));
+        db.execute(QStringLiteral("INSERT INTO Scheda (IDScheda, Data, Tempo) VALUES "
+                                  "(7, '2015-05-03 08:00:00', 'a'), (9, '2015-05-04 08:00:00', "
+                                  "'b')"));
+        db.execute(QStringLiteral("INSERT INTO Opere (IDOpera, IDScheda, CodOperaio, OreOrd) "
+                                  "VALUES (40, 7, 1, 1), (41, 7, 2, 2), (42, 9, 1, 3), "
+                                  "(43, 9, 2, 4)"));
+        for (const QString &statement : statements)
+            if (statement != QLatin1String("damage"))
+                db.execute(statement);
+    }
+    // The index entry of work 43 moves from card 9 to card 10: a read of card 9's works
+    // through the index would miss it.
+    if (statements.contains(QStringLiteral("damage")))
+        QVERIFY(corruptIndexEntry(entry, QStringLiteral("OpereScheda"),
+                                  QByteArray::fromHex("030101092b"), 3, '\x0a'));
+    const QString archive =
+        m_env->path(QStringLiteral("crafted-%1.czp").arg(QTest::currentDataTag()));
+    {
+        CZipArchive zip;
+        zip.Open(archive, CZipArchive::CreateNew, 0);
+        zip.SetPassword(Password);
+        QVERIFY(zip.AddFile(entry, 9, true, 65535));
+        zip.Close(false);
+    }
+    {
+        Database db;
+        db.open(m_working);
+        SchemaUpgrade::keepYearSums(db);
+    }
+    const QStringList before = dump(m_working);
+
+    FakePrompter prompter;
+    FakeProgress progress;
+    prompter.expectOpenFile(archive);
+    if (refused.isEmpty()) {
+        prompter.expect(Icon::Question, QStringLiteral("Do you want to overwrite existing data?"),
+                        Answer::No);
+        prompter.expect(Icon::Information, QStringLiteral("Import data completed successfully!"));
+    } else {
+        prompter.expectContaining(
+            Icon::Error,
+            QStringLiteral("The archive %1 cannot be imported: %2").arg(archive, refused));
+        prompter.expect(Icon::Error,
+                        QStringLiteral("Nothing was imported: the working database is unchanged."));
+    }
+    const DataExchange::Outcome outcome = DataExchange(prompter, progress).ImportArchive();
+    QVERIFY(prompter.verify());
+    QVERIFY(tempLeftovers().isEmpty());
+    if (!refused.isEmpty()) {
+        QCOMPARE(outcome, DataExchange::Outcome::Failed);
+        QCOMPARE(dump(m_working), before);
+        return;
+    }
+    QCOMPARE(outcome, DataExchange::Outcome::Done);
+    Database db;
+    db.open(m_working);
+    QCOMPARE(count(db, QStringLiteral("Opere")), 4);
+    QCOMPARE(count(db, QStringLiteral("Somme Annuali")), 0);
 }
 
 void TestDataExchange::backupCopiesEveryDataTable()

@@ -1,6 +1,7 @@
 #include "RegistryFixture.h"
 #include "TestEnvironment.h"
 #include "db/Database.h"
+#include "db/DbException.h"
 #include "db/SchemaUpgrade.h"
 #include "registries/YearlyTotals.h"
 
@@ -145,6 +146,85 @@ private slots:
         // ...until a change of the works of their year has them summed again.
         m_db->execute("UPDATE Opere SET OreOrd = OreOrd WHERE IDScheda IN (1, 4, 5)");
         QCOMPARE(texts(totals.read(years)), straight);
+    }
+
+    // Another program changing a year's works while its sums are being kept: the change waits
+    // for the sums to be written, then makes the year be summed again; it is never lost.
+    void aChangeWhileTheSumsAreKeptIsNotLost()
+    {
+        const TotalsQuery &workers = Queries.first();
+        YearlyTotals totals(*m_db, workers.query, workers.start, workers.end, workers.more);
+        Database other;
+        other.open(m_db->path());
+        other.execute("PRAGMA busy_timeout = 0");
+        const QString change = "UPDATE Opere SET OreOrd = OreOrd + 10 WHERE IDScheda IN "
+                               "(SELECT IDScheda FROM Scheda WHERE Data LIKE '2015%')";
+        bool waited = false;
+        bool changed = false;
+        totals.setYearReadHandler([&](int year) {
+            if (year != 2015 || changed || waited)
+                return;
+            try {
+                other.execute(change);
+                changed = true;
+            } catch (const DbException &) {
+                waited = true;
+            }
+        });
+        const WorkingPeriod years{QDate(2014, 1, 1), QDate(2016, 12, 31)};
+        const QStringList before = texts(totals.read(years));
+        if (!changed)
+            other.execute(change);
+        const QStringList after = texts(totals.read(years));
+        QCOMPARE(after, texts(totals.readStraight(years)));
+        QVERIFY(after != before);
+        QVERIFY2(waited, "the other program wrote between the reading and the sums");
+    }
+
+    // A trigger dropped by another tool leaves the changes made meanwhile out of the kept sums:
+    // they are not read while it is missing, and all forgotten when the opening makes it again.
+    void sumsKeptWithoutATriggerAreRebuilt_data()
+    {
+        QTest::addColumn<QString>("trigger");
+        QTest::addColumn<QString>("change");
+        QTest::newRow("work added")
+            << "OpereAggiunteSomme"
+            << "INSERT INTO Opere (IDScheda, CodOperaio, CodOperazione, [Tipo Centro], CodCentro, "
+               "OreOrd) VALUES (4, 2, 1, 4, 4, 8)";
+        QTest::newRow("hours changed") << "OpereCambiateSomme"
+                                       << "UPDATE Opere SET OreOrd = OreOrd + 5";
+        QTest::newRow("card removed") << "SchedeTolteSomme"
+                                      << "DELETE FROM Scheda WHERE IDScheda = 4";
+    }
+
+    void sumsKeptWithoutATriggerAreRebuilt()
+    {
+        QFETCH(QString, trigger);
+        QFETCH(QString, change);
+        QVERIFY(keptEqualsStraight("the first reading"));
+        const QString path = m_db->path();
+        {
+            Database tool;
+            tool.open(path);
+            tool.execute(QStringLiteral("DROP TRIGGER [%1]").arg(trigger));
+            tool.execute(change);
+        }
+        QVERIFY(!SchemaUpgrade::hasYearSumTriggers(*m_db));
+        QVERIFY(keptEqualsStraight("a change without the trigger"));
+
+        // As the program opens its farm.
+        m_db = std::make_unique<Database>();
+        m_db->open(path);
+        SchemaUpgrade::keepYearSums(*m_db);
+        QVERIFY(SchemaUpgrade::hasYearSumTriggers(*m_db));
+        QCOMPARE(keptYears(), 0);
+        QVERIFY(keptEqualsStraight("the trigger made again"));
+        QVERIFY(keptYears() > 0);
+        // A farm whose triggers are all there keeps its sums when opened.
+        m_db = std::make_unique<Database>();
+        m_db->open(path);
+        SchemaUpgrade::keepYearSums(*m_db);
+        QVERIFY(keptYears() > 0);
     }
 
     void aDatabaseWithoutKeptSumsIsReadStraight()

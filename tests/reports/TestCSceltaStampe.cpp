@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -16,6 +17,7 @@ private slots:
     void radioEnablesCheckBoxes_data();
     void radioEnablesCheckBoxes();
     void answersBoxesAsDisplayed();
+    void readOnlyDatabaseCannotBeProcessed();
     void helpAsksForTopicFive();
 };
 
@@ -71,6 +73,29 @@ void TestCSceltaStampe::answersBoxesAsDisplayed()
     QCOMPARE(choice.radio, int(PrintChoice::Items));
     QVERIFY(choice.process);
     QVERIFY(choice.economic);
+}
+
+void TestCSceltaStampe::readOnlyDatabaseCannotBeProcessed()
+{
+    FakePrompter prompter;
+    CSceltaStampe dialog(prompter);
+    dialog.show();
+    QVERIFY(!dialog.processingReason()->isVisible());
+    dialog.setProcessingAllowed(false);
+    QVERIFY(dialog.processingReason()->isVisible());
+    QVERIFY(dialog.processingReason()->text().contains("last processed"));
+    for (const int radio : {PrintChoice::Nothing, PrintChoice::CostCentres,
+                            PrintChoice::FieldsReport, PrintChoice::Register}) {
+        dialog.radio(radio)->click();
+        QVERIFY(!dialog.processBox()->isEnabled());
+        QVERIFY(!dialog.processBox()->isChecked());
+        const PrintChoice choice = dialog.choice();
+        QVERIFY(!choice.runsProcessTotals());
+        QVERIFY(!choice.runsPrepareFieldNotebook());
+    }
+    dialog.setProcessingAllowed(true);
+    QVERIFY(!dialog.processingReason()->isVisible());
+    QVERIFY(dialog.processBox()->isEnabled());
 }
 
 void TestCSceltaStampe::helpAsksForTopicFive()

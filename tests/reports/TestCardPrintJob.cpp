@@ -250,11 +250,10 @@ void TestCardPrintJob::processingFailureShowsTheEngineMessage()
     QCOMPARE(job(prompter).run({PrintChoice::Nothing, true, false}, false, output),
              CardPrintJob::Outcome::ProcessedOnly);
     const int before = totalsRows();
-    m_db->execute(QStringLiteral("DELETE FROM QueryDefs WHERE Name = 'Costo Macchine su Campi'"));
+    m_db->execute(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON Totali "
+                                 "BEGIN SELECT RAISE(ABORT, 'totals are locked'); END"));
     m_db->execute(QStringLiteral("UPDATE Operai SET Stipendio = 20"));
-    prompter.expect(
-        Prompter::Icon::Error,
-        QStringLiteral("The query 'Costo Macchine su Campi' does not exist in the database."));
+    prompter.expect(Prompter::Icon::Error, QStringLiteral("totals are locked"));
     QCOMPARE(job(prompter).run({PrintChoice::Workers, true, false}, false, output),
              CardPrintJob::Outcome::Failed);
     QCOMPARE(output.jobs, 0);

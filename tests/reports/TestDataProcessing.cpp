@@ -254,8 +254,8 @@ void TestDataProcessing::failureKeepsPreviousTotals()
     process();
     const QStringList before = farm.rows(QStringLiteral("SELECT * FROM Totali")) +
                                farm.rows(QStringLiteral("SELECT * FROM Riepilogo"));
-    m_db->execute(
-        QStringLiteral("DELETE FROM QueryDefs WHERE Name = 'Costo e Ricavo da Magazzino Campi'"));
+    m_db->execute(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON Totali "
+                                 "BEGIN SELECT RAISE(ABORT, 'totals are locked'); END"));
     farm.addWork(farm.addCard(QDateTime(QDate(2015, 6, 1), QTime(9, 0))), {1, 8, 0, 0, 1, 1, 0, 7});
     FakeProgress progress;
     QVERIFY_THROWS_EXCEPTION(DbException,

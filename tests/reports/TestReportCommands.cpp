@@ -25,6 +25,8 @@ private slots:
     void printWritesThePages_data();
     void printWritesThePages();
     void printProcessesFirstWhenAsked();
+    void printTellsWhatTheProcessingLeftOut_data();
+    void printTellsWhatTheProcessingLeftOut();
     void printRefusals_data();
     void printRefusals();
 
@@ -89,11 +91,11 @@ void TestReportCommands::processFailureKeepsTotalsAndExitsOne()
     {
         Database db;
         db.open(m_path);
-        db.execute(QStringLiteral("DELETE FROM QueryDefs WHERE Name = 'Ore Totali Macchine'"));
+        db.execute(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON Totali "
+                                  "BEGIN SELECT RAISE(ABORT, 'totals are locked'); END"));
     }
     QCOMPARE(run(runProcessCommand, {}), 1);
-    QVERIFY(m_err.contains(
-        QStringLiteral("The query 'Ore Totali Macchine' does not exist in the database.")));
+    QVERIFY(m_err.contains(QStringLiteral("totals are locked")));
     Database db;
     db.open(m_path);
     QCOMPARE(db.scalar(QStringLiteral("SELECT COUNT(*) FROM Totali")).toInt(), 2);
@@ -138,13 +140,15 @@ void TestReportCommands::printListAsCsv()
     QCOMPARE(m_out, QStringLiteral("Wrote 2 row(s) to %1.\n").arg(csv));
     QFile file(csv);
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("Center Code,Center,Surface\r\n"
+    QCOMPARE(file.readAll(), QByteArray("\xEF\xBB\xBF"
+                                        "Center Code,Center,Surface\r\n"
                                         "1,Vigneto,0\r\n"
                                         "2,\"Frutteto, \"\"nord\"\"\",12.5\r\n"));
     QCOMPARE(run(runPrintCommand, {"workers", "--db", m_path, "--csv", csv}), 0);
     QCOMPARE(m_out, QStringLiteral("Wrote 41 row(s) to %1.\n").arg(csv));
 
-    // A name is a text even when every name of the list reads as a number.
+    // A name is a text even when every name of the list reads as a number, and a name that
+    // reads as a formula is never run by the spreadsheet that opens the file.
     {
         Database db;
         db.open(m_path);
@@ -152,13 +156,17 @@ void TestReportCommands::printListAsCsv()
             QStringLiteral("INSERT INTO Operazioni (Codice, Descrizione) VALUES (7, '0012')"));
         db.execute(
             QStringLiteral("INSERT INTO Operazioni (Codice, Descrizione) VALUES (8, '1,5')"));
+        db.execute(QStringLiteral("INSERT INTO Operazioni (Codice, Descrizione) VALUES (9, ?)"),
+                   {QStringLiteral("=cmd|' /C calc'!A0")});
     }
     QCOMPARE(run(runPrintCommand, {"operations", "--db", m_path, "--csv", csv}), 0);
     file.close();
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("Operation Code,Operation\r\n"
+    QCOMPARE(file.readAll(), QByteArray("\xEF\xBB\xBF"
+                                        "Operation Code,Operation\r\n"
                                         "7,0012\r\n"
-                                        "8,\"1,5\"\r\n"));
+                                        "8,\"1,5\"\r\n"
+                                        "9,'=cmd|' /C calc'!A0\r\n"));
 }
 
 void TestReportCommands::printReportsAsCsv_data()
@@ -221,7 +229,7 @@ void TestReportCommands::printReportsAsCsv()
     QCOMPARE(run(runPrintCommand, all), 0);
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), csv);
+    QCOMPARE(file.readAll(), QByteArray("\xEF\xBB\xBF") + csv);
 }
 
 void TestReportCommands::printWritesThePages_data()
@@ -271,6 +279,38 @@ void TestReportCommands::printProcessesFirstWhenAsked()
     QCOMPARE(db.scalar(QStringLiteral("SELECT COUNT(*) FROM Totali")).toInt(), 0);
     QCOMPARE(run(runPrintCommand, args + QStringList{"--process"}), 0);
     QCOMPARE(db.scalar(QStringLiteral("SELECT COUNT(*) FROM Totali")).toInt(), 2);
+}
+
+void TestReportCommands::printTellsWhatTheProcessingLeftOut_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<bool>("processes");
+    QTest::newRow("cost centres to PDF")
+        << QStringList{"cost-centres", "--process", "--pdf", m_env.path("c.pdf")} << true;
+    QTest::newRow("field report to CSV")
+        << QStringList{"field-report", "--process", "--csv", m_env.path("f.csv")} << true;
+    QTest::newRow("nothing processed")
+        << QStringList{"cost-centres", "--pdf", m_env.path("c.pdf")} << false;
+}
+
+// The works of the farm are booked on operation 7, which is in no registry.
+void TestReportCommands::printTellsWhatTheProcessingLeftOut()
+{
+    QFETCH(QStringList, args);
+    QFETCH(bool, processes);
+    const QStringList period{"--db", m_path, "--from", "2015-01-01", "--to", "2015-12-31"};
+    QCOMPARE(run(runProcessCommand, period), 0);
+    const QString warning =
+        QStringLiteral("10 work(s) on operation code 7, which is in no registry.\n");
+    QVERIFY2(m_err.endsWith(warning), qPrintable(m_err));
+
+    QCOMPARE(run(runPrintCommand, args + period), 0);
+    QCOMPARE(m_err.contains(warning), processes);
+    // On a line of its own once the progress has ended.
+    if (processes)
+        QVERIFY2(m_err.lastIndexOf(QStringLiteral("Closing archives...")) <
+                     m_err.indexOf(QLatin1Char('\n') + warning),
+                 qPrintable(m_err));
 }
 
 void TestReportCommands::printRefusals_data()

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -35,6 +36,9 @@ constexpr int HelpPage = static_cast<int>(HelpTopic::PrintChoice);
 CSceltaStampe::CSceltaStampe(Prompter &prompter, QWidget *parent)
     : QDialog(parent), m_prompter(prompter), m_radios(new QButtonGroup(this)),
       m_process(new QCheckBox(tr("Processes data"), this)),
+      m_processingReason(new QLabel(tr("The database can only be read: the reports show the "
+                                       "data as it was last processed."),
+                                    this)),
       m_economic(new QCheckBox(tr("Economic data"), this))
 {
     setWindowTitle(tr("Print choice"));
@@ -56,6 +60,9 @@ CSceltaStampe::CSceltaStampe(Prompter &prompter, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(group);
     layout->addWidget(m_process);
+    m_processingReason->setWordWrap(true);
+    m_processingReason->setVisible(false);
+    layout->addWidget(m_processingReason);
     layout->addWidget(m_economic);
     layout->addWidget(buttons);
 
@@ -82,9 +89,8 @@ void CSceltaStampe::setProcessingAllowed(bool allowed)
     m_processingAllowed = allowed;
     if (!allowed)
         m_process->setChecked(false);
-    m_process->setToolTip(allowed ? QString()
-                                  : tr("The database can only be read: the reports show the "
-                                       "data as it was last processed."));
+    m_process->setToolTip(allowed ? QString() : m_processingReason->text());
+    m_processingReason->setVisible(!allowed);
     radioChosen(m_radios->checkedId());
 }
 

@@ -7,6 +7,7 @@
 class Prompter;
 class QButtonGroup;
 class QCheckBox;
+class QLabel;
 class QRadioButton;
 
 // The print choice dialog: which report to print, whether to process the data first, and
@@ -21,12 +22,15 @@ public:
 
     PrintChoice choice() const;
     // Processing stores its results in the database: on a database that can only be read the
-    // reports are printed from the data as it was last processed.
+    // box is cleared and disabled, the reports print the data as it was last processed, and
+    // the dialog says so under the box.
     void setProcessingAllowed(bool allowed);
 
     QRadioButton *radio(int index) const;
     QCheckBox *processBox() const { return m_process; }
     QCheckBox *economicBox() const { return m_economic; }
+    // Why the processing box is disabled; hidden while processing is allowed.
+    QLabel *processingReason() const { return m_processingReason; }
 
 private:
     void radioChosen(int index);
@@ -34,6 +38,7 @@ private:
     Prompter &m_prompter;
     QButtonGroup *m_radios;
     QCheckBox *m_process;
+    QLabel *m_processingReason;
     QCheckBox *m_economic;
     bool m_processingAllowed = true;
 };
