@@ -17,7 +17,7 @@
 <context>
     <name>ArchiveMerge</name>
     <message>
-        <location filename="../../src/exchange/ArchiveMerge.cpp" line="+40"/>
+        <location filename="../../src/exchange/ArchiveMerge.cpp" line="+41"/>
         <source>Importing item %s</source>
         <translation>Importazione articolo %s</translation>
     </message>
@@ -42,7 +42,7 @@
         <translation>Importazione operazione %s</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+84"/>
         <source>Import forms</source>
         <translation>Importazione schede</translation>
     </message>
@@ -55,6 +55,80 @@
         <location line="+52"/>
         <source>Importing form of %s</source>
         <translation>Importazione scheda del %s</translation>
+    </message>
+</context>
+<context>
+    <name>ArchiveValueCheck</name>
+    <message>
+        <location filename="../../src/exchange/ArchiveValueCheck.cpp" line="+183"/>
+        <source>a date written YYYY-MM-DD HH:MM:SS is expected</source>
+        <translation>è attesa una data scritta AAAA-MM-GG HH:MM:SS</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>hours from 0 to 24 are expected</source>
+        <translation>sono attese ore da 0 a 24</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+6"/>
+        <source>a code from %1 to %2 is expected</source>
+        <translation>è atteso un codice da %1 a %2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>an integer is expected</source>
+        <translation>è atteso un numero intero</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>a centre kind from %1 to %2 is expected</source>
+        <translation>è atteso un tipo di centro da %1 a %2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>a movement type from %1 to %2 is expected</source>
+        <translation>è atteso un tipo di movimento da %1 a %2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>a number is expected</source>
+        <translation>è atteso un numero</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>a number that is not negative is expected</source>
+        <translation>è atteso un numero non negativo</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>a number from 0 to %1 is expected</source>
+        <translation>è atteso un numero da 0 a %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>a text is expected</source>
+        <translation>è atteso un testo</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>no more than %1 characters are allowed</source>
+        <translation>sono ammessi al massimo %1 caratteri</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>binary data of %1 bytes</source>
+        <translation>dati binari di %1 byte</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>&quot;%1…&quot; (%2 characters)</source>
+        <translation>&quot;%1…&quot; (%2 caratteri)</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>The archive&apos;s table %1 holds an impossible value in the row %2 %3, column %4: %5 (%6).</source>
+        <translation>La tabella %1 dell&apos;archivio contiene un valore impossibile nella riga %2 %3, colonna %4: %5 (%6).</translation>
     </message>
 </context>
 <context>
@@ -78,77 +152,131 @@
 <context>
     <name>BackupRestore</name>
     <message>
-        <location filename="../../src/cli/RestoreCommand.cpp" line="+43"/>
-        <source>Restored %1 from %2; the database it replaced is kept in %3.</source>
-        <translation>%1 ripristinato da %2; il database sostituito è conservato in %3.</translation>
-    </message>
-    <message>
-        <location filename="../../src/exchange/BackupRestore.cpp" line="+43"/>
+        <location filename="../../src/exchange/BackupRestore.cpp" line="+88"/>
         <source>Could not make a temporary folder to check %1.</source>
         <translation>Impossibile creare una cartella temporanea per verificare %1.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+12"/>
+        <source>The database %1 is in use by another program; close it there and try again.</source>
+        <translation>Il database %1 è in uso da un altro programma; chiudilo lì e riprova.</translation>
+    </message>
+    <message>
+        <location line="+26"/>
         <source>%1 is not a backup of Verdimo.</source>
         <translation>%1 non è un backup di Verdimo.</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+15"/>
         <source>Could not read the backup %1: %2</source>
         <translation>Impossibile leggere il backup %1: %2</translation>
     </message>
     <message>
-        <location line="+14"/>
-        <source>The backup does not hold a database of Verdimo (no table %1).</source>
-        <translation>Il backup non contiene un database di Verdimo (manca la tabella %1).</translation>
+        <location line="+39"/>
+        <source>%1 is not a database file: the backup cannot replace it.</source>
+        <translation>%1 non è un file di database: il backup non può sostituirlo.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
+        <source>There was no database at %1, so nothing of it was kept.</source>
+        <translation>In %1 non c&apos;era alcun database, quindi non ne è stato conservato nulla.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The database %1 was empty, so nothing of it was kept.</source>
+        <translation>Il database %1 era vuoto, quindi non ne è stato conservato nulla.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>The database it replaced is kept in %1.</source>
+        <translation>Il database sostituito è conservato in %1.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Could not make the backup folder %1 to keep a copy of %2.</source>
+        <translation>Impossibile creare la cartella dei backup %1 per conservare una copia di %2.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Could not keep a copy of %1 in %2: %3</source>
+        <translation>Impossibile conservare una copia di %1 in %2: %3</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The database it replaced could not be read as a database, so it is kept as it was in %1.</source>
+        <translation>Il database sostituito non era leggibile come database, quindi è conservato così com&apos;era in %1.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Could not remove %1, left by the last write of the database: %2</source>
+        <translation>Impossibile rimuovere %1, lasciato dall&apos;ultima scrittura del database: %2</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>the folder %1 cannot be made</source>
+        <translation>la cartella %1 non può essere creata</translation>
+    </message>
+    <message>
+        <location line="-100"/>
         <source>The backup&apos;s database cannot be used: %1</source>
         <translation>Il database del backup non è utilizzabile: %1</translation>
     </message>
     <message>
-        <location line="+12"/>
-        <source>The database %1 is still in use; close it and try again.</source>
-        <translation>Il database %1 è ancora in uso; chiuderlo e riprovare.</translation>
-    </message>
-    <message>
-        <location line="+15"/>
+        <location line="+103"/>
         <source>Could not replace the database %1: %2</source>
         <translation>Impossibile sostituire il database %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/RestoreCommand.cpp" line="+51"/>
+        <source>Restored %1 from %2. %3</source>
+        <translation>%1 ripristinato da %2. %3</translation>
     </message>
 </context>
 <context>
     <name>BackupRestoring</name>
     <message>
-        <location filename="../../src/app/BackupRestoring.cpp" line="+27"/>
-        <source>No farm database is open: there is nothing to restore into.</source>
-        <translation>Nessun database aziendale è aperto: non c&apos;è nulla in cui ripristinare.</translation>
+        <location filename="../../src/app/BackupRestoring.cpp" line="+36"/>
+        <source>No farm database is named in the settings: there is nothing to restore into.</source>
+        <translation>Nelle impostazioni non è indicato alcun database aziendale: non c&apos;è nulla in cui ripristinare.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>The farm database %1 can only be read: a backup cannot replace it.</source>
         <translation>Il database aziendale %1 può essere solo letto: un backup non può sostituirlo.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>Replace the working database %1 with the backup %2?
 
-A backup of the working database as it is now is kept first.</source>
+What it replaces is kept first.</source>
         <translation>Sostituire il database di lavoro %1 con il backup %2?
 
-Prima viene conservato un backup del database di lavoro così com&apos;è ora.</translation>
+Ciò che viene sostituito è conservato prima.</translation>
     </message>
     <message>
-        <location line="+16"/>
-        <source>The backup %1 is now the working database. The database it replaced is kept in %2.</source>
-        <translation>Il backup %1 è ora il database di lavoro. Il database sostituito è conservato in %2.</translation>
+        <location line="+18"/>
+        <source>The backup %1 is now the working database. %2</source>
+        <translation>Il backup %1 è ora il database di lavoro. %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>it could not be opened</source>
+        <translation>non è stato possibile aprirlo</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>The farm database %1 cannot be used: %2
+
+Restore one of its backups now?</source>
+        <translation>Il database aziendale %1 non può essere usato: %2
+
+Ripristinare ora uno dei suoi backup?</translation>
     </message>
 </context>
 <context>
     <name>BackupRotation</name>
     <message>
-        <location filename="../../src/exchange/BackupRotation.cpp" line="+112"/>
+        <location filename="../../src/exchange/BackupRotation.cpp" line="+123"/>
         <source>Could not make the backup folder %1.</source>
         <translation>Impossibile creare la cartella dei backup %1.</translation>
     </message>
@@ -901,7 +1029,16 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>L&apos;azienda di prova %1 è ora il database di lavoro. Impostazioni nel menu Programma permette di scegliere di nuovo il proprio database aziendale %2.</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+54"/>
+        <source>The new form has not been saved yet. Save it first?
+
+No goes back to it and does nothing else.</source>
+        <translation>La nuova scheda non è ancora stata salvata. Salvarla prima?
+
+No torna alla scheda senza fare altro.</translation>
+    </message>
+    <message>
+        <location line="+25"/>
         <source>Service not yet enabled!</source>
         <translation>Servizio non ancora attivo!</translation>
     </message>
@@ -1229,7 +1366,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
 <context>
     <name>CSceltaStampe</name>
     <message>
-        <location filename="../../src/reports/ui/CSceltaStampe.cpp" line="+17"/>
+        <location filename="../../src/reports/ui/CSceltaStampe.cpp" line="+18"/>
         <source>&amp;Nothing</source>
         <translation>&amp;Nessuna</translation>
     </message>
@@ -1294,7 +1431,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>Elabora i dati</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>Economic data</source>
         <translation>Dati economici</translation>
     </message>
@@ -1314,7 +1451,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>&amp;Guida</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="-16"/>
         <source>The database can only be read: the reports show the data as it was last processed.</source>
         <translation>Il database può essere solo letto: i resoconti mostrano i dati dell&apos;ultima elaborazione.</translation>
     </message>
@@ -1701,7 +1838,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
     </message>
     <message>
         <location line="+49"/>
-        <location filename="../../src/cli/ReportCommands.cpp" line="+334"/>
+        <location filename="../../src/cli/ReportCommands.cpp" line="+356"/>
         <source>unexpected argument &apos;%1&apos;</source>
         <translation>argomento inatteso &apos;%1&apos;</translation>
     </message>
@@ -1761,7 +1898,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>Il periodo di lavoro nelle impostazioni è vuoto; indicare --from e --to.</translation>
     </message>
     <message>
-        <location filename="../../src/cli/ExchangeCommands.cpp" line="+51"/>
+        <location filename="../../src/cli/ExchangeCommands.cpp" line="+69"/>
         <source>Written to %1.</source>
         <translation>Scritto in %1.</translation>
     </message>
@@ -1801,7 +1938,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>indicare --overwrite oppure --keep</translation>
     </message>
     <message>
-        <location filename="../../src/cli/ReportCommands.cpp" line="+57"/>
+        <location filename="../../src/cli/ReportCommands.cpp" line="+62"/>
         <source>Rebuild the cost and revenue totals of a period.</source>
         <translation>Ricalcola i totali di costi e ricavi di un periodo.</translation>
     </message>
@@ -1847,7 +1984,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>il giorno della scheda (predefinito: la scheda mostrata)</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+37"/>
         <source>give the file to write with either --pdf FILE or --csv FILE</source>
         <translation>indicare il file da scrivere con --pdf FILE oppure --csv FILE</translation>
     </message>
@@ -1872,7 +2009,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>la dimensione dell&apos;immagine in pixel (predefinita 1600x1000)</translation>
     </message>
     <message>
-        <location filename="../../src/cli/main.cpp" line="+29"/>
+        <location filename="../../src/cli/main.cpp" line="+31"/>
         <source>Look for a newer version, or download and verify its package.</source>
         <translation>Cerca una versione più recente, oppure ne scarica e verifica il pacchetto.</translation>
     </message>
@@ -1978,7 +2115,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
     </message>
     <message>
         <location line="+4"/>
-        <location filename="../../src/cli/RestoreCommand.cpp" line="-9"/>
+        <location filename="../../src/cli/RestoreCommand.cpp" line="-16"/>
         <source>give the database with --db FILE</source>
         <translation>indicare il database con --db FILE</translation>
     </message>
@@ -1991,7 +2128,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
 <context>
     <name>DataExchange</name>
     <message>
-        <location filename="../../src/exchange/DataExchange.cpp" line="+100"/>
+        <location filename="../../src/exchange/DataExchange.cpp" line="+103"/>
         <source>Database not loaded!</source>
         <translation>Database non caricato!</translation>
     </message>
@@ -1999,20 +2136,21 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <location line="+35"/>
         <location line="+12"/>
         <location line="+2"/>
-        <location line="+49"/>
-        <location line="+127"/>
+        <location line="+58"/>
+        <location line="+149"/>
         <source>Unable to store!</source>
         <translation>Impossibile archiviare!</translation>
     </message>
     <message>
-        <location line="-160"/>
-        <location line="+10"/>
-        <location line="+67"/>
+        <location line="-186"/>
+        <location line="+7"/>
+        <location line="+81"/>
+        <location line="+7"/>
         <source>Unable to check out!</source>
         <translation>Impossibile estrarre!</translation>
     </message>
     <message>
-        <location line="-55"/>
+        <location line="-69"/>
         <source>Verdimo : New data archive</source>
         <translation>Verdimo : Nuovo archivio dati</translation>
     </message>
@@ -2033,22 +2171,29 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>Verdimo : Selezione del database</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+32"/>
+        <location line="+10"/>
         <source>Database not compatible for the Verdimo software!</source>
         <translation>Database non compatibile con il programma Verdimo!</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+1"/>
+        <source>The archive %1 cannot be imported: %2</source>
+        <translation>Impossibile importare l&apos;archivio %1: %2</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Do you want to overwrite existing data?</source>
         <translation>Sovrascrivere i dati esistenti?</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location filename="../../src/cli/ExchangeCommands.cpp" line="-83"/>
+        <location filename="../../src/exchange/DataExchange.cpp" line="-50"/>
         <source>Nothing was imported: the working database is unchanged.</source>
         <translation>Non è stato importato nulla: il database di lavoro è invariato.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location filename="../../src/exchange/DataExchange.cpp" line="+59"/>
         <source>Import data completed successfully!</source>
         <translation>Importazione dei dati completata correttamente!</translation>
     </message>
@@ -2071,7 +2216,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
 <context>
     <name>DataProcessing</name>
     <message>
-        <location filename="../../src/reports/DataProcessing.cpp" line="+209"/>
+        <location filename="../../src/reports/DataProcessing.cpp" line="+208"/>
         <source>Phase (1) : Make archives...</source>
         <translation>Fase (1) : Preparazione archivi...</translation>
     </message>
@@ -2159,9 +2304,91 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
     </message>
 </context>
 <context>
+    <name>FarmFileCheck</name>
+    <message>
+        <location filename="../../src/exchange/FarmFileCheck.cpp" line="+141"/>
+        <source>Could not make a temporary folder to check the database: %1</source>
+        <translation>Impossibile creare una cartella temporanea per controllare il database: %1</translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <location line="+3"/>
+        <source>The database is damaged: %1</source>
+        <translation>Il database è danneggiato: %1</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The database holds the table %1, which is not one of Verdimo&apos;s.</source>
+        <translation>Il database contiene la tabella %1, che non è di Verdimo.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The database holds the %1 %2, which Verdimo does not make: %3</source>
+        <translation>Il database contiene l&apos;oggetto %1 %2, che Verdimo non crea: %3</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The %1 %2 of the database is not Verdimo&apos;s: %3</source>
+        <translation>L&apos;oggetto %1 %2 del database non è quello di Verdimo: %3</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The table %1 of the database has the columns %2; Verdimo&apos;s has %3.</source>
+        <translation>La tabella %1 del database ha le colonne %2; quella di Verdimo ha %3.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The table %1 of the database has a constraint or key of its own: %2</source>
+        <translation>La tabella %1 del database ha un vincolo o una chiave propri: %2</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>The database has no table %1.</source>
+        <translation>Il database non ha la tabella %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The database has no %1 %2.</source>
+        <translation>Nel database manca l&apos;oggetto %1 %2.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>The archive %1 holds %2 more than once: which one is meant cannot be told.</source>
+        <translation>L&apos;archivio %1 contiene %2 più di una volta: non si può stabilire quale usare.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The archive %1 holds no %2.</source>
+        <translation>L&apos;archivio %1 non contiene %2.</translation>
+    </message>
+</context>
+<context>
+    <name>FarmLock</name>
+    <message>
+        <location filename="../../src/base/FarmLock.cpp" line="+113"/>
+        <source>unknown</source>
+        <translation>sconosciuto</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The farm %1 is open in the Verdimo window (process %2); close it there first.</source>
+        <translation>L&apos;azienda %1 è aperta nella finestra di Verdimo (processo %2); chiudila prima lì.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The farm %1 is being changed by another verdimo-cli command (process %2); try again when it has finished.</source>
+        <translation>L&apos;azienda %1 è in corso di modifica da parte di un altro comando verdimo-cli (processo %2); riprova quando avrà finito.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The farm %1 is in use by another Verdimo program (process %2); close it first.</source>
+        <translation>L&apos;azienda %1 è in uso da un altro programma Verdimo (processo %2); chiudilo prima.</translation>
+    </message>
+</context>
+<context>
     <name>FarmSession</name>
     <message>
-        <location filename="../../src/db/FarmSession.cpp" line="+34"/>
+        <location filename="../../src/db/FarmSession.cpp" line="+100"/>
         <source>Cannot open the farm database %1: %2</source>
         <translation>Impossibile aprire il database dell&apos;azienda %1: %2</translation>
     </message>
@@ -2244,7 +2471,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
 <context>
     <name>ProcessingWarnings</name>
     <message>
-        <location filename="../../src/reports/ProcessingWarnings.cpp" line="+161"/>
+        <location filename="../../src/reports/ProcessingWarnings.cpp" line="+160"/>
         <source>Worker %1 (%2) has %3 hours and no hourly wage: the hours cost 0.</source>
         <translation>L&apos;operaio %1 (%2) ha %3 ore e nessuna paga oraria: le ore costano 0.</translation>
     </message>
@@ -2313,12 +2540,12 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
 <context>
     <name>RegisterPagination</name>
     <message>
-        <location filename="../../src/reports/RegisterPagination.cpp" line="+32"/>
+        <location filename="../../src/reports/RegisterPagination.cpp" line="+34"/>
         <source>Step (1) : Completed</source>
         <translation>Passo (1) : Completato</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+30"/>
         <source>Step (2) : Pages to print %1</source>
         <translation>Passo (2) : Pagine da stampare %1</translation>
     </message>
@@ -2337,48 +2564,48 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
     </message>
     <message>
         <location line="+1"/>
-        <location line="+31"/>
+        <location line="+27"/>
         <source>LAST NAME OR BUSINESS NAME</source>
         <translation>COGNOME O RAGIONE SOCIALE</translation>
     </message>
     <message>
-        <location line="-30"/>
-        <location line="+31"/>
+        <location line="-26"/>
+        <location line="+27"/>
         <source>NAME</source>
         <translation>NOME</translation>
     </message>
     <message>
-        <location line="-30"/>
-        <location line="+31"/>
+        <location line="-26"/>
+        <location line="+27"/>
         <source>GENDER</source>
         <translation>SESSO</translation>
     </message>
     <message>
-        <location line="-30"/>
-        <location line="+32"/>
+        <location line="-26"/>
+        <location line="+28"/>
         <source>M</source>
         <translation>M</translation>
     </message>
     <message>
-        <location line="-32"/>
-        <location line="+32"/>
+        <location line="-28"/>
+        <location line="+28"/>
         <source>W</source>
         <translation>F</translation>
     </message>
     <message>
-        <location line="-31"/>
-        <location line="+33"/>
+        <location line="-27"/>
+        <location line="+29"/>
         <source>DATE OF BIRTH</source>
         <translation>DATA DI NASCITA</translation>
     </message>
     <message>
-        <location line="-30"/>
-        <location line="+33"/>
+        <location line="-26"/>
+        <location line="+29"/>
         <source>CITY OF BIRTH</source>
         <translation>COMUNE DI NASCITA</translation>
     </message>
     <message>
-        <location line="-32"/>
+        <location line="-28"/>
         <source>CODIX</source>
         <translation>CODICE FISCALE</translation>
     </message>
@@ -2389,22 +2616,22 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
     </message>
     <message>
         <location line="+1"/>
-        <location line="+14"/>
+        <location line="+10"/>
         <source>ADDRESS</source>
         <translation>INDIRIZZO</translation>
     </message>
     <message>
-        <location line="-13"/>
+        <location line="-9"/>
         <source>HOME OR REGISTERED OFFICE</source>
         <translation>DOMICILIO O SEDE LEGALE</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+2"/>
         <source>R</source>
         <translation>S</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+0"/>
         <source>H</source>
         <translation>D</translation>
     </message>
@@ -2435,7 +2662,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>Il presente registro è composto da n.%1 pagine compresa la copertina</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+44"/>
         <source>TREATMENTS REPORT</source>
         <translation>REGISTRO DEI TRATTAMENTI</translation>
     </message>
@@ -2445,7 +2672,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>ANNO  %1</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+16"/>
         <source>Report for %1 (surface: %2 Ha)</source>
         <translation>Registro di %1 (superficie: %2 ha)</translation>
     </message>
@@ -2510,13 +2737,13 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>Unità</translation>
     </message>
     <message>
-        <location line="-63"/>
+        <location line="-67"/>
         <source>-</source>
         <comment>national rule of the register</comment>
         <translation>ai sensi dell&apos;art. 16, c. 3, D.Lgs. 150/2012 (già art. 42 D.P.R. 290/2001)</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+59"/>
         <source>-</source>
         <comment>register keeping rule, line 1</comment>
         <translation>Annotare ogni trattamento entro 30 giorni dalla sua esecuzione (PAN, D.M. 22 gennaio 2014).</translation>
@@ -2566,7 +2793,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>Cartella articoli</translation>
     </message>
     <message>
-        <location filename="../../src/cli/ReportCommands.cpp" line="-392"/>
+        <location filename="../../src/cli/ReportCommands.cpp" line="-417"/>
         <location filename="../../src/registries/RegistryEditor.cpp" line="+109"/>
         <source>Cost centers</source>
         <translation>Centri di costo</translation>
@@ -2892,7 +3119,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
 <context>
     <name>RegistryPrintReport</name>
     <message>
-        <location filename="../../src/reports/RegistryPrintReport.cpp" line="+65"/>
+        <location filename="../../src/reports/RegistryPrintReport.cpp" line="+82"/>
         <source>%1 - Situation Field</source>
         <translation>%1 - Situazione campo</translation>
     </message>
@@ -2938,7 +3165,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>Non ci sono dati da stampare, provare a selezionare l&apos;opzione Elabora i dati!</translation>
     </message>
     <message>
-        <location filename="../../src/reports/ReportText.cpp" line="+68"/>
+        <location filename="../../src/reports/ReportText.cpp" line="+178"/>
         <source>Page %1 of %2</source>
         <translation>Pagina %1 di %2</translation>
     </message>
@@ -2966,12 +3193,17 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>Nessun database: indicarne uno con --db FILE.</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+18"/>
+        <source>Cannot process %1: the file can only be read. Its reports print the data as it was last processed.</source>
+        <translation>Impossibile elaborare %1: il file è di sola lettura. Le sue stampe riportano i dati dell&apos;ultima elaborazione.</translation>
+    </message>
+    <message>
+        <location line="+38"/>
         <source>verdimo-cli print: drawing pages needs a QGuiApplication (offscreen platform).</source>
         <translation>verdimo-cli print: il disegno delle pagine richiede una QGuiApplication (piattaforma offscreen).</translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+59"/>
         <source>Wrote %1 page(s) to %2.</source>
         <translation>Scritte %1 pagine in %2.</translation>
     </message>
@@ -2989,7 +3221,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         </translation>
     </message>
     <message>
-        <location line="+173"/>
+        <location line="+177"/>
         <source>Processed the cards from %1 to %2.</source>
         <translation>Elaborate le schede dal %1 al %2.</translation>
     </message>
@@ -3078,7 +3310,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
 <context>
     <name>SetupDownload</name>
     <message>
-        <location filename="../../src/online/SetupDownload.cpp" line="+41"/>
+        <location filename="../../src/online/SetupDownload.cpp" line="+34"/>
         <source>The downloaded setup file could not be verified and was deleted.</source>
         <translation>Il file di installazione scaricato non ha superato la verifica ed è stato eliminato.</translation>
     </message>
@@ -3088,27 +3320,32 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>Non è configurato alcun server per il file di installazione.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+30"/>
         <source>The previous setup file %1 could not be deleted.</source>
         <translation>Impossibile eliminare il precedente file di installazione %1.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="-12"/>
         <source>The setup file %1 was not found on the file server.</source>
         <translation>Il file di installazione %1 non è stato trovato sul server.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-11"/>
+        <source>No folder for the download could be created in %1: %2</source>
+        <translation>Impossibile creare una cartella per lo scaricamento in %1: %2</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>The setup file %1 could not be read from the file server: %2</source>
         <translation>Impossibile leggere dal server il file di installazione %1: %2</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+12"/>
         <source>The setup file %1 could not be saved.</source>
         <translation>Impossibile salvare il file di installazione %1.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+11"/>
         <source>The setup file %1 could not be created: %2</source>
         <translation>Impossibile creare il file di installazione %1: %2</translation>
     </message>
@@ -3149,12 +3386,12 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
 <context>
     <name>StartupSteps</name>
     <message>
-        <location filename="../../src/app/StartupSteps.cpp" line="+87"/>
+        <location filename="../../src/app/StartupSteps.cpp" line="+88"/>
         <source>For synchronization data only one instance of the application per computer can be started!</source>
         <translation>Per la sincronizzazione dei dati si può avviare una sola copia del programma per computer!</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+25"/>
         <source>Unable to create user folder!</source>
         <translation>Impossibile creare la cartella dell&apos;utente!</translation>
     </message>
@@ -3172,7 +3409,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
 <context>
     <name>StatisticsLists</name>
     <message>
-        <location filename="../../src/registries/StatisticsLists.cpp" line="+170"/>
+        <location filename="../../src/registries/StatisticsLists.cpp" line="+181"/>
         <source>Production </source>
         <translation>Produzione </translation>
     </message>
@@ -3197,15 +3434,15 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>Inv.In. </translation>
     </message>
     <message>
-        <location line="+60"/>
-        <location line="+139"/>
+        <location line="+62"/>
+        <location line="+141"/>
         <location line="+14"/>
         <source>Center Code</source>
         <translation>Codice centro</translation>
     </message>
     <message>
-        <location line="-153"/>
-        <location line="+82"/>
+        <location line="-155"/>
+        <location line="+84"/>
         <location line="+57"/>
         <location line="+14"/>
         <location line="+12"/>
@@ -3213,7 +3450,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>Centro</translation>
     </message>
     <message>
-        <location line="-165"/>
+        <location line="-167"/>
         <location line="+13"/>
         <location line="+10"/>
         <source>Tot.Ord.</source>
@@ -3242,46 +3479,46 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
     </message>
     <message>
         <location line="-11"/>
-        <location line="+65"/>
+        <location line="+67"/>
         <location line="+74"/>
         <source>Worker Code</source>
         <translation>Codice operaio</translation>
     </message>
     <message>
-        <location line="-139"/>
-        <location line="+65"/>
+        <location line="-141"/>
+        <location line="+67"/>
         <location line="+74"/>
         <location line="+44"/>
         <source>Worker</source>
         <translation>Operaio</translation>
     </message>
     <message>
-        <location line="-173"/>
-        <location line="+56"/>
+        <location line="-175"/>
+        <location line="+58"/>
         <location line="+61"/>
         <source>Operation Code</source>
         <translation>Codice operazione</translation>
     </message>
     <message>
-        <location line="-117"/>
-        <location line="+56"/>
+        <location line="-119"/>
+        <location line="+58"/>
         <location line="+61"/>
         <source>Operation</source>
         <translation>Operazione</translation>
     </message>
     <message>
-        <location line="-107"/>
+        <location line="-109"/>
         <source>Item Code</source>
         <translation>Codice articolo</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+48"/>
+        <location line="+50"/>
         <source>Item</source>
         <translation>Articolo</translation>
     </message>
     <message>
-        <location line="-48"/>
+        <location line="-50"/>
         <source>Unit</source>
         <translation>Unità</translation>
     </message>
@@ -3301,7 +3538,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>Giacenza</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+46"/>
         <location line="+3"/>
         <location line="+58"/>
         <location line="+13"/>
@@ -3366,7 +3603,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>Lavori/Magazzino</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>Works</source>
         <translation>Lavori</translation>
     </message>
@@ -3377,14 +3614,32 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
     </message>
 </context>
 <context>
+    <name>StoredQuery</name>
+    <message>
+        <location filename="../../src/db/StoredQuery.cpp" line="+18"/>
+        <source>The program has no list or print query named &apos;%1&apos;.</source>
+        <translation>Il programma non ha una query di elenco o di stampa chiamata &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <source>The query &apos;%1&apos; cannot be run: %2</source>
+        <translation>La query &apos;%1&apos; non può essere eseguita: %2</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The query &apos;%1&apos; was refused: a list may only read the database.</source>
+        <translation>La query &apos;%1&apos; è stata rifiutata: un elenco può solo leggere il database.</translation>
+    </message>
+</context>
+<context>
     <name>TotalsPagination</name>
     <message>
-        <location filename="../../src/reports/TotalsPagination.cpp" line="+51"/>
+        <location filename="../../src/reports/TotalsPagination.cpp" line="+54"/>
         <source>Step (1) : Completed</source>
         <translation>Passo (1) : Completato</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+36"/>
         <location line="+2"/>
         <source>Step (2) : Pages to print %1</source>
         <translation>Passo (2) : Pagine da stampare %1</translation>
@@ -3548,12 +3803,12 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
 <context>
     <name>Transfer</name>
     <message>
-        <location filename="../../src/online/CurlTransport.cpp" line="+132"/>
+        <location filename="../../src/online/CurlTransport.cpp" line="+146"/>
         <source>The network library could not start.</source>
         <translation>Impossibile avviare la libreria di rete.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+8"/>
         <source>Cancelled.</source>
         <translation>Annullato.</translation>
     </message>
@@ -3563,7 +3818,17 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>Sono arrivati più dati di quanti ne abbia annunciati il server.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
+        <source>The server sent nothing for %1 seconds.</source>
+        <translation>Il server non ha inviato nulla per %1 secondi.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The transfer did not end within the %1 seconds allowed for it.</source>
+        <translation>Il trasferimento non si è concluso entro i %1 secondi concessi.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>The received data could not be written.</source>
         <translation>Impossibile scrivere i dati ricevuti.</translation>
     </message>
@@ -3589,7 +3854,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>Impossibile leggere i trattamenti di %1: %2</translation>
     </message>
     <message>
-        <location filename="../../src/reports/TreatmentRecord.cpp" line="+154"/>
+        <location filename="../../src/reports/TreatmentRecord.cpp" line="+152"/>
         <source>the product has no authorisation number</source>
         <translation>il prodotto non ha un numero di registrazione</translation>
     </message>
@@ -3664,9 +3929,14 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>Impossibile leggere il testo della versione da %1: %2</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>The text read from %1 is not a version number: &quot;%2&quot;</source>
-        <translation>Il testo letto da %1 non è un numero di versione: &quot;%2&quot;</translation>
+        <location line="+18"/>
+        <source>The server did not answer with a version: %1 is empty.</source>
+        <translation>Il server non ha risposto con una versione: %1 è vuoto.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The server did not answer with a version: %1 holds &quot;%2&quot;.</source>
+        <translation>Il server non ha risposto con una versione: %1 contiene &quot;%2&quot;.</translation>
     </message>
 </context>
 <context>
@@ -3725,7 +3995,7 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
 <context>
     <name>UpdateController</name>
     <message>
-        <location filename="../../src/online/UpdateController.cpp" line="+62"/>
+        <location filename="../../src/online/UpdateController.cpp" line="+63"/>
         <source>It should be connected to the Internet to check for updates!</source>
         <translation>Per controllare gli aggiornamenti occorre essere connessi a Internet!</translation>
     </message>
@@ -3750,17 +4020,22 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
         <translation>È disponibile l&apos;aggiornamento alla versione %1 del programma. Installarlo?</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+21"/>
+        <source>No folder for the download could be created in %1: %2</source>
+        <translation>Impossibile creare una cartella per lo scaricamento in %1: %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Wait while downloading the setup file of the new version</source>
         <translation>Attendere lo scaricamento del file di installazione della nuova versione</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+43"/>
         <source>Downloading setup file, abort it?</source>
         <translation>Scaricamento del file di installazione in corso, interromperlo?</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+35"/>
         <source>The setup file %1 could not be opened.</source>
         <translation>Impossibile aprire il file di installazione %1.</translation>
     </message>
@@ -3891,103 +4166,103 @@ Impostazioni nel menu Programma permette di scegliere un altro database aziendal
     </message>
     <message>
         <location line="+15"/>
-        <location line="+132"/>
+        <location line="+133"/>
         <source>Wor.Code</source>
         <translation>Cod.Op.</translation>
     </message>
     <message>
-        <location line="-131"/>
-        <location line="+131"/>
+        <location line="-132"/>
+        <location line="+132"/>
         <source>Worker</source>
         <translation>Operaio</translation>
     </message>
     <message>
-        <location line="-130"/>
-        <location line="+130"/>
+        <location line="-131"/>
+        <location line="+131"/>
         <source>Reg.H.</source>
         <translation>Ore ord.</translation>
     </message>
     <message>
-        <location line="-129"/>
-        <location line="+129"/>
+        <location line="-130"/>
+        <location line="+130"/>
         <source>Fest.H.</source>
         <translation>Ore fest.</translation>
     </message>
     <message>
-        <location line="-128"/>
-        <location line="+129"/>
+        <location line="-129"/>
+        <location line="+130"/>
         <source>Overt.</source>
         <translation>Straord.</translation>
     </message>
     <message>
-        <location line="-127"/>
-        <location line="+127"/>
+        <location line="-128"/>
+        <location line="+128"/>
         <source>Cen.Code</source>
         <translation>Cod.Cen.</translation>
     </message>
     <message>
-        <location line="-126"/>
-        <location line="+126"/>
+        <location line="-127"/>
+        <location line="+127"/>
         <source>Center</source>
         <translation>Centro</translation>
     </message>
     <message>
-        <location line="-125"/>
-        <location line="+125"/>
+        <location line="-126"/>
+        <location line="+126"/>
         <source>Op.Code</source>
         <translation>Cod.Oper.</translation>
     </message>
     <message>
-        <location line="-124"/>
-        <location line="+124"/>
+        <location line="-125"/>
+        <location line="+125"/>
         <source>Operation</source>
         <translation>Operazione</translation>
     </message>
     <message>
-        <location line="-118"/>
-        <location line="+121"/>
+        <location line="-119"/>
+        <location line="+122"/>
         <source>M.C.</source>
         <translation>C.M.</translation>
     </message>
     <message>
-        <location line="-120"/>
-        <location line="+120"/>
+        <location line="-121"/>
+        <location line="+121"/>
         <source>Machine</source>
         <translation>Macchina</translation>
     </message>
     <message>
-        <location line="-117"/>
-        <location line="+119"/>
+        <location line="-118"/>
+        <location line="+120"/>
         <source>Mov.Type</source>
         <translation>Tipo mov.</translation>
     </message>
     <message>
-        <location line="-118"/>
-        <location line="+118"/>
+        <location line="-119"/>
+        <location line="+119"/>
         <source>Cod.Item</source>
         <translation>Cod.Art.</translation>
     </message>
     <message>
-        <location line="-117"/>
-        <location line="+117"/>
+        <location line="-118"/>
+        <location line="+118"/>
         <source>Item</source>
         <translation>Articolo</translation>
     </message>
     <message>
-        <location line="-116"/>
-        <location line="+116"/>
+        <location line="-117"/>
+        <location line="+117"/>
         <source>Stage</source>
         <translation>Fase</translation>
     </message>
     <message>
-        <location line="-115"/>
-        <location line="+115"/>
+        <location line="-116"/>
+        <location line="+116"/>
         <source>Units</source>
         <translation>Unità</translation>
     </message>
     <message>
-        <location line="-114"/>
-        <location line="+115"/>
+        <location line="-115"/>
+        <location line="+116"/>
         <source>Quantity</source>
         <translation>Quantità</translation>
     </message>

@@ -18,13 +18,13 @@ void AutomaticBackups::atStart(const FarmSession &farm)
         warnOnFailure(error);
 }
 
-void AutomaticBackups::atExit(const FarmSession &farm)
+void AutomaticBackups::atExit(FarmSession &farm)
 {
     // A database that can only be read was not changed by this session.
     if (!farm.isOpen() || farm.isReadOnly())
         return;
     QString error;
-    if (m_rotation.backUpAtExit(farm.databasePath(), &error).isEmpty())
+    if (m_rotation.backUpAtExit(farm.databasePath(), farm.changedInSession(), &error).isEmpty())
         warnOnFailure(error);
 }
 

@@ -8,7 +8,7 @@ class FarmSession;
 class Prompter;
 
 // The program's own backups of the working database: one at the first start of each day, one
-// at exit when the database was written since the newest backup. A backup that fails is
+// at exit when the session changed the farm's data. A backup that fails is
 // reported as a warning and never stops the program.
 class AutomaticBackups
 {
@@ -18,7 +18,7 @@ public:
     AutomaticBackups(BackupRotation &rotation, Prompter &prompter);
 
     void atStart(const FarmSession &farm);
-    void atExit(const FarmSession &farm);
+    void atExit(FarmSession &farm);
 
 private:
     void warnOnFailure(const QString &error);

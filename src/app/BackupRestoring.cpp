@@ -1,6 +1,7 @@
 #include "BackupRestoring.h"
 
 #include "base/Prompter.h"
+#include "base/SettingsKeys.h"
 #include "db/DbException.h"
 #include "db/FarmSession.h"
 #include "exchange/BackupRestore.h"
@@ -21,38 +22,71 @@ BackupRestoring::BackupRestoring(FarmSession &farm, BackupRotation &rotation, Pr
 {
 }
 
+// The farm open, or the one the settings name when it could not be opened: a damaged or
+// missing farm is exactly the one that needs its backup back.
+QString BackupRestoring::workingDatabase() const
+{
+    return m_farm.isOpen() ? m_farm.databasePath() : SettingsKeys::Database.read();
+}
+
 bool BackupRestoring::restore(const QString &archive)
 {
-    if (!m_farm.isOpen()) {
-        m_prompter.error(tr("No farm database is open: there is nothing to restore into."));
+    const QString workingDatabase = this->workingDatabase();
+    if (workingDatabase.isEmpty()) {
+        m_prompter.error(tr("No farm database is named in the settings: there is nothing to "
+                            "restore into."));
         return false;
     }
     if (m_farm.isReadOnly()) {
         m_prompter.error(tr("The farm database %1 can only be read: a backup cannot replace it.")
-                             .arg(native(m_farm.databasePath())));
+                             .arg(native(workingDatabase)));
         return false;
     }
-    const QString workingDatabase = m_farm.databasePath();
-    if (m_prompter.question(tr("Replace the working database %1 with the backup %2?\n\nA backup "
-                               "of the working database as it is now is kept first.")
+    if (m_prompter.question(tr("Replace the working database %1 with the backup %2?\n\nWhat "
+                               "it replaces is kept first.")
                                 .arg(native(workingDatabase), native(archive))) !=
         Prompter::Answer::Yes)
         return false;
 
     // The file is replaced only while no connection holds it.
+    const bool wasOpen = m_farm.isOpen();
     m_farm.close();
     BackupRestore restoring(m_rotation);
     QString error;
     const bool restored = restoring.restore(archive, workingDatabase, &error);
     if (!restored)
         m_prompter.error(error);
-    reopen(workingDatabase);
+    // A farm that could not be opened before is not opened again only to fail again.
+    if (restored || wasOpen)
+        reopen(workingDatabase);
     if (restored)
-        m_prompter.information(
-            tr("The backup %1 is now the working database. The database it replaced is kept "
-               "in %2.")
-                .arg(native(archive), native(restoring.keptBackup())));
+        m_prompter.information(tr("The backup %1 is now the working database. %2")
+                                   .arg(native(archive), restoring.keptNote()));
     return restored;
+}
+
+QString BackupRestoring::unusable(FarmSession &farm)
+{
+    if (!farm.isOpen())
+        return tr("it could not be opened");
+    try {
+        const QString found =
+            farm.database().scalar(QStringLiteral("PRAGMA quick_check(1)")).toString();
+        return found == QLatin1String("ok") ? QString() : found;
+    } catch (const DbException &e) {
+        return e.message();
+    }
+}
+
+bool BackupRestoring::offerRestore(const QString &problem,
+                                   const std::function<QString()> &chooseArchive)
+{
+    if (m_prompter.question(tr("The farm database %1 cannot be used: %2\n\nRestore one of its "
+                               "backups now?")
+                                .arg(native(workingDatabase()), problem)) != Prompter::Answer::Yes)
+        return false;
+    const QString archive = chooseArchive();
+    return !archive.isEmpty() && restore(archive);
 }
 
 void BackupRestoring::reopen(const QString &workingDatabase)

@@ -717,8 +717,37 @@ void CMainFrame::runViewCommand(ViewCommand command)
 void CMainFrame::runFrameCommand(FrameCommand command)
 {
     const auto handler = m_handlers.find(command);
-    if (handler != m_handlers.end() && handler->second)
-        handler->second();
+    if (handler == m_handlers.end() || !handler->second)
+        return;
+    // Both replace what the views show: a record being typed is saved first or the command
+    // is not run, so that it is never lost, whatever the command then does.
+    const bool replacesData =
+        command == FrameCommand::ImportData || command == FrameCommand::Restore;
+    if (replacesData && !settleTypedWork())
+        return;
+    handler->second();
+}
+
+bool CMainFrame::settleTypedWork()
+{
+    for (RecordView *each : std::as_const(m_views)) {
+        if (!each->isCommandEnabled(ViewCommand::CancelInsert))
+            continue;
+        if (prompter().question(tr("The new form has not been saved yet. Save it first?\n\nNo "
+                                   "goes back to it and does nothing else.")) !=
+            Prompter::Answer::Yes)
+            return false;
+        each->runCommand(ViewCommand::Save);
+        // Still being typed: the form was refused, and its message says why.
+        if (each->isCommandEnabled(ViewCommand::CancelInsert))
+            return false;
+    }
+    // The changes typed into a record already stored are stored as on close.
+    for (RecordView *each : std::as_const(m_views)) {
+        if (!each->canClose())
+            return false;
+    }
+    return true;
 }
 
 void CMainFrame::toggleSearchWindow()

@@ -104,6 +104,9 @@ private:
     QAction *addCommand(int id, const QString &text, const QString &prompt);
     void runViewCommand(ViewCommand command);
     void runFrameCommand(FrameCommand command);
+    // Saves a record being typed (asking first) and stores the changes of the one shown; false
+    // when the user goes back to it or it could not be saved.
+    bool settleTypedWork();
     void toggleSearchWindow();
     void showLatestNews();
     void showAbout();

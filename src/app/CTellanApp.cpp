@@ -1,8 +1,10 @@
 #include "CTellanApp.h"
 
 #include "AutomaticBackups.h"
+#include "BackupRestoring.h"
 #include "CDittaDialog.h"
 #include "CMainFrame.h"
+#include "RestoreDialog.h"
 #include "StartupSteps.h"
 #include "base/Clock.h"
 #include "base/ui/WidgetPrompter.h"
@@ -69,19 +71,35 @@ bool CTellanApp::InitInstance()
 
     m_frame = std::make_unique<CMainFrame>();
     m_frame->showSplash();
+    // No command-line restore or import may replace or merge into the farm under the window.
+    m_farm->holdFarmLock(true);
     // Start-up may have just copied the template or synchronised the period.
     m_farm->reloadPeriod();
     if (m_frameSetup)
         m_frameSetup(*m_frame, *m_farm);
     m_backups = std::make_unique<BackupRotation>(BackupRotation::defaultFolder(), *m_clock,
                                                  BackupRotation::keptFromSettings());
-    AutomaticBackups(*m_backups, m_frame->prompter()).atStart(*m_farm);
+    // A farm that cannot be used gets the offer of its backups first; a damaged one is not
+    // backed up, which would push a good backup out.
+    const QString problem = BackupRestoring::unusable(*m_farm);
+    if (problem.isEmpty() || offerRestore(problem))
+        AutomaticBackups(*m_backups, m_frame->prompter()).atStart(*m_farm);
     m_frame->createInitialView();
     m_frame->restorePlacement();
 
     if (StartupSteps::companyMissing())
         m_frame->showCompanyDialog();
     return true;
+}
+
+bool CTellanApp::offerRestore(const QString &problem)
+{
+    BackupRestoring restoring(*m_farm, *m_backups, m_frame->prompter());
+    return restoring.offerRestore(problem, [this] {
+        RestoreDialog dialog(m_backups->backups(), m_backups->folder(), m_frame->prompter(),
+                             m_frame.get());
+        return dialog.exec() == QDialog::Accepted ? dialog.archive() : QString();
+    });
 }
 
 int CTellanApp::ExitInstance(int exitCode)

@@ -43,6 +43,9 @@ public:
     static QString lockPath();
 
 private:
+    // At start, for a farm that cannot be opened or is damaged; true when a backup was put back.
+    bool offerRestore(const QString &problem);
+
     std::unique_ptr<Prompter> m_prompter;
     std::unique_ptr<QLockFile> m_instanceLock;
     std::unique_ptr<FarmSession> m_farm;

@@ -1,5 +1,6 @@
 #include "StartupSteps.h"
 
+#include "base/FarmLock.h"
 #include "base/InstallPaths.h"
 #include "base/NumberText.h"
 #include "base/Prompter.h"
@@ -91,20 +92,13 @@ std::unique_ptr<QLockFile> StartupSteps::claimSingleInstance(const QString &lock
 
 QStringList StartupSteps::machineLockFolders()
 {
-    return {QStringLiteral("/run/lock"), QStringLiteral("/var/lock"), QStringLiteral("/tmp")};
+    return FarmLock::machineLockFolders();
 }
 
 QString StartupSteps::lockPath(const QStringList &folders)
 {
-    QString folder = QStringLiteral("/tmp");
-    for (const QString &candidate : folders) {
-        const QFileInfo info(candidate);
-        if (info.isDir() && info.isWritable()) {
-            folder = candidate;
-            break;
-        }
-    }
-    return QDir(folder).filePath(QStringLiteral("VerdimoAppMutex.lock"));
+    return QDir(FarmLock::firstWritableFolder(folders))
+        .filePath(QStringLiteral("VerdimoAppMutex.lock"));
 }
 
 QString StartupSteps::userDataFolder(const QString &dataRoot)

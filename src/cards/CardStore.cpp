@@ -83,18 +83,23 @@ int CardStore::insert(const CardRecord &card)
 void CardStore::update(const CardRecord &card)
 {
     QStringList assignments;
+    QStringList differences;
     QVariantList values;
     const auto &columns = CSchedaSet::columns();
     for (int i = 0; i < CardRecord::ColumnCount; ++i) {
         if (i == CSchedaSet::IDScheda)
             continue;
         assignments << bracketed(columns[i].name) + QStringLiteral(" = ?");
+        differences << bracketed(columns[i].name) + QStringLiteral(" IS NOT ?");
         values << storedValue(columns[i].type, card.value(i));
     }
-    values << card.id();
-    m_db.execute(QStringLiteral("UPDATE Scheda SET %1 WHERE IDScheda = ?")
-                     .arg(assignments.join(QStringLiteral(", "))),
-                 values);
+    const QVariantList unchanged = values;
+    values << card.id() << unchanged;
+    // A card stored as it is leaves the file untouched: only a real change writes it.
+    m_db.execute(
+        QStringLiteral("UPDATE Scheda SET %1 WHERE IDScheda = ? AND (%2)")
+            .arg(assignments.join(QStringLiteral(", ")), differences.join(QStringLiteral(" OR "))),
+        values);
 }
 
 void CardStore::remove(int cardId)

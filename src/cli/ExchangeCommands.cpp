@@ -3,6 +3,7 @@
 #include "CliPrompter.h"
 #include "CommandLine.h"
 #include "TerminalProgress.h"
+#include "base/FarmLock.h"
 #include "base/Progress.h"
 #include "exchange/DataExchange.h"
 
@@ -29,10 +30,27 @@ public:
     {
         return m_archive;
     }
+    Answer message(Icon icon, const QString &text, Buttons buttons) override
+    {
+        m_lastMessage = text;
+        return CliPrompter::message(icon, text, buttons);
+    }
+    QString lastMessage() const { return m_lastMessage; }
 
 private:
     QString m_archive;
+    QString m_lastMessage;
 };
+
+// Every import that stops says that nothing was merged, after its own reason (once: a merge
+// that failed has said so already).
+void sayNothingImported(const ExchangePrompter &prompter, QTextStream &err)
+{
+    const QString nothing =
+        DataExchange::tr("Nothing was imported: the working database is unchanged.");
+    if (prompter.lastMessage() != nothing)
+        err << nothing << Qt::endl;
+}
 
 int exitStatus(DataExchange::Outcome outcome)
 {
@@ -116,6 +134,13 @@ int runImportCommand(const QStringList &args, QTextStream &out, QTextStream &err
 
     ExchangePrompter prompter(out, err, line.positional(0),
                               overwrite ? Prompter::Answer::Yes : Prompter::Answer::No);
+    // No window may have the farm open while the archive is merged into it.
+    FarmLock lock(line.databasePath());
+    if (!lock.tryLock(FarmLock::Holder::CommandLine)) {
+        err << lock.refusal() << Qt::endl;
+        sayNothingImported(prompter, err);
+        return 1;
+    }
     TerminalProgress progress(err, TerminalProgress::Lines::UpperThenLower);
     DataExchange exchange(prompter, progress);
     exchange.setWorkingDatabase(line.databasePath());
@@ -123,7 +148,10 @@ int runImportCommand(const QStringList &args, QTextStream &out, QTextStream &err
         if (!shown)
             progress.finish();
     });
-    return exitStatus(exchange.ImportArchive());
+    const DataExchange::Outcome outcome = exchange.ImportArchive();
+    if (outcome != DataExchange::Outcome::Done)
+        sayNothingImported(prompter, err);
+    return exitStatus(outcome);
 }
 
 int runBackupCommand(const QStringList &args, QTextStream &out, QTextStream &err)

@@ -2,6 +2,7 @@
 
 #include "CommandLine.h"
 #include "base/Clock.h"
+#include "base/FarmLock.h"
 #include "exchange/BackupRestore.h"
 #include "exchange/BackupRotation.h"
 
@@ -33,6 +34,13 @@ int runRestoreCommand(const QStringList &args, QTextStream &out, QTextStream &er
     if (database.isEmpty())
         return line.usageError(err, CommandLine::tr("give the database with --db FILE"));
 
+    // Held until the database is in place: no window may open it half written, and none that
+    // has it open may see it replaced.
+    FarmLock lock(database);
+    if (!lock.tryLock(FarmLock::Holder::CommandLine)) {
+        err << lock.refusal() << Qt::endl;
+        return 1;
+    }
     BackupRotation rotation(backupFolder, clock, BackupRotation::keptFromSettings());
     BackupRestore restore(rotation);
     QString error;
@@ -40,10 +48,9 @@ int runRestoreCommand(const QStringList &args, QTextStream &out, QTextStream &er
         err << error << Qt::endl;
         return 1;
     }
-    out << BackupRestore::tr("Restored %1 from %2; the database it replaced is kept in %3.")
+    out << BackupRestore::tr("Restored %1 from %2. %3")
                .arg(QDir::toNativeSeparators(database),
-                    QDir::toNativeSeparators(line.positional(0)),
-                    QDir::toNativeSeparators(restore.keptBackup()))
+                    QDir::toNativeSeparators(line.positional(0)), restore.keptNote())
         << Qt::endl;
     return 0;
 }

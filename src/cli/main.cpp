@@ -6,9 +6,11 @@
 #include "RegisterExportCommand.h"
 #include "ReportCommands.h"
 #include "RestoreCommand.h"
+#include "TempFolderCleanup.h"
 #include "UpdateCommand.h"
 #include "base/SettingsStore.h"
 #include "base/Translations.h"
+#include "exchange/ExchangeTemp.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -90,8 +92,9 @@ std::unique_ptr<QTemporaryDir> provideRuntimeFolder()
 {
     if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
         return nullptr;
-    // QTemporaryDir makes it readable by its owner only, as a runtime folder must be.
-    auto folder = std::make_unique<QTemporaryDir>();
+    // QTemporaryDir makes it readable by its owner only, as a runtime folder must be. Named as
+    // the run's other folders, it is removed with them when the run is killed.
+    auto folder = std::make_unique<QTemporaryDir>(ExchangeTemp::folderTemplate());
     if (folder->isValid())
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder->path()));
     return folder;
@@ -113,6 +116,7 @@ int main(int argc, char *argv[])
         drawsPages ? std::make_unique<QGuiApplication>(argc, argv)
                    : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication &app = *application;
+    const TempFolderCleanup cleanup;
     QCoreApplication::setOrganizationName(QStringLiteral("Brivex"));
     QCoreApplication::setApplicationName(QStringLiteral("Tellan"));
     installTranslations(app, SettingsStore::readString(SettingsStore::Settings,

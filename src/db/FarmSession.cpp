@@ -1,11 +1,13 @@
 #include "FarmSession.h"
 
+#include "base/FarmLock.h"
 #include "base/SettingsKeys.h"
 #include "base/WorkingPeriod.h"
 #include "db/DbException.h"
 #include "db/SchemaUpgrade.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 FarmSession::FarmSession(QObject *parent) : QObject(parent), m_period(storedPeriod()) {}
 
@@ -19,21 +21,89 @@ void FarmSession::closeOpen()
     if (!m_db.isOpen())
         return;
     emit aboutToReplaceDatabase();
+    m_changed = changedInConnection();
     m_db.close();
+}
+
+void FarmSession::startCounting(const QString &path)
+{
+    const QString file = QFileInfo(path).absoluteFilePath();
+    if (file != m_countedPath) {
+        m_countedPath = file;
+        m_changed = false;
+    }
+}
+
+qint64 FarmSession::dataVersion()
+{
+    try {
+        return m_db.scalar(QStringLiteral("PRAGMA data_version")).toLongLong();
+    } catch (const DbException &) {
+        return -1;
+    }
+}
+
+bool FarmSession::changedInConnection()
+{
+    if (m_changed)
+        return true;
+    if (!m_db.isOpen())
+        return false;
+    // The data version moves with every commit of another connection to the file. A file that
+    // can only be read counts only those: its own writes went to the temporary store.
+    return (!m_db.isReadOnly() && m_db.changeCount() > 0) || dataVersion() != m_openedVersion;
+}
+
+bool FarmSession::changedInSession()
+{
+    return changedInConnection();
+}
+
+void FarmSession::holdFarmLock(bool hold)
+{
+    m_holdLock = hold;
+    if (!hold)
+        m_lock.reset();
+    else if (m_db.isOpen())
+        lockFarm(m_db.path());
+}
+
+bool FarmSession::holdsFarmLock() const
+{
+    return m_lock && m_lock->isLocked();
+}
+
+void FarmSession::lockFarm(const QString &path)
+{
+    if (!m_holdLock)
+        return;
+    const QString file = QFileInfo(path).absoluteFilePath();
+    if (m_lock && m_lock->isLocked() && QFileInfo(m_lock->farmPath()).absoluteFilePath() == file)
+        return;
+    m_lock = std::make_unique<FarmLock>(file);
+    // A command changing the farm right now keeps its lock; the window works on all the same,
+    // as it did before farms were locked.
+    m_lock->tryLock(FarmLock::Holder::Window);
 }
 
 void FarmSession::open(const QString &path, Database::Access access)
 {
     closeOpen();
+    startCounting(path);
+    lockFarm(path);
     try {
         m_db.open(path, access);
         SchemaUpgrade::upgrade(m_db);
         SchemaUpgrade::keepYearSums(m_db);
+        m_openedVersion = dataVersion();
     } catch (const DbException &error) {
+        // A farm that could not be brought up to date is not left half open.
+        m_db.close();
         emit databaseReplaced();
         throw DbException(tr("Cannot open the farm database %1: %2")
                               .arg(QDir::toNativeSeparators(path), error.message()));
     } catch (...) {
+        m_db.close();
         emit databaseReplaced();
         throw;
     }

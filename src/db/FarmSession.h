@@ -6,6 +6,10 @@
 #include <QObject>
 #include <QString>
 
+#include <memory>
+
+class FarmLock;
+
 // The farm the program works on: the open working database and the working period. The
 // application owns the one session; the frame, the views and the print path take the database
 // and the period from it and follow its signals, so that nobody keeps a connection or a period
@@ -36,6 +40,16 @@ public:
     void reopen();
     void close();
 
+    // Whether the farm's data changed since the session first opened its file: rows written
+    // through the session's connections, or commits of other connections (an import) seen by
+    // them. Opening another file starts the count again.
+    bool changedInSession();
+    // While on, the session holds the lock of the file it has open (and of the file it just
+    // closed to have it replaced), so that no other program writes the farm meanwhile. The
+    // window turns it on; a file whose lock another program holds is opened all the same.
+    void holdFarmLock(bool hold);
+    bool holdsFarmLock() const;
+
     WorkingPeriod period() const { return m_period; }
     // Stores the period in the settings and tells every holder.
     void setPeriod(const WorkingPeriod &period);
@@ -57,7 +71,18 @@ signals:
 
 private:
     void closeOpen();
+    void startCounting(const QString &path);
+    qint64 dataVersion();
+    bool changedInConnection();
+    void lockFarm(const QString &path);
 
     Database m_db;
     WorkingPeriod m_period;
+    // The file the count belongs to, the changes of its connections already closed, and the
+    // engine's data version when the open connection began.
+    QString m_countedPath;
+    bool m_changed = false;
+    qint64 m_openedVersion = -1;
+    bool m_holdLock = false;
+    std::unique_ptr<FarmLock> m_lock;
 };

@@ -104,7 +104,18 @@ QString BackupRotation::newBackupPath() const
     return path;
 }
 
-QString BackupRotation::backUp(const QString &workingDatabase, QString *error)
+QString BackupRotation::keptFilePath(const QString &stem, const QString &suffix) const
+{
+    const QString name = stem + QLatin1Char(' ') + m_clock.now().toString(StampFormat);
+    const QDir folder(m_folder);
+    QString path = folder.filePath(name + suffix);
+    for (int copy = 2; QFileInfo::exists(path); ++copy)
+        path = folder.filePath(QStringLiteral("%1-%2%3").arg(name).arg(copy).arg(suffix));
+    return path;
+}
+
+QString BackupRotation::backUp(const QString &workingDatabase, QString *error,
+                               const QString &spared)
 {
     if (!QDir().mkpath(m_folder)) {
         if (error)
@@ -127,15 +138,18 @@ QString BackupRotation::backUp(const QString &workingDatabase, QString *error)
                               QDir::toNativeSeparators(path), prompter.problems());
         return {};
     }
-    removeOldest();
+    removeOldest(spared);
     return path;
 }
 
-void BackupRotation::removeOldest()
+void BackupRotation::removeOldest(const QString &spared)
 {
+    const QString keep = QFileInfo(spared).canonicalFilePath();
     const QList<Backup> all = backups();
-    for (qsizetype i = m_kept; i < all.size(); ++i)
-        QFile::remove(all.at(i).path);
+    for (qsizetype i = m_kept; i < all.size(); ++i) {
+        if (keep.isEmpty() || QFileInfo(all.at(i).path).canonicalFilePath() != keep)
+            QFile::remove(all.at(i).path);
+    }
 }
 
 QString BackupRotation::backUpAtStart(const QString &workingDatabase, QString *error)
@@ -146,12 +160,11 @@ QString BackupRotation::backUpAtStart(const QString &workingDatabase, QString *e
     return backUp(workingDatabase, error);
 }
 
-QString BackupRotation::backUpAtExit(const QString &workingDatabase, QString *error)
+QString BackupRotation::backUpAtExit(const QString &workingDatabase, bool changed, QString *error)
 {
-    const QList<Backup> all = backups();
-    // The file's own times tell whether it was written after the newest backup was.
-    if (!all.isEmpty() &&
-        QFileInfo(workingDatabase).lastModified() <= QFileInfo(all.first().path).lastModified())
+    // The session's own count of changes, not the file's times: opening and closing a farm
+    // must not push the older backups out.
+    if (!changed)
         return {};
     return backUp(workingDatabase, error);
 }

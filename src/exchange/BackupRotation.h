@@ -9,7 +9,7 @@ class Clock;
 
 // The automatic backups of the working database: timestamped ZIP files made with the
 // program's backup in one folder (the user's data folder's Backups/ by default), at the first
-// start of each day and on exit after changes, of which the newest N are kept. Only files
+// start of each day and on exit after the data changed, of which the newest N are kept. Only files
 // named as this class names them are ever counted or removed.
 class BackupRotation
 {
@@ -38,17 +38,21 @@ public:
     // Newest first.
     QList<Backup> backups() const;
 
-    // Backs workingDatabase up now and removes the oldest backups beyond the number kept.
-    // Returns the new file, or an empty text with the reason in error.
-    QString backUp(const QString &workingDatabase, QString *error);
+    // Backs workingDatabase up now and removes the oldest backups beyond the number kept, but
+    // never spared (the archive a restore is putting back). Returns the new file, or an empty
+    // text with the reason in error.
+    QString backUp(const QString &workingDatabase, QString *error, const QString &spared = {});
     // At start-up: a backup unless one was made today. Empty without error when none was due.
     QString backUpAtStart(const QString &workingDatabase, QString *error);
-    // At exit: a backup when the database was written since the newest backup.
-    QString backUpAtExit(const QString &workingDatabase, QString *error);
+    // At exit: a backup when the session changed the farm's data, else none (empty, no error).
+    QString backUpAtExit(const QString &workingDatabase, bool changed, QString *error);
+    // A name in the folder, timestamped as the backups are, for a file kept beside them that
+    // the rotation never counts or removes; suffix ends it (" damaged.mdb").
+    QString keptFilePath(const QString &stem, const QString &suffix) const;
 
 private:
     QString newBackupPath() const;
-    void removeOldest();
+    void removeOldest(const QString &spared);
 
     QString m_folder;
     const Clock &m_clock;

@@ -20,6 +20,19 @@ bool processRuns(qint64 pid)
     return pid > 0 && (::kill(pid_t(pid), 0) == 0 || errno == EPERM);
 }
 
+QFileInfoList folders()
+{
+    return QDir(QDir::tempPath())
+        .entryInfoList({Prefix + QLatin1Char('*')},
+                       QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+}
+
+const QRegularExpression &folderName()
+{
+    static const QRegularExpression name(QStringLiteral("^verdimo-(\\d+)-[^/]+$"));
+    return name;
+}
+
 } // namespace
 
 namespace ExchangeTemp {
@@ -33,16 +46,11 @@ QString folderTemplate()
 
 int removeStale()
 {
-    static const QRegularExpression name(QStringLiteral("^verdimo-(\\d+)-[^/]+$"));
     const qint64 self = QCoreApplication::applicationPid();
     const QDateTime oldest = QDateTime::currentDateTime().addSecs(-MaxAgeSeconds);
     int removed = 0;
-    const QFileInfoList folders =
-        QDir(QDir::tempPath())
-            .entryInfoList({Prefix + QLatin1Char('*')},
-                           QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
-    for (const QFileInfo &folder : folders) {
-        const QRegularExpressionMatch match = name.match(folder.fileName());
+    for (const QFileInfo &folder : folders()) {
+        const QRegularExpressionMatch match = folderName().match(folder.fileName());
         if (!match.hasMatch() || folder.isSymLink())
             continue;
         const qint64 pid = match.captured(1).toLongLong();
@@ -51,6 +59,19 @@ int removeStale()
         if (processRuns(pid) && folder.lastModified() > oldest)
             continue;
         if (QDir(folder.absoluteFilePath()).removeRecursively())
+            ++removed;
+    }
+    return removed;
+}
+
+int removeOwn()
+{
+    const QString self = QString::number(QCoreApplication::applicationPid());
+    int removed = 0;
+    for (const QFileInfo &folder : folders()) {
+        const QRegularExpressionMatch match = folderName().match(folder.fileName());
+        if (match.hasMatch() && !folder.isSymLink() && match.captured(1) == self &&
+            QDir(folder.absoluteFilePath()).removeRecursively())
             ++removed;
     }
     return removed;

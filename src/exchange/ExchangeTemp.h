@@ -15,4 +15,8 @@ QString folderTemplate();
 // process stay. Returns how many were removed.
 int removeStale();
 
+// Removes every folder of this process: the last word of a command that is interrupted, or
+// whose folders outlived it.
+int removeOwn();
+
 } // namespace ExchangeTemp

@@ -4,9 +4,13 @@
 #include "app/AutomaticBackups.h"
 #include "app/BackupRestoring.h"
 #include "app/RestoreDialog.h"
+#include "base/SettingsKeys.h"
+#include "db/Database.h"
+#include "db/DbException.h"
 #include "db/FarmSession.h"
 #include "exchange/BackupRotation.h"
 
+#include <QCryptographicHash>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QPushButton>
@@ -75,6 +79,56 @@ private slots:
         QCOMPARE(m_rotation->backups().size(), 3);
     }
 
+    // Opening and closing a farm, even with a start-up backup, neither writes it nor makes an
+    // exit backup; a change through the session or through another connection does.
+    void onlySessionsThatChangeTheFarmAddABackup()
+    {
+        const QString path = m_farm->databasePath();
+        m_farm->close();
+        AutomaticBackups backups(*m_rotation, m_prompter);
+        const auto session = [&](const std::function<void(FarmSession &)> &work) {
+            FarmSession farm;
+            farm.open(path);
+            backups.atStart(farm);
+            work(farm);
+            backups.atExit(farm);
+        };
+        const auto digest = [&path] {
+            QFile file(path);
+            return file.open(QIODevice::ReadOnly)
+                       ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256)
+                       : QByteArray();
+        };
+        session([](FarmSession &) {});
+        QCOMPARE(m_rotation->backups().size(), 1);
+        const QByteArray unchanged = digest();
+        for (int i = 0; i < 5; ++i) {
+            m_clock.set(m_clock.now().addSecs(60));
+            session([](FarmSession &farm) {
+                farm.database().scalar("SELECT COUNT(*) FROM Scheda");
+                // Reopening the same file keeps counting the same session.
+                farm.open(farm.databasePath());
+            });
+        }
+        QCOMPARE(m_rotation->backups().size(), 1);
+        QCOMPARE(digest(), unchanged);
+
+        m_clock.set(m_clock.now().addSecs(60));
+        session([](FarmSession &farm) {
+            farm.database().execute("INSERT INTO Operazioni (Codice, Descrizione) VALUES (5, 'x')");
+            farm.open(farm.databasePath());
+        });
+        QCOMPARE(m_rotation->backups().size(), 2);
+
+        m_clock.set(m_clock.now().addSecs(60));
+        session([&path](FarmSession &) {
+            Database other;
+            other.open(path);
+            other.execute("DELETE FROM Operazioni WHERE Codice = 5");
+        });
+        QCOMPARE(m_rotation->backups().size(), 3);
+    }
+
     void failedBackupWarnsAndGoesOn()
     {
         // A file where the backup folder should be.
@@ -126,6 +180,64 @@ private slots:
         QVERIFY(m_farm->isOpen());
         QCOMPARE(operations(), 1);
         QVERIFY(m_rotation->backups().isEmpty());
+    }
+
+    // A farm that does not open, or opens but fails the quick check, is offered its backups and
+    // gets one back into the file the settings name.
+    void restoresAFarmThatCannotBeUsed_data()
+    {
+        QTest::addColumn<QString>("state");
+        QTest::newRow("damaged page") << "page";
+        QTest::newRow("not a database") << "garbage";
+        QTest::newRow("missing") << "missing";
+    }
+    void restoresAFarmThatCannotBeUsed()
+    {
+        QFETCH(QString, state);
+        const QString path = m_farm->databasePath();
+        QString error;
+        const QString archive = m_rotation->backUp(path, &error);
+        QVERIFY2(!archive.isEmpty(), qPrintable(error));
+        const int inBackup = operations();
+        addOperation(9);
+        const int rootPage =
+            m_farm->database()
+                .scalar("SELECT rootpage FROM sqlite_master WHERE name = 'Operazioni'")
+                .toInt();
+        const int pageSize = m_farm->database().scalar("PRAGMA page_size").toInt();
+        m_farm->close();
+        SettingsKeys::Database.write(path);
+        if (state == "missing") {
+            QVERIFY(QFile::remove(path));
+        } else {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            if (state == "page")
+                file.seek(qint64(rootPage - 1) * pageSize);
+            file.write(QByteArray(pageSize, '\x5a'));
+        }
+        try {
+            m_farm->openStored();
+        } catch (const DbException &) {
+        }
+        QCOMPARE(m_farm->isOpen(), state == "page");
+        const QString problem = BackupRestoring::unusable(*m_farm);
+        QVERIFY(!problem.isEmpty());
+
+        BackupRestoring restoring(*m_farm, *m_rotation, m_prompter);
+        m_prompter.expectContaining(Icon::Question, "cannot be used", Answer::Yes);
+        m_prompter.expectContaining(Icon::Question, "Replace the working database", Answer::Yes);
+        m_prompter.expectContaining(Icon::Information, "is now the working database");
+        QVERIFY(restoring.offerRestore(problem, [&archive] { return archive; }));
+        QVERIFY(m_farm->isOpen());
+        QCOMPARE(operations(), inBackup);
+        QVERIFY(BackupRestoring::unusable(*m_farm).isEmpty());
+        // Declined: nothing is chosen or replaced.
+        m_prompter.expectContaining(Icon::Question, "cannot be used", Answer::No);
+        QVERIFY(!restoring.offerRestore(problem, [] {
+            qFatal("no backup is to be chosen");
+            return QString();
+        }));
     }
 
     void dialogListsTheBackupsAndTakesAnyArchive()

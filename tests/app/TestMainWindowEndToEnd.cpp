@@ -117,6 +117,44 @@ private slots:
             1);
     }
 
+    // Import and Restore replace what the card view shows: a card being typed is saved first,
+    // or neither runs and the card stays as typed.
+    void importAndRestoreKeepTheCardBeingTyped()
+    {
+        int runs = 0;
+        for (FrameCommand command : {FrameCommand::ImportData, FrameCommand::Restore})
+            m_app.frame().setCommandHandler(command, [&runs] { ++runs; });
+        const int cardsBefore = m_app.count("SELECT COUNT(*) FROM Scheda");
+        trigger(IdAdd);
+        m_app.cards()->setEditorRunner([](COperaiDlg &dialog) {
+            dialog.show();
+            dialog.field(WorkEntry::Field::WorkerCode)->setText("2");
+            dialog.field(WorkEntry::Field::RegularHours)->setText("6");
+            return dialog.confirm(true);
+        });
+        trigger(IdNewWork);
+
+        for (int command : {IdImportData, IdRestore}) {
+            m_prompter.expectContaining(Prompter::Icon::Question,
+                                        "The new form has not been saved yet",
+                                        Prompter::Answer::No);
+            trigger(command);
+        }
+        QCOMPARE(runs, 0);
+        QVERIFY(m_app.enabled(IdCancelInsert));
+        QCOMPARE(m_app.cards()->workList()->model()->rowCount(), 1);
+
+        m_prompter.expectContaining(Prompter::Icon::Question, "The new form has not been saved yet",
+                                    Prompter::Answer::Yes);
+        m_prompter.expect(Prompter::Icon::Information, "Form stored successfully!");
+        trigger(IdRestore);
+        QCOMPARE(runs, 1);
+        QCOMPARE(m_app.count("SELECT COUNT(*) FROM Scheda"), cardsBefore + 1);
+        // Nothing is being typed now: no question.
+        trigger(IdImportData);
+        QCOMPARE(runs, 2);
+    }
+
     // The views close their record sets on the old database before its connection closes,
     // then show the new one.
     void replacingTheDatabaseReleasesTheViewsFirst()

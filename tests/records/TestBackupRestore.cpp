@@ -42,11 +42,13 @@ private slots:
     void restoreBringsBackADeletedCardAndKeepsTheReplacedDatabase();
     void refusal_data();
     void refusal();
+    void keptSumsOfABackupAreNotTrusted();
     void command();
 
 private:
     // A ZIP holding the file at source under the name entry.
     QString zipOf(const QString &source, const QString &entry);
+    QString twiceZipped(const QString &source);
 
     TestEnvironment m_env;
     QString m_folder;
@@ -78,6 +80,23 @@ QString TestBackupRestore::zipOf(const QString &source, const QString &entry)
     CZipArchive zip;
     zip.Open(archive, CZipArchive::CreateNew, 0);
     zip.AddFile(named, 9, true, 65535);
+    zip.Close(false);
+    return archive;
+}
+
+QString TestBackupRestore::twiceZipped(const QString &source)
+{
+    const QString folder = m_env.path(QStringLiteral("twice"));
+    QDir().mkpath(folder + QStringLiteral("/other"));
+    const QString first = folder + QStringLiteral("/Backup Verdimo.mdb");
+    const QString second = folder + QStringLiteral("/other/Backup Verdimo.mdb");
+    QFile::copy(source, first);
+    QFile::copy(source, second);
+    const QString archive = folder + QStringLiteral(".zip");
+    CZipArchive zip;
+    zip.Open(archive, CZipArchive::CreateNew, 0);
+    zip.AddFile(first, 9, true, 65535);
+    zip.AddFile(second, 9, false, 65535);
     zip.Close(false);
     return archive;
 }
@@ -133,10 +152,20 @@ void TestBackupRestore::refusal_data()
         db.open(foreign);
         db.execute(QStringLiteral("CREATE TABLE Contacts (Name TEXT)"));
     }
-    QTest::newRow("foreign database")
-        << zipOf(foreign, QStringLiteral("Backup Verdimo.mdb")) << "no table Scheda";
+    QTest::newRow("foreign database") << zipOf(foreign, QStringLiteral("Backup Verdimo.mdb"))
+                                      << "the table Contacts, which is not one of Verdimo's";
     QTest::newRow("other entry") << zipOf(m_env.copyTemplate(), QStringLiteral("farm.mdb"))
-                                 << "is not a backup of Verdimo";
+                                 << "holds no Backup Verdimo.mdb";
+    QTest::newRow("entry twice") << twiceZipped(m_env.copyTemplate()) << "more than once";
+
+    const QString constrained = m_env.copyTemplate();
+    {
+        Database db;
+        db.open(constrained);
+        db.execute(QStringLiteral("ALTER TABLE Opere ADD COLUMN Blocco INTEGER CHECK (Blocco)"));
+    }
+    QTest::newRow("column and constraint of its own")
+        << zipOf(constrained, QStringLiteral("Backup Verdimo.mdb")) << "Opere";
 
     const QString text = m_env.path(QStringLiteral("notes.zip"));
     {
@@ -160,6 +189,38 @@ void TestBackupRestore::refusal()
     QVERIFY2(error.contains(message), qPrintable(error));
     QCOMPARE(contents(m_db), before);
     QCOMPARE(rotation.backups().size(), 0);
+}
+
+// A backup's kept hour sums may say anything: the restored farm sums its works afresh.
+void TestBackupRestore::keptSumsOfABackupAreNotTrusted()
+{
+    const QString forged = m_env.copyTemplate();
+    {
+        Database db;
+        db.open(forged);
+        SchemaUpgrade::keepYearSums(db);
+        db.execute(QStringLiteral("INSERT INTO [%1] VALUES ('Ore Totali Addetti', 'x', 2026, 1, "
+                                  "99999, 0, 0, 99999)")
+                       .arg(SchemaUpgrade::YearSumsTable));
+        db.execute(QStringLiteral("INSERT INTO [%1] VALUES ('Ore Totali Addetti', 'x', 2026)")
+                       .arg(SchemaUpgrade::SummedYearsTable));
+        QSqlQuery names =
+            db.execute(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'trigger'"));
+        QStringList dropped;
+        while (names.next())
+            dropped << names.value(0).toString();
+        for (const QString &name : std::as_const(dropped))
+            db.execute(QStringLiteral("DROP TRIGGER [%1]").arg(name));
+    }
+    BackupRotation rotation(m_folder, m_clock);
+    BackupRestore restore(rotation);
+    QString error;
+    QVERIFY2(restore.restore(zipOf(forged, QStringLiteral("Backup Verdimo.mdb")), m_db, &error),
+             qPrintable(error));
+    Database db;
+    db.open(m_db);
+    for (const QString &table : {SchemaUpgrade::YearSumsTable, SchemaUpgrade::SummedYearsTable})
+        QCOMPARE(db.scalar(QStringLiteral("SELECT COUNT(*) FROM [%1]").arg(table)).toInt(), 0);
 }
 
 void TestBackupRestore::command()
