@@ -1779,7 +1779,7 @@ No torna alla scheda senza fare altro.</translation>
 <context>
     <name>CheckDatabase</name>
     <message>
-        <location filename="../../src/db/CheckDatabase.cpp" line="+37"/>
+        <location filename="../../src/db/CheckDatabase.cpp" line="+44"/>
         <source>Database not found!</source>
         <translation>Database non trovato!</translation>
     </message>
@@ -1789,7 +1789,12 @@ No torna alla scheda senza fare altro.</translation>
         <translation>Database non compatibile con il programma Verdimo!</translation>
     </message>
     <message>
-        <location line="-6"/>
+        <location line="+4"/>
+        <source>The database is damaged: some of its pages cannot be read. Restore one of its backups.</source>
+        <translation>Il database è danneggiato: alcune sue pagine non si possono leggere. Ripristina uno dei suoi backup.</translation>
+    </message>
+    <message>
+        <location line="-10"/>
         <source>The database can only be read.</source>
         <translation>Il database è di sola lettura.</translation>
     </message>
@@ -2226,7 +2231,7 @@ No torna alla scheda senza fare altro.</translation>
         <translation>Fase (2) : Attesa</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+12"/>
         <source>Phase (1) : Importing data...</source>
         <translation>Fase (1) : Importazione dati...</translation>
     </message>
@@ -2388,7 +2393,7 @@ No torna alla scheda senza fare altro.</translation>
 <context>
     <name>FarmSession</name>
     <message>
-        <location filename="../../src/db/FarmSession.cpp" line="+100"/>
+        <location filename="../../src/db/FarmSession.cpp" line="+103"/>
         <source>Cannot open the farm database %1: %2</source>
         <translation>Impossibile aprire il database dell&apos;azienda %1: %2</translation>
     </message>

@@ -21,6 +21,13 @@ DatabaseState InspectDatabase(const QString &path)
     } catch (const DbException &) {
         return DatabaseState::Incompatible;
     }
+    // Opening reads only the schema: a damaged page elsewhere is found by reading them all.
+    try {
+        if (db.scalar(QStringLiteral("PRAGMA quick_check(1)")).toString() != QLatin1String("ok"))
+            return DatabaseState::Damaged;
+    } catch (const DbException &) {
+        return DatabaseState::Damaged;
+    }
     return Database::isWritable(path) ? DatabaseState::Usable : DatabaseState::ReadOnly;
 }
 
@@ -39,6 +46,12 @@ bool CheckDatabase(const QString &path, Prompter &prompter)
     case DatabaseState::Incompatible:
         prompter.error(QCoreApplication::translate(
             "CheckDatabase", "Database not compatible for the Verdimo software!"));
+        return false;
+    case DatabaseState::Damaged:
+        prompter.error(QCoreApplication::translate(
+            "CheckDatabase",
+            "The database is damaged: some of its pages cannot be read. Restore one of its "
+            "backups."));
         return false;
     }
     return false;

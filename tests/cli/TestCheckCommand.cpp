@@ -30,6 +30,28 @@ private:
                 QString::fromUtf8(process.readAllStandardError())};
     }
 
+    // A copy of the template whose index of items by code is overwritten with zeros: it opens,
+    // and its cards can be read, but not every page.
+    QString damagedCopy()
+    {
+        const QString path = m_env.copyTemplate();
+        qint64 page = 0;
+        qint64 pageSize = 0;
+        {
+            Database db;
+            db.open(path);
+            page = db.scalar(QStringLiteral("SELECT rootpage FROM sqlite_master WHERE name = ?"),
+                             {QStringLiteral("MagazzinoArticolo")})
+                       .toLongLong();
+            pageSize = db.scalar(QStringLiteral("PRAGMA page_size")).toLongLong();
+        }
+        QFile file(path);
+        if (page < 2 || !file.open(QIODevice::ReadWrite) || !file.seek((page - 1) * pageSize) ||
+            file.write(QByteArray(pageSize, '\0')) != pageSize)
+            qFatal("could not damage the copy");
+        return path;
+    }
+
 private slots:
     void check_data()
     {
@@ -43,6 +65,10 @@ private slots:
         Database::create(empty);
         QTest::newRow("no Scheda")
             << empty << 1 << "Database not compatible for the Verdimo software!";
+        QTest::newRow("damaged page")
+            << damagedCopy() << 1
+            << "The database is damaged: some of its pages cannot be read. Restore one of its "
+               "backups.";
     }
 
     void check()
