@@ -69,13 +69,7 @@ QString BackupRestoring::unusable(FarmSession &farm)
 {
     if (!farm.isOpen())
         return tr("it could not be opened");
-    try {
-        const QString found =
-            farm.database().scalar(QStringLiteral("PRAGMA quick_check(1)")).toString();
-        return found == QLatin1String("ok") ? QString() : found;
-    } catch (const DbException &e) {
-        return e.message();
-    }
+    return farm.database().pageDamage();
 }
 
 bool BackupRestoring::offerRestore(const QString &problem,

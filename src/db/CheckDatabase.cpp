@@ -21,13 +21,8 @@ DatabaseState InspectDatabase(const QString &path)
     } catch (const DbException &) {
         return DatabaseState::Incompatible;
     }
-    // Opening reads only the schema: a damaged page elsewhere is found by reading them all.
-    try {
-        if (db.scalar(QStringLiteral("PRAGMA quick_check(1)")).toString() != QLatin1String("ok"))
-            return DatabaseState::Damaged;
-    } catch (const DbException &) {
+    if (!db.pageDamage().isEmpty())
         return DatabaseState::Damaged;
-    }
     return Database::isWritable(path) ? DatabaseState::Usable : DatabaseState::ReadOnly;
 }
 

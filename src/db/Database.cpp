@@ -212,11 +212,26 @@ bool Database::isOpen() const
            QSqlDatabase::database(m_connectionName, false).isOpen();
 }
 
+QString Database::pageDamage()
+{
+    try {
+        const QString found = scalar(QStringLiteral("PRAGMA quick_check(1)")).toString();
+        return found == QLatin1String("ok") ? QString() : found;
+    } catch (const DbException &e) {
+        return e.message();
+    }
+}
+
 qint64 Database::changeCount() const
 {
     if (!isOpen())
         return 0;
-    return sqlite3_total_changes64(engineOf(connection()));
+    return sqlite3_total_changes64(engine());
+}
+
+sqlite3 *Database::engine() const
+{
+    return engineOf(connection());
 }
 
 QSqlDatabase Database::connection() const

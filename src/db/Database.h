@@ -8,6 +8,8 @@
 // One open database file. Statements either apply whole or raise DbException with the
 // engine's message. Parameters in SQL text are written "?" (taken in order from the list) or
 // ":[Name]" (taken from the named map); dates are bound as their stored text.
+struct sqlite3;
+
 class Database
 {
 public:
@@ -44,6 +46,10 @@ public:
     QVariant scalar(const QString &sql, const QVariantList &params = {},
                     const QVariantMap &named = {});
     bool tableExists(const QString &table);
+    // Empty when the engine's quick check finds every page sound; otherwise its first finding (an
+    // engine failure during the check is one too). Opening reads only the schema, so a damaged
+    // page elsewhere is found only this way.
+    QString pageDamage();
 
     // Transactions nest; the outermost commit makes the changes durable.
     void beginTrans();
@@ -52,6 +58,9 @@ public:
     int transactionDepth() const { return m_depth; }
 
     QSqlDatabase connection() const;
+    // The engine's own handle of the open connection, for what Qt SQL does not reach (statement
+    // checks, progress handlers). Raises DbException when the driver is not SQLite's.
+    sqlite3 *engine() const;
 
 private:
     QString m_connectionName;

@@ -21,7 +21,7 @@ void FarmSession::closeOpen()
     if (!m_db.isOpen())
         return;
     emit aboutToReplaceDatabase();
-    m_changed = changedInConnection();
+    m_changed = changedInSession();
     m_db.close();
 }
 
@@ -43,7 +43,7 @@ qint64 FarmSession::dataVersion()
     }
 }
 
-bool FarmSession::changedInConnection()
+bool FarmSession::changedInSession()
 {
     if (m_changed)
         return true;
@@ -52,11 +52,6 @@ bool FarmSession::changedInConnection()
     // The data version moves with every commit of another connection to the file. A file that
     // can only be read counts only those: its own writes went to the temporary store.
     return (!m_db.isReadOnly() && m_db.changeCount() > 0) || dataVersion() != m_openedVersion;
-}
-
-bool FarmSession::changedInSession()
-{
-    return changedInConnection();
 }
 
 void FarmSession::holdFarmLock(bool hold)

@@ -73,7 +73,6 @@ private:
     void closeOpen();
     void startCounting(const QString &path);
     qint64 dataVersion();
-    bool changedInConnection();
     void lockFarm(const QString &path);
 
     Database m_db;

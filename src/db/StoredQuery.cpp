@@ -5,7 +5,6 @@
 #include "DbException.h"
 #include "SqlText.h"
 
-#include <QSqlDriver>
 #include <sqlite3.h>
 
 namespace {
@@ -17,14 +16,6 @@ QString builtInSql(const QString &name)
         throw DbException(
             StoredQuery::tr("The program has no list or print query named '%1'.").arg(name));
     return sql;
-}
-
-sqlite3 *engineOf(Database &db)
-{
-    const QVariant handle = db.connection().driver()->handle();
-    if (qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        throw DbException(QStringLiteral("The database engine is not SQLite."));
-    return *static_cast<sqlite3 *const *>(handle.constData());
 }
 
 // Finalizes the statement on every path.
@@ -68,7 +59,7 @@ void StoredQuery::requireReadOnly(Database &db, const QString &name, const QStri
     for (const QString &parameter : SqlText::namedParameters(sql))
         named.insert(parameter, QVariant());
     const QByteArray text = SqlText::bind(sql, {}, named).sql.toUtf8();
-    sqlite3 *engine = engineOf(db);
+    sqlite3 *engine = db.engine();
     Statement statement;
     const char *tail = nullptr;
     if (sqlite3_prepare_v2(engine, text.constData(), int(text.size()), &statement.handle, &tail) !=

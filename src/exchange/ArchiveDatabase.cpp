@@ -3,7 +3,6 @@
 #include "db/DbException.h"
 
 #include <QFileInfo>
-#include <QSqlDriver>
 #include <QSqlQuery>
 #include <sqlite3.h>
 
@@ -18,14 +17,6 @@ int spend(void *context)
     return 1; // interrupts the statement
 }
 
-sqlite3 *handleOf(Database &db)
-{
-    const QVariant handle = db.connection().driver()->handle();
-    if (qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        throw DbException(QStringLiteral("The database engine is not SQLite."));
-    return *static_cast<sqlite3 *const *>(handle.constData());
-}
-
 } // namespace
 
 ArchiveDatabase::ArchiveDatabase() : m_budget(std::make_unique<Budget>()) {}
@@ -34,7 +25,7 @@ ArchiveDatabase::~ArchiveDatabase()
 {
     try {
         if (m_db.isOpen())
-            sqlite3_progress_handler(handleOf(m_db), 0, nullptr, nullptr);
+            sqlite3_progress_handler(m_db.engine(), 0, nullptr, nullptr);
     } catch (const DbException &) {
         // Not SQLite: no handler was installed.
     }
@@ -67,13 +58,10 @@ void ArchiveDatabase::open(const QString &path)
 
 void ArchiveDatabase::secure(const QString &path)
 {
-    sqlite3 *handle = handleOf(m_db);
-    sqlite3_db_config(handle, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
-    sqlite3_db_config(handle, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
+    sqlite3 *handle = m_db.engine();
     m_budget->left = workBudget(QFileInfo(path).size());
     m_budget->exhausted = false;
     sqlite3_progress_handler(handle, StepsPerCall, spend, m_budget.get());
-    m_db.execute(QStringLiteral("PRAGMA trusted_schema = OFF"));
     m_db.execute(QStringLiteral("PRAGMA cell_size_check = ON"));
     m_db.execute(QStringLiteral("PRAGMA query_only = ON"));
 

@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <functional>
 
 namespace {
 
@@ -33,6 +34,21 @@ const QRegularExpression &folderName()
     return name;
 }
 
+// Removes the program's temporary folders (never a link) whose process number and folder the
+// predicate dooms; returns how many went.
+int removeFolders(const std::function<bool(qint64, const QFileInfo &)> &doomed)
+{
+    int removed = 0;
+    for (const QFileInfo &folder : folders()) {
+        const QRegularExpressionMatch match = folderName().match(folder.fileName());
+        if (match.hasMatch() && !folder.isSymLink() &&
+            doomed(match.captured(1).toLongLong(), folder) &&
+            QDir(folder.absoluteFilePath()).removeRecursively())
+            ++removed;
+    }
+    return removed;
+}
+
 } // namespace
 
 namespace ExchangeTemp {
@@ -48,33 +64,15 @@ int removeStale()
 {
     const qint64 self = QCoreApplication::applicationPid();
     const QDateTime oldest = QDateTime::currentDateTime().addSecs(-MaxAgeSeconds);
-    int removed = 0;
-    for (const QFileInfo &folder : folders()) {
-        const QRegularExpressionMatch match = folderName().match(folder.fileName());
-        if (!match.hasMatch() || folder.isSymLink())
-            continue;
-        const qint64 pid = match.captured(1).toLongLong();
-        if (pid == self)
-            continue;
-        if (processRuns(pid) && folder.lastModified() > oldest)
-            continue;
-        if (QDir(folder.absoluteFilePath()).removeRecursively())
-            ++removed;
-    }
-    return removed;
+    return removeFolders([&](qint64 pid, const QFileInfo &folder) {
+        return pid != self && (!processRuns(pid) || folder.lastModified() <= oldest);
+    });
 }
 
 int removeOwn()
 {
-    const QString self = QString::number(QCoreApplication::applicationPid());
-    int removed = 0;
-    for (const QFileInfo &folder : folders()) {
-        const QRegularExpressionMatch match = folderName().match(folder.fileName());
-        if (match.hasMatch() && !folder.isSymLink() && match.captured(1) == self &&
-            QDir(folder.absoluteFilePath()).removeRecursively())
-            ++removed;
-    }
-    return removed;
+    const qint64 self = QCoreApplication::applicationPid();
+    return removeFolders([self](qint64 pid, const QFileInfo &) { return pid == self; });
 }
 
 } // namespace ExchangeTemp
