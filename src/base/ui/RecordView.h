@@ -52,15 +52,13 @@ public:
     virtual bool isCommandEnabled(ViewCommand command) const = 0;
     virtual void runCommand(ViewCommand command) = 0;
 
-    // The working database the view shows (the farm session's; none while it is closed).
-    virtual Database *database() = 0;
-    virtual void setDatabase(Database *database) = 0;
-    // The working database is about to be closed: close every record set on it now, while its
-    // connection is still open.
+    // Relays from the frame, on their way out: each view takes the database and the period
+    // from the farm session and follows its signals itself.
+    virtual Database *database() { return nullptr; }
+    virtual void setDatabase(Database *) {}
     virtual void releaseDatabase() {}
-    // The working database was replaced (settings, import): show the one now open.
-    virtual void reopenDatabase() = 0;
-    virtual void applyWorkingPeriod(const WorkingPeriod &period) = 0;
+    virtual void reopenDatabase() {}
+    virtual void applyWorkingPeriod(const WorkingPeriod &) {}
     // A day was picked in the frame's search window.
     virtual void searchDatePicked(const QDate &) {}
     // The frame is about to close: keep the user's unsaved work (store it or ask); false keeps
