@@ -9,6 +9,7 @@
 
 #include "BenchFarm.h"
 #include "BenchFiles.h"
+#include "BenchPrompter.h"
 #include "base/Clock.h"
 #include "base/Prompter.h"
 #include "cards/CardForm.h"
@@ -64,31 +65,6 @@ QDate seed(Database &db, int years)
     transaction.commit();
     return first.addDays(cards - 1);
 }
-
-// Answers every message with its first button; counts them, since none is expected.
-class SilentPrompter : public Prompter
-{
-public:
-    Answer message(Icon, const QString &, Buttons buttons) override
-    {
-        ++messages;
-        return buttons == Buttons::YesNo || buttons == Buttons::YesNoCancel ? Answer::Yes
-                                                                            : Answer::Ok;
-    }
-    QString openFileName(const QString &, const QString &, const QString &,
-                         const QString &) override
-    {
-        return {};
-    }
-    QString saveFileName(const QString &, const QString &, const QString &,
-                         const QString &) override
-    {
-        return {};
-    }
-    void showHelp(int) override {}
-
-    int messages = 0;
-};
 
 // Counts the statements the engine starts on the connection.
 class StatementCounter
@@ -259,7 +235,7 @@ int main(int argc, char *argv[])
         << db.scalar(QStringLiteral("SELECT COUNT(*) FROM Magazzino")).toInt()
         << " movements (seeded in " << seedTimer.elapsed() << " ms)" << Qt::endl;
 
-    SilentPrompter prompter;
+    BenchPrompter prompter;
     SystemClock clock;
     StatementCounter counter(db);
     const WorkingPeriod allYears{QDate(FirstYear, 1, 1), lastDay};
@@ -325,12 +301,12 @@ int main(int argc, char *argv[])
           measure(200, counter, [&] { rows = query.work(oneWork) ? 1 : 0; }));
     ok = ok && rows == 1;
 
-    if (prompter.messages != 0)
-        out << prompter.messages << " unexpected messages" << Qt::endl;
+    if (prompter.messageCount() != 0)
+        out << prompter.messageCount() << " unexpected messages" << Qt::endl;
     if (!ok)
         out << "some step did not reach the card it should have" << Qt::endl;
     db.close();
     if (args.size() > 2)
         QFile::copy(path, args.at(2));
-    return ok && prompter.messages == 0 ? 0 : 1;
+    return ok && prompter.messageCount() == 0 ? 0 : 1;
 }

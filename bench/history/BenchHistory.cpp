@@ -142,32 +142,11 @@ void importArchive(const QString &target, const QString &archive, bool overwrite
         qFatal("import failed");
 }
 
-class SilentPrompter : public Prompter
-{
-public:
-    Answer message(Icon, const QString &text, Buttons) override
-    {
-        qFatal("unexpected message: %s", qPrintable(text));
-        return Answer::Ok;
-    }
-    QString openFileName(const QString &, const QString &, const QString &,
-                         const QString &) override
-    {
-        return {};
-    }
-    QString saveFileName(const QString &, const QString &, const QString &,
-                         const QString &) override
-    {
-        return {};
-    }
-    void showHelp(int) override {}
-};
-
 // Milliseconds of one card move, the form written back as the card view does, averaged over
 // moves back and forth within the last year.
 double cardMove(Database &db, const WorkingPeriod &period)
 {
-    SilentPrompter prompter;
+    BenchPrompter prompter;
     SystemClock clock;
     CardSession session(db, period, prompter, clock);
     session.open(period.end);
@@ -177,6 +156,8 @@ double cardMove(Database &db, const WorkingPeriod &period)
         for (int i = 0; i < CardMoves; ++i)
             if (!session.move(move, CardForm::input(session.card())).done)
                 qFatal("a card move failed");
+    if (prompter.messageCount() != 0)
+        qFatal("a card move asked the user");
     return timer.nsecsElapsed() / 1e6 / (2 * CardMoves);
 }
 

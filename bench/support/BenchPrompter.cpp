@@ -7,6 +7,7 @@ BenchPrompter::BenchPrompter(QString archive, Answer answer)
 
 Prompter::Answer BenchPrompter::message(Icon icon, const QString &text, Buttons)
 {
+    ++m_messages;
     if (icon == Icon::Error || icon == Icon::Warning)
         qFatal("%s", qPrintable(text));
     return icon == Icon::Question ? m_answer : Answer::Ok;

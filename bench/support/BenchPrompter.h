@@ -2,12 +2,13 @@
 
 #include "base/Prompter.h"
 
-// Answers questions as told, names the given archive for every file choice, and stops the
-// benchmark on any error or warning.
+// Answers questions as told, names the given archive for every file choice, stops the
+// benchmark on any error or warning, and counts every message, for the benchmarks that expect
+// none.
 class BenchPrompter : public Prompter
 {
 public:
-    BenchPrompter(QString archive, Answer answer);
+    explicit BenchPrompter(QString archive = {}, Answer answer = Answer::Yes);
 
     Answer message(Icon icon, const QString &text, Buttons buttons) override;
     QString openFileName(const QString &title, const QString &folder, const QString &filter,
@@ -16,7 +17,10 @@ public:
                          const QString &suggestedName) override;
     void showHelp(int) override {}
 
+    int messageCount() const { return m_messages; }
+
 private:
     QString m_archive;
     Answer m_answer;
+    int m_messages = 0;
 };

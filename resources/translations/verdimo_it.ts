@@ -4,7 +4,7 @@
 <context>
     <name>ArchiveDatabase</name>
     <message>
-        <location filename="../../src/exchange/ArchiveDatabase.cpp" line="+84"/>
+        <location filename="../../src/exchange/ArchiveDatabase.cpp" line="+73"/>
         <source>The archive&apos;s database holds %1, which is not a plain table.</source>
         <translation>Il database dell&apos;archivio contiene %1, che non è una semplice tabella.</translation>
     </message>
@@ -42,7 +42,7 @@
         <translation>Importazione operazione %s</translation>
     </message>
     <message>
-        <location line="+84"/>
+        <location line="+78"/>
         <source>Import forms</source>
         <translation>Importazione schede</translation>
     </message>
@@ -52,7 +52,7 @@
         <translation>In attesa di istruzioni</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+53"/>
         <source>Importing form of %s</source>
         <translation>Importazione scheda del %s</translation>
     </message>
@@ -126,7 +126,7 @@
         <translation>&quot;%1…&quot; (%2 caratteri)</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+32"/>
         <source>The archive&apos;s table %1 holds an impossible value in the row %2 %3, column %4: %5 (%6).</source>
         <translation>La tabella %1 dell&apos;archivio contiene un valore impossibile nella riga %2 %3, colonna %4: %5 (%6).</translation>
     </message>
@@ -235,7 +235,7 @@
 <context>
     <name>BackupRestoring</name>
     <message>
-        <location filename="../../src/app/BackupRestoring.cpp" line="+36"/>
+        <location filename="../../src/app/BackupRestoring.cpp" line="+37"/>
         <source>No farm database is named in the settings: there is nothing to restore into.</source>
         <translation>Nelle impostazioni non è indicato alcun database aziendale: non c&apos;è nulla in cui ripristinare.</translation>
     </message>
@@ -264,7 +264,7 @@ Ciò che viene sostituito è conservato prima.</translation>
         <translation>non è stato possibile aprirlo</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+7"/>
         <source>The farm database %1 cannot be used: %2
 
 Restore one of its backups now?</source>
@@ -276,7 +276,7 @@ Ripristinare ora uno dei suoi backup?</translation>
 <context>
     <name>BackupRotation</name>
     <message>
-        <location filename="../../src/exchange/BackupRotation.cpp" line="+123"/>
+        <location filename="../../src/exchange/BackupRotation.cpp" line="+121"/>
         <source>Could not make the backup folder %1.</source>
         <translation>Impossibile creare la cartella dei backup %1.</translation>
     </message>
@@ -289,14 +289,14 @@ Ripristinare ora uno dei suoi backup?</translation>
 <context>
     <name>CAboutDlg</name>
     <message>
-        <location filename="../../src/app/CAboutDlg.cpp" line="+11"/>
+        <location filename="../../src/app/CAboutDlg.cpp" line="+13"/>
         <source>About...</source>
         <translation>Informazioni su...</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>Verdimo Version 3.0 for Linux</source>
-        <translation>Verdimo versione 3.0 per Linux</translation>
+        <location line="+6"/>
+        <source>Verdimo Version %1 for Linux</source>
+        <translation>Verdimo versione %1 per Linux</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -346,54 +346,44 @@ Ripristinare ora uno dei suoi backup?</translation>
     </message>
 </context>
 <context>
-    <name>CChartView</name>
-    <message>
-        <location filename="../../src/chart/ui/CChartView.cpp" line="+111"/>
-        <source>The cards of the weather chart could not be read from %1:
-%2</source>
-        <translation>Impossibile leggere da %1 le schede del grafico meteo:
-%2</translation>
-    </message>
-</context>
-<context>
     <name>CDittaDialog</name>
     <message>
-        <location filename="../../src/app/CDittaDialog.cpp" line="+47"/>
+        <location filename="../../src/app/CDittaDialog.cpp" line="+49"/>
         <source>Company Information</source>
         <translation>Dati aziendali</translation>
     </message>
     <message>
         <location line="+5"/>
-        <location line="+25"/>
+        <location line="+26"/>
         <source>Surname or Company Name :</source>
         <translation>Cognome o ragione sociale :</translation>
     </message>
     <message>
-        <location line="-24"/>
-        <location line="+25"/>
+        <location line="-25"/>
+        <location line="+26"/>
         <source>Name :</source>
         <translation>Nome :</translation>
     </message>
     <message>
-        <location line="-24"/>
-        <location line="+25"/>
+        <location line="-25"/>
+        <location line="+26"/>
         <source>City of Birth :</source>
         <translation>Comune di nascita :</translation>
     </message>
     <message>
         <location line="-24"/>
-        <location line="+25"/>
+        <location line="+26"/>
         <source>Date of Birth :</source>
         <translation>Data di nascita :</translation>
     </message>
     <message>
-        <location line="-24"/>
-        <location line="+25"/>
+        <location line="-25"/>
+        <location line="+26"/>
         <source>Woman</source>
         <translation>Donna</translation>
     </message>
     <message>
-        <location line="-24"/>
+        <location line="-25"/>
         <source>Codix :</source>
         <translation>Codice fiscale :</translation>
     </message>
@@ -430,7 +420,7 @@ Ripristinare ora uno dei suoi backup?</translation>
         <translation>Rappresentante legale ( solo se il titolare è una persona giuridica )</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>Close</source>
         <translation>Chiudi</translation>
     </message>
@@ -456,7 +446,7 @@ Ripristinare ora uno dei suoi backup?</translation>
 <context>
     <name>CMainFrame</name>
     <message>
-        <location filename="../../src/app/CMainFrame.cpp" line="+55"/>
+        <location filename="../../src/app/CommandTable.cpp" line="+31"/>
         <source>Export &amp;data</source>
         <translation>Es&amp;porta dati</translation>
     </message>
@@ -468,7 +458,7 @@ Export data</source>
 Esporta dati</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Import data</source>
         <translation>&amp;Importa dati</translation>
     </message>
@@ -480,7 +470,7 @@ Import data</source>
 Importa dati</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Company</source>
         <translation>&amp;Azienda</translation>
     </message>
@@ -504,7 +494,7 @@ Backup</source>
 Backup</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Export treatment rec&amp;ord...</source>
         <translation>Esporta registro &amp;trattamenti...</translation>
     </message>
@@ -516,7 +506,7 @@ Export treatment record</source>
 Esporta registro trattamenti</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Export &amp;list as CSV...</source>
         <translation>Esporta &amp;elenco come CSV...</translation>
     </message>
@@ -528,7 +518,7 @@ Export list as CSV</source>
 Esporta elenco come CSV</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&amp;Restore...</source>
         <translation>&amp;Ripristina...</translation>
     </message>
@@ -541,6 +531,18 @@ Ripristina</translation>
     </message>
     <message>
         <location line="+1"/>
+        <source>Open &amp;farm...</source>
+        <translation>Apri azie&amp;nda...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Make another farm database the working farm
+Open farm</source>
+        <translation>Fa di un altro database aziendale l'azienda di lavoro
+Apri azienda</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Open de&amp;mo farm</source>
         <translation>Apri azienda di &amp;prova</translation>
     </message>
@@ -576,7 +578,7 @@ Print Preview</source>
 Anteprima di stampa</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Print</source>
         <translation>&amp;Stampa</translation>
     </message>
@@ -588,7 +590,7 @@ Print</source>
 Stampa</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Exit</source>
         <translation>&amp;Esci</translation>
     </message>
@@ -612,7 +614,7 @@ Undo</source>
 Annulla</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Cu&amp;t	Ctrl+X</source>
         <translation>&amp;Taglia	Ctrl+X</translation>
     </message>
@@ -624,7 +626,7 @@ Cut</source>
 Taglia</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Copy	Ctrl+C</source>
         <translation>&amp;Copia	Ctrl+C</translation>
     </message>
@@ -636,7 +638,7 @@ Copy</source>
 Copia</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Paste	Ctrl+V</source>
         <translation>I&amp;ncolla	Ctrl+V</translation>
     </message>
@@ -648,7 +650,7 @@ Paste</source>
 Incolla</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;First</source>
         <translation>&amp;Prima</translation>
     </message>
@@ -660,7 +662,7 @@ First Record</source>
 Prima scheda</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Previous</source>
         <translation>Pr&amp;ecedente</translation>
     </message>
@@ -672,7 +674,7 @@ Previous Record</source>
 Scheda precedente</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Next</source>
         <translation>&amp;Successiva</translation>
     </message>
@@ -684,7 +686,7 @@ Next Record</source>
 Scheda successiva</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Last</source>
         <translation>&amp;Ultima</translation>
     </message>
@@ -696,7 +698,7 @@ Last Record</source>
 Ultima scheda</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Add</source>
         <translation>&amp;Aggiungi</translation>
     </message>
@@ -732,7 +734,7 @@ Delete</source>
 Elimina</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>N&amp;ew work	Ins</source>
         <translation>&amp;Nuovo lavoro	Ins</translation>
     </message>
@@ -744,7 +746,7 @@ Add work</source>
 Aggiungi lavoro</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Delete &amp;work	Ctrl+Canc</source>
         <translation>Elimina &amp;lavoro	Ctrl+Canc</translation>
     </message>
@@ -756,7 +758,7 @@ Delete row</source>
 Elimina riga</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>&amp;Cancel insert</source>
         <translation>Annulla &amp;inserimento</translation>
     </message>
@@ -768,7 +770,7 @@ Undo inserting</source>
 Annulla inserimento</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>New fields &amp;year</source>
         <translation>Nuovo anno &amp;campi</translation>
     </message>
@@ -828,7 +830,7 @@ Search bar</source>
 Barra di ricerca</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Registries	Ctrl + T</source>
         <translation>&amp;Anagrafiche	Ctrl + T</translation>
     </message>
@@ -840,7 +842,7 @@ Registries</source>
 Anagrafiche</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Works	Ctrl + S</source>
         <translation>&amp;Lavori	Ctrl + S</translation>
     </message>
@@ -852,7 +854,7 @@ Works</source>
 Lavori</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Graphs	Ctrl + G</source>
         <translation>&amp;Grafici	Ctrl + G</translation>
     </message>
@@ -864,7 +866,7 @@ Graphs</source>
 Grafici</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Help online	F1</source>
         <translation>&amp;Guida in linea	F1</translation>
     </message>
@@ -924,7 +926,7 @@ About</source>
 Informazioni su</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+35"/>
         <source>&amp;File</source>
         <translation>&amp;File</translation>
     </message>
@@ -954,7 +956,7 @@ Informazioni su</translation>
         <translation>&amp;Guida</translation>
     </message>
     <message>
-        <location line="+244"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="+153"/>
         <source>Barra degli strumenti</source>
         <translation>Barra degli strumenti</translation>
     </message>
@@ -964,7 +966,7 @@ Informazioni su</translation>
         <translation>Barra degli strumenti</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+14"/>
         <source>CAP</source>
         <translation>MAIUSC</translation>
     </message>
@@ -1010,12 +1012,12 @@ Informazioni su</translation>
         <translation>Pronto</translation>
     </message>
     <message>
-        <location line="+169"/>
+        <location line="+119"/>
         <source>%1 (read-only)</source>
         <translation>%1 (sola lettura)</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+16"/>
         <source>%1
 
 Settings in the Program menu chooses another farm database.</source>
@@ -1024,12 +1026,12 @@ Settings in the Program menu chooses another farm database.</source>
 Impostazioni nel menu Programma permette di scegliere un altro database aziendale.</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+45"/>
         <source>The demo farm %1 is now the working database. Settings in the Program menu chooses your own farm database %2 again.</source>
         <translation>L&apos;azienda di prova %1 è ora il database di lavoro. Impostazioni nel menu Programma permette di scegliere di nuovo il proprio database aziendale %2.</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location line="+151"/>
         <source>The new form has not been saved yet. Save it first?
 
 No goes back to it and does nothing else.</source>
@@ -1038,7 +1040,7 @@ No goes back to it and does nothing else.</source>
 No torna alla scheda senza fare altro.</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+29"/>
         <source>Service not yet enabled!</source>
         <translation>Servizio non ancora attivo!</translation>
     </message>
@@ -1046,30 +1048,24 @@ No torna alla scheda senza fare altro.</translation>
 <context>
     <name>CMainView</name>
     <message>
-        <location filename="../../src/cards/ui/CMainView.cpp" line="+76"/>
+        <location filename="../../src/cards/ui/CMainView.cpp" line="+54"/>
         <source>Works</source>
         <translation>Lavori</translation>
     </message>
     <message>
-        <location line="+76"/>
-        <location line="+8"/>
-        <source>°C</source>
-        <translation>°C</translation>
-    </message>
-    <message>
-        <location line="-5"/>
-        <source>mm</source>
-        <translation>mm</translation>
-    </message>
-    <message>
-        <location line="+57"/>
+        <location line="+80"/>
         <source>The working period in the settings cannot be read (from &quot;%1&quot; to &quot;%2&quot;): no card is shown. Settings in the Program menu sets another.</source>
         <translation>Il periodo di lavoro nelle impostazioni non è leggibile (dal &quot;%1&quot; al &quot;%2&quot;): nessuna scheda viene mostrata. Impostazioni nel menu Programma ne imposta un altro.</translation>
     </message>
     <message>
-        <location line="+452"/>
+        <location line="+354"/>
         <source>The new form has not been saved yet. Do you want to save it?</source>
         <translation>La nuova scheda non è ancora stata salvata. Salvarla?</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>The form could not be stored. Close without storing it?</source>
+        <translation>Non è stato possibile memorizzare la scheda. Chiudere senza memorizzarla?</translation>
     </message>
 </context>
 <context>
@@ -1260,7 +1256,7 @@ No torna alla scheda senza fare altro.</translation>
         <translation>Avversità :</translation>
     </message>
     <message>
-        <location line="+190"/>
+        <location line="+185"/>
         <source>&lt;None&gt;</source>
         <translation>&lt;Nessuno&gt;</translation>
     </message>
@@ -1473,7 +1469,7 @@ No torna alla scheda senza fare altro.</translation>
 <context>
     <name>CTabelleView</name>
     <message>
-        <location filename="../../src/registries/ui/CTabelleView.cpp" line="+80"/>
+        <location filename="../../src/registries/ui/CTabelleView.cpp" line="+83"/>
         <source>Registries</source>
         <translation>Anagrafiche</translation>
     </message>
@@ -1533,7 +1529,7 @@ No torna alla scheda senza fare altro.</translation>
         <translation>N. registrazione :</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+41"/>
         <source>Statistics</source>
         <translation>Statistiche</translation>
     </message>
@@ -1541,11 +1537,6 @@ No torna alla scheda senza fare altro.</translation>
         <location line="+3"/>
         <source>Export list as CSV...</source>
         <translation>Esporta elenco come CSV...</translation>
-    </message>
-    <message>
-        <location line="+67"/>
-        <source>Command failed.</source>
-        <translation>Comando non riuscito.</translation>
     </message>
 </context>
 <context>
@@ -1619,7 +1610,7 @@ No torna alla scheda senza fare altro.</translation>
 <context>
     <name>CardForm</name>
     <message>
-        <location filename="../../src/cards/CardForm.cpp" line="+11"/>
+        <location filename="../../src/cards/CardForm.cpp" line="+12"/>
         <source>  Weather :</source>
         <translation>  Tempo :</translation>
     </message>
@@ -1674,7 +1665,7 @@ No torna alla scheda senza fare altro.</translation>
         <translation>  IL CAPOSQUADRA :</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <source>  Date :</source>
         <translation>  Data :</translation>
     </message>
@@ -1695,6 +1686,35 @@ No torna alla scheda senza fare altro.</translation>
     </message>
 </context>
 <context>
+    <name>CardFormLayout</name>
+    <message>
+        <location filename="../../src/cards/ui/CardFormLayout.cpp" line="+94"/>
+        <location line="+3"/>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <location line="-2"/>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+</context>
+<context>
+    <name>CardPrintJob</name>
+    <message>
+        <location filename="../../src/reports/CardPrintJob.cpp" line="+51"/>
+        <source>Program › Settings chooses another working period.</source>
+        <translation>Programma › Impostazioni sceglie un altro periodo di lavoro.</translation>
+    </message>
+    <message>
+        <location line="+131"/>
+        <source>%1
+The period looked at runs from %2 to %3. %4</source>
+        <translation>%1
+Il periodo esaminato va dal %2 al %3. %4</translation>
+    </message>
+</context>
+<context>
     <name>CardSession</name>
     <message>
         <location filename="../../src/cards/CardSession.cpp" line="+139"/>
@@ -1702,7 +1722,7 @@ No torna alla scheda senza fare altro.</translation>
         <translation>La scheda è già presente nel database! Impossibile salvare!</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+17"/>
         <source>Unable to save form!</source>
         <translation>Impossibile salvare la scheda!</translation>
     </message>
@@ -1730,7 +1750,7 @@ No torna alla scheda senza fare altro.</translation>
 <context>
     <name>ChartCommand</name>
     <message>
-        <location filename="../../src/cli/ChartCommand.cpp" line="+94"/>
+        <location filename="../../src/cli/ChartCommand.cpp" line="+93"/>
         <source>give one of --pdf, --png or --svg</source>
         <translation>indicare uno tra --pdf, --png o --svg</translation>
     </message>
@@ -1745,12 +1765,7 @@ No torna alla scheda senza fare altro.</translation>
         <translation>verdimo-cli chart: il disegno richiede una QGuiApplication (piattaforma offscreen).</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <source>No database: give one with --db FILE.</source>
-        <translation>Nessun database: indicarne uno con --db FILE.</translation>
-    </message>
-    <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>Wrote the weather chart from %1 to %2 to %3.</source>
         <translation>Grafico meteo dal %1 al %2 scritto in %3.</translation>
     </message>
@@ -1779,7 +1794,7 @@ No torna alla scheda senza fare altro.</translation>
 <context>
     <name>CheckDatabase</name>
     <message>
-        <location filename="../../src/db/CheckDatabase.cpp" line="+44"/>
+        <location filename="../../src/db/CheckDatabase.cpp" line="+52"/>
         <source>Database not found!</source>
         <translation>Database non trovato!</translation>
     </message>
@@ -1812,7 +1827,7 @@ No torna alla scheda senza fare altro.</translation>
         <translation>%1: un database di Verdimo</translation>
     </message>
     <message>
-        <location filename="../../src/cli/CommandLine.cpp" line="+62"/>
+        <location filename="../../src/cli/CommandLine.cpp" line="+64"/>
         <source>use FILE instead of the database of the settings</source>
         <translation>usa FILE al posto del database delle impostazioni</translation>
     </message>
@@ -1843,7 +1858,7 @@ No torna alla scheda senza fare altro.</translation>
     </message>
     <message>
         <location line="+49"/>
-        <location filename="../../src/cli/ReportCommands.cpp" line="+356"/>
+        <location filename="../../src/cli/ReportCommands.cpp" line="+307"/>
         <source>unexpected argument &apos;%1&apos;</source>
         <translation>argomento inatteso &apos;%1&apos;</translation>
     </message>
@@ -1873,7 +1888,12 @@ No torna alla scheda senza fare altro.</translation>
         <translation>il periodo dal %1 al %2 finisce prima di iniziare</translation>
     </message>
     <message>
-        <location line="-30"/>
+        <location line="+34"/>
+        <source>No database: give one with --db FILE or choose one in the settings.</source>
+        <translation>Nessun database: indicarne uno con --db FILE o sceglierlo nelle impostazioni.</translation>
+    </message>
+    <message>
+        <location line="-64"/>
         <source>option &apos;--%1&apos; is given more than once</source>
         <translation>l&apos;opzione &apos;--%1&apos; è data più di una volta</translation>
     </message>
@@ -1943,23 +1963,28 @@ No torna alla scheda senza fare altro.</translation>
         <translation>indicare --overwrite oppure --keep</translation>
     </message>
     <message>
-        <location filename="../../src/cli/ReportCommands.cpp" line="+62"/>
+        <location filename="../../src/cli/ReportCommands.cpp" line="+61"/>
         <source>Rebuild the cost and revenue totals of a period.</source>
         <translation>Ricalcola i totali di costi e ricavi di un periodo.</translation>
     </message>
     <message>
-        <location filename="../../src/cli/ChartCommand.cpp" line="-67"/>
+        <location filename="../../src/cli/ChartCommand.cpp" line="-61"/>
         <location filename="../../src/cli/ReportCommands.cpp" line="+20"/>
         <source>the PDF file to write</source>
         <translation>il file PDF da scrivere</translation>
     </message>
     <message>
-        <location filename="../../src/cli/ReportCommands.cpp" line="-39"/>
+        <location filename="../../src/cli/ReportCommands.cpp" line="-57"/>
+        <source>Give --from and --to, or choose another working period in the settings.</source>
+        <translation>Indicare --from e --to, oppure scegliere un altro periodo di lavoro nelle impostazioni.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
         <source>These pages print what the last processing left; give --process to process the period first.</source>
         <translation>Queste pagine stampano ciò che ha lasciato l&apos;ultima elaborazione; aggiungere --process per elaborare prima il periodo.</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+30"/>
         <source>Write a report to PDF or its table to CSV; KIND is one of %1. &apos;registry NODE&apos; is the registries view&apos;s print of NODE, one of %2 (--movements lists a centre&apos;s or field&apos;s movements).</source>
         <translation>Scrive un resoconto in PDF o la sua tabella in CSV; KIND è uno tra %1. &apos;registry NODE&apos; è la stampa delle anagrafiche del nodo NODE, uno tra %2 (--movements elenca i movimenti di un centro o di un campo).</translation>
     </message>
@@ -2014,7 +2039,7 @@ No torna alla scheda senza fare altro.</translation>
         <translation>la dimensione dell&apos;immagine in pixel (predefinita 1600x1000)</translation>
     </message>
     <message>
-        <location filename="../../src/cli/main.cpp" line="+31"/>
+        <location filename="../../src/cli/main.cpp" line="+32"/>
         <source>Look for a newer version, or download and verify its package.</source>
         <translation>Cerca una versione più recente, oppure ne scarica e verifica il pacchetto.</translation>
     </message>
@@ -2054,7 +2079,7 @@ No torna alla scheda senza fare altro.</translation>
         <translation>verdimo-cli: comando sconosciuto &apos;%1&apos;</translation>
     </message>
     <message>
-        <location filename="../../src/cli/DemoCommand.cpp" line="+21"/>
+        <location filename="../../src/cli/DemoCommand.cpp" line="+32"/>
         <source>Write a demo farm with a few years of work cards ending today, to try the program on.</source>
         <translation>Scrive un&apos;azienda di prova con alcuni anni di schede di lavoro fino a oggi, per provare il programma.</translation>
     </message>
@@ -2094,6 +2119,11 @@ No torna alla scheda senza fare altro.</translation>
         <translation>%1: un&apos;azienda di prova con le schede di lavoro dal %2 al %3</translation>
     </message>
     <message>
+        <location line="+7"/>
+        <source>Process this year&apos;s cards (%1 to %2) and print the crops&apos; costs with:</source>
+        <translation>Elaborate le schede di quest'anno (dal %1 al %2) e stampate i costi delle colture con:</translation>
+    </message>
+    <message>
         <location filename="../../src/cli/RegisterExportCommand.cpp" line="+22"/>
         <source>Write the treatment register as data, one record per treatment, and list the treatments whose product or crop lacks its authorisation number or EPPO code.</source>
         <translation>Scrive il registro dei trattamenti come dati, un record per trattamento, ed elenca i trattamenti il cui prodotto o coltura manca del numero di registrazione o del codice EPPO.</translation>
@@ -2119,13 +2149,12 @@ No torna alla scheda senza fare altro.</translation>
         <translation>indicare il file da scrivere con --out FILE</translation>
     </message>
     <message>
-        <location line="+4"/>
         <location filename="../../src/cli/RestoreCommand.cpp" line="-16"/>
         <source>give the database with --db FILE</source>
         <translation>indicare il database con --db FILE</translation>
     </message>
     <message>
-        <location filename="../../src/cli/RestoreCommand.cpp" line="-21"/>
+        <location line="-21"/>
         <source>Replace the database with a backup, after checking the backup and backing the database up first.</source>
         <translation>Sostituisce il database con un backup, dopo aver verificato il backup e aver prima salvato il database.</translation>
     </message>
@@ -2133,7 +2162,7 @@ No torna alla scheda senza fare altro.</translation>
 <context>
     <name>DataExchange</name>
     <message>
-        <location filename="../../src/exchange/DataExchange.cpp" line="+103"/>
+        <location filename="../../src/exchange/DataExchange.cpp" line="+102"/>
         <source>Database not loaded!</source>
         <translation>Database non caricato!</translation>
     </message>
@@ -2142,12 +2171,12 @@ No torna alla scheda senza fare altro.</translation>
         <location line="+12"/>
         <location line="+2"/>
         <location line="+58"/>
-        <location line="+149"/>
+        <location line="+152"/>
         <source>Unable to store!</source>
         <translation>Impossibile archiviare!</translation>
     </message>
     <message>
-        <location line="-186"/>
+        <location line="-189"/>
         <location line="+7"/>
         <location line="+81"/>
         <location line="+7"/>
@@ -2187,18 +2216,18 @@ No torna alla scheda senza fare altro.</translation>
         <translation>Impossibile importare l&apos;archivio %1: %2</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+5"/>
         <source>Do you want to overwrite existing data?</source>
         <translation>Sovrascrivere i dati esistenti?</translation>
     </message>
     <message>
         <location filename="../../src/cli/ExchangeCommands.cpp" line="-83"/>
-        <location filename="../../src/exchange/DataExchange.cpp" line="-50"/>
+        <location filename="../../src/exchange/DataExchange.cpp" line="-42"/>
         <source>Nothing was imported: the working database is unchanged.</source>
         <translation>Non è stato importato nulla: il database di lavoro è invariato.</translation>
     </message>
     <message>
-        <location filename="../../src/exchange/DataExchange.cpp" line="+59"/>
+        <location filename="../../src/exchange/DataExchange.cpp" line="+62"/>
         <source>Import data completed successfully!</source>
         <translation>Importazione dei dati completata correttamente!</translation>
     </message>
@@ -2221,7 +2250,7 @@ No torna alla scheda senza fare altro.</translation>
 <context>
     <name>DataProcessing</name>
     <message>
-        <location filename="../../src/reports/DataProcessing.cpp" line="+208"/>
+        <location filename="../../src/reports/DataProcessing.cpp" line="+206"/>
         <source>Phase (1) : Make archives...</source>
         <translation>Fase (1) : Preparazione archivi...</translation>
     </message>
@@ -2281,6 +2310,39 @@ No torna alla scheda senza fare altro.</translation>
     </message>
 </context>
 <context>
+    <name>DbErrorText</name>
+    <message>
+        <location filename="../../src/db/DbErrorText.cpp" line="+13"/>
+        <source>The farm database %1 is in use by another program; try again in a moment.</source>
+        <translation>Il database dell'azienda %1 è in uso da un altro programma; riprovare tra un momento.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The farm database %1 is damaged; restore a backup (Program › Restore...) or run verdimo-cli check on it.</source>
+        <translation>Il database dell'azienda %1 è danneggiato; ripristinare un backup (Programma › Ripristina...) oppure eseguire verdimo-cli check su di esso.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The farm database %1 can only be read; to change it, open a copy in a folder you may write to.</source>
+        <translation>Il database dell'azienda %1 può essere solo letto; per modificarlo, aprirne una copia in una cartella in cui si può scrivere.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The disk holding the farm database %1 is full; free some space and try again.</source>
+        <translation>Il disco che contiene il database dell'azienda %1 è pieno; liberare spazio e riprovare.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The work on the farm database %1 failed.</source>
+        <translation>L'operazione sul database dell'azienda %1 non è riuscita.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>(no file)</source>
+        <translation>(nessun file)</translation>
+    </message>
+</context>
+<context>
     <name>DemoFarm</name>
     <message>
         <location filename="../../src/demo/DemoFarm.cpp" line="+22"/>
@@ -2309,20 +2371,37 @@ No torna alla scheda senza fare altro.</translation>
     </message>
 </context>
 <context>
+    <name>ErrorBoundary</name>
+    <message>
+        <location filename="../../src/base/ui/ErrorBoundary.cpp" line="+22"/>
+        <source>The command could not be completed.
+
+%1</source>
+        <translation>Non è stato possibile completare il comando.
+
+%1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The command could not be completed.</source>
+        <translation>Non è stato possibile completare il comando.</translation>
+    </message>
+</context>
+<context>
     <name>FarmFileCheck</name>
     <message>
-        <location filename="../../src/exchange/FarmFileCheck.cpp" line="+141"/>
+        <location filename="../../src/exchange/FarmFileCheck.cpp" line="+140"/>
         <source>Could not make a temporary folder to check the database: %1</source>
         <translation>Impossibile creare una cartella temporanea per controllare il database: %1</translation>
     </message>
     <message>
-        <location line="+51"/>
-        <location line="+3"/>
+        <location line="+56"/>
+        <location line="+4"/>
         <source>The database is damaged: %1</source>
         <translation>Il database è danneggiato: %1</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>The database holds the table %1, which is not one of Verdimo&apos;s.</source>
         <translation>Il database contiene la tabella %1, che non è di Verdimo.</translation>
     </message>
@@ -2368,6 +2447,52 @@ No torna alla scheda senza fare altro.</translation>
     </message>
 </context>
 <context>
+    <name>FarmFileOpening</name>
+    <message>
+        <location filename="../../src/app/FarmFileOpening.cpp" line="+80"/>
+        <location line="+34"/>
+        <source>The file %1 does not exist or cannot be read.</source>
+        <translation>Il file %1 non esiste o non si può leggere.</translation>
+    </message>
+    <message>
+        <location line="-31"/>
+        <source>%1 is a data archive, not a farm database: import it with File &gt; Import data.</source>
+        <translation>%1 è un archivio dati, non un database aziendale: importatelo con File &gt; Importa dati.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 is not a Verdimo farm database.</source>
+        <translation>%1 non è un database aziendale di Verdimo.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Make the farm %1 the working farm?
+The working farm now is %2; it stays as it is and can be chosen again in the File menu.</source>
+        <translation>Fare dell'azienda %1 l'azienda di lavoro?
+L'azienda di lavoro ora è %2; resta com'è e si può scegliere di nuovo nel menu File.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Import the data archive %1 into the working farm %2?</source>
+        <translation>Importare l'archivio dati %1 nell'azienda di lavoro %2?</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>%1 is neither a Verdimo farm database nor a data archive; it was not opened.</source>
+        <translation>%1 non è né un database aziendale di Verdimo né un archivio dati; non è stato aperto.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Verdimo : Open farm</source>
+        <translation>Verdimo : Apri azienda</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Verdimo farms (*.mdb);;All files (*)</source>
+        <translation>Aziende Verdimo (*.mdb);;Tutti i file (*)</translation>
+    </message>
+</context>
+<context>
     <name>FarmLock</name>
     <message>
         <location filename="../../src/base/FarmLock.cpp" line="+113"/>
@@ -2393,7 +2518,7 @@ No torna alla scheda senza fare altro.</translation>
 <context>
     <name>FarmSession</name>
     <message>
-        <location filename="../../src/db/FarmSession.cpp" line="+103"/>
+        <location filename="../../src/db/FarmSession.cpp" line="+101"/>
         <source>Cannot open the farm database %1: %2</source>
         <translation>Impossibile aprire il database dell&apos;azienda %1: %2</translation>
     </message>
@@ -2419,7 +2544,7 @@ No torna alla scheda senza fare altro.</translation>
 <context>
     <name>HelpPages</name>
     <message>
-        <location filename="../../src/app/HelpPages.cpp" line="+46"/>
+        <location filename="../../src/app/HelpPages.cpp" line="+98"/>
         <source>No web browser could be started to show this page. Open this address in a browser yourself:
 %1</source>
         <translation>Non è stato possibile avviare un browser web per mostrare questa pagina. Aprire questo indirizzo in un browser:
@@ -2476,7 +2601,7 @@ No torna alla scheda senza fare altro.</translation>
 <context>
     <name>ProcessingWarnings</name>
     <message>
-        <location filename="../../src/reports/ProcessingWarnings.cpp" line="+160"/>
+        <location filename="../../src/reports/ProcessingWarnings.cpp" line="+165"/>
         <source>Worker %1 (%2) has %3 hours and no hourly wage: the hours cost 0.</source>
         <translation>L&apos;operaio %1 (%2) ha %3 ore e nessuna paga oraria: le ore costano 0.</translation>
     </message>
@@ -2543,14 +2668,87 @@ No torna alla scheda senza fare altro.</translation>
     </message>
 </context>
 <context>
+    <name>ProgramArguments</name>
+    <message>
+        <location filename="../../src/app/ProgramArguments.cpp" line="+69"/>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>opzione sconosciuta '%1'</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>the option &apos;%1&apos; needs a value</source>
+        <translation>l'opzione '%1' richiede un valore</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>one file at a time, not %1</source>
+        <translation>un file alla volta, non %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the file name is empty</source>
+        <translation>il nome del file è vuoto</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Usage: verdimo [OPTIONS] [FILE]</source>
+        <translation>Uso: verdimo [OPZIONI] [FILE]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Keeps a farm&apos;s daily work cards and registries in a window. FILE is a farm
+database to open (.mdb) or a data archive to import (.czp).</source>
+        <translation>Tiene in una finestra le schede giornaliere dei lavori e le anagrafiche dell'azienda. FILE è un
+database aziendale da aprire (.mdb) o un archivio dati da importare (.czp).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Options:</source>
+        <translation>Opzioni:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>  -h, --help     show this help and exit</source>
+        <translation>  -h, --help     mostra questo aiuto ed esce</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>  -V, --version  show the version and exit</source>
+        <translation>  -V, --version  mostra la versione ed esce</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>  Qt&apos;s own options such as -platform NAME or -style NAME are understood too.</source>
+        <translation>  Sono accettate anche le opzioni di Qt, come -platform NOME o -style NOME.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>verdimo-cli does the same work without the window; see man verdimo.</source>
+        <translation>verdimo-cli fa lo stesso lavoro senza la finestra; vedere man verdimo.</translation>
+    </message>
+</context>
+<context>
+    <name>RecentFarmsMenu</name>
+    <message>
+        <location filename="../../src/app/RecentFarmsMenu.cpp" line="+10"/>
+        <source>Rece&amp;nt farms</source>
+        <translation>Aziende re&amp;centi</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>No farms opened yet</source>
+        <translation>Nessuna azienda aperta finora</translation>
+    </message>
+</context>
+<context>
     <name>RegisterPagination</name>
     <message>
-        <location filename="../../src/reports/RegisterPagination.cpp" line="+34"/>
+        <location filename="../../src/reports/RegisterPagination.cpp" line="+37"/>
         <source>Step (1) : Completed</source>
         <translation>Passo (1) : Completato</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+31"/>
         <source>Step (2) : Pages to print %1</source>
         <translation>Passo (2) : Pagine da stampare %1</translation>
     </message>
@@ -2558,59 +2756,59 @@ No torna alla scheda senza fare altro.</translation>
 <context>
     <name>RegisterReport</name>
     <message>
-        <location filename="../../src/reports/RegisterReport.cpp" line="+73"/>
+        <location filename="../../src/reports/RegisterReport.cpp" line="+64"/>
         <source>There are no data to print!</source>
         <translation>Non ci sono dati da stampare!</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+35"/>
         <source>COMPANY DATA</source>
         <translation>DATI AZIENDALI</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+27"/>
+        <location line="+32"/>
         <source>LAST NAME OR BUSINESS NAME</source>
         <translation>COGNOME O RAGIONE SOCIALE</translation>
     </message>
     <message>
-        <location line="-26"/>
-        <location line="+27"/>
+        <location line="-30"/>
+        <location line="+31"/>
         <source>NAME</source>
         <translation>NOME</translation>
     </message>
     <message>
-        <location line="-26"/>
-        <location line="+27"/>
+        <location line="-30"/>
+        <location line="+32"/>
         <source>GENDER</source>
         <translation>SESSO</translation>
     </message>
     <message>
-        <location line="-26"/>
-        <location line="+28"/>
+        <location line="-31"/>
+        <location line="+33"/>
         <source>M</source>
         <translation>M</translation>
     </message>
     <message>
-        <location line="-28"/>
-        <location line="+28"/>
+        <location line="-33"/>
+        <location line="+34"/>
         <source>W</source>
         <translation>F</translation>
     </message>
     <message>
-        <location line="-27"/>
-        <location line="+29"/>
+        <location line="-32"/>
+        <location line="+33"/>
         <source>DATE OF BIRTH</source>
         <translation>DATA DI NASCITA</translation>
     </message>
     <message>
-        <location line="-26"/>
-        <location line="+29"/>
+        <location line="-31"/>
+        <location line="+33"/>
         <source>CITY OF BIRTH</source>
         <translation>COMUNE DI NASCITA</translation>
     </message>
     <message>
-        <location line="-28"/>
+        <location line="-31"/>
         <source>CODIX</source>
         <translation>CODICE FISCALE</translation>
     </message>
@@ -2621,43 +2819,43 @@ No torna alla scheda senza fare altro.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+10"/>
+        <location line="+12"/>
         <source>ADDRESS</source>
         <translation>INDIRIZZO</translation>
     </message>
     <message>
-        <location line="-9"/>
+        <location line="-10"/>
         <source>HOME OR REGISTERED OFFICE</source>
         <translation>DOMICILIO O SEDE LEGALE</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>R</source>
         <translation>S</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-1"/>
         <source>H</source>
         <translation>D</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+7"/>
+        <location line="+2"/>
+        <location line="+8"/>
         <source>CITY</source>
         <translation>COMUNE</translation>
     </message>
     <message>
-        <location line="-3"/>
+        <location line="-4"/>
         <source>COMPANY LOCATION (if different from the home or head office)</source>
         <translation>UBICAZIONE DELL&apos;AZIENDA (se diversa dal domicilio o dalla sede legale)</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>LEGAL REPRESENTATIVE (only if the holder is a legal person)</source>
         <translation>RAPPRESENTANTE LEGALE (solo se il titolare è una persona giuridica)</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>SIGNATURE OF OWNER OF THE COMPANY</source>
         <translation>FIRMA DEL TITOLARE DELL&apos;AZIENDA</translation>
     </message>
@@ -2667,7 +2865,7 @@ No torna alla scheda senza fare altro.</translation>
         <translation>Il presente registro è composto da n.%1 pagine compresa la copertina</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+45"/>
         <source>TREATMENTS REPORT</source>
         <translation>REGISTRO DEI TRATTAMENTI</translation>
     </message>
@@ -2763,140 +2961,140 @@ No torna alla scheda senza fare altro.</translation>
 <context>
     <name>RegistryEditor</name>
     <message>
-        <location filename="../../src/registries/RegistryEditor.cpp" line="+35"/>
+        <location filename="../../src/registries/RegistryKinds.cpp" line="+181"/>
         <source>Cost centers root</source>
         <translation>Cartella centri di costo</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+8"/>
         <source>Crops root</source>
         <translation>Cartella colture</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+40"/>
         <source>Machines root</source>
         <translation>Cartella macchine</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+19"/>
         <source>Others root</source>
         <translation>Cartella altri centri</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+18"/>
         <source>Workers root</source>
         <translation>Cartella operai</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+17"/>
         <source>Operations root</source>
         <translation>Cartella operazioni</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+15"/>
         <source>Items root</source>
         <translation>Cartella articoli</translation>
     </message>
     <message>
-        <location filename="../../src/cli/ReportCommands.cpp" line="-417"/>
-        <location filename="../../src/registries/RegistryEditor.cpp" line="+109"/>
+        <location filename="../../src/cli/ReportCommands.cpp" line="-366"/>
+        <location filename="../../src/registries/RegistryKinds.cpp" line="-118"/>
         <source>Cost centers</source>
         <translation>Centri di costo</translation>
     </message>
     <message>
-        <location filename="../../src/registries/RegistryEditor.cpp" line="+0"/>
+        <location filename="../../src/registries/RegistryTreeBuilder.cpp" line="+43"/>
         <source>Cost Centers</source>
         <translation>Centri di costo</translation>
     </message>
     <message>
         <location filename="../../src/cli/ReportCommands.cpp" line="+1"/>
-        <location filename="../../src/registries/RegistryEditor.cpp" line="+1"/>
+        <location filename="../../src/registries/RegistryKinds.cpp" line="+8"/>
         <source>Crops</source>
         <translation>Colture</translation>
     </message>
     <message>
         <location line="+4"/>
-        <location filename="../../src/registries/RegistryEditor.cpp" line="+35"/>
+        <location filename="../../src/registries/RegistryKinds.cpp" line="+40"/>
         <source>Machines</source>
         <translation>Macchine</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../../src/registries/RegistryEditor.cpp" line="+1"/>
+        <location filename="../../src/registries/RegistryKinds.cpp" line="+19"/>
         <source>Others</source>
         <translation>Altri</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location filename="../../src/registries/RegistryEditor.cpp" line="+14"/>
+        <location filename="../../src/registries/RegistryKinds.cpp" line="+18"/>
         <source>Workers</source>
         <translation>Operai</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location filename="../../src/registries/RegistryEditor.cpp" line="+9"/>
+        <location filename="../../src/registries/RegistryKinds.cpp" line="+17"/>
         <source>Operations</source>
         <translation>Operazioni</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../../src/registries/RegistryEditor.cpp" line="+8"/>
+        <location filename="../../src/registries/RegistryKinds.cpp" line="+15"/>
         <source>Items</source>
         <translation>Articoli</translation>
     </message>
     <message>
-        <location filename="../../src/registries/RegistryEditor.cpp" line="+406"/>
+        <location filename="../../src/registries/RegistryEditor.cpp" line="+307"/>
         <source>The code %1 has been changed to %2. Do you want to give the new code also to the works, movements and fields that use %1?</source>
         <translation>Il codice %1 è stato cambiato in %2. Assegnare il nuovo codice anche ai lavori, ai movimenti e ai campi che usano %1?</translation>
     </message>
     <message>
-        <location line="+64"/>
+        <location line="+31"/>
         <source>Can not save data.</source>
         <translation>Impossibile salvare i dati.</translation>
     </message>
     <message>
         <location line="+10"/>
-        <location line="+189"/>
+        <location line="+168"/>
         <source>The code %1 is already used by %2, can not save!</source>
         <translation>Il codice %1 è già usato da %2, impossibile salvare!</translation>
     </message>
     <message>
-        <location line="-89"/>
+        <location filename="../../src/registries/RegistryKinds.cpp" line="-94"/>
         <source>New Cultivation...</source>
         <translation>Nuova coltura...</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+19"/>
         <source>New Field...</source>
         <translation>Nuovo campo...</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+19"/>
         <source>New Machine...</source>
         <translation>Nuova macchina...</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+19"/>
         <source>New Center...</source>
         <translation>Nuovo centro...</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+18"/>
         <source>New Worker...</source>
         <translation>Nuovo operaio...</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+15"/>
         <source>New Operation...</source>
         <translation>Nuova operazione...</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+17"/>
         <source>New Item...</source>
         <translation>Nuovo articolo...</translation>
     </message>
     <message>
-        <location line="+219"/>
+        <location filename="../../src/registries/RegistryEditor.cpp" line="+83"/>
         <source>Do you want to delete %1 from registries?</source>
         <translation>Eliminare %1 dalle anagrafiche?</translation>
     </message>
@@ -3193,22 +3391,17 @@ No torna alla scheda senza fare altro.</translation>
         <translation>Nodo delle anagrafiche sconosciuto &apos;%1&apos;. Un nodo è uno tra: %2</translation>
     </message>
     <message>
-        <location line="+35"/>
-        <source>No database: give one with --db FILE.</source>
-        <translation>Nessun database: indicarne uno con --db FILE.</translation>
-    </message>
-    <message>
-        <location line="+18"/>
+        <location line="+36"/>
         <source>Cannot process %1: the file can only be read. Its reports print the data as it was last processed.</source>
         <translation>Impossibile elaborare %1: il file è di sola lettura. Le sue stampe riportano i dati dell&apos;ultima elaborazione.</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+36"/>
         <source>verdimo-cli print: drawing pages needs a QGuiApplication (offscreen platform).</source>
         <translation>verdimo-cli print: il disegno delle pagine richiede una QGuiApplication (piattaforma offscreen).</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+31"/>
         <source>Wrote %1 page(s) to %2.</source>
         <translation>Scritte %1 pagine in %2.</translation>
     </message>
@@ -3226,7 +3419,7 @@ No torna alla scheda senza fare altro.</translation>
         </translation>
     </message>
     <message>
-        <location line="+177"/>
+        <location line="+173"/>
         <source>Processed the cards from %1 to %2.</source>
         <translation>Elaborate le schede dal %1 al %2.</translation>
     </message>
@@ -3292,7 +3485,7 @@ No torna alla scheda senza fare altro.</translation>
 <context>
     <name>SettingsCommand</name>
     <message>
-        <location filename="../../src/app/SettingsCommand.cpp" line="+36"/>
+        <location filename="../../src/app/SettingsCommand.cpp" line="+33"/>
         <source>Enter no more than %1 characters.</source>
         <translation>Inserire al massimo %1 caratteri.</translation>
     </message>
@@ -3391,7 +3584,7 @@ No torna alla scheda senza fare altro.</translation>
 <context>
     <name>StartupSteps</name>
     <message>
-        <location filename="../../src/app/StartupSteps.cpp" line="+88"/>
+        <location filename="../../src/app/StartupSteps.cpp" line="+90"/>
         <source>For synchronization data only one instance of the application per computer can be started!</source>
         <translation>Per la sincronizzazione dei dati si può avviare una sola copia del programma per computer!</translation>
     </message>
@@ -3621,17 +3814,17 @@ No torna alla scheda senza fare altro.</translation>
 <context>
     <name>StoredQuery</name>
     <message>
-        <location filename="../../src/db/StoredQuery.cpp" line="+18"/>
+        <location filename="../../src/db/StoredQuery.cpp" line="+17"/>
         <source>The program has no list or print query named &apos;%1&apos;.</source>
         <translation>Il programma non ha una query di elenco o di stampa chiamata &apos;%1&apos;.</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+50"/>
         <source>The query &apos;%1&apos; cannot be run: %2</source>
         <translation>La query &apos;%1&apos; non può essere eseguita: %2</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>The query &apos;%1&apos; was refused: a list may only read the database.</source>
         <translation>La query &apos;%1&apos; è stata rifiutata: un elenco può solo leggere il database.</translation>
     </message>
@@ -3639,12 +3832,12 @@ No torna alla scheda senza fare altro.</translation>
 <context>
     <name>TotalsPagination</name>
     <message>
-        <location filename="../../src/reports/TotalsPagination.cpp" line="+54"/>
+        <location filename="../../src/reports/TotalsPagination.cpp" line="+57"/>
         <source>Step (1) : Completed</source>
         <translation>Passo (1) : Completato</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+37"/>
         <location line="+2"/>
         <source>Step (2) : Pages to print %1</source>
         <translation>Passo (2) : Pagine da stampare %1</translation>
@@ -3653,7 +3846,7 @@ No torna alla scheda senza fare altro.</translation>
 <context>
     <name>TotalsReport</name>
     <message>
-        <location filename="../../src/reports/TotalsReport.cpp" line="+103"/>
+        <location filename="../../src/reports/TotalsReport.cpp" line="+105"/>
         <source>C.C. &lt;%1&gt; %2 of %3 Sur./Cap./Year %4</source>
         <translation>C.C. &lt;%1&gt; %2 del %3 Sup./Cap./Anno %4</translation>
     </message>
@@ -3841,7 +4034,7 @@ No torna alla scheda senza fare altro.</translation>
 <context>
     <name>TreatmentRecord</name>
     <message>
-        <location filename="../../src/cli/RegisterExportCommand.cpp" line="+16"/>
+        <location filename="../../src/cli/RegisterExportCommand.cpp" line="+18"/>
         <source>Treatments written without an authorisation number or an EPPO code (complete the items and crop centres):</source>
         <translation>Trattamenti scritti senza numero di registrazione o codice EPPO (completare gli articoli e i centri di coltura):</translation>
     </message>
@@ -3854,12 +4047,7 @@ No torna alla scheda senza fare altro.</translation>
         </translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>Could not read the treatments of %1: %2</source>
-        <translation>Impossibile leggere i trattamenti di %1: %2</translation>
-    </message>
-    <message>
-        <location filename="../../src/reports/TreatmentRecord.cpp" line="+152"/>
+        <location filename="../../src/reports/TreatmentRecord.cpp" line="+153"/>
         <source>the product has no authorisation number</source>
         <translation>il prodotto non ha un numero di registrazione</translation>
     </message>
@@ -4000,7 +4188,7 @@ No torna alla scheda senza fare altro.</translation>
 <context>
     <name>UpdateController</name>
     <message>
-        <location filename="../../src/online/UpdateController.cpp" line="+63"/>
+        <location filename="../../src/online/UpdateController.cpp" line="+62"/>
         <source>It should be connected to the Internet to check for updates!</source>
         <translation>Per controllare gli aggiornamenti occorre essere connessi a Internet!</translation>
     </message>
@@ -4020,7 +4208,7 @@ No torna alla scheda senza fare altro.</translation>
         <translation>Il programma è già all&apos;ultima versione!</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
         <source>Available upgrade to version %1 of the program. Do you want to install it?</source>
         <translation>È disponibile l&apos;aggiornamento alla versione %1 del programma. Installarlo?</translation>
     </message>
@@ -4133,14 +4321,14 @@ No torna alla scheda senza fare altro.</translation>
 <context>
     <name>WorkCardReport</name>
     <message>
-        <location filename="../../src/reports/WorkCardReport.cpp" line="+58"/>
-        <location line="+106"/>
+        <location filename="../../src/reports/WorkCardReport.cpp" line="+59"/>
+        <location line="+107"/>
         <location line="+76"/>
         <source>&lt;None&gt;</source>
         <translation>&lt;Nessuno&gt;</translation>
     </message>
     <message>
-        <location line="-180"/>
+        <location line="-181"/>
         <source>Production</source>
         <translation>Produzione</translation>
     </message>
@@ -4170,7 +4358,7 @@ No torna alla scheda senza fare altro.</translation>
         <translation>%1 - Scheda del %2</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <location line="+133"/>
         <source>Wor.Code</source>
         <translation>Cod.Op.</translation>
@@ -4280,7 +4468,7 @@ No torna alla scheda senza fare altro.</translation>
 <context>
     <name>WorkEntry</name>
     <message>
-        <location filename="../../src/cards/WorkEntry.cpp" line="+24"/>
+        <location filename="../../src/cards/WorkEntry.cpp" line="+25"/>
         <source>Enter an integer.</source>
         <translation>Inserire un numero intero.</translation>
     </message>
@@ -4301,12 +4489,12 @@ No torna alla scheda senza fare altro.</translation>
         <translation>Inserire al massimo %1 caratteri.</translation>
     </message>
     <message>
-        <location line="+145"/>
+        <location line="+151"/>
         <source>Income: %1 - Tax: %2 - Total: %3</source>
         <translation>Imponibile: %1 - Imposta: %2 - Totale: %3</translation>
     </message>
     <message>
-        <location line="-172"/>
+        <location line="-178"/>
         <source>Enter a number.</source>
         <translation>Inserire un numero.</translation>
     </message>
@@ -4316,7 +4504,7 @@ No torna alla scheda senza fare altro.</translation>
         <translation>Inserire un numero non negativo.</translation>
     </message>
     <message>
-        <location line="+126"/>
+        <location line="+132"/>
         <location line="+9"/>
         <source>&lt;None&gt;</source>
         <translation>&lt;Nessuno&gt;</translation>
@@ -4370,8 +4558,8 @@ No torna alla scheda senza fare altro.</translation>
 <context>
     <name>WorkEntryLookups</name>
     <message>
-        <location filename="../../src/cards/WorkEntryLookups.cpp" line="+42"/>
-        <location line="+61"/>
+        <location filename="../../src/cards/WorkEntryLookups.cpp" line="+43"/>
+        <location line="+63"/>
         <location line="+5"/>
         <source>&lt;None&gt;</source>
         <translation>&lt;Nessuno&gt;</translation>

@@ -2,6 +2,7 @@
 
 #include "base/Prompter.h"
 #include "base/SettingsKeys.h"
+#include "db/DbErrorText.h"
 #include "db/DbException.h"
 #include "db/FarmSession.h"
 #include "exchange/BackupRestore.h"
@@ -88,6 +89,6 @@ void BackupRestoring::reopen(const QString &workingDatabase)
     try {
         m_farm.open(workingDatabase);
     } catch (const DbException &e) {
-        m_prompter.error(e.message());
+        m_prompter.error(DbErrorText::describe(e, workingDatabase));
     }
 }

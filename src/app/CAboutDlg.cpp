@@ -1,5 +1,7 @@
 #include "CAboutDlg.h"
 
+#include "online/VersionText.h"
+
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QIcon>
@@ -13,7 +15,8 @@ CAboutDlg::CAboutDlg(QWidget *parent) : QDialog(parent)
     auto *icon = new QLabel(this);
     icon->setPixmap(QIcon(QStringLiteral(":/icons/verdimo.svg")).pixmap(48, 48));
     icon->setAccessibleName(QStringLiteral("Verdimo"));
-    auto *version = new QLabel(tr("Verdimo Version 3.0 for Linux"), this);
+    auto *version =
+        new QLabel(tr("Verdimo Version %1 for Linux").arg(VersionText::programVersion()), this);
     auto *rights = new QLabel(tr("Copyright (C) Brivex. All rights reserved."), this);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));

@@ -1,5 +1,7 @@
 #include "CDittaDialog.h"
 
+#include "db/FarmSession.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -41,44 +43,46 @@ QString withoutMnemonic(QString text)
 
 } // namespace
 
-CDittaDialog::CDittaDialog(std::function<void(int)> helpHandler, QWidget *parent)
-    : QDialog(parent), m_helpHandler(std::move(helpHandler))
+CDittaDialog::CDittaDialog(FarmSession &farm, std::function<void(int)> helpHandler, QWidget *parent)
+    : QDialog(parent), m_farm(farm), m_helpHandler(std::move(helpHandler))
 {
     setWindowTitle(tr("Company Information"));
     auto *layout = new QVBoxLayout(this);
 
     auto *holder = new QGridLayout;
     int row = 0;
-    addText(holder, row++, tr("Surname or Company Name :"), QStringLiteral("DittaRagSoc"));
-    addText(holder, row++, tr("Name :"), QStringLiteral("DittaNome"));
-    addText(holder, row++, tr("City of Birth :"), QStringLiteral("DittaComuneNasc"));
-    auto *birth = addDate(holder, row++, tr("Date of Birth :"), QStringLiteral("DittaDataNasc"));
-    birth->layout()->addWidget(addFlag(tr("Woman"), QStringLiteral("DittaDonna")));
-    addText(holder, row++, tr("Codix :"), QStringLiteral("DittaCodFisc"))
+    addText(holder, row++, tr("Surname or Company Name :"), SettingsKeys::CompanyName.name);
+    addText(holder, row++, tr("Name :"), SettingsKeys::CompanyFirstName.name);
+    addText(holder, row++, tr("City of Birth :"), SettingsKeys::CompanyBirthCity.name);
+    auto *birth =
+        addDate(holder, row++, tr("Date of Birth :"), SettingsKeys::CompanyBirthDate.name);
+    birth->layout()->addWidget(addFlag(tr("Woman"), SettingsKeys::CompanyWoman.name));
+    addText(holder, row++, tr("Codix :"), SettingsKeys::CompanyTaxCode.name)
         ->setValidator(new UpperCaseValidator(this));
-    auto *vat = addText(holder, row++, tr("VAT :"), QStringLiteral("DittaPartIva"));
+    auto *vat = addText(holder, row++, tr("VAT :"), SettingsKeys::CompanyVatNumber.name);
     vat->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this));
-    holder->addWidget(addFlag(tr("Home"), QStringLiteral("DittaDomicilio")), row++, 1);
-    addText(holder, row++, tr("Address :"), QStringLiteral("DittaIndirizzo"));
-    addText(holder, row++, tr("City and State :"), QStringLiteral("DittaComune"));
+    holder->addWidget(addFlag(tr("Home"), SettingsKeys::CompanyAtHome.name), row++, 1);
+    addText(holder, row++, tr("Address :"), SettingsKeys::CompanyAddress.name);
+    addText(holder, row++, tr("City and State :"), SettingsKeys::CompanyCity.name);
     layout->addLayout(holder);
 
     auto *location =
         new QGroupBox(tr("Business location ( if different from home or head office )"), this);
     auto *locationLayout = new QGridLayout(location);
-    addText(locationLayout, 0, tr("Address :"), QStringLiteral("DittaIndirizzo2"));
-    addText(locationLayout, 1, tr("City and State :"), QStringLiteral("DittaComune2"));
+    addText(locationLayout, 0, tr("Address :"), SettingsKeys::LocationAddress.name);
+    addText(locationLayout, 1, tr("City and State :"), SettingsKeys::LocationCity.name);
     layout->addWidget(location);
 
     auto *legal =
         new QGroupBox(tr("Legal Representative ( only if the holder is a legal person )"), this);
     auto *legalLayout = new QGridLayout(legal);
-    addText(legalLayout, 0, tr("Surname or Company Name :"), QStringLiteral("DittaRagSoc2"));
-    addText(legalLayout, 1, tr("Name :"), QStringLiteral("DittaNome2"));
-    addText(legalLayout, 2, tr("City of Birth :"), QStringLiteral("DittaComuneNasc2"));
-    auto *birth2 = addDate(legalLayout, 3, tr("Date of Birth :"), QStringLiteral("DittaDataNasc2"));
-    birth2->layout()->addWidget(addFlag(tr("Woman"), QStringLiteral("DittaDonna2")));
+    addText(legalLayout, 0, tr("Surname or Company Name :"), SettingsKeys::RepresentativeName.name);
+    addText(legalLayout, 1, tr("Name :"), SettingsKeys::RepresentativeFirstName.name);
+    addText(legalLayout, 2, tr("City of Birth :"), SettingsKeys::RepresentativeBirthCity.name);
+    auto *birth2 =
+        addDate(legalLayout, 3, tr("Date of Birth :"), SettingsKeys::RepresentativeBirthDate.name);
+    birth2->layout()->addWidget(addFlag(tr("Woman"), SettingsKeys::RepresentativeWoman.name));
     layout->addWidget(legal);
 
     auto *buttons = new QHBoxLayout;
@@ -95,7 +99,7 @@ CDittaDialog::CDittaDialog(std::function<void(int)> helpHandler, QWidget *parent
     connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
             &CDittaDialog::showHelp);
 
-    setData(CompanyData::load());
+    setData(m_farm.company());
 }
 
 QLineEdit *CDittaDialog::addText(QGridLayout *layout, int row, const QString &label,
@@ -188,7 +192,7 @@ void CDittaDialog::closeAndStore()
 {
     const CompanyData values = data();
     QDialog::accept();
-    values.store();
+    m_farm.setCompany(values);
 }
 
 void CDittaDialog::reject()

@@ -1,24 +1,27 @@
 #pragma once
 
-#include "CompanyData.h"
+#include "base/CompanyData.h"
 #include "base/DomainCodes.h"
-#include "cards/ui/TypedDateEdit.h"
+#include "base/ui/TypedDateEdit.h"
 
 #include <QDialog>
 #include <QHash>
 
 #include <functional>
 
+class FarmSession;
 class QCheckBox;
 class QLineEdit;
 
-// "Company Information": the holder's and the legal representative's data. It closes only
-// through "Close", which always stores every value; Escape and the close box ask for help.
+// "Company Information": the holder's and the legal representative's data of the farm session.
+// It closes only through "Close", which always gives the session every value; Escape and the
+// close box ask for help.
 class CDittaDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit CDittaDialog(std::function<void(int)> helpHandler, QWidget *parent = nullptr);
+    CDittaDialog(FarmSession &farm, std::function<void(int)> helpHandler,
+                 QWidget *parent = nullptr);
 
     static constexpr int HelpTopic = int(::HelpTopic::Company);
 
@@ -47,6 +50,7 @@ private:
     QCheckBox *addFlag(const QString &label, const QString &key);
     void showHelp();
 
+    FarmSession &m_farm;
     std::function<void(int)> m_helpHandler;
     QHash<QString, QLineEdit *> m_texts;
     QHash<QString, QCheckBox *> m_flags;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CommandIds.h"
+#include "CommandTable.h"
 #include "base/ui/RecordView.h"
 
 #include <QDesktopServices>
@@ -20,11 +20,15 @@ class QLabel;
 class QStackedWidget;
 class QTimer;
 class QToolBar;
+class WindowPlacement;
+struct WorkingPeriod;
 
 // The main window: menus, tool bar and status bar, one of the three views (1 cards,
 // 2 registries, 3 chart) at a time, and the search window that goes with the card view.
-// View commands go to the active view; whole-database commands run here or in the handlers
-// other parts of the program set.
+// Each command is one row of the command table; view commands go to the active view,
+// whole-database commands run here or in the handlers other parts of the program set, and every
+// one of them runs inside the error boundary, so a database error is told and the window stays.
+// The commands' states follow the farm session's and the views' signals.
 class CMainFrame : public QMainWindow, public ViewHost
 {
     Q_OBJECT
@@ -34,14 +38,11 @@ public:
 
     static constexpr int UpdateCheckMilliseconds = 300000;
 
-    explicit CMainFrame(QWidget *parent = nullptr);
+    // The frame shows the farm the session has open, and follows it.
+    explicit CMainFrame(FarmSession &farm, QWidget *parent = nullptr);
     ~CMainFrame() override;
 
-    // The farm the views show: the frame follows its database and period and hands them to
-    // every view. Without one (tests of the frame alone) the frame passes the card view's
-    // database and the stored period.
-    void setFarmSession(FarmSession *farm);
-    FarmSession *farmSession() const { return m_farm; }
+    FarmSession &farmSession() const { return m_farm; }
 
     // Views are created on first use; the card view at start when registered.
     void registerView(int kind, ViewFactory factory);
@@ -70,17 +71,20 @@ public:
     void restorePlacement();
 
     void switchToView(int kind);
-    // The Database setting may name another file: the farm opens it again and every existing
-    // view shows it.
+    // The Database setting may name another file: the farm opens it again and every view
+    // follows it.
     void ReloadViews();
     // Why the farm database could not be opened, and where the user chooses another.
     static QString databaseFailureText(const QString &error);
-    // The stored working period changed: the farm and every existing view take it.
+    // The stored working period changed: the farm takes it and every view follows.
     void ApplyPeriodToViews();
 
     void showSettingsDialog();
     void showCompanyDialog();
     void openDemoFarm();
+    // Makes the farm database at path the working farm, as Settings would, and keeps it at the
+    // top of the recent farms.
+    void openFarm(const QString &path);
 
     // ViewHost
     void setSearchDate(const QDateTime &date) override;
@@ -94,6 +98,7 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createActions();
@@ -101,52 +106,52 @@ private:
     void createToolBar();
     void createStatusBar();
     void createSearchWindow();
-    QAction *addCommand(int id, const QString &text, const QString &prompt);
+    // Runs work inside the error boundary on the working file, then brings the commands up to
+    // date; false when it failed.
+    bool guarded(const std::function<void()> &work);
+    // One update once the event being handled is done, however many ask for it meanwhile.
+    void scheduleUpdate();
+    void runCommand(const CommandRow &row);
     void runViewCommand(ViewCommand command);
     void runFrameCommand(FrameCommand command);
+    void runOwnCommand(OwnCommand command);
+    bool isEnabled(const CommandRow &row) const;
+    bool isOwnCommandEnabled(OwnCommand command) const;
+    void updateCheckMarks();
     // Saves a record being typed (asking first) and stores the changes of the one shown; false
     // when the user goes back to it or it could not be saved.
     bool settleTypedWork();
+    bool viewsCanClose();
     void toggleSearchWindow();
     void showLatestNews();
     void showAbout();
     void printSetup();
     void savePlacement();
-    // The saved outer rectangle of the frame; invalid when none was saved or it lies on no
-    // screen.
-    static QRect storedPlacement();
-    void centreOnScreen();
-    void placeSearchWindow();
     void openInBrowser(const QUrl &url);
-    QPoint defaultSearchPlace() const;
     void updateLockIndicators();
     RecordView *createView(int kind);
-    Database *databaseForViews() const;
-    void releaseViews();
     void showReplacedDatabase();
     bool isReadOnly() const;
     void showAccess();
     void showPeriod(const WorkingPeriod &period);
-    WorkingPeriod currentPeriod() const;
 
+    FarmSession &m_farm;
     QStackedWidget *m_stack = nullptr;
     QToolBar *m_toolBar = nullptr;
     CSearchScheda *m_search = nullptr;
+    std::unique_ptr<WindowPlacement> m_placement;
     QLabel *m_lockLabels[3] = {nullptr, nullptr, nullptr};
     QLabel *m_accessLabel = nullptr;
-    QTimer *m_idleTimer = nullptr;
     QTimer *m_updateTimer = nullptr;
     QHash<int, QAction *> m_actions;
-    QHash<int, ViewCommand> m_viewCommands;
     QHash<int, ViewFactory> m_factories;
     QHash<int, RecordView *> m_views;
     std::map<FrameCommand, std::function<void()>> m_handlers;
-    std::map<FrameCommand, int> m_handlerIds;
-    FarmSession *m_farm = nullptr;
     std::unique_ptr<Prompter> m_ownPrompter;
     Prompter *m_prompter = nullptr;
     std::function<void(const QUrl &)> m_urlOpener;
     std::function<bool(const QUrl &)> m_browser = &QDesktopServices::openUrl;
     int m_kind = CardsView;
     bool m_placementSaved = false;
+    bool m_updatePending = false;
 };

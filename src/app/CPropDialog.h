@@ -2,7 +2,7 @@
 
 #include "SettingsCommand.h"
 #include "base/DomainCodes.h"
-#include "cards/ui/TypedDateEdit.h"
+#include "base/ui/TypedDateEdit.h"
 
 #include <QDialog>
 

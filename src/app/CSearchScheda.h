@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cards/ui/TypedDateEdit.h"
+#include "base/ui/TypedDateEdit.h"
 
 #include <QDateTime>
 #include <QDialog>

@@ -4,18 +4,25 @@
 #include "BackupRestoring.h"
 #include "CDittaDialog.h"
 #include "CMainFrame.h"
+#include "FarmFileOpening.h"
+#include "InstanceLock.h"
+#include "RecentFarms.h"
 #include "RestoreDialog.h"
 #include "StartupSteps.h"
 #include "base/Clock.h"
+#include "base/SettingsKeys.h"
+#include "base/ui/CAttesa.h"
+#include "base/ui/ErrorBoundary.h"
 #include "base/ui/WidgetPrompter.h"
 #include "db/FarmSession.h"
 #include "exchange/BackupRotation.h"
 #include "exchange/ExchangeTemp.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
-#include <QLockFile>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QTimer>
 
 namespace {
 
@@ -68,8 +75,9 @@ bool CTellanApp::InitInstance()
 
     if (!steps.checkDisplay(currentDisplayMode()))
         return false;
+    const bool importArchive = askAboutStartFile();
 
-    m_frame = std::make_unique<CMainFrame>();
+    m_frame = std::make_unique<CMainFrame>(*m_farm);
     m_frame->showSplash();
     // No command-line restore or import may replace or merge into the farm under the window.
     m_farm->holdFarmLock(true);
@@ -86,10 +94,49 @@ bool CTellanApp::InitInstance()
         AutomaticBackups(*m_backups, m_frame->prompter()).atStart(*m_farm);
     m_frame->createInitialView();
     m_frame->restorePlacement();
+    if (m_farm->isOpen())
+        RecentFarms::add(m_farm->databasePath());
 
     if (StartupSteps::companyMissing())
         m_frame->showCompanyDialog();
+    // Once the window is up, with its progress window and its views to reload.
+    if (importArchive)
+        QTimer::singleShot(0, m_frame.get(), [this] { importStartArchive(); });
     return true;
+}
+
+bool CTellanApp::askAboutStartFile()
+{
+    if (m_startFile.isEmpty())
+        return false;
+    FarmFileOpening opening(*m_prompter);
+    switch (opening.askAbout(m_startFile, SettingsKeys::Database.read())) {
+    case FarmFileOpening::Action::OpenFarm:
+        SettingsKeys::Database.write(QFileInfo(m_startFile).absoluteFilePath());
+        return false;
+    case FarmFileOpening::Action::ImportArchive:
+        return true;
+    case FarmFileOpening::Action::Nothing:
+        break;
+    }
+    return false;
+}
+
+void CTellanApp::importStartArchive()
+{
+    CAttesa progress(m_frame.get());
+    progress.setWindowModality(Qt::NonModal);
+    Prompter &prompter = m_frame->prompter();
+    ErrorBoundary::run(prompter, m_farm->databasePath(), [&] {
+        FarmFileOpening(prompter).importArchive(m_startFile, progress, [&](DataExchange &exchange) {
+            exchange.setReloadViews([this] { m_frame->ReloadViews(); });
+            exchange.setShowProgress([&progress](bool shown) {
+                progress.setVisible(shown);
+                if (shown)
+                    QCoreApplication::processEvents();
+            });
+        });
+    });
 }
 
 bool CTellanApp::offerRestore(const QString &problem)

@@ -10,8 +10,8 @@ class BackupRotation;
 class CMainFrame;
 class Clock;
 class FarmSession;
+class InstanceLock;
 class Prompter;
-class QLockFile;
 
 // The program's start-up and exit: settings kept in step with the installation, one running
 // copy per computer, the user's working database, the display check, the main frame with its
@@ -28,6 +28,10 @@ public:
     // parts of the program carry out.
     using FrameSetup = std::function<void(CMainFrame &, FarmSession &)>;
     void setFrameSetup(FrameSetup setup);
+    // A file given on the command line (or by the desktop): a farm database offered as the
+    // working farm before the window opens, or a data archive offered for import once it is
+    // open.
+    void setStartFile(const QString &path) { m_startFile = path; }
 
     // Runs the start-up steps in order; false ends the program at once.
     bool InitInstance();
@@ -45,12 +49,16 @@ public:
 private:
     // At start, for a farm that cannot be opened or is damaged; true when a backup was put back.
     bool offerRestore(const QString &problem);
+    // Asks about the start file; true when an archive is to be imported once the window is up.
+    bool askAboutStartFile();
+    void importStartArchive();
 
     std::unique_ptr<Prompter> m_prompter;
-    std::unique_ptr<QLockFile> m_instanceLock;
+    std::unique_ptr<InstanceLock> m_instanceLock;
     std::unique_ptr<FarmSession> m_farm;
     std::unique_ptr<CMainFrame> m_frame;
     std::unique_ptr<Clock> m_clock;
     std::unique_ptr<BackupRotation> m_backups;
     FrameSetup m_frameSetup;
+    QString m_startFile;
 };

@@ -12,6 +12,7 @@ enum CommandId : int {
     IdExportTreatmentRecord = 32871,
     IdExportListCsv = 32872,
     IdRestore = 32873,
+    IdOpenFarm = 32874,
     IdPrintSetup = 57606,
     IdPrintPreview = 32789,
     IdPrint = 32790,

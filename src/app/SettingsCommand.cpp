@@ -2,8 +2,6 @@
 
 #include "base/Prompter.h"
 #include "base/SettingsKeys.h"
-#include "base/SettingsStore.h"
-#include "base/Translations.h"
 #include "db/CheckDatabase.h"
 #include "db/FarmSession.h"
 
@@ -26,8 +24,7 @@ PropValues SettingsCommand::load()
 
 QString SettingsCommand::storedLanguage()
 {
-    return SettingsStore::readString(SettingsStore::Settings, Translations::LanguageSetting,
-                                     Translations::SystemChoice);
+    return SettingsKeys::Language.read();
 }
 
 bool SettingsCommand::validate(const PropValues &values, Prompter &prompter)
@@ -66,8 +63,7 @@ SettingsCommand::Outcome SettingsCommand::apply(const PropValues &before, const 
             applyPeriod();
     }
     if (!after.language.isEmpty() && after.language != before.language) {
-        SettingsStore::writeString(SettingsStore::Settings, Translations::LanguageSetting,
-                                   after.language);
+        SettingsKeys::Language.write(after.language);
         outcome.languageChanged = true;
     }
     return outcome;

@@ -1,5 +1,6 @@
 #include "StartupSteps.h"
 
+#include "InstanceLock.h"
 #include "base/FarmLock.h"
 #include "base/InstallPaths.h"
 #include "base/NumberText.h"
@@ -9,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QSettings>
 
 #include <cmath>
@@ -73,16 +73,18 @@ QString StartupSteps::underFolder(const QString &folder, const QString &relative
     return head + QLatin1Char('/') + tail;
 }
 
-std::unique_ptr<QLockFile> StartupSteps::claimSingleInstance(const QString &lockPath)
+std::unique_ptr<InstanceLock> StartupSteps::claimSingleInstance(const QString &lockPath)
 {
-    auto lock = std::make_unique<QLockFile>(lockPath);
-    // Only a lock whose program has ended is taken over, however old it is.
-    lock->setStaleLockTime(0);
-    if (lock->tryLock(0)) {
-        // Every user's copy must be able to read who holds the lock, whatever the umask.
-        QFile::setPermissions(lockPath, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                                            QFile::ReadOther);
+    auto lock = std::make_unique<InstanceLock>(lockPath);
+    switch (lock->tryLock()) {
+    case InstanceLock::Result::Taken:
         return lock;
+    case InstanceLock::Result::Unavailable:
+        qWarning("verdimo: cannot lock %s; the one-copy check is skipped",
+                 qPrintable(QDir::toNativeSeparators(lockPath)));
+        return lock;
+    case InstanceLock::Result::HeldElsewhere:
+        break;
     }
     m_prompter.error(
         tr("For synchronization data only one instance of the application per computer can be "

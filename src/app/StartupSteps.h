@@ -6,8 +6,8 @@
 
 #include <memory>
 
+class InstanceLock;
 class Prompter;
-class QLockFile;
 
 // The current display mode as start-up sees it.
 struct DisplayMode
@@ -42,9 +42,10 @@ public:
     // relative joined under folder with exactly one separator.
     static QString underFolder(const QString &folder, const QString &relative);
 
-    // Holds the lock file for as long as the result lives; null (after the message) when
-    // another copy of the program holds it.
-    std::unique_ptr<QLockFile> claimSingleInstance(const QString &lockPath);
+    // Holds the lock for as long as the result lives; null (after the message) when another
+    // running copy of the program, of this user or another, holds it. Where no lock can be
+    // had at all the program starts unguarded rather than never.
+    std::unique_ptr<InstanceLock> claimSingleInstance(const QString &lockPath);
     // The lock file in the first of the folders that can be written, else in /tmp: a place
     // the same for every user of the machine (a user's own temporary folder differs between
     // users and sandboxes).

@@ -5,8 +5,10 @@
 #include "RestoreDialog.h"
 #include "base/Clock.h"
 #include "base/Prompter.h"
+#include "base/SettingsKeys.h"
 #include "cards/ui/CMainView.h"
 #include "chart/ui/CChartView.h"
+#include "db/DbErrorText.h"
 #include "db/DbException.h"
 #include "db/FarmSession.h"
 #include "exchange/BackupRotation.h"
@@ -25,14 +27,13 @@
 
 namespace {
 
-void printFromRegistriesView(CTabelleView &view, bool preview)
+void printFromRegistriesView(FarmSession &farm, CTabelleView &view, bool preview)
 {
     RegistryEditor &editor = view.editor();
     const QStandardItem *node = editor.selectedNode();
     RegistryPrintList list{RegistryTreeModel::key(node), node->text(), editor.statistics().titles(),
                            view.listColumnWidths(), editor.statistics().allRows()};
-    printRegistryNode(&view, *view.database(), view.prompter(), preview, editor.period(),
-                      std::move(list));
+    printRegistryNode(&view, farm, view.prompter(), preview, std::move(list));
 }
 
 void exportRegistriesList(CTabelleView &view)
@@ -46,13 +47,14 @@ void exportRegistriesList(CTabelleView &view)
 
 void joinViews(CMainFrame &frame, FarmSession &farm, Prompter *prompter, const Clock *clock)
 {
-    frame.setFarmSession(&farm);
+    Q_ASSERT(&farm == &frame.farmSession());
     if (!farm.isOpen()) {
         try {
             farm.openStored();
         } catch (const DbException &error) {
             (prompter ? *prompter : frame.prompter())
-                .error(CMainFrame::databaseFailureText(error.message()));
+                .error(CMainFrame::databaseFailureText(
+                    DbErrorText::describe(error, SettingsKeys::Database.read())));
         }
     }
 
@@ -68,11 +70,16 @@ void joinViews(CMainFrame &frame, FarmSession &farm, Prompter *prompter, const C
     frame.registerView(CMainFrame::RegistriesView,
                        [&farm, prompter, clock](QWidget *parent, ViewHost &host) {
                            auto *view = new CTabelleView(parent, host, farm, prompter, clock);
-                           view->setPrintHandler(printFromRegistriesView);
+                           view->setPrintHandler([&farm](CTabelleView &registries, bool preview) {
+                               printFromRegistriesView(farm, registries, preview);
+                           });
                            view->setListExportHandler(exportRegistriesList);
                            return view;
                        });
-    frame.registerView(CMainFrame::ChartView, CChartView::create);
+    frame.registerView(CMainFrame::ChartView,
+                       [&farm, prompter](QWidget *parent, ViewHost &host) -> RecordView * {
+                           return new CChartView(parent, host, farm, prompter);
+                       });
 
     frame.setCommandHandler(FrameCommand::ExportData,
                             [&frame] { ExchangeCommands::exportData(&frame); });
@@ -98,7 +105,7 @@ void joinViews(CMainFrame &frame, FarmSession &farm, Prompter *prompter, const C
             return;
         TreatmentRecordExport(farm.database(), farm.period(), frame.prompter())
             .run(TreatmentRecordExport::dialogChooser(&frame),
-                 TreatmentRecord::Company::fromSettings());
+                 TreatmentRecord::Company::of(farm.company()));
     });
 
     UpdateController *updates = UpdateUi::attach(&frame, frame.prompter());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SettingsStore.h"
+#include "Translations.h"
 
 #include <QDate>
 #include <QString>
@@ -17,6 +18,11 @@ struct TextKey
     QString defaultValue;
 
     QString read() const { return SettingsStore::readString(section, name, defaultValue); }
+    // The value, or fallback when none is stored (a default that is not known before run time).
+    QString read(const QString &fallback) const
+    {
+        return SettingsStore::readString(section, name, fallback);
+    }
     void write(const QString &value) const { SettingsStore::writeString(section, name, value); }
 };
 
@@ -84,7 +90,59 @@ inline IntKey columnWidth(int column)
     return {SettingsStore::Header, QStringLiteral("Width (%1)").arg(column), 100};
 }
 
-// The company values of the report headings: texts default empty, flags 0.
+// The company values of the report headings and the treatment register: texts default empty,
+// flags 0. Dates of birth are kept as the text the company dialog shows ("dd/MM/yyyy"). Only
+// CompanyData reads and writes these; everyone else asks FarmSession::company().
 inline const TextKey CompanyName{SettingsStore::Settings, QStringLiteral("DittaRagSoc"), {}};
+inline const TextKey CompanyFirstName{SettingsStore::Settings, QStringLiteral("DittaNome"), {}};
+inline const TextKey CompanyBirthCity{
+    SettingsStore::Settings, QStringLiteral("DittaComuneNasc"), {}};
+inline const TextKey CompanyBirthDate{SettingsStore::Settings, QStringLiteral("DittaDataNasc"), {}};
+inline const TextKey CompanyTaxCode{SettingsStore::Settings, QStringLiteral("DittaCodFisc"), {}};
+inline const TextKey CompanyVatNumber{SettingsStore::Settings, QStringLiteral("DittaPartIva"), {}};
+inline const TextKey CompanyAddress{SettingsStore::Settings, QStringLiteral("DittaIndirizzo"), {}};
+inline const TextKey CompanyCity{SettingsStore::Settings, QStringLiteral("DittaComune"), {}};
+// The business location, when it differs from the home or head office.
+inline const TextKey LocationAddress{
+    SettingsStore::Settings, QStringLiteral("DittaIndirizzo2"), {}};
+inline const TextKey LocationCity{SettingsStore::Settings, QStringLiteral("DittaComune2"), {}};
+// The legal representative, only when the holder is a legal person.
+inline const TextKey RepresentativeName{
+    SettingsStore::Settings, QStringLiteral("DittaRagSoc2"), {}};
+inline const TextKey RepresentativeFirstName{
+    SettingsStore::Settings, QStringLiteral("DittaNome2"), {}};
+inline const TextKey RepresentativeBirthCity{
+    SettingsStore::Settings, QStringLiteral("DittaComuneNasc2"), {}};
+inline const TextKey RepresentativeBirthDate{
+    SettingsStore::Settings, QStringLiteral("DittaDataNasc2"), {}};
+// Yes/no values: the holder is a woman, the address is the home (not the registered office), the
+// representative is a woman.
+inline const IntKey CompanyWoman{SettingsStore::Settings, QStringLiteral("DittaDonna"), 0};
+inline const IntKey CompanyAtHome{SettingsStore::Settings, QStringLiteral("DittaDomicilio"), 0};
+inline const IntKey RepresentativeWoman{SettingsStore::Settings, QStringLiteral("DittaDonna2"), 0};
+
+// The interface language: one of the choices of Translations, "System" when absent.
+inline const TextKey Language{SettingsStore::Settings, QStringLiteral("Language"),
+                              Translations::SystemChoice};
+
+// The centre kind a card print preview leaves while it is open (0 when none is).
+inline const IntKey TypeCenter{SettingsStore::Settings, QStringLiteral("TypeCenter"), 0};
+
+// How many automatic backups are kept; an unset or non-positive value keeps the usual 10.
+inline const IntKey BackupsKept{SettingsStore::Settings, QStringLiteral("BackupsKept"), 10};
+
+// The update check: when it last ran, and the servers it asks. The servers' values of the
+// installation (the system scope) are the defaults of the user's.
+inline const TextKey LastUpdateCheck{SettingsStore::Settings, QStringLiteral("DtUpdShow"), {}};
+inline const TextKey UpdateWebServer{
+    SettingsStore::Settings, QStringLiteral("UpdateWebServer"), {}};
+inline const TextKey UpdateFileServer{
+    SettingsStore::Settings, QStringLiteral("UpdateFileServer"), {}};
+inline const TextKey UpdateFileUser{SettingsStore::Settings, QStringLiteral("UpdateFileUser"), {}};
+inline const TextKey UpdateFilePassword{
+    SettingsStore::Settings, QStringLiteral("UpdateFilePassword"), {}};
+
+// The farms opened last, newest first, one path a line (kept by RecentFarms).
+inline const TextKey RecentFarms{SettingsStore::Settings, QStringLiteral("RecentFarms"), {}};
 
 } // namespace SettingsKeys

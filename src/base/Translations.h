@@ -10,7 +10,6 @@ class QCoreApplication;
 // below; a missing or unknown value counts as "System". Only the interface texts follow it:
 // numbers, money and dates keep the user's regional conventions (the default QLocale).
 namespace Translations {
-inline const QString LanguageSetting = QStringLiteral("Language");
 inline const QString SystemChoice = QStringLiteral("System");
 inline const QString EnglishChoice = QStringLiteral("English");
 inline const QString ItalianChoice = QStringLiteral("Italiano");

@@ -1,6 +1,7 @@
 #include "CardForm.h"
 
 #include "base/NumberText.h"
+#include "db/FieldLimits.h"
 
 #include <QLocale>
 #include <cmath>
@@ -8,17 +9,18 @@
 const std::vector<CardForm::Field> &CardForm::fields()
 {
     static const std::vector<Field> list{
-        {CSchedaSet::Tempo, QT_TR_NOOP("  Weather :"), Kind::Text, 50, 0, 0},
+        {CSchedaSet::Tempo, QT_TR_NOOP("  Weather :"), Kind::Text, FieldLimits::Weather, 0, 0},
         {CSchedaSet::TempMax, QT_TR_NOOP("  Max Temperature :"), Kind::Number, 0, -50, 50},
         {CSchedaSet::Pioggia, QT_TR_NOOP("  Rain :"), Kind::Number, 0, 0, 5000},
-        {CSchedaSet::Vento, QT_TR_NOOP("  Wind :"), Kind::Text, 50, 0, 0},
+        {CSchedaSet::Vento, QT_TR_NOOP("  Wind :"), Kind::Text, FieldLimits::Weather, 0, 0},
         {CSchedaSet::TempMin, QT_TR_NOOP("  Min Temperature :"), Kind::Number, 0, -50, 50},
-        {CSchedaSet::Assenti, QT_TR_NOOP("  Absent :"), Kind::Text, 250, 0, 0},
-        {CSchedaSet::Ferie, QT_TR_NOOP("  Holiday :"), Kind::Text, 250, 0, 0},
-        {CSchedaSet::Permesso, QT_TR_NOOP("  License :"), Kind::Text, 250, 0, 0},
-        {CSchedaSet::Malattia, QT_TR_NOOP("  Disease :"), Kind::Text, 250, 0, 0},
-        {CSchedaSet::Infortunio, QT_TR_NOOP("  Accident :"), Kind::Text, 250, 0, 0},
-        {CSchedaSet::Fattore, QT_TR_NOOP("  THE CHIEF WORKER :"), Kind::Text, 50, 0, 0},
+        {CSchedaSet::Assenti, QT_TR_NOOP("  Absent :"), Kind::Text, FieldLimits::People, 0, 0},
+        {CSchedaSet::Ferie, QT_TR_NOOP("  Holiday :"), Kind::Text, FieldLimits::People, 0, 0},
+        {CSchedaSet::Permesso, QT_TR_NOOP("  License :"), Kind::Text, FieldLimits::People, 0, 0},
+        {CSchedaSet::Malattia, QT_TR_NOOP("  Disease :"), Kind::Text, FieldLimits::People, 0, 0},
+        {CSchedaSet::Infortunio, QT_TR_NOOP("  Accident :"), Kind::Text, FieldLimits::People, 0, 0},
+        {CSchedaSet::Fattore, QT_TR_NOOP("  THE CHIEF WORKER :"), Kind::Text,
+         FieldLimits::ChiefWorker, 0, 0},
     };
     return list;
 }

@@ -3,6 +3,7 @@
 #include "CardStore.h"
 #include "db/Database.h"
 #include "db/DbDate.h"
+#include "db/RowCursor.h"
 
 CardNavigator::CardNavigator(Database &db, const WorkingPeriod &period) : m_db(db), m_period(period)
 {
@@ -64,7 +65,8 @@ QList<CardRecord> CardNavigator::fetch(const Filter &filter, Direction direction
                             .arg(CardStore::selectList(), periodClause(filter, params), order)
                             .arg(limit);
     QSqlQuery query = m_db.execute(sql, params);
-    while (query.next())
+    RowCursor cursor(query);
+    while (cursor.next())
         rows << CardStore::read(query);
     return rows;
 }

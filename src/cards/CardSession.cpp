@@ -148,7 +148,11 @@ CardSession::Result CardSession::save(const CardForm::Input &form)
         cardId = m_cards.insert(card);
         m_cards.linkWorks(m_pending, cardId);
         transaction.commit();
-    } catch (const DbException &) {
+    } catch (const DbException &error) {
+        // A file held by another program, damaged, read-only or on a full disk stored nothing:
+        // the new card and its works stay as entered, for Save to be tried again.
+        if (error.kind() != DbErrorKind::Other)
+            throw;
         m_prompter.warning(tr("Unable to save form!"));
         removePending();
         endInsert();
@@ -257,7 +261,7 @@ void CardSession::editWork(int workId, const WorkEntry &entry)
 // one shows it empty, as it was loaded.
 std::optional<WorkListRow> CardSession::enteredRow(int workId, WorkAdded added)
 {
-    const auto work = WorkListQuery::fromSettings(m_db).work(workId);
+    const auto work = WorkListQuery(m_db, m_navigator.period()).work(workId);
     if (!work)
         return std::nullopt;
     WorkListRow row = WorkListRow::build(*work, WorkListRow::Wording::Entered);
@@ -272,7 +276,7 @@ void CardSession::fillWorkList()
         m_workList.clear();
         return;
     }
-    WorkListQuery query = WorkListQuery::fromSettings(m_db);
+    WorkListQuery query(m_db, m_navigator.period());
     const QList<WorkListRow::Data> works =
         m_inserting ? query.works(m_pending) : query.worksOfCard(card().id());
     const WorkListRow::Wording wording =

@@ -1,5 +1,6 @@
 #include "CardStore.h"
 
+#include "base/SinglePrecision.h"
 #include "db/Database.h"
 #include "db/DbDate.h"
 #include "db/SqlList.h"
@@ -39,7 +40,7 @@ QVariant storedValue(ColumnType type, const QVariant &value)
     if (!value.isValid() || value.isNull())
         return QVariant();
     if (type == ColumnType::Single)
-        return double(float(value.toDouble()));
+        return SinglePrecision::rounded(value.toDouble());
     return DbDate::toStored(value);
 }
 

@@ -1,6 +1,7 @@
 #include "WorkEntry.h"
 
 #include "base/NumberText.h"
+#include "db/FieldLimits.h"
 
 #include <QRegularExpression>
 #include <functional>
@@ -174,9 +175,12 @@ std::optional<WorkEntry::Error> WorkEntry::read(const QHash<Field, QString> &tex
         [&] {
             return readInteger(Field::Machine2, t(Field::Machine2), 0, MaxCode, e.machineCodes[1]);
         },
-        [&] { return readText(Field::DocumentRef, t(Field::DocumentRef), 100, e.documentRef); },
-        [&] { return readText(Field::Stage, t(Field::Stage), 20, e.stage); },
-        [&] { return readText(Field::Unit, t(Field::Unit), 5, e.unit); },
+        [&] {
+            return readText(Field::DocumentRef, t(Field::DocumentRef), FieldLimits::DocumentRef,
+                            e.documentRef);
+        },
+        [&] { return readText(Field::Stage, t(Field::Stage), FieldLimits::Stage, e.stage); },
+        [&] { return readText(Field::Unit, t(Field::Unit), FieldLimits::Unit, e.unit); },
         [&] {
             return fieldKind ? readInteger(Field::CentreCode, t(Field::CentreCode), anyMin, anyMax,
                                            e.fieldCode)
@@ -185,8 +189,11 @@ std::optional<WorkEntry::Error> WorkEntry::read(const QHash<Field, QString> &tex
         },
         [&] { return readPercent(Field::Vat, t(Field::Vat), e.vat); },
         [&] { return readAmount(Field::Value, t(Field::Value), e.value); },
-        [&] { return readText(Field::Note, t(Field::Note), 255, e.note); },
-        [&] { return readText(Field::Adversity, t(Field::Adversity), 100, e.adversity); },
+        [&] { return readText(Field::Note, t(Field::Note), FieldLimits::Note, e.note); },
+        [&] {
+            return readText(Field::Adversity, t(Field::Adversity), FieldLimits::Adversity,
+                            e.adversity);
+        },
     };
     for (const auto &step : steps)
         if (Check error = step())

@@ -2,6 +2,7 @@
 
 #include "base/DomainCodes.h"
 #include "db/Database.h"
+#include "db/RowCursor.h"
 
 #include <QCollator>
 #include <QSqlQuery>
@@ -41,7 +42,8 @@ WorkEntryLookups::EntryList WorkEntryLookups::codeList(const QString &sql,
 {
     EntryList list{{tr("<None>"), 0}};
     QSqlQuery query = m_db.execute(sql, params);
-    while (query.next())
+    RowCursor rows(query);
+    while (rows.next())
         list.append({query.value(1).toString(), query.value(0).toInt()});
     sortByName(list, 1);
     return list;
@@ -51,7 +53,8 @@ QStringList WorkEntryLookups::textList(const QString &sql)
 {
     QStringList list;
     QSqlQuery query = m_db.execute(sql);
-    while (query.next())
+    RowCursor rows(query);
+    while (rows.next())
         list << query.value(0).toString();
     const QCollator collator = nameOrder();
     std::stable_sort(list.begin(), list.end(), [&collator](const QString &a, const QString &b) {
@@ -108,7 +111,8 @@ WorkEntryLookups::EntryList WorkEntryLookups::items(QStringList *units)
     EntryList list{{tr("<None>"), 0}};
     QSqlQuery query = m_db.execute(
         QStringLiteral("SELECT Codice, Descrizione, UnMis FROM Articoli ORDER BY Descrizione"));
-    while (query.next()) {
+    RowCursor rows(query);
+    while (rows.next()) {
         list.append({query.value(1).toString(), query.value(0).toInt()});
         const QString unit = query.value(2).toString();
         if (units && !query.value(2).isNull() && unitIndex(*units, unit) < 0)
@@ -144,7 +148,7 @@ std::optional<WorkEntryLookups::Item> WorkEntryLookups::item(int code)
         m_db.execute(QStringLiteral("SELECT UnMis, [Costo Unitario] FROM Articoli WHERE Codice = ? "
                                     "ORDER BY rowid LIMIT 1"),
                      {code});
-    if (!query.next())
+    if (!RowCursor(query).next())
         return std::nullopt;
     return Item{query.value(0).toString(), query.value(1).toDouble()};
 }

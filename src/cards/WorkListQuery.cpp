@@ -1,7 +1,7 @@
 #include "WorkListQuery.h"
 
-#include "base/SettingsYears.h"
 #include "db/Database.h"
+#include "db/RowCursor.h"
 #include "db/SqlList.h"
 
 #include <QDate>
@@ -91,10 +91,9 @@ WorkListQuery::WorkListQuery(Database &db, int firstYear, int lastYear)
 {
 }
 
-WorkListQuery WorkListQuery::fromSettings(Database &db)
+WorkListQuery::WorkListQuery(Database &db, const WorkingPeriod &period)
+    : WorkListQuery(db, period.start.year(), period.end.year())
 {
-    const SettingsYears years = SettingsYears::read(QDate::currentDate());
-    return WorkListQuery(db, years.start, years.end);
 }
 
 QList<WorkListRow::Data> WorkListQuery::worksOfCard(int cardId)
@@ -123,7 +122,8 @@ QList<WorkListRow::Data> WorkListQuery::run(const QString &condition, const QVar
     QSqlQuery query =
         m_db.execute(statement.arg(condition), QVariantList{m_firstYear, m_lastYear} + params);
     QList<WorkListRow::Data> rows;
-    while (query.next())
+    RowCursor cursor(query);
+    while (cursor.next())
         rows << read(query);
     return rows;
 }

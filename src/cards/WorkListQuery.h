@@ -1,6 +1,7 @@
 #pragma once
 
 #include "WorkListRow.h"
+#include "base/WorkingPeriod.h"
 
 #include <QList>
 
@@ -15,8 +16,8 @@ public:
     // fieldYears: the years whose fields the list may name (the working period's years).
     WorkListQuery(Database &db, int firstYear, int lastYear);
 
-    // The years of the working period as the stored DataInit and DataEnd settings give them.
-    static WorkListQuery fromSettings(Database &db);
+    // The fields of the years of the period's first and last day.
+    WorkListQuery(Database &db, const WorkingPeriod &period);
 
     QList<WorkListRow::Data> worksOfCard(int cardId);
     std::optional<WorkListRow::Data> work(int workId);

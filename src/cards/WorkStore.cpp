@@ -1,6 +1,8 @@
 #include "WorkStore.h"
 
+#include "base/SinglePrecision.h"
 #include "db/Database.h"
+#include "db/RowCursor.h"
 #include "db/SqlList.h"
 
 #include <QSqlQuery>
@@ -20,18 +22,12 @@ QVariant textOrNull(const QString &text)
     return text.isEmpty() ? QVariant() : QVariant(text);
 }
 
-// Single-precision columns keep single precision.
-QVariant single(double value)
-{
-    return double(float(value));
-}
-
 QVariantList workValues(const WorkEntry &e, int cardId)
 {
     return {e.workerCode,
-            single(e.regularHours),
-            single(e.overtimeHours),
-            single(e.holidayHours),
+            SinglePrecision::rounded(e.regularHours),
+            SinglePrecision::rounded(e.overtimeHours),
+            SinglePrecision::rounded(e.holidayHours),
             e.operationCode,
             e.machineCodes[0],
             e.machineCodes[1],
@@ -52,9 +48,9 @@ QVariantList movementValues(const WorkEntry &e)
             textOrNull(e.stage),
             textOrNull(e.documentRef),
             textOrNull(e.unit),
-            single(e.quantity),
+            SinglePrecision::rounded(e.quantity),
             e.value,
-            single(e.vat),
+            SinglePrecision::rounded(e.vat),
             textOrNull(e.note),
             textOrNull(e.adversity)};
 }
@@ -110,7 +106,7 @@ std::optional<WorkStore::Loaded> WorkStore::load(int workId)
 {
     QSqlQuery work = m_db.execute(
         QStringLiteral("SELECT %1 FROM Opere WHERE IDOpera = ?").arg(workColumns), {workId});
-    if (!work.next())
+    if (!RowCursor(work).next())
         return std::nullopt;
     Loaded loaded;
     WorkEntry &e = loaded.entry;
@@ -129,7 +125,7 @@ std::optional<WorkStore::Loaded> WorkStore::load(int workId)
         QStringLiteral("SELECT %1 FROM Magazzino WHERE IDOpera = ? ORDER BY IDBolla LIMIT 1")
             .arg(movementColumns),
         {workId});
-    loaded.hasMovement = movement.next();
+    loaded.hasMovement = RowCursor(movement).next();
     if (loaded.hasMovement) {
         e.itemCode = movement.value(3).toInt();
         e.movementType = movement.value(4).toInt();

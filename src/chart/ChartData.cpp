@@ -2,6 +2,7 @@
 
 #include "db/Database.h"
 #include "db/DbDate.h"
+#include "db/RowCursor.h"
 
 namespace {
 
@@ -47,7 +48,8 @@ ChartData ChartData::read(Database &db, const WorkingPeriod &period)
                        "WHERE Data BETWEEN ? AND ? ORDER BY Data"),
         {DbDate::toText(period.start), DbDate::toText(period.startAt()),
          DbDate::toText(period.endAt())});
-    while (query.next()) {
+    RowCursor rows(query);
+    while (rows.next()) {
         if (query.value(0).isNull())
             continue;
         data.cards.push_back({query.value(0).toInt(), optionalValue(query.value(1)),

@@ -1,12 +1,11 @@
 #include "ChartCommand.h"
 
 #include "CommandLine.h"
-#include "base/SettingsStore.h"
 #include "chart/ChartData.h"
 #include "chart/ChartFile.h"
 #include "chart/WeatherChartPainter.h"
-#include "db/Database.h"
 #include "db/DbException.h"
+#include "db/FarmSession.h"
 
 #include <QGuiApplication>
 #include <QRegularExpression>
@@ -117,27 +116,21 @@ int runChartCommand(const QStringList &args, QTextStream &out, QTextStream &err)
             << Qt::endl;
         return 1;
     }
-    const QString dbPath = line.databasePath();
-    if (dbPath.isEmpty()) {
-        err << ChartCommand::tr("No database: give one with --db FILE.") << Qt::endl;
-        return 1;
-    }
+    FarmSession farm;
+    if (!line.openFarm(farm, err))
+        return CommandLine::Failed;
     ChartData data;
     try {
-        Database db;
-        db.open(dbPath);
-        data = ChartData::read(db, period);
+        data = ChartData::read(farm.database(), period);
     } catch (const DbException &e) {
-        err << e.message() << Qt::endl;
-        return 1;
+        return CommandLine::failure(err, e, farm.databasePath());
     }
 
-    const WeatherChartPainter chart(
-        data, SettingsStore::readString(SettingsStore::Settings, QStringLiteral("DittaRagSoc")));
+    const WeatherChartPainter chart(data, farm.company().name());
     ChartFile file;
     if (!file.write(chart, output->format, path, size)) {
         err << file.errorString() << Qt::endl;
-        return 1;
+        return CommandLine::Failed;
     }
     out << ChartCommand::tr("Wrote the weather chart from %1 to %2 to %3.")
                .arg(period.start.toString(Qt::ISODate), period.end.toString(Qt::ISODate), path)

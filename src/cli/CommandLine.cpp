@@ -1,6 +1,8 @@
 #include "CommandLine.h"
 
 #include "base/SettingsKeys.h"
+#include "db/DbErrorText.h"
+#include "db/DbException.h"
 #include "db/FarmSession.h"
 
 namespace {
@@ -255,4 +257,27 @@ bool CommandLine::checkPeriod(QTextStream &err) const
         return true;
     err << tr("The working period in the settings is empty; give --from and --to.") << Qt::endl;
     return false;
+}
+
+bool CommandLine::openFarm(FarmSession &farm, QTextStream &err) const
+{
+    const QString path = databasePath();
+    if (path.isEmpty()) {
+        err << tr("No database: give one with --db FILE or choose one in the settings.")
+            << Qt::endl;
+        return false;
+    }
+    try {
+        farm.open(path);
+        return true;
+    } catch (const DbException &error) {
+        failure(err, error, path);
+        return false;
+    }
+}
+
+int CommandLine::failure(QTextStream &err, const DbException &error, const QString &file)
+{
+    err << DbErrorText::describe(error, file) << Qt::endl;
+    return Failed;
 }

@@ -9,6 +9,9 @@
 #include <QStringList>
 #include <QTextStream>
 
+class DbException;
+class FarmSession;
+
 // The arguments of one verdimo-cli command: its positional arguments, its options (--name,
 // --name VALUE or --name=VALUE) and its help. Every command reads its arguments through one,
 // so --help, mistakes and the options shared by several commands (--db, --from, --to) behave
@@ -62,6 +65,17 @@ public:
     WorkingPeriod period() const;
     // Whether period() names both days; else says on err that --from and --to are needed.
     bool checkPeriod(QTextStream &err) const;
+
+    // Opens databasePath() through farm, so that a command works on its farm as the window does:
+    // the same schema upgrade, the same kept yearly sums, read-only when the file cannot be
+    // written. False after saying on err why not (no file named, or the failure's kind with the
+    // file and the engine's text).
+    bool openFarm(FarmSession &farm, QTextStream &err) const;
+    // Says on err what failed on file, in the words of the failure's kind; returns the exit
+    // status of a failed command.
+    static int failure(QTextStream &err, const DbException &error, const QString &file);
+    // The exit status of a command that failed after telling the user why.
+    static constexpr int Failed = 1;
 
 private:
     struct Option

@@ -7,11 +7,22 @@
 #include "exchange/ExchangeDatabase.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace {
 
 const QString YearsOption = QStringLiteral("years");
 const QString OverwriteOption = QStringLiteral("overwrite");
+
+// path as one word of the shell, for a command the user copies.
+QString shellWord(const QString &path)
+{
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_./+:=@%-]+$"));
+    if (plain.match(path).hasMatch())
+        return path;
+    return QLatin1Char('\'') + QString(path).replace(QLatin1Char('\''), QLatin1String("'\\''")) +
+           QLatin1Char('\'');
+}
 
 } // namespace
 
@@ -75,6 +86,18 @@ int runDemoCommandAt(const QStringList &args, QTextStream &out, QTextStream &err
     const QDate firstDay(lastDay.year() - years + 1, 1, 1);
     out << CommandLine::tr("%1: a demo farm with the work cards from %2 to %3")
                .arg(path, firstDay.toString(Qt::ISODate), lastDay.toString(Qt::ISODate))
+        << Qt::endl;
+    // The commands take the working period of the settings unless told otherwise, which may
+    // hold none of these cards.
+    const QString from = QDate(lastDay.year(), 1, 1).toString(Qt::ISODate);
+    const QString to = lastDay.toString(Qt::ISODate);
+    out << CommandLine::tr("Process this year's cards (%1 to %2) and print the crops' costs "
+                           "with:")
+               .arg(from, to)
+        << Qt::endl
+        << QStringLiteral("  verdimo-cli print crops --db %1 --from %2 --to %3 --process "
+                          "--economic --pdf crops.pdf")
+               .arg(shellWord(path), from, to)
         << Qt::endl;
     return 0;
 }

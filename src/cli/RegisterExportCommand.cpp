@@ -1,8 +1,8 @@
 #include "RegisterExportCommand.h"
 
 #include "CommandLine.h"
-#include "db/Database.h"
 #include "db/DbException.h"
+#include "db/FarmSession.h"
 #include "reports/TreatmentRecord.h"
 
 #include <QDir>
@@ -42,21 +42,19 @@ int runRegisterExportCommand(const QStringList &args, QTextStream &out, QTextStr
     if (path.isEmpty())
         return line.usageError(err, CommandLine::tr("give the file to write with --out FILE"));
     const WorkingPeriod period = line.period();
-    const QString database = line.databasePath();
-    if (database.isEmpty())
-        return line.usageError(err, CommandLine::tr("give the database with --db FILE"));
-
+    FarmSession farm;
+    if (!line.openFarm(farm, err))
+        return CommandLine::Failed;
     try {
-        Database db;
-        db.open(database);
-        const TreatmentRecord record(db, period, TreatmentRecord::Company::fromSettings());
+        const TreatmentRecord record(farm.database(), period,
+                                     TreatmentRecord::Company::of(farm.company()));
         QString error;
         if (!record.write(path,
                           format == QLatin1String("csv") ? TreatmentRecord::Format::Csv
                                                          : TreatmentRecord::Format::Json,
                           &error)) {
             err << error << Qt::endl;
-            return 1;
+            return CommandLine::Failed;
         }
         const QList<TreatmentRecord::Treatment> incomplete = record.incomplete();
         if (!incomplete.isEmpty()) {
@@ -72,9 +70,6 @@ int runRegisterExportCommand(const QStringList &args, QTextStream &out, QTextStr
             << Qt::endl;
         return 0;
     } catch (const DbException &e) {
-        err << TreatmentRecord::tr("Could not read the treatments of %1: %2")
-                   .arg(QDir::toNativeSeparators(database), e.message())
-            << Qt::endl;
-        return 1;
+        return CommandLine::failure(err, e, farm.databasePath());
     }
 }

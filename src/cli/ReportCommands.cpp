@@ -5,11 +5,12 @@
 #include "TerminalProgress.h"
 #include "base/CsvTable.h"
 #include "base/Progress.h"
-#include "base/SettingsStore.h"
 #include "db/Database.h"
 #include "db/DbDate.h"
 #include "db/DbException.h"
+#include "db/FarmSession.h"
 #include "registries/RegistryKey.h"
+#include "registries/RegistryLists.h"
 #include "registries/StatisticsLists.h"
 #include "registries/StatisticsModel.h"
 #include "reports/CardPrintJob.h"
@@ -164,23 +165,6 @@ const QString EconomicOption = QStringLiteral("economic");
 const QString MovementsOption = QStringLiteral("movements");
 const QString DateOption = QStringLiteral("date");
 
-// Opens the database the command line names; reports on err why it cannot.
-bool openDatabase(Database &db, const CommandLine &line, QTextStream &err)
-{
-    const QString path = line.databasePath();
-    if (path.isEmpty()) {
-        err << ReportCommands::tr("No database: give one with --db FILE.") << Qt::endl;
-        return false;
-    }
-    try {
-        db.open(path);
-        return true;
-    } catch (const DbException &e) {
-        err << e.message() << Qt::endl;
-        return false;
-    }
-}
-
 // Processing writes its results into the farm file; one that can only be read is refused
 // before anything runs. Returns false after saying so on err.
 bool canProcess(const Database &db, QTextStream &err)
@@ -204,12 +188,10 @@ qint64 cardOfDay(Database &db, const QDate &day)
         .toLongLong();
 }
 
-// The card the card view would show: the one of ActualDate when that day lies in the period
-// and has a card, else the earliest card of the period.
-qint64 shownCard(Database &db, const WorkingPeriod &period)
+// The card the card view would show: the one of the day shown last when that day lies in the
+// period and has a card, else the earliest card of the period.
+qint64 shownCard(Database &db, const WorkingPeriod &period, const QDate &actual)
 {
-    const QDate actual = SettingsStore::readDate(
-        SettingsStore::Settings, QStringLiteral("ActualDate"), QStringLiteral("01/01/2015"));
     if (actual.isValid() && actual >= period.start && actual <= period.end) {
         if (const qint64 card = cardOfDay(db, actual))
             return card;
@@ -237,37 +219,9 @@ void fillStatistics(Database &db, const WorkingPeriod &period, bool movements,
 {
     StatisticsModel model;
     StatisticsLists lists(&db, model, period);
-    const int kind = RegistryKey::kindOf(list.nodeKey);
-    const int code = RegistryKey::codeOf(list.nodeKey);
-    const auto choice = movements ? StatisticsLists::Choice::StockAndArticles
-                                  : StatisticsLists::Choice::WorkersAndHours;
-    switch (kind) {
-    case RegistryKey::CostCenters:
-        lists.fillFieldActivity();
-        break;
-    case RegistryKey::Crop:
-    case RegistryKey::Machine:
-    case RegistryKey::Other:
-        if (code > 0)
-            lists.fillCentreActivity(kind, code, choice);
-        else
-            lists.fillCentreTotals(kind);
-        break;
-    case RegistryKey::Field:
-        lists.fillCentreActivity(kind, code, choice);
-        break;
-    case RegistryKey::Worker:
-        code > 0 ? lists.fillWorkerWorks(code) : lists.fillWorkerTotals();
-        break;
-    case RegistryKey::Operation:
-        code > 0 ? lists.fillOperationWorks(code) : lists.fillOperationTotals();
-        break;
-    case RegistryKey::Item:
-        code > 0 ? lists.fillItemMovements(code) : lists.fillInventory();
-        break;
-    default:
-        break;
-    }
+    RegistryLists::fill(lists, list.nodeKey,
+                        movements ? StatisticsLists::Choice::StockAndArticles
+                                  : StatisticsLists::Choice::WorkersAndHours);
     list.titles = model.titles();
     // The view's columns start 100 wide each.
     list.widths = QList<int>(StatisticsModel::ColumnCount, 100);
@@ -307,9 +261,10 @@ int printRegistry(const CommandLine &line, bool movements, QTextStream &out, QTe
         return CommandLine::UsageError;
     if (!ensureGuiApplication(err))
         return 1;
-    Database db;
-    if (!openDatabase(db, line, err))
-        return 1;
+    FarmSession farm;
+    if (!line.openFarm(farm, err))
+        return CommandLine::Failed;
+    Database &db = farm.database();
     const WorkingPeriod period = line.period();
     const QString pdf = line.value(PdfOption);
     try {
@@ -317,10 +272,7 @@ int printRegistry(const CommandLine &line, bool movements, QTextStream &out, QTe
         if (!resolveRegistryNode(db, line.positional(1), list, err))
             return 1;
         fillStatistics(db, period, movements, list);
-        RegistryPrintReport report(
-            db, period,
-            SettingsStore::readString(SettingsStore::Settings, QStringLiteral("DittaRagSoc")),
-            std::move(list));
+        RegistryPrintReport report(db, period, farm.company().name(), std::move(list));
         NullProgress progress;
         if (line.isSet(CsvOption))
             return saveCsv(report.table(progress), line.value(CsvOption), out, err);
@@ -332,8 +284,7 @@ int printRegistry(const CommandLine &line, bool movements, QTextStream &out, QTe
         out << wrotePages(output.pagesWritten(), pdf) << Qt::endl;
         return 0;
     } catch (const DbException &e) {
-        err << e.message() << Qt::endl;
-        return 1;
+        return CommandLine::failure(err, e, farm.databasePath());
     }
 }
 
@@ -358,27 +309,27 @@ int printReport(const CommandLine &line, const Kind &kind, QTextStream &out, QTe
         return CommandLine::UsageError;
     if (!ensureGuiApplication(err))
         return 1;
-    Database db;
-    if (!openDatabase(db, line, err))
-        return 1;
+    FarmSession farm;
+    if (!line.openFarm(farm, err))
+        return CommandLine::Failed;
+    Database &db = farm.database();
     if (line.isSet(ProcessOption) && !canProcess(db, err))
-        return 1;
+        return CommandLine::Failed;
 
     const WorkingPeriod period = line.period();
     const QString pdf = line.value(PdfOption);
     try {
-        const qint64 card =
-            line.isSet(DateOption) ? cardOfDay(db, line.date(DateOption)) : shownCard(db, period);
-        ReportContext context = ReportContext::fromSettings(db, period, card, QDate::currentDate());
-        if (line.isSet(QStringLiteral("from")) && period.start.isValid())
-            context.fieldsFromYear = period.start.year();
-        if (line.isSet(QStringLiteral("to")) && period.end.isValid())
-            context.fieldsToYear = period.end.year();
+        const qint64 card = line.isSet(DateOption) ? cardOfDay(db, line.date(DateOption))
+                                                   : shownCard(db, period, farm.actualDate());
+        const ReportContext context =
+            ReportContext::forPeriod(db, period, card, farm.company(), QDate::currentDate());
         const PrintChoice choice{kind.radio, line.isSet(ProcessOption), line.isSet(EconomicOption)};
         CliPrompter prompter(out, err);
         CardPrintJob job(context, prompter, [&err] {
             return std::make_unique<TerminalProgress>(err, TerminalProgress::Lines::Upper);
         });
+        job.setOtherPeriodHint(CommandLine::tr(
+            "Give --from and --to, or choose another working period in the settings."));
         job.setWarningsHandler([&err](const QList<ProcessingWarnings::Warning> &warnings) {
             writeWarnings(warnings, err);
         });
@@ -401,11 +352,10 @@ int printReport(const CommandLine &line, const Kind &kind, QTextStream &out, QTe
                     << Qt::endl;
             return 1;
         default:
-            return 1;
+            return CommandLine::Failed;
         }
     } catch (const DbException &e) {
-        err << e.message() << Qt::endl;
-        return 1;
+        return CommandLine::failure(err, e, farm.databasePath());
     }
 }
 
@@ -458,9 +408,10 @@ int runProcessCommand(const QStringList &args, QTextStream &out, QTextStream &er
         return line.exitStatus();
     if (!line.checkPeriod(err))
         return CommandLine::UsageError;
-    Database db;
-    if (!openDatabase(db, line, err) || !canProcess(db, err))
-        return 1;
+    FarmSession farm;
+    if (!line.openFarm(farm, err) || !canProcess(farm.database(), err))
+        return CommandLine::Failed;
+    Database &db = farm.database();
     const WorkingPeriod period = line.period();
     try {
         TerminalProgress progress(err, TerminalProgress::Lines::Upper);
@@ -468,8 +419,7 @@ int runProcessCommand(const QStringList &args, QTextStream &out, QTextStream &er
         progress.finish();
         writeWarnings(ProcessingWarnings::find(db, period), err);
     } catch (const DbException &e) {
-        err << e.message() << Qt::endl;
-        return 1;
+        return CommandLine::failure(err, e, farm.databasePath());
     }
     out << ReportCommands::tr("Processed the cards from %1 to %2.")
                .arg(period.start.toString(Qt::ISODate), period.end.toString(Qt::ISODate))

@@ -8,9 +8,10 @@
 #include "RestoreCommand.h"
 #include "TempFolderCleanup.h"
 #include "UpdateCommand.h"
-#include "base/SettingsStore.h"
+#include "base/SettingsKeys.h"
 #include "base/Translations.h"
 #include "exchange/ExchangeTemp.h"
+#include "online/VersionText.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -119,9 +120,8 @@ int main(int argc, char *argv[])
     const TempFolderCleanup cleanup;
     QCoreApplication::setOrganizationName(QStringLiteral("Brivex"));
     QCoreApplication::setApplicationName(QStringLiteral("Tellan"));
-    installTranslations(app, SettingsStore::readString(SettingsStore::Settings,
-                                                       Translations::LanguageSetting,
-                                                       Translations::SystemChoice));
+    QCoreApplication::setApplicationVersion(VersionText::programVersion());
+    installTranslations(app, SettingsKeys::Language.read());
     QTextStream out(stdout);
     QTextStream err(stderr);
     QStringList args = app.arguments().mid(1);
@@ -130,6 +130,10 @@ int main(int argc, char *argv[])
         return CommandLine::UsageError;
     }
     const QString name = args.takeFirst();
+    if (name == QLatin1String("--version") || name == QLatin1String("-V")) {
+        out << "verdimo-cli " << VersionText::programVersion() << '\n';
+        return 0;
+    }
     if (name == QLatin1String("--help") || name == QLatin1String("-h") ||
         name == QLatin1String("help")) {
         // "help COMMAND" is the same as "COMMAND --help".

@@ -3,9 +3,9 @@
 #include "BuiltInText.h"
 #include "Database.h"
 #include "DbException.h"
+#include "RowCursor.h"
 
 #include <QHash>
-#include <QSqlError>
 
 namespace {
 
@@ -15,10 +15,9 @@ QHash<QString, QString> storedQueries(Database &db)
 {
     QHash<QString, QString> stored;
     QSqlQuery rows = db.execute(QStringLiteral("SELECT Name, Sql FROM QueryDefs"));
-    while (rows.next())
+    RowCursor cursor(rows);
+    while (cursor.next())
         stored.insert(rows.value(0).toString(), rows.value(1).toString());
-    if (rows.lastError().isValid())
-        throw DbException::fromError(rows.lastError());
     return stored;
 }
 

@@ -1,6 +1,7 @@
 #include "CheckDatabase.h"
 
 #include "Database.h"
+#include "DbErrorText.h"
 #include "DbException.h"
 #include "RecordSet.h"
 #include "base/Prompter.h"
@@ -12,14 +13,19 @@ DatabaseState InspectDatabase(const QString &path)
     Database db;
     try {
         db.open(path, Database::Access::ReadOnly);
-    } catch (const DbException &) {
+    } catch (const DbException &e) {
+        if (e.kind() == DbErrorKind::Busy)
+            throw;
         return DatabaseState::Missing;
     }
     try {
         RecordSet cards(db, QStringLiteral("SELECT Fattore, Assenti, Pioggia FROM Scheda"));
         cards.open();
-    } catch (const DbException &) {
-        return DatabaseState::Incompatible;
+    } catch (const DbException &e) {
+        if (e.kind() == DbErrorKind::Busy)
+            throw;
+        return e.kind() == DbErrorKind::Damaged ? DatabaseState::Damaged
+                                                : DatabaseState::Incompatible;
     }
     if (!db.pageDamage().isEmpty())
         return DatabaseState::Damaged;
@@ -28,7 +34,14 @@ DatabaseState InspectDatabase(const QString &path)
 
 bool CheckDatabase(const QString &path, Prompter &prompter)
 {
-    switch (InspectDatabase(path)) {
+    DatabaseState state = DatabaseState::Missing;
+    try {
+        state = InspectDatabase(path);
+    } catch (const DbException &e) {
+        prompter.error(DbErrorText::describe(e, path));
+        return false;
+    }
+    switch (state) {
     case DatabaseState::Usable:
         return true;
     case DatabaseState::ReadOnly:

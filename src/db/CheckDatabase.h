@@ -13,6 +13,7 @@ enum class DatabaseState {
     Damaged,      // a database of this program whose pages the engine's quick check refuses
 };
 
+// Raises DbException (Busy) when another program holds the file, which says nothing of it.
 DatabaseState InspectDatabase(const QString &path);
 
 // True when path names a database this program can work on, also when it can only be read;

@@ -3,7 +3,9 @@
 #include "DbDate.h"
 #include "DbException.h"
 #include "ForwardCursor.h"
+#include "RowCursor.h"
 #include "SqlText.h"
+#include "base/SinglePrecision.h"
 
 #include <QAtomicInt>
 #include <QFileInfo>
@@ -30,7 +32,15 @@ void singlePrecision(sqlite3_context *context, int, sqlite3_value **arguments)
     if (sqlite3_value_type(arguments[0]) == SQLITE_NULL)
         sqlite3_result_null(context);
     else
-        sqlite3_result_double(context, double(float(sqlite3_value_double(arguments[0]))));
+        sqlite3_result_double(context,
+                              SinglePrecision::rounded(sqlite3_value_double(arguments[0])));
+}
+
+// The engine's last failure on a connection, of the kind its result code names.
+DbException engineFailure(sqlite3 *engine)
+{
+    return DbException(QString::fromUtf8(sqlite3_errmsg(engine)),
+                       DbException::kindOf(sqlite3_extended_errcode(engine), true));
 }
 
 sqlite3 *engineOf(const QSqlDatabase &db)
@@ -49,7 +59,7 @@ void addFunctions(const QSqlDatabase &db)
     if (sqlite3_create_function_v2(engine, "SINGLE", 1,
                                    SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS, nullptr,
                                    singlePrecision, nullptr, nullptr, nullptr) != SQLITE_OK)
-        throw DbException(QString::fromUtf8(sqlite3_errmsg(engine)));
+        throw engineFailure(engine);
 }
 
 // A file may come from anywhere (a restored backup, an imported archive): its schema gets no
@@ -99,7 +109,7 @@ void waitForShortLocks(const QSqlDatabase &db, Database *writer)
 {
     sqlite3 *engine = engineOf(db);
     if (sqlite3_busy_handler(engine, waitForLock, writer) != SQLITE_OK)
-        throw DbException(QString::fromUtf8(sqlite3_errmsg(engine)));
+        throw engineFailure(engine);
 }
 
 } // namespace
@@ -120,7 +130,8 @@ void Database::open(const QString &path, Access access)
         throw DbException(QStringLiteral("Could not find file '%1'.").arg(path));
     // SQLite takes an empty file for a new database and would start writing one into it.
     if (info.size() == 0)
-        throw DbException(QStringLiteral("The file '%1' is empty.").arg(path));
+        throw DbException(QStringLiteral("The file '%1' is empty.").arg(path),
+                          DbErrorKind::Damaged);
     const bool readOnly =
         access == Access::ReadOnly || (access == Access::Auto && !isWritable(path));
     QSqlDatabase db = QSqlDatabase::contains(m_connectionName)
@@ -161,19 +172,19 @@ void Database::create(const QString &path)
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         db.setDatabaseName(path);
         bool ok = db.open();
-        QString message = ok ? QString() : DbException::fromError(db.lastError()).message();
+        DbException failure = ok ? DbException(QString()) : DbException::fromError(db.lastError());
         if (ok) {
             // SQLite writes the file on the first change.
             QSqlQuery query(db);
             ok = query.exec(QStringLiteral("PRAGMA user_version = 0")) &&
                  query.exec(QStringLiteral("VACUUM"));
             if (!ok)
-                message = DbException::fromError(query.lastError()).message();
+                failure = DbException::fromError(query.lastError(), true);
         }
         db.close();
         if (!ok) {
             QSqlDatabase::removeDatabase(name);
-            throw DbException(message);
+            throw failure;
         }
     }
     QSqlDatabase::removeDatabase(name);
@@ -202,6 +213,7 @@ void Database::close()
         db.close();
     }
     m_depth = 0;
+    m_ownsBegin = false;
     m_path.clear();
     m_readOnly = false;
 }
@@ -218,7 +230,7 @@ QString Database::pageDamage()
         const QString found = scalar(QStringLiteral("PRAGMA quick_check(1)")).toString();
         return found == QLatin1String("ok") ? QString() : found;
     } catch (const DbException &e) {
-        return e.message();
+        return e.kind() == DbErrorKind::Busy ? QString() : e.message();
     }
 }
 
@@ -248,18 +260,18 @@ QSqlQuery Database::execute(const QString &sql, const QVariantList &params,
     QSqlQuery query(connection());
     query.setForwardOnly(true);
     if (!query.prepare(bound.sql))
-        throw DbException::fromError(query.lastError());
+        throw DbException::fromError(query.lastError(), true);
     for (const QVariant &value : bound.values)
         query.addBindValue(DbDate::toStored(value));
     if (!query.exec())
-        throw DbException::fromError(query.lastError());
+        throw DbException::fromError(query.lastError(), true);
     return query;
 }
 
 QVariant Database::scalar(const QString &sql, const QVariantList &params, const QVariantMap &named)
 {
     QSqlQuery query = execute(sql, params, named);
-    return query.next() ? query.value(0) : QVariant();
+    return RowCursor(query).next() ? query.value(0) : QVariant();
 }
 
 bool Database::tableExists(const QString &table)
@@ -272,7 +284,18 @@ bool Database::tableExists(const QString &table)
 
 void Database::beginTrans()
 {
-    execute(QStringLiteral("SAVEPOINT level%1").arg(m_depth + 1));
+    const bool begin = m_depth == 0 && !m_readOnly && sqlite3_get_autocommit(engine());
+    if (begin)
+        execute(QStringLiteral("BEGIN IMMEDIATE"));
+    try {
+        execute(QStringLiteral("SAVEPOINT level%1").arg(m_depth + 1));
+    } catch (const DbException &) {
+        if (begin)
+            QSqlQuery(connection()).exec(QStringLiteral("ROLLBACK"));
+        throw;
+    }
+    if (m_depth == 0)
+        m_ownsBegin = begin;
     ++m_depth;
 }
 
@@ -282,15 +305,45 @@ void Database::commitTrans()
         throw DbException(QStringLiteral("Commit without a transaction."));
     execute(QStringLiteral("RELEASE SAVEPOINT level%1").arg(m_depth));
     --m_depth;
+    if (m_depth == 0 && m_ownsBegin) {
+        m_ownsBegin = false;
+        try {
+            execute(QStringLiteral("COMMIT"));
+        } catch (const DbException &) {
+            // A commit that fails (a full disk) leaves nothing half written behind.
+            QSqlQuery(connection()).exec(QStringLiteral("ROLLBACK"));
+            throw;
+        }
+    }
 }
 
 void Database::rollback()
 {
     if (m_depth == 0)
         throw DbException(QStringLiteral("Rollback without a transaction."));
-    execute(QStringLiteral("ROLLBACK TO SAVEPOINT level%1").arg(m_depth));
-    execute(QStringLiteral("RELEASE SAVEPOINT level%1").arg(m_depth));
-    --m_depth;
+    // A full disk, a lock or a damaged page may have made the engine undo the whole
+    // transaction already: every level is gone then, and an outer commit must fail.
+    if (sqlite3_get_autocommit(engine())) {
+        m_depth = 0;
+        m_ownsBegin = false;
+        return;
+    }
+    const int level = m_depth;
+    try {
+        execute(QStringLiteral("ROLLBACK TO SAVEPOINT level%1").arg(level));
+        execute(QStringLiteral("RELEASE SAVEPOINT level%1").arg(level));
+        --m_depth;
+        if (m_depth == 0 && m_ownsBegin) {
+            m_ownsBegin = false;
+            execute(QStringLiteral("ROLLBACK"));
+        }
+    } catch (const DbException &) {
+        // A level that cannot be undone leaves the whole transaction in doubt: all of it goes.
+        m_depth = 0;
+        m_ownsBegin = false;
+        QSqlQuery(connection()).exec(QStringLiteral("ROLLBACK"));
+        throw;
+    }
 }
 
 Transaction::Transaction(Database &db) : m_db(db)

@@ -48,10 +48,14 @@ public:
     bool tableExists(const QString &table);
     // Empty when the engine's quick check finds every page sound; otherwise its first finding (an
     // engine failure during the check is one too). Opening reads only the schema, so a damaged
-    // page elsewhere is found only this way.
+    // page elsewhere is found only this way. A file that another program holds for longer than
+    // the wait for a lock cannot be checked, and is not called damaged for it.
     QString pageDamage();
 
-    // Transactions nest; the outermost commit makes the changes durable.
+    // Transactions nest; the outermost commit makes the changes durable. The outermost level
+    // of a writable file takes the write lock at once, so that another program's short write
+    // is waited for: a transaction that read first could not wait for it when it turns to
+    // writing.
     void beginTrans();
     void commitTrans();
     void rollback();
@@ -66,6 +70,8 @@ private:
     QString m_connectionName;
     QString m_path;
     int m_depth = 0;
+    // True when the outermost level began the engine's transaction (not a caller's BEGIN).
+    bool m_ownsBegin = false;
     bool m_readOnly = false;
 };
 

@@ -9,7 +9,11 @@
 #include <QDir>
 #include <QFileInfo>
 
-FarmSession::FarmSession(QObject *parent) : QObject(parent), m_period(storedPeriod()) {}
+FarmSession::FarmSession(QObject *parent)
+    : QObject(parent), m_period(storedPeriod()), m_actualDate(SettingsKeys::ActualDate.read()),
+      m_company(CompanyData::load())
+{
+}
 
 FarmSession::~FarmSession()
 {
@@ -92,27 +96,29 @@ void FarmSession::open(const QString &path, Database::Access access)
         SchemaUpgrade::keepYearSums(m_db);
         m_openedVersion = dataVersion();
     } catch (const DbException &error) {
-        // A farm that could not be brought up to date is not left half open.
-        m_db.close();
-        emit databaseReplaced();
+        // A farm that could not be brought up to date is not left half open, nor locked.
+        closeFailed();
         throw DbException(tr("Cannot open the farm database %1: %2")
-                              .arg(QDir::toNativeSeparators(path), error.message()));
+                              .arg(QDir::toNativeSeparators(path), error.message()),
+                          error.kind());
     } catch (...) {
-        m_db.close();
-        emit databaseReplaced();
+        closeFailed();
         throw;
     }
+    emit databaseReplaced();
+}
+
+void FarmSession::closeFailed()
+{
+    m_db.close();
+    m_lock.reset();
+    m_openedVersion = -1;
     emit databaseReplaced();
 }
 
 void FarmSession::openStored()
 {
     open(SettingsKeys::Database.read());
-}
-
-void FarmSession::reopen()
-{
-    openStored();
 }
 
 void FarmSession::close()
@@ -145,4 +151,19 @@ void FarmSession::storePeriod(const WorkingPeriod &period)
 {
     SettingsKeys::DataInit.write(period.start);
     SettingsKeys::DataEnd.write(period.end);
+}
+
+void FarmSession::setActualDate(const QDate &day)
+{
+    if (!day.isValid())
+        return;
+    m_actualDate = day;
+    SettingsKeys::ActualDate.write(day);
+}
+
+void FarmSession::setCompany(const CompanyData &company)
+{
+    company.store();
+    m_company = company;
+    emit companyChanged();
 }

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "Database.h"
+#include "base/CompanyData.h"
 #include "base/WorkingPeriod.h"
 
+#include <QDate>
 #include <QObject>
 #include <QString>
 
@@ -10,10 +12,12 @@
 
 class FarmLock;
 
-// The farm the program works on: the open working database and the working period. The
-// application owns the one session; the frame, the views and the print path take the database
-// and the period from it and follow its signals, so that nobody keeps a connection or a period
-// of their own.
+// The farm the program works on: the open working database, the working period (and with it the
+// field years: the years of its first and last day), the card day shown last and the company
+// data. The window and every command line command open their farm through a session, so the
+// schema upgrade, the kept yearly sums and the read-only rule are the same everywhere; the
+// frame, the views and the print path take the database, the period and the company from it and
+// follow its signals, so that nobody keeps a connection, a period or a setting of their own.
 class FarmSession : public QObject
 {
     Q_OBJECT
@@ -33,11 +37,10 @@ public:
     // cannot be written is opened for reading. Raises DbException when the file cannot be
     // opened; the session is then closed.
     void open(const QString &path, Database::Access access = Database::Access::Auto);
-    // Opens the file the Database setting names.
+    // Opens the file the Database setting names (the Database setting may name another file
+    // than the one open now: every holder lets go of the database first). Raises DbException as
+    // open does.
     void openStored();
-    // The Database setting may name another file now: every holder lets go of the database,
-    // then it is opened again from the setting. Raises DbException as open does.
-    void reopen();
     void close();
 
     // Whether the farm's data changed since the session first opened its file: rows written
@@ -62,21 +65,34 @@ public:
     // first and has the frame apply the stored period afterwards).
     static void storePeriod(const WorkingPeriod &period);
 
+    // The card day shown last, kept for the next start.
+    QDate actualDate() const { return m_actualDate; }
+    void setActualDate(const QDate &day);
+
+    // The holder's and the legal representative's data of the report headings.
+    CompanyData company() const { return m_company; }
+    // Stores the data in the settings and tells every holder.
+    void setCompany(const CompanyData &company);
+
 signals:
     // The open database is about to close: close every record set on it now.
     void aboutToReplaceDatabase();
     // Another database is open (or none, when opening it failed).
     void databaseReplaced();
     void periodChanged(const WorkingPeriod &period);
+    void companyChanged();
 
 private:
     void closeOpen();
+    void closeFailed();
     void startCounting(const QString &path);
     qint64 dataVersion();
     void lockFarm(const QString &path);
 
     Database m_db;
     WorkingPeriod m_period;
+    QDate m_actualDate;
+    CompanyData m_company;
     // The file the count belongs to, the changes of its connections already closed, and the
     // engine's data version when the open connection began.
     QString m_countedPath;

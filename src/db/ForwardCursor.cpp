@@ -59,7 +59,7 @@ void ForwardCursor::moveNext()
     const QSqlError error = m_query.lastError();
     close();
     if (error.isValid())
-        throw DbException::fromError(error);
+        throw DbException::fromError(error, true);
 }
 
 void ForwardCursor::release()
@@ -87,7 +87,7 @@ void ForwardCursor::resume()
     const QSqlError error = m_query.lastError();
     close();
     if (error.isValid())
-        throw DbException::fromError(error);
+        throw DbException::fromError(error, true);
 }
 
 void ForwardCursor::close()

@@ -3,6 +3,7 @@
 #include "db/Database.h"
 #include "db/DbDate.h"
 #include "db/DbException.h"
+#include "db/RowCursor.h"
 
 #include <QSqlError>
 
@@ -26,7 +27,7 @@ QSqlQuery &PreparedStatement::exec(const QVariantList &values)
 QVariant PreparedStatement::scalar(const QVariantList &values)
 {
     QSqlQuery &query = exec(values);
-    const QVariant value = query.next() ? query.value(0) : QVariant();
+    const QVariant value = RowCursor(query).next() ? query.value(0) : QVariant();
     query.finish();
     return value;
 }
@@ -38,5 +39,5 @@ qint64 PreparedStatement::insert(const QVariantList &values)
 
 void PreparedStatement::fail() const
 {
-    throw DbException::fromError(m_query.lastError());
+    throw DbException::fromError(m_query.lastError(), true);
 }

@@ -3,6 +3,8 @@
 #include "Database.h"
 #include "DbDate.h"
 #include "DbException.h"
+#include "RowCursor.h"
+#include "base/SinglePrecision.h"
 
 #include <QSet>
 #include <QSqlQuery>
@@ -128,7 +130,8 @@ void RecordSet::load()
     }
     m_rows.clear();
     const int offset = table ? 1 : 0;
-    while (query.next()) {
+    RowCursor rows(query);
+    while (rows.next()) {
         Row row;
         row.rowId = table ? query.value(0).toLongLong() : qint64(m_rows.size()) + 1;
         for (int i = 0; i < int(m_columns.size()); ++i)
@@ -211,7 +214,8 @@ QSet<qint64> RecordSet::matchingRowIds(const QString &condition, const QVariantL
         QSqlQuery query = m_db.execute(QStringLiteral("SELECT rowid FROM %1").arg(tableName()) +
                                            whereClause({condition}),
                                        params, m_parameters);
-        while (query.next())
+        RowCursor rows(query);
+        while (rows.next())
             ids.insert(query.value(0).toLongLong());
         return ids;
     }
@@ -241,7 +245,8 @@ QSet<qint64> RecordSet::matchingRowIds(const QString &condition, const QVariantL
                 .arg(names.join(QStringLiteral(", ")), tuples.join(QLatin1Char(','))) +
             whereClause({condition});
         QSqlQuery query = m_db.execute(sql, values, m_parameters);
-        while (query.next())
+        RowCursor rows(query);
+        while (rows.next())
             ids.insert(query.value(0).toLongLong());
     }
     return ids;
@@ -344,7 +349,7 @@ RecordSet::Row RecordSet::readRow(qint64 rowId) const
     QSqlQuery query = m_db.execute(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
                                        .arg(names.join(QStringLiteral(", ")), tableName()),
                                    {rowId});
-    if (!query.next())
+    if (!RowCursor(query).next())
         throw DbException(QStringLiteral("The record was deleted by another operation."));
     Row row;
     row.rowId = rowId;
@@ -468,7 +473,7 @@ QVariant RecordSet::toStored(int position, const QVariant &value) const
         return value.toInt();
     case ColumnType::Single:
         // A single-precision column keeps only single precision.
-        return double(float(value.toDouble()));
+        return SinglePrecision::rounded(value.toDouble());
     case ColumnType::Double:
         return value.toDouble();
     case ColumnType::Boolean:

@@ -10,6 +10,6 @@ bool RowCursor::next()
     if (m_query.next())
         return true;
     if (m_query.lastError().isValid())
-        throw DbException::fromError(m_query.lastError());
+        throw DbException::fromError(m_query.lastError(), true);
     return false;
 }

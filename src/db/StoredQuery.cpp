@@ -65,7 +65,8 @@ void StoredQuery::requireReadOnly(Database &db, const QString &name, const QStri
     if (sqlite3_prepare_v2(engine, text.constData(), int(text.size()), &statement.handle, &tail) !=
         SQLITE_OK)
         throw DbException(tr("The query '%1' cannot be run: %2")
-                              .arg(name, QString::fromUtf8(sqlite3_errmsg(engine))));
+                              .arg(name, QString::fromUtf8(sqlite3_errmsg(engine))),
+                          DbException::kindOf(sqlite3_extended_errcode(engine), true));
     // What follows the statement may be comments, never a second statement.
     Statement next;
     const bool oneStatement =

@@ -1,6 +1,7 @@
 #include "ArchiveDatabase.h"
 
 #include "db/DbException.h"
+#include "db/RowCursor.h"
 
 #include <QFileInfo>
 #include <QSqlQuery>
@@ -72,6 +73,6 @@ void ArchiveDatabase::secure(const QString &path)
         throw DbException(tr("The archive's database holds %1, which is not a plain table.")
                               .arg(foreign.toString()));
     QSqlQuery check = m_db.execute(QStringLiteral("PRAGMA quick_check(1)"));
-    if (!check.next() || check.value(0).toString() != QLatin1String("ok"))
-        throw DbException(tr("The archive's database is damaged."));
+    if (!RowCursor(check).next() || check.value(0).toString() != QLatin1String("ok"))
+        throw DbException(tr("The archive's database is damaged."), DbErrorKind::Damaged);
 }

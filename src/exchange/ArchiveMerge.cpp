@@ -5,9 +5,9 @@
 #include "db/DbDate.h"
 #include "db/DbException.h"
 #include "db/PreparedStatement.h"
+#include "db/RowCursor.h"
 #include "db/SqlList.h"
 
-#include <QSqlError>
 #include <QSqlQuery>
 
 struct MasterTable
@@ -95,12 +95,6 @@ QString withArgument(const char *format, const QString &argument)
 
 // After a loop over rows: a loop that stopped on an engine error (a damaged page or index)
 // must fail the import, never shorten it.
-void requireAllRead(const QSqlQuery &rows)
-{
-    if (rows.lastError().isValid())
-        throw DbException::fromError(rows.lastError());
-}
-
 int rowCount(Database &db, const QString &table)
 {
     return db.scalar(QStringLiteral("SELECT count(*) FROM [%1]").arg(table)).toInt();
@@ -192,7 +186,8 @@ void ArchiveMerge::mergeCards()
 
     const int dataColumn = 1 + int(CardColumns.indexOf(QStringLiteral("Data")));
     QSqlQuery &cards = sourceCards.exec();
-    for (int count = 1; cards.next(); ++count) {
+    RowCursor cardRows(cards);
+    for (int count = 1; cardRows.next(); ++count) {
         const QVariant sourceId = cards.value(0);
         const QDate day = DbDate::fromText(cards.value(dataColumn).toString()).date();
         m_progress.setText(0,
@@ -218,19 +213,18 @@ void ArchiveMerge::mergeCards()
         }
 
         QSqlQuery &works = sourceWorks.exec({sourceId});
-        while (works.next()) {
+        RowCursor workRows(works);
+        while (workRows.next()) {
             const QVariant sourceWork = works.value(0);
             const qint64 targetWork =
                 insertWork.insert(rowValues(works, 1, int(WorkColumns.size())) << targetId);
             QSqlQuery &movements = sourceMovements.exec({sourceWork});
-            while (movements.next())
+            RowCursor movementRows(movements);
+            while (movementRows.next())
                 insertMovement.exec(rowValues(movements, 0, int(MovementColumns.size()))
                                     << targetWork);
-            requireAllRead(movements);
         }
-        requireAllRead(works);
     }
-    requireAllRead(cards);
 }
 
 void ArchiveMerge::mergeMasterTable(const MasterTable &table)
@@ -256,7 +250,8 @@ void ArchiveMerge::mergeMasterTable(const MasterTable &table)
     const int codeIndex = int(table.columns.indexOf(QStringLiteral("Codice")));
     const int yearIndex = int(table.columns.indexOf(QStringLiteral("Anno")));
     QSqlQuery &rows = sourceRows.exec();
-    for (int count = 1; rows.next(); ++count) {
+    RowCursor cursor(rows);
+    for (int count = 1; cursor.next(); ++count) {
         QVariantList values = rowValues(rows, 0, int(table.columns.size()));
         m_progress.setText(1, withArgument(table.progressText, values.at(labelIndex).toString()));
         m_progress.setValue(1, count);
@@ -277,5 +272,4 @@ void ArchiveMerge::mergeMasterTable(const MasterTable &table)
         else
             insertRow.exec(values);
     }
-    requireAllRead(rows);
 }

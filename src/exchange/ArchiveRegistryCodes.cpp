@@ -1,13 +1,12 @@
 #include "ArchiveRegistryCodes.h"
 
 #include "db/Database.h"
-#include "db/DbException.h"
 #include "db/PreparedStatement.h"
+#include "db/RowCursor.h"
 #include "db/SchemaUpgrade.h"
 
 #include <QHash>
 #include <QList>
-#include <QSqlError>
 
 namespace {
 
@@ -22,16 +21,14 @@ void mergeColumn(Database &source, Database &target, const QString &table, const
     QList<int> order;
     QSqlQuery rows = source.execute(
         QStringLiteral("SELECT Codice, [%1] FROM [%2] ORDER BY rowid").arg(column, table));
-    while (rows.next()) {
+    RowCursor cursor(rows);
+    while (cursor.next()) {
         const int code = rows.value(0).toInt();
         if (values.contains(code))
             continue;
         values.insert(code, rows.value(1).toString().trimmed());
         order << code;
     }
-    // A loop stopped by the engine must fail the import, not shorten it.
-    if (rows.lastError().isValid())
-        throw DbException::fromError(rows.lastError());
     PreparedStatement update(
         target,
         QStringLiteral("UPDATE [%1] SET [%2] = ? WHERE Codice = ?%3")

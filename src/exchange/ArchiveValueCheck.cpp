@@ -4,12 +4,12 @@
 #include "db/Database.h"
 #include "db/DbException.h"
 #include "db/FieldLimits.h"
+#include "db/RowCursor.h"
 #include "db/SchemaUpgrade.h"
 #include "registries/RegistryForm.h"
 
 #include <QDate>
 #include <QRegularExpression>
-#include <QSqlError>
 #include <QTime>
 #include <cmath>
 #include <limits>
@@ -277,7 +277,8 @@ void checkTable(Database &source, const TableRules &table)
         source.execute(QStringLiteral("SELECT %1 FROM [%2] WHERE %3 ORDER BY %4")
                            .arg(selected.join(QStringLiteral(", ")), name,
                                 QString::fromLatin1(table.rows), QString::fromLatin1(table.key)));
-    while (rows.next()) {
+    RowCursor cursor(rows);
+    while (cursor.next()) {
         for (int i = 0; i < columns.size(); ++i) {
             const QVariant value = rows.value(1 + 2 * i);
             const QString type = rows.value(2 + 2 * i).toString();
@@ -291,8 +292,6 @@ void checkTable(Database &source, const TableRules &table)
                          QString::fromUtf8(columns.at(i).column), shown(value, type), wrong));
         }
     }
-    if (rows.lastError().isValid())
-        throw DbException::fromError(rows.lastError());
 }
 
 } // namespace

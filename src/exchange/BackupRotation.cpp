@@ -4,14 +4,12 @@
 #include "base/Clock.h"
 #include "base/Progress.h"
 #include "base/Prompter.h"
-#include "base/SettingsStore.h"
+#include "base/SettingsKeys.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStandardPaths>
-
-const QString BackupRotation::KeptSetting = QStringLiteral("BackupsKept");
 
 namespace {
 
@@ -74,7 +72,7 @@ QString BackupRotation::defaultFolder()
 
 int BackupRotation::keptFromSettings()
 {
-    const int kept = SettingsStore::readInt(SettingsStore::Settings, KeptSetting, DefaultKept);
+    const int kept = SettingsKeys::BackupsKept.read();
     return kept > 0 ? kept : DefaultKept;
 }
 

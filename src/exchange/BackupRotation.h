@@ -18,7 +18,6 @@ class BackupRotation
 public:
     static constexpr int DefaultKept = 10;
     // How many backups to keep, in section Settings of the settings store.
-    static const QString KeptSetting;
 
     struct Backup
     {

@@ -11,10 +11,11 @@
 #include "FarmFileCheck.h"
 #include "base/Progress.h"
 #include "base/Prompter.h"
-#include "base/SettingsStore.h"
+#include "base/SettingsKeys.h"
 #include "base/WorkingPeriod.h"
 #include "db/Database.h"
 #include "db/DbDate.h"
+#include "db/DbErrorText.h"
 #include "db/DbException.h"
 #include "db/FarmSession.h"
 #include "db/SchemaUpgrade.h"
@@ -73,7 +74,7 @@ private:
 
 QString directorySetting()
 {
-    return SettingsStore::readString(SettingsStore::Settings, QStringLiteral("Directory"));
+    return SettingsKeys::Directory.read();
 }
 
 // The file dialogs' default extension: added when the user typed a name without one.
@@ -91,9 +92,7 @@ DataExchange::DataExchange(Prompter &prompter, Progress &progress)
 
 QString DataExchange::workingDatabasePath() const
 {
-    return m_workingDatabase.isEmpty()
-               ? SettingsStore::readString(SettingsStore::Settings, QStringLiteral("Database"))
-               : m_workingDatabase;
+    return m_workingDatabase.isEmpty() ? SettingsKeys::Database.read() : m_workingDatabase;
 }
 
 QString DataExchange::workingDatabase()
@@ -291,19 +290,22 @@ DataExchange::Outcome DataExchange::importFrom(const QString &archive, const QSt
                                    .arg(QDir::toNativeSeparators(archive), e.message()));
         return Outcome::Failed;
     }
-    Database target;
-    try {
-        target.open(working);
-    } catch (const DbException &e) {
-        m_prompter.error(e.message());
-        return Outcome::Failed;
-    }
-
     const Prompter::Answer answer = m_prompter.question(
         tr("Do you want to overwrite existing data?"), Prompter::Buttons::YesNoCancel);
     if (answer != Prompter::Answer::Yes && answer != Prompter::Answer::No)
         return Outcome::Cancelled;
-    if (!MergeArchiveDatabase(source.database(), target, answer == Prompter::Answer::Yes))
+    // Opened as the window opens it, once the user has chosen to import: an older farm is
+    // brought up to date before the archive, made by this version, is merged into it, and a
+    // cancelled import leaves the file as it was.
+    FarmSession target;
+    try {
+        target.open(working);
+    } catch (const DbException &e) {
+        m_prompter.error(DbErrorText::describe(e, working));
+        return Outcome::Failed;
+    }
+    if (!MergeArchiveDatabase(source.database(), target.database(),
+                              answer == Prompter::Answer::Yes))
         return Outcome::Failed;
     source.database().close();
     target.close();
@@ -327,7 +329,7 @@ bool DataExchange::MergeArchiveDatabase(Database &source, Database &target, bool
         transaction.commit();
     } catch (const DbException &e) {
         showProgress(false);
-        m_prompter.error(e.message());
+        m_prompter.error(DbErrorText::describe(e, target.path()));
         return false;
     }
     showProgress(false);

@@ -1,15 +1,15 @@
 #include "ExchangeDatabase.h"
 
 #include "base/InstallPaths.h"
-#include "base/SettingsStore.h"
+#include "base/SettingsKeys.h"
 #include "db/BuiltInQueries.h"
 #include "db/Database.h"
 #include "db/DbException.h"
+#include "db/RowCursor.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QSqlError>
 #include <QSqlQuery>
 
 namespace {
@@ -51,10 +51,9 @@ QStringList columnsOf(Database &db, const QString &schema, const QString &table)
     QStringList names;
     QSqlQuery query =
         db.execute(QStringLiteral("SELECT name FROM pragma_table_info(?, ?)"), {table, schema});
-    while (query.next())
+    RowCursor rows(query);
+    while (rows.next())
         names << bracketed(query.value(0).toString());
-    if (query.lastError().isValid())
-        throw DbException::fromError(query.lastError());
     return names;
 }
 
@@ -62,9 +61,8 @@ QStringList columnsOf(Database &db, const QString &schema, const QString &table)
 
 QString ExchangeDatabase::installedTemplatePath()
 {
-    const QStringList folders{
-        QCoreApplication::applicationDirPath(),
-        SettingsStore::readString(SettingsStore::Settings, QStringLiteral("Directory"))};
+    const QStringList folders{QCoreApplication::applicationDirPath(),
+                              SettingsKeys::Directory.read()};
     for (const QString &folder : folders) {
         if (folder.isEmpty())
             continue;
@@ -86,10 +84,9 @@ void ExchangeDatabase::create(const QString &path, const QString &schemaSource)
         QStringLiteral("SELECT sql FROM schema.sqlite_master WHERE type IN ('table', 'index') "
                        "AND sql IS NOT NULL AND name NOT LIKE 'sqlite%' "
                        "ORDER BY CASE type WHEN 'table' THEN 0 ELSE 1 END, rowid"));
-    while (query.next())
+    RowCursor rows(query);
+    while (rows.next())
         statements << query.value(0).toString();
-    if (query.lastError().isValid())
-        throw DbException::fromError(query.lastError());
     query.finish();
     Transaction transaction(db);
     for (const QString &statement : statements)

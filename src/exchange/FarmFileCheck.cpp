@@ -5,6 +5,7 @@
 #include "db/BuiltInQueries.h"
 #include "db/Database.h"
 #include "db/DbException.h"
+#include "db/RowCursor.h"
 #include "db/SchemaUpgrade.h"
 
 #include <QDir>
@@ -96,11 +97,10 @@ QList<FileObject> objectsOf(Database &db)
     QList<FileObject> objects;
     QSqlQuery rows = db.execute(QStringLiteral(
         "SELECT type, name, tbl_name, sql FROM sqlite_master ORDER BY type DESC, name"));
-    while (rows.next())
+    RowCursor cursor(rows);
+    while (cursor.next())
         objects.append({rows.value(0).toString(), rows.value(1).toString(),
                         rows.value(2).toString(), rows.value(3).toString()});
-    if (rows.lastError().isValid())
-        throw DbException::fromError(rows.lastError());
     return objects;
 }
 
@@ -109,7 +109,8 @@ QString columnsOf(Database &db, const QString &table)
     QStringList columns;
     QSqlQuery rows =
         db.execute(QStringLiteral("SELECT name, type, hidden FROM pragma_table_xinfo(?)"), {table});
-    while (rows.next()) {
+    RowCursor cursor(rows);
+    while (cursor.next()) {
         QString column = rows.value(0).toString();
         if (!rows.value(1).toString().isEmpty())
             column += QLatin1Char(' ') + rows.value(1).toString();
@@ -117,8 +118,6 @@ QString columnsOf(Database &db, const QString &table)
             column += QStringLiteral(" (hidden)");
         columns << column;
     }
-    if (rows.lastError().isValid())
-        throw DbException::fromError(rows.lastError());
     return columns.join(QStringLiteral(", "));
 }
 
@@ -186,14 +185,21 @@ void checkIntegrity(Database &db)
 {
     QSqlQuery rows = db.execute(QStringLiteral("PRAGMA integrity_check"));
     QStringList problems;
-    while (rows.next())
-        problems << rows.value(0).toString();
-    if (rows.lastError().isValid())
-        throw DbException(FarmFileCheck::tr("The database is damaged: %1")
-                              .arg(DbException::fromError(rows.lastError()).message()));
+    try {
+        RowCursor cursor(rows);
+        while (cursor.next())
+            problems << rows.value(0).toString();
+    } catch (const DbException &e) {
+        // A lock held by another program says nothing about the pages.
+        if (e.kind() == DbErrorKind::Busy)
+            throw;
+        throw DbException(FarmFileCheck::tr("The database is damaged: %1").arg(e.message()),
+                          DbErrorKind::Damaged);
+    }
     if (problems != QStringList{QStringLiteral("ok")})
         throw DbException(FarmFileCheck::tr("The database is damaged: %1")
-                              .arg(problems.value(0, QStringLiteral("?"))));
+                              .arg(problems.value(0, QStringLiteral("?"))),
+                          DbErrorKind::Damaged);
 }
 
 void checkObject(Database &db, const FileObject &object, const SchemaObject *known)

@@ -6,7 +6,7 @@
 #include "UpdateSchedule.h"
 #include "VersionText.h"
 #include "base/Prompter.h"
-#include "base/SettingsStore.h"
+#include "base/SettingsKeys.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -19,7 +19,6 @@
 
 namespace {
 
-const QString LastCheck = QStringLiteral("DtUpdShow");
 // The bar is redrawn at most once for this many bytes.
 constexpr qint64 ProgressStepBytes = 64 * 1024;
 
@@ -104,10 +103,10 @@ bool UpdateController::isConnected()
 bool UpdateController::isDueToday()
 {
     const QDateTime now = m_clock->now();
-    const QString stored = SettingsStore::readString(SettingsStore::Settings, LastCheck);
+    const QString stored = SettingsKeys::LastUpdateCheck.read();
     if (!UpdateSchedule::isDue(UpdateSchedule::parse(stored), now))
         return false;
-    SettingsStore::writeString(SettingsStore::Settings, LastCheck, UpdateSchedule::format(now));
+    SettingsKeys::LastUpdateCheck.write(UpdateSchedule::format(now));
     return true;
 }
 
@@ -149,8 +148,7 @@ void UpdateController::checkFinished(const UpdateCheck::Result &result)
         return;
     }
     if (!m_automatic)
-        SettingsStore::writeString(SettingsStore::Settings, LastCheck,
-                                   UpdateSchedule::format(m_clock->now()));
+        SettingsKeys::LastUpdateCheck.write(UpdateSchedule::format(m_clock->now()));
     setState(State::Offering);
     const Prompter::Answer answer = m_prompter.question(
         tr("Available upgrade to version %1 of the program. Do you want to install it?")

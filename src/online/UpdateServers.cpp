@@ -1,18 +1,19 @@
 #include "UpdateServers.h"
 
-#include "base/SettingsStore.h"
+#include "base/SettingsKeys.h"
 
 #include <QSettings>
 
 namespace {
 
-QString configured(const QString &name)
+// The user's value, else the installation's.
+QString configured(const SettingsKeys::TextKey &key)
 {
     const QSettings machine(QSettings::SystemScope, QStringLiteral("Brivex"),
                             QStringLiteral("Tellan"));
     const QString machineValue =
-        machine.value(SettingsStore::Settings + QLatin1Char('/') + name).toString();
-    return SettingsStore::readString(SettingsStore::Settings, name, machineValue).trimmed();
+        machine.value(key.section + QLatin1Char('/') + key.name).toString();
+    return key.read(machineValue).trimmed();
 }
 
 // The base address with one "/" and the relative path after it.
@@ -34,10 +35,8 @@ QUrl under(const QString &base, const QString &relative)
 
 UpdateServers UpdateServers::fromSettings()
 {
-    return {configured(QStringLiteral("UpdateWebServer")),
-            configured(QStringLiteral("UpdateFileServer")),
-            configured(QStringLiteral("UpdateFileUser")),
-            configured(QStringLiteral("UpdateFilePassword"))};
+    return {configured(SettingsKeys::UpdateWebServer), configured(SettingsKeys::UpdateFileServer),
+            configured(SettingsKeys::UpdateFileUser), configured(SettingsKeys::UpdateFilePassword)};
 }
 
 QString UpdateServers::packageName()

@@ -1,14 +1,5 @@
 #include "FieldYearFilter.h"
 
-#include "base/Clock.h"
-#include "base/SettingsYears.h"
-
-FieldYearFilter FieldYearFilter::fromSettings(const Clock &clock)
-{
-    const SettingsYears years = SettingsYears::read(clock.now().date());
-    return fromYears(years.start, years.end);
-}
-
 FieldYearFilter FieldYearFilter::fromDates(const QDate &start, const QDate &end)
 {
     return fromYears(start.isValid() ? start.year() : -1, end.isValid() ? end.year() : -1);

@@ -4,8 +4,6 @@
 #include <QString>
 #include <QVariantList>
 
-class Clock;
-
 // Which production years of the fields the registry shows: a condition on Campi.Anno with its
 // bound values, the base of every field lookup of the registry.
 struct FieldYearFilter
@@ -13,10 +11,8 @@ struct FieldYearFilter
     QString sql;
     QVariantList params;
 
-    // From the working period's settings: the last four characters of DataInit and DataEnd,
-    // the current year for a setting that is empty.
-    static FieldYearFilter fromSettings(const Clock &clock);
-    // From the period's dates; an invalid date counts as the year -1.
+    // The years of the working period's first and last day; an invalid date counts as the
+    // year -1.
     static FieldYearFilter fromDates(const QDate &start, const QDate &end);
     static FieldYearFilter fromYears(int startYear, int endYear);
 

@@ -1,84 +1,26 @@
 #include "RegistryEditor.h"
 
-#include "base/SettingsYears.h"
-
 #include "CodeChange.h"
 #include "CodeInUse.h"
 #include "RegistryCascade.h"
 #include "RegistryKey.h"
+#include "RegistryLists.h"
+#include "RegistryRecords.h"
 #include "RegistryScreen.h"
 #include "StatisticsLists.h"
-#include "base/Clock.h"
 #include "base/Prompter.h"
 #include "base/SettingsKeys.h"
-#include "db/CArticoliSet.h"
 #include "db/CCampiSet.h"
-#include "db/CCentriSet.h"
-#include "db/COperaiSet.h"
-#include "db/COperazioniSet.h"
 #include "db/Database.h"
+#include "db/DbErrorText.h"
 #include "db/DbException.h"
 #include "db/FarmSession.h"
-#include "db/SchemaUpgrade.h"
 
 using namespace RegistryKey;
 using Picture = RegistryTreeModel::Picture;
 
-namespace {
-
-QString nodeLabel(const QString &text, int code)
-{
-    return QStringLiteral("%1 (%2)").arg(text).arg(code);
-}
-
-const char *const FolderTexts[] = {
-    QT_TRANSLATE_NOOP("RegistryEditor", "Cost centers root"),
-    QT_TRANSLATE_NOOP("RegistryEditor", "Crops root"),
-    "",
-    QT_TRANSLATE_NOOP("RegistryEditor", "Machines root"),
-    QT_TRANSLATE_NOOP("RegistryEditor", "Others root"),
-    QT_TRANSLATE_NOOP("RegistryEditor", "Workers root"),
-    QT_TRANSLATE_NOOP("RegistryEditor", "Operations root"),
-    QT_TRANSLATE_NOOP("RegistryEditor", "Items root"),
-};
-
-// The centres' lookup of one record of a kind.
-QString centreFilter(int kind)
-{
-    switch (kind) {
-    case Crop:
-        return QStringLiteral("Campo = TRUE AND Macchina = FALSE AND Codice = ?");
-    case Machine:
-        return QStringLiteral("Campo = FALSE AND Macchina = TRUE AND Codice = ?");
-    default:
-        return QStringLiteral("Campo = FALSE AND Macchina = FALSE AND Codice = ?");
-    }
-}
-
-// Where a node kind's registration value is stored: an item's authorisation number, a crop
-// centre's EPPO code. The columns are missing from a read-only file of an older installation.
-struct RegistrationColumn
-{
-    const QString *table = nullptr;
-    const QString *column = nullptr;
-};
-
-RegistrationColumn registrationColumn(int kind)
-{
-    switch (kind) {
-    case Crop:
-        return {&SchemaUpgrade::CentresTable, &SchemaUpgrade::EppoColumn};
-    case Item:
-        return {&SchemaUpgrade::ItemsTable, &SchemaUpgrade::AuthorisationColumn};
-    default:
-        return {};
-    }
-}
-
-} // namespace
-
-RegistryEditor::RegistryEditor(Prompter &prompter, RegistryScreen &screen, const Clock &clock)
-    : m_prompter(prompter), m_screen(screen), m_clock(clock), m_period(FarmSession::storedPeriod())
+RegistryEditor::RegistryEditor(Prompter &prompter, RegistryScreen &screen, QObject *parent)
+    : QObject(parent), m_prompter(prompter), m_screen(screen), m_period(FarmSession::storedPeriod())
 {
 }
 
@@ -99,131 +41,40 @@ void RegistryEditor::setDatabase(Database *db)
 
 QStandardItem *RegistryEditor::folder(int kind) const
 {
-    return kind >= 0 && kind < 8 ? m_folders[kind] : nullptr;
+    return kind >= 0 && kind < RegistryKinds::Count ? m_folders[kind] : nullptr;
+}
+
+void RegistryEditor::reportError(const DbException &error)
+{
+    m_prompter.error(DbErrorText::describe(error, m_db ? m_db->path() : QString()));
 }
 
 bool RegistryEditor::setsOpen() const
 {
-    return m_centri && m_centri->isOpen();
+    return m_records && m_records->isOpen();
 }
 
 void RegistryEditor::closeSets()
 {
-    m_centri.reset();
-    m_campi.reset();
-    m_operai.reset();
-    m_operazioni.reset();
-    m_articoli.reset();
+    m_records.reset();
+    m_rereadShown = false;
 }
 
 void RegistryEditor::openSets()
 {
     closeSets();
-    m_centri = std::make_unique<CCentriSet>(*m_db);
-    m_campi = std::make_unique<CCampiSet>(*m_db);
-    m_operai = std::make_unique<COperaiSet>(*m_db);
-    m_operazioni = std::make_unique<COperazioniSet>(*m_db);
-    m_articoli = std::make_unique<CArticoliSet>(*m_db);
-    m_centri->setSort(QStringLiteral("Descrizione"));
-    m_campi->setSort(QStringLiteral("Descrizione"));
-    m_operai->setSort(QStringLiteral("Nome"));
-    m_operazioni->setSort(QStringLiteral("Descrizione"));
-    m_articoli->setSort(QStringLiteral("Descrizione"));
+    m_records = std::make_unique<RegistryRecords>(*m_db);
 }
 
-QStandardItem *RegistryEditor::addFolder(QStandardItem *parent, const QString &label, int kind)
+RecordSet *RegistryEditor::setOfLoaded(int loadedKind) const
 {
-    m_folders[kind] = m_tree.addNode(parent, label, Picture::FolderClosed, make(0, kind));
-    return m_folders[kind];
+    return m_records ? m_records->set(loadedKind) : nullptr;
 }
 
-void RegistryEditor::buildTree(TreeLabels labels)
+void RegistryEditor::buildTree(RegistryTreeBuilder::Labels labels)
 {
-    // A rebuilt tree names its records without their codes, and its root differently; a
-    // record's label takes its code again when the record is next saved. Pictures are those
-    // of the first filling in both cases, so that each node keeps the picture of its role.
-    const bool withCodes = labels == TreeLabels::WithCodes;
-    auto label = [withCodes](const QString &text, int code) {
-        return withCodes ? nodeLabel(text, code) : text;
-    };
     openSets();
-    QStandardItem *root =
-        addFolder(nullptr, withCodes ? tr("Cost centers") : tr("Cost Centers"), CostCenters);
-    QStandardItem *crops = addFolder(root, tr("Crops"), Crop);
-
-    m_centri->setFilter(QStringLiteral("Campo = TRUE"));
-    m_centri->open();
-    m_campi->open();
-    for (; !m_centri->isEOF(); m_centri->moveNext()) {
-        const int code = m_centri->value(CCentriSet::Codice).toInt();
-        QStandardItem *centre =
-            m_tree.addNode(crops, label(m_centri->value(CCentriSet::Descrizione).toString(), code),
-                           Picture::CropEmpty, make(code, Crop));
-        const FieldYearFilter fields = m_fieldFilter.and_(QStringLiteral("Centro = ?"), {code});
-        m_campi->setFilter(fields.sql, fields.params);
-        m_campi->requery();
-        if (!m_campi->isEOF())
-            m_tree.setPicture(centre, Picture::CropClosed);
-        for (; !m_campi->isEOF(); m_campi->moveNext()) {
-            const int fieldCode = m_campi->value(CCampiSet::Codice).toInt();
-            m_tree.addNode(centre,
-                           label(m_campi->value(CCampiSet::Descrizione).toString(), fieldCode),
-                           Picture::FieldPicture, make(fieldCode, Field));
-        }
-        centre->sortChildren(0);
-    }
-    crops->sortChildren(0);
-    m_campi->setFilter(m_fieldFilter.sql, m_fieldFilter.params);
-    m_campi->requery();
-
-    struct CentreGroup
-    {
-        int kind;
-        const char *label;
-        const char *filter;
-        int picture;
-    };
-    const CentreGroup groups[] = {
-        {Machine, QT_TR_NOOP("Machines"), "Macchina = TRUE", Picture::MachinePicture},
-        {Other, QT_TR_NOOP("Others"), "Macchina = FALSE AND Campo = FALSE", Picture::OtherPicture},
-    };
-    for (const CentreGroup &group : groups) {
-        QStandardItem *folder = addFolder(root, tr(group.label), group.kind);
-        m_centri->setFilter(QString::fromLatin1(group.filter));
-        m_centri->requery();
-        for (; !m_centri->isEOF(); m_centri->moveNext()) {
-            const int code = m_centri->value(CCentriSet::Codice).toInt();
-            m_tree.addNode(folder, label(m_centri->value(CCentriSet::Descrizione).toString(), code),
-                           group.picture, make(code, group.kind));
-        }
-        folder->sortChildren(0);
-    }
-
-    QStandardItem *workers = addFolder(nullptr, tr("Workers"), Worker);
-    for (m_operai->open(); !m_operai->isEOF(); m_operai->moveNext()) {
-        const int code = m_operai->value(COperaiSet::Codice).toInt();
-        const bool seasonal = m_operai->value(COperaiSet::Rapporto).toBool();
-        m_tree.addNode(workers, label(m_operai->value(COperaiSet::Nome).toString(), code),
-                       seasonal ? Picture::WorkerSeasonal : Picture::WorkerFixed,
-                       make(code, Worker));
-    }
-    workers->sortChildren(0);
-    QStandardItem *operations = addFolder(nullptr, tr("Operations"), Operation);
-    for (m_operazioni->open(); !m_operazioni->isEOF(); m_operazioni->moveNext()) {
-        const int code = m_operazioni->value(COperazioniSet::Codice).toInt();
-        m_tree.addNode(operations,
-                       label(m_operazioni->value(COperazioniSet::Descrizione).toString(), code),
-                       Picture::OperationPicture, make(code, Operation));
-    }
-    operations->sortChildren(0);
-    QStandardItem *items = addFolder(nullptr, tr("Items"), Item);
-    for (m_articoli->open(); !m_articoli->isEOF(); m_articoli->moveNext()) {
-        const int code = m_articoli->value(CArticoliSet::Codice).toInt();
-        const bool notebook = m_articoli->value(CArticoliSet::StampaQuaderno).toBool();
-        m_tree.addNode(items, label(m_articoli->value(CArticoliSet::Descrizione).toString(), code),
-                       notebook ? Picture::ItemNotebook : Picture::ItemPicture, make(code, Item));
-    }
-    items->sortChildren(0);
+    m_folders = RegistryTreeBuilder(m_tree, *m_records, m_fieldFilter, labels).build();
 }
 
 void RegistryEditor::fillTree()
@@ -231,11 +82,11 @@ void RegistryEditor::fillTree()
     if (!m_db || !m_db->isOpen())
         return;
     m_choice = SettingsKeys::Choice.read();
-    m_fieldFilter = FieldYearFilter::fromSettings(m_clock);
+    m_fieldFilter = FieldYearFilter::fromDates(m_period.start, m_period.end);
     try {
-        buildTree(TreeLabels::WithCodes);
+        buildTree(RegistryTreeBuilder::Labels::WithCodes);
     } catch (const DbException &e) {
-        m_prompter.error(e.message());
+        reportError(e);
         closeSets();
         return;
     }
@@ -252,19 +103,19 @@ void RegistryEditor::rebuildTree()
     m_newNode = nullptr;
     m_selected = nullptr;
     m_loadedKind = NoRecord;
-    std::fill(std::begin(m_folders), std::end(m_folders), nullptr);
+    m_folders.fill(nullptr);
     m_tree.clear();
     m_statistics.clear();
     if (!m_db || !m_db->isOpen())
         return;
     // The fields' years are those fixed when the tree was first filled; a tree rebuilt before
-    // it was ever filled takes them from the settings as the first filling would.
+    // it was ever filled takes them from the period as the first filling would.
     if (m_fieldFilter.sql.isEmpty())
-        m_fieldFilter = FieldYearFilter::fromSettings(m_clock);
+        m_fieldFilter = FieldYearFilter::fromDates(m_period.start, m_period.end);
     try {
-        buildTree(TreeLabels::WithoutCodes);
+        buildTree(RegistryTreeBuilder::Labels::WithoutCodes);
     } catch (const DbException &e) {
-        m_prompter.error(e.message());
+        reportError(e);
         closeSets();
         return;
     }
@@ -278,6 +129,7 @@ void RegistryEditor::applyWorkingPeriod(const WorkingPeriod &period)
     m_statistics.clear();
     if (m_db && m_db->isOpen() && m_folders[Crop]) {
         const FieldYearFilter years = FieldYearFilter::fromDates(period.start, period.end);
+        const RegistryKindInfo &fieldKind = RegistryKinds::of(Field);
         try {
             CCampiSet fields(*m_db);
             QStandardItem *crops = m_folders[Crop];
@@ -286,7 +138,7 @@ void RegistryEditor::applyWorkingPeriod(const WorkingPeriod &period)
                 if (centre->rowCount() == 0)
                     continue;
                 const FieldYearFilter filter = FieldYearFilter{
-                    QStringLiteral("Centro = ?"),
+                    QString::fromLatin1(fieldKind.parentFilter),
                     {codeOf(RegistryTreeModel::key(
                         centre))}}.and_(years.sql, years.params);
                 fields.setFilter(filter.sql, filter.params);
@@ -301,10 +153,10 @@ void RegistryEditor::applyWorkingPeriod(const WorkingPeriod &period)
                     if (centre->child(child) != m_newNode)
                         centre->removeRow(child);
                 if (centre->rowCount() == 0)
-                    m_tree.setPicture(centre, Picture::CropEmpty);
+                    m_tree.setPicture(centre, RegistryKinds::of(Crop).picture);
             }
         } catch (const DbException &e) {
-            m_prompter.error(e.message());
+            reportError(e);
         }
     }
     m_period = period;
@@ -324,48 +176,10 @@ void RegistryEditor::pushForm()
         RegistryForm::write(m_values, m_layout.itemLayout, RegistryForm::numberStyleFor(kind)));
 }
 
-RecordSet *RegistryEditor::setOfLoaded(int loadedKind) const
-{
-    switch (loadedKind) {
-    case CentreRecord:
-        return m_centri.get();
-    case FieldRecord:
-        return m_campi.get();
-    case WorkerRecord:
-        return m_operai.get();
-    case OperationRecord:
-        return m_operazioni.get();
-    case ItemRecord:
-        return m_articoli.get();
-    default:
-        return nullptr;
-    }
-}
-
-int RegistryEditor::loadedKindOf(int nodeKind)
-{
-    switch (nodeKind) {
-    case Crop:
-    case Machine:
-    case Other:
-        return CentreRecord;
-    case Field:
-        return FieldRecord;
-    case Worker:
-        return WorkerRecord;
-    case Operation:
-        return OperationRecord;
-    case Item:
-        return ItemRecord;
-    default:
-        return NoRecord;
-    }
-}
-
 void RegistryEditor::select(QStandardItem *node, Autosave autosave)
 {
     QStandardItem *previous = m_selected;
-    m_screen.selectNode(node);
+    emit currentNodeChanged(node);
     if (node == previous)
         return;
     nodeSelected(node, autosave == Autosave::Yes ? previous : nullptr);
@@ -381,7 +195,7 @@ void RegistryEditor::nodeSelected(QStandardItem *node, QStandardItem *previous)
         try {
             saveShownRecord(true, m_loadedKind, previous);
         } catch (...) {
-            m_screen.selectNode(m_selected);
+            emit currentNodeChanged(m_selected);
             throw;
         }
     }
@@ -390,28 +204,25 @@ void RegistryEditor::nodeSelected(QStandardItem *node, QStandardItem *previous)
         return;
 
     const int key = RegistryTreeModel::key(node);
-    const int kind = kindOf(key);
-    m_layout = RegistryForm::layoutFor(kind, m_layout);
-    if (kind <= Item)
-        setRegistrationLayout(kind, !isFolder(key));
+    const RegistryKindInfo *kind = RegistryKinds::find(kindOf(key));
+    m_layout = RegistryForm::layoutFor(kindOf(key), m_layout);
+    if (kind)
+        setRegistrationLayout(*kind, !isFolder(key));
     m_screen.showLayout(m_layout);
     try {
-        if (kind <= Item) {
-            if (isFolder(key))
-                showFolder(kind);
-            else
-                showRecord(kind, codeOf(key));
-        }
+        if (kind)
+            isFolder(key) ? showFolder(*kind) : showRecord(*kind, codeOf(key));
     } catch (const DbException &e) {
-        m_prompter.error(e.message());
+        reportError(e);
     }
     pushForm();
 }
 
-void RegistryEditor::showFolder(int kind)
+void RegistryEditor::showFolder(const RegistryKindInfo &kind)
 {
+    m_rereadShown = false;
     m_values.code = 0;
-    m_values.description = tr(FolderTexts[kind]);
+    m_values.description = tr(kind.folderText);
     m_values.number = 0.0;
     m_values.place.clear();
     m_values.relationship = 0;
@@ -419,181 +230,52 @@ void RegistryEditor::showFolder(int kind)
     m_values.printInNotebook = false;
     m_values.registration.clear();
     m_loadedKind = NoRecord;
-    fillListOfFolder(kind);
+    fillList(make(0, kind.kind));
 }
 
-bool RegistryEditor::lookUp(int kind, int code)
+void RegistryEditor::showRecord(const RegistryKindInfo &kind, int code)
 {
-    switch (kind) {
-    case Crop:
-    case Machine:
-    case Other:
-        m_centri->setFilter(centreFilter(kind), {code});
-        m_centri->requery();
-        return !m_centri->isEOF();
-    case Field: {
-        const FieldYearFilter filter = m_fieldFilter.and_(QStringLiteral("Codice = ?"), {code});
-        m_campi->setFilter(filter.sql, filter.params);
-        m_campi->requery();
-        const bool found = !m_campi->isEOF();
-        const RecordSet::Bookmark mark = found ? m_campi->bookmark() : 0;
-        m_campi->setFilter(m_fieldFilter.sql, m_fieldFilter.params);
-        m_campi->requery();
-        if (found)
-            m_campi->setBookmark(mark);
-        return found;
-    }
-    case Worker:
-        m_operai->setFilter(QStringLiteral("Codice = ?"), {code});
-        m_operai->requery();
-        return !m_operai->isEOF();
-    case Operation:
-        m_operazioni->setFilter(QStringLiteral("Codice = ?"), {code});
-        m_operazioni->requery();
-        return !m_operazioni->isEOF();
-    case Item:
-        m_articoli->setFilter(QStringLiteral("Codice = ?"), {code});
-        m_articoli->requery();
-        return !m_articoli->isEOF();
-    default:
-        return false;
-    }
-}
-
-void RegistryEditor::showRecord(int kind, int code)
-{
-    if (!lookUp(kind, code)) {
+    m_rereadShown = false;
+    if (!m_records->lookUp(kind, code, m_fieldFilter)) {
         m_loadedKind = NoRecord;
-        if (kind == Field)
-            fillListOfRecord(kind, code);
+        // A field of other years than the tree's still shows its activity.
+        if (kind.yearBound)
+            fillList(make(code, kind.kind));
         return;
     }
-    RegistryForm::Values &v = m_values;
-    v.registration.clear();
-    switch (kind) {
-    case Crop:
-    case Machine:
-    case Other:
-        v.code = m_centri->value(CCentriSet::Codice).toInt();
-        v.description = m_centri->value(CCentriSet::Descrizione).toString();
-        v.number = kind == Other ? 0.0 : m_centri->value(CCentriSet::SupAnno).toDouble();
-        v.place.clear();
-        break;
-    case Field:
-        v.code = m_campi->value(CCampiSet::Codice).toInt();
-        v.description = m_campi->value(CCampiSet::Descrizione).toString();
-        v.number = m_campi->value(CCampiSet::Superficie).toDouble();
-        v.place = m_campi->value(CCampiSet::Localita).toString();
-        break;
-    case Worker:
-        v.code = m_operai->value(COperaiSet::Codice).toInt();
-        v.description = m_operai->value(COperaiSet::Nome).toString();
-        v.number = m_operai->value(COperaiSet::Stipendio).toDouble();
-        v.relationship = m_operai->value(COperaiSet::Rapporto).toBool() ? 1 : 0;
-        break;
-    case Operation:
-        v.code = m_operazioni->value(COperazioniSet::Codice).toInt();
-        v.description = m_operazioni->value(COperazioniSet::Descrizione).toString();
-        v.number = 0.0;
-        break;
-    case Item:
-        v.code = m_articoli->value(CArticoliSet::Codice).toInt();
-        v.description = m_articoli->value(CArticoliSet::Descrizione).toString();
-        v.place = m_articoli->value(CArticoliSet::UnMis).toString();
-        v.unitCost = m_articoli->value(CArticoliSet::CostoUnitario).toDouble();
-        v.printInNotebook = m_articoli->value(CArticoliSet::StampaQuaderno).toBool();
-        break;
-    default:
-        break;
-    }
-    switch (kind) {
-    case Crop:
-    case Item:
-        v.registration = readRegistration(kind, v.code);
-        break;
-    default:
-        break;
-    }
-    m_loadedKind = loadedKindOf(kind);
-    fillListOfRecord(kind, code);
+    m_records->read(kind, m_values);
+    m_loadedKind = kind.set;
+    fillList(make(code, kind.kind));
 }
 
-void RegistryEditor::fillListOfFolder(int kind)
+void RegistryEditor::fillList(int key)
 {
     StatisticsLists lists(m_db, m_statistics, m_period);
-    switch (kind) {
-    case CostCenters:
-        // The field activity is gathered in a helper table of the database, which cannot be
-        // written when the database can only be read: the list stays empty then.
-        if (!isReadOnly())
-            lists.fillFieldActivity();
-        break;
-    case Crop:
-    case Machine:
-    case Other:
-        lists.fillCentreTotals(kind);
-        break;
-    case Worker:
-        lists.fillWorkerTotals();
-        break;
-    case Operation:
-        lists.fillOperationTotals();
-        break;
-    case Item:
-        lists.fillInventory();
-        break;
-    default:
-        break;
-    }
-}
-
-void RegistryEditor::fillListOfRecord(int kind, int code)
-{
-    StatisticsLists lists(m_db, m_statistics, m_period);
-    switch (kind) {
-    case Crop:
-    case Field:
-    case Machine:
-    case Other:
-        lists.fillCentreActivity(kind, code, StatisticsLists::Choice(m_choice));
-        break;
-    case Worker:
-        lists.fillWorkerWorks(code);
-        break;
-    case Operation:
-        lists.fillOperationWorks(code);
-        break;
-    case Item:
-        lists.fillItemMovements(code);
-        break;
-    default:
-        break;
-    }
+    // A database that can only be read cannot hold the helper table some lists are gathered
+    // in: their list stays as it is then.
+    if (RegistryLists::writesDatabase(key) && isReadOnly())
+        return;
+    RegistryLists::fill(lists, key, StatisticsLists::Choice(m_choice));
 }
 
 void RegistryEditor::refreshStatistics(int key)
 {
     if (!setsOpen())
         return;
-    const int kind = kindOf(key);
-    const int code = codeOf(key);
+    const RegistryKindInfo *kind = RegistryKinds::find(kindOf(key));
+    // The lists that write are filled only when their node is shown.
+    if (!kind || kind->listsWrite)
+        return;
     try {
-        if (kind == CostCenters || kind > Item)
-            return;
-        if (isFolder(key) && kind != Field) {
-            if (kind != CostCenters)
-                fillListOfFolder(kind);
+        if (isFolder(key) && !kind->yearBound) {
+            fillList(key);
             return;
         }
-        if (kind == Field) {
-            lookUp(kind, code);
-            fillListOfRecord(kind, code);
-            return;
-        }
-        if (lookUp(kind, code))
-            fillListOfRecord(kind, kind >= Worker ? m_values.code : code);
+        const bool found = m_records->lookUp(*kind, codeOf(key), m_fieldFilter);
+        if (found || kind->yearBound)
+            fillList(key);
     } catch (const DbException &e) {
-        m_prompter.error(e.message());
+        reportError(e);
     }
 }
 
@@ -629,59 +311,26 @@ bool RegistryEditor::askCarryCode(int oldCode, int newCode)
     return m_prompter.question(question, Prompter::Buttons::YesNo) == Prompter::Answer::Yes;
 }
 
-void RegistryEditor::writeRecord(RecordSet &set, int loadedKind, const RegistryForm::Values &v)
-{
-    switch (loadedKind) {
-    case CentreRecord:
-        set.setValue(CCentriSet::Codice, v.code);
-        set.setValue(CCentriSet::Descrizione, v.description);
-        set.setValue(CCentriSet::SupAnno, double(float(v.number)));
-        break;
-    case FieldRecord:
-        set.setValue(CCampiSet::Codice, v.code);
-        set.setValue(CCampiSet::Descrizione, v.description);
-        set.setValue(CCampiSet::Localita, v.place);
-        set.setValue(CCampiSet::Superficie, double(float(v.number)));
-        break;
-    case WorkerRecord:
-        set.setValue(COperaiSet::Codice, v.code);
-        set.setValue(COperaiSet::Nome, v.description);
-        set.setValue(COperaiSet::Stipendio, v.number);
-        set.setValue(COperaiSet::Rapporto, v.relationship == 1);
-        break;
-    case OperationRecord:
-        set.setValue(COperazioniSet::Codice, v.code);
-        set.setValue(COperazioniSet::Descrizione, v.description);
-        break;
-    case ItemRecord:
-        set.setValue(CArticoliSet::CostoUnitario, v.unitCost);
-        set.setValue(CArticoliSet::Codice, v.code);
-        set.setValue(CArticoliSet::Descrizione, v.description);
-        set.setValue(CArticoliSet::UnMis, v.place);
-        set.setValue(CArticoliSet::StampaQuaderno, v.printInNotebook);
-        break;
-    default:
-        break;
-    }
-}
-
-void RegistryEditor::setRecordPicture(QStandardItem *node, int kind,
+void RegistryEditor::setRecordPicture(QStandardItem *node, const RegistryKindInfo &kind,
                                       const RegistryForm::Values &values)
 {
-    if (kind == Worker)
-        m_tree.setPicture(node, values.relationship == 1 ? Picture::WorkerSeasonal
-                                                         : Picture::WorkerFixed);
-    else if (kind == Item)
-        m_tree.setPicture(node,
-                          values.printInNotebook ? Picture::ItemNotebook : Picture::ItemPicture);
+    // Only a flag of the record changes its picture; others keep theirs (a crop centre's
+    // shows whether it has fields).
+    if (kind.flagged)
+        m_tree.setPicture(node, kind.pictureOf(values));
 }
 
 bool RegistryEditor::saveShownRecord(bool checkCode, int loadedKind, QStandardItem *node)
 {
+    const int nodeKind = node ? kindOf(RegistryTreeModel::key(node)) : -1;
+    const RegistryKindInfo *kind = RegistryKinds::find(nodeKind);
     RecordSet *set = setOfLoaded(loadedKind);
+    if (m_rereadShown && set && kind) {
+        m_records->lookUp(*kind, codeOf(RegistryTreeModel::key(node)), m_fieldFilter);
+        m_rereadShown = false;
+    }
     if (isReadOnly() || !set || !set->isOpen() || set->isEOF() || set->isBOF())
         return false;
-    const int nodeKind = node ? kindOf(RegistryTreeModel::key(node)) : -1;
     RegistryForm::NumberStyle style = RegistryForm::numberStyleFor(nodeKind);
     RegistryForm::Values values = m_values;
     if (!RegistryForm::read(m_screen.formTexts(), loadedKind == ItemRecord, style, values,
@@ -711,28 +360,33 @@ bool RegistryEditor::saveShownRecord(bool checkCode, int loadedKind, QStandardIt
         if (loadedKind == FieldRecord)
             field = {set->value(CCampiSet::Centro).toInt(), set->value(CCampiSet::Anno).toInt()};
         set->edit();
-        writeRecord(*set, loadedKind, values);
+        RegistryKinds::ofSet(loadedKind).write(*set, values);
         set->update();
-        writeRegistration(nodeKind, values);
+        if (kind)
+            m_records->writeRegistration(*kind, values);
         if (carry)
             CodeChange::run(*m_db, nodeKind, oldCode, values.code, field);
         transaction.commit();
-    } catch (const DbException &e) {
-        m_prompter.error(e.message());
+    } catch (const DbException &) {
         set->cancelUpdate();
-        // The set may hold what the engine has just undone: read the record again.
+        // The set may hold what the engine has just undone: read the record again. The failure
+        // goes on to the caller, which stays on the record with what the user typed, so that
+        // a file held by another program loses nothing.
         try {
             set->requery();
             set->setBookmark(mark);
         } catch (const DbException &) {
-            m_loadedKind = NoRecord;
+            // Still unreadable (another program holds the file): the record is read again
+            // before the next save of the form.
+            m_rereadShown = true;
         }
-        return false;
+        throw;
     }
     m_values = values;
     if (node) {
-        setRecordPicture(node, nodeKind, values);
-        node->setText(nodeLabel(values.description, values.code));
+        if (kind)
+            setRecordPicture(node, *kind, values);
+        node->setText(RegistryTreeBuilder::nodeLabel(values.description, values.code));
         RegistryTreeModel::setKey(node, make(values.code, nodeKind));
     }
     return true;
@@ -751,19 +405,19 @@ bool RegistryEditor::isEnabled(Command command) const
     case Command::Save:
     case Command::CancelInsert:
         return m_newMode;
-    case Command::Add: {
-        if (m_newMode || !m_selected || !setsOpen())
-            return false;
-        const int key = RegistryTreeModel::key(m_selected);
-        const int kind = kindOf(key);
-        return (kind == Crop) || (isFolder(key) && kind >= Machine && kind <= Item);
-    }
+    case Command::Add:
     case Command::Delete: {
         if (m_newMode || !m_selected || !setsOpen())
             return false;
         const int key = RegistryTreeModel::key(m_selected);
-        const int kind = kindOf(key);
-        return kind == Field || (!isFolder(key) && kind >= Crop && kind <= Item);
+        const RegistryKindInfo *kind = RegistryKinds::find(kindOf(key));
+        if (!kind)
+            return false;
+        // A folder takes records of its kind, a record those of its child kind; every record
+        // can be deleted.
+        if (command == Command::Delete)
+            return !isFolder(key) && kind->set != NoRecord;
+        return isFolder(key) ? kind->addsInFolder : kind->childKind >= 0;
     }
     }
     return false;
@@ -771,12 +425,13 @@ bool RegistryEditor::isEnabled(Command command) const
 
 int RegistryEditor::fieldYearOfNewField()
 {
-    const SettingsYears years = SettingsYears::read(m_clock.now().date());
-    if (years.start == years.end)
-        return years.end;
-    const std::optional<int> chosen = m_screen.chooseFieldYear(years.start, years.end);
+    const int first = m_period.start.year();
+    const int last = m_period.end.year();
+    if (first == last)
+        return last;
+    const std::optional<int> chosen = m_screen.chooseFieldYear(first, last);
     // A field without a year would never be shown again: no choice keeps the last year.
-    return chosen && *chosen > 0 ? *chosen : years.end;
+    return chosen && *chosen > 0 ? *chosen : last;
 }
 
 void RegistryEditor::add()
@@ -785,86 +440,60 @@ void RegistryEditor::add()
         return;
     QStandardItem *parent = m_selected;
     const int key = RegistryTreeModel::key(parent);
-    const int kind = kindOf(key);
+    const RegistryKindInfo &parentKind = RegistryKinds::of(kindOf(key));
+    const bool belowRecord = !isFolder(key);
+    const RegistryKindInfo &kind =
+        belowRecord ? RegistryKinds::of(parentKind.childKind) : parentKind;
 
-    struct Defaults
-    {
-        const char *description;
-        double number;
-        int picture;
-        int recordKind;
-    };
-    static const Defaults table[] = {
-        {"", 0.0, 0, CostCenters},
-        {QT_TR_NOOP("New Cultivation..."), 1.0, Picture::CropEmpty, Crop},
-        {QT_TR_NOOP("New Field..."), 1.0, Picture::FieldPicture, Field},
-        {QT_TR_NOOP("New Machine..."), 2015.0, Picture::MachinePicture, Machine},
-        {QT_TR_NOOP("New Center..."), 0.0, Picture::OtherPicture, Other},
-        {QT_TR_NOOP("New Worker..."), 0.0, Picture::WorkerFixed, Worker},
-        {QT_TR_NOOP("New Operation..."), 0.0, Picture::OperationPicture, Operation},
-        {QT_TR_NOOP("New Item..."), 1.0, Picture::ItemPicture, Item},
-    };
-    const bool newField = kind == Crop && !isFolder(key);
-    const Defaults &d = table[newField ? Field : kind];
-
-    // The shown crop centre is saved with the code check as well: a code changed to one
-    // already in use must not reach the database on this path either.
-    if (kind == Crop)
+    // The record shown (the crop centre a field is added to) is saved with the code check as
+    // well: a code changed to one already in use must not reach the database on this path
+    // either.
+    if (belowRecord)
         saveShownRecord(true, m_loadedKind, parent);
 
-    const int loaded = loadedKindOf(d.recordKind);
-    RecordSet *set = setOfLoaded(loaded);
+    RecordSet *set = m_records->set(kind.set);
     try {
         set->addNew();
-        switch (d.recordKind) {
-        case Crop:
-        case Machine:
-        case Other:
-            set->setValue(CCentriSet::Campo, d.recordKind == Crop);
-            set->setValue(CCentriSet::Macchina, d.recordKind == Machine);
-            break;
-        case Field:
-            set->setValue(CCampiSet::Centro, codeOf(key));
-            set->setValue(CCampiSet::Anno, fieldYearOfNewField());
-            break;
-        default:
-            break;
-        }
+        if (kind.startNew)
+            kind.startNew(*set, codeOf(key), kind.yearBound ? fieldYearOfNewField() : 0);
     } catch (const DbException &e) {
         set->cancelUpdate();
-        m_prompter.error(e.message());
+        reportError(e);
         return;
     }
 
     m_values = RegistryForm::Values{};
-    m_values.description = tr(d.description);
-    m_values.number = d.number;
-    m_loadedKind = loaded;
+    m_values.description = tr(kind.newText);
+    m_values.number = kind.newNumber;
+    m_loadedKind = kind.set;
 
-    m_newNode = m_tree.addNode(parent, m_values.description, d.picture, make(0, d.recordKind));
+    m_newNode = m_tree.addNode(parent, m_values.description, kind.picture, make(0, kind.kind));
     m_screen.expandNode(parent);
-    m_tree.setPicture(parent, newField ? Picture::CropOpen : Picture::FolderOpen);
-    if (newField) {
+    m_tree.setPicture(
+        parent, belowRecord ? RegistryTreeModel::pictureWhenExpanded(parentKind.filledPicture, true)
+                            : int(Picture::FolderOpen));
+    if (belowRecord) {
+        // The form keeps the parent's layout, with the place a field has.
         m_layout.placeEnabled = true;
         m_screen.showLayout(m_layout);
     }
 
     m_newMode = true;
     m_selected = m_newNode;
-    m_screen.selectNode(m_newNode);
-    m_layout.itemLayout = d.recordKind == Item;
-    setRegistrationLayout(d.recordKind, true);
+    emit currentNodeChanged(m_newNode);
+    m_layout.itemLayout = kind.kind == Item;
+    setRegistrationLayout(kind, true);
     m_screen.showLayout(m_layout);
     pushForm();
     m_screen.focusCode();
 }
 
-// A new node under a crop centre is a field; elsewhere it is of its folder's kind.
+// A new node below a record is of the record's child kind; in a folder, of its folder's kind.
 int RegistryEditor::kindOfNewNode() const
 {
     const int parentKey = RegistryTreeModel::key(m_newNode->parent());
     const int kind = kindOf(parentKey);
-    return kind == Crop && !isFolder(parentKey) ? Field : kind;
+    return isFolder(parentKey) ? kind : RegistryKinds::of(kind).childKind;
 }
 
 void RegistryEditor::save()
@@ -873,16 +502,15 @@ void RegistryEditor::save()
         return;
     QStandardItem *node = m_newNode;
     QStandardItem *parent = node->parent();
-    const int kind = kindOfNewNode();
-    const int loaded = loadedKindOf(kind);
-    RecordSet *set = setOfLoaded(loaded);
+    const RegistryKindInfo &kind = RegistryKinds::of(kindOfNewNode());
+    RecordSet *set = m_records->set(kind.set);
 
     RegistryForm::Values values = m_values;
-    if (!RegistryForm::read(m_screen.formTexts(), kind == Item, RegistryForm::numberStyleFor(kind),
-                            values, m_prompter, kind))
+    if (!RegistryForm::read(m_screen.formTexts(), kind.kind == Item,
+                            RegistryForm::numberStyleFor(kind.kind), values, m_prompter, kind.kind))
         return;
     CodeSpace space;
-    if (codeSpaceOfKind(kind, &space)) {
+    if (codeSpaceOfKind(kind.kind, &space)) {
         QString holder;
         if (CodeInUse(m_db, space, QString::number(values.code), &holder)) {
             m_prompter.warning(tr("The code %1 is already used by %2, can not save!")
@@ -893,62 +521,33 @@ void RegistryEditor::save()
     }
     try {
         Transaction transaction(*m_db);
-        writeRecord(*set, loaded, values);
+        kind.write(*set, values);
         set->update();
-        writeRegistration(kind, values);
+        m_records->writeRegistration(kind, values);
         transaction.commit();
         set->setBookmark(set->lastModified());
     } catch (const DbException &e) {
-        m_prompter.error(e.message());
+        reportError(e);
         return;
     }
     m_values = values;
-    m_loadedKind = loaded;
-    RegistryTreeModel::setKey(node, make(values.code, kind));
+    m_loadedKind = kind.set;
+    RegistryTreeModel::setKey(node, make(values.code, kind.kind));
     // The node shows at once the picture of what was saved (a seasonal worker, an item printed
     // in the notebook); the form keeps the layout of the record, which stays loaded.
     setRecordPicture(node, kind, values);
     pushForm();
-    node->setText(nodeLabel(values.description, values.code));
+    node->setText(RegistryTreeBuilder::nodeLabel(values.description, values.code));
     parent->sortChildren(0);
     m_newMode = false;
     m_newNode = nullptr;
 }
 
-bool RegistryEditor::hasRegistration(int kind) const
+void RegistryEditor::setRegistrationLayout(const RegistryKindInfo &kind, bool record)
 {
-    const RegistrationColumn where = registrationColumn(kind);
-    return where.table && m_db && SchemaUpgrade::hasColumn(*m_db, *where.table, *where.column);
-}
-
-void RegistryEditor::setRegistrationLayout(int kind, bool record)
-{
-    m_layout.registrationVisible = RegistryForm::registrationLimit(kind) > 0;
-    m_layout.registrationEnabled = m_layout.registrationVisible && record && hasRegistration(kind);
-}
-
-QString RegistryEditor::readRegistration(int kind, int code) const
-{
-    if (!hasRegistration(kind))
-        return {};
-    const RegistrationColumn where = registrationColumn(kind);
-    return m_db
-        ->scalar(QStringLiteral("SELECT [%1] FROM [%2] WHERE Codice = ?")
-                     .arg(*where.column, *where.table),
-                 {code})
-        .toString();
-}
-
-void RegistryEditor::writeRegistration(int kind, const RegistryForm::Values &values)
-{
-    if (!hasRegistration(kind))
-        return;
-    const RegistrationColumn where = registrationColumn(kind);
-    // An empty value is stored as NULL: the record then says it has none.
-    const QVariant value = values.registration.isEmpty() ? QVariant() : values.registration;
-    m_db->execute(QStringLiteral("UPDATE [%1] SET [%2] = ? WHERE Codice = ?")
-                      .arg(*where.table, *where.column),
-                  {value, values.code});
+    m_layout.registrationVisible = kind.hasRegistration();
+    m_layout.registrationEnabled =
+        m_layout.registrationVisible && record && m_records && m_records->hasRegistration(kind);
 }
 
 int RegistryEditor::parentPictureAfterCancel(QStandardItem *parent) const
@@ -956,10 +555,10 @@ int RegistryEditor::parentPictureAfterCancel(QStandardItem *parent) const
     const int key = RegistryTreeModel::key(parent);
     const bool children = parent->rowCount() > 0;
     const bool expanded = m_screen.isExpanded(parent);
-    if (kindOf(key) == Crop && !isFolder(key)) {
-        if (!children)
-            return Picture::CropEmpty;
-        return expanded ? Picture::CropOpen : Picture::CropClosed;
+    if (!isFolder(key)) {
+        const RegistryKindInfo &kind = RegistryKinds::of(kindOf(key));
+        return children ? RegistryTreeModel::pictureWhenExpanded(kind.filledPicture, expanded)
+                        : kind.picture;
     }
     return children && expanded ? Picture::FolderOpen : Picture::FolderClosed;
 }
@@ -970,8 +569,7 @@ void RegistryEditor::cancelInsert()
         return;
     QStandardItem *node = m_newNode;
     QStandardItem *parent = node->parent();
-    const int kind = kindOfNewNode();
-    if (RecordSet *set = setOfLoaded(loadedKindOf(kind)))
+    if (RecordSet *set = setOfLoaded(RegistryKinds::of(kindOfNewNode()).set))
         set->cancelUpdate();
 
     m_loadedKind = NoRecord;
@@ -990,38 +588,15 @@ void RegistryEditor::deleteSelected()
         return;
     QStandardItem *node = m_selected;
     const int key = RegistryTreeModel::key(node);
-    const int kind = kindOf(key);
-    const int loaded = loadedKindOf(kind);
-    RecordSet *set = setOfLoaded(loaded);
+    const RegistryKindInfo &kind = RegistryKinds::of(kindOf(key));
+    RecordSet *set = setOfLoaded(kind.set);
     // Only the record the form shows can be deleted; a node whose record was not found has
     // nothing loaded.
-    if (m_loadedKind != loaded || !set || set->isEOF() || set->isBOF())
+    if (m_loadedKind != kind.set || !set || set->isEOF() || set->isBOF())
         return;
 
-    int textColumn = CCentriSet::Descrizione;
-    int codeColumn = CCentriSet::Codice;
-    switch (loaded) {
-    case FieldRecord:
-        textColumn = CCampiSet::Descrizione;
-        codeColumn = CCampiSet::Codice;
-        break;
-    case WorkerRecord:
-        textColumn = COperaiSet::Nome;
-        codeColumn = COperaiSet::Codice;
-        break;
-    case OperationRecord:
-        textColumn = COperazioniSet::Descrizione;
-        codeColumn = COperazioniSet::Codice;
-        break;
-    case ItemRecord:
-        textColumn = CArticoliSet::Descrizione;
-        codeColumn = CArticoliSet::Codice;
-        break;
-    default:
-        break;
-    }
     const QString question =
-        tr("Do you want to delete %1 from registries?").arg(set->value(textColumn).toString());
+        tr("Do you want to delete %1 from registries?").arg(set->value(kind.textColumn).toString());
     if (m_prompter.question(question, Prompter::Buttons::YesNo) != Prompter::Answer::Yes)
         return;
 
@@ -1031,12 +606,13 @@ void RegistryEditor::deleteSelected()
     const RecordSet::Bookmark mark = set->bookmark();
     try {
         Transaction transaction(*m_db);
-        const int fieldYear = loaded == FieldRecord ? set->value(CCampiSet::Anno).toInt() : 0;
-        RegistryCascade::run(*m_db, kind, codeOf(key), set->value(codeColumn).toInt(), fieldYear);
+        const int fieldYear = kind.set == FieldRecord ? set->value(CCampiSet::Anno).toInt() : 0;
+        RegistryCascade::run(*m_db, kind.kind, codeOf(key), set->value(kind.codeColumn).toInt(),
+                             fieldYear);
         set->deleteRecord();
         transaction.commit();
     } catch (const DbException &e) {
-        m_prompter.error(e.message());
+        reportError(e);
         try {
             set->requery();
             set->setBookmark(mark);

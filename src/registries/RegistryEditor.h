@@ -2,45 +2,38 @@
 
 #include "FieldYearFilter.h"
 #include "RegistryForm.h"
+#include "RegistryKinds.h"
+#include "RegistryTreeBuilder.h"
 #include "RegistryTreeModel.h"
 #include "StatisticsModel.h"
 #include "base/WorkingPeriod.h"
 
-#include <QCoreApplication>
+#include <QObject>
 #include <memory>
 
-class CArticoliSet;
-class CCampiSet;
-class CCentriSet;
-class COperaiSet;
-class COperazioniSet;
-class Clock;
 class Database;
+class DbException;
 class Prompter;
-class RecordSet;
+class RegistryRecords;
 class RegistryScreen;
 
 // The rules of the registries view: the tree of master data, the record shown in the detail
 // form and its automatic save, adding, saving and deleting records with their code checks and
-// cascades, and which statistics list goes with which node. The screen only shows them.
-class RegistryEditor
+// cascades. The records, the tree's filling and the statistics list of a node are their own
+// classes (RegistryRecords, RegistryTreeBuilder, RegistryLists); what differs between the node
+// kinds is RegistryKinds'. The screen shows the editor and follows its current node.
+class RegistryEditor : public QObject
 {
-    Q_DECLARE_TR_FUNCTIONS(RegistryEditor)
+    Q_OBJECT
 
 public:
     // Which record set holds the record shown in the form.
-    enum LoadedKind {
-        NoRecord = -1,
-        CentreRecord,
-        FieldRecord,
-        WorkerRecord,
-        OperationRecord,
-        ItemRecord
-    };
+    using LoadedKind = RegistrySet;
+    using enum RegistrySet;
     enum class Command { Add, Save, CancelInsert, Delete };
 
-    RegistryEditor(Prompter &prompter, RegistryScreen &screen, const Clock &clock);
-    ~RegistryEditor();
+    RegistryEditor(Prompter &prompter, RegistryScreen &screen, QObject *parent = nullptr);
+    ~RegistryEditor() override;
 
     void setDatabase(Database *db);
     Database *database() const { return m_db; }
@@ -57,8 +50,8 @@ public:
     // Takes the new period: fields outside its years leave the tree, the list is filled again.
     void applyWorkingPeriod(const WorkingPeriod &period);
     // The user made node the tree's current node, coming from previous (ShowNode): the record
-    // shown is saved, then node is shown. The screen calls this; the editor never calls the
-    // screen back for it.
+    // shown is saved, then node is shown. The screen calls this; the editor answers it without
+    // currentNodeChanged.
     void nodeSelected(QStandardItem *node, QStandardItem *previous);
     void nodeExpanded(QStandardItem *node, bool expanded);
     void refreshStatistics(int key);
@@ -87,6 +80,12 @@ public:
     QStandardItem *costCentersFolder() const { return m_folders[0]; }
     QStandardItem *folder(int kind) const;
 
+signals:
+    // The editor moved the current node itself (to a new record, after a delete, back to the
+    // record whose save failed): the screen shows node, or nothing, as the tree's current
+    // node, without reporting the change back through nodeSelected.
+    void currentNodeChanged(QStandardItem *node);
+
 private:
     enum class Autosave { Yes, No };
     // The editor's own move of the selection: the screen shows node, then node is shown as
@@ -95,44 +94,30 @@ private:
     bool setsOpen() const;
     void openSets();
     void closeSets();
-    enum class TreeLabels { WithCodes, WithoutCodes };
-    void buildTree(TreeLabels labels);
-    QStandardItem *addFolder(QStandardItem *parent, const QString &label, int kind);
+    void buildTree(RegistryTreeBuilder::Labels labels);
     void pushForm();
     RecordSet *setOfLoaded(int loadedKind) const;
-    static int loadedKindOf(int nodeKind);
-    bool lookUp(int kind, int code);
-    void showFolder(int kind);
-    void showRecord(int kind, int code);
-    void fillListOfRecord(int kind, int code);
-    void fillListOfFolder(int kind);
+    void showFolder(const RegistryKindInfo &kind);
+    void showRecord(const RegistryKindInfo &kind, int code);
+    void fillList(int key);
     bool askCarryCode(int oldCode, int newCode);
-    void writeRecord(RecordSet &set, int loadedKind, const RegistryForm::Values &values);
-    void setRecordPicture(QStandardItem *node, int kind, const RegistryForm::Values &values);
+    void setRecordPicture(QStandardItem *node, const RegistryKindInfo &kind,
+                          const RegistryForm::Values &values);
     int fieldYearOfNewField();
     int kindOfNewNode() const;
     int parentPictureAfterCancel(QStandardItem *parent) const;
-    // The authorisation number of an item, the EPPO code of a crop centre: kept in columns
-    // the record sets do not bind, which older files lack.
-    bool hasRegistration(int kind) const;
-    void setRegistrationLayout(int kind, bool record);
-    QString readRegistration(int kind, int code) const;
-    void writeRegistration(int kind, const RegistryForm::Values &values);
+    void setRegistrationLayout(const RegistryKindInfo &kind, bool record);
+    // Shows a failure of the database the editor has caught to keep its state.
+    void reportError(const DbException &error);
 
     Prompter &m_prompter;
     RegistryScreen &m_screen;
-    const Clock &m_clock;
     Database *m_db = nullptr;
 
     RegistryTreeModel m_tree;
     StatisticsModel m_statistics;
-    QStandardItem *m_folders[8] = {};
-
-    std::unique_ptr<CCentriSet> m_centri;
-    std::unique_ptr<CCampiSet> m_campi;
-    std::unique_ptr<COperaiSet> m_operai;
-    std::unique_ptr<COperazioniSet> m_operazioni;
-    std::unique_ptr<CArticoliSet> m_articoli;
+    RegistryTreeBuilder::Folders m_folders{};
+    std::unique_ptr<RegistryRecords> m_records;
 
     FieldYearFilter m_fieldFilter;
     WorkingPeriod m_period;
@@ -141,6 +126,8 @@ private:
     int m_choice = 0;
     int m_loadedKind = NoRecord;
     bool m_newMode = false;
+    // A failed save left the shown record's set unread.
+    bool m_rereadShown = false;
     QStandardItem *m_selected = nullptr;
     QStandardItem *m_newNode = nullptr;
 };

@@ -7,7 +7,8 @@
 class QStandardItem;
 
 // What the registry rules need of the screen that shows them: the form's texts, the tree's
-// selection and expansion, and the year choice of a new field.
+// expansion, and the year choice of a new field. The tree's current node the screen follows
+// from RegistryEditor::currentNodeChanged.
 class RegistryScreen
 {
 public:
@@ -17,9 +18,6 @@ public:
     virtual void showForm(const RegistryForm::Texts &texts) = 0;
     virtual void showLayout(const RegistryForm::Layout &layout) = 0;
 
-    // Shows node (or nothing) as the current node of the tree. The editor has decided the
-    // move and loads the node itself: the screen does not report this change back.
-    virtual void selectNode(QStandardItem *node) = 0;
     virtual void expandNode(QStandardItem *node) = 0;
     virtual bool isExpanded(QStandardItem *node) const = 0;
     virtual void focusCode() = 0;

@@ -55,10 +55,11 @@ void StatisticsModel::fetchMore(const QModelIndex &parent)
     try {
         fetch(BatchSize);
     } catch (const DbException &error) {
-        // A view asks from its scrolling, where nothing can be asked of the user: the list ends
-        // with the rows read so far, and the reason goes to the log.
-        qWarning("Reading the statistics list failed: %s", qPrintable(error.message()));
+        // A view asks from its scrolling, where nothing can be asked of the user: the list
+        // stops with the rows read so far, and its owner is told.
+        m_failure = error;
         endSource();
+        emit readFailed();
     }
 }
 
@@ -74,6 +75,7 @@ void StatisticsModel::setSource(RowSource source, Release release)
 {
     beginResetModel();
     m_rows.clear();
+    m_failure.reset();
     endSource();
     endResetModel();
     // Views ask for rows while the reset is still being announced, so the source comes after.

@@ -2,6 +2,7 @@
 
 #include "StatisticsCell.h"
 #include "base/CsvTable.h"
+#include "db/DbException.h"
 
 #include <QAbstractTableModel>
 #include <QList>
@@ -9,6 +10,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <optional>
 
 // The six-column statistics list of the registries. A list can be long (all the work of many
 // years), so its rows come from a source that formats them one at a time, and the model takes
@@ -21,6 +23,10 @@
 // writing the file for as long as the list is shown. So the source's read is released once the
 // list has been idle for IdleMs (the source reads on from where it was when asked for more):
 // scrolling keeps one read going, while a write from elsewhere waits at most that long.
+//
+// A read that fails as a view scrolls cannot be reported there (the view only asks for rows):
+// the list stops, keeps the failure and emits readFailed(), so that its owner tells the user
+// that the rows shown are not the whole list.
 class StatisticsModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -61,8 +67,15 @@ public:
     // The whole list under its titles, each cell written as its value.
     CsvTable table();
 
+    // Why the list stopped before its end while a view read it; none after a new source.
+    const std::optional<DbException> &failure() const { return m_failure; }
+
     // The text shown in a cell of the rows taken so far.
     QString cell(int row, int column) const { return m_rows.at(row).value(column).text; }
+
+signals:
+    // The list could not be read on as a view scrolled: see failure().
+    void readFailed();
 
 private:
     void fetch(int count);
@@ -74,5 +87,6 @@ private:
     RowSource m_source;
     Release m_release;
     QTimer m_idle;
+    std::optional<DbException> m_failure;
     bool m_fetching = false;
 };

@@ -4,6 +4,7 @@
 #include "db/DbException.h"
 #include "db/ForwardCursor.h"
 #include "db/PreparedStatement.h"
+#include "db/RowCursor.h"
 #include "db/SchemaUpgrade.h"
 #include "db/StoredQuery.h"
 
@@ -135,7 +136,8 @@ QSet<int> YearlyTotals::summedYears(int firstYear, int lastYear)
                        "BETWEEN ? AND ?")
             .arg(SchemaUpgrade::SummedYearsTable),
         {m_query, m_parameters, firstYear, lastYear});
-    while (query.next())
+    RowCursor rows(query);
+    while (rows.next())
         years.insert(query.value(0).toInt());
     return years;
 }
@@ -169,7 +171,8 @@ QList<YearlyTotals::Row> YearlyTotals::keptRows(int firstYear, int lastYear)
                     "GROUP BY Codice")
                     .arg(SchemaUpgrade::YearSumsTable, SchemaUpgrade::SummedYearsTable),
                 {m_query, m_parameters, firstYear, lastYear, m_query, m_parameters});
-            while (rows.next())
+            RowCursor cursor(rows);
+            while (cursor.next())
                 add(sums,
                     {rows.value(0).toInt(), rows.value(1).toDouble(), rows.value(2).toDouble(),
                      rows.value(3).toDouble(), rows.value(4).toDouble()});

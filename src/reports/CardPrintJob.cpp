@@ -7,16 +7,21 @@
 #include "RegistryLists.h"
 #include "TotalsReport.h"
 #include "WorkCardReport.h"
+#include "base/DateText.h"
 #include "base/Progress.h"
 #include "base/Prompter.h"
-#include "base/SettingsStore.h"
+#include "base/SettingsKeys.h"
+#include "db/Database.h"
+#include "db/DbErrorText.h"
 #include "db/DbException.h"
+
+#include <QLocale>
 
 namespace {
 
 void writeTypeCenter(int value)
 {
-    SettingsStore::writeInt(SettingsStore::Settings, QStringLiteral("TypeCenter"), value);
+    SettingsKeys::TypeCenter.write(value);
 }
 
 // Only the reports numbered line by line into their tables show the progress window while
@@ -26,11 +31,24 @@ bool countsWithProgress(int kind)
     return kind == PrintChoice::CostCentreReport || kind >= PrintChoice::FieldReport;
 }
 
+// The registry lists print the registries whatever the period; every other report reads the
+// cards of the period or what their processing left.
+bool readsPeriod(int kind)
+{
+    return kind == PrintChoice::CostCentreReport || kind >= PrintChoice::CardPrint;
+}
+
+QString shownDate(const QDate &day)
+{
+    return QLocale().toString(day, ShownDatePattern());
+}
+
 } // namespace
 
 CardPrintJob::CardPrintJob(const ReportContext &context, Prompter &prompter,
                            ProgressFactory progress)
-    : m_context(context), m_prompter(prompter), m_progress(std::move(progress))
+    : m_context(context), m_prompter(prompter), m_progress(std::move(progress)),
+      m_otherPeriodHint(tr("Program › Settings chooses another working period."))
 {
 }
 
@@ -90,7 +108,7 @@ bool CardPrintJob::process(const PrintChoice &choice)
             processing.PrepareFieldNotebook();
         return true;
     } catch (const DbException &e) {
-        m_prompter.error(e.message());
+        tellFailure(e);
         return false;
     }
 }
@@ -112,7 +130,7 @@ CardPrintJob::Outcome CardPrintJob::run(const PrintChoice &choice, bool preview,
     try {
         outcome = printReport(*report, output);
     } catch (const DbException &e) {
-        m_prompter.error(e.message());
+        tellFailure(e);
     }
     report->end();
     return outcome;
@@ -130,7 +148,7 @@ std::optional<CsvTable> CardPrintJob::table(const PrintChoice &choice)
         const std::unique_ptr<Progress> progress = m_progress();
         table = report->table(*progress);
     } catch (const DbException &e) {
-        m_prompter.error(e.message());
+        tellFailure(e);
     }
     report->end();
     return table;
@@ -147,11 +165,26 @@ CardPrintJob::Outcome CardPrintJob::printReport(Report &report, PrintOutput &out
         pages = report.countPages(progress);
     }
     if (pages == 0) {
-        m_prompter.information(report.noDataMessage());
+        m_prompter.information(noDataText(report));
         return Outcome::NoData;
     }
     if (!output.print(report, pages))
         return Outcome::Cancelled;
     writeTypeCenter(0);
     return Outcome::Printed;
+}
+
+QString CardPrintJob::noDataText(const Report &report) const
+{
+    const WorkingPeriod &period = m_context.period;
+    if (!readsPeriod(m_printKind) || !period.start.isValid() || !period.end.isValid())
+        return report.noDataMessage();
+    return tr("%1\nThe period looked at runs from %2 to %3. %4")
+        .arg(report.noDataMessage(), shownDate(period.start), shownDate(period.end),
+             m_otherPeriodHint);
+}
+
+void CardPrintJob::tellFailure(const DbException &error)
+{
+    m_prompter.error(DbErrorText::describe(error, m_context.db.path()));
 }

@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 
+class DbException;
 class PrintOutput;
 class Progress;
 class Prompter;
@@ -17,8 +18,9 @@ class Report;
 
 // The print and preview commands of the card view once the print choice is made: optional
 // processing, the report kind, the page count (or the message that there is nothing to
-// print), the job on the output, and the TypeCenter setting that a preview leaves while it is
-// open. Database failures are shown with the engine's message and end the command. When the
+// print, with the period looked at), the job on the output, and the TypeCenter setting that a
+// preview leaves while it is open. Database failures are shown with their kind's message and
+// the engine's, and end the command. When the
 // choice processes the totals, what they leave out is handed to the caller as soon as the
 // processing has ended, before anything is counted or printed.
 class CardPrintJob
@@ -51,12 +53,18 @@ public:
     // process them.
     const QList<ProcessingWarnings::Warning> &warnings() const { return m_warnings; }
 
+    // How the user chooses another period, told when the period gave nothing to print; the
+    // window's Program › Settings unless the caller has its own way (the command line's options).
+    void setOtherPeriodHint(const QString &hint) { m_otherPeriodHint = hint; }
+
     // The report object of a kind; nullptr for NoReport.
     static std::unique_ptr<Report> createReport(int kind, const ReportContext &context);
 
 private:
     bool process(const PrintChoice &choice);
     Outcome printReport(Report &report, PrintOutput &output);
+    QString noDataText(const Report &report) const;
+    void tellFailure(const DbException &error);
 
     ReportContext m_context;
     Prompter &m_prompter;
@@ -64,4 +72,5 @@ private:
     int m_printKind = PrintChoice::NoReport;
     WarningsHandler m_warningsHandler;
     QList<ProcessingWarnings::Warning> m_warnings;
+    QString m_otherPeriodHint;
 };

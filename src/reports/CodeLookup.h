@@ -1,6 +1,7 @@
 #pragma once
 
 #include "db/Database.h"
+#include "db/RowCursor.h"
 
 #include <QHash>
 #include <QSqlQuery>
@@ -14,7 +15,8 @@ inline QHash<int, QVariant> firstValues(Database &db, const QString &sql)
 {
     QHash<int, QVariant> values;
     QSqlQuery query = db.execute(sql);
-    while (query.next()) {
+    RowCursor cursor(query);
+    while (cursor.next()) {
         const int code = query.value(0).toInt();
         if (!values.contains(code))
             values.insert(code, query.value(1));

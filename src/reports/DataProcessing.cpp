@@ -4,9 +4,11 @@
 #include "RegisterReport.h"
 #include "base/NumberText.h"
 #include "base/Progress.h"
+#include "base/SinglePrecision.h"
 #include "db/Database.h"
 #include "db/DbDate.h"
 #include "db/PreparedStatement.h"
+#include "db/RowCursor.h"
 #include "db/StoredQuery.h"
 
 #include <QHash>
@@ -41,7 +43,8 @@ void forEachRow(Database &db, const QString &name, const QString &startParameter
     QSqlQuery rows =
         db.execute(periodSql(db, name, startParameter, endParameter, period), {},
                    {{startParameter, period.startAt()}, {endParameter, period.endAt()}});
-    while (rows.next())
+    RowCursor cursor(rows);
+    while (cursor.next())
         visit(std::as_const(rows));
 }
 
@@ -119,12 +122,6 @@ QString nameOf(const QHash<int, QVariant> &names, int code)
     return text(names.value(code));
 }
 
-// Hours and quantities are kept in single precision.
-double single(double value)
-{
-    return double(float(value));
-}
-
 // Warehouse totals of the fields. Movements of the same item on the same field with the same
 // cost/revenue side add up into one row, in the order the query reads them (the phases of a
 // side make several rows); they never merge into a worker or machine row, whatever its
@@ -140,12 +137,13 @@ public:
         const auto found = m_index.constFind(key);
         if (found != m_index.constEnd()) {
             Row &row = m_rows[*found];
-            row.quantity = single(row.quantity + quantity);
+            row.quantity = SinglePrecision::rounded(row.quantity + quantity);
             row.value += value;
             return;
         }
         m_index.insert(key, int(m_rows.size()));
-        m_rows.push_back({centre, item, cost, value, single(quantity), description, phase});
+        m_rows.push_back(
+            {centre, item, cost, value, SinglePrecision::rounded(quantity), description, phase});
     }
 
     void write(Database &db) const

@@ -3,6 +3,7 @@
 #include "PageSurface.h"
 #include "ReportText.h"
 #include "db/Database.h"
+#include "db/RowCursor.h"
 
 namespace {
 
@@ -53,7 +54,8 @@ void ListReport::drawPage(PageSurface &surface, int page, int pageCount)
     surface.drawLine(50, -250, 2000, -250);
 
     QSqlQuery rows = pageRows(page);
-    for (int y = FirstRowY; y > LastRowLimitY && rows.next(); y -= RowStep)
+    RowCursor cursor(rows);
+    for (int y = FirstRowY; y > LastRowLimitY && cursor.next(); y -= RowStep)
         for (const ListCell &cell : m_layout.cells(rows))
             drawCell(surface, cell, y);
 
@@ -81,7 +83,8 @@ QList<QVariantList> ListReport::tableRows(int page, int)
 {
     QList<QVariantList> table;
     QSqlQuery rows = pageRows(page);
-    while (rows.next()) {
+    RowCursor cursor(rows);
+    while (cursor.next()) {
         QVariantList row(m_layout.headings.size());
         for (const ListCell &cell : m_layout.cells(rows))
             for (qsizetype column = 0; column < m_layout.headings.size(); ++column)

@@ -4,6 +4,7 @@
 #include "base/DomainCodes.h"
 #include "base/NumberText.h"
 #include "db/Database.h"
+#include "db/RowCursor.h"
 #include "db/StoredQuery.h"
 
 #include <QHash>
@@ -28,7 +29,8 @@ std::map<int, double> sumsOf(Database &db, const QString &name, const WorkingPer
     QSqlQuery rows =
         db.execute(sql, {}, {{StartParameter, period.startAt()}, {EndParameter, period.endAt()}});
     std::map<int, double> sums;
-    while (rows.next())
+    RowCursor cursor(rows);
+    while (cursor.next())
         sums[rows.value(0).toInt()] += rows.value(1).toDouble();
     return sums;
 }
@@ -37,7 +39,8 @@ QSet<int> codesOf(Database &db, const QString &table)
 {
     QSet<int> codes;
     QSqlQuery query = db.execute(QStringLiteral("SELECT DISTINCT Codice FROM %1").arg(table));
-    while (query.next())
+    RowCursor cursor(query);
+    while (cursor.next())
         codes.insert(query.value(0).toInt());
     return codes;
 }
@@ -100,7 +103,8 @@ void worksOnUnknownCodes(Database &db, const WorkingPeriod &period, QList<Warnin
                        "FROM Scheda AS s JOIN Opere AS o ON o.IDScheda = s.IDScheda "
                        "WHERE o.IDScheda <> 0 AND s.Data BETWEEN ? AND ?"),
         periodValues(period));
-    while (works.next()) {
+    RowCursor workRows(works);
+    while (workRows.next()) {
         check(Kind::UnknownWorker, works.value(0), workers);
         check(Kind::UnknownOperation, works.value(1), operations);
         const int centreKind = works.value(2).toInt();
@@ -126,7 +130,8 @@ void movementsWithoutItem(Database &db, const WorkingPeriod &period, QList<Warni
                                   "WHERE o.IDScheda <> 0 AND s.Data BETWEEN ? AND ? "
                                   "AND COALESCE(m.Prezzo, 0) <> 0"),
                    periodValues(period));
-    while (movements.next()) {
+    RowCursor movementRows(movements);
+    while (movementRows.next()) {
         const int code = qMax(0, movements.value(0).toInt());
         if (code > 0 && items.contains(code))
             continue;

@@ -4,6 +4,7 @@
 #include "base/Progress.h"
 #include "db/Database.h"
 #include "db/PreparedStatement.h"
+#include "db/RowCursor.h"
 
 #include <QSet>
 
@@ -22,13 +23,15 @@ int RegisterPagination::paginate(Progress &progress)
             codes << code;
         }
     };
-    while (centres.next())
+    RowCursor centreRows(centres);
+    while (centreRows.next())
         add(centres.value(0).toInt());
     // A treatment booked on a centre deleted since still belongs in the register: each such
     // centre makes a section of its own after the registered ones.
     QSqlQuery booked = m_db.execute(QStringLiteral(
         "SELECT DISTINCT COALESCE([Codice Centro], 0) AS c FROM [Appoggio Articoli] ORDER BY c"));
-    while (booked.next())
+    RowCursor bookedRows(booked);
+    while (bookedRows.next())
         add(booked.value(0).toInt());
     progress.setRange(0, 1, 100);
     progress.setText(0, tr("Step (1) : Completed"));
@@ -57,7 +60,8 @@ int RegisterPagination::paginateCentre(int code, int pages, Progress &progress)
         QStringLiteral("UPDATE [Appoggio Articoli] SET NumPag = ?, Ultimo = 0 WHERE rowid = ?"));
     qint64 lastRow = -1;
     int lines = 0;
-    while (rows.next()) {
+    RowCursor cursor(rows);
+    while (cursor.next()) {
         if (lastRow < 0 || lines == RowsPerPage) {
             ++pages;
             lines = 0;

@@ -4,23 +4,14 @@
 #include "RegisterPagination.h"
 #include "ReportText.h"
 #include "base/NumberText.h"
-#include "base/SettingsStore.h"
+#include "base/SettingsKeys.h"
 #include "db/Database.h"
 #include "db/DbDate.h"
+#include "db/RowCursor.h"
 
 namespace {
 
 const PagePen GreyPen{PagePen::Style::Solid, 1, QColor(192, 192, 192)};
-
-QString setting(const char *name)
-{
-    return SettingsStore::readString(SettingsStore::Settings, QString::fromLatin1(name));
-}
-
-bool flag(const char *name)
-{
-    return SettingsStore::readInt(SettingsStore::Settings, QString::fromLatin1(name), 0) != 0;
-}
 
 // A label with its box, and the value written in the box cut to fit it.
 void boxedValue(PageSurface &surface, const QString &label, int labelY, int left, int right,
@@ -103,45 +94,52 @@ void RegisterReport::drawCover(PageSurface &surface, int pageCount) const
 {
     const PageFont base = surface.currentFont();
     const PageFont bold = base.withWeight(PageFont::Bold);
+    const CompanyData &company = m_context.company;
 
     surface.drawText(720, -100, tr("COMPANY DATA"));
-    boxedValue(surface, tr("LAST NAME OR BUSINESS NAME"), -200, 200, 1900, setting("DittaRagSoc"));
-    boxedValue(surface, tr("NAME"), -400, 200, 950, setting("DittaNome"));
+    boxedValue(surface, tr("LAST NAME OR BUSINESS NAME"), -200, 200, 1900,
+               company.text(SettingsKeys::CompanyName));
+    boxedValue(surface, tr("NAME"), -400, 200, 950, company.text(SettingsKeys::CompanyFirstName));
     surface.drawText(1000, -400, tr("GENDER"));
-    markBoxes(surface, 1000, 1120, -450, flag("DittaDonna"), tr("M"), tr("W"), true);
+    markBoxes(surface, 1000, 1120, -450, company.flag(SettingsKeys::CompanyWoman), tr("M"), tr("W"),
+              true);
     surface.drawText(1300, -400, tr("DATE OF BIRTH"));
-    dateBoxes(surface, -450,
-              SettingsStore::readDate(SettingsStore::Settings, QStringLiteral("DittaDataNasc")));
-    boxedValue(surface, tr("CITY OF BIRTH"), -600, 200, 1900, setting("DittaComuneNasc"));
-    boxedValue(surface, tr("CODIX"), -800, 200, 1000, setting("DittaCodFisc"));
-    boxedValue(surface, tr("VAT"), -800, 1050, 1900, setting("DittaPartIva"));
-    boxedValue(surface, tr("ADDRESS"), -1000, 200, 1300, setting("DittaIndirizzo"));
+    dateBoxes(surface, -450, company.date(SettingsKeys::CompanyBirthDate));
+    boxedValue(surface, tr("CITY OF BIRTH"), -600, 200, 1900,
+               company.text(SettingsKeys::CompanyBirthCity));
+    boxedValue(surface, tr("CODIX"), -800, 200, 1000, company.text(SettingsKeys::CompanyTaxCode));
+    boxedValue(surface, tr("VAT"), -800, 1050, 1900, company.text(SettingsKeys::CompanyVatNumber));
+    boxedValue(surface, tr("ADDRESS"), -1000, 200, 1300,
+               company.text(SettingsKeys::CompanyAddress));
     surface.drawText(1350, -1000, tr("HOME OR REGISTERED OFFICE"));
-    // The company dialog's "Home" box stores a non-zero DittaDomicilio when ticked.
-    markBoxes(surface, 1350, 1500, -1050, !flag("DittaDomicilio"), tr("H"), tr("R"), true);
-    boxedValue(surface, tr("CITY"), -1200, 200, 1900, setting("DittaComune"));
+    // The company dialog's "Home" box stores a non-zero value when ticked.
+    markBoxes(surface, 1350, 1500, -1050, !company.flag(SettingsKeys::CompanyAtHome), tr("H"),
+              tr("R"), true);
+    boxedValue(surface, tr("CITY"), -1200, 200, 1900, company.text(SettingsKeys::CompanyCity));
 
     surface.selectFont(bold);
     surface.drawText(200, -1400,
                      tr("COMPANY LOCATION (if different from the home or head office)"));
     surface.selectFont(base);
-    boxedValue(surface, tr("ADDRESS"), -1450, 200, 1300, setting("DittaIndirizzo2"));
-    boxedValue(surface, tr("CITY"), -1650, 200, 1900, setting("DittaComune2"));
+    boxedValue(surface, tr("ADDRESS"), -1450, 200, 1300,
+               company.text(SettingsKeys::LocationAddress));
+    boxedValue(surface, tr("CITY"), -1650, 200, 1900, company.text(SettingsKeys::LocationCity));
 
     surface.selectFont(bold);
     surface.drawText(200, -1850, tr("LEGAL REPRESENTATIVE (only if the holder is a legal person)"));
     surface.selectFont(base);
-    const QString representative = setting("DittaRagSoc2");
+    const QString representative = company.text(SettingsKeys::RepresentativeName);
     boxedValue(surface, tr("LAST NAME OR BUSINESS NAME"), -1900, 200, 1900, representative);
-    boxedValue(surface, tr("NAME"), -2100, 200, 950, setting("DittaNome2"));
+    boxedValue(surface, tr("NAME"), -2100, 200, 950,
+               company.text(SettingsKeys::RepresentativeFirstName));
     surface.drawText(1000, -2100, tr("GENDER"));
     // Without a representative there is nobody to mark a gender for.
-    markBoxes(surface, 1000, 1120, -2150, flag("DittaDonna2"), tr("M"), tr("W"),
-              !representative.isEmpty());
+    markBoxes(surface, 1000, 1120, -2150, company.flag(SettingsKeys::RepresentativeWoman), tr("M"),
+              tr("W"), !representative.isEmpty());
     surface.drawText(1300, -2100, tr("DATE OF BIRTH"));
-    dateBoxes(surface, -2150,
-              SettingsStore::readDate(SettingsStore::Settings, QStringLiteral("DittaDataNasc2")));
-    boxedValue(surface, tr("CITY OF BIRTH"), -2300, 200, 1900, setting("DittaComuneNasc2"));
+    dateBoxes(surface, -2150, company.date(SettingsKeys::RepresentativeBirthDate));
+    boxedValue(surface, tr("CITY OF BIRTH"), -2300, 200, 1900,
+               company.text(SettingsKeys::RepresentativeBirthCity));
 
     surface.drawText(250, -2600, tr("SIGNATURE OF OWNER OF THE COMPANY"));
     surface.drawLine(920, -2630, 1800, -2630);
@@ -187,7 +185,8 @@ void RegisterReport::drawRegisterPage(PageSurface &surface, int page, int pageCo
     const PageFont base = surface.currentFont();
     const PageFont bold = base.withWeight(PageFont::Bold);
     QSqlQuery rows = pageRows(page);
-    bool any = rows.next();
+    RowCursor cursor(rows);
+    bool any = cursor.next();
 
     surface.selectFont(bold);
     surface.drawText(200, -100, tr("TREATMENTS REPORT"));
@@ -205,7 +204,7 @@ void RegisterReport::drawRegisterPage(PageSurface &surface, int page, int pageCo
         QStringLiteral("SELECT Descrizione, SupAnno FROM Centri WHERE Codice = ? "
                        "ORDER BY rowid LIMIT 1"),
         {centre});
-    if (found.next()) {
+    if (RowCursor(found).next()) {
         hectares = found.value(1).toDouble();
         // A long centre name gives way to the surface.
         const QString name = found.value(0).toString();
@@ -234,7 +233,7 @@ void RegisterReport::drawRegisterPage(PageSurface &surface, int page, int pageCo
     surface.drawText(1580, -500, tr("if not Owner"));
 
     surface.selectFont({QStringLiteral("Times New Roman"), 9, PageFont::Normal});
-    for (int y = -630; any; y -= 100, any = rows.next()) {
+    for (int y = -630; any; y -= 100, any = cursor.next()) {
         const QString unit = rows.value(3).toString();
         const double quantity = qAbs(quantityOf(rows));
         surface.drawText(140, y, ReportText::date(DbDate::fromText(rows.value(0).toString())));
@@ -268,7 +267,8 @@ QList<QVariantList> RegisterReport::tableRows(int page, int)
     if (page == 1)
         return table;
     QSqlQuery rows = pageRows(page);
-    if (!rows.next())
+    RowCursor cursor(rows);
+    if (!cursor.next())
         return table;
     const int centre = rows.value(5).toInt();
     QSqlQuery found = m_context.db.execute(
@@ -276,7 +276,7 @@ QList<QVariantList> RegisterReport::tableRows(int page, int)
                        "ORDER BY rowid LIMIT 1"),
         {centre});
     // As on the page: a centre deleted since divides by 1.
-    const bool known = found.next();
+    const bool known = RowCursor(found).next();
     const double hectares = known ? found.value(1).toDouble() : 1.0;
     const QString name = known ? found.value(0).toString() : QString();
     do {
@@ -287,6 +287,6 @@ QList<QVariantList> RegisterReport::tableRows(int page, int)
         table.append({centre, name, DbDate::fromText(rows.value(0).toString()).date(),
                       rows.value(1).toString(), rows.value(2).toString(), rows.value(3).toString(),
                       perHa, Report::cents(quantity)});
-    } while (rows.next());
+    } while (cursor.next());
     return table;
 }

@@ -1,17 +1,17 @@
 #include "ReportContext.h"
 
-#include "base/SettingsStore.h"
-#include "base/SettingsYears.h"
+#include "db/FarmSession.h"
 
-ReportContext ReportContext::fromSettings(Database &db, const WorkingPeriod &period,
-                                          qint64 currentCardId, const QDate &today)
+ReportContext ReportContext::forPeriod(Database &db, const WorkingPeriod &period,
+                                       qint64 currentCardId, const CompanyData &company,
+                                       const QDate &today)
 {
-    const SettingsYears fieldYears = SettingsYears::read(today);
-    return {db,
-            period,
-            currentCardId,
-            fieldYears.start,
-            fieldYears.end,
-            SettingsStore::readString(SettingsStore::Settings, QStringLiteral("DittaRagSoc")),
-            today};
+    return {db,    period, currentCardId, period.start.year(), period.end.year(), company.name(),
+            today, company};
+}
+
+ReportContext ReportContext::fromSession(FarmSession &farm, qint64 currentCardId,
+                                         const QDate &today)
+{
+    return forPeriod(farm.database(), farm.period(), currentCardId, farm.company(), today);
 }

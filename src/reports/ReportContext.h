@@ -1,14 +1,17 @@
 #pragma once
 
+#include "base/CompanyData.h"
 #include "base/WorkingPeriod.h"
 
 #include <QDate>
 #include <QString>
 
 class Database;
+class FarmSession;
 
 // What the card reports read besides their tables: the open database, the card view's working
-// period and current card, the year range of the fields list, the company name and today.
+// period and current card, the year range of the fields list, the company name, today and the
+// company data the treatment register's cover shows.
 struct ReportContext
 {
     Database &db;
@@ -18,10 +21,11 @@ struct ReportContext
     int fieldsToYear = 0;
     QString companyName;
     QDate today;
+    CompanyData company = {};
 
-    // A context with the company name and the fields years of the settings: each year is the
-    // last four characters of DataInit or DataEnd, or today's year when that setting is empty
-    // or does not end in a year.
-    static ReportContext fromSettings(Database &db, const WorkingPeriod &period,
-                                      qint64 currentCardId, const QDate &today);
+    // The context of a period: the fields list covers the years of its first and last day.
+    static ReportContext forPeriod(Database &db, const WorkingPeriod &period, qint64 currentCardId,
+                                   const CompanyData &company, const QDate &today);
+    // The session's database, working period and company.
+    static ReportContext fromSession(FarmSession &farm, qint64 currentCardId, const QDate &today);
 };

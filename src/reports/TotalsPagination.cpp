@@ -4,6 +4,7 @@
 #include "base/Progress.h"
 #include "db/Database.h"
 #include "db/PreparedStatement.h"
+#include "db/RowCursor.h"
 
 #include <QSet>
 
@@ -34,13 +35,15 @@ QList<int> TotalsPagination::sectionCodes()
             codes << code;
         }
     };
-    while (query.next())
+    RowCursor cursor(query);
+    while (cursor.next())
         add(query.value(0).toInt());
     // Rows of a centre deleted since, or of a field not held in the period's years, still print:
     // each such code makes a section of its own after the registered ones.
     QSqlQuery booked = m_db.execute(
         QStringLiteral("SELECT DISTINCT CodCentro FROM %1 ORDER BY CodCentro").arg(m_table));
-    while (booked.next())
+    RowCursor bookedRows(booked);
+    while (bookedRows.next())
         add(booked.value(0).toInt());
     return codes;
 }
@@ -80,7 +83,8 @@ int TotalsPagination::paginateSection(int code, int pages, Progress &progress)
         m_db, QStringLiteral("UPDATE %1 SET NumPag = ?, Ultimo = 0 WHERE rowid = ?").arg(m_table));
     qint64 lastRow = -1;
     int lines = 0;
-    while (rows.next()) {
+    RowCursor cursor(rows);
+    while (cursor.next()) {
         if (lastRow < 0)
             ++pages;
         lines += rows.value(1).toString().size() > longDescription ? 2 : 1;

@@ -5,6 +5,7 @@
 #include "ReportText.h"
 #include "base/NumberText.h"
 #include "db/Database.h"
+#include "db/RowCursor.h"
 
 namespace {
 
@@ -61,7 +62,8 @@ QList<TotalsReport::Row> TotalsReport::pageRows(int page) const
                  m_table, m_withAmounts ? QString() : QStringLiteral("Codice <> -2 AND ")),
         {page});
     QList<Row> rows;
-    while (query.next())
+    RowCursor cursor(query);
+    while (cursor.next())
         rows.append({query.value(0).toInt(), query.value(1).toInt(), query.value(2).toInt(),
                      query.value(3).toDouble(), query.value(4).toString(),
                      query.value(5).toDouble(), query.value(6).toInt() != 0,
@@ -84,7 +86,7 @@ TotalsReport::Heading TotalsReport::heading(int code) const
                   QStringLiteral("SELECT Descrizione, Superficie, 0 FROM Campi WHERE Codice = ? "
                                  "ORDER BY Anno BETWEEN ? AND ? DESC, Anno DESC, rowid LIMIT 1"),
                   {code, m_context.period.start.year(), m_context.period.end.year()});
-    if (query.next()) {
+    if (RowCursor(query).next()) {
         heading.name = query.value(0).toString();
         heading.surface = query.value(1).toDouble();
         heading.machine = query.value(2).toInt() != 0;
@@ -138,7 +140,7 @@ const TotalsReport::Operation &TotalsReport::operation(int code)
                 "LIMIT 1"),
             {code});
         Operation operation;
-        if (query.next())
+        if (RowCursor(query).next())
             operation = {QStringLiteral("%1 ").arg(query.value(0).toInt()),
                          query.value(1).toString()};
         found = m_operations.insert(code, operation);
@@ -273,7 +275,7 @@ TotalsReport::Totals TotalsReport::totals(int code) const
                        "FROM %1 WHERE CodCentro = ?")
             .arg(m_table),
         {code});
-    sums.next();
+    RowCursor(sums).next();
     Totals totals;
     totals.costs = sums.value(0).toDouble();
     totals.revenues = sums.value(1).toDouble();

@@ -1,10 +1,11 @@
 #include "TreatmentRecord.h"
 
 #include "base/AtomicFile.h"
+#include "base/CompanyData.h"
 #include "base/CsvTable.h"
-#include "base/SettingsStore.h"
 #include "db/Database.h"
 #include "db/DbDate.h"
+#include "db/RowCursor.h"
 #include "db/SchemaUpgrade.h"
 #include "db/StoredQuery.h"
 
@@ -34,7 +35,8 @@ QHash<int, QString> authorisationNumbers(Database &db)
         db.execute(QStringLiteral("SELECT Codice, %1 FROM Articoli ORDER BY rowid")
                        .arg(SchemaUpgrade::columnOrNull(db, SchemaUpgrade::ItemsTable,
                                                         SchemaUpgrade::AuthorisationColumn)));
-    while (rows.next()) {
+    RowCursor cursor(rows);
+    while (cursor.next()) {
         const int code = rows.value(0).toInt();
         if (!numbers.contains(code))
             numbers.insert(code, rows.value(1).toString().trimmed());
@@ -49,7 +51,8 @@ QHash<int, Centre> centres(Database &db)
         db.execute(QStringLiteral("SELECT Codice, SupAnno, %1 FROM Centri ORDER BY rowid")
                        .arg(SchemaUpgrade::columnOrNull(db, SchemaUpgrade::CentresTable,
                                                         SchemaUpgrade::EppoColumn)));
-    while (rows.next()) {
+    RowCursor cursor(rows);
+    while (cursor.next()) {
         const int code = rows.value(0).toInt();
         if (!found.contains(code))
             found.insert(code, {rows.value(2).toString().trimmed(), rows.value(1).toDouble()});
@@ -71,16 +74,13 @@ QVariant numberOrNull(const std::optional<double> &value)
 
 } // namespace
 
-TreatmentRecord::Company TreatmentRecord::Company::fromSettings()
+TreatmentRecord::Company TreatmentRecord::Company::of(const CompanyData &data)
 {
-    const auto read = [](const char *key) {
-        return SettingsStore::readString(SettingsStore::Settings, QString::fromLatin1(key))
-            .trimmed();
-    };
-    QStringList name{read("DittaRagSoc")};
-    if (const QString first = read("DittaNome"); !first.isEmpty())
+    QStringList name{data.name().trimmed()};
+    if (const QString first = data.text(SettingsKeys::CompanyFirstName).trimmed(); !first.isEmpty())
         name << first;
-    return {name.join(QLatin1Char(' ')).trimmed(), read("DittaCodFisc")};
+    return {name.join(QLatin1Char(' ')).trimmed(),
+            data.text(SettingsKeys::CompanyTaxCode).trimmed()};
 }
 
 const QStringList &TreatmentRecord::fieldNames()
@@ -114,7 +114,8 @@ TreatmentRecord::TreatmentRecord(Database &db, const WorkingPeriod &period, Comp
     const QString sql = stored.sql();
     QSqlQuery rows =
         db.execute(sql, {}, {{StartParameter, period.startAt()}, {EndParameter, period.endAt()}});
-    while (rows.next()) {
+    RowCursor cursor(rows);
+    while (cursor.next()) {
         Treatment treatment;
         treatment.date = dayOf(rows.value(0));
         treatment.authorisationNumber = numbers.value(rows.value(1).toInt());

@@ -8,6 +8,7 @@
 #include <QString>
 #include <optional>
 
+class CompanyData;
 class Database;
 
 // The treatment register as data for other programs: one record per treatment, from the same
@@ -26,8 +27,8 @@ public:
         QString name;
         QString taxCode;
         // The holder's name (business or last name, then first name) and tax code of the
-        // company data in the settings.
-        static Company fromSettings();
+        // company data.
+        static Company of(const CompanyData &data);
     };
 
     struct Treatment

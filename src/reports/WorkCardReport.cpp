@@ -5,6 +5,7 @@
 #include "base/NumberText.h"
 #include "db/Database.h"
 #include "db/DbDate.h"
+#include "db/RowCursor.h"
 
 namespace {
 
@@ -121,7 +122,8 @@ void WorkCardReport::drawPage(PageSurface &surface, int page, int pageCount)
     drawHeadings(surface);
     surface.drawLine(50, -400, 2000, -400);
 
-    for (int top = FirstBlockTop; works.next(); top -= BlockHeight)
+    RowCursor workRows(works);
+    for (int top = FirstBlockTop; workRows.next(); top -= BlockHeight)
         drawWork(surface, top, works);
 
     ListReport::drawFooter(surface, page, pageCount);
@@ -229,7 +231,7 @@ std::optional<WorkCardReport::Movement> WorkCardReport::movementOf(int workId) c
             "SELECT [Tipo Bolla], [Codice Articolo], Fase, UniMis, Quantita FROM Magazzino "
             "WHERE IDOpera = ? ORDER BY IDBolla LIMIT 1"),
         {workId});
-    if (!found.next())
+    if (!RowCursor(found).next())
         return std::nullopt;
     Movement movement;
     movement.type = found.value(0).toInt();
@@ -277,7 +279,8 @@ QList<QVariantList> WorkCardReport::tableRows(int page, int)
 {
     QList<QVariantList> table;
     QSqlQuery works = pageWorks(page);
-    while (works.next()) {
+    RowCursor workRows(works);
+    while (workRows.next()) {
         QVariantList row{m_cardDate.date(),
                          code(works, CodOperaio),
                          workerName(works),

@@ -44,7 +44,7 @@ bool FrameFixture::start(const QString &databasePath)
     write("DataEnd", "31/12/2015");
     write("ActualDate", "01/06/2015");
     m_farm = std::make_unique<FarmSession>();
-    m_frame = std::make_unique<CMainFrame>();
+    m_frame = std::make_unique<CMainFrame>(*m_farm);
     m_frame->setPrompter(&m_prompter);
     m_frame->setUrlOpener([](const QUrl &) {});
     joinViews(*m_frame, *m_farm, &m_prompter, &m_clock);

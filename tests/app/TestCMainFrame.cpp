@@ -2,24 +2,35 @@
 #include "TestEnvironment.h"
 #include "app/CMainFrame.h"
 #include "app/CSearchScheda.h"
+#include "app/CommandTable.h"
 #include "app/HelpPages.h"
+#include "app/WindowPlacement.h"
 #include "base/SettingsStore.h"
 #include "base/WorkingPeriod.h"
+#include "db/DbErrorText.h"
+#include "db/DbException.h"
+#include "db/FarmSession.h"
 
 #include <QAction>
 #include <QDateEdit>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSet>
 #include <QStackedWidget>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
+
+#include <optional>
 
 namespace {
 
-// A view that records what the frame asks of it.
+// A view that records what the frame asks of it. Its commands can be turned off and made to
+// fail as a database command fails.
 class FakeView : public QWidget, public RecordView
 {
 public:
@@ -27,39 +38,50 @@ public:
         : QWidget(parent), m_kind(kind), m_host(host), m_log(log)
     {
     }
+    // As the card view does when its field loses the focus: the frame is being taken down then.
+    ~FakeView() override { commandsChanged(); }
     QWidget *widget() override { return this; }
     bool isCommandEnabled(ViewCommand command) const override
     {
-        return command != ViewCommand::Save && command != ViewCommand::ToggleSearch;
+        return !m_off.contains(command) && command != ViewCommand::Save &&
+               command != ViewCommand::ToggleSearch;
     }
     void runCommand(ViewCommand command) override
     {
+        if (m_failure)
+            throw *m_failure;
         m_log << QString("%1 run %2").arg(m_kind).arg(int(command));
         if (command == ViewCommand::Help)
             m_host.showHelpPage(m_kind == 1 ? 1 : m_kind == 2 ? 6 : 7);
-    }
-    Database *database() override { return m_database; }
-    void setDatabase(Database *database) override
-    {
-        m_database = database;
-        m_log << QString("%1 database %2").arg(m_kind).arg(quintptr(database) != 0);
-    }
-    void reopenDatabase() override { m_log << QString("%1 reopen").arg(m_kind); }
-    void applyWorkingPeriod(const WorkingPeriod &period) override
-    {
-        m_log << QString("%1 period %2").arg(m_kind).arg(period.end.toString("dd/MM/yyyy"));
     }
     void searchDatePicked(const QDate &day) override
     {
         m_log << QString("%1 search %2").arg(m_kind).arg(day.toString("dd/MM/yyyy"));
     }
+    bool canClose() override
+    {
+        if (m_failure)
+            throw *m_failure;
+        return true;
+    }
     void saveState() override { m_log << QString("%1 save").arg(m_kind); }
+
+    // Turns a command off without telling the frame.
+    void turnOff(ViewCommand command) { m_off.insert(command); }
+    // Turns it on again and tells the frame, as a view does when its state changes.
+    void turnOnAndTell(ViewCommand command)
+    {
+        m_off.remove(command);
+        commandsChanged();
+    }
+    void failWith(std::optional<DbException> failure) { m_failure = std::move(failure); }
 
 private:
     int m_kind;
     ViewHost &m_host;
     QStringList &m_log;
-    Database *m_database = reinterpret_cast<Database *>(quintptr(m_kind == 1 ? 0x10 : 0));
+    QSet<ViewCommand> m_off;
+    std::optional<DbException> m_failure;
 };
 
 } // namespace
@@ -78,20 +100,26 @@ private slots:
     void searchWindowFollowsTheCardView();
     void withoutViewsTheFrameStaysEmpty();
     void helpPagesOpenTheirAddresses();
-    void reloadAndPeriodReachEveryView();
+    void commandStatesFollowTheSessionAndTheViews();
+    void failingCommandsAreToldAndTheFrameStays();
     void frameCommandsWaitForTheirHandlers();
     void placementIsRestoredAndWrittenAtClose();
     void closingInTheChartKeepsSearchStyle();
     void placementOffEveryScreenComesBack();
     void helpWithoutBrowserShowsTheAddress();
+    void commandTableHasOneRowPerCommand();
+    void placementFitsTheScreens_data();
+    void placementFitsTheScreens();
 
 private:
     void makeFrame(bool withViews = true);
     QStringList menuTexts(const QString &title) const;
+    FakeView *fakeView(int kind) const;
 
     TestEnvironment m_env;
-    // Before the frame, so the frame goes first: it keeps a pointer to its prompter.
+    // Before the frame, so the frame goes first: it keeps a pointer to its prompter and its farm.
     std::unique_ptr<FakePrompter> m_prompter;
+    std::unique_ptr<FarmSession> m_farm;
     std::unique_ptr<CMainFrame> m_frame;
     QStringList m_log;
     QList<QUrl> m_opened;
@@ -107,12 +135,16 @@ void TestCMainFrame::init()
 void TestCMainFrame::cleanup()
 {
     m_frame.reset();
+    m_farm.reset();
     m_prompter.reset();
 }
 
 void TestCMainFrame::makeFrame(bool withViews)
 {
-    m_frame = std::make_unique<CMainFrame>();
+    m_frame.reset();
+    if (!m_farm)
+        m_farm = std::make_unique<FarmSession>();
+    m_frame = std::make_unique<CMainFrame>(*m_farm);
     m_prompter = std::make_unique<FakePrompter>();
     m_frame->setPrompter(m_prompter.get());
     m_frame->setUrlOpener([this](const QUrl &url) { m_opened << url; });
@@ -127,6 +159,11 @@ void TestCMainFrame::makeFrame(bool withViews)
     m_frame->createInitialView();
     m_frame->restorePlacement();
     QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+}
+
+FakeView *TestCMainFrame::fakeView(int kind) const
+{
+    return dynamic_cast<FakeView *>(m_frame->view(kind));
 }
 
 QStringList TestCMainFrame::menuTexts(const QString &title) const
@@ -149,11 +186,11 @@ void TestCMainFrame::menusHoldEveryItemInOrder()
     for (QAction *top : m_frame->menuBar()->actions())
         titles << top->text();
     QCOMPARE(titles, QStringList({"&File", "&Edit", "F&orms", "&Program", "&View", "&Help"}));
-    QCOMPARE(
-        menuTexts("&File"),
-        QStringList({"Export &data", "&Import data", "Export treatment rec&ord...",
-                     "Export &list as CSV...", "-", "&Company", "Bac&kup data", "Open de&mo farm",
-                     "-", "P&rint setup...", "Prin&t preview", "&Print", "-", "&Exit"}));
+    QCOMPARE(menuTexts("&File"),
+             QStringList({"Open &farm...", "Rece&nt farms", "-", "Export &data", "&Import data",
+                          "Export treatment rec&ord...", "Export &list as CSV...", "-", "&Company",
+                          "Bac&kup data", "Open de&mo farm", "-", "P&rint setup...",
+                          "Prin&t preview", "&Print", "-", "&Exit"}));
     QCOMPARE(menuTexts("&Edit"), QStringList({"&Undo\tCtrl+Z", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C",
                                               "&Paste\tCtrl+V"}));
     QCOMPARE(menuTexts("F&orms"),
@@ -269,9 +306,8 @@ void TestCMainFrame::searchWindowFollowsTheCardView()
     m_frame->switchToView(1);
     QVERIFY(!search->isVisible());
 
-    // The registries view got the card view's database when it was made, and lives on.
+    // Each view is made once and lives on.
     QCOMPARE(m_log.filter("created"), QStringList({"1 created", "2 created", "3 created"}));
-    QCOMPARE(m_log.filter("2 database"), QStringList({"2 database 1"}));
 
     // A date shown by the card view is not a pick; a date the user picks goes to the view.
     m_frame->setSearchRange(QDateTime(QDate(2015, 1, 1), QTime()),
@@ -326,21 +362,90 @@ void TestCMainFrame::helpPagesOpenTheirAddresses()
     QCOMPARE(m_opened, QList<QUrl>({QUrl("http://mirror.example/farm/help/verdimo/settings.php")}));
 }
 
-void TestCMainFrame::reloadAndPeriodReachEveryView()
+void TestCMainFrame::commandStatesFollowTheSessionAndTheViews()
 {
+    const QString path = m_env.copyTemplate();
+    m_farm = std::make_unique<FarmSession>();
+    m_farm->open(path);
     makeFrame();
-    m_frame->switchToView(3);
-    m_frame->switchToView(1);
-    m_log.clear();
-    m_frame->ReloadViews();
-    QCOMPARE(m_log, QStringList({"1 reopen", "3 database 1", "3 reopen"}));
+    // No timer asks the views over and over; only the update check runs, every few minutes.
+    for (const QTimer *timer : m_frame->findChildren<QTimer *>(Qt::FindDirectChildrenOnly))
+        QVERIFY(!timer->isActive() || timer->interval() >= CMainFrame::UpdateCheckMilliseconds);
+    int imports = 0;
+    m_frame->setCommandHandler(FrameCommand::ImportData, [&imports] { ++imports; });
+    QVERIFY(m_frame->action(IdAdd)->isEnabled());
+    QVERIFY(m_frame->action(IdImportData)->isEnabled());
 
-    m_log.clear();
-    SettingsStore::writeString(SettingsStore::Settings, "DataInit", "01/01/2016");
-    SettingsStore::writeString(SettingsStore::Settings, "DataEnd", "30/06/2016");
-    m_frame->ApplyPeriodToViews();
-    QCOMPARE(m_log, QStringList({"1 period 30/06/2016", "3 period 30/06/2016"}));
+    // The same file opened for reading: the writing commands go off at once, with no event
+    // processed in between, whatever the view answers; the others stay.
+    m_farm->open(path, Database::Access::ReadOnly);
+    for (int id : {IdAdd, IdDelete, IdNewWork, IdDeleteWork, IdNewFieldsYear, IdImportData})
+        QVERIFY2(!m_frame->action(id)->isEnabled(), qPrintable(QString::number(id)));
+    for (int id : {IdFirst, IdPrint, IdCopy, IdSettings})
+        QVERIFY2(m_frame->action(id)->isEnabled(), qPrintable(QString::number(id)));
+    QVERIFY(m_frame->accessIndicator()->isVisibleTo(m_frame.get()));
+    QVERIFY(m_frame->windowTitle().contains("read-only"));
+    // A shortcut that gets through before the states catch up still writes nothing.
+    m_frame->action(IdImportData)->trigger();
+    QCOMPARE(imports, 0);
+
+    m_farm->open(path);
+    QVERIFY(m_frame->action(IdAdd)->isEnabled());
+    QVERIFY(!m_frame->accessIndicator()->isVisibleTo(m_frame.get()));
+
+    // A new period reaches the search window and the commands.
+    FakeView *cards = fakeView(CMainFrame::CardsView);
+    cards->turnOff(ViewCommand::Next);
+    QVERIFY(m_frame->action(IdNext)->isEnabled());
+    m_farm->setPeriod({QDate(2016, 1, 1), QDate(2016, 6, 30)});
+    QVERIFY(!m_frame->action(IdNext)->isEnabled());
     QCOMPARE(m_frame->searchWindow()->picker()->maximumDate(), QDate(2016, 6, 30));
+
+    // So does what the view tells of itself.
+    cards->turnOnAndTell(ViewCommand::Next);
+    QVERIFY(m_frame->action(IdNext)->isEnabled());
+}
+
+void TestCMainFrame::failingCommandsAreToldAndTheFrameStays()
+{
+    const QString path = m_env.copyTemplate();
+    m_farm = std::make_unique<FarmSession>();
+    m_farm->open(path);
+    makeFrame();
+    const DbException busy("database is locked", DbErrorKind::Busy);
+    const QString told = DbErrorText::describe(busy, path);
+    // The message is the busy kind's, about the working file.
+    QVERIFY(told.contains(path));
+    QVERIFY(told != DbErrorText::describe(DbException("database is locked"), path));
+
+    FakeView *cards = fakeView(CMainFrame::CardsView);
+    cards->failWith(busy);
+    m_prompter->expect(Prompter::Icon::Error, told);
+    m_frame->action(IdFirst)->trigger();
+    QVERIFY(m_prompter->verify());
+    QVERIFY(m_frame->isVisible());
+
+    // A view that cannot store its work at close keeps the window open.
+    m_prompter->expect(Prompter::Icon::Error, told);
+    QVERIFY(!m_frame->close());
+    QVERIFY(m_prompter->verify());
+    QVERIFY(m_frame->isVisible());
+
+    // A failing handler of a frame command ends the same way.
+    m_frame->setCommandHandler(FrameCommand::BackupData,
+                               [] { throw DbException("disk I/O error", DbErrorKind::DiskFull); });
+    m_prompter->expect(
+        Prompter::Icon::Error,
+        DbErrorText::describe(DbException("disk I/O error", DbErrorKind::DiskFull), path));
+    m_frame->action(IdBackupData)->trigger();
+    QVERIFY(m_prompter->verify());
+
+    // Once the file is free again, the same commands run as usual.
+    cards->failWith(std::nullopt);
+    m_frame->action(IdFirst)->trigger();
+    QCOMPARE(m_log.filter(" run "),
+             QStringList({QString("1 run %1").arg(int(ViewCommand::First))}));
+    QVERIFY(m_frame->close());
 }
 
 void TestCMainFrame::frameCommandsWaitForTheirHandlers()
@@ -446,11 +551,23 @@ void TestCMainFrame::placementOffEveryScreenComesBack()
     QCOMPARE(m_frame->pos(), QPoint(10, 20));
     QCOMPARE(m_frame->size(), QSize(320, 240));
     QCOMPARE(m_frame->searchWindow()->pos(), QPoint(300, 200));
+
+    // One saved on a larger monitor is made to fit the screen it lies on now.
+    m_frame.reset();
+    m_env.clearSettings();
+    write("Left", 40);
+    write("Top", 30);
+    write("Right", 40 + free.width() * 3);
+    write("Bottom", 30 + free.height() * 2);
+    makeFrame();
+    QCOMPARE(m_frame->pos(), free.topLeft());
+    QCOMPARE(m_frame->size(), free.size());
 }
 
 void TestCMainFrame::helpWithoutBrowserShowsTheAddress()
 {
-    m_frame = std::make_unique<CMainFrame>();
+    m_farm = std::make_unique<FarmSession>();
+    m_frame = std::make_unique<CMainFrame>(*m_farm);
     m_prompter = std::make_unique<FakePrompter>();
     m_frame->setPrompter(m_prompter.get());
     QList<QUrl> tried;
@@ -471,6 +588,125 @@ void TestCMainFrame::helpWithoutBrowserShowsTheAddress()
     m_frame->setBrowser([](const QUrl &) { return true; });
     m_frame->showHelpPage(3);
     QVERIFY(m_prompter->verify());
+}
+
+void TestCMainFrame::commandTableHasOneRowPerCommand()
+{
+    const QList<int> ids = {IdExportData,
+                            IdImportData,
+                            IdCompany,
+                            IdBackupData,
+                            IdOpenFarm,
+                            IdOpenDemoFarm,
+                            IdExportTreatmentRecord,
+                            IdExportListCsv,
+                            IdRestore,
+                            IdPrintSetup,
+                            IdPrintPreview,
+                            IdPrint,
+                            IdExit,
+                            IdUndo,
+                            IdCut,
+                            IdCopy,
+                            IdPaste,
+                            IdFirst,
+                            IdPrevious,
+                            IdNext,
+                            IdLast,
+                            IdAdd,
+                            IdSave,
+                            IdDelete,
+                            IdNewWork,
+                            IdDeleteWork,
+                            IdCancelInsert,
+                            IdNewFieldsYear,
+                            IdSettings,
+                            IdToolBar,
+                            IdStatusBar,
+                            IdSearchBar,
+                            IdRegistries,
+                            IdWorks,
+                            IdGraphs,
+                            IdHelpOnline,
+                            IdWebPage,
+                            IdUpdate,
+                            IdLatestNews,
+                            IdAbout};
+    QCOMPARE(CommandTable::rows().size(), ids.size());
+    QSet<ViewCommand> viewTargets;
+    QList<FrameCommand> frameTargets;
+    QList<int> writing;
+    for (int id : ids) {
+        const CommandRow *row = CommandTable::find(id);
+        QVERIFY2(row, qPrintable(QString::number(id)));
+        QVERIFY2(!QString(row->text).isEmpty() && QString(row->prompt).contains('\n'),
+                 qPrintable(QString::number(id)));
+        // Our own picture stands in where the desktop has no theme icon.
+        QVERIFY(bool(row->icon.theme) == bool(row->icon.file));
+        if (row->icon.file)
+            QVERIFY2(QFile::exists(QString(":/icons/%1.svg").arg(row->icon.file)), row->icon.file);
+        if (const auto *view = std::get_if<ViewCommand>(&row->target))
+            viewTargets.insert(*view);
+        if (const auto *frame = std::get_if<FrameCommand>(&row->target)) {
+            QCOMPARE(CommandTable::find(*frame), row);
+            frameTargets << *frame;
+        }
+        if (row->writes)
+            writing << id;
+        // Every command is in one menu.
+        int menus = 0;
+        for (const CommandTable::Menu &menu : CommandTable::menus())
+            menus += menu.ids.count(id);
+        QVERIFY2(menus == 1, qPrintable(QString::number(id)));
+    }
+    // Every view command but the search window's (the frame's own) has its row, once.
+    QCOMPARE(viewTargets.size(), int(ViewCommand::ToggleSearch));
+    QCOMPARE(frameTargets.size(),
+             QSet<FrameCommand>(frameTargets.begin(), frameTargets.end()).size());
+    QVERIFY(!CommandTable::find(FrameCommand::AutoUpdateCheck));
+    QCOMPARE(writing, QList<int>({IdImportData, IdRestore, IdAdd, IdSave, IdDelete, IdNewWork,
+                                  IdDeleteWork, IdNewFieldsYear}));
+    for (int id : CommandTable::toolBar())
+        QVERIFY(id == IdSeparator || CommandTable::find(id));
+    QVERIFY(!CommandTable::find(IdSeparator));
+}
+
+void TestCMainFrame::placementFitsTheScreens_data()
+{
+    QTest::addColumn<QRect>("saved");
+    QTest::addColumn<QList<QRect>>("screens");
+    QTest::addColumn<QRect>("placed");
+    const QRect fullHd(0, 0, 1920, 1080);
+    const QRect withPanel(0, 30, 1920, 1050);
+    const QRect rightOfIt(1920, 0, 1920, 1080);
+    const QRect none;
+    QTest::newRow("fits") << QRect(10, 20, 300, 200) << QList{fullHd} << QRect(10, 20, 300, 200);
+    QTest::newRow("from a larger monitor") << QRect(0, 0, 3800, 2100) << QList{fullHd} << fullHd;
+    QTest::newRow("larger and moved")
+        << QRect(100, 50, 2000, 1200) << QList{withPanel} << withPanel;
+    QTest::newRow("over the right edge")
+        << QRect(1800, 100, 400, 300) << QList{fullHd} << QRect(1520, 100, 400, 300);
+    QTest::newRow("under the panel")
+        << QRect(200, 0, 800, 600) << QList{withPanel} << QRect(200, 30, 800, 600);
+    QTest::newRow("too large on the second screen")
+        << QRect(1920, 0, 2560, 1440) << QList{fullHd, rightOfIt} << rightOfIt;
+    QTest::newRow("across two screens, middle on the first")
+        << QRect(1000, 100, 1200, 500) << QList{fullHd, rightOfIt} << QRect(720, 100, 1200, 500);
+    QTest::newRow("middle off every screen")
+        << QRect(-1500, 100, 1600, 500) << QList{fullHd} << QRect(0, 100, 1600, 500);
+    QTest::newRow("on no screen") << QRect(5000, 4000, 700, 500) << QList{fullHd} << none;
+    QTest::newRow("no screens") << QRect(10, 20, 300, 200) << QList<QRect>() << none;
+    QTest::newRow("turned inside out")
+        << QRect(QPoint(500, 400), QPoint(100, 100)) << QList{fullHd} << none;
+}
+
+void TestCMainFrame::placementFitsTheScreens()
+{
+    QFETCH(QRect, saved);
+    QFETCH(QList<QRect>, screens);
+    QFETCH(QRect, placed);
+    const std::optional<QRect> fitted = WindowPlacement::fitted(saved, screens);
+    QCOMPARE(fitted.value_or(QRect()), placed);
 }
 
 QTEST_MAIN(TestCMainFrame)

@@ -1,12 +1,14 @@
 #include "TestEnvironment.h"
 #include "app/CDittaDialog.h"
-#include "app/CompanyData.h"
+#include "base/CompanyData.h"
 #include "base/SettingsStore.h"
+#include "db/FarmSession.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 class TestCompanyData : public QObject
@@ -63,7 +65,8 @@ void TestCompanyData::valuesAreStoredAndReadBack()
 void TestCompanyData::dialogStoresEveryValueOnClose()
 {
     QList<int> help;
-    CDittaDialog dialog([&](int topic) { help << topic; });
+    FarmSession farm;
+    CDittaDialog dialog(farm, [&](int topic) { help << topic; });
     dialog.show();
     QCOMPARE(dialog.windowTitle(), QString("Company Information"));
     for (const CompanyData::TextField &field : CompanyData::textFields()) {
@@ -83,7 +86,10 @@ void TestCompanyData::dialogStoresEveryValueOnClose()
     }
     QVERIFY(close);
     QVERIFY(close->isDefault());
+    QSignalSpy told(&farm, &FarmSession::companyChanged);
     close->click();
+    QCOMPARE(told.size(), 1);
+    QCOMPARE(farm.company().name(), QString("RagSoc"));
     QVERIFY(!dialog.isVisible());
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(stored("DittaRagSoc"), QString("RagSoc"));
@@ -101,14 +107,16 @@ void TestCompanyData::clearedBirthDateIsStoredEmptyAndShownAsNoDate()
 {
     SettingsStore::writeString(SettingsStore::Settings, "DittaDataNasc", "03/04/1975");
     {
-        CDittaDialog dialog({});
+        FarmSession farm;
+        CDittaDialog dialog(farm, {});
         QVERIFY(dialog.dateCheck("DittaDataNasc")->isChecked());
         QCOMPARE(dialog.datePicker("DittaDataNasc")->date(), QDate(1975, 4, 3));
         dialog.dateCheck("DittaDataNasc")->setChecked(false);
         dialog.closeAndStore();
     }
     QCOMPARE(stored("DittaDataNasc"), QString());
-    CDittaDialog reopened({});
+    FarmSession again;
+    CDittaDialog reopened(again, {});
     QVERIFY(!reopened.dateCheck("DittaDataNasc")->isChecked());
     QCOMPARE(reopened.datePicker("DittaDataNasc")->text(), QString("01/01/1970"));
     QVERIFY(!reopened.datePicker("DittaDataNasc")->isEnabled());
@@ -118,12 +126,14 @@ void TestCompanyData::unreadableBirthDateIsKeptUntilChanged()
 {
     SettingsStore::writeString(SettingsStore::Settings, "DittaDataNasc", "1975-04-03");
     {
-        CDittaDialog dialog({});
+        FarmSession farm;
+        CDittaDialog dialog(farm, {});
         QVERIFY(dialog.dateCheck("DittaDataNasc")->isChecked());
         dialog.closeAndStore();
     }
     QCOMPARE(stored("DittaDataNasc"), QString("1975-04-03"));
-    CDittaDialog dialog({});
+    FarmSession farm;
+    CDittaDialog dialog(farm, {});
     dialog.datePicker("DittaDataNasc")->setDate(QDate(1975, 4, 3));
     dialog.closeAndStore();
     QCOMPARE(stored("DittaDataNasc"), QString("03/04/1975"));
@@ -131,7 +141,8 @@ void TestCompanyData::unreadableBirthDateIsKeptUntilChanged()
 
 void TestCompanyData::typedBirthDateIsStoredAsTyped()
 {
-    CDittaDialog dialog({});
+    FarmSession farm;
+    CDittaDialog dialog(farm, {});
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QTest::mouseClick(dialog.dateCheck("DittaDataNasc"), Qt::LeftButton);
@@ -144,7 +155,8 @@ void TestCompanyData::typedBirthDateIsStoredAsTyped()
 
 void TestCompanyData::fieldsKeepTheirLimitsAndForms()
 {
-    CDittaDialog dialog({});
+    FarmSession farm;
+    CDittaDialog dialog(farm, {});
     for (const CompanyData::TextField &field : CompanyData::textFields()) {
         if (field.limit > 0)
             QCOMPARE(dialog.textField(field.key)->maxLength(), field.limit);
@@ -160,7 +172,8 @@ void TestCompanyData::escapeAsksForHelpAndKeepsTheDialog()
 {
     SettingsStore::writeString(SettingsStore::Settings, "DittaNome", "Anna");
     QList<int> help;
-    CDittaDialog dialog([&](int topic) { help << topic; });
+    FarmSession farm;
+    CDittaDialog dialog(farm, [&](int topic) { help << topic; });
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     dialog.textField("DittaNome")->setText("Changed");

@@ -1,11 +1,16 @@
+#include "FarmFaults.h"
 #include "TestEnvironment.h"
 #include "base/SettingsStore.h"
 #include "db/DbException.h"
 #include "db/FarmSession.h"
+#include "db/SchemaUpgrade.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSignalSpy>
 #include <QTest>
+
+#include <optional>
 
 // The farm session: who is told what, and when, as the database and the period change.
 class TestFarmSession : public QObject
@@ -42,7 +47,7 @@ private slots:
 
         farm.openStored();
         SettingsStore::writeString(SettingsStore::Settings, "Database", second);
-        farm.reopen();
+        farm.openStored();
         QCOMPARE(log, (QStringList{"replaced " + QFileInfo(first).fileName(),
                                    "release " + QFileInfo(first).fileName() + " open",
                                    "replaced " + QFileInfo(second).fileName()}));
@@ -52,7 +57,7 @@ private slots:
         // ends closed and says so.
         log.clear();
         SettingsStore::writeString(SettingsStore::Settings, "Database", m_env.path("none.mdb"));
-        QVERIFY_THROWS_EXCEPTION(DbException, farm.reopen());
+        QVERIFY_THROWS_EXCEPTION(DbException, farm.openStored());
         QVERIFY(!farm.isOpen());
         QCOMPARE(log,
                  (QStringList{"release " + QFileInfo(second).fileName() + " open", "replaced "}));
@@ -82,6 +87,88 @@ private slots:
         farm.reloadPeriod();
         QCOMPARE(farm.period().start, QDate(2017, 1, 1));
         QCOMPARE(changed.size(), 2);
+    }
+
+    void openBringsTheFarmUpToDate()
+    {
+        const QString path = m_env.copyTemplate();
+        FarmSession farm;
+        farm.open(path);
+        QCOMPARE(SchemaUpgrade::version(farm.database()), SchemaUpgrade::CurrentVersion);
+        QVERIFY(farm.database().tableExists(SchemaUpgrade::YearSumsTable));
+        QVERIFY(SchemaUpgrade::hasYearSumTriggers(farm.database()));
+    }
+
+    // A farm that opens but cannot be brought up to date, or that another program holds: the
+    // session ends closed, with no path, and the failure keeps its kind.
+    void failedOpenLeavesTheSessionClosed_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<int>("kind");
+        QTest::newRow("damaged stored queries") << "damaged" << int(DbErrorKind::Damaged);
+        QTest::newRow("held by another program") << "locked" << int(DbErrorKind::Busy);
+    }
+
+    void failedOpenLeavesTheSessionClosed()
+    {
+        QFETCH(QString, fault);
+        QFETCH(int, kind);
+        const QString good = m_env.copyTemplate();
+        const QString bad = m_env.copyTemplate();
+        if (fault == QLatin1String("damaged"))
+            FarmFaults::zeroTablePage(bad, QStringLiteral("QueryDefs"));
+        const QByteArray before = FarmFaults::contents(bad);
+        std::optional<FarmFaults::ExclusiveLock> lock;
+        if (fault == QLatin1String("locked"))
+            lock.emplace(bad);
+
+        FarmSession farm;
+        farm.holdFarmLock(true);
+        farm.open(good);
+        QSignalSpy replaced(&farm, &FarmSession::databaseReplaced);
+        try {
+            farm.open(bad);
+            QFAIL("the farm opened");
+        } catch (const DbException &error) {
+            QCOMPARE(int(error.kind()), kind);
+            QVERIFY2(error.message().contains(QDir::toNativeSeparators(bad)),
+                     qPrintable(error.message()));
+        }
+        QVERIFY(!farm.isOpen());
+        QVERIFY(farm.databasePath().isEmpty());
+        QVERIFY(!farm.holdsFarmLock());
+        QCOMPARE(replaced.size(), 1);
+        lock.reset();
+        QCOMPARE(FarmFaults::contents(bad), before);
+        // The session is usable again.
+        farm.open(good);
+        QVERIFY(farm.isOpen());
+    }
+
+    void keepsTheDayShownAndTheCompany()
+    {
+        SettingsStore::writeString(SettingsStore::Settings, "ActualDate", "7/3/2016");
+        SettingsStore::writeString(SettingsStore::Settings, "DittaRagSoc", "Podere Rossi");
+        FarmSession farm;
+        QCOMPARE(farm.actualDate(), QDate(2016, 3, 7));
+        QCOMPARE(farm.company().name(), QStringLiteral("Podere Rossi"));
+
+        farm.setActualDate(QDate(2016, 4, 1));
+        QCOMPARE(stored("ActualDate"), QStringLiteral("01/04/2016"));
+        // An invalid day (no card shown) keeps the last one.
+        farm.setActualDate({});
+        QCOMPARE(farm.actualDate(), QDate(2016, 4, 1));
+        QCOMPARE(stored("ActualDate"), QStringLiteral("01/04/2016"));
+
+        QSignalSpy changed(&farm, &FarmSession::companyChanged);
+        CompanyData company = farm.company();
+        company.setText(QStringLiteral("DittaRagSoc"), QStringLiteral("Cascina Bianchi"));
+        company.setFlag(QStringLiteral("DittaDonna"), true);
+        farm.setCompany(company);
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(farm.company().name(), QStringLiteral("Cascina Bianchi"));
+        QCOMPARE(stored("DittaRagSoc"), QStringLiteral("Cascina Bianchi"));
+        QCOMPARE(FarmSession().company(), company);
     }
 };
 

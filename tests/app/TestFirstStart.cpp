@@ -62,15 +62,19 @@ private slots:
     {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("engineText");
-        QTest::newRow("missing") << QByteArray() << QString("Could not find file '%1'.");
+        // What the message says of the kind of failure, besides the engine's text.
+        QTest::addColumn<QString>("kindText");
+        QTest::newRow("missing") << QByteArray() << QString("Could not find file '%1'.")
+                                 << QString();
         QTest::newRow("not a database")
-            << QByteArray(4096, 'x') << QString("file is not a database");
+            << QByteArray(4096, 'x') << QString("file is not a database") << "is damaged";
     }
 
     void openFailureNamesTheFarmDatabase()
     {
         QFETCH(QByteArray, content);
         QFETCH(QString, engineText);
+        QFETCH(QString, kindText);
         const QString path = m_env.path("Tellan.mdb");
         QFile::remove(path);
         if (!content.isEmpty()) {
@@ -85,10 +89,12 @@ private slots:
         QVERIFY(m_app.start(path));
         QVERIFY(m_prompter.verify());
         // The message also says where another database is chosen.
-        m_prompter.expect(Prompter::Icon::Error,
-                          expected +
-                              "\n\nSettings in the Program menu chooses another farm database.");
+        m_prompter.expectContaining(
+            Prompter::Icon::Error,
+            expected + "\n\nSettings in the Program menu chooses another farm database.");
         m_app.frame().ReloadViews();
+        QVERIFY(m_prompter.verify());
+        QVERIFY(m_prompter.shown().constLast().contains(kindText));
         QVERIFY(!m_app.farm().isOpen());
     }
 };

@@ -1,14 +1,41 @@
 #include "FakePrompter.h"
 #include "ReadOnlyFolder.h"
 #include "TestEnvironment.h"
+#include "app/InstanceLock.h"
 #include "app/StartupSteps.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
+#include <QProcess>
 #include <QSysInfo>
 #include <QTest>
+
+#include <csignal>
+#include <cstdio>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const QString Refusal = QStringLiteral("For synchronization data only one instance of the "
+                                       "application per computer can be started!");
+const char *const HoldLockArgument = "--hold-lock";
+
+// The child process of the tests: takes the lock, says so, and waits to be killed.
+int holdLock(const char *path)
+{
+    InstanceLock lock(QFile::decodeName(path));
+    if (lock.tryLock() != InstanceLock::Result::Taken)
+        return 3;
+    std::puts("held");
+    std::fflush(stdout);
+    for (;;)
+        ::pause();
+}
+
+} // namespace
 
 // The lock that allows one running copy of the program per computer.
 class TestInstanceLock : public QObject
@@ -17,6 +44,14 @@ class TestInstanceLock : public QObject
 
 private:
     TestEnvironment m_env;
+
+    // Starts a copy of this test holding the lock at path, once it holds it.
+    bool startHolder(QProcess &holder, const QString &path)
+    {
+        holder.start(QCoreApplication::applicationFilePath(),
+                     {QString::fromLatin1(HoldLockArgument), path});
+        return holder.waitForReadyRead(10000) && holder.readAll().trimmed() == "held";
+    }
 
 private slots:
     void theLockSitsInTheFirstWritableMachineFolder()
@@ -42,31 +77,92 @@ private slots:
                 !path.startsWith(qEnvironmentVariable("TMPDIR") + "/"));
     }
 
-    // A copy that crashed left its lock behind: the next copy takes it over, and other users
-    // can read who holds it.
-    void aLockLeftByACrashIsTakenOver()
+    // A copy killed with SIGKILL holds no lock any more: the system released it with the
+    // process, and the next copy starts, although the file is still there.
+    void aKilledCopyLeavesNoLock()
     {
-        // No process runs under a number above the highest Linux allows (4194304).
+        const QString lockPath = m_env.path("killed.lock");
+        QProcess holder;
+        QVERIFY(startHolder(holder, lockPath));
+
+        FakePrompter prompter;
+        StartupSteps steps(prompter);
+        prompter.expect(Prompter::Icon::Error, Refusal);
+        QVERIFY(!steps.claimSingleInstance(lockPath));
+        QVERIFY(prompter.verify());
+
+        ::kill(pid_t(holder.processId()), SIGKILL);
+        QVERIFY(holder.waitForFinished(10000));
+        QCOMPARE(holder.exitStatus(), QProcess::CrashExit);
+        QVERIFY(QFileInfo::exists(lockPath));
+
+        auto lock = steps.claimSingleInstance(lockPath);
+        QVERIFY(lock);
+        QVERIFY(lock->isLocked());
+        QVERIFY(prompter.verify());
+    }
+
+    // The file must stay usable for every other account of the machine, whatever the umask of
+    // the user who created it.
+    void everyUserCanOpenTheLockFile()
+    {
+        const QString lockPath = m_env.path("shared.lock");
+        const mode_t before = ::umask(077);
+        InstanceLock lock(lockPath);
+        const InstanceLock::Result result = lock.tryLock();
+        ::umask(before);
+        QCOMPARE(result, InstanceLock::Result::Taken);
+        const QFile::Permissions permissions = QFileInfo(lockPath).permissions();
+        QVERIFY(permissions.testFlag(QFile::ReadOther));
+        QVERIFY(permissions.testFlag(QFile::WriteOther));
+    }
+
+    // A lock file that this user may only read (another user's, made by an older version with
+    // mode 0644) is locked all the same; a file left by a crashed copy is taken over.
+    void aReadOnlyOrLeftOverFileIsLockedAllTheSame()
+    {
         const QString lockPath = m_env.path("crashed.lock");
         QFile stale(lockPath);
         QVERIFY(stale.open(QIODevice::WriteOnly));
+        // What an older version wrote: a process that no longer exists.
         stale.write(QByteArray::number(9999999) + "\nverdimo\n" +
                     QSysInfo::machineHostName().toUtf8() + "\n");
         stale.close();
+        QVERIFY(QFile::setPermissions(lockPath,
+                                      QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
 
         FakePrompter prompter;
         StartupSteps steps(prompter);
         auto lock = steps.claimSingleInstance(lockPath);
         QVERIFY(lock);
-        QVERIFY(QFileInfo(lockPath).permissions().testFlag(QFile::ReadOther));
+        QVERIFY(lock->isLocked());
 
-        // While it is held, a second copy is refused.
-        prompter.expect(Prompter::Icon::Error, "For synchronization data only one instance of "
-                                               "the application per computer can be started!");
+        // While it is held, a second claim of the same run is refused.
+        prompter.expect(Prompter::Icon::Error, Refusal);
         QVERIFY(!steps.claimSingleInstance(lockPath));
+        QVERIFY(prompter.verify());
+    }
+
+    // Without a usable lock folder the program starts unguarded instead of never.
+    void noLockFolderStartsUnguarded()
+    {
+        FakePrompter prompter;
+        StartupSteps steps(prompter);
+        auto lock = steps.claimSingleInstance(m_env.path("missing/folder/app.lock"));
+        QVERIFY(lock);
+        QVERIFY(!lock->isLocked());
         QVERIFY(prompter.verify());
     }
 };
 
-QTEST_MAIN(TestInstanceLock)
+int main(int argc, char *argv[])
+{
+    if (argc == 3 && qstrcmp(argv[1], HoldLockArgument) == 0)
+        return holdLock(argv[2]);
+    QCoreApplication application(argc, argv);
+    TestInstanceLock test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "TestInstanceLock.moc"

@@ -8,6 +8,7 @@
 #include "base/ui/SharedPrinter.h"
 #include "cards/ui/CMainView.h"
 #include "cards/ui/COperaiDlg.h"
+#include "chart/ui/CChartView.h"
 #include "db/Database.h"
 #include "db/FarmSession.h"
 #include "registries/RegistryEditor.h"
@@ -68,19 +69,18 @@ private slots:
     {
         QCOMPARE(m_app.frame().currentViewKind(), 1);
         QVERIFY(m_app.cards());
-        QCOMPARE(m_app.cards()->database(), &m_app.farm().database());
         QCOMPARE(m_app.cards()->dateField()->date(), QDate(2015, 6, 1));
 
         trigger(IdRegistries);
         QCOMPARE(m_app.frame().currentViewKind(), 2);
         QVERIFY(m_app.registries());
-        QCOMPARE(m_app.registries()->database(), &m_app.farm().database());
+        QCOMPARE(m_app.registries()->editor().database(), &m_app.farm().database());
         QCOMPARE(m_app.registries()->treeView()->model()->rowCount(), 4);
         QVERIFY(!m_app.frame().searchWindow()->isVisible());
 
         trigger(IdGraphs);
         QCOMPARE(m_app.frame().currentViewKind(), 3);
-        QCOMPARE(m_app.frame().activeView()->database(), &m_app.farm().database());
+        QVERIFY(dynamic_cast<CChartView *>(m_app.frame().activeView()));
 
         trigger(IdWorks);
         QCOMPARE(m_app.frame().currentViewKind(), 1);

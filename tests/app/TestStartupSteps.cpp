@@ -1,12 +1,13 @@
 #include "FakePrompter.h"
 #include "TestEnvironment.h"
+#include "app/InstanceLock.h"
 #include "app/StartupSteps.h"
 #include "base/SettingsStore.h"
+#include "online/UpdateServers.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLocale>
-#include <QLockFile>
 #include <QSettings>
 #include <QTest>
 
@@ -26,6 +27,7 @@ private slots:
     void displayLimits();
     void companyAskedWhileNoNameIsStored();
     void pathsJoinWithOneSeparator();
+    void updateServersComeFromTheProtectedFile();
 
 private:
     void writeKey(const QString &name, const QString &value);
@@ -231,6 +233,27 @@ void TestStartupSteps::pathsJoinWithOneSeparator()
              QString("/opt/verdimo/Database/Tellan.mdb"));
     QCOMPARE(StartupSteps::underFolder("/opt/verdimo", "Database/Tellan.mdb"),
              QString("/opt/verdimo/Database/Tellan.mdb"));
+}
+
+// The installation keeps the update servers and the password in the organisation's file
+// (/etc/xdg/Brivex.conf, readable by root and the group verdimo only), apart from the settings
+// every user reads; the program finds them there, and a user's own value still wins.
+void TestStartupSteps::updateServersComeFromTheProtectedFile()
+{
+    QSettings secrets(QSettings::SystemScope, "Brivex");
+    secrets.setValue("Settings/UpdateFileServer", "ftp://files.example/verdimo");
+    secrets.setValue("Settings/UpdateFilePassword", "s3cret");
+    secrets.sync();
+    writeKey("Directory", "/usr/share/verdimo");
+
+    UpdateServers servers = UpdateServers::fromSettings();
+    QCOMPARE(servers.fileServer, QStringLiteral("ftp://files.example/verdimo"));
+    QCOMPARE(servers.filePassword, QStringLiteral("s3cret"));
+
+    SettingsStore::writeString(SettingsStore::Settings, "UpdateFilePassword", "mine");
+    QCOMPARE(UpdateServers::fromSettings().filePassword, QStringLiteral("mine"));
+    secrets.clear();
+    secrets.sync();
 }
 
 QTEST_GUILESS_MAIN(TestStartupSteps)

@@ -4,6 +4,7 @@
 #include "cards/WorkListRow.h"
 #include "cards/ui/CMainView.h"
 #include "cards/ui/COperaiDlg.h"
+#include "db/DbException.h"
 #include "db/FarmSession.h"
 
 #include <QApplication>
@@ -62,6 +63,8 @@ private slots:
     void deleteWorkSelectsTheRowAbove();
     void workEditorEntersAndEditsRows();
     void addAndSaveACard();
+    void saveOnALockedFarmKeepsTheNewCard_data();
+    void saveOnALockedFarmKeepsTheNewCard();
     void closingKeepsTheUserWork();
     void resizeKeepsTheBottomBlockInItsCorner();
     void controlsCarryTheirLabels();
@@ -168,7 +171,7 @@ void TestCMainView::emptyPeriod()
     QCOMPARE(SettingsStore::readString(SettingsStore::Settings, QStringLiteral("ActualDate")),
              QStringLiteral("junk"));
 
-    view->applyWorkingPeriod({QDate(2024, 1, 1), QDate(2024, 12, 31)});
+    farm->setPeriod({QDate(2024, 1, 1), QDate(2024, 12, 31)});
     QCOMPARE(view->textField(CSchedaSet::Tempo)->text(), QStringLiteral("Rain"));
     QCOMPARE(host.rangeStart, QDateTime(QDate(2024, 1, 1), QTime(0, 0)));
 }
@@ -315,7 +318,7 @@ void TestCMainView::workEditorEntersAndEditsRows()
                      QStringLiteral("IDScheda = %1 AND Aggiornato = 1").arg(march)),
              2);
 
-    view->EditWork(0);
+    view->editWork(0);
     QCOMPARE(opened, 3);
     QCOMPARE(cell(list, 0, WorkListRow::SecondMachine).data().toString(), QString());
     QCOMPARE(
@@ -353,6 +356,60 @@ void TestCMainView::addAndSaveACard()
     QCOMPARE(f.count(QStringLiteral("Scheda"), QStringLiteral("Fattore = 'Verdi'")), 1);
     // The search window follows the stored card.
     QCOMPARE(host.searchDate, QDateTime(QDate(2024, 6, 15), QTime(10, 15)));
+}
+
+void TestCMainView::saveOnALockedFarmKeepsTheNewCard_data()
+{
+    QTest::addColumn<QString>("lock");
+    // Another program reading nothing of the farm meanwhile, or only writing to it.
+    QTest::newRow("exclusive") << QStringLiteral("BEGIN EXCLUSIVE");
+    QTest::newRow("writer") << QStringLiteral("BEGIN IMMEDIATE");
+}
+
+// Another program holds the farm longer than a write waits: Save says so, the new card and
+// its work stay as entered, and the next Save stores them.
+void TestCMainView::saveOnALockedFarmKeepsTheNewCard()
+{
+    QFETCH(QString, lock);
+    auto view = makeView();
+    view->runCommand(ViewCommand::Add);
+    view->setEditorRunner([](COperaiDlg &dialog) {
+        dialog.show();
+        dialog.field(WorkEntry::Field::WorkerCode)->setText(QStringLiteral("2"));
+        return dialog.confirm(true);
+    });
+    view->runCommand(ViewCommand::NewWork);
+    view->textField(CSchedaSet::Fattore)->setText(QStringLiteral("Verdi"));
+    view->textField(CSchedaSet::Pioggia)->setText(QStringLiteral("2.5"));
+    {
+        Database other;
+        other.open(f.path);
+        other.execute(lock);
+        prompter.expectContaining(Icon::Error,
+                                  QStringLiteral("%1 is in use by another program").arg(f.path));
+        view->runCommand(ViewCommand::Save);
+        QVERIFY(prompter.verify());
+        other.execute(QStringLiteral("ROLLBACK"));
+    }
+    QVERIFY(view->isCommandEnabled(ViewCommand::Save));
+    QCOMPARE(view->textField(CSchedaSet::Fattore)->text(), QStringLiteral("Verdi"));
+    QCOMPARE(view->textField(CSchedaSet::Pioggia)->text(), QStringLiteral("2.5"));
+    QCOMPARE(rowCount(view->workList()), 1);
+    QCOMPARE(f.count(QStringLiteral("Scheda")), 2);
+    QCOMPARE(f.count(QStringLiteral("Opere"), QStringLiteral("IDScheda = 0 AND Aggiornato = 0")),
+             1);
+
+    prompter.expect(Icon::Information, QStringLiteral("Form stored successfully!"));
+    view->runCommand(ViewCommand::Save);
+    QVERIFY(!view->isCommandEnabled(ViewCommand::Save));
+    QCOMPARE(
+        f.count(QStringLiteral("Scheda"), QStringLiteral("Fattore = 'Verdi' AND Pioggia = 2.5")),
+        1);
+    QCOMPARE(f.count(QStringLiteral("Opere"),
+                     QStringLiteral("Aggiornato = 1 AND CodOperaio = 2 AND IDScheda = (SELECT "
+                                    "IDScheda FROM Scheda WHERE Fattore = 'Verdi')")),
+             1);
+    QCOMPARE(cell(view->workList(), 0, 0).data().toString(), QStringLiteral("Bianchi (2)"));
 }
 
 void TestCMainView::closingKeepsTheUserWork()
@@ -438,14 +495,17 @@ void TestCMainView::reopenOnAnotherDatabase()
         db.execute(QStringLiteral(
             "INSERT INTO Scheda (Data, Tempo) VALUES ('2024-04-01 06:00:00', 'Hail')"));
     }
-    SettingsStore::writeString(SettingsStore::Settings, QStringLiteral("Database"), other);
-    // As the frame does: the view lets go of the database, the farm opens the new one.
-    view->releaseDatabase();
-    farm->reopen();
-    view->reopenDatabase();
+    // The view follows the farm onto the other file by itself.
+    farm->open(other);
     QVERIFY(!view->isCommandEnabled(ViewCommand::Save));
     QCOMPARE(view->textField(CSchedaSet::Tempo)->text(), QStringLiteral("Hail"));
-    QCOMPARE(view->database()->path(), other);
+    QVERIFY(view->session());
+
+    // A file that cannot be opened leaves the view without a card, and without the old one.
+    QVERIFY_THROWS_EXCEPTION(DbException, farm->open(f.env->path(QStringLiteral("none.mdb"))));
+    QVERIFY(!view->session());
+    QVERIFY(!view->textField(CSchedaSet::Tempo)->isEnabled());
+    QVERIFY(!view->isCommandEnabled(ViewCommand::Add));
     // The abandoned insert left nothing behind in the database it belonged to.
     QCOMPARE(f.count(QStringLiteral("Opere"), QStringLiteral("IDScheda = 0")), 0);
 }

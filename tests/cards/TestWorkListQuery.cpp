@@ -20,9 +20,14 @@ private slots:
     void lookupsByKind();
     void firstMovementAndWorksInOrder();
     void missingMovementAndLookups();
-    void fieldYearsFromSettings();
+    void fieldYearsOfThePeriod();
 
 private:
+    // The fixture's working period, 2024.
+    WorkListQuery query() const
+    {
+        return WorkListQuery(*f.db, WorkingPeriod{QDate(2024, 1, 1), QDate(2024, 12, 31)});
+    }
     int addWork(int kind, int centre, int field, int worker = 1)
     {
         return f.db
@@ -63,7 +68,7 @@ void TestWorkListQuery::lookupsByKind()
     QFETCH(int, field);
     QFETCH(QString, shown);
     const int workId = addWork(kind, centre, field);
-    const auto data = WorkListQuery::fromSettings(*f.db).work(workId);
+    const auto data = query().work(workId);
     QVERIFY(data.has_value());
     const Row row = Row::build(*data, Row::Wording::Stored);
     QCOMPARE(row.texts[Row::CostCentre], shown);
@@ -90,7 +95,7 @@ void TestWorkListQuery::firstMovementAndWorksInOrder()
     const int other = f.addCard(QStringLiteral("2024-03-02 08:00:00"));
     f.addWork(other, 1);
 
-    const QList<Row::Data> rows = WorkListQuery::fromSettings(*f.db).worksOfCard(card);
+    const QList<Row::Data> rows = query().worksOfCard(card);
     QCOMPARE(rows.size(), 50);
     for (int i = 0; i < 50; ++i)
         QCOMPARE(rows[i].workId, ids[i]);
@@ -104,16 +109,16 @@ void TestWorkListQuery::firstMovementAndWorksInOrder()
     QCOMPARE(Row::build(rows[2], Row::Wording::Stored).icons[Row::Worker],
              int(Row::PermanentWorker));
 
-    const QList<Row::Data> chosen = WorkListQuery::fromSettings(*f.db).works({ids[7], ids[3]});
+    const QList<Row::Data> chosen = query().works({ids[7], ids[3]});
     QCOMPARE(chosen.size(), 2);
     QCOMPARE(chosen[0].workId, ids[3]);
-    QVERIFY(WorkListQuery::fromSettings(*f.db).works({}).isEmpty());
+    QVERIFY(query().works({}).isEmpty());
 }
 
 void TestWorkListQuery::missingMovementAndLookups()
 {
     const int workId = addWork(1, 10, 0, 99);
-    const auto data = WorkListQuery::fromSettings(*f.db).work(workId);
+    const auto data = query().work(workId);
     QVERIFY(data.has_value());
     QVERIFY(!data->movement.has_value());
     const Row row = Row::build(*data, Row::Wording::Stored);
@@ -126,28 +131,26 @@ void TestWorkListQuery::missingMovementAndLookups()
         QStringLiteral(
             "INSERT INTO Magazzino (IDOpera, [Codice Articolo], [Tipo Bolla]) VALUES (?, 77, 6)"),
         {workId});
-    const Row withMovement =
-        Row::build(*WorkListQuery::fromSettings(*f.db).work(workId), Row::Wording::Stored);
+    const Row withMovement = Row::build(*query().work(workId), Row::Wording::Stored);
     QCOMPARE(withMovement.texts[Row::Item], QString());
     QCOMPARE(withMovement.icons[Row::Item], int(Row::Nothing));
     QCOMPARE(withMovement.texts[Row::MovementType], QString());
     QCOMPARE(withMovement.texts[Row::Value], QStringLiteral("$0.00"));
-    QVERIFY(!WorkListQuery::fromSettings(*f.db).work(workId + 1000).has_value());
+    QVERIFY(!query().work(workId + 1000).has_value());
 }
 
-void TestWorkListQuery::fieldYearsFromSettings()
+void TestWorkListQuery::fieldYearsOfThePeriod()
 {
     const int workId = addWork(2, 10, 100);
-    SettingsStore::writeString(SettingsStore::Settings, QStringLiteral("DataInit"),
-                               QStringLiteral("01/01/2023"));
-    SettingsStore::writeString(SettingsStore::Settings, QStringLiteral("DataEnd"),
-                               QStringLiteral("31/12/2023"));
-    QCOMPARE(Row::build(*WorkListQuery::fromSettings(*f.db).work(workId), Row::Wording::Stored)
-                 .texts[Row::CostCentre],
+    const auto shownFor = [&](const WorkingPeriod &period) {
+        return Row::build(*WorkListQuery(*f.db, period).work(workId), Row::Wording::Stored)
+            .texts[Row::CostCentre];
+    };
+    QCOMPARE(shownFor({QDate(2023, 1, 1), QDate(2023, 12, 31)}),
              QStringLiteral("North 2023 (100)"));
-    QCOMPARE(Row::build(*WorkListQuery(*f.db, 2020, 2021).work(workId), Row::Wording::Stored)
-                 .texts[Row::CostCentre],
-             QString());
+    // A period across two years names the field of either; the first one entered is shown.
+    QCOMPARE(shownFor({QDate(2023, 6, 1), QDate(2024, 5, 31)}), QStringLiteral("North 2023 (100)"));
+    QCOMPARE(shownFor({QDate(2020, 1, 1), QDate(2021, 12, 31)}), QString());
 }
 
 QTEST_GUILESS_MAIN(TestWorkListQuery)

@@ -1,4 +1,5 @@
 #include "FakePrompter.h"
+#include "FarmFaults.h"
 #include "TestEnvironment.h"
 #include "base/SettingsStore.h"
 #include "chart/WeatherChartPainter.h"
@@ -6,6 +7,9 @@
 #include "chart/ui/ChartPrinting.h"
 #include "db/Database.h"
 #include "db/DbDate.h"
+#include "db/DbErrorText.h"
+#include "db/DbException.h"
+#include "db/FarmSession.h"
 
 #include <QApplication>
 #include <QPrintPreviewDialog>
@@ -55,6 +59,7 @@ private slots:
     void init();
     void cleanup();
     void followsThePeriodAndTheDatabase();
+    void damagedFarmLeavesAnEmptyChart();
     void readsTheCardsAgainWhenShown();
     void drawsTheSeriesOnScreen();
     void commands();
@@ -68,7 +73,7 @@ private:
 
     TestEnvironment m_env;
     QString m_path;
-    Database m_db;
+    std::unique_ptr<FarmSession> m_farm;
     FakeHost m_host;
     FakePrompter m_prompter;
 };
@@ -79,15 +84,16 @@ void TestCChartView::init()
     SettingsStore::writeString(SettingsStore::Settings, QStringLiteral("DittaRagSoc"),
                                QStringLiteral("Podere Rossi"));
     m_path = m_env.copyTemplate();
-    m_db.open(m_path);
-    addCard(m_db, QDate(2014, 11, 2), 15);
-    addCard(m_db, QDate(2015, 1, 1), 8);
-    addCard(m_db, QDate(2015, 7, 20), 34);
+    m_farm = std::make_unique<FarmSession>();
+    m_farm->open(m_path);
+    addCard(m_farm->database(), QDate(2014, 11, 2), 15);
+    addCard(m_farm->database(), QDate(2015, 1, 1), 8);
+    addCard(m_farm->database(), QDate(2015, 7, 20), 34);
 }
 
 void TestCChartView::cleanup()
 {
-    m_db.close();
+    m_farm.reset();
     QVERIFY(m_prompter.verify());
 }
 
@@ -100,35 +106,53 @@ void TestCChartView::addCard(Database &db, const QDate &day, double max)
 
 void TestCChartView::followsThePeriodAndTheDatabase()
 {
-    CChartView view(nullptr, m_host, m_prompter);
-    view.setDatabase(&m_db);
-    QCOMPARE(view.database(), &m_db);
+    CChartView view(nullptr, m_host, *m_farm, &m_prompter);
     QCOMPARE(view.chartData().period.start, QDate(2015, 1, 1));
     QCOMPARE(cardDays(view), QList<int>({0, 200}));
 
-    view.applyWorkingPeriod({QDate(2014, 10, 1), QDate(2015, 9, 30)});
+    m_farm->setPeriod({QDate(2014, 10, 1), QDate(2015, 9, 30)});
     QCOMPARE(view.chartData().period.end, QDate(2015, 9, 30));
     QCOMPARE(cardDays(view), QList<int>({32, 92, 292}));
 
-    // A database replaced by an import: read again, for the period of the settings.
-    Database other;
-    other.open(m_env.copyTemplate());
-    addCard(other, QDate(2015, 3, 1), 12);
-    SettingsStore::writeString(SettingsStore::Settings, QStringLiteral("DataInit"),
-                               QStringLiteral("01/02/2015"));
-    view.setDatabase(&other);
-    view.reopenDatabase();
+    // Another database (a restore, the settings): read again, for the session's period.
+    const QString other = m_env.copyTemplate();
+    {
+        Database db;
+        db.open(other);
+        addCard(db, QDate(2015, 3, 1), 12);
+    }
+    m_farm->setPeriod({QDate(2015, 2, 1), QDate(2015, 12, 31)});
+    m_farm->open(other);
     QCOMPARE(view.chartData().period.start, QDate(2015, 2, 1));
     QCOMPARE(cardDays(view), QList<int>({28}));
+
+    // No database: an empty chart of the period.
+    m_farm->close();
+    QVERIFY(view.chartData().cards.empty());
+    QCOMPARE(view.chartData().period.start, QDate(2015, 2, 1));
+}
+
+void TestCChartView::damagedFarmLeavesAnEmptyChart()
+{
+    CChartView view(nullptr, m_host, *m_farm, &m_prompter);
+    QCOMPARE(cardDays(view).size(), 2);
+    m_farm->close();
+    FarmFaults::zeroTablePage(m_path, QStringLiteral("Scheda"));
+    // Read on the session's signal: told with the damaged kind, not thrown, and nothing stale is
+    // drawn.
+    m_prompter.expectContaining(
+        Prompter::Icon::Error,
+        DbErrorText::describe(DbException(QString(), DbErrorKind::Damaged), m_path).trimmed());
+    m_farm->open(m_path);
+    QVERIFY(view.chartData().cards.empty());
 }
 
 void TestCChartView::readsTheCardsAgainWhenShown()
 {
-    CChartView view(nullptr, m_host, m_prompter);
-    view.setDatabase(&m_db);
+    CChartView view(nullptr, m_host, *m_farm, &m_prompter);
     QCOMPARE(cardDays(view).size(), 2);
     // A card stored in the card view while the chart was hidden.
-    addCard(m_db, QDate(2015, 1, 2), 9);
+    addCard(m_farm->database(), QDate(2015, 1, 2), 9);
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
     QCOMPARE(cardDays(view), QList<int>({0, 1, 200}));
@@ -137,10 +161,9 @@ void TestCChartView::readsTheCardsAgainWhenShown()
 void TestCChartView::drawsTheSeriesOnScreen()
 {
     for (int day = 0; day < 365; day += 3)
-        addCard(m_db, QDate(2015, 1, 1).addDays(day), 20 + day % 5);
-    CChartView view(nullptr, m_host, m_prompter);
+        addCard(m_farm->database(), QDate(2015, 1, 1).addDays(day), 20 + day % 5);
+    CChartView view(nullptr, m_host, *m_farm, &m_prompter);
     view.resize(1000, 700);
-    view.setDatabase(&m_db);
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
     const QImage shot = view.grab().toImage();
@@ -152,7 +175,7 @@ void TestCChartView::drawsTheSeriesOnScreen()
 
 void TestCChartView::commands()
 {
-    CChartView view(nullptr, m_host, m_prompter);
+    CChartView view(nullptr, m_host, *m_farm, &m_prompter);
     for (ViewCommand command : {ViewCommand::Print, ViewCommand::Preview, ViewCommand::Help})
         QVERIFY(view.isCommandEnabled(command));
     for (ViewCommand command : {ViewCommand::ToggleSearch, ViewCommand::Add, ViewCommand::Save,
@@ -184,7 +207,8 @@ void TestCChartView::printedPageFillsALandscapePage()
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);
-    const ChartData data = ChartData::read(m_db, {QDate(2014, 10, 1), QDate(2015, 9, 30)});
+    const ChartData data =
+        ChartData::read(m_farm->database(), {QDate(2014, 10, 1), QDate(2015, 9, 30)});
     const WeatherChartPainter chart(data, QStringLiteral("Podere Rossi"));
     ChartPrinting printing(printer, nullptr);
     printing.beginJob();
@@ -215,9 +239,8 @@ void TestCChartView::printedPageFillsALandscapePage()
 
 void TestCChartView::previewShowsOneLandscapePage()
 {
-    CChartView view(nullptr, m_host, m_prompter);
+    CChartView view(nullptr, m_host, *m_farm, &m_prompter);
     view.resize(900, 600);
-    view.setDatabase(&m_db);
     int pages = 0;
     QPageLayout::Orientation orientation = QPageLayout::Portrait;
     QTimer::singleShot(0, &view, [&] {

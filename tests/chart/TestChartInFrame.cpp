@@ -47,7 +47,7 @@ void TestChartInFrame::chartFollowsTheCardView()
                                QStringLiteral("10/03/2015"));
     FakePrompter prompter;
     FarmSession farm;
-    CMainFrame frame;
+    CMainFrame frame(farm);
     frame.setPrompter(&prompter);
     joinViews(frame, farm, &prompter);
     frame.createInitialView();
@@ -60,7 +60,6 @@ void TestChartInFrame::chartFollowsTheCardView()
     auto *chart = dynamic_cast<CChartView *>(frame.activeView());
     QVERIFY(chart);
     QVERIFY(chart->isVisible());
-    QCOMPARE(chart->database(), frame.view(CMainFrame::CardsView)->database());
     QCOMPARE(chart->chartData().period.start, QDate(2015, 1, 1));
     QCOMPARE(int(chart->chartData().cards.size()), 365);
     QVERIFY(frame.action(IdPrintPreview)->isEnabled());

@@ -1,5 +1,5 @@
 # Installs the build into a fresh prefix and checks the installed tree: the programs in bin/,
-# the template and the icons under share/verdimo/, and the installed verdimo-cli accepting the
+# the template under share/verdimo/, and the installed verdimo-cli accepting the
 # installed template.
 # cmake -DBUILD_DIR=... -DPREFIX=... -DPROGRAMS="verdimo;verdimo-cli" -P CheckInstallTree.cmake
 file(REMOVE_RECURSE ${PREFIX})
@@ -10,7 +10,7 @@ if(NOT status EQUAL 0)
 endif()
 
 set(template ${PREFIX}/share/verdimo/Database/Tellan.mdb)
-set(expected ${template} ${PREFIX}/share/verdimo/icons/verdimo.svg)
+set(expected ${template})
 foreach(program ${PROGRAMS})
     list(APPEND expected ${PREFIX}/bin/${program})
 endforeach()

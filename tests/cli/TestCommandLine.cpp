@@ -1,3 +1,4 @@
+#include "CliRun.h"
 #include "CommandLine.h"
 #include "TestEnvironment.h"
 #include "base/SettingsKeys.h"
@@ -30,31 +31,6 @@ struct Parsed
     QString out;
     QString err;
 };
-
-struct Run
-{
-    int status;
-    QString out;
-    QString err;
-};
-
-// Runs the real program as a user's shell would: no runtime folder, no platform chosen, the
-// language of LANG.
-Run runProgram(const QStringList &args, const QString &lang = QStringLiteral("C"))
-{
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name :
-         {"XDG_RUNTIME_DIR", "QT_QPA_PLATFORM", "LC_ALL", "LC_MESSAGES", "LANGUAGE"})
-        environment.remove(QString::fromLatin1(name));
-    environment.insert(QStringLiteral("LANG"), lang);
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(QString::fromLocal8Bit(qgetenv("VERDIMO_CLI")), args);
-    if (!process.waitForFinished(60000))
-        qFatal("verdimo-cli did not finish");
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
 
 Parsed parse(CommandLine &line, const QStringList &args)
 {
@@ -287,8 +263,6 @@ void TestCommandLine::runWithoutAWorkingPeriod_data()
     const QString noPeriod =
         QStringLiteral("The working period in the settings is empty; give --from and --to.\n");
     const QString wrote = QStringLiteral("Wrote 1 page(s) to @OUT@.\n");
-    const QString noData =
-        QStringLiteral("There are no data to print, try selecting the option processes data!\n");
 
     QTest::newRow("registry list")
         << QStringList{"print", "workers", "--pdf", "@OUT@"} << 0 << wrote << QString();
@@ -305,7 +279,11 @@ void TestCommandLine::runWithoutAWorkingPeriod_data()
     QTest::newRow("card of the days given")
         << QStringList{"print", "card",       "--from", "2015-01-01",
                        "--to",  "2015-12-31", "--pdf",  "@OUT@"}
-        << 1 << noData << QString();
+        << 1
+        << QStringLiteral("There are no data to print, try selecting the option processes data!\n"
+                          "The period looked at runs from 01/01/2015 to 12/31/2015. Give --from "
+                          "and --to, or choose another working period in the settings.\n")
+        << QString();
     QTest::newRow("one day given")
         << QStringList{"print", "register", "--from", "2015-01-01", "--pdf", "@OUT@"} << 2
         << QString() << noPeriod;
@@ -343,7 +321,7 @@ void TestCommandLine::runWithoutAWorkingPeriod()
     args.replaceInStrings(QStringLiteral("@OUT@"), output);
     out.replace(QStringLiteral("@OUT@"), output);
 
-    const Run run = runProgram(args);
+    const CliRun run = CliRun::of(args);
     QCOMPARE(run.err, err);
     QCOMPARE(run.status, status);
     if (!out.isEmpty())
@@ -354,12 +332,12 @@ void TestCommandLine::runWithoutAWorkingPeriod()
 void TestCommandLine::speaksTheLanguageOfTheUser()
 {
     m_env.clearSettings();
-    const Run italian = runProgram({"print", "--help"}, QStringLiteral("it_IT.UTF-8"));
+    const CliRun italian = CliRun::of({"print", "--help"}, QStringLiteral("it_IT.UTF-8"));
     QCOMPARE(italian.status, 0);
     QVERIFY2(
         italian.out.contains(QStringLiteral("usa FILE al posto del database delle impostazioni")),
         qPrintable(italian.out));
-    const Run english = runProgram({"print", "--help"});
+    const CliRun english = CliRun::of({"print", "--help"});
     QVERIFY2(
         english.out.contains(QStringLiteral("use FILE instead of the database of the settings")),
         qPrintable(english.out));
@@ -377,8 +355,8 @@ void TestCommandLine::processingWarningsStartTheirOwnLines()
         db.execute(QStringLiteral("INSERT INTO Opere (IDScheda, CodOperaio, OreOrd) "
                                   "SELECT MAX(IDScheda), 1, 3 FROM Scheda"));
     }
-    const Run run =
-        runProgram({"process", "--db", path, "--from", "2015-01-01", "--to", "2015-12-31"});
+    const CliRun run =
+        CliRun::of({"process", "--db", path, "--from", "2015-01-01", "--to", "2015-12-31"});
     QCOMPARE(run.status, 0);
     const QStringList lines = run.err.split(QLatin1Char('\n'));
     QVERIFY2(lines.contains(

@@ -1,4 +1,5 @@
 #include "FakePrompter.h"
+#include "FarmFaults.h"
 #include "ReadOnlyFolder.h"
 #include "TestEnvironment.h"
 #include "db/CheckDatabase.h"
@@ -83,6 +84,35 @@ private slots:
         QVERIFY(db.isReadOnly());
         QCOMPARE(db.scalar(QStringLiteral("SELECT count(*) FROM Scheda")).toInt(), 0);
         QVERIFY_THROWS_EXCEPTION(DbException, db.execute(QStringLiteral("DELETE FROM Operai")));
+    }
+
+    // A farm read as it is checked: a damaged page of the cards is no foreign file.
+    void damagedCardsAreDamaged()
+    {
+        const QString path = m_env.copyTemplate();
+        {
+            Database db;
+            db.open(path);
+            db.execute(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 "
+                                      "FROM n WHERE i < 500) INSERT INTO Scheda (Data, Fattore) "
+                                      "SELECT datetime('2015-01-01', '+' || i || ' days'), "
+                                      "'Mario' FROM n"));
+        }
+        FarmFaults::zeroLastTablePage(path, QStringLiteral("Scheda"));
+        QCOMPARE(InspectDatabase(path), DatabaseState::Damaged);
+    }
+
+    // Held by another program for longer than the wait: the file is neither missing nor
+    // damaged, and the user is told to try again.
+    void aFarmHeldByAnotherProgramIsInUse()
+    {
+        const QString path = m_env.copyTemplate();
+        const FarmFaults::ExclusiveLock lock(path);
+        FakePrompter prompter;
+        prompter.expectContaining(Prompter::Icon::Error,
+                                  QStringLiteral("is in use by another program"));
+        QVERIFY(!CheckDatabase(path, prompter));
+        QVERIFY(prompter.verify());
     }
 
     void writableDatabaseOpensForWriting()

@@ -66,8 +66,18 @@ private slots:
         const Run result = run(QStringList{path} + options);
         QCOMPARE(result.err, QString());
         QCOMPARE(result.exitCode, 0);
-        QCOMPARE(result.out, QStringLiteral("%1: a demo farm with the work cards from %2\n")
-                                 .arg(path, QString(days).replace(' ', " to ")));
+        const QString lastDay = days.section(' ', 1);
+        const QString yearStart = lastDay.left(4) + "-01-01";
+        // The path as one word of the shell the user copies the command into.
+        const QString word = path.contains(' ') ? "'" + path + "'" : path;
+        // The period of the cards, and the command that prints this year's, with its period.
+        QCOMPARE(result.out,
+                 QStringLiteral("%1: a demo farm with the work cards from %2\n"
+                                "Process this year's cards (%3 to %4) and print the crops' costs "
+                                "with:\n"
+                                "  verdimo-cli print crops --db %5 --from %3 --to %4 --process "
+                                "--economic --pdf crops.pdf\n")
+                     .arg(path, QString(days).replace(' ', " to "), yearStart, lastDay, word));
         QCOMPARE(firstAndLastDay(path), days);
     }
 

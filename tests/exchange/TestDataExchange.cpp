@@ -4,6 +4,7 @@
 #include "TestEnvironment.h"
 #include "base/SettingsStore.h"
 #include "db/Database.h"
+#include "db/DbErrorText.h"
 #include "db/DbException.h"
 #include "db/SchemaUpgrade.h"
 #include "exchange/ArchiveDatabase.h"
@@ -479,7 +480,9 @@ void TestDataExchange::failingMergeLeavesTargetUnchanged()
     prompter.expectOpenFile(archive);
     prompter.expect(Icon::Question, QStringLiteral("Do you want to overwrite existing data?"),
                     Answer::Yes);
-    prompter.expect(Icon::Error, QStringLiteral("workers are locked"));
+    // The kind's sentence about the working farm, then the engine's own words.
+    prompter.expect(Icon::Error, DbErrorText::describe(
+                                     DbException(QStringLiteral("workers are locked")), m_working));
     prompter.expect(Icon::Error,
                     QStringLiteral("Nothing was imported: the working database is unchanged."));
     QList<bool> shown;

@@ -1,6 +1,6 @@
 #include "FixedClock.h"
 #include "TestEnvironment.h"
-#include "base/SettingsStore.h"
+#include "base/SettingsKeys.h"
 #include "db/Database.h"
 #include "exchange/BackupRotation.h"
 
@@ -135,9 +135,9 @@ void TestBackupRotation::failureLeavesNoFile()
 void TestBackupRotation::keptSetting()
 {
     QCOMPARE(BackupRotation::keptFromSettings(), 10);
-    SettingsStore::writeInt(SettingsStore::Settings, BackupRotation::KeptSetting, 4);
+    SettingsKeys::BackupsKept.write(4);
     QCOMPARE(BackupRotation::keptFromSettings(), 4);
-    SettingsStore::writeInt(SettingsStore::Settings, BackupRotation::KeptSetting, 0);
+    SettingsKeys::BackupsKept.write(0);
     QCOMPARE(BackupRotation::keptFromSettings(), 10);
 }
 

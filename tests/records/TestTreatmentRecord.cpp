@@ -1,5 +1,6 @@
 #include "FarmFixture.h"
 #include "TestEnvironment.h"
+#include "base/CompanyData.h"
 #include "base/SettingsStore.h"
 #include "db/SchemaUpgrade.h"
 #include "reports/TreatmentRecord.h"
@@ -174,7 +175,7 @@ void TestTreatmentRecord::companyFromTheSettings()
                                QStringLiteral("Mario"));
     SettingsStore::writeString(SettingsStore::Settings, QStringLiteral("DittaCodFisc"),
                                QStringLiteral(" RSSMRA70A01H501U "));
-    const TreatmentRecord::Company company = TreatmentRecord::Company::fromSettings();
+    const TreatmentRecord::Company company = TreatmentRecord::Company::of(CompanyData::load());
     QCOMPARE(company.name, QStringLiteral("Rossi Mario"));
     QCOMPARE(company.taxCode, QStringLiteral("RSSMRA70A01H501U"));
 }

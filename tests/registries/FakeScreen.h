@@ -23,7 +23,13 @@ public:
     RegistryForm::Texts formTexts() const override { return texts; }
     void showForm(const RegistryForm::Texts &shown) override { texts = shown; }
     void showLayout(const RegistryForm::Layout &layout) override { shownLayout = layout; }
-    void selectNode(QStandardItem *node) override { current = node; }
+    // Follows the editor's current node as the tree of the view does.
+    void follow(RegistryEditor &followed)
+    {
+        editor = &followed;
+        QObject::connect(&followed, &RegistryEditor::currentNodeChanged,
+                         [this](QStandardItem *node) { current = node; });
+    }
     void click(QStandardItem *node)
     {
         if (node == current)

@@ -1,8 +1,10 @@
 #include "FakePrompter.h"
+#include "FarmFaults.h"
 #include "FixedClock.h"
 #include "RegistryFixture.h"
 #include "TestEnvironment.h"
 #include "base/SettingsStore.h"
+#include "base/ui/ErrorBoundary.h"
 #include "base/ui/RecordView.h"
 #include "db/Database.h"
 #include "db/FarmSession.h"
@@ -292,7 +294,7 @@ private slots:
         QLineEdit *wage = s.control<QLineEdit>("Hourly wage");
         wage->setText("lots");
         s.prompter.failWarnings = true;
-        s.prompter.expect(Prompter::Icon::Error, "Command failed.");
+        s.prompter.expectContaining(Prompter::Icon::Error, "message could not be shown");
         s.select(1, RegistryKey::Worker);
         QTRY_COMPARE(s.view->treeView()->currentIndex().data().toString(),
                      QStringLiteral("Bruno (2)"));
@@ -303,21 +305,73 @@ private slots:
         QVERIFY(s.prompter.verify());
     }
 
+    // Another program holds the farm: moving away from an edited record and saving a new one
+    // both end with the message of a file in use; the tree stays, the form keeps what was typed
+    // and nothing is written. Once the file is free the same steps save.
+    void lockedFarmKeepsWhatWasTyped()
+    {
+        Screen s(m_env);
+        const QString busy = QStringLiteral("in use by another program");
+        s.select(2, RegistryKey::Worker);
+        QLineEdit *name = s.control<QLineEdit>("Name");
+        name->setText("Bruno Rossi");
+        {
+            FarmFaults::ExclusiveLock lock(s.farm.databasePath());
+            s.prompter.expectContaining(Prompter::Icon::Error, busy);
+            s.select(1, RegistryKey::Worker);
+            QTRY_COMPARE(s.view->treeView()->currentIndex().data().toString(),
+                         QStringLiteral("Bruno (2)"));
+            QCOMPARE(s.view->editor().selectedNode()->text(), QStringLiteral("Bruno (2)"));
+            QCOMPARE(name->text(), QStringLiteral("Bruno Rossi"));
+        }
+        QCOMPARE(s.db.scalar("SELECT Nome FROM Operai WHERE Codice = 2").toString(),
+                 QStringLiteral("Bruno"));
+        s.select(1, RegistryKey::Worker);
+        QCOMPARE(s.db.scalar("SELECT Nome FROM Operai WHERE Codice = 2").toString(),
+                 QStringLiteral("Bruno Rossi"));
+
+        // The frame runs every command of the view inside the error boundary.
+        const auto run = [&s](ViewCommand command) {
+            return ErrorBoundary::run(s.prompter, s.farm.databasePath(),
+                                      [&] { s.view->runCommand(command); });
+        };
+        s.select(0, RegistryKey::Operation);
+        QVERIFY(run(ViewCommand::Add));
+        s.control<QLineEdit>("Internal Code")->setText("9");
+        s.control<QLineEdit>("Description")->setText("Mowing");
+        {
+            FarmFaults::ExclusiveLock lock(s.farm.databasePath());
+            s.prompter.expectContaining(Prompter::Icon::Error, busy);
+            QVERIFY(!run(ViewCommand::Save));
+        }
+        QVERIFY(s.view->editor().isNewRecordMode());
+        QCOMPARE(s.control<QLineEdit>("Internal Code")->text(), QStringLiteral("9"));
+        QCOMPARE(s.control<QLineEdit>("Description")->text(), QStringLiteral("Mowing"));
+        QCOMPARE(s.db.scalar("SELECT COUNT(*) FROM Operazioni WHERE Codice = 9").toInt(), 0);
+        QVERIFY(run(ViewCommand::Save));
+        QCOMPARE(s.db.scalar("SELECT Descrizione FROM Operazioni WHERE Codice = 9").toString(),
+                 QStringLiteral("Mowing"));
+        QVERIFY(s.prompter.verify());
+    }
+
     void reopenOnAnotherDatabase()
     {
         Screen s(m_env);
         s.select(2, RegistryKey::Worker);
-        Database other;
-        other.open(m_env.copyTemplate());
-        other.execute("INSERT INTO Operazioni (Codice, Descrizione) VALUES (4, 'Mowing')");
-        s.view->setDatabase(&other);
-        s.view->reopenDatabase();
+        const QString first = s.farm.databasePath();
+        const QString otherPath = m_env.copyTemplate();
+        {
+            Database other;
+            other.open(otherPath);
+            other.execute("INSERT INTO Operazioni (Codice, Descrizione) VALUES (4, 'Mowing')");
+        }
+        s.farm.open(otherPath);
         QCOMPARE(s.view->treeView()->currentIndex().data().toString(),
                  QStringLiteral("Cost Centers"));
         s.select(4, RegistryKey::Operation);
         QCOMPARE(s.control<QLineEdit>("Description")->text(), QStringLiteral("Mowing"));
-        s.view->setDatabase(&s.db);
-        s.view->reopenDatabase();
+        s.farm.open(first);
+        QVERIFY(s.view->editor().tree().findNode(RegistryKey::make(2, RegistryKey::Worker)));
         QVERIFY(s.prompter.verify());
     }
 

@@ -1,14 +1,16 @@
 #include "FakePrompter.h"
 #include "FakeScreen.h"
-#include "FixedClock.h"
 #include "RegistryFixture.h"
 #include "TestEnvironment.h"
 #include "base/SettingsStore.h"
 #include "db/Database.h"
+#include "db/RecordSet.h"
 #include "db/SchemaUpgrade.h"
 #include "registries/CodeInUse.h"
 #include "registries/RegistryEditor.h"
 #include "registries/RegistryKey.h"
+#include "registries/RegistryKinds.h"
+#include "registries/RegistryRecords.h"
 
 #include <QAbstractItemModelTester>
 #include <QTest>
@@ -27,12 +29,11 @@ struct Session
     Database db;
     FakePrompter prompter;
     FakeScreen screen;
-    FixedClock clock{QDateTime(QDate(2015, 7, 1), QTime(12, 0))};
-    RegistryEditor editor{prompter, screen, clock};
+    RegistryEditor editor{prompter, screen};
 
     Session(TestEnvironment &env, bool seed = true, bool upgraded = false)
     {
-        screen.editor = &editor;
+        screen.follow(editor);
         db.open(env.copyTemplate());
         if (upgraded)
             SchemaUpgrade::upgrade(db);
@@ -84,6 +85,40 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         SettingsStore::writeString(SettingsStore::Settings, "DataInit", "01/01/2015");
         SettingsStore::writeString(SettingsStore::Settings, "DataEnd", "31/12/2015");
+    }
+
+    // The tree, the form and the lists read every kind from its entry: each kind of the tree
+    // has one, its columns are the code and the name of its own set, and the kinds it builds on
+    // (its folder's parent, its children) say what the tree and the adding need.
+    void kindTableCoversEveryKind()
+    {
+        Session s(m_env, false);
+        RegistryRecords records(s.db);
+        for (int kind = CostCenters; kind <= Item; ++kind) {
+            const RegistryKindInfo *info = RegistryKinds::find(kind);
+            QVERIFY(info);
+            QCOMPARE(info->kind, kind);
+            QVERIFY(info->folderList && info->recordList);
+            if (info->parentFolder >= 0)
+                QVERIFY(info->parentFolder < kind);
+            if (info->addsInFolder)
+                QVERIFY(info->hasFolder() && QByteArray(info->newText).size() > 0);
+            if (info->childKind >= 0) {
+                const RegistryKindInfo &child = RegistryKinds::of(info->childKind);
+                QVERIFY(child.parentFilter && child.startNew && child.yearBound);
+                QVERIFY(info->filledPicture != info->picture);
+            }
+            if (info->set == NoRecord)
+                continue;
+            QVERIFY(info->read && info->write && info->lookupFilter);
+            const RecordSet &set = records.setOf(*info);
+            QCOMPARE(set.columnName(info->codeColumn), QStringLiteral("Codice"));
+            QVERIFY(
+                QStringList({"Descrizione", "Nome"}).contains(set.columnName(info->textColumn)));
+            QCOMPARE(&RegistryKinds::ofSet(info->set) == info || info->set == CentreRecord, true);
+        }
+        QVERIFY(!RegistryKinds::find(-1));
+        QVERIFY(!RegistryKinds::find(Item + 1));
     }
 
     void emptyDatabase()
@@ -183,9 +218,9 @@ private slots:
         QTest::newRow("two years") << "01/10/2014"
                                    << "30/09/2015"
                                    << "Anno BETWEEN ? AND ?" << QVariantList{2014, 2015} << 3;
-        QTest::newRow("no settings: this year") << ""
-                                                << ""
-                                                << "Anno = ?" << QVariantList{2015} << 2;
+        QTest::newRow("no settings: the default period") << ""
+                                                         << ""
+                                                         << "Anno = ?" << QVariantList{2015} << 2;
     }
 
     void fieldYearFilter()
@@ -897,7 +932,7 @@ private slots:
         s.select(1, Crop);
         s.prompter.expect(Icon::Question, "Do you want to delete Vineyard from registries?",
                           Answer::Yes);
-        s.prompter.expect(Icon::Error, "stock is locked");
+        s.prompter.expectContaining(Icon::Error, "stock is locked");
         s.editor.deleteSelected();
         QCOMPARE(s.count("SELECT COUNT(*) FROM Campi WHERE Centro = 1"), 3);
         QCOMPARE(s.count("SELECT COUNT(*) FROM Opere WHERE CodCentro = 1"), 6);
@@ -1014,8 +1049,8 @@ private slots:
     void rebuildTreeBeforeFirstFilling()
     {
         Session s(m_env);
-        RegistryEditor fresh{s.prompter, s.screen, s.clock};
-        s.screen.editor = &fresh;
+        RegistryEditor fresh{s.prompter, s.screen};
+        s.screen.follow(fresh);
         s.screen.current = nullptr;
         fresh.setDatabase(&s.db);
         fresh.rebuildTree();
@@ -1032,8 +1067,8 @@ private slots:
     {
         Session s(m_env);
         ThrowingPrompter failing;
-        RegistryEditor editor{failing, s.screen, s.clock};
-        s.screen.editor = &editor;
+        RegistryEditor editor{failing, s.screen};
+        s.screen.follow(editor);
         editor.setDatabase(&s.db);
         editor.fillTree();
         QStandardItem *bruno = editor.tree().findNode(make(2, Worker));

@@ -2,6 +2,7 @@
 #include "TestEnvironment.h"
 #include "db/COperaiSet.h"
 #include "db/Database.h"
+#include "db/DbException.h"
 #include "registries/StatisticsLists.h"
 #include "registries/StatisticsModel.h"
 
@@ -272,6 +273,32 @@ private slots:
             QCOMPARE(all.at(row), (QStringList{QString::number(row), "", "", "", "", ""}));
         model.fetchMore();
         QCOMPARE(model.rowCount(), total);
+    }
+
+    // A page that cannot be read as the view scrolls stops the list visibly, not quietly.
+    void aReadFailingAsAViewScrollsIsReported()
+    {
+        StatisticsModel model;
+        QAbstractItemModelTester tester(&model);
+        const int readable = StatisticsModel::BatchSize + 10;
+        model.setSource([next = 0](StatisticsRow &cells) mutable {
+            if (next == readable)
+                throw DbException(QStringLiteral("database disk image is malformed"),
+                                  DbErrorKind::Damaged);
+            cells = {{QString::number(next), next}};
+            ++next;
+            return true;
+        });
+        QSignalSpy failed(&model, &StatisticsModel::readFailed);
+        model.fetchMore();
+        QCOMPARE(failed.count(), 1);
+        QVERIFY(model.failure().has_value());
+        QCOMPARE(model.failure()->kind(), DbErrorKind::Damaged);
+        QVERIFY(!model.canFetchMore());
+        QCOMPARE(model.rowCount(), StatisticsModel::BatchSize);
+
+        model.setSource(numbered(1));
+        QVERIFY(!model.failure().has_value());
     }
 
     void refillLeavesNoStaleRows()

@@ -1,6 +1,7 @@
 #include "FarmFixture.h"
 
 #include "db/DbDate.h"
+#include "db/RowCursor.h"
 
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -98,7 +99,8 @@ QStringList FarmFixture::rows(const QString &sql)
 {
     QStringList result;
     QSqlQuery query = m_db.execute(sql);
-    while (query.next()) {
+    RowCursor rows(query);
+    while (rows.next()) {
         QStringList values;
         for (int i = 0; i < query.record().count(); ++i)
             values << (query.isNull(i) ? QStringLiteral("NULL") : query.value(i).toString());

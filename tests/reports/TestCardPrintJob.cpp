@@ -4,6 +4,8 @@
 #include "TestEnvironment.h"
 #include "base/NumberText.h"
 #include "base/SettingsStore.h"
+#include "db/DbErrorText.h"
+#include "db/DbException.h"
 #include "reports/CardPrintJob.h"
 #include "reports/PrintOutput.h"
 #include "reports/RecordingSurface.h"
@@ -64,7 +66,7 @@ private slots:
     void progressWindowOnlyWhileProcessing();
     void nothingChosenOnlyProcesses();
     void emptyListIsRefused();
-    void processingFailureShowsTheEngineMessage();
+    void processingFailureShowsItsKindAndTheEngineMessage();
     void processedReports_data();
     void processedReports();
     void typeCenterAroundTheJob_data();
@@ -243,7 +245,7 @@ void TestCardPrintJob::emptyListIsRefused()
     QVERIFY(prompter.verify());
 }
 
-void TestCardPrintJob::processingFailureShowsTheEngineMessage()
+void TestCardPrintJob::processingFailureShowsItsKindAndTheEngineMessage()
 {
     FakePrompter prompter;
     RecordingOutput output;
@@ -253,7 +255,10 @@ void TestCardPrintJob::processingFailureShowsTheEngineMessage()
     m_db->execute(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON Totali "
                                  "BEGIN SELECT RAISE(ABORT, 'totals are locked'); END"));
     m_db->execute(QStringLiteral("UPDATE Operai SET Stipendio = 20"));
-    prompter.expect(Prompter::Icon::Error, QStringLiteral("totals are locked"));
+    // The failure's kind about the farm file, then the engine's own words.
+    prompter.expect(
+        Prompter::Icon::Error,
+        DbErrorText::describe(DbException(QStringLiteral("totals are locked")), m_db->path()));
     QCOMPARE(job(prompter).run({PrintChoice::Workers, true, false}, false, output),
              CardPrintJob::Outcome::Failed);
     QCOMPARE(output.jobs, 0);
@@ -273,11 +278,15 @@ void TestCardPrintJob::processedReports_data()
         << QString();
     QTest::newRow("cost centres without amounts")
         << int(PrintChoice::CostCentres) << false << "Rossi" << QString();
-    QTest::newRow("no field rows") << int(PrintChoice::FieldsReport) << true << QString()
-                                   << "There are no data to print, try selecting the option "
-                                      "processes data!";
-    QTest::newRow("empty register")
-        << int(PrintChoice::Register) << false << QString() << "There are no data to print!";
+    // A report of the period names the period it looked at and where another is chosen.
+    const QString period = QStringLiteral("\nThe period looked at runs from 01/01/2015 to "
+                                          "12/31/2015. Program › Settings chooses another "
+                                          "working period.");
+    QTest::newRow("no field rows")
+        << int(PrintChoice::FieldsReport) << true << QString()
+        << "There are no data to print, try selecting the option processes data!" + period;
+    QTest::newRow("empty register") << int(PrintChoice::Register) << false << QString()
+                                    << "There are no data to print!" + period;
 }
 
 void TestCardPrintJob::processedReports()

@@ -1,6 +1,7 @@
 #include "FakeProgress.h"
 #include "FarmFixture.h"
 #include "TestEnvironment.h"
+#include "base/CompanyData.h"
 #include "base/NumberText.h"
 #include "base/SettingsStore.h"
 #include "reports/CardPrintJob.h"
@@ -26,7 +27,7 @@ private slots:
     void workerNameTruncation();
     void onlyMachinesPrintSupAnnoOfOneAsZero();
     void fieldsListTitleAndCentre();
-    void fieldYearsComeFromTheSettings();
+    void fieldYearsAreThePeriods();
     void itemsList();
     void printPageRestoresTheFont();
     void figuresPrintWholeNamesAreCut();
@@ -223,19 +224,16 @@ void TestListReport::fieldsListTitleAndCentre()
     QCOMPARE(both.textAt(150, -400), QStringLiteral("13"));
 }
 
-void TestListReport::fieldYearsComeFromTheSettings()
+void TestListReport::fieldYearsAreThePeriods()
 {
-    SettingsStore::writeString(SettingsStore::Settings, QStringLiteral("DataInit"),
-                               QStringLiteral("01/01/2013"));
-    SettingsStore::writeString(SettingsStore::Settings, QStringLiteral("DataEnd"), QString());
-    SettingsStore::writeString(SettingsStore::Settings, QStringLiteral("DittaRagSoc"),
-                               QStringLiteral("Ditta"));
-    const ReportContext fromSettings = ReportContext::fromSettings(
-        *m_db, {QDate(2015, 1, 1), QDate(2015, 12, 31)}, 4, QDate(2016, 2, 3));
-    QCOMPARE(fromSettings.fieldsFromYear, 2013);
-    QCOMPARE(fromSettings.fieldsToYear, 2016);
-    QCOMPARE(fromSettings.companyName, QStringLiteral("Ditta"));
-    QCOMPARE(fromSettings.currentCardId, qint64(4));
+    CompanyData company;
+    company.setText(SettingsKeys::CompanyName.name, QStringLiteral("Ditta"));
+    const ReportContext context = ReportContext::forPeriod(
+        *m_db, {QDate(2013, 10, 1), QDate(2016, 3, 31)}, 4, company, QDate(2016, 2, 3));
+    QCOMPARE(context.fieldsFromYear, 2013);
+    QCOMPARE(context.fieldsToYear, 2016);
+    QCOMPARE(context.companyName, QStringLiteral("Ditta"));
+    QCOMPARE(context.currentCardId, qint64(4));
 }
 
 void TestListReport::itemsList()

@@ -1,3 +1,4 @@
+#include "db/DbException.h"
 #include "reports/Report.h"
 #include "reports/ui/PrinterOutput.h"
 
@@ -31,6 +32,36 @@ private:
     bool m_landscape;
 };
 
+// A report on a farm with a damaged page: reading fails when the job begins, or when the
+// preview draws its page.
+class DamagedReport : public BlankReport
+{
+public:
+    explicit DamagedReport(bool failsToBegin) : BlankReport(false), m_failsToBegin(failsToBegin) {}
+    void begin() override
+    {
+        if (m_failsToBegin)
+            fail();
+    }
+    void drawPage(PageSurface &, int, int) override { fail(); }
+
+private:
+    static void fail()
+    {
+        throw DbException(QStringLiteral("database disk image is malformed"), DbErrorKind::Damaged);
+    }
+    bool m_failsToBegin;
+};
+
+void closePreviewSoon(QObject *context)
+{
+    QTimer::singleShot(0, context, [] {
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (auto *dialog = qobject_cast<QPrintPreviewDialog *>(window))
+                dialog->reject();
+    });
+}
+
 } // namespace
 
 class TestPrinterOutput : public QObject
@@ -41,6 +72,8 @@ private slots:
     void jobSetsPortraitA4AndRestores();
     void landscapeReportTurnsThePage();
     void previewOffersNoPageTurn();
+    void aReportThatCannotBeReadFailsWithItsKind_data();
+    void aReportThatCannotBeReadFailsWithItsKind();
 };
 
 void TestPrinterOutput::jobSetsPortraitA4AndRestores()
@@ -111,6 +144,36 @@ void TestPrinterOutput::previewOffersNoPageTurn()
     QCOMPARE(BlankReport::cursorShape(), -1);
     for (const char *text : {"Portrait", "Landscape", "Page setup"})
         QVERIFY2(!offered.contains(text), text);
+}
+
+void TestPrinterOutput::aReportThatCannotBeReadFailsWithItsKind_data()
+{
+    QTest::addColumn<bool>("failsToBegin");
+    QTest::newRow("on beginning") << true;
+    QTest::newRow("on drawing in the preview") << false;
+}
+
+void TestPrinterOutput::aReportThatCannotBeReadFailsWithItsKind()
+{
+    QFETCH(bool, failsToBegin);
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+    QWidget search;
+    search.show();
+    PrinterOutput output(printer, true, nullptr, &search);
+    DamagedReport report(failsToBegin);
+    closePreviewSoon(this);
+    std::optional<DbErrorKind> kind;
+    try {
+        output.print(report, 1);
+    } catch (const DbException &error) {
+        kind = error.kind();
+    }
+    QCOMPARE(kind, std::optional(DbErrorKind::Damaged));
+    QCOMPARE(printer.pageLayout().pageSize().id(), QPageSize::Letter);
+    QVERIFY(search.isVisible());
+    QCOMPARE(BlankReport::cursorShape(), -1);
 }
 
 QTEST_MAIN(TestPrinterOutput)

@@ -1,6 +1,7 @@
 #include "FakeProgress.h"
 #include "FarmFixture.h"
 #include "TestEnvironment.h"
+#include "base/CompanyData.h"
 #include "base/NumberText.h"
 #include "base/SettingsStore.h"
 #include "reports/DataProcessing.h"
@@ -71,7 +72,7 @@ void TestRegisterReport::cleanup()
 
 ReportContext TestRegisterReport::context() const
 {
-    return {*m_db, m_period, 0, 2015, 2015, QString(), QDate(2015, 6, 1)};
+    return {*m_db, m_period, 0, 2015, 2015, QString(), QDate(2015, 6, 1), CompanyData::load()};
 }
 
 QList<RecordingSurface> TestRegisterReport::print()

@@ -2,9 +2,9 @@
 
 #include <QDateTime>
 
-class Database;
+#include <functional>
+
 class QWidget;
-struct WorkingPeriod;
 
 // Commands the frame routes to the active view; the view decides what each one means.
 enum class ViewCommand {
@@ -52,13 +52,12 @@ public:
     virtual bool isCommandEnabled(ViewCommand command) const = 0;
     virtual void runCommand(ViewCommand command) = 0;
 
-    // Relays from the frame, on their way out: each view takes the database and the period
-    // from the farm session and follows its signals itself.
-    virtual Database *database() { return nullptr; }
-    virtual void setDatabase(Database *) {}
-    virtual void releaseDatabase() {}
-    virtual void reopenDatabase() {}
-    virtual void applyWorkingPeriod(const WorkingPeriod &) {}
+    // Set by the frame that hosts the view: brings the frame's menus and tool bar up to date.
+    void setCommandsChangedHandler(std::function<void()> handler)
+    {
+        m_commandsChanged = std::move(handler);
+    }
+
     // A day was picked in the frame's search window.
     virtual void searchDatePicked(const QDate &) {}
     // The frame is about to close: keep the user's unsaved work (store it or ask); false keeps
@@ -66,4 +65,16 @@ public:
     virtual bool canClose() { return true; }
     // The frame is closing: write what the view keeps in the settings store.
     virtual void saveState() {}
+
+protected:
+    // The answers of isCommandEnabled may have changed through something other than a command
+    // the frame ran (a selection, typing, a record saved on its own): the frame asks again.
+    void commandsChanged() const
+    {
+        if (m_commandsChanged)
+            m_commandsChanged();
+    }
+
+private:
+    std::function<void()> m_commandsChanged;
 };

@@ -1,41 +1,39 @@
 #pragma once
 
-#include "base/WorkingPeriod.h"
-
 #include "base/ui/RecordView.h"
-#include "cards/CardForm.h"
 #include "cards/CardSession.h"
 #include "cards/WorkListModel.h"
 
-#include <QHash>
 #include <QWidget>
 #include <functional>
 #include <memory>
 
+class CardFormLayout;
 class COperaiDlg;
 class Clock;
-class Database;
 class FarmSession;
 class Prompter;
 class QDateTimeEdit;
 class QLineEdit;
 class QTableView;
-class SpinField;
+struct WorkingPeriod;
 
 // The daily card view: one card of the working period at a time with its work list, and the
-// card and work commands the frame routes to it.
+// card and work commands the frame routes to it. It works on the farm session's database and
+// period and follows the session when either changes.
 class CMainView : public QWidget, public RecordView
 {
     Q_OBJECT
 
 public:
-    // Shows the card of ActualDate of the farm's open database in the farm's working period.
-    // prompter and clock default to message boxes and the system clock.
+    // Shows the card of the farm's actual date in the farm's working period. prompter and
+    // clock default to message boxes and the system clock.
     CMainView(QWidget *parent, ViewHost &host, FarmSession &farm, Prompter *prompter = nullptr,
               const Clock *clock = nullptr);
     ~CMainView() override;
 
-    // Print and Print preview are handed to the report subsystem by whoever creates the view.
+    // Print and Print preview are handed to the report subsystem by whoever creates the view:
+    // the card view itself knows nothing of prints.
     using PrintHandler = std::function<void(CMainView &view, bool preview)>;
     void setPrintHandler(PrintHandler handler);
     int currentCardId() const;
@@ -45,23 +43,12 @@ public:
     QWidget *widget() override { return this; }
     bool isCommandEnabled(ViewCommand command) const override;
     void runCommand(ViewCommand command) override;
-    Database *database() override;
-    void setDatabase(Database *database) override;
-    void releaseDatabase() override;
-    void reopenDatabase() override { ReopenDatabase(); }
-    void applyWorkingPeriod(const WorkingPeriod &period) override { ApplyWorkingPeriod(period); }
-    void searchDatePicked(const QDate &date) override { FindCardByDate(date); }
+    void searchDatePicked(const QDate &date) override;
     bool canClose() override;
     void saveState() override;
 
-    void ReopenDatabase();
-    void ApplyWorkingPeriod(const WorkingPeriod &period);
-    bool FindCardByDate(const QDate &date);
-    void FillWorkList();
-    void LoadColumnLayout();
-    void SaveColumnLayout();
-    void NewWork();
-    void EditWork(int row);
+    // Opens the work of the list's row in the work editor and stores what it closes with.
+    void editWork(int row);
 
     // How the work editor is run; the default shows it modally. Tests drive it instead.
     using EditorRunner = std::function<bool(COperaiDlg &)>;
@@ -69,27 +56,27 @@ public:
 
     CardSession *session() const { return m_session.get(); }
     QTableView *workList() const { return m_list; }
-    QDateTimeEdit *dateField() const { return m_date; }
+    QDateTimeEdit *dateField() const;
     QLineEdit *textField(int column) const;
 
 private:
-    void buildForm();
-    QWidget *buildTopBlock();
-    QWidget *buildBottomBlock();
-    void addFormField(int column);
+    void buildList();
+    void followCommandStates();
+    bool guarded(const std::function<void()> &command);
     bool isPeriodReadable(const WorkingPeriod &period);
-    int firstStartWidth(int column) const;
     void startSession();
+    void releaseSession();
+    void followPeriod(const WorkingPeriod &period);
     void showWorkList(WorkListModel &model);
     void loadForm();
-    CardForm::Input formInput() const;
+    void fillWorkList();
     void showResult(const CardSession::Result &result);
     void selectWorkRow(int row);
+    void newWork();
     void deleteWork();
     void runMove(CardSession::Move move);
-    void setPeriodRange(const WorkingPeriod &period);
+    void runSessionCommand(ViewCommand command);
     QLineEdit *focusedEdit() const;
-    void printCards(bool preview);
     bool editCommandEnabled(ViewCommand command) const;
     void runEditCommand(ViewCommand command);
     std::unique_ptr<COperaiDlg> makeEditor(const WorkEntry &entry, bool newEntry);
@@ -106,8 +93,6 @@ private:
     PrintHandler m_printHandler;
     EditorRunner m_runEditor;
 
-    QDateTimeEdit *m_date = nullptr;
-    QHash<int, QLineEdit *> m_texts;
-    QHash<int, SpinField *> m_spins;
     QTableView *m_list = nullptr;
+    std::unique_ptr<CardFormLayout> m_form;
 };

@@ -6,8 +6,8 @@
 #include "WorkIcons.h"
 #include "base/NumberText.h"
 #include "base/Prompter.h"
+#include "base/ui/ErrorBoundary.h"
 #include "cards/WorkListRow.h"
-#include "db/DbException.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -252,15 +252,10 @@ void COperaiDlg::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
 }
 
+// A list that cannot be read is reported and left as it was; the values typed stay.
 bool COperaiDlg::reportFailure(const std::function<void()> &action)
 {
-    try {
-        action();
-        return false;
-    } catch (const DbException &error) {
-        m_prompter.error(error.message());
-        return true;
-    }
+    return !ErrorBoundary::run(m_prompter, m_farmFile, action);
 }
 
 void COperaiDlg::prepare()

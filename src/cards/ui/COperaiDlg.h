@@ -30,6 +30,8 @@ public:
     void setNewEntry(bool newEntry) { m_newEntry = newEntry; }
     bool exitRequested() const { return m_exit; }
     void setHelpHandler(std::function<void()> handler) { m_help = std::move(handler); }
+    // The farm database the lists come from, named when reading them fails.
+    void setFarmFile(const QString &file) { m_farmFile = file; }
 
     // Reads every field back; on success the editor is accepted, otherwise it stays open with
     // the failed field focused.
@@ -84,6 +86,7 @@ private:
     bool m_exit = false;
     bool m_prepared = false;
     std::function<void()> m_help;
+    QString m_farmFile;
 
     QHash<WorkEntry::Field, QLineEdit *> m_fields;
     QList<CodeList> m_codeLists;

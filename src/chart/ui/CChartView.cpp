@@ -2,12 +2,10 @@
 
 #include "ChartPrinting.h"
 #include "base/DomainCodes.h"
-#include "base/SettingsStore.h"
+#include "base/ui/ErrorBoundary.h"
 #include "base/ui/SharedPrinter.h"
 #include "base/ui/WidgetPrompter.h"
 #include "chart/WeatherChartPainter.h"
-#include "db/Database.h"
-#include "db/DbException.h"
 #include "db/FarmSession.h"
 
 #include <QPainter>
@@ -16,41 +14,43 @@ namespace {
 
 constexpr int HelpPage = static_cast<int>(HelpTopic::ChartView);
 
-QString companyName()
+std::unique_ptr<Prompter> ownPrompter(Prompter *given, QWidget *view, ViewHost &host)
 {
-    return SettingsStore::readString(SettingsStore::Settings, QStringLiteral("DittaRagSoc"));
+    if (given)
+        return nullptr;
+    return std::make_unique<WidgetPrompter>(view, [&host](int topic) { host.showHelpPage(topic); });
 }
 
 } // namespace
 
-CChartView::CChartView(QWidget *parent, ViewHost &host)
-    : QWidget(parent), m_host(host), m_ownPrompter(std::make_unique<WidgetPrompter>(
-                                         this, [&host](int topic) { host.showHelpPage(topic); })),
-      m_prompter(*m_ownPrompter)
+CChartView::CChartView(QWidget *parent, ViewHost &host, FarmSession &farm, Prompter *prompter)
+    : QWidget(parent), m_host(host), m_farm(farm), m_ownPrompter(ownPrompter(prompter, this, host)),
+      m_prompter(prompter ? *prompter : *m_ownPrompter), m_data{farm.period(), {}}
 {
-    build();
-}
-
-CChartView::CChartView(QWidget *parent, ViewHost &host, Prompter &prompter)
-    : QWidget(parent), m_host(host), m_prompter(prompter)
-{
-    build();
-}
-
-void CChartView::build()
-{
-    m_data.period = FarmSession::storedPeriod();
     setAutoFillBackground(true);
     QPalette background = palette();
     background.setColor(QPalette::Window, Qt::white);
     setPalette(background);
+    followSession();
+    readCards();
 }
 
 CChartView::~CChartView() = default;
 
-RecordView *CChartView::create(QWidget *parent, ViewHost &host)
+void CChartView::followSession()
 {
-    return new CChartView(parent, host);
+    // The chart keeps no statement open on the database: it drops the cards of the old one and
+    // reads the new one's.
+    connect(&m_farm, &FarmSession::aboutToReplaceDatabase, this, [this] {
+        m_data = ChartData{m_data.period, {}};
+        update();
+    });
+    connect(&m_farm, &FarmSession::databaseReplaced, this, &CChartView::readCards);
+    connect(&m_farm, &FarmSession::periodChanged, this, [this](const WorkingPeriod &period) {
+        m_data.period = period;
+        readCards();
+    });
+    connect(&m_farm, &FarmSession::companyChanged, this, qOverload<>(&QWidget::update));
 }
 
 bool CChartView::isCommandEnabled(ViewCommand command) const
@@ -82,35 +82,15 @@ void CChartView::runCommand(ViewCommand command)
     }
 }
 
-void CChartView::setDatabase(Database *database)
-{
-    m_db = database;
-    readCards();
-}
-
-void CChartView::ReopenCards()
-{
-    m_data.period = FarmSession::storedPeriod();
-    readCards();
-}
-
-void CChartView::ApplyWorkingPeriod(const WorkingPeriod &period)
-{
-    m_data.period = period;
-    readCards();
-}
-
 void CChartView::readCards()
 {
     const WorkingPeriod period = m_data.period;
     m_data = ChartData{period, {}};
-    if (m_db && m_db->isOpen()) {
-        try {
-            m_data = ChartData::read(*m_db, period);
-        } catch (const DbException &e) {
-            m_prompter.error(tr("The cards of the weather chart could not be read from %1:\n%2")
-                                 .arg(m_db->path(), e.message()));
-        }
+    if (m_farm.isOpen()) {
+        // Called from the session's signals and on showing: a failed read is told here and
+        // leaves an empty chart.
+        ErrorBoundary::run(m_prompter, m_farm.databasePath(),
+                           [&] { m_data = ChartData::read(m_farm.database(), period); });
     }
     update();
 }
@@ -118,7 +98,7 @@ void CChartView::readCards()
 void CChartView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    WeatherChartPainter(m_data, companyName()).paint(painter, rect());
+    WeatherChartPainter(m_data, m_farm.company().name()).paint(painter, rect());
 }
 
 void CChartView::showEvent(QShowEvent *event)
@@ -130,7 +110,7 @@ void CChartView::showEvent(QShowEvent *event)
 
 void CChartView::print(bool preview)
 {
-    const WeatherChartPainter chart(m_data, companyName());
+    const WeatherChartPainter chart(m_data, m_farm.company().name());
     ChartPrinting printing(SharedPrinter::printer(), this);
     if (!printing.print(chart, size(), preview) && !printing.errorString().isEmpty())
         m_prompter.error(printing.errorString());

@@ -6,36 +6,26 @@
 #include <QWidget>
 #include <memory>
 
+class FarmSession;
 class Prompter;
 
 // The weather chart of the working period, the third view of the main window. It has no
-// controls: it draws the cards of the period and prints the same drawing on one landscape
-// page. The cards are read again whenever the view is shown, so it shows what the card view
-// stored meanwhile.
+// controls: it draws the cards of the session's period and prints the same drawing on one
+// landscape page. It follows the session: another database, another period or another company
+// name are drawn at once, and the cards are read again whenever the view is shown, so it shows
+// what the card view stored meanwhile.
 class CChartView : public QWidget, public RecordView
 {
     Q_OBJECT
 
 public:
-    CChartView(QWidget *parent, ViewHost &host);
-    // For tests: messages go to prompter.
-    CChartView(QWidget *parent, ViewHost &host, Prompter &prompter);
+    // Messages go to prompter, or to a message box of the view when none is given.
+    CChartView(QWidget *parent, ViewHost &host, FarmSession &farm, Prompter *prompter = nullptr);
     ~CChartView() override;
-
-    static RecordView *create(QWidget *parent, ViewHost &host);
 
     QWidget *widget() override { return this; }
     bool isCommandEnabled(ViewCommand command) const override;
     void runCommand(ViewCommand command) override;
-    Database *database() override { return m_db; }
-    void setDatabase(Database *database) override;
-    void reopenDatabase() override { ReopenCards(); }
-    void applyWorkingPeriod(const WorkingPeriod &period) override { ApplyWorkingPeriod(period); }
-
-    // The working database was replaced: read its cards for the period of the settings.
-    void ReopenCards();
-    // The working period changed: read and draw its cards.
-    void ApplyWorkingPeriod(const WorkingPeriod &period);
 
     const ChartData &chartData() const { return m_data; }
 
@@ -44,13 +34,13 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void build();
+    void followSession();
     void readCards();
     void print(bool preview);
 
     ViewHost &m_host;
+    FarmSession &m_farm;
     std::unique_ptr<Prompter> m_ownPrompter;
     Prompter &m_prompter;
-    Database *m_db = nullptr;
     ChartData m_data;
 };

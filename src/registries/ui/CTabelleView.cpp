@@ -6,8 +6,10 @@
 #include "base/DomainCodes.h"
 #include "base/WorkingPeriod.h"
 #include "base/ui/BusyCursor.h"
+#include "base/ui/ErrorBoundary.h"
 #include "base/ui/WidgetPrompter.h"
 #include "db/Database.h"
+#include "db/DbErrorText.h"
 #include "db/FarmSession.h"
 #include "registries/FieldYears.h"
 #include "registries/RegistryEditor.h"
@@ -47,7 +49,7 @@ QString accessibleText(const QString &label)
 
 CTabelleView::CTabelleView(QWidget *parent, ViewHost &host, FarmSession &farm, Prompter *prompter,
                            const Clock *clock)
-    : QWidget(parent), m_host(host),
+    : QWidget(parent), m_host(host), m_farm(farm),
       m_ownPrompter(prompter ? nullptr
                              : std::make_unique<WidgetPrompter>(
                                    this, [&host](int topic) { host.showHelpPage(topic); })),
@@ -57,6 +59,7 @@ CTabelleView::CTabelleView(QWidget *parent, ViewHost &host, FarmSession &farm, P
     build();
     m_editor->setPeriod(farm.period());
     setDatabase(farm.isOpen() ? &farm.database() : nullptr);
+    followSession();
 }
 
 CTabelleView::~CTabelleView()
@@ -67,7 +70,7 @@ CTabelleView::~CTabelleView()
 void CTabelleView::build()
 {
     RegistryScreen &screen = *this;
-    m_editor = std::make_unique<RegistryEditor>(m_prompter, screen, m_clock);
+    m_editor = std::make_unique<RegistryEditor>(m_prompter, screen);
     m_editor->tree().setPictureProvider(
         [](int picture) { return QVariant(RegistryPictures::icons().value(picture)); });
 
@@ -134,6 +137,15 @@ void CTabelleView::build()
 
     m_list = new QTableView(this);
     m_list->setModel(&m_editor->statistics());
+    // A list cut short while scrolling says why; queued, so that the message box does not open
+    // inside the view's own painting.
+    connect(
+        &m_editor->statistics(), &StatisticsModel::readFailed, this,
+        [this] {
+            if (const auto &failure = m_editor->statistics().failure())
+                m_prompter.error(DbErrorText::describe(*failure, m_farm.databasePath()));
+        },
+        Qt::QueuedConnection);
     m_list->setShowGrid(true);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -177,6 +189,8 @@ void CTabelleView::connectSignals()
 {
     connect(m_tree->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &CTabelleView::treeCurrentChanged);
+    connect(m_editor.get(), &RegistryEditor::currentNodeChanged, this,
+            &CTabelleView::showCurrentNode);
     connect(m_exportListAction, &QAction::triggered, this, &CTabelleView::exportList);
     connect(m_tree, &QTreeView::expanded, this, [this](const QModelIndex &index) {
         m_editor->nodeExpanded(m_editor->tree().itemFromIndex(index), true);
@@ -185,13 +199,30 @@ void CTabelleView::connectSignals()
         m_editor->nodeExpanded(m_editor->tree().itemFromIndex(index), false);
     });
     connect(m_workersHours, &QRadioButton::clicked, this, [this] {
-        BusyCursor busy;
-        m_editor->setChoice(0);
+        runGuarded([this] {
+            BusyCursor busy;
+            m_editor->setChoice(0);
+        });
     });
     connect(m_stockArticles, &QRadioButton::clicked, this, [this] {
-        BusyCursor busy;
-        m_editor->setChoice(1);
+        runGuarded([this] {
+            BusyCursor busy;
+            m_editor->setChoice(1);
+        });
     });
+}
+
+// The view holds the farm's database and period and lets go of them as the session says.
+void CTabelleView::followSession()
+{
+    connect(&m_farm, &FarmSession::aboutToReplaceDatabase, this, &CTabelleView::releaseDatabase);
+    connect(&m_farm, &FarmSession::databaseReplaced, this, &CTabelleView::takeReplacedDatabase);
+    connect(&m_farm, &FarmSession::periodChanged, this, &CTabelleView::applyWorkingPeriod);
+}
+
+void CTabelleView::runGuarded(const std::function<void()> &work)
+{
+    ErrorBoundary::run(m_prompter, m_farm.databasePath(), work);
 }
 
 // The user moved the tree's current node: the editor decides what is shown. While a new record
@@ -207,12 +238,10 @@ void CTabelleView::treeCurrentChanged(const QModelIndex &current, const QModelIn
         return;
     }
     QScopedValueRollback<bool> reporting(m_reportingChange, true);
-    BusyCursor busy;
-    try {
+    runGuarded([&] {
+        BusyCursor busy;
         m_editor->nodeSelected(model.itemFromIndex(current), model.itemFromIndex(previous));
-    } catch (const std::exception &) {
-        m_prompter.error(tr("Command failed."));
-    }
+    });
 }
 
 void CTabelleView::showSelection(const QModelIndex &index)
@@ -238,13 +267,8 @@ void CTabelleView::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     if (!m_filled && m_db) {
         m_filled = true;
-        FillTree();
+        fillTree();
     }
-}
-
-Database *CTabelleView::database()
-{
-    return m_db;
 }
 
 void CTabelleView::releaseDatabase()
@@ -261,8 +285,14 @@ void CTabelleView::setDatabase(Database *database)
     showFormAvailability();
     if (!m_filled && m_db && isVisible()) {
         m_filled = true;
-        FillTree();
+        fillTree();
     }
+}
+
+void CTabelleView::takeReplacedDatabase()
+{
+    setDatabase(m_farm.isOpen() ? &m_farm.database() : nullptr);
+    rebuildTree();
 }
 
 // Without a database there is no record: the form shows neither labels nor values, and
@@ -283,33 +313,33 @@ void CTabelleView::showFormAvailability()
     m_form->setVisible(available);
 }
 
-void CTabelleView::FillTree()
+void CTabelleView::fillTree()
 {
-    BusyCursor busy;
-    m_editor->fillTree();
+    runGuarded([this] {
+        BusyCursor busy;
+        m_editor->fillTree();
+    });
     m_filled = true;
     (m_editor->choice() == 1 ? m_stockArticles : m_workersHours)->setChecked(true);
 }
 
-void CTabelleView::RebuildTree()
+void CTabelleView::rebuildTree()
 {
-    BusyCursor busy;
-    m_editor->setDatabase(m_db);
-    m_editor->rebuildTree();
+    runGuarded([this] {
+        BusyCursor busy;
+        m_editor->setDatabase(m_db);
+        m_editor->rebuildTree();
+    });
     m_filled = true;
     (m_editor->choice() == 1 ? m_stockArticles : m_workersHours)->setChecked(true);
 }
 
-void CTabelleView::ApplyWorkingPeriod(const WorkingPeriod &period)
+void CTabelleView::applyWorkingPeriod(const WorkingPeriod &period)
 {
-    BusyCursor busy;
-    m_editor->applyWorkingPeriod(period);
-}
-
-void CTabelleView::RefreshStatistics(int key)
-{
-    BusyCursor busy;
-    m_editor->refreshStatistics(key);
+    runGuarded([&] {
+        BusyCursor busy;
+        m_editor->applyWorkingPeriod(period);
+    });
 }
 
 void CTabelleView::saveState()
@@ -420,8 +450,10 @@ void CTabelleView::newFieldsYear()
         // Closed without OK: no years were chosen, so there is nothing to copy or ask.
         if (result != QDialog::Accepted || !m_db)
             return;
-        FieldYears::copyWithQuestion(*m_db, m_prompter, dialog->managedYear(),
-                                     dialog->productionYear());
+        runGuarded([&] {
+            FieldYears::copyWithQuestion(*m_db, m_prompter, dialog->managedYear(),
+                                         dialog->productionYear());
+        });
     });
     m_yearDialog->open();
 }
@@ -435,7 +467,7 @@ void CTabelleView::setListExportHandler(ListExportHandler handler)
 void CTabelleView::exportList()
 {
     if (m_listExportHandler && m_db && m_db->isOpen())
-        m_listExportHandler(*this);
+        runGuarded([this] { m_listExportHandler(*this); });
 }
 
 void CTabelleView::setFieldYearChooser(std::function<std::optional<int>(int, int)> chooser)
@@ -522,7 +554,7 @@ void CTabelleView::showUsedFields(bool number, bool place, bool relationship)
     }
 }
 
-void CTabelleView::selectNode(QStandardItem *node)
+void CTabelleView::showCurrentNode(QStandardItem *node)
 {
     const QModelIndex index = node ? m_editor->tree().indexFromItem(node) : QModelIndex();
     if (m_reportingChange)

@@ -8,6 +8,7 @@
 #include <memory>
 
 class CAnnoDlg;
+class Database;
 class Clock;
 class FarmSession;
 class Prompter;
@@ -20,6 +21,7 @@ class QRadioButton;
 class QTableView;
 class QTreeView;
 class RegistryEditor;
+struct WorkingPeriod;
 
 // The registries view: the tree of master data, the detail form of the selected record and the
 // statistics list below it. The rules live in RegistryEditor; this widget shows them.
@@ -37,17 +39,7 @@ public:
     QWidget *widget() override { return this; }
     bool isCommandEnabled(ViewCommand command) const override;
     void runCommand(ViewCommand command) override;
-    Database *database() override;
-    void setDatabase(Database *database) override;
-    void releaseDatabase() override;
-    void reopenDatabase() override { RebuildTree(); }
-    void applyWorkingPeriod(const WorkingPeriod &period) override { ApplyWorkingPeriod(period); }
     void saveState() override;
-
-    void FillTree();
-    void RebuildTree();
-    void ApplyWorkingPeriod(const WorkingPeriod &period);
-    void RefreshStatistics(int key);
 
     // Print and Print preview of the selected node's list are handed to the report subsystem by
     // whoever creates the view.
@@ -75,25 +67,37 @@ protected:
 private:
     void build();
     void connectSignals();
+    void followSession();
+    // Runs work of a signal of the tree, the form or the session: a failure of the database is
+    // shown and the view goes on with what the user typed.
+    void runGuarded(const std::function<void()> &work);
+    void setDatabase(Database *database);
+    void releaseDatabase();
+    void takeReplacedDatabase();
+    void fillTree();
+    void rebuildTree();
+    void applyWorkingPeriod(const WorkingPeriod &period);
     void newFieldsYear();
     void showFormAvailability();
     QLineEdit *focusedEdit() const;
     void treeCurrentChanged(const QModelIndex &current, const QModelIndex &previous);
     void showSelection(const QModelIndex &index);
     void showSelectionLater(const QModelIndex &index);
+    // The editor moved its current node: the tree shows it without reporting it back.
+    void showCurrentNode(QStandardItem *node);
 
     // RegistryScreen
     RegistryForm::Texts formTexts() const override;
     void showForm(const RegistryForm::Texts &texts) override;
     void showLayout(const RegistryForm::Layout &layout) override;
     void showUsedFields(bool number, bool place, bool relationship);
-    void selectNode(QStandardItem *node) override;
     void expandNode(QStandardItem *node) override;
     bool isExpanded(QStandardItem *node) const override;
     void focusCode() override;
     std::optional<int> chooseFieldYear(int first, int last) override;
 
     ViewHost &m_host;
+    FarmSession &m_farm;
     std::unique_ptr<Prompter> m_ownPrompter;
     std::unique_ptr<Clock> m_ownClock;
     Prompter &m_prompter;

@@ -3,10 +3,11 @@
 #include "CSceltaStampe.h"
 #include "PrinterOutput.h"
 #include "ProcessingNotice.h"
-#include "UserTurn.h"
+#include "base/CompanyData.h"
 #include "base/Progress.h"
 #include "base/Prompter.h"
 #include "base/ui/BusyCursor.h"
+#include "base/ui/BusyPrompter.h"
 #include "base/ui/CAttesa.h"
 #include "base/ui/SharedPrinter.h"
 #include "db/Database.h"
@@ -32,35 +33,6 @@ private:
     CAttesa m_window;
 };
 
-// The job's prompter: its questions and messages show the usual cursor.
-class UserTurnPrompter : public Prompter
-{
-public:
-    explicit UserTurnPrompter(Prompter &prompter) : m_prompter(prompter) {}
-
-    Answer message(Icon icon, const QString &text, Buttons buttons) override
-    {
-        const UserTurn turn;
-        return m_prompter.message(icon, text, buttons);
-    }
-    QString openFileName(const QString &title, const QString &folder, const QString &filter,
-                         const QString &suggestedName) override
-    {
-        const UserTurn turn;
-        return m_prompter.openFileName(title, folder, filter, suggestedName);
-    }
-    QString saveFileName(const QString &title, const QString &folder, const QString &filter,
-                         const QString &suggestedName) override
-    {
-        const UserTurn turn;
-        return m_prompter.saveFileName(title, folder, filter, suggestedName);
-    }
-    void showHelp(int topic) override { m_prompter.showHelp(topic); }
-
-private:
-    Prompter &m_prompter;
-};
-
 } // namespace
 
 void printFromCardView(QWidget *parent, Database &db, Prompter &prompter, bool preview,
@@ -70,11 +42,11 @@ void printFromCardView(QWidget *parent, Database &db, Prompter &prompter, bool p
     dialog.setProcessingAllowed(!db.isReadOnly());
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const ReportContext context =
-        ReportContext::fromSettings(db, period, currentCardId, QDate::currentDate());
+    const ReportContext context = ReportContext::forPeriod(
+        db, period, currentCardId, CompanyData::load(), QDate::currentDate());
     // Every step of the job, counting included, shows the wait cursor until it needs the user.
-    const BusyCursor busy;
-    UserTurnPrompter jobPrompter(prompter);
+    BusyPrompter jobPrompter(prompter);
+    jobPrompter.setBusy(true);
     CardPrintJob job(context, jobPrompter,
                      [parent] { return std::make_unique<BusyProgress>(parent); });
     // What the totals leave out is told once their progress window has closed, before the

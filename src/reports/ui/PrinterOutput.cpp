@@ -1,7 +1,7 @@
 #include "PrinterOutput.h"
 
-#include "UserTurn.h"
 #include "base/ui/BusyCursor.h"
+#include "base/ui/UserTurn.h"
 #include "db/DbException.h"
 #include "reports/PainterSurface.h"
 #include "reports/Report.h"
@@ -74,7 +74,8 @@ void PrinterOutput::paint(Report &report, int first, int last, int pageCount)
             report.printPage(surface, page, pageCount);
         }
     } catch (const DbException &e) {
-        m_failure = e.message();
+        // Painting runs in the preview's signal, which no exception may leave.
+        m_failure = e;
     }
     painter.end();
 }
@@ -82,12 +83,17 @@ void PrinterOutput::paint(Report &report, int first, int last, int pageCount)
 void PrinterOutput::prepare(Report &report)
 {
     const BusyCursor busy;
-    report.begin();
+    try {
+        report.begin();
+    } catch (...) {
+        endJob();
+        throw;
+    }
 }
 
 bool PrinterOutput::print(Report &report, int pageCount)
 {
-    m_failure.clear();
+    m_failure.reset();
     if (m_preview) {
         QPrintPreviewDialog dialog(&m_printer, m_parent);
         lockPageLayout(dialog);
@@ -115,7 +121,7 @@ bool PrinterOutput::print(Report &report, int pageCount)
               range ? qMin(m_printer.toPage(), pageCount) : pageCount, pageCount);
     }
     endJob();
-    if (!m_failure.isEmpty())
-        throw DbException(m_failure);
+    if (m_failure)
+        throw *m_failure;
     return true;
 }

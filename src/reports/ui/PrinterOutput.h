@@ -1,9 +1,12 @@
 #pragma once
 
+#include "db/DbException.h"
 #include "reports/PrintOutput.h"
 
 #include <QPageLayout>
 #include <QPageSize>
+
+#include <optional>
 
 class QPainter;
 class QPrinter;
@@ -25,7 +28,8 @@ public:
     void endJob();
 
 private:
-    // Readies the report for its pages, with the wait cursor.
+    // Readies the report for its pages, with the wait cursor; a report that cannot be read
+    // ends the job, so that the printer and the search window are given back.
     void prepare(Report &report);
     // Draws pages first..last of pageCount; a database failure is kept for after the dialog.
     void paint(Report &report, int first, int last, int pageCount);
@@ -37,5 +41,5 @@ private:
     QPageLayout::Orientation m_orientation = QPageLayout::Portrait;
     QPageSize m_pageSize;
     bool m_searchWasVisible = false;
-    QString m_failure;
+    std::optional<DbException> m_failure;
 };

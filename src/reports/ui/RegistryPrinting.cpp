@@ -3,18 +3,17 @@
 #include "PrinterOutput.h"
 #include "base/Progress.h"
 #include "base/Prompter.h"
-#include "base/SettingsStore.h"
 #include "base/ui/BusyCursor.h"
 #include "base/ui/SharedPrinter.h"
+#include "db/DbErrorText.h"
 #include "db/DbException.h"
+#include "db/FarmSession.h"
 
-void printRegistryNode(QWidget *parent, Database &db, Prompter &prompter, bool preview,
-                       const WorkingPeriod &period, RegistryPrintList list)
+void printRegistryNode(QWidget *parent, FarmSession &farm, Prompter &prompter, bool preview,
+                       RegistryPrintList list)
 {
-    RegistryPrintReport report(
-        db, period,
-        SettingsStore::readString(SettingsStore::Settings, QStringLiteral("DittaRagSoc")),
-        std::move(list));
+    RegistryPrintReport report(farm.database(), farm.period(), farm.company().name(),
+                               std::move(list));
     PrinterOutput output(SharedPrinter::printer(), preview, parent);
     try {
         int pages = 0;
@@ -25,7 +24,7 @@ void printRegistryNode(QWidget *parent, Database &db, Prompter &prompter, bool p
         }
         output.print(report, pages);
     } catch (const DbException &e) {
-        prompter.error(e.message());
+        prompter.error(DbErrorText::describe(e, farm.databasePath()));
     }
     report.end();
 }

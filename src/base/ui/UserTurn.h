@@ -3,8 +3,8 @@
 #include <QCursor>
 #include <QGuiApplication>
 
-// The usual cursor while a print job waits for the user (a dialog, a message), over the wait
-// cursor the job shows while it counts and draws; the wait cursor is back when the guard ends.
+// The usual cursor while a busy command waits for the user (a dialog, a message), over the
+// wait cursor it shows while it works; the wait cursor is back when the guard ends.
 class UserTurn
 {
 public:

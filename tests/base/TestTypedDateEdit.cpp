@@ -1,4 +1,4 @@
-#include "cards/ui/TypedDateEdit.h"
+#include "base/ui/TypedDateEdit.h"
 
 #include <QLineEdit>
 #include <QTest>
