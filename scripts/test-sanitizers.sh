@@ -13,7 +13,7 @@ export ASAN_OPTIONS="detect_leaks=1:check_initialization_order=1"
 export LSAN_OPTIONS="suppressions=$root/.ci/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 
-BUILD_DIR=build-asan BUILD_TYPE=Sanitize \
+BUILD_DIR=build-asan BUILD_TYPE=Sanitize WERROR=ON \
 CMAKE_ARGS="-DVERDIMO_SANITIZERS=address,undefined -DVERDIMO_BENCHMARKS=OFF" \
     scripts/build.sh -DCMAKE_CXX_FLAGS_SANITIZE="-O1 -g1"
 cd build-asan
