@@ -508,7 +508,7 @@ Esporta registro trattamenti</translation>
     <message>
         <location line="+3"/>
         <source>Export &amp;list as CSV...</source>
-        <translation>Esporta &amp;elenco come CSV...</translation>
+        <translation>Esporta e&amp;lenco come CSV...</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -544,7 +544,7 @@ Apri azienda</translation>
     <message>
         <location line="+4"/>
         <source>Open de&amp;mo farm</source>
-        <translation>Apri azienda di &amp;prova</translation>
+        <translation>Apri azienda di pro&amp;va</translation>
     </message>
     <message>
         <location line="+1"/>
