@@ -147,6 +147,14 @@ WorkingPeriod FarmSession::storedPeriod()
     return WorkingPeriod::fromSettings();
 }
 
+std::pair<QString, QString> FarmSession::storedPeriodTexts()
+{
+    const auto text = [](const SettingsKeys::DateKey &key) {
+        return SettingsStore::readString(key.section, key.name);
+    };
+    return {text(SettingsKeys::DataInit), text(SettingsKeys::DataEnd)};
+}
+
 void FarmSession::storePeriod(const WorkingPeriod &period)
 {
     SettingsKeys::DataInit.write(period.start);

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <memory>
+#include <utility>
 
 class FarmLock;
 
@@ -61,6 +62,9 @@ public:
     void reloadPeriod();
     // The stored working period, 01/01/2015 - 31/12/2015 when none is stored.
     static WorkingPeriod storedPeriod();
+    // The stored period's first and last day as the settings hold them, to show the user a
+    // period that cannot be read.
+    static std::pair<QString, QString> storedPeriodTexts();
     // Writes the period to the settings without telling anyone (the settings dialog stores
     // first and has the frame apply the stored period afterwards).
     static void storePeriod(const WorkingPeriod &period);

@@ -128,12 +128,10 @@ bool CMainView::isPeriodReadable(const WorkingPeriod &period)
 {
     if (period.start.isValid() && period.end.isValid())
         return true;
-    const auto stored = [](const SettingsKeys::DateKey &key) {
-        return SettingsStore::readString(key.section, key.name);
-    };
+    const auto [start, end] = FarmSession::storedPeriodTexts();
     m_prompter.error(tr("The working period in the settings cannot be read (from \"%1\" to "
                         "\"%2\"): no card is shown. Settings in the Program menu sets another.")
-                         .arg(stored(SettingsKeys::DataInit), stored(SettingsKeys::DataEnd)));
+                         .arg(start, end));
     return false;
 }
 
