@@ -83,6 +83,11 @@ add_custom_command(
     COMMENT "Copying the manual beside the programs")
 add_custom_target(verdimo_manual ALL DEPENDS ${VERDIMO_STAGE_DIR}/manual/en/index.html)
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/docs/manual/ DESTINATION ${VERDIMO_SHARE}/manual)
+install(FILES ${CMAKE_SOURCE_DIR}/resources/screenshots/main-window.png
+        DESTINATION ${VERDIMO_SHARE}/manual)
+# The JSON Schema of the treatment record, for the programs that read what it exports.
+install(FILES ${CMAKE_SOURCE_DIR}/docs/treatment-record.schema.json
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/verdimo)
 
 # The machine-wide settings name the installed data folder, which only the install step knows.
 # The update servers' password has a file of its own that only root and the group verdimo read.

@@ -9,7 +9,7 @@ PACKAGES="cmake ninja-build g++ ccache pkg-config
 qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-svg-dev libqt6svg6
 qt6-translations-l10n zlib1g-dev libcurl4-openssl-dev fonts-liberation clang-format
 xvfb xauth unzip zip p7zip-full python3 poppler-utils
-libsodium-dev python3-pyftpdlib libsqlite3-dev qt6-l10n-tools qt6-tools-dev
+libsodium-dev python3-pyftpdlib python3-jsonschema libsqlite3-dev qt6-l10n-tools qt6-tools-dev
 dpkg-dev desktop-file-utils appstream file shared-mime-info libglib2.0-bin lintian"
 
 # One dpkg-query for the whole list: a package it does not know is missing too.

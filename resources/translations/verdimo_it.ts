@@ -17,7 +17,7 @@
 <context>
     <name>ArchiveMerge</name>
     <message>
-        <location filename="../../src/exchange/ArchiveMerge.cpp" line="+41"/>
+        <location filename="../../src/exchange/ArchiveMerge.cpp" line="+61"/>
         <source>Importing item %s</source>
         <translation>Importazione articolo %s</translation>
     </message>
@@ -27,7 +27,7 @@
         <translation>Importazione campo %s</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>Importing center %s</source>
         <translation>Importazione centro %s</translation>
     </message>
@@ -52,7 +52,7 @@
         <translation>In attesa di istruzioni</translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+56"/>
         <source>Importing form of %s</source>
         <translation>Importazione scheda del %s</translation>
     </message>
@@ -60,7 +60,7 @@
 <context>
     <name>ArchiveValueCheck</name>
     <message>
-        <location filename="../../src/exchange/ArchiveValueCheck.cpp" line="+183"/>
+        <location filename="../../src/exchange/ArchiveValueCheck.cpp" line="+204"/>
         <source>a date written YYYY-MM-DD HH:MM:SS is expected</source>
         <translation>è attesa una data scritta AAAA-MM-GG HH:MM:SS</translation>
     </message>
@@ -107,16 +107,32 @@
     </message>
     <message>
         <location line="+6"/>
+        <location line="+20"/>
         <source>a text is expected</source>
         <translation>è atteso un testo</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-17"/>
         <source>no more than %1 characters are allowed</source>
         <translation>sono ammessi al massimo %1 caratteri</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+5"/>
+        <source>a number above 0 is expected</source>
+        <translation>è atteso un numero maggiore di 0</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>a BBCH stage of two digits is expected</source>
+        <translation>è atteso uno stadio BBCH di due cifre</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>a time written HH:MM is expected</source>
+        <translation>è attesa un'ora scritta HH:MM</translation>
+    </message>
+    <message>
+        <location line="+21"/>
         <source>binary data of %1 bytes</source>
         <translation>dati binari di %1 byte</translation>
     </message>
@@ -142,7 +158,12 @@
 <context>
     <name>AutomaticBackups</name>
     <message>
-        <location filename="../../src/app/AutomaticBackups.cpp" line="+36"/>
+        <location filename="../../src/app/AutomaticBackups.cpp" line="+66"/>
+        <source>The farm was backed up into %1.</source>
+        <translation>Il backup dell'azienda è stato salvato in %1.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>The automatic backup of the farm database failed; the program goes on without it.
 %1</source>
         <translation>Il backup automatico del database aziendale non è riuscito; il programma prosegue senza.
@@ -192,7 +213,7 @@
         <translation>Il database sostituito è conservato in %1.</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>Could not make the backup folder %1 to keep a copy of %2.</source>
         <translation>Impossibile creare la cartella dei backup %1 per conservare una copia di %2.</translation>
     </message>
@@ -217,12 +238,12 @@
         <translation>la cartella %1 non può essere creata</translation>
     </message>
     <message>
-        <location line="-100"/>
+        <location line="-101"/>
         <source>The backup&apos;s database cannot be used: %1</source>
         <translation>Il database del backup non è utilizzabile: %1</translation>
     </message>
     <message>
-        <location line="+103"/>
+        <location line="+104"/>
         <source>Could not replace the database %1: %2</source>
         <translation>Impossibile sostituire il database %1: %2</translation>
     </message>
@@ -235,7 +256,7 @@
 <context>
     <name>BackupRestoring</name>
     <message>
-        <location filename="../../src/app/BackupRestoring.cpp" line="+37"/>
+        <location filename="../../src/app/BackupRestoring.cpp" line="+38"/>
         <source>No farm database is named in the settings: there is nothing to restore into.</source>
         <translation>Nelle impostazioni non è indicato alcun database aziendale: non c&apos;è nulla in cui ripristinare.</translation>
     </message>
@@ -243,6 +264,19 @@
         <location line="+5"/>
         <source>The farm database %1 can only be read: a backup cannot replace it.</source>
         <translation>Il database aziendale %1 può essere solo letto: un backup non può sostituirlo.</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>The backup %1 was made of another farm, %2, not of the working farm %3.
+
+Replace the working farm %3 with the backup of %2?
+
+What it replaces is kept first.</source>
+        <translation>Il backup %1 è di un'altra azienda, %2, non dell'azienda di lavoro %3.
+
+Sostituire l'azienda di lavoro %3 con il backup di %2?
+
+Quanto viene sostituito è conservato prima.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -254,12 +288,12 @@ What it replaces is kept first.</source>
 Ciò che viene sostituito è conservato prima.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="-15"/>
         <source>The backup %1 is now the working database. %2</source>
         <translation>Il backup %1 è ora il database di lavoro. %2</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+23"/>
         <source>it could not be opened</source>
         <translation>non è stato possibile aprirlo</translation>
     </message>
@@ -276,14 +310,78 @@ Ripristinare ora uno dei suoi backup?</translation>
 <context>
     <name>BackupRotation</name>
     <message>
-        <location filename="../../src/exchange/BackupRotation.cpp" line="+121"/>
+        <location filename="../../src/exchange/BackupRotation.cpp" line="+199"/>
+        <source>Could not write %1: %2</source>
+        <translation>Impossibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <location line="+12"/>
         <source>Could not make the backup folder %1.</source>
         <translation>Impossibile creare la cartella dei backup %1.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+18"/>
         <source>Could not back up %1 into %2: %3</source>
         <translation>Impossibile eseguire il backup di %1 in %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>BbchStages</name>
+    <message>
+        <location filename="../../src/cards/BbchStages.cpp" line="+6"/>
+        <source>Germination, sprouting, bud development</source>
+        <translation>Germinazione, germogliamento, sviluppo delle gemme</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Leaf development</source>
+        <translation>Sviluppo delle foglie</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Formation of side shoots, tillering</source>
+        <translation>Formazione dei germogli laterali, accestimento</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stem elongation, rosette growth, shoot development</source>
+        <translation>Levata, sviluppo della rosetta, sviluppo del germoglio</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Development of harvestable vegetative parts, booting</source>
+        <translation>Sviluppo delle parti vegetative raccoglibili, botticella</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Inflorescence emergence, heading</source>
+        <translation>Emergenza dell'infiorescenza, spigatura</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Flowering</source>
+        <translation>Fioritura</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Development of fruit</source>
+        <translation>Sviluppo dei frutti</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ripening of fruit and seed</source>
+        <translation>Maturazione dei frutti e dei semi</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Senescence, beginning of dormancy</source>
+        <translation>Senescenza, inizio della dormienza</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>%1 - %2</source>
+        <extracomment>A BBCH growth stage: %1 the two-digit code, %2 the name of its principal stage.</extracomment>
+        <translation>%1 - %2</translation>
     </message>
 </context>
 <context>
@@ -426,11 +524,16 @@ Ripristinare ora uno dei suoi backup?</translation>
     </message>
     <message>
         <location line="+1"/>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>&amp;Help</source>
         <translation>&amp;Guida</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+43"/>
         <source>Date known</source>
         <translation>Data nota</translation>
     </message>
@@ -538,7 +641,7 @@ Ripristina</translation>
         <location line="+1"/>
         <source>Make another farm database the working farm
 Open farm</source>
-        <translation>Fa di un altro database aziendale l'azienda di lavoro
+        <translation>Fa di un altro database aziendale l&apos;azienda di lavoro
 Apri azienda</translation>
     </message>
     <message>
@@ -966,17 +1069,17 @@ Informazioni su</translation>
         <translation>Barra degli strumenti</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location filename="../../src/app/FrameStatusBar.cpp" line="+44"/>
         <source>CAP</source>
         <translation>MAIUSC</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>NUM</source>
         <translation>NUM</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>SCRL</source>
         <translation>BLOC SCORR</translation>
     </message>
@@ -986,7 +1089,7 @@ Informazioni su</translation>
         <translation>Bloc Maiusc</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Num Lock</source>
         <translation>Bloc Num</translation>
     </message>
@@ -996,17 +1099,32 @@ Informazioni su</translation>
         <translation>Bloc Scorr</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+18"/>
+        <source>Period %1</source>
+        <translation>Periodo %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Period unreadable</source>
+        <translation>Periodo illeggibile</translation>
+    </message>
+    <message>
+        <location line="-36"/>
         <source>read-only</source>
         <translation>sola lettura</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-6"/>
+        <source>The days whose cards the program shows: click to change them in Settings.</source>
+        <translation>I giorni di cui il programma mostra le schede: fare clic per cambiarli in Impostazioni.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>The database can only be read.</source>
         <translation>Il database è di sola lettura.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="+18"/>
         <location line="+2"/>
         <source>Ready</source>
         <translation>Pronto</translation>
@@ -1026,7 +1144,7 @@ Settings in the Program menu chooses another farm database.</source>
 Impostazioni nel menu Programma permette di scegliere un altro database aziendale.</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+48"/>
         <source>The demo farm %1 is now the working database. Settings in the Program menu chooses your own farm database %2 again.</source>
         <translation>L&apos;azienda di prova %1 è ora il database di lavoro. Impostazioni nel menu Programma permette di scegliere di nuovo il proprio database aziendale %2.</translation>
     </message>
@@ -1048,22 +1166,22 @@ No torna alla scheda senza fare altro.</translation>
 <context>
     <name>CMainView</name>
     <message>
-        <location filename="../../src/cards/ui/CMainView.cpp" line="+54"/>
+        <location filename="../../src/cards/ui/CMainView.cpp" line="+57"/>
         <source>Works</source>
         <translation>Lavori</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+109"/>
         <source>The working period in the settings cannot be read (from &quot;%1&quot; to &quot;%2&quot;): no card is shown. Settings in the Program menu sets another.</source>
         <translation>Il periodo di lavoro nelle impostazioni non è leggibile (dal &quot;%1&quot; al &quot;%2&quot;): nessuna scheda viene mostrata. Impostazioni nel menu Programma ne imposta un altro.</translation>
     </message>
     <message>
-        <location line="+354"/>
+        <location line="+399"/>
         <source>The new form has not been saved yet. Do you want to save it?</source>
         <translation>La nuova scheda non è ancora stata salvata. Salvarla?</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>The form could not be stored. Close without storing it?</source>
         <translation>Non è stato possibile memorizzare la scheda. Chiudere senza memorizzarla?</translation>
     </message>
@@ -1071,7 +1189,7 @@ No torna alla scheda senza fare altro.</translation>
 <context>
     <name>COperaiDlg</name>
     <message>
-        <location filename="../../src/cards/ui/COperaiDlg.cpp" line="+61"/>
+        <location filename="../../src/cards/ui/COperaiDlg.cpp" line="+63"/>
         <source>Work Management</source>
         <translation>Gestione lavori</translation>
     </message>
@@ -1101,7 +1219,7 @@ No torna alla scheda senza fare altro.</translation>
         <translation>&amp;Guida</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+50"/>
         <source> Worker </source>
         <translation> Operaio </translation>
     </message>
@@ -1256,9 +1374,40 @@ No torna alla scheda senza fare altro.</translation>
         <translation>Avversità :</translation>
     </message>
     <message>
-        <location line="+185"/>
+        <location line="+7"/>
+        <source> Treatment </source>
+        <translation> Trattamento </translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+275"/>
         <source>&lt;None&gt;</source>
         <translation>&lt;Nessuno&gt;</translation>
+    </message>
+    <message>
+        <location line="-270"/>
+        <source>HH:MM</source>
+        <translation>HH:MM</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Treated area (ha) :</source>
+        <translation>Superficie trattata (ha) :</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>BBCH stage :</source>
+        <translation>Stadio BBCH :</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Time of application :</source>
+        <translation>Ora del trattamento :</translation>
+    </message>
+    <message>
+        <location line="+136"/>
+        <source>of %1 ha</source>
+        <translation>su %1 ha</translation>
     </message>
 </context>
 <context>
@@ -1349,7 +1498,7 @@ No torna alla scheda senza fare altro.</translation>
         <translation>&amp;Guida</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+52"/>
         <source>Verdimo : Select database</source>
         <translation>Verdimo : Selezione del database</translation>
     </message>
@@ -1422,6 +1571,11 @@ No torna alla scheda senza fare altro.</translation>
         <translation>Registro dei trattamenti</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>Treatment record (EU)</source>
+        <translation>Registro trattamenti (UE)</translation>
+    </message>
+    <message>
         <location line="+9"/>
         <source>Processes data</source>
         <translation>Elabora i dati</translation>
@@ -1455,7 +1609,7 @@ No torna alla scheda senza fare altro.</translation>
 <context>
     <name>CSearchScheda</name>
     <message>
-        <location filename="../../src/app/CSearchScheda.cpp" line="+10"/>
+        <location filename="../../src/app/CSearchScheda.cpp" line="+40"/>
         <location line="+15"/>
         <source>Form Date</source>
         <translation>Data scheda</translation>
@@ -1469,7 +1623,7 @@ No torna alla scheda senza fare altro.</translation>
 <context>
     <name>CTabelleView</name>
     <message>
-        <location filename="../../src/registries/ui/CTabelleView.cpp" line="+83"/>
+        <location filename="../../src/registries/ui/CTabelleView.cpp" line="+84"/>
         <source>Registries</source>
         <translation>Anagrafiche</translation>
     </message>
@@ -1506,7 +1660,7 @@ No torna alla scheda senza fare altro.</translation>
     <message>
         <location line="+1"/>
         <source>  Report :</source>
-        <translation>  Stampa :</translation>
+        <translation>  Rapporto :</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1529,7 +1683,7 @@ No torna alla scheda senza fare altro.</translation>
         <translation>N. registrazione :</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+43"/>
         <source>Statistics</source>
         <translation>Statistiche</translation>
     </message>
@@ -1688,7 +1842,7 @@ No torna alla scheda senza fare altro.</translation>
 <context>
     <name>CardFormLayout</name>
     <message>
-        <location filename="../../src/cards/ui/CardFormLayout.cpp" line="+94"/>
+        <location filename="../../src/cards/ui/CardFormLayout.cpp" line="+95"/>
         <location line="+3"/>
         <source>°C</source>
         <translation>°C</translation>
@@ -1702,12 +1856,12 @@ No torna alla scheda senza fare altro.</translation>
 <context>
     <name>CardPrintJob</name>
     <message>
-        <location filename="../../src/reports/CardPrintJob.cpp" line="+51"/>
+        <location filename="../../src/reports/CardPrintJob.cpp" line="+52"/>
         <source>Program › Settings chooses another working period.</source>
         <translation>Programma › Impostazioni sceglie un altro periodo di lavoro.</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+133"/>
         <source>%1
 The period looked at runs from %2 to %3. %4</source>
         <translation>%1
@@ -1717,22 +1871,49 @@ Il periodo esaminato va dal %2 al %3. %4</translation>
 <context>
     <name>CardSession</name>
     <message>
-        <location filename="../../src/cards/CardSession.cpp" line="+139"/>
-        <source>Form is already stored in the database! Can not save!</source>
-        <translation>La scheda è già presente nel database! Impossibile salvare!</translation>
+        <location filename="../../src/cards/CardSession.cpp" line="+60"/>
+        <source>%1 is outside the working period %2: type a day of the period, or set another period with Settings in the Program menu.</source>
+        <translation>%1 è fuori dal periodo di lavoro %2: digitare un giorno del periodo, oppure impostare un altro periodo con Impostazioni nel menu Programma.</translation>
     </message>
     <message>
-        <location line="+17"/>
-        <source>Unable to save form!</source>
-        <translation>Impossibile salvare la scheda!</translation>
+        <location line="+97"/>
+        <source>There is already a card for %1: the new card was not saved. Its fields and works are kept: choose another day and save again.</source>
+        <translation>Esiste già una scheda per il %1: la nuova scheda non è stata salvata. I suoi campi e le sue opere restano: scegliere un altro giorno e salvare di nuovo.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+19"/>
+        <source>Unable to save form! %1
+
+The new form and its works are kept: Save tries again.</source>
+        <translation>Impossibile salvare la scheda! %1
+
+La nuova scheda e le sue opere restano: Salva riprova.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Form stored successfully!</source>
         <translation>Scheda salvata correttamente!</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+19"/>
+        <source>There is already a card for %1. Open it?
+
+Yes opens that card and moves into it the works of this new card and the fields typed here that it leaves empty. No keeps this new card: choose another day for it.</source>
+        <translation>Esiste già una scheda per il %1. Aprirla?
+
+Sì apre quella scheda e vi sposta le opere di questa nuova scheda e i campi digitati qui che in essa sono vuoti. No mantiene questa nuova scheda: scegliere un altro giorno.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>There is already a card for %1. Open it?
+
+No keeps this new card: choose another day for it.</source>
+        <translation>Esiste già una scheda per il %1. Aprirla?
+
+No mantiene questa nuova scheda: scegliere un altro giorno.</translation>
+    </message>
+    <message>
+        <location line="+76"/>
         <source>Do you really want to delete the current form?</source>
         <translation>Eliminare davvero la scheda corrente?</translation>
     </message>
@@ -1858,7 +2039,7 @@ Il periodo esaminato va dal %2 al %3. %4</translation>
     </message>
     <message>
         <location line="+49"/>
-        <location filename="../../src/cli/ReportCommands.cpp" line="+307"/>
+        <location filename="../../src/cli/ReportCommands.cpp" line="+308"/>
         <source>unexpected argument &apos;%1&apos;</source>
         <translation>argomento inatteso &apos;%1&apos;</translation>
     </message>
@@ -2121,12 +2302,12 @@ Il periodo esaminato va dal %2 al %3. %4</translation>
     <message>
         <location line="+7"/>
         <source>Process this year&apos;s cards (%1 to %2) and print the crops&apos; costs with:</source>
-        <translation>Elaborate le schede di quest'anno (dal %1 al %2) e stampate i costi delle colture con:</translation>
+        <translation>Elaborate le schede di quest&apos;anno (dal %1 al %2) e stampate i costi delle colture con:</translation>
     </message>
     <message>
-        <location filename="../../src/cli/RegisterExportCommand.cpp" line="+22"/>
-        <source>Write the treatment register as data, one record per treatment, and list the treatments whose product or crop lacks its authorisation number or EPPO code.</source>
-        <translation>Scrive il registro dei trattamenti come dati, un record per trattamento, ed elenca i trattamenti il cui prodotto o coltura manca del numero di registrazione o del codice EPPO.</translation>
+        <location filename="../../src/cli/RegisterExportCommand.cpp" line="+41"/>
+        <source>Write the record of treatments as data, one record per application (GeoJSON: one feature per treated parcel), and list the applications that lack an element of the record.</source>
+        <translation>Scrive il registro dei trattamenti come dati, un record per applicazione (GeoJSON: un elemento per particella trattata), ed elenca le applicazioni a cui manca un elemento del registro.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -2139,12 +2320,17 @@ Il periodo esaminato va dal %2 al %3. %4</translation>
         <translation>il file da scrivere</translation>
     </message>
     <message>
-        <location line="+13"/>
-        <source>give --format csv or --format json</source>
-        <translation>indicare --format csv oppure --format json</translation>
+        <location line="+1"/>
+        <source>write nothing and fail when an application lacks an element of the record</source>
+        <translation>non scrive nulla e termina con errore se a un'applicazione manca un elemento del registro</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+15"/>
+        <source>give --format csv, --format json or --format geojson</source>
+        <translation>indicate --format csv, --format json o --format geojson</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>give the file to write with --out FILE</source>
         <translation>indicare il file da scrivere con --out FILE</translation>
     </message>
@@ -2162,7 +2348,7 @@ Il periodo esaminato va dal %2 al %3. %4</translation>
 <context>
     <name>DataExchange</name>
     <message>
-        <location filename="../../src/exchange/DataExchange.cpp" line="+102"/>
+        <location filename="../../src/exchange/DataExchange.cpp" line="+97"/>
         <source>Database not loaded!</source>
         <translation>Database non caricato!</translation>
     </message>
@@ -2170,27 +2356,27 @@ Il periodo esaminato va dal %2 al %3. %4</translation>
         <location line="+35"/>
         <location line="+12"/>
         <location line="+2"/>
-        <location line="+58"/>
-        <location line="+152"/>
+        <location line="+59"/>
+        <location line="+160"/>
         <source>Unable to store!</source>
         <translation>Impossibile archiviare!</translation>
     </message>
     <message>
-        <location line="-189"/>
+        <location line="-198"/>
         <location line="+7"/>
-        <location line="+81"/>
+        <location line="+83"/>
         <location line="+7"/>
         <source>Unable to check out!</source>
         <translation>Impossibile estrarre!</translation>
     </message>
     <message>
-        <location line="-69"/>
+        <location line="-71"/>
         <source>Verdimo : New data archive</source>
         <translation>Verdimo : Nuovo archivio dati</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+48"/>
+        <location line="+49"/>
         <source>Verdimo archives (*.czp)</source>
         <translation>Archivi Verdimo (*.czp)</translation>
     </message>
@@ -2205,7 +2391,7 @@ Il periodo esaminato va dal %2 al %3. %4</translation>
         <translation>Verdimo : Selezione del database</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+33"/>
         <location line="+10"/>
         <source>Database not compatible for the Verdimo software!</source>
         <translation>Database non compatibile con il programma Verdimo!</translation>
@@ -2227,12 +2413,12 @@ Il periodo esaminato va dal %2 al %3. %4</translation>
         <translation>Non è stato importato nulla: il database di lavoro è invariato.</translation>
     </message>
     <message>
-        <location filename="../../src/exchange/DataExchange.cpp" line="+62"/>
+        <location filename="../../src/exchange/DataExchange.cpp" line="+63"/>
         <source>Import data completed successfully!</source>
         <translation>Importazione dei dati completata correttamente!</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+42"/>
         <source>Verdimo : New data backup</source>
         <translation>Verdimo : Nuovo backup dei dati</translation>
     </message>
@@ -2242,7 +2428,7 @@ Il periodo esaminato va dal %2 al %3. %4</translation>
         <translation>Backup Verdimo (*.zip)</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+20"/>
         <source>Backup completed successfully!</source>
         <translation>Backup completato correttamente!</translation>
     </message>
@@ -2295,7 +2481,7 @@ Il periodo esaminato va dal %2 al %3. %4</translation>
         <translation>Fase (1) : Elaborazione magazzino...</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+33"/>
         <source>Phase (1) : Closing archives...</source>
         <translation>Fase (1) : Chiusura archivi...</translation>
     </message>
@@ -2303,7 +2489,7 @@ Il periodo esaminato va dal %2 al %3. %4</translation>
 <context>
     <name>DateText</name>
     <message>
-        <location filename="../../src/base/DateText.cpp" line="+9"/>
+        <location filename="../../src/base/DateText.cpp" line="+43"/>
         <source>MM/dd/yyyy</source>
         <extracomment>The pattern of a date in the lists and on printed pages (Qt date format: dd day, MM month, yyyy year).</extracomment>
         <translation>dd/MM/yyyy</translation>
@@ -2314,27 +2500,27 @@ Il periodo esaminato va dal %2 al %3. %4</translation>
     <message>
         <location filename="../../src/db/DbErrorText.cpp" line="+13"/>
         <source>The farm database %1 is in use by another program; try again in a moment.</source>
-        <translation>Il database dell'azienda %1 è in uso da un altro programma; riprovare tra un momento.</translation>
+        <translation>Il database dell&apos;azienda %1 è in uso da un altro programma; riprovare tra un momento.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The farm database %1 is damaged; restore a backup (Program › Restore...) or run verdimo-cli check on it.</source>
-        <translation>Il database dell'azienda %1 è danneggiato; ripristinare un backup (Programma › Ripristina...) oppure eseguire verdimo-cli check su di esso.</translation>
+        <translation>Il database dell&apos;azienda %1 è danneggiato; ripristinare un backup (Programma › Ripristina...) oppure eseguire verdimo-cli check su di esso.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The farm database %1 can only be read; to change it, open a copy in a folder you may write to.</source>
-        <translation>Il database dell'azienda %1 può essere solo letto; per modificarlo, aprirne una copia in una cartella in cui si può scrivere.</translation>
+        <translation>Il database dell&apos;azienda %1 può essere solo letto; per modificarlo, aprirne una copia in una cartella in cui si può scrivere.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The disk holding the farm database %1 is full; free some space and try again.</source>
-        <translation>Il disco che contiene il database dell'azienda %1 è pieno; liberare spazio e riprovare.</translation>
+        <translation>Il disco che contiene il database dell&apos;azienda %1 è pieno; liberare spazio e riprovare.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>The work on the farm database %1 failed.</source>
-        <translation>L'operazione sul database dell'azienda %1 non è riuscita.</translation>
+        <translation>L&apos;operazione sul database dell&apos;azienda %1 non è riuscita.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -2345,13 +2531,13 @@ Il periodo esaminato va dal %2 al %3. %4</translation>
 <context>
     <name>DemoFarm</name>
     <message>
-        <location filename="../../src/demo/DemoFarm.cpp" line="+22"/>
+        <location filename="../../src/demo/DemoFarm.cpp" line="+23"/>
         <source>Cannot read the template database %1: %2</source>
         <translation>Impossibile leggere il database modello %1: %2</translation>
     </message>
     <message>
         <location line="+5"/>
-        <location line="+39"/>
+        <location line="+41"/>
         <location line="+16"/>
         <source>Cannot write %1: %2</source>
         <translation>Impossibile scrivere %1: %2</translation>
@@ -2368,6 +2554,104 @@ Il periodo esaminato va dal %2 al %3. %4</translation>
         <location line="+8"/>
         <source>Cannot write the demo farm %1: %2</source>
         <translation>Impossibile scrivere l&apos;azienda di prova %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DomainNames</name>
+    <message>
+        <location filename="../../src/base/DomainNames.cpp" line="+8"/>
+        <source>&lt;None&gt;</source>
+        <translation>&lt;Nessuno&gt;</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Crop</source>
+        <translation>Coltivazione</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Field</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Machine</source>
+        <translation>Macchina</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Other</source>
+        <translation>Altro</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Crops</source>
+        <translation>Coltivazioni</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Fields</source>
+        <translation>Campi</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Machines</source>
+        <translation>Macchine</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Others</source>
+        <translation>Altri</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Production</source>
+        <translation>Produzione</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Purchase</source>
+        <translation>Acquisto</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Working</source>
+        <translation>Lavorazione</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sale</source>
+        <translation>Vendita</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>In.Inv.</source>
+        <translation>Inv.In.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Production movement</source>
+        <translation>Mov. di Produzione</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Purchase invoice</source>
+        <translation>Fattura di Acquisto</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Working movement</source>
+        <translation>Mov. di Lavorazione</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sale invoice</source>
+        <translation>Fattura di Vendita</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Initial inventory</source>
+        <translation>Inventario Iniziale</translation>
     </message>
 </context>
 <context>
@@ -2388,9 +2672,148 @@ Il periodo esaminato va dal %2 al %3. %4</translation>
     </message>
 </context>
 <context>
+    <name>EuRecordReport</name>
+    <message>
+        <location filename="../../src/reports/EuRecordReport.cpp" line="+28"/>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Time</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Product</source>
+        <translation>Prodotto</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Authorisation no.</source>
+        <translation>N. registrazione</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Quantity</source>
+        <translation>Quantità</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Treated</source>
+        <translation>Superficie</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>area (ha)</source>
+        <translation>trattata (ha)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dose per ha</source>
+        <translation>Dose per ha</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Crop</source>
+        <translation>Coltura</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+26"/>
+        <source>EPPO code</source>
+        <translation>Codice EPPO</translation>
+    </message>
+    <message>
+        <location line="-25"/>
+        <source>BBCH</source>
+        <translation>BBCH</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Adversity</source>
+        <translation>Avversità</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Field</source>
+        <translation>Appezzamento</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Parcel reference</source>
+        <translation>Rif. particella</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Missing</source>
+        <translation>Mancante</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>authorisation no.</source>
+        <translation>n. registrazione</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>treated area</source>
+        <translation>superficie trattata</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>BBCH stage</source>
+        <translation>fase BBCH</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>time</source>
+        <translation>ora</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>parcel reference</source>
+        <translation>rif. particella</translation>
+    </message>
+    <message>
+        <location line="+65"/>
+        <source>Municipality %1, sheet %2, parcel %3</source>
+        <translation>Comune %1, foglio %2, particella %3</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>geometry (%1)</source>
+        <translation>geometria (%1)</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>%1/ha</source>
+        <translation>%1/ha</translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <source>There are no treatments with register products in the period.</source>
+        <translation>Nel periodo non ci sono trattamenti con prodotti del quaderno.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Treatment record (EU)</source>
+        <translation>Registro trattamenti (UE)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 - tax code %2</source>
+        <translation>%1 - codice fiscale %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>From %1 To %2</source>
+        <translation>Dal %1 al %2</translation>
+    </message>
+</context>
+<context>
     <name>FarmFileCheck</name>
     <message>
-        <location filename="../../src/exchange/FarmFileCheck.cpp" line="+140"/>
+        <location filename="../../src/exchange/FarmFileCheck.cpp" line="+141"/>
         <source>Could not make a temporary folder to check the database: %1</source>
         <translation>Impossibile creare una cartella temporanea per controllare il database: %1</translation>
     </message>
@@ -2468,13 +2891,13 @@ Il periodo esaminato va dal %2 al %3. %4</translation>
         <location line="+10"/>
         <source>Make the farm %1 the working farm?
 The working farm now is %2; it stays as it is and can be chosen again in the File menu.</source>
-        <translation>Fare dell'azienda %1 l'azienda di lavoro?
-L'azienda di lavoro ora è %2; resta com'è e si può scegliere di nuovo nel menu File.</translation>
+        <translation>Fare dell&apos;azienda %1 l&apos;azienda di lavoro?
+L&apos;azienda di lavoro ora è %2; resta com&apos;è e si può scegliere di nuovo nel menu File.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Import the data archive %1 into the working farm %2?</source>
-        <translation>Importare l'archivio dati %1 nell'azienda di lavoro %2?</translation>
+        <translation>Importare l&apos;archivio dati %1 nell&apos;azienda di lavoro %2?</translation>
     </message>
     <message>
         <location line="+12"/>
@@ -2518,7 +2941,7 @@ L'azienda di lavoro ora è %2; resta com'è e si può scegliere di nuovo nel men
 <context>
     <name>FarmSession</name>
     <message>
-        <location filename="../../src/db/FarmSession.cpp" line="+101"/>
+        <location filename="../../src/db/FarmSession.cpp" line="+103"/>
         <source>Cannot open the farm database %1: %2</source>
         <translation>Impossibile aprire il database dell&apos;azienda %1: %2</translation>
     </message>
@@ -2526,7 +2949,7 @@ L'azienda di lavoro ora è %2; resta com'è e si può scegliere di nuovo nel men
 <context>
     <name>FieldYears</name>
     <message>
-        <location filename="../../src/registries/FieldYears.cpp" line="+67"/>
+        <location filename="../../src/registries/FieldYears.cpp" line="+83"/>
         <source>There are no fields to copy: choose a year with fields and a year without fields.</source>
         <translation>Non ci sono campi da copiare: scegliere un anno con campi e un anno senza campi.</translation>
     </message>
@@ -2536,7 +2959,12 @@ L'azienda di lavoro ora è %2; resta com'è e si può scegliere di nuovo nel men
         <translation>Mantenere i campi del %1 per il %2?</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+6"/>
+        <source>The fields of %1 were not copied to %2: nothing was changed.</source>
+        <translation>I campi del %1 non sono stati copiati nel %2: non è stato cambiato nulla.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Fields created with success!</source>
         <translation>Campi creati correttamente!</translation>
     </message>
@@ -2552,14 +2980,59 @@ L'azienda di lavoro ora è %2; resta com'è e si può scegliere di nuovo nel men
     </message>
 </context>
 <context>
+    <name>ImportedCards</name>
+    <message>
+        <location filename="../../src/exchange/ImportedCards.cpp" line="+52"/>
+        <source>The imported cards, from %1 to %2, lie outside the working period %3.
+
+Make %4 the working period to see them?</source>
+        <translation>Le schede importate, dal %1 al %2, sono fuori dal periodo di lavoro %3.
+
+Impostare %4 come periodo di lavoro per vederle?</translation>
+    </message>
+</context>
+<context>
+    <name>IncompleteTreatmentsDialog</name>
+    <message>
+        <location filename="../../src/reports/ui/IncompleteTreatmentsDialog.cpp" line="+22"/>
+        <source>Incomplete treatments</source>
+        <translation>Trattamenti incompleti</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Product</source>
+        <translation>Prodotto</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Field or crop</source>
+        <translation>Appezzamento o coltura</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Missing</source>
+        <translation>Mancante</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Double-click a treatment to open its work and complete it.</source>
+        <translation>Fate doppio clic su un trattamento per aprirne il lavoro e completarlo.</translation>
+    </message>
+</context>
+<context>
     <name>ListCsvExport</name>
     <message>
-        <location filename="../../src/reports/ui/ListCsvExport.cpp" line="+27"/>
+        <location filename="../../src/reports/ui/ListCsvExport.cpp" line="+26"/>
         <source>Export list as CSV</source>
         <translation>Esporta elenco come CSV</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>CSV files (*.csv)</source>
         <translation>File CSV (*.csv)</translation>
     </message>
@@ -2573,6 +3046,144 @@ L'azienda di lavoro ora è %2; resta com'è e si può scegliere di nuovo nel men
     </message>
 </context>
 <context>
+    <name>ParcelGeometry</name>
+    <message>
+        <location filename="../../src/registries/ParcelGeometry.cpp" line="+65"/>
+        <source>Ring %1 of polygon %2 has fewer than four positions.</source>
+        <translation>L'anello %1 del poligono %2 ha meno di quattro posizioni.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Ring %1 of polygon %2 is not closed: its last position differs from its first.</source>
+        <translation>L'anello %1 del poligono %2 non è chiuso: l'ultima posizione è diversa dalla prima.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Polygon %1 encloses no area.</source>
+        <translation>Il poligono %1 non racchiude alcuna area.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The coordinates of polygon %1 are not a list of rings.</source>
+        <translation>Le coordinate del poligono %1 non sono un elenco di anelli.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <location line="+82"/>
+        <source>Position %1 of ring %2 of polygon %3 is not a longitude and latitude in degrees.</source>
+        <translation>La posizione %1 dell'anello %2 del poligono %3 non è una longitudine e latitudine in gradi.</translation>
+    </message>
+    <message>
+        <location line="-58"/>
+        <source>The FeatureCollection holds %1 features; a field takes exactly one.</source>
+        <translation>La FeatureCollection contiene %1 elementi; un campo ne accetta esattamente uno.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The Feature has no geometry.</source>
+        <translation>La Feature non ha geometria.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location line="+65"/>
+        <source>The GeoJSON text is not an object with a &quot;type&quot;.</source>
+        <translation>Il testo GeoJSON non è un oggetto con un "type".</translation>
+    </message>
+    <message>
+        <location line="-64"/>
+        <source>A parcel needs a Polygon or MultiPolygon geometry, not %1.</source>
+        <translation>Una particella richiede una geometria Polygon o MultiPolygon, non %1.</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <source>The text is not valid JSON: %1 (at character %2).</source>
+        <translation>Il testo non è JSON valido: %1 (al carattere %2).</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>The coordinates of the MultiPolygon are not a list of polygons.</source>
+        <translation>Le coordinate del MultiPolygon non sono un elenco di poligoni.</translation>
+    </message>
+    <message>
+        <location line="+54"/>
+        <source>The KML document cannot be read: %1 (line %2).</source>
+        <translation>Impossibile leggere il documento KML: %1 (riga %2).</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The KML document holds no polygon.</source>
+        <translation>Il documento KML non contiene alcun poligono.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The KML document holds the polygons of %1 placemarks; a field takes those of exactly one.</source>
+        <translation>Il documento KML contiene i poligoni di %1 segnaposto; un campo accetta quelli di uno solo.</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Cannot read the parcel file %1: %2</source>
+        <translation>Impossibile leggere il file della particella %1: %2</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The parcel file %1 cannot be used: %2</source>
+        <translation>Il file della particella %1 non può essere usato: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ParcelPanel</name>
+    <message>
+        <location filename="../../src/registries/ui/ParcelPanel.cpp" line="+26"/>
+        <source>Parcel</source>
+        <translation>Particella</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Parcel identifier :</source>
+        <translation>Identificativo particella :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Municipality code :</source>
+        <translation>Codice comune :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sheet :</source>
+        <translation>Foglio :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cadastral parcel :</source>
+        <translation>Particella catastale :</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>GeoJSON Polygon or MultiPolygon in WGS84</source>
+        <translation>Polygon o MultiPolygon GeoJSON in WGS84</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Outline :</source>
+        <translation>Contorno :</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Import outline...</source>
+        <translation>Importa contorno...</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>Import parcel outline</source>
+        <translation>Importa il contorno della particella</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Parcel outlines (*.geojson *.json *.kml);;All files (*)</source>
+        <translation>Contorni di particelle (*.geojson *.json *.kml);;Tutti i file (*)</translation>
+    </message>
+</context>
+<context>
     <name>PdfOutput</name>
     <message>
         <location filename="../../src/reports/PdfOutput.cpp" line="+22"/>
@@ -2580,6 +3191,19 @@ L'azienda di lavoro ora è %2; resta com'è e si può scegliere di nuovo nel men
         <location line="+14"/>
         <source>Cannot write the file %1.</source>
         <translation>Impossibile scrivere il file %1.</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterOutput</name>
+    <message>
+        <location filename="../../src/reports/ui/PrinterOutput.cpp" line="+107"/>
+        <source>The pages could not be written to %1: the folder cannot be written or the file is in use. Print again and choose another file.</source>
+        <translation>Non è stato possibile scrivere le pagine in %1: la cartella non è scrivibile o il file è in uso. Stampare di nuovo e scegliere un altro file.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The printer %1 could not be started; nothing was printed.</source>
+        <translation>Non è stato possibile avviare la stampante %1; non è stato stampato nulla.</translation>
     </message>
 </context>
 <context>
@@ -2601,7 +3225,7 @@ L'azienda di lavoro ora è %2; resta com'è e si può scegliere di nuovo nel men
 <context>
     <name>ProcessingWarnings</name>
     <message>
-        <location filename="../../src/reports/ProcessingWarnings.cpp" line="+165"/>
+        <location filename="../../src/reports/ProcessingWarnings.cpp" line="+179"/>
         <source>Worker %1 (%2) has %3 hours and no hourly wage: the hours cost 0.</source>
         <translation>L&apos;operaio %1 (%2) ha %3 ore e nessuna paga oraria: le ore costano 0.</translation>
     </message>
@@ -2666,18 +3290,23 @@ L'azienda di lavoro ora è %2; resta com'è e si può scegliere di nuovo nel men
             <numerusform>%n movimenti del valore di %1 senza articolo.</numerusform>
         </translation>
     </message>
+    <message>
+        <location line="+3"/>
+        <source>Treatment record incomplete: %1</source>
+        <translation>Registro trattamenti incompleto: %1</translation>
+    </message>
 </context>
 <context>
     <name>ProgramArguments</name>
     <message>
         <location filename="../../src/app/ProgramArguments.cpp" line="+69"/>
         <source>unknown option &apos;%1&apos;</source>
-        <translation>opzione sconosciuta '%1'</translation>
+        <translation>opzione sconosciuta &apos;%1&apos;</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>the option &apos;%1&apos; needs a value</source>
-        <translation>l'opzione '%1' richiede un valore</translation>
+        <translation>l&apos;opzione &apos;%1&apos; richiede un valore</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -2698,7 +3327,7 @@ L'azienda di lavoro ora è %2; resta com'è e si può scegliere di nuovo nel men
         <location line="+1"/>
         <source>Keeps a farm&apos;s daily work cards and registries in a window. FILE is a farm
 database to open (.mdb) or a data archive to import (.czp).</source>
-        <translation>Tiene in una finestra le schede giornaliere dei lavori e le anagrafiche dell'azienda. FILE è un
+        <translation>Tiene in una finestra le schede giornaliere dei lavori e le anagrafiche dell&apos;azienda. FILE è un
 database aziendale da aprire (.mdb) o un archivio dati da importare (.czp).</translation>
     </message>
     <message>
@@ -2875,7 +3504,7 @@ database aziendale da aprire (.mdb) o un archivio dati da importare (.czp).</tra
         <translation>ANNO  %1</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+15"/>
         <source>Report for %1 (surface: %2 Ha)</source>
         <translation>Registro di %1 (superficie: %2 ha)</translation>
     </message>
@@ -2940,13 +3569,13 @@ database aziendale da aprire (.mdb) o un archivio dati da importare (.czp).</tra
         <translation>Unità</translation>
     </message>
     <message>
-        <location line="-67"/>
+        <location line="-66"/>
         <source>-</source>
         <comment>national rule of the register</comment>
         <translation>ai sensi dell&apos;art. 16, c. 3, D.Lgs. 150/2012 (già art. 42 D.P.R. 290/2001)</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+58"/>
         <source>-</source>
         <comment>register keeping rule, line 1</comment>
         <translation>Annotare ogni trattamento entro 30 giorni dalla sua esecuzione (PAN, D.M. 22 gennaio 2014).</translation>
@@ -2956,6 +3585,105 @@ database aziendale da aprire (.mdb) o un archivio dati da importare (.czp).</tra
         <source>-</source>
         <comment>register keeping rule, line 2</comment>
         <translation>Conservare il registro per almeno i tre anni successivi a quello degli interventi annotati.</translation>
+    </message>
+</context>
+<context>
+    <name>RegistryCascade</name>
+    <message>
+        <location filename="../../src/registries/RegistryCascade.cpp" line="+134"/>
+        <location line="+52"/>
+        <source>Do you want to delete %1 from registries?</source>
+        <translation>Eliminare %1 dalle anagrafiche?</translation>
+    </message>
+    <message>
+        <location line="-49"/>
+        <source>1 work</source>
+        <translation>1 lavoro</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 works</source>
+        <translation>%1 lavori</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>not yet on a card</source>
+        <translation>non ancora su una scheda</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>on 1 card</source>
+        <translation>su 1 scheda</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>on %1 cards</source>
+        <translation>su %1 schede</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>1 field</source>
+        <translation>1 campo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 fields over the years</source>
+        <translation>%1 campi nei vari anni</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The crop centre %1 has %2. Deleting it deletes those fields. Delete it?</source>
+        <translation>Il centro di coltura %1 ha %2. Eliminandolo si eliminano quei campi. Eliminarlo?</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The crop centre %1 is used by %2 %3. Deleting it leaves those works without a cost centre. Delete it?</source>
+        <translation>Il centro di coltura %1 è usato da %2 %3. Eliminandolo quei lavori restano senza centro di costo. Eliminarlo?</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The crop centre %1 has %2 and is used by %3 %4. Deleting it deletes its fields and leaves those works without a cost centre. Delete it?</source>
+        <translation>Il centro di coltura %1 ha %2 ed è usato da %3 %4. Eliminandolo si eliminano i suoi campi e quei lavori restano senza centro di costo. Eliminarlo?</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The field %1 is used by %2 %3 of its year. Deleting it books those works to its crop centre. Delete it?</source>
+        <translation>Il campo %1 è usato da %2 %3 del suo anno. Eliminandolo quei lavori passano al suo centro di coltura. Eliminarlo?</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The machine %1 is used by %2 %3. Deleting it takes it off those works and leaves the works booked to it without a cost centre. Delete it?</source>
+        <translation>La macchina %1 è usata da %2 %3. Eliminandola viene tolta da quei lavori e i lavori imputati a essa restano senza centro di costo. Eliminarla?</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The cost centre %1 is used by %2 %3. Deleting it leaves those works without a cost centre. Delete it?</source>
+        <translation>Il centro di costo %1 è usato da %2 %3. Eliminandolo quei lavori restano senza centro di costo. Eliminarlo?</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The worker %1 is used by %2 %3. Deleting the worker leaves those works without a worker. Delete it?</source>
+        <translation>L'operaio %1 è usato da %2 %3. Eliminando l'operaio quei lavori restano senza operaio. Eliminarlo?</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The operation %1 is used by %2 %3. Deleting it leaves those works without an operation. Delete it?</source>
+        <translation>L'operazione %1 è usata da %2 %3. Eliminandola quei lavori restano senza operazione. Eliminarla?</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The item %1 is used by %2 %3. Deleting it leaves those stock movements without an item. Delete it?</source>
+        <translation>L'articolo %1 è usato da %2 %3. Eliminandolo quei movimenti di magazzino restano senza articolo. Eliminarlo?</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>1 stock movement</source>
+        <translation>1 movimento di magazzino</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 stock movements</source>
+        <translation>%1 movimenti di magazzino</translation>
     </message>
 </context>
 <context>
@@ -2971,7 +3699,7 @@ database aziendale da aprire (.mdb) o un archivio dati da importare (.czp).</tra
         <translation>Cartella colture</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+41"/>
         <source>Machines root</source>
         <translation>Cartella macchine</translation>
     </message>
@@ -2997,7 +3725,7 @@ database aziendale da aprire (.mdb) o un archivio dati da importare (.czp).</tra
     </message>
     <message>
         <location filename="../../src/cli/ReportCommands.cpp" line="-366"/>
-        <location filename="../../src/registries/RegistryKinds.cpp" line="-118"/>
+        <location filename="../../src/registries/RegistryKinds.cpp" line="-119"/>
         <source>Cost centers</source>
         <translation>Centri di costo</translation>
     </message>
@@ -3014,7 +3742,7 @@ database aziendale da aprire (.mdb) o un archivio dati da importare (.czp).</tra
     </message>
     <message>
         <location line="+4"/>
-        <location filename="../../src/registries/RegistryKinds.cpp" line="+40"/>
+        <location filename="../../src/registries/RegistryKinds.cpp" line="+41"/>
         <source>Machines</source>
         <translation>Macchine</translation>
     </message>
@@ -3059,7 +3787,7 @@ database aziendale da aprire (.mdb) o un archivio dati da importare (.czp).</tra
         <translation>Il codice %1 è già usato da %2, impossibile salvare!</translation>
     </message>
     <message>
-        <location filename="../../src/registries/RegistryKinds.cpp" line="-94"/>
+        <location filename="../../src/registries/RegistryKinds.cpp" line="-95"/>
         <source>New Cultivation...</source>
         <translation>Nuova coltura...</translation>
     </message>
@@ -3069,7 +3797,7 @@ database aziendale da aprire (.mdb) o un archivio dati da importare (.czp).</tra
         <translation>Nuovo campo...</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>New Machine...</source>
         <translation>Nuova macchina...</translation>
     </message>
@@ -3093,16 +3821,11 @@ database aziendale da aprire (.mdb) o un archivio dati da importare (.czp).</tra
         <source>New Item...</source>
         <translation>Nuovo articolo...</translation>
     </message>
-    <message>
-        <location filename="../../src/registries/RegistryEditor.cpp" line="+83"/>
-        <source>Do you want to delete %1 from registries?</source>
-        <translation>Eliminare %1 dalle anagrafiche?</translation>
-    </message>
 </context>
 <context>
     <name>RegistryForm</name>
     <message>
-        <location filename="../../src/registries/RegistryForm.cpp" line="+13"/>
+        <location filename="../../src/registries/RegistryForm.cpp" line="+14"/>
         <source>Name :</source>
         <translation>Nome :</translation>
     </message>
@@ -3152,12 +3875,13 @@ database aziendale da aprire (.mdb) o un archivio dati da importare (.czp).</tra
         <translation>N. registrazione :</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+70"/>
+        <location line="+87"/>
         <source>Enter no more than %1 characters.</source>
         <translation>Inserire al massimo %1 caratteri.</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="-64"/>
         <source>Enter an integer.</source>
         <translation>Inserire un numero intero.</translation>
     </message>
@@ -3172,7 +3896,22 @@ database aziendale da aprire (.mdb) o un archivio dati da importare (.czp).</tra
         <translation>Inserire un codice EPPO di sole lettere e cifre, come VITVI.</translation>
     </message>
     <message>
-        <location line="-49"/>
+        <location line="+40"/>
+        <source>The parcel&apos;s outline cannot be used: %1</source>
+        <translation>Il contorno della particella non può essere usato: %1</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>No outline.</source>
+        <translation>Nessun contorno.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Area of the outline: %1 ha (surface: %2 ha)</source>
+        <translation>Area del contorno: %1 ha (superficie: %2 ha)</translation>
+    </message>
+    <message>
+        <location line="-105"/>
         <source>Enter a number.</source>
         <translation>Inserire un numero.</translation>
     </message>
@@ -3322,7 +4061,7 @@ database aziendale da aprire (.mdb) o un archivio dati da importare (.czp).</tra
 <context>
     <name>RegistryPrintReport</name>
     <message>
-        <location filename="../../src/reports/RegistryPrintReport.cpp" line="+82"/>
+        <location filename="../../src/reports/RegistryPrintReport.cpp" line="+77"/>
         <source>%1 - Situation Field</source>
         <translation>%1 - Situazione campo</translation>
     </message>
@@ -3332,7 +4071,7 @@ database aziendale da aprire (.mdb) o un archivio dati da importare (.czp).</tra
         <translation>%1 - %2 - Ettari %3</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>%1 - %2 - Inventory: initial %3 - final %4</source>
         <translation>%1 - %2 - Inventario: iniziale %3 - finale %4</translation>
     </message>
@@ -3432,7 +4171,17 @@ database aziendale da aprire (.mdb) o un archivio dati da importare (.czp).</tra
 <context>
     <name>RestoreDialog</name>
     <message>
-        <location filename="../../src/app/RestoreDialog.cpp" line="+18"/>
+        <location filename="../../src/app/RestoreDialog.cpp" line="+22"/>
+        <source>Not recorded (an older backup)</source>
+        <translation>Non registrata (backup precedente)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 in %2</source>
+        <translation>%1 in %2</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Restore a backup</source>
         <translation>Ripristina un backup</translation>
     </message>
@@ -3452,12 +4201,17 @@ database aziendale da aprire (.mdb) o un archivio dati da importare (.czp).</tra
         <translation>Dimensione</translation>
     </message>
     <message>
+        <location line="+0"/>
+        <source>Farm</source>
+        <translation>Azienda</translation>
+    </message>
+    <message>
         <location line="+2"/>
         <source>Backups</source>
         <translation>Backup</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+22"/>
         <source>&amp;Restore</source>
         <translation>&amp;Ripristina</translation>
     </message>
@@ -3584,7 +4338,17 @@ database aziendale da aprire (.mdb) o un archivio dati da importare (.czp).</tra
 <context>
     <name>StartupSteps</name>
     <message>
-        <location filename="../../src/app/StartupSteps.cpp" line="+90"/>
+        <location filename="../../src/app/StartupSteps.cpp" line="+86"/>
+        <source>Waiting for the backup of %1 to finish…</source>
+        <translation>In attesa che finisca il backup di %1…</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Waiting for the copy of Verdimo that is closing…</source>
+        <translation>In attesa che si chiuda la copia di Verdimo in uscita…</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>For synchronization data only one instance of the application per computer can be started!</source>
         <translation>Per la sincronizzazione dei dati si può avviare una sola copia del programma per computer!</translation>
     </message>
@@ -3607,7 +4371,7 @@ database aziendale da aprire (.mdb) o un archivio dati da importare (.czp).</tra
 <context>
     <name>StatisticsLists</name>
     <message>
-        <location filename="../../src/registries/StatisticsLists.cpp" line="+181"/>
+        <location filename="../../src/registries/StatisticsLists.cpp" line="+194"/>
         <source>Production </source>
         <translation>Produzione </translation>
     </message>
@@ -3632,15 +4396,15 @@ database aziendale da aprire (.mdb) o un archivio dati da importare (.czp).</tra
         <translation>Inv.In. </translation>
     </message>
     <message>
-        <location line="+62"/>
-        <location line="+141"/>
+        <location line="+57"/>
+        <location line="+147"/>
         <location line="+14"/>
         <source>Center Code</source>
         <translation>Codice centro</translation>
     </message>
     <message>
-        <location line="-155"/>
-        <location line="+84"/>
+        <location line="-161"/>
+        <location line="+90"/>
         <location line="+57"/>
         <location line="+14"/>
         <location line="+12"/>
@@ -3648,7 +4412,7 @@ database aziendale da aprire (.mdb) o un archivio dati da importare (.czp).</tra
         <translation>Centro</translation>
     </message>
     <message>
-        <location line="-167"/>
+        <location line="-173"/>
         <location line="+13"/>
         <location line="+10"/>
         <source>Tot.Ord.</source>
@@ -3677,46 +4441,46 @@ database aziendale da aprire (.mdb) o un archivio dati da importare (.czp).</tra
     </message>
     <message>
         <location line="-11"/>
-        <location line="+67"/>
+        <location line="+73"/>
         <location line="+74"/>
         <source>Worker Code</source>
         <translation>Codice operaio</translation>
     </message>
     <message>
-        <location line="-141"/>
-        <location line="+67"/>
+        <location line="-147"/>
+        <location line="+73"/>
         <location line="+74"/>
         <location line="+44"/>
         <source>Worker</source>
         <translation>Operaio</translation>
     </message>
     <message>
-        <location line="-175"/>
-        <location line="+58"/>
+        <location line="-181"/>
+        <location line="+64"/>
         <location line="+61"/>
         <source>Operation Code</source>
         <translation>Codice operazione</translation>
     </message>
     <message>
-        <location line="-119"/>
-        <location line="+58"/>
+        <location line="-125"/>
+        <location line="+64"/>
         <location line="+61"/>
         <source>Operation</source>
         <translation>Operazione</translation>
     </message>
     <message>
-        <location line="-109"/>
+        <location line="-115"/>
         <source>Item Code</source>
         <translation>Codice articolo</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+50"/>
+        <location line="+56"/>
         <source>Item</source>
         <translation>Articolo</translation>
     </message>
     <message>
-        <location line="-50"/>
+        <location line="-56"/>
         <source>Unit</source>
         <translation>Unità</translation>
     </message>
@@ -3736,7 +4500,7 @@ database aziendale da aprire (.mdb) o un archivio dati da importare (.czp).</tra
         <translation>Giacenza</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+52"/>
         <location line="+3"/>
         <location line="+58"/>
         <location line="+13"/>
@@ -3846,7 +4610,7 @@ database aziendale da aprire (.mdb) o un archivio dati da importare (.czp).</tra
 <context>
     <name>TotalsReport</name>
     <message>
-        <location filename="../../src/reports/TotalsReport.cpp" line="+105"/>
+        <location filename="../../src/reports/TotalsReport.cpp" line="+100"/>
         <source>C.C. &lt;%1&gt; %2 of %3 Sur./Cap./Year %4</source>
         <translation>C.C. &lt;%1&gt; %2 del %3 Sup./Cap./Anno %4</translation>
     </message>
@@ -4033,10 +4797,18 @@ database aziendale da aprire (.mdb) o un archivio dati da importare (.czp).</tra
 </context>
 <context>
     <name>TreatmentRecord</name>
+    <message numerus="yes">
+        <location filename="../../src/cli/RegisterExportCommand.cpp" line="+10"/>
+        <source>%n application(s) lack an element of the record; nothing was written to %1:</source>
+        <translation>
+            <numerusform>a %n applicazione manca un elemento del registro; non è stato scritto nulla in %1:</numerusform>
+            <numerusform>a %n applicazioni manca un elemento del registro; non è stato scritto nulla in %1:</numerusform>
+        </translation>
+    </message>
     <message>
-        <location filename="../../src/cli/RegisterExportCommand.cpp" line="+18"/>
-        <source>Treatments written without an authorisation number or an EPPO code (complete the items and crop centres):</source>
-        <translation>Trattamenti scritti senza numero di registrazione o codice EPPO (completare gli articoli e i centri di coltura):</translation>
+        <location line="+14"/>
+        <source>Applications written without every element of the record (complete the items, crop centres, fields and works):</source>
+        <translation>Applicazioni scritte senza tutti gli elementi del registro (completate articoli, centri colturali, appezzamenti e lavori):</translation>
     </message>
     <message numerus="yes">
         <location line="+6"/>
@@ -4047,7 +4819,12 @@ database aziendale da aprire (.mdb) o un archivio dati da importare (.czp).</tra
         </translation>
     </message>
     <message>
-        <location filename="../../src/reports/TreatmentRecord.cpp" line="+153"/>
+        <location filename="../../src/reports/TreatmentRecord.cpp" line="+345"/>
+        <source>field %1</source>
+        <translation>appezzamento %1</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>the product has no authorisation number</source>
         <translation>il prodotto non ha un numero di registrazione</translation>
     </message>
@@ -4057,15 +4834,50 @@ database aziendale da aprire (.mdb) o un archivio dati da importare (.czp).</tra
         <translation>la coltura non ha un codice EPPO</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>%1, %2 on %3 (%4): %5</source>
-        <translation>%1, %2 su %3 (%4): %5</translation>
+        <location line="+2"/>
+        <source>the crop&apos;s EPPO code &quot;%1&quot; is not 5 or 6 capital letters or digits</source>
+        <translation>il codice EPPO "%1" della coltura non è di 5 o 6 lettere maiuscole o cifre</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>no treated area above 0 ha</source>
+        <translation>nessuna superficie trattata maggiore di 0 ha</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the treated area of %1 ha is larger than the %2 ha of the field</source>
+        <translation>la superficie trattata di %1 ha è maggiore dei %2 ha dell'appezzamento</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the BBCH stage &quot;%1&quot; is not a code from 00 to 99</source>
+        <translation>la fase BBCH "%1" non è un codice da 00 a 99</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the time &quot;%1&quot; is not a time of day (HH:MM)</source>
+        <translation>l'ora "%1" non è un'ora del giorno (HH:MM)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the field has no parcel reference (national parcel identifier, cadastral reference or geometry)</source>
+        <translation>l'appezzamento non ha un riferimento di particella (identificativo nazionale, riferimento catastale o geometria)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>no parcel reference: the treatment is booked on the crop centre, not on a field</source>
+        <translation>nessun riferimento di particella: il trattamento è registrato sul centro colturale, non su un appezzamento</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>%1, %2 on %3: %4</source>
+        <translation>%1, %2 su %3: %4</translation>
     </message>
 </context>
 <context>
     <name>TreatmentRecordExport</name>
     <message>
-        <location filename="../../src/reports/ui/TreatmentRecordExport.cpp" line="+13"/>
+        <location filename="../../src/reports/ui/TreatmentRecordExport.cpp" line="+14"/>
         <source>CSV files (*.csv)</source>
         <translation>File CSV (*.csv)</translation>
     </message>
@@ -4075,12 +4887,17 @@ database aziendale da aprire (.mdb) o un archivio dati da importare (.czp).</tra
         <translation>File JSON (*.json)</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+2"/>
+        <source>GeoJSON files, parcels on a map (*.geojson)</source>
+        <translation>File GeoJSON, particelle su mappa (*.geojson)</translation>
+    </message>
+    <message>
+        <location line="+44"/>
         <source>Export treatment record</source>
         <translation>Esporta registro trattamenti</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+53"/>
         <source>The treatment record could not be read from the database: %1</source>
         <translation>Il registro dei trattamenti non può essere letto dal database: %1</translation>
     </message>
@@ -4093,20 +4910,38 @@ database aziendale da aprire (.mdb) o un archivio dati da importare (.czp).</tra
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+6"/>
-        <source>%n treatment(s) written without an authorisation number or an EPPO code; complete them in the registries:</source>
+        <location line="+5"/>
+        <source>%n treatment(s) written without every element of the record; complete them in the registries and works:</source>
         <translation>
-            <numerusform>%n trattamento scritto senza numero di registrazione o codice EPPO; completarlo nelle anagrafiche:</numerusform>
-            <numerusform>%n trattamenti scritti senza numero di registrazione o codice EPPO; completarli nelle anagrafiche:</numerusform>
+            <numerusform>%n trattamento scritto senza tutti gli elementi del registro; completatelo nelle anagrafiche e nei lavori:</numerusform>
+            <numerusform>%n trattamenti scritti senza tutti gli elementi del registro; completateli nelle anagrafiche e nei lavori:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+7"/>
+        <location line="+14"/>
         <source>and %n more.</source>
         <translation>
             <numerusform>e ancora %n.</numerusform>
             <numerusform>e altri %n.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>TypedDateEdit</name>
+    <message>
+        <location filename="../../src/base/ui/TypedDateEdit.cpp" line="+214"/>
+        <source>The field keeps %1.</source>
+        <translation>Il campo mantiene %1.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>%1 lies outside the dates this field takes, %2 to %3.</source>
+        <translation>%1 è fuori dalle date ammesse in questo campo, dal %2 al %3.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&quot;%1&quot; is not a date; type it like %2.</source>
+        <translation>"%1" non è una data; scrivila come %2.</translation>
     </message>
 </context>
 <context>
@@ -4234,6 +5069,14 @@ database aziendale da aprire (.mdb) o un archivio dati da importare (.czp).</tra
     </message>
 </context>
 <context>
+    <name>ViewJoining</name>
+    <message>
+        <location filename="../../src/app/ViewJoining.cpp" line="+40"/>
+        <source>The work of that treatment was not found; it may have been changed meanwhile.</source>
+        <translation>Il lavoro di quel trattamento non è stato trovato; forse è stato cambiato nel frattempo.</translation>
+    </message>
+</context>
+<context>
     <name>WeatherChartPainter</name>
     <message>
         <location filename="../../src/chart/ChartFile.cpp" line="-62"/>
@@ -4321,39 +5164,13 @@ database aziendale da aprire (.mdb) o un archivio dati da importare (.czp).</tra
 <context>
     <name>WorkCardReport</name>
     <message>
-        <location filename="../../src/reports/WorkCardReport.cpp" line="+59"/>
-        <location line="+107"/>
+        <location filename="../../src/reports/WorkCardReport.cpp" line="+154"/>
         <location line="+76"/>
         <source>&lt;None&gt;</source>
         <translation>&lt;Nessuno&gt;</translation>
     </message>
     <message>
-        <location line="-181"/>
-        <source>Production</source>
-        <translation>Produzione</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Purchase</source>
-        <translation>Acquisto</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Processing</source>
-        <translation>Lavorazione</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Sell</source>
-        <translation>Vendita</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>In.Inv.</source>
-        <translation>Inv.In.</translation>
-    </message>
-    <message>
-        <location line="+49"/>
+        <location line="-124"/>
         <source>%1 - Form of %2</source>
         <translation>%1 - Scheda del %2</translation>
     </message>
@@ -4468,7 +5285,7 @@ database aziendale da aprire (.mdb) o un archivio dati da importare (.czp).</tra
 <context>
     <name>WorkEntry</name>
     <message>
-        <location filename="../../src/cards/WorkEntry.cpp" line="+25"/>
+        <location filename="../../src/cards/WorkEntry.cpp" line="+29"/>
         <source>Enter an integer.</source>
         <translation>Inserire un numero intero.</translation>
     </message>
@@ -4489,12 +5306,37 @@ database aziendale da aprire (.mdb) o un archivio dati da importare (.czp).</tra
         <translation>Inserire al massimo %1 caratteri.</translation>
     </message>
     <message>
-        <location line="+151"/>
+        <location line="+163"/>
+        <source>Enter the treated area as a number of hectares.</source>
+        <translation>Inserire la superficie trattata come numero di ettari.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Enter a treated area above 0 and not above the surface of %1 ha.</source>
+        <translation>Inserire una superficie trattata maggiore di 0 e non superiore alla superficie di %1 ha.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Enter a treated area above 0 ha.</source>
+        <translation>Inserire una superficie trattata maggiore di 0 ha.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Choose a BBCH stage from 00 to 99.</source>
+        <translation>Scegliere uno stadio BBCH da 00 a 99.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Enter the time of application as HH:MM, from 00:00 to 23:59.</source>
+        <translation>Inserire l'ora del trattamento come HH:MM, da 00:00 a 23:59.</translation>
+    </message>
+    <message>
+        <location line="+37"/>
         <source>Income: %1 - Tax: %2 - Total: %3</source>
         <translation>Imponibile: %1 - Imposta: %2 - Totale: %3</translation>
     </message>
     <message>
-        <location line="-178"/>
+        <location line="-253"/>
         <source>Enter a number.</source>
         <translation>Inserire un numero.</translation>
     </message>
@@ -4503,63 +5345,12 @@ database aziendale da aprire (.mdb) o un archivio dati da importare (.czp).</tra
         <source>Enter a number that is not negative.</source>
         <translation>Inserire un numero non negativo.</translation>
     </message>
-    <message>
-        <location line="+132"/>
-        <location line="+9"/>
-        <source>&lt;None&gt;</source>
-        <translation>&lt;Nessuno&gt;</translation>
-    </message>
-    <message>
-        <location line="-9"/>
-        <source>Crops</source>
-        <translation>Coltivazioni</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Fields</source>
-        <translation>Campi</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Machines</source>
-        <translation>Macchine</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Others</source>
-        <translation>Altri</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Production movement</source>
-        <translation>Mov. di Produzione</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Purchase invoice</source>
-        <translation>Fattura di Acquisto</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Working movement</source>
-        <translation>Mov. di Lavorazione</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Sale invoice</source>
-        <translation>Fattura di Vendita</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Initial inventory</source>
-        <translation>Inventario Iniziale</translation>
-    </message>
 </context>
 <context>
     <name>WorkEntryLookups</name>
     <message>
-        <location filename="../../src/cards/WorkEntryLookups.cpp" line="+43"/>
-        <location line="+63"/>
+        <location filename="../../src/cards/WorkEntryLookups.cpp" line="+44"/>
+        <location line="+58"/>
         <location line="+5"/>
         <source>&lt;None&gt;</source>
         <translation>&lt;Nessuno&gt;</translation>
@@ -4568,7 +5359,7 @@ database aziendale da aprire (.mdb) o un archivio dati da importare (.czp).</tra
 <context>
     <name>WorkListRow</name>
     <message>
-        <location filename="../../src/cards/WorkListRow.cpp" line="+23"/>
+        <location filename="../../src/cards/WorkListRow.cpp" line="+37"/>
         <source>Worker</source>
         <translation>Operaio</translation>
     </message>
@@ -4656,76 +5447,6 @@ database aziendale da aprire (.mdb) o un archivio dati da importare (.czp).</tra
         <location line="+0"/>
         <source>Third Machine</source>
         <translation>Terza macchina</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Coltivazione</source>
-        <translation>Coltivazione</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Campo</source>
-        <translation>Campo</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Macchina</source>
-        <translation>Macchina</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Altro</source>
-        <translation>Altro</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Cultivation</source>
-        <translation>Coltivazione</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Field</source>
-        <translation>Campo</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Machine</source>
-        <translation>Macchina</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Other</source>
-        <translation>Altro</translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>&lt;None&gt;</source>
-        <translation>&lt;Nessuno&gt;</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Production</source>
-        <translation>Produzione</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Purchase</source>
-        <translation>Acquisto</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Working</source>
-        <translation>Lavorazione</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Sale</source>
-        <translation>Vendita</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>In.Inv.</source>
-        <translation>Inv.In.</translation>
     </message>
 </context>
 </TS>

@@ -6,6 +6,7 @@
 #include "db/DbException.h"
 #include "db/FarmSession.h"
 #include "exchange/BackupRestore.h"
+#include "exchange/BackupRotation.h"
 
 #include <QDir>
 
@@ -43,10 +44,7 @@ bool BackupRestoring::restore(const QString &archive)
                              .arg(native(workingDatabase)));
         return false;
     }
-    if (m_prompter.question(tr("Replace the working database %1 with the backup %2?\n\nWhat "
-                               "it replaces is kept first.")
-                                .arg(native(workingDatabase), native(archive))) !=
-        Prompter::Answer::Yes)
+    if (m_prompter.question(question(archive, workingDatabase)) != Prompter::Answer::Yes)
         return false;
 
     // The file is replaced only while no connection holds it.
@@ -64,6 +62,21 @@ bool BackupRestoring::restore(const QString &archive)
         m_prompter.information(tr("The backup %1 is now the working database. %2")
                                    .arg(native(archive), restoring.keptNote()));
     return restored;
+}
+
+QString BackupRestoring::question(const QString &archive, const QString &workingDatabase)
+{
+    // A backup of another farm put over this one replaces one farm's data with another's: the
+    // question names both.
+    const QString farm = BackupRotation::farmOf(archive);
+    if (!farm.isEmpty() && !BackupRotation::sameFarm(farm, workingDatabase))
+        return tr("The backup %1 was made of another farm, %2, not of the working farm %3.\n\n"
+                  "Replace the working farm %3 with the backup of %2?\n\nWhat it replaces is "
+                  "kept first.")
+            .arg(native(archive), native(farm), native(workingDatabase));
+    return tr("Replace the working database %1 with the backup %2?\n\nWhat it replaces is kept "
+              "first.")
+        .arg(native(workingDatabase), native(archive));
 }
 
 QString BackupRestoring::unusable(FarmSession &farm)

@@ -32,6 +32,7 @@ public:
 
 private:
     QString workingDatabase() const;
+    static QString question(const QString &archive, const QString &workingDatabase);
     void reopen(const QString &workingDatabase);
 
     FarmSession &m_farm;

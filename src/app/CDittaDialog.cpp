@@ -87,14 +87,18 @@ CDittaDialog::CDittaDialog(FarmSession &farm, std::function<void(int)> helpHandl
 
     auto *buttons = new QHBoxLayout;
     auto *close = new QPushButton(tr("Close"), this);
+    auto *cancel = new QPushButton(tr("Cancel"), this);
     auto *help = new QPushButton(tr("&Help"), this);
     close->setDefault(true);
+    cancel->setAutoDefault(false);
     help->setAutoDefault(false);
     buttons->addStretch();
     buttons->addWidget(close);
+    buttons->addWidget(cancel);
     buttons->addWidget(help);
     layout->addLayout(buttons);
     connect(close, &QPushButton::clicked, this, &CDittaDialog::closeAndStore);
+    connect(cancel, &QPushButton::clicked, this, &CDittaDialog::reject);
     connect(help, &QPushButton::clicked, this, &CDittaDialog::showHelp);
     connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
             &CDittaDialog::showHelp);
@@ -193,11 +197,6 @@ void CDittaDialog::closeAndStore()
     const CompanyData values = data();
     QDialog::accept();
     m_farm.setCompany(values);
-}
-
-void CDittaDialog::reject()
-{
-    showHelp();
 }
 
 void CDittaDialog::showHelp()

@@ -14,8 +14,8 @@ class QCheckBox;
 class QLineEdit;
 
 // "Company Information": the holder's and the legal representative's data of the farm session.
-// It closes only through "Close", which always gives the session every value; Escape and the
-// close box ask for help.
+// "Close" gives the session every value; "Cancel", Escape and the close box leave the stored
+// values as they were. Help opens on F1 and the Help button only.
 class CDittaDialog : public QDialog
 {
     Q_OBJECT
@@ -35,8 +35,6 @@ public:
 
 public slots:
     void closeAndStore();
-    // Escape and the window's close box: the help page, the dialog stays.
-    void reject() override;
 
 private:
     struct DatePicker

@@ -7,8 +7,8 @@
 #include "CSplashWnd.h"
 #include "DemoFarmOpening.h"
 #include "FarmFileOpening.h"
+#include "FrameStatusBar.h"
 #include "HelpPages.h"
-#include "LockKeyState.h"
 #include "RecentFarms.h"
 #include "RecentFarmsMenu.h"
 #include "SettingsCommand.h"
@@ -165,32 +165,15 @@ void CMainFrame::createToolBar()
 
 void CMainFrame::createStatusBar()
 {
-    // The short names of the lock keys, as keyboards and status bars print them.
-    static const char *const names[] = {QT_TR_NOOP("CAP"), QT_TR_NOOP("NUM"), QT_TR_NOOP("SCRL")};
-    static const char *const lockNames[] = {QT_TR_NOOP("Caps Lock"), QT_TR_NOOP("Num Lock"),
-                                            QT_TR_NOOP("Scroll Lock")};
-    m_accessLabel = new QLabel(tr("read-only"), this);
-    m_accessLabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    m_accessLabel->setToolTip(tr("The database can only be read."));
-    m_accessLabel->hide();
-    statusBar()->addPermanentWidget(m_accessLabel);
-    for (int i = 0; i < 3; ++i) {
-        m_lockLabels[i] = new QLabel(tr(names[i]), this);
-        m_lockLabels[i]->setAlignment(Qt::AlignCenter);
-        int widest = 0;
-        for (const char *name : names)
-            widest = qMax(widest, m_lockLabels[i]->fontMetrics().horizontalAdvance(tr(name)));
-        m_lockLabels[i]->setMinimumWidth(widest + 12);
-        m_lockLabels[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        m_lockLabels[i]->setAccessibleName(tr(lockNames[i]));
-        statusBar()->addPermanentWidget(m_lockLabels[i]);
-    }
+    m_status = new FrameStatusBar(*statusBar());
+    connect(m_status, &FrameStatusBar::periodClicked, this,
+            [this] { guarded([this] { showSettingsDialog(SettingsFocus::Period); }); });
     connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString &message) {
         if (message.isEmpty())
             statusBar()->showMessage(tr("Ready"));
     });
     statusBar()->showMessage(tr("Ready"));
-    updateLockIndicators();
+    m_status->showPeriod(m_farm.period());
 }
 
 void CMainFrame::createSearchWindow()
@@ -309,7 +292,7 @@ void CMainFrame::showAccess()
 {
     const QString title = QStringLiteral("Brivex - Verdimo");
     setWindowTitle(isReadOnly() ? tr("%1 (read-only)").arg(title) : title);
-    m_accessLabel->setVisible(isReadOnly());
+    m_status->showAccess(isReadOnly());
 }
 
 void CMainFrame::ReloadViews()
@@ -330,6 +313,7 @@ QString CMainFrame::databaseFailureText(const QString &error)
 void CMainFrame::showPeriod(const WorkingPeriod &period)
 {
     m_search->setRange(period.startAt(), period.endAt());
+    m_status->showPeriod(period);
     updateCommandStates();
 }
 
@@ -338,12 +322,14 @@ void CMainFrame::ApplyPeriodToViews()
     m_farm.reloadPeriod();
 }
 
-void CMainFrame::showSettingsDialog()
+void CMainFrame::showSettingsDialog(SettingsFocus focus)
 {
     const PropValues before = SettingsCommand::load();
     CPropDialog dialog(
         prompter(), [this](int page) { showHelpPage(page); }, this);
     dialog.setValues(before);
+    if (focus == SettingsFocus::Period)
+        dialog.focusPeriod();
     if (dialog.exec() != QDialog::Accepted)
         return;
     SettingsCommand::apply(
@@ -610,7 +596,7 @@ void CMainFrame::updateCommandStates()
     for (const CommandRow &row : CommandTable::rows())
         m_actions[row.id]->setEnabled(isEnabled(row));
     updateCheckMarks();
-    updateLockIndicators();
+    m_status->updateLockIndicators();
 }
 
 void CMainFrame::updateCheckMarks()
@@ -648,14 +634,6 @@ bool CMainFrame::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     return QMainWindow::eventFilter(watched, event);
-}
-
-void CMainFrame::updateLockIndicators()
-{
-    const LockKeyState::Key keys[] = {LockKeyState::CapsLock, LockKeyState::NumLock,
-                                      LockKeyState::ScrollLock};
-    for (int i = 0; i < 3; ++i)
-        m_lockLabels[i]->setEnabled(LockKeyState::isOn(keys[i]).value_or(false));
 }
 
 void CMainFrame::restorePlacement()

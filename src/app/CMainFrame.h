@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CommandTable.h"
+#include "FrameStatusBar.h"
 #include "base/ui/RecordView.h"
 
 #include <QDesktopServices>
@@ -20,6 +21,7 @@ class QLabel;
 class QStackedWidget;
 class QTimer;
 class QToolBar;
+class QToolButton;
 class WindowPlacement;
 struct WorkingPeriod;
 
@@ -63,9 +65,11 @@ public:
     CSearchScheda *searchWindow() const { return m_search; }
     QToolBar *toolBar() const { return m_toolBar; }
     QAction *action(int commandId) const { return m_actions.value(commandId); }
-    QLabel *lockIndicator(int index) const { return m_lockLabels[index]; }
+    QLabel *lockIndicator(int index) const { return m_status->lockIndicator(index); }
     // Shown in the status bar while the database can only be read.
-    QLabel *accessIndicator() const { return m_accessLabel; }
+    QLabel *accessIndicator() const { return m_status->accessIndicator(); }
+    // The working period in the status bar; a click opens Settings at the period.
+    QToolButton *periodIndicator() const { return m_status->periodIndicator(); }
 
     // Start-up placement of the frame and the search window from the settings store.
     void restorePlacement();
@@ -79,7 +83,9 @@ public:
     // The stored working period changed: the farm takes it and every view follows.
     void ApplyPeriodToViews();
 
-    void showSettingsDialog();
+    // Where the cursor starts in Settings: its first field, or the period's first day.
+    enum class SettingsFocus { First, Period };
+    void showSettingsDialog(SettingsFocus focus = SettingsFocus::First);
     void showCompanyDialog();
     void openDemoFarm();
     // Makes the farm database at path the working farm, as Settings would, and keeps it at the
@@ -128,7 +134,6 @@ private:
     void printSetup();
     void savePlacement();
     void openInBrowser(const QUrl &url);
-    void updateLockIndicators();
     RecordView *createView(int kind);
     void showReplacedDatabase();
     bool isReadOnly() const;
@@ -140,8 +145,7 @@ private:
     QToolBar *m_toolBar = nullptr;
     CSearchScheda *m_search = nullptr;
     std::unique_ptr<WindowPlacement> m_placement;
-    QLabel *m_lockLabels[3] = {nullptr, nullptr, nullptr};
-    QLabel *m_accessLabel = nullptr;
+    FrameStatusBar *m_status = nullptr;
     QTimer *m_updateTimer = nullptr;
     QHash<int, QAction *> m_actions;
     QHash<int, ViewFactory> m_factories;

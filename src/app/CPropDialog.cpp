@@ -106,6 +106,12 @@ PropValues CPropDialog::values() const
     return {m_path->text(), m_start->date(), m_end->date(), m_language->currentData().toString()};
 }
 
+void CPropDialog::focusPeriod()
+{
+    m_start->setFocus(Qt::OtherFocusReason);
+    m_start->selectAll();
+}
+
 void CPropDialog::accept()
 {
     if (SettingsCommand::validate(values(), m_prompter))

@@ -24,6 +24,8 @@ public:
 
     void setValues(const PropValues &values);
     PropValues values() const;
+    // The cursor starts on the period's first day, for a user sent here to change the period.
+    void focusPeriod();
 
     QLineEdit *pathField() const { return m_path; }
     TypedDateEdit *startPicker() const { return m_start; }

@@ -6,7 +6,9 @@
 #include <QDialog>
 
 // The small "Form Date" window beside the card view: shows the current card's day and finds
-// the card of a day the user picks. Closing it only hides it.
+// the card of a day the user picks. Closing it only hides it. It keeps its place from one start
+// to the next: the outer corner of its frame is stored and the frame is put back there, on a
+// screen of today's desktop.
 class CSearchScheda : public QDialog
 {
     Q_OBJECT
@@ -19,6 +21,11 @@ public:
     void setRange(const QDateTime &start, const QDateTime &end);
     TypedDateEdit *picker() const { return m_picker; }
 
+    // Puts the frame where savePlace() left it, moved and shrunk into the free area of a
+    // screen; at fallbackCorner (a frame corner too) when no place was stored. Shown or not.
+    void restorePlace(const QPoint &fallbackCorner);
+    void savePlace() const;
+
 signals:
     void datePicked(const QDate &date);
     void visibilityChanged(bool visible);
@@ -28,6 +35,8 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
+    void placeFrameAt(const QPoint &corner);
+
     TypedDateEdit *m_picker;
     QDateTime m_date;
 };

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+class BackgroundBackup;
 class BackupRotation;
 class CMainFrame;
 class Clock;
@@ -35,8 +36,9 @@ public:
 
     // Runs the start-up steps in order; false ends the program at once.
     bool InitInstance();
-    // Backs the database up when it changed, releases the single-instance lock; returns the
-    // exit code of the event loop.
+    // Closes the window, waits for the start-of-day backup, backs the database up when it
+    // changed and releases the single-instance lock, which a copy started meanwhile waits
+    // for; returns the exit code of the event loop.
     int ExitInstance(int exitCode);
 
     CMainFrame *mainFrame() const { return m_frame.get(); }
@@ -52,6 +54,8 @@ private:
     // Asks about the start file; true when an archive is to be imported once the window is up.
     bool askAboutStartFile();
     void importStartArchive();
+    // Starts the start-of-day backup when one is due; its note goes to the status bar.
+    void startDayBackup();
 
     std::unique_ptr<Prompter> m_prompter;
     std::unique_ptr<InstanceLock> m_instanceLock;
@@ -59,6 +63,7 @@ private:
     std::unique_ptr<CMainFrame> m_frame;
     std::unique_ptr<Clock> m_clock;
     std::unique_ptr<BackupRotation> m_backups;
+    std::unique_ptr<BackgroundBackup> m_dayBackup;
     FrameSetup m_frameSetup;
     QString m_startFile;
 };

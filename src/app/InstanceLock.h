@@ -23,9 +23,22 @@ public:
     bool isLocked() const { return m_fd >= 0; }
     QString path() const { return m_path; }
 
+    // What the copy holding the lock wrote in the file for a copy that starts meanwhile: that
+    // it is ending, after its window closed, and whether it is backing a farm up.
+    struct Ending
+    {
+        enum class Stage { Running, Closing, BackingUp };
+        Stage stage = Stage::Running;
+        QString farm;
+    };
+    // Written while the lock is held; false when the file can only be read.
+    bool markEnding(Ending::Stage stage, const QString &farm);
+    static Ending ending(const QString &path);
+
 private:
-    int openFile() const;
+    int openFile(bool *writable) const;
 
     QString m_path;
     int m_fd = -1;
+    bool m_writable = false;
 };

@@ -1,9 +1,11 @@
 #include "RestoreDialog.h"
 
 #include "base/Prompter.h"
+#include "base/SettingsKeys.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
@@ -11,8 +13,22 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+namespace {
+
+// The farm as the list names it: its file, then the folder that tells two of one name apart.
+QString farmText(const QString &farm)
+{
+    if (farm.isEmpty())
+        return RestoreDialog::tr("Not recorded (an older backup)");
+    const QFileInfo file(farm);
+    return RestoreDialog::tr("%1 in %2")
+        .arg(file.fileName(), QDir::toNativeSeparators(file.absolutePath()));
+}
+
+} // namespace
+
 RestoreDialog::RestoreDialog(const QList<BackupRotation::Backup> &backups, const QString &folder,
-                             Prompter &prompter, QWidget *parent)
+                             Prompter &prompter, QWidget *parent, const QString &workingFarm)
     : QDialog(parent), m_prompter(prompter), m_folder(folder)
 {
     setWindowTitle(tr("Restore a backup"));
@@ -20,23 +36,28 @@ RestoreDialog::RestoreDialog(const QList<BackupRotation::Backup> &backups, const
     label->setWordWrap(true);
 
     m_list = new QTreeWidget(this);
-    m_list->setHeaderLabels({tr("Date"), tr("Size")});
+    m_list->setHeaderLabels({tr("Farm"), tr("Date"), tr("Size")});
     m_list->setRootIsDecorated(false);
     m_list->setAccessibleName(tr("Backups"));
     label->setBuddy(m_list);
     const QLocale locale;
-    for (const BackupRotation::Backup &backup : backups) {
+    // The working farm's backups first: the one a user means to put back is at the top.
+    const QString working = workingFarm.isEmpty() ? SettingsKeys::Database.read() : workingFarm;
+    for (const BackupRotation::Backup &backup : BackupRotation::farmFirst(backups, working)) {
         auto *row = new QTreeWidgetItem(
-            m_list, {locale.toString(backup.made.date(), QLocale::LongFormat) + QLatin1Char(' ') +
+            m_list, {farmText(backup.farm),
+                     locale.toString(backup.made.date(), QLocale::LongFormat) + QLatin1Char(' ') +
                          locale.toString(backup.made.time(), QLocale::ShortFormat),
                      locale.formattedDataSize(backup.size, 1, QLocale::DataSizeTraditionalFormat)});
         row->setData(0, Qt::UserRole, backup.path);
-        row->setToolTip(0, QDir::toNativeSeparators(backup.path));
-        row->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+        for (int column = 0; column < 2; ++column)
+            row->setToolTip(column, QDir::toNativeSeparators(backup.path));
+        row->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
     }
     m_list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_list->header()->setStretchLastSection(false);
     m_list->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    m_list->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
 
     m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     m_buttons->button(QDialogButtonBox::Ok)->setText(tr("&Restore"));
@@ -58,7 +79,7 @@ RestoreDialog::RestoreDialog(const QList<BackupRotation::Backup> &backups, const
     if (m_list->topLevelItemCount() > 0)
         m_list->setCurrentItem(m_list->topLevelItem(0));
     selectionChanged();
-    resize(480, 320);
+    resize(640, 320);
 }
 
 void RestoreDialog::selectionChanged()

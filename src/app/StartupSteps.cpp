@@ -7,10 +7,12 @@
 #include "base/Prompter.h"
 #include "base/SettingsKeys.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QThread>
 
 #include <cmath>
 
@@ -73,18 +75,44 @@ QString StartupSteps::underFolder(const QString &folder, const QString &relative
     return head + QLatin1Char('/') + tail;
 }
 
+QString StartupSteps::waitingText(const QString &lockPath)
+{
+    const InstanceLock::Ending ending = InstanceLock::ending(lockPath);
+    switch (ending.stage) {
+    case InstanceLock::Ending::Stage::Running:
+        break;
+    case InstanceLock::Ending::Stage::BackingUp:
+        if (!ending.farm.isEmpty())
+            return tr("Waiting for the backup of %1 to finish…")
+                .arg(QDir::toNativeSeparators(ending.farm));
+        [[fallthrough]];
+    case InstanceLock::Ending::Stage::Closing:
+        return tr("Waiting for the copy of Verdimo that is closing…");
+    }
+    return {};
+}
+
 std::unique_ptr<InstanceLock> StartupSteps::claimSingleInstance(const QString &lockPath)
 {
-    auto lock = std::make_unique<InstanceLock>(lockPath);
-    switch (lock->tryLock()) {
-    case InstanceLock::Result::Taken:
-        return lock;
-    case InstanceLock::Result::Unavailable:
-        qWarning("verdimo: cannot lock %s; the one-copy check is skipped",
-                 qPrintable(QDir::toNativeSeparators(lockPath)));
-        return lock;
-    case InstanceLock::Result::HeldElsewhere:
-        break;
+    const QDeadlineTimer deadline(EndingWaitMs);
+    for (;;) {
+        auto lock = std::make_unique<InstanceLock>(lockPath);
+        switch (lock->tryLock()) {
+        case InstanceLock::Result::Taken:
+            return lock;
+        case InstanceLock::Result::Unavailable:
+            qWarning("verdimo: cannot lock %s; the one-copy check is skipped",
+                     qPrintable(QDir::toNativeSeparators(lockPath)));
+            return lock;
+        case InstanceLock::Result::HeldElsewhere:
+            break;
+        }
+        const QString waiting = waitingText(lockPath);
+        if (waiting.isEmpty() || deadline.hasExpired())
+            break;
+        if (m_waitNotice && !m_waitNotice(waiting))
+            return nullptr;
+        QThread::msleep(100);
     }
     m_prompter.error(
         tr("For synchronization data only one instance of the application per computer can be "

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 class InstanceLock;
@@ -29,7 +30,16 @@ public:
     static constexpr int MinimumHeight = 600;
     static constexpr int MinimumDepth = 16;
 
+    // How long a start waits for a copy that is ending (its exit backup on a large farm takes
+    // seconds) before it is refused as a second copy.
+    static constexpr int EndingWaitMs = 10 * 60 * 1000;
+
     explicit StartupSteps(Prompter &prompter) : m_prompter(prompter) {}
+
+    // Shown, again and again, while the start waits for a copy that is ending; false when the
+    // user stops waiting, which ends the start without a further message.
+    using WaitNotice = std::function<bool(const QString &text)>;
+    void setWaitNotice(WaitNotice notice) { m_waitNotice = std::move(notice); }
 
     // A value of the machine-wide installation key (section Settings), empty when the key or
     // the value is missing or the value is unreasonably long.
@@ -43,8 +53,9 @@ public:
     static QString underFolder(const QString &folder, const QString &relative);
 
     // Holds the lock for as long as the result lives; null (after the message) when another
-    // running copy of the program, of this user or another, holds it. Where no lock can be
-    // had at all the program starts unguarded rather than never.
+    // running copy of the program, of this user or another, holds it. A copy whose window has
+    // closed and that is still ending (backing its farm up) is waited for, never refused.
+    // Where no lock can be had at all the program starts unguarded rather than never.
     std::unique_ptr<InstanceLock> claimSingleInstance(const QString &lockPath);
     // The lock file in the first of the folders that can be written, else in /tmp: a place
     // the same for every user of the machine (a user's own temporary folder differs between
@@ -63,5 +74,9 @@ public:
     static bool companyMissing();
 
 private:
+    // The text that tells why the start waits; empty when the holder is not ending.
+    static QString waitingText(const QString &lockPath);
+
     Prompter &m_prompter;
+    WaitNotice m_waitNotice;
 };

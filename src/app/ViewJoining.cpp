@@ -6,6 +6,7 @@
 #include "base/Clock.h"
 #include "base/Prompter.h"
 #include "base/SettingsKeys.h"
+#include "cards/CardStore.h"
 #include "cards/ui/CMainView.h"
 #include "chart/ui/CChartView.h"
 #include "db/DbErrorText.h"
@@ -26,6 +27,19 @@
 #include <QStandardItem>
 
 namespace {
+
+// Shows the card view at the card holding the work, with the work selected, so an incomplete
+// treatment can be completed where it was typed.
+void openWorkOfCard(CMainFrame &frame, FarmSession &farm, qint64 cardId, qint64 workId)
+{
+    const QDate day = CardStore(farm.database()).dayOf(cardId);
+    frame.switchToView(CMainFrame::CardsView);
+    auto *cards = dynamic_cast<CMainView *>(frame.view(CMainFrame::CardsView));
+    if (!day.isValid() || !cards || !cards->showWork(day, int(workId)))
+        frame.prompter().warning(
+            QCoreApplication::translate("ViewJoining", "The work of that treatment was not found; "
+                                                       "it may have been changed meanwhile."));
+}
 
 void printFromRegistriesView(FarmSession &farm, CTabelleView &view, bool preview)
 {
@@ -48,6 +62,7 @@ void exportRegistriesList(CTabelleView &view)
 void joinViews(CMainFrame &frame, FarmSession &farm, Prompter *prompter, const Clock *clock)
 {
     Q_ASSERT(&farm == &frame.farmSession());
+    farm.settleFirstStart((clock ? clock->now() : QDateTime::currentDateTime()).date());
     if (!farm.isOpen()) {
         try {
             farm.openStored();
@@ -83,8 +98,9 @@ void joinViews(CMainFrame &frame, FarmSession &farm, Prompter *prompter, const C
 
     frame.setCommandHandler(FrameCommand::ExportData,
                             [&frame] { ExchangeCommands::exportData(&frame); });
-    frame.setCommandHandler(FrameCommand::ImportData, [&frame] {
-        ExchangeCommands::importData(&frame, [&frame] { frame.ReloadViews(); });
+    frame.setCommandHandler(FrameCommand::ImportData, [&frame, &farm] {
+        ExchangeCommands::importData(
+            &frame, [&frame] { frame.ReloadViews(); }, &farm);
     });
     frame.setCommandHandler(FrameCommand::BackupData,
                             [&frame] { ExchangeCommands::backupData(&frame); });
@@ -103,9 +119,13 @@ void joinViews(CMainFrame &frame, FarmSession &farm, Prompter *prompter, const C
     frame.setCommandHandler(FrameCommand::ExportTreatmentRecord, [&frame, &farm] {
         if (!farm.isOpen())
             return;
-        TreatmentRecordExport(farm.database(), farm.period(), frame.prompter())
-            .run(TreatmentRecordExport::dialogChooser(&frame),
-                 TreatmentRecord::Company::of(farm.company()));
+        TreatmentRecordExport exporter(farm.database(), farm.period(), frame.prompter());
+        exporter.setIncompleteLister(TreatmentRecordExport::dialogLister(
+            &frame, [&frame, &farm](qint64 cardId, qint64 workId) {
+                openWorkOfCard(frame, farm, cardId, workId);
+            }));
+        exporter.run(TreatmentRecordExport::dialogChooser(&frame),
+                     TreatmentRecord::Company::of(farm.company()));
     });
 
     UpdateController *updates = UpdateUi::attach(&frame, frame.prompter());

@@ -1,5 +1,7 @@
 #include "WindowPlacement.h"
 
+#include "CSearchScheda.h"
+
 #include "base/SettingsKeys.h"
 #include "base/SettingsStore.h"
 
@@ -42,7 +44,7 @@ QRect firstStartRect()
 
 } // namespace
 
-WindowPlacement::WindowPlacement(QMainWindow &frame, QWidget &search)
+WindowPlacement::WindowPlacement(QMainWindow &frame, CSearchScheda &search)
     : m_frame(frame), m_search(search)
 {
 }
@@ -132,13 +134,9 @@ void WindowPlacement::centreOnScreen()
 
 void WindowPlacement::restoreSearchWindow()
 {
-    const auto left = savedInt(SettingsKeys::SearchLeft);
-    const auto top = savedInt(SettingsKeys::SearchTop);
+    // Its own size first: the first start's place depends on its width.
     m_search.adjustSize();
-    std::optional<QRect> stored;
-    if (left && top)
-        stored = fitted(QRect(QPoint(*left, *top), m_search.size()), screenAreas());
-    m_search.move(stored ? stored->topLeft() : defaultSearchPlace());
+    m_search.restorePlace(defaultSearchPlace());
 }
 
 QPoint WindowPlacement::defaultSearchPlace() const
@@ -151,8 +149,7 @@ QPoint WindowPlacement::defaultSearchPlace() const
 
 void WindowPlacement::save()
 {
-    SettingsKeys::SearchLeft.write(m_search.pos().x());
-    SettingsKeys::SearchTop.write(m_search.pos().y());
+    m_search.savePlace();
     const QRect normal = m_frame.normalGeometry();
     const QPoint frameOffset = m_frame.geometry().topLeft() - m_frame.frameGeometry().topLeft();
     const QPoint corner = normal.topLeft() - frameOffset;

@@ -7,7 +7,7 @@
 #include <optional>
 
 class QMainWindow;
-class QWidget;
+class CSearchScheda;
 
 // Where the main window and its search window stand, kept in the settings store: the window's
 // normal rectangle and show state, and the search window's corner. A rectangle saved on a
@@ -16,7 +16,7 @@ class QWidget;
 class WindowPlacement
 {
 public:
-    WindowPlacement(QMainWindow &frame, QWidget &search);
+    WindowPlacement(QMainWindow &frame, CSearchScheda &search);
 
     // Places and shows the frame as it was saved, or centred on the main screen at the first
     // start.
@@ -41,5 +41,5 @@ private:
     QPoint defaultSearchPlace() const;
 
     QMainWindow &m_frame;
-    QWidget &m_search;
+    CSearchScheda &m_search;
 };

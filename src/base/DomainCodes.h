@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 // The numbers the database and the help pages give meaning to, named once.
 
 // What a work or a movement is booked to (column Tipo Centro).
@@ -14,6 +16,23 @@ enum class MovementType {
     Sale = 4,
     InitialInventory = 5
 };
+
+// The kind a stored Tipo Centro names; nothing for a number outside the list (a damaged or
+// foreign row), which the lists show as blank.
+constexpr std::optional<CentreKind> centreKindOf(int stored)
+{
+    if (stored < int(CentreKind::None) || stored > int(CentreKind::Other))
+        return std::nullopt;
+    return CentreKind(stored);
+}
+
+// The type a stored Tipo Bolla names; nothing for a number outside the list.
+constexpr std::optional<MovementType> movementTypeOf(int stored)
+{
+    if (stored < int(MovementType::None) || stored > int(MovementType::InitialInventory))
+        return std::nullopt;
+    return MovementType(stored);
+}
 
 // The pages of the online help; 0 opens nothing.
 enum class HelpTopic {

@@ -239,6 +239,13 @@ QString FormatNumber(double value, bool percent)
     return text;
 }
 
+QString FixedDecimals(double value, int decimals)
+{
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    return locale.toString(value, 'f', decimals);
+}
+
 QString FormatCurrency(double value)
 {
     if (!std::isfinite(value))

@@ -11,6 +11,10 @@
 // decimal form (infinity, not-a-number).
 QString FormatNumber(double value, bool percent);
 
+// The value with exactly decimals decimals and the locale's decimal mark, without grouping: a
+// surface in a page title, "8.60" in English and "8,60" in Italian.
+QString FixedDecimals(double value, int decimals);
+
 // The value as a money amount of the locale (symbol, grouping, two decimals); empty for a value
 // that has no decimal form.
 QString FormatCurrency(double value);

@@ -8,7 +8,8 @@ class Prompter
 {
 public:
     enum class Icon { Information, Warning, Error, Question };
-    enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
+    // YesNoDefaultNo: Yes and No with No as the default button, for a Yes that destroys data.
+    enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel, YesNoDefaultNo };
     enum class Answer { Ok, Cancel, Yes, No, Retry };
 
     virtual ~Prompter() = default;

@@ -51,6 +51,8 @@ struct DateKey
 inline const TextKey Database{SettingsStore::Settings, QStringLiteral("Database"), {}};
 inline const TextKey Directory{SettingsStore::Settings, QStringLiteral("Directory"), {}};
 inline const TextKey WebSite{SettingsStore::Settings, QStringLiteral("WebSite"), {}};
+// The folder the user last chose in a dialog that saves a file (FolderChoice).
+inline const TextKey LastFolder{SettingsStore::Settings, QStringLiteral("LastFolder"), {}};
 
 // The working period. Only FarmSession reads and writes these two.
 inline const DateKey DataInit{SettingsStore::Settings, QStringLiteral("DataInit"),

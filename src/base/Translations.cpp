@@ -39,6 +39,18 @@ bool install(QCoreApplication &app, const QString &fileName, const QStringList &
     delete translator;
     return false;
 }
+bool installItalian(QCoreApplication &app, const QStringList &folders)
+{
+    if (!install(app, QStringLiteral("verdimo_it"), folders)) {
+        qWarning("The Italian interface texts (verdimo_it.qm) were not found in %s; the "
+                 "interface stays in English.",
+                 qPrintable(folders.join(QStringLiteral(", "))));
+        return false;
+    }
+    // Qt's own dialogs (print, file) speak Italian too when Qt's translation is installed.
+    install(app, QStringLiteral("qtbase_it"), {QLibraryInfo::path(QLibraryInfo::TranslationsPath)});
+    return true;
+}
 } // namespace
 
 QLocale::Language Translations::chosenLanguage(const QString &choice,
@@ -65,6 +77,13 @@ QStringList Translations::searchFolders()
         QDir::cleanPath(programFolder.filePath(QStringLiteral("../share/verdimo/translations")))};
 }
 
+QLocale Translations::formatsFor(QLocale::Language language, const QLocale &desktop)
+{
+    if (language == QLocale::English || desktop.language() == language)
+        return desktop;
+    return QLocale(language);
+}
+
 QLocale::Language installTranslations(QCoreApplication &app, const QString &choice)
 {
     return installTranslations(app, choice, Translations::searchFolders());
@@ -76,15 +95,9 @@ QLocale::Language installTranslations(QCoreApplication &app, const QString &choi
     removeInstalled(app);
     const QLocale::Language language =
         Translations::chosenLanguage(choice, QLocale::system().uiLanguages());
-    if (language != QLocale::Italian)
-        return QLocale::English;
-    if (!install(app, QStringLiteral("verdimo_it"), folders)) {
-        qWarning("The Italian interface texts (verdimo_it.qm) were not found in %s; the "
-                 "interface stays in English.",
-                 qPrintable(folders.join(QStringLiteral(", "))));
-        return QLocale::English;
-    }
-    // Qt's own dialogs (print, file) speak Italian too when Qt's translation is installed.
-    install(app, QStringLiteral("qtbase_it"), {QLibraryInfo::path(QLibraryInfo::TranslationsPath)});
-    return QLocale::Italian;
+    const QLocale::Language speaking = language == QLocale::Italian && installItalian(app, folders)
+                                           ? QLocale::Italian
+                                           : QLocale::English;
+    QLocale::setDefault(Translations::formatsFor(speaking, QLocale::system()));
+    return speaking;
 }

@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QString>
 
 // The days whose cards the program works on: from the first day at 00:00:00 to the last day
 // at 23:59:59.
@@ -16,6 +17,8 @@ struct WorkingPeriod
     {
         return moment >= startAt() && moment <= endAt();
     }
+    // "first – last", each day written with the date pattern.
+    QString daysText(const QString &pattern) const;
 
     // The period of the settings, 01/01/2015 - 31/12/2015 when none is stored. FarmSession is
     // the one reader and writer of the period settings: everyone else asks it

@@ -3,9 +3,12 @@
 #include "WorkListQuery.h"
 
 #include "base/Clock.h"
+#include "base/DateText.h"
 #include "base/Prompter.h"
 #include "db/Database.h"
 #include "db/DbException.h"
+
+#include <QLocale>
 
 CardSession::CardSession(Database &db, const WorkingPeriod &period, Prompter &prompter,
                          const Clock &clock)
@@ -43,9 +46,20 @@ bool CardSession::canMove(Move move) const
 bool CardSession::writeBack(const CardForm::Input &form, CardRecord &card, Result &result)
 {
     result.formError = CardForm::apply(form, card);
+    // The view shows only the period's cards: a card stored outside it would vanish.
+    if (!result.formError && !m_navigator.period().contains(form.date))
+        result.formError = CardForm::Error{CSchedaSet::Data, outsidePeriodText(form.date.date())};
     if (result.formError)
         m_prompter.warning(result.formError->message);
     return !result.formError;
+}
+
+QString CardSession::outsidePeriodText(const QDate &day) const
+{
+    const QString pattern = ShownDatePattern();
+    return tr("%1 is outside the working period %2: type a day of the period, or set another "
+              "period with Settings in the Program menu.")
+        .arg(QLocale().toString(day, pattern), m_navigator.period().daysText(pattern));
 }
 
 CardSession::Result CardSession::move(Move move, const CardForm::Input &form)
@@ -135,11 +149,15 @@ CardSession::Result CardSession::save(const CardForm::Input &form)
     CardRecord card = m_newCard;
     if (!writeBack(form, card, result))
         return result;
+    // One card a day. The new card and its works stay as entered, for the user to choose
+    // another day and save again.
     if (m_cards.dayTaken(card.date().date())) {
-        m_prompter.information(tr("Form is already stored in the database! Can not save!"));
-        removePending();
-        endInsert();
-        result.done = true;
+        result.formError = CardForm::Error{
+            CSchedaSet::Data,
+            tr("There is already a card for %1: the new card was not saved. Its fields and works "
+               "are kept: choose another day and save again.")
+                .arg(QLocale().toString(card.date().date(), ShownDatePattern()))};
+        m_prompter.warning(result.formError->message);
         return result;
     }
     int cardId = 0;
@@ -149,14 +167,14 @@ CardSession::Result CardSession::save(const CardForm::Input &form)
         m_cards.linkWorks(m_pending, cardId);
         transaction.commit();
     } catch (const DbException &error) {
-        // A file held by another program, damaged, read-only or on a full disk stored nothing:
-        // the new card and its works stay as entered, for Save to be tried again.
+        // Nothing was stored: the new card and its works stay as entered, for Save to be tried
+        // again. A file held by another program, damaged, read-only or on a full disk is told
+        // by the caller with the file's name.
         if (error.kind() != DbErrorKind::Other)
             throw;
-        m_prompter.warning(tr("Unable to save form!"));
-        removePending();
-        endInsert();
-        result.done = true;
+        m_prompter.warning(
+            tr("Unable to save form! %1\n\nThe new form and its works are kept: Save tries again.")
+                .arg(error.message()));
         return result;
     }
     m_pending.clear();
@@ -169,6 +187,71 @@ CardSession::Result CardSession::save(const CardForm::Input &form)
     m_prompter.information(tr("Form stored successfully!"));
     result.done = true;
     return result;
+}
+
+CardSession::DayReview CardSession::reviewDay(const CardForm::Input &form)
+{
+    if (!hasCard() || !form.date.isValid())
+        return DayReview::Kept;
+    if (!m_navigator.period().contains(form.date)) {
+        m_prompter.warning(outsidePeriodText(form.date.date()));
+        return DayReview::Refused;
+    }
+    const QDate day = form.date.date();
+    if (!m_inserting || !m_cards.dayTaken(day))
+        return DayReview::Kept;
+    const QString shown = QLocale().toString(day, ShownDatePattern());
+    const QString question =
+        newCardHasEntries(form)
+            ? tr("There is already a card for %1. Open it?\n\nYes opens that card and moves into "
+                 "it the works of this new card and the fields typed here that it leaves empty. "
+                 "No keeps this new card: choose another day for it.")
+                  .arg(shown)
+            : tr("There is already a card for %1. Open it?\n\nNo keeps this new card: choose "
+                 "another day for it.")
+                  .arg(shown);
+    if (m_prompter.question(question) != Prompter::Answer::Yes)
+        return DayReview::Refused;
+    return openTakenDay(form) ? DayReview::Opened : DayReview::Refused;
+}
+
+bool CardSession::newCardHasEntries(const CardForm::Input &form) const
+{
+    if (!m_pending.isEmpty())
+        return true;
+    for (const QString &text : form.texts)
+        if (!text.trimmed().isEmpty())
+            return true;
+    return false;
+}
+
+// Ends the insert on the stored card of the typed day, which takes the new card's works and
+// the typed fields it has no value for.
+bool CardSession::openTakenDay(const CardForm::Input &form)
+{
+    CardRecord typed = m_newCard;
+    if (const auto error = CardForm::apply(form, typed)) {
+        m_prompter.warning(error->message);
+        return false;
+    }
+    if (!m_navigator.findDay(form.date.date()))
+        return false;
+    CardRecord target = m_navigator.current();
+    for (const CardForm::Field &field : CardForm::fields()) {
+        const QVariant value = target.value(field.column);
+        if ((!value.isValid() || value.isNull()) && typed.value(field.column).isValid())
+            target.setValue(field.column, typed.value(field.column));
+    }
+    Transaction transaction(m_db);
+    m_cards.update(target);
+    m_cards.linkWorks(m_pending, target.id());
+    transaction.commit();
+    m_pending.clear();
+    m_inserting = false;
+    m_newCard = CardRecord();
+    m_remembered.reset();
+    m_navigator.reload();
+    return true;
 }
 
 void CardSession::cancelInsert()

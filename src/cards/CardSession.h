@@ -63,7 +63,20 @@ public:
     // that the screen already shows the card as stored.
     void setShownHandler(std::function<void()> handler) { m_shown = std::move(handler); }
     Result add(const CardForm::Input &form);
+    // Stores the new card and links its works. A card that cannot be stored (its day has a
+    // card, a field is wrong, the farm is locked) keeps the insert as it is, with its works,
+    // and the user is told why.
     Result save(const CardForm::Input &form);
+
+    // What became of a day the user has just typed or picked in the date field.
+    enum class DayReview { Kept, Refused, Opened };
+    // Tells the user at once when the day cannot be kept: one outside the working period, or,
+    // for a new card, one that already has a card. The user may open that card instead: the
+    // works entered for the new card and the fields typed into it that the stored card leaves
+    // empty go to it, so nothing typed is lost.
+    DayReview reviewDay(const CardForm::Input &form);
+    // Why a day outside the period is refused, and where the period is changed.
+    QString outsidePeriodText(const QDate &day) const;
     void cancelInsert();
     bool deleteCard();
     // Removes the works (and their movements, and their rows of the work list) after asking;
@@ -88,6 +101,8 @@ public:
 
 private:
     bool writeBack(const CardForm::Input &form, CardRecord &card, Result &result);
+    bool newCardHasEntries(const CardForm::Input &form) const;
+    bool openTakenDay(const CardForm::Input &form);
     void endInsert();
     void removePending();
     enum class WorkAdded { No, Yes };

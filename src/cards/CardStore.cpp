@@ -123,6 +123,13 @@ bool CardStore::dayTaken(const QDate &day)
                .toInt() != 0;
 }
 
+QDate CardStore::dayOf(qint64 cardId)
+{
+    const QVariant day =
+        m_db.scalar(QStringLiteral("SELECT Data FROM Scheda WHERE IDScheda = ?"), {cardId});
+    return day.isNull() ? QDate() : DbDate::fromText(day.toString()).date();
+}
+
 void CardStore::linkWorks(const QList<int> &workIds, int cardId)
 {
     if (workIds.isEmpty())

@@ -24,6 +24,8 @@ public:
     void remove(int cardId);
     // Whether any stored card, in the period or not, is dated on that day.
     bool dayTaken(const QDate &day);
+    // The day of a stored card; invalid when no card has that id.
+    QDate dayOf(qint64 cardId);
     // Gives the works to the card as its stored works.
     void linkWorks(const QList<int> &workIds, int cardId);
 

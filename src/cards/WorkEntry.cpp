@@ -1,9 +1,13 @@
 #include "WorkEntry.h"
 
+#include "BbchStages.h"
+#include "base/DomainCodes.h"
+#include "base/DomainNames.h"
 #include "base/NumberText.h"
 #include "db/FieldLimits.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 #include <functional>
 #include <limits>
 
@@ -142,6 +146,12 @@ QString WorkEntry::text(Field field) const
         return note;
     case Field::Adversity:
         return adversity;
+    case Field::TreatedArea:
+        return treatedArea ? FormatNumber(*treatedArea, false) : QString();
+    case Field::BbchStage:
+        return bbchStage;
+    case Field::ApplicationTime:
+        return applicationTime;
     }
     return QString();
 }
@@ -202,6 +212,75 @@ std::optional<WorkEntry::Error> WorkEntry::read(const QHash<Field, QString> &tex
     return std::nullopt;
 }
 
+bool WorkEntry::isTreatment(bool itemInNotebook) const
+{
+    const bool onCrop = centreKind == int(CentreKind::Crop) || centreKind == int(CentreKind::Field);
+    const bool use = movementType == 0 || movementType == 3;
+    return itemInNotebook && itemCode > 0 && onCrop && use;
+}
+
+std::optional<WorkEntry::Error> WorkEntry::readTreatment(const QHash<Field, QString> &texts,
+                                                         double surface)
+{
+    std::optional<double> area;
+    const QString areaText = texts.value(Field::TreatedArea).trimmed();
+    // The surface as the editor shows it, left as it is, is the whole surface.
+    const bool wholeShown = surface > 0 && areaText == FormatNumber(surface, false);
+    if (!areaText.isEmpty() && !wholeShown) {
+        const std::optional<double> number = ReadNumber(areaText, false);
+        if (!number)
+            return Error{Field::TreatedArea, tr("Enter the treated area as a number of hectares.")};
+        // The surface is kept in single precision: an area typed as it is shown equals it.
+        const double tolerance = 1e-6 * std::max(1.0, surface);
+        if (*number <= 0 || (surface > 0 && *number > surface + tolerance))
+            return Error{Field::TreatedArea,
+                         surface > 0
+                             ? tr("Enter a treated area above 0 and not above the surface of "
+                                  "%1 ha.")
+                                   .arg(FormatNumber(surface, false))
+                             : tr("Enter a treated area above 0 ha.")};
+        if (surface <= 0 || *number < surface - tolerance)
+            area = *number;
+    }
+
+    const QString stage = texts.value(Field::BbchStage).trimmed();
+    if (!stage.isEmpty() && !BbchStages::isCode(stage))
+        return Error{Field::BbchStage, tr("Choose a BBCH stage from 00 to 99.")};
+
+    QString time = texts.value(Field::ApplicationTime).trimmed();
+    if (!time.isEmpty()) {
+        static const QRegularExpression clock(QStringLiteral("^(\\d{1,2}):(\\d{2})$"));
+        const QRegularExpressionMatch match = clock.match(time);
+        const int hours = match.hasMatch() ? match.captured(1).toInt() : -1;
+        const int minutes = match.hasMatch() ? match.captured(2).toInt() : -1;
+        if (hours < 0 || hours > 23 || minutes < 0 || minutes > 59)
+            return Error{Field::ApplicationTime,
+                         tr("Enter the time of application as HH:MM, from 00:00 to 23:59.")};
+        time = QStringLiteral("%1:%2")
+                   .arg(hours, 2, 10, QLatin1Char('0'))
+                   .arg(minutes, 2, 10, QLatin1Char('0'));
+    }
+
+    treatedArea = area;
+    bbchStage = stage;
+    applicationTime = time;
+    return std::nullopt;
+}
+
+void WorkEntry::clearTreatment()
+{
+    treatedArea.reset();
+    bbchStage.clear();
+    applicationTime.clear();
+}
+
+QString WorkEntry::treatedAreaText(double surface) const
+{
+    if (treatedArea || surface <= 0)
+        return text(Field::TreatedArea);
+    return FormatNumber(surface, false);
+}
+
 int WorkEntry::leadingCode(const QString &text)
 {
     static const QRegularExpression leading(QStringLiteral("^\\s*([+-]?\\d+)"));
@@ -219,17 +298,12 @@ QString WorkEntry::summary(const QString &valueText, const QString &vatText)
 
 QString WorkEntry::kindName(int kind)
 {
-    static const char *const names[KindCount] = {QT_TR_NOOP("<None>"), QT_TR_NOOP("Crops"),
-                                                 QT_TR_NOOP("Fields"), QT_TR_NOOP("Machines"),
-                                                 QT_TR_NOOP("Others")};
-    return kind >= 0 && kind < KindCount ? tr(names[kind]) : QString();
+    const std::optional<CentreKind> known = centreKindOf(kind);
+    return known ? DomainNames::centreKindChoice(*known) : QString();
 }
 
 QString WorkEntry::movementTypeName(int type)
 {
-    static const char *const names[MovementTypeCount] = {
-        QT_TR_NOOP("<None>"),           QT_TR_NOOP("Production movement"),
-        QT_TR_NOOP("Purchase invoice"), QT_TR_NOOP("Working movement"),
-        QT_TR_NOOP("Sale invoice"),     QT_TR_NOOP("Initial inventory")};
-    return type >= 0 && type < MovementTypeCount ? tr(names[type]) : QString();
+    const std::optional<MovementType> known = movementTypeOf(type);
+    return known ? DomainNames::movementTypeChoice(*known) : QString();
 }

@@ -2,6 +2,7 @@
 
 #include "base/DomainCodes.h"
 #include "db/Database.h"
+#include "db/MovementTexts.h"
 #include "db/RowCursor.h"
 
 #include <QCollator>
@@ -49,13 +50,8 @@ WorkEntryLookups::EntryList WorkEntryLookups::codeList(const QString &sql,
     return list;
 }
 
-QStringList WorkEntryLookups::textList(const QString &sql)
+QStringList WorkEntryLookups::sortedTexts(QStringList list)
 {
-    QStringList list;
-    QSqlQuery query = m_db.execute(sql);
-    RowCursor rows(query);
-    while (rows.next())
-        list << query.value(0).toString();
     const QCollator collator = nameOrder();
     std::stable_sort(list.begin(), list.end(), [&collator](const QString &a, const QString &b) {
         return collator.compare(a, b) < 0;
@@ -124,14 +120,12 @@ WorkEntryLookups::EntryList WorkEntryLookups::items(QStringList *units)
 
 QStringList WorkEntryLookups::stages()
 {
-    return textList(QStringLiteral(
-        "SELECT Fase FROM Magazzino GROUP BY Fase HAVING Fase IS NOT NULL ORDER BY Fase"));
+    return sortedTexts(MovementTexts::distinct(m_db, MovementTexts::Column::Phase));
 }
 
 QStringList WorkEntryLookups::adversities()
 {
-    return textList(QStringLiteral("SELECT Avverso FROM Magazzino GROUP BY Avverso HAVING Avverso "
-                                   "IS NOT NULL ORDER BY Avverso"));
+    return sortedTexts(MovementTexts::distinct(m_db, MovementTexts::Column::Adversity));
 }
 
 int WorkEntryLookups::centreOfField(int fieldCode)

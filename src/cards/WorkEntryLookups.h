@@ -41,6 +41,7 @@ public:
     EntryList centres(int kind, FieldYears years);
     // The items; units collects their distinct units (ignoring letter case) in item order.
     EntryList items(QStringList *units = nullptr);
+    // The phases and adversities the movements carry, each once.
     QStringList stages();
     QStringList adversities();
 
@@ -57,9 +58,12 @@ public:
     // Position of the first entry with the code, 0 ("<None>") when none has it.
     static int indexOfCode(const EntryList &list, int code);
 
+    Database &database() const { return m_db; }
+    const WorkingPeriod &period() const { return m_period; }
+
 private:
     EntryList codeList(const QString &sql, const QVariantList &params = {});
-    QStringList textList(const QString &sql);
+    static QStringList sortedTexts(QStringList list);
 
     Database &m_db;
     WorkingPeriod m_period;

@@ -1,6 +1,7 @@
 #include "WorkListRow.h"
 
 #include "base/DomainCodes.h"
+#include "base/DomainNames.h"
 #include "base/NumberText.h"
 
 namespace {
@@ -15,6 +16,19 @@ QString hours(double value)
     return value > 0 ? FormatNumber(value, false) : QString();
 }
 
+// A work booked to no centre, or to a kind this program does not know, shows a blank cell.
+QString kindName(int stored)
+{
+    const std::optional<::CentreKind> kind = centreKindOf(stored);
+    return kind && *kind != ::CentreKind::None ? DomainNames::centreKind(*kind) : QString();
+}
+
+QString movementTypeName(int stored)
+{
+    const std::optional<::MovementType> type = movementTypeOf(stored);
+    return type ? DomainNames::movementType(*type) : QString();
+}
+
 } // namespace
 
 QString WorkListRow::headerText(int column)
@@ -27,28 +41,6 @@ QString WorkListRow::headerText(int column)
         QT_TR_NOOP("Total"),         QT_TR_NOOP("Ref.Doc."),       QT_TR_NOOP("Operation"),
         QT_TR_NOOP("First Machine"), QT_TR_NOOP("Second Machine"), QT_TR_NOOP("Third Machine")};
     return column >= 0 && column < ColumnCount ? tr(headers[column]) : QString();
-}
-
-QString WorkListRow::kindName(int kind, Wording wording)
-{
-    static const char *const stored[] = {QT_TR_NOOP("Coltivazione"), QT_TR_NOOP("Campo"),
-                                         QT_TR_NOOP("Macchina"), QT_TR_NOOP("Altro")};
-    static const char *const entered[] = {QT_TR_NOOP("Cultivation"), QT_TR_NOOP("Field"),
-                                          QT_TR_NOOP("Machine"), QT_TR_NOOP("Other")};
-    if (kind < int(::CentreKind::Crop) || kind > int(::CentreKind::Other))
-        return QString();
-    const int at = kind - int(::CentreKind::Crop);
-    return tr(wording == Wording::Stored ? stored[at] : entered[at]);
-}
-
-QString WorkListRow::movementTypeName(int type)
-{
-    static const char *const names[] = {QT_TR_NOOP("<None>"),   QT_TR_NOOP("Production"),
-                                        QT_TR_NOOP("Purchase"), QT_TR_NOOP("Working"),
-                                        QT_TR_NOOP("Sale"),     QT_TR_NOOP("In.Inv.")};
-    return type >= int(::MovementType::None) && type <= int(::MovementType::InitialInventory)
-               ? tr(names[type])
-               : QString();
 }
 
 WorkListRow WorkListRow::build(const Data &data, Wording wording)
@@ -68,7 +60,7 @@ WorkListRow WorkListRow::build(const Data &data, Wording wording)
     row.texts[FestiveHours] = hours(data.festiveHours);
     row.texts[Overtime] = hours(data.overtime);
 
-    row.texts[CentreKind] = kindName(data.centreKind, wording);
+    row.texts[CentreKind] = kindName(data.centreKind);
     if (data.centre && !data.centre->name.isEmpty())
         row.texts[CostCentre] = codeAndName(data.centre);
     row.icons[CostCentre] = row.texts[CostCentre].isEmpty() ? Nothing : House;

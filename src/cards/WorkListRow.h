@@ -46,8 +46,8 @@ public:
         NotebookItemBar,
         IconCount
     };
-    // Rows filled from the stored card name the kinds in Italian; rows the work editor has
-    // just written name them in English until the list is filled again.
+    // Rows filled from the stored card leave the worker of a work without one blank; rows the
+    // work editor has just written show its code 0 until the list is filled again.
     enum class Wording { Stored, Entered };
 
     // A registry row found by its code.
@@ -93,6 +93,4 @@ public:
 
     static WorkListRow build(const Data &data, Wording wording);
     static QString headerText(int column);
-    static QString kindName(int kind, Wording wording);
-    static QString movementTypeName(int type);
 };

@@ -3,7 +3,9 @@
 #include "base/SinglePrecision.h"
 #include "db/Database.h"
 #include "db/RowCursor.h"
+#include "db/SchemaUpgrade.h"
 #include "db/SqlList.h"
+#include "db/TreatmentColumns.h"
 
 #include <QSqlQuery>
 #include <QStringList>
@@ -16,6 +18,14 @@ const QString workColumns = QStringLiteral(
 const QString movementColumns = QStringLiteral(
     "CodCentro, CodCampo, [Tipo Centro], [Codice Articolo], [Tipo Bolla], Fase, RifDoc, UniMis, "
     "Quantita, Prezzo, Iva, Note, Avverso");
+
+// What an application records, in columns an older file that can only be read lacks.
+QString treatmentColumns()
+{
+    return QStringLiteral("[%1], [%2], [%3]")
+        .arg(TreatmentColumns::TreatedArea, TreatmentColumns::BbchStage,
+             TreatmentColumns::ApplicationTime);
+}
 
 QVariant textOrNull(const QString &text)
 {
@@ -55,6 +65,12 @@ QVariantList movementValues(const WorkEntry &e)
             textOrNull(e.adversity)};
 }
 
+QVariantList treatmentValues(const WorkEntry &e)
+{
+    return {e.treatedArea ? QVariant(*e.treatedArea) : QVariant(), textOrNull(e.bbchStage),
+            textOrNull(e.applicationTime)};
+}
+
 QString assignments(const QString &columns)
 {
     return columns.split(QStringLiteral(", ")).join(QStringLiteral(" = ?, ")) +
@@ -64,6 +80,26 @@ QString assignments(const QString &columns)
 } // namespace
 
 WorkStore::WorkStore(Database &db) : m_db(db) {}
+
+bool WorkStore::keepsTreatments()
+{
+    return SchemaUpgrade::hasColumn(m_db, TreatmentColumns::MovementsTable,
+                                    TreatmentColumns::TreatedArea);
+}
+
+QString WorkStore::movementColumnList()
+{
+    return keepsTreatments() ? movementColumns + QStringLiteral(", ") + treatmentColumns()
+                             : movementColumns;
+}
+
+QVariantList WorkStore::movementValueList(const WorkEntry &entry)
+{
+    QVariantList values = movementValues(entry);
+    if (keepsTreatments())
+        values << treatmentValues(entry);
+    return values;
+}
 
 int WorkStore::insert(const WorkEntry &entry, int cardId, bool pending)
 {
@@ -80,9 +116,10 @@ int WorkStore::insert(const WorkEntry &entry, int cardId, bool pending)
 
 void WorkStore::insertMovement(int workId, const WorkEntry &entry)
 {
+    const QVariantList values = movementValueList(entry) << workId;
     m_db.execute(QStringLiteral("INSERT INTO Magazzino (%1, IDOpera) VALUES (%2)")
-                     .arg(movementColumns, SqlList::placeholders(14)),
-                 movementValues(entry) << workId);
+                     .arg(movementColumnList(), SqlList::placeholders(int(values.size()))),
+                 values);
 }
 
 void WorkStore::update(int workId, const WorkEntry &entry, int cardId)
@@ -97,8 +134,8 @@ void WorkStore::update(int workId, const WorkEntry &entry, int cardId)
         insertMovement(workId, entry);
     else
         m_db.execute(QStringLiteral("UPDATE Magazzino SET %1 WHERE IDBolla = ?")
-                         .arg(assignments(movementColumns)),
-                     movementValues(entry) << movementId);
+                         .arg(assignments(movementColumnList())),
+                     movementValueList(entry) << movementId);
     transaction.commit();
 }
 
@@ -123,7 +160,7 @@ std::optional<WorkStore::Loaded> WorkStore::load(int workId)
 
     QSqlQuery movement = m_db.execute(
         QStringLiteral("SELECT %1 FROM Magazzino WHERE IDOpera = ? ORDER BY IDBolla LIMIT 1")
-            .arg(movementColumns),
+            .arg(movementColumnList()),
         {workId});
     loaded.hasMovement = RowCursor(movement).next();
     if (loaded.hasMovement) {
@@ -137,6 +174,12 @@ std::optional<WorkStore::Loaded> WorkStore::load(int workId)
         e.vat = movement.value(10).toDouble();
         e.note = movement.value(11).toString();
         e.adversity = movement.value(12).toString();
+        if (keepsTreatments()) {
+            if (!movement.value(13).isNull())
+                e.treatedArea = movement.value(13).toDouble();
+            e.bbchStage = movement.value(14).toString();
+            e.applicationTime = movement.value(15).toString();
+        }
     }
     return loaded;
 }

@@ -7,7 +7,8 @@
 
 class Database;
 
-// Writes works with their movement: every work has exactly one Magazzino row, written with it.
+// Writes works with their movement: every work has exactly one Magazzino row, written with it,
+// with what an application of a product records (treated area, BBCH stage, time).
 class WorkStore
 {
 public:
@@ -34,6 +35,11 @@ public:
 
 private:
     void insertMovement(int workId, const WorkEntry &entry);
+    // The movement's columns and values, with what an application records when the file
+    // keeps it.
+    bool keepsTreatments();
+    QString movementColumnList();
+    QVariantList movementValueList(const WorkEntry &entry);
 
     Database &m_db;
 };

@@ -5,6 +5,7 @@
 
 class CommandLine;
 
-// verdimo-cli register-export --format csv|json --out FILE [--db FILE] [--from --to]
+// verdimo-cli register-export --format csv|json|geojson --out FILE [--strict] [--db FILE]
+// [--from --to]
 CommandLine registerExportCommandLine();
 int runRegisterExportCommand(const QStringList &args, QTextStream &out, QTextStream &err);

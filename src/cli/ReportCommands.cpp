@@ -50,6 +50,7 @@ const Kind Kinds[] = {
     {"card", PrintChoice::CurrentCard, false},
     {"field-report", PrintChoice::FieldsReport, false},
     {"register", PrintChoice::Register, false},
+    {"eu-record", PrintChoice::EuRecord, false},
 };
 
 const QString RegistryKind = QStringLiteral("registry");

@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <optional>
+
 FarmSession::FarmSession(QObject *parent)
     : QObject(parent), m_period(storedPeriod()), m_actualDate(SettingsKeys::ActualDate.read()),
       m_company(CompanyData::load())
@@ -159,6 +161,32 @@ void FarmSession::storePeriod(const WorkingPeriod &period)
 {
     SettingsKeys::DataInit.write(period.start);
     SettingsKeys::DataEnd.write(period.end);
+}
+
+void FarmSession::settleFirstStart(const QDate &today)
+{
+    const auto stored = [](const SettingsKeys::DateKey &key) {
+        const QString text = SettingsStore::readString(key.section, key.name);
+        return text.trimmed().isEmpty() ? std::optional<QDate>() : key.read();
+    };
+    const std::optional<QDate> start = stored(SettingsKeys::DataInit);
+    const std::optional<QDate> end = stored(SettingsKeys::DataEnd);
+    if (start && end)
+        return;
+    const std::optional<QDate> shown = stored(SettingsKeys::ActualDate);
+    if (!shown) {
+        m_actualDate = today;
+        SettingsKeys::ActualDate.write(today);
+    }
+    // The year the period is completed in: that of the stored bound, else of the card day.
+    QDate within = start ? *start : end ? *end : shown ? *shown : today;
+    if (!within.isValid())
+        within = today;
+    if (!start)
+        SettingsKeys::DataInit.write(QDate(within.year(), 1, 1));
+    if (!end)
+        SettingsKeys::DataEnd.write(QDate(within.year(), 12, 31));
+    reloadPeriod();
 }
 
 void FarmSession::setActualDate(const QDate &day)

@@ -68,6 +68,12 @@ public:
     // Writes the period to the settings without telling anyone (the settings dialog stores
     // first and has the frame apply the stored period afterwards).
     static void storePeriod(const WorkingPeriod &period);
+    // The window's first start stores no period: the period becomes the calendar year of today
+    // and the card day today, so that the first Add gives today's card. A user who has worked
+    // without ever choosing a period (a card day is stored) gets the year of that day, and a
+    // period stored in part is completed within the year of its stored day. Stored values are
+    // kept as they are; every holder is told of a period that changed.
+    void settleFirstStart(const QDate &today);
 
     // The card day shown last, kept for the next start.
     QDate actualDate() const { return m_actualDate; }

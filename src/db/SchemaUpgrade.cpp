@@ -2,6 +2,9 @@
 
 #include "BuiltInQueries.h"
 #include "Database.h"
+#include "MovementTexts.h"
+#include "StockYearSums.h"
+#include "TreatmentColumns.h"
 
 #include <iterator>
 
@@ -18,11 +21,24 @@ struct AddedColumn
 {
     const QString &table;
     const QString &column;
+    const char *type;
 };
 
-const AddedColumn Version1Columns[] = {
-    {SchemaUpgrade::ItemsTable, SchemaUpgrade::AuthorisationColumn},
-    {SchemaUpgrade::CentresTable, SchemaUpgrade::EppoColumn},
+// Every column added since the template, in the order of the versions that added them: a file
+// of any older version gains those it lacks.
+const AddedColumn AddedColumns[] = {
+    // Version 1
+    {SchemaUpgrade::ItemsTable, SchemaUpgrade::AuthorisationColumn, "TEXT"},
+    {SchemaUpgrade::CentresTable, SchemaUpgrade::EppoColumn, "TEXT"},
+    // Version 2
+    {TreatmentColumns::FieldsTable, TreatmentColumns::ParcelId, "TEXT"},
+    {TreatmentColumns::FieldsTable, TreatmentColumns::Municipality, "TEXT"},
+    {TreatmentColumns::FieldsTable, TreatmentColumns::Sheet, "TEXT"},
+    {TreatmentColumns::FieldsTable, TreatmentColumns::CadastralParcel, "TEXT"},
+    {TreatmentColumns::FieldsTable, TreatmentColumns::Geometry, "TEXT"},
+    {TreatmentColumns::MovementsTable, TreatmentColumns::TreatedArea, "REAL"},
+    {TreatmentColumns::MovementsTable, TreatmentColumns::BbchStage, "TEXT"},
+    {TreatmentColumns::MovementsTable, TreatmentColumns::ApplicationTime, "TEXT"},
 };
 
 // A year's kept sums hold while no work of that year changes: every change of a work, and every
@@ -75,6 +91,8 @@ void SchemaUpgrade::keepYearSums(Database &db)
         db.execute(QStringLiteral("DELETE FROM [%1]").arg(SchemaUpgrade::SummedYearsTable));
         db.execute(QStringLiteral("DELETE FROM [%1]").arg(SchemaUpgrade::YearSumsTable));
     }
+    StockYearSums::keep(db);
+    MovementTexts::keep(db);
     transaction.commit();
 }
 
@@ -122,11 +140,11 @@ bool SchemaUpgrade::upgrade(Database &db)
     if (version(db) >= CurrentVersion)
         return queriesRestored;
     Transaction transaction(db);
-    for (const AddedColumn &added : Version1Columns) {
+    for (const AddedColumn &added : AddedColumns) {
         // An archive holds only some of the tables; it gains the columns of those it has.
         if (db.tableExists(added.table) && !hasColumn(db, added.table, added.column))
-            db.execute(QStringLiteral("ALTER TABLE [%1] ADD COLUMN [%2] TEXT")
-                           .arg(added.table, added.column));
+            db.execute(QStringLiteral("ALTER TABLE [%1] ADD COLUMN [%2] %3")
+                           .arg(added.table, added.column, QLatin1String(added.type)));
     }
     db.execute(QStringLiteral("PRAGMA user_version = %1").arg(CurrentVersion));
     transaction.commit();

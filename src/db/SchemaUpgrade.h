@@ -5,7 +5,8 @@
 class Database;
 
 // Brings a farm database made by an older installation up to the columns this version reads:
-// an item's authorisation number and a crop centre's EPPO code; its QueryDefs rows are made
+// an item's authorisation number, a crop centre's EPPO code, a field's parcel and what each
+// application of a product records (TreatmentColumns); its QueryDefs rows are made
 // the program's own queries (see BuiltInQueries). The version reached is kept in
 // the file's PRAGMA user_version, so a current file is recognised without looking further.
 // A file that can only be read is left as it is: the new values then read as empty, which is
@@ -13,8 +14,10 @@ class Database;
 class SchemaUpgrade
 {
 public:
-    // 0: the template's own tables; 1: Articoli.NumeroRegistrazione, Centri.CodiceEPPO.
-    static constexpr int CurrentVersion = 1;
+    // 0: the template's own tables; 1: Articoli.NumeroRegistrazione, Centri.CodiceEPPO;
+    // 2: the parcel of a field in Campi, the treated area, BBCH stage and time of application
+    // in Magazzino (TreatmentColumns).
+    static constexpr int CurrentVersion = 2;
 
     static const QString ItemsTable;
     static const QString AuthorisationColumn;

@@ -2,6 +2,7 @@
 
 #include "db/Database.h"
 #include "db/DbException.h"
+#include "db/SchemaUpgrade.h"
 
 #include <QDir>
 #include <QFile>
@@ -46,6 +47,8 @@ void DemoFarm::fill(Database &db, const QDate &lastDay, int years)
 {
     const int firstYear = lastDay.year() - years + 1;
     QRandomGenerator random(Seed);
+    // The farm records its treatments completely: it has the columns that hold them.
+    SchemaUpgrade::upgrade(db);
     Transaction transaction(db);
     FarmGenerator farm(db, size());
     farm.seedRegistries(firstYear, years);

@@ -4,9 +4,14 @@
 #include "base/DomainCodes.h"
 #include "db/Database.h"
 #include "db/DbDate.h"
+#include "db/SchemaUpgrade.h"
+#include "db/TreatmentColumns.h"
 
 #include <QDate>
 #include <QDateTime>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRandomGenerator>
 #include <QStringList>
 
@@ -24,18 +29,20 @@ struct ItemKind
     ItemGroup group;
     double unitPrice;
     const char *adversity; // the pest or disease a treatment is aimed at
+    // The authorisation number of a plant-protection product.
+    const char *registration = "";
 };
 
 // The items of the warehouse; the products come last, one per kind of crop, in the order of
 // FarmNames::crop.
 constexpr std::array<ItemKind, 24> Items{{
-    {"Ossicloruro di rame 30%", "kg", ItemGroup::Treatment, 9.5, "Peronospora"},
-    {"Zolfo bagnabile 80%", "kg", ItemGroup::Treatment, 2.8, "Oidio"},
-    {"Fosetil alluminio", "kg", ItemGroup::Treatment, 24.0, "Peronospora"},
-    {"Deltametrina 2,5%", "l", ItemGroup::Treatment, 38.0, "Tignoletta"},
-    {"Mancozeb 75%", "kg", ItemGroup::Treatment, 8.2, "Peronospora"},
-    {"Penconazolo 10%", "l", ItemGroup::Treatment, 55.0, "Oidio"},
-    {"Glifosate 360", "l", ItemGroup::Herbicide, 7.4, "Infestanti"},
+    {"Ossicloruro di rame 30%", "kg", ItemGroup::Treatment, 9.5, "Peronospora", "10854"},
+    {"Zolfo bagnabile 80%", "kg", ItemGroup::Treatment, 2.8, "Oidio", "03512"},
+    {"Fosetil alluminio", "kg", ItemGroup::Treatment, 24.0, "Peronospora", "12453"},
+    {"Deltametrina 2,5%", "l", ItemGroup::Treatment, 38.0, "Tignoletta", "11035"},
+    {"Mancozeb 75%", "kg", ItemGroup::Treatment, 8.2, "Peronospora", "09458"},
+    {"Penconazolo 10%", "l", ItemGroup::Treatment, 55.0, "Oidio", "10387"},
+    {"Glifosate 360", "l", ItemGroup::Herbicide, 7.4, "Infestanti", "14932"},
     {"Urea 46%", "q", ItemGroup::Fertiliser, 62.0, ""},
     {"Nitrato ammonico 27%", "q", ItemGroup::Fertiliser, 48.0, ""},
     {"Perfosfato minerale 19%", "q", ItemGroup::Fertiliser, 35.0, ""},
@@ -156,6 +163,63 @@ double roundToCents(double value)
     return std::round(value * 100.0) / 100.0;
 }
 
+// The fields lie in the countryside south-east of Lodi (cadastral code E648), a grid of
+// parcels 300 m apart from this corner, each an outline of its own surface.
+const char *const Municipality = "E648";
+constexpr double GridLatitude = 45.2950;
+constexpr double GridLongitude = 9.5150;
+constexpr double GridStep = 300.0; // metres
+constexpr int GridColumns = 6;
+
+// Metres of a degree of latitude and of longitude at a latitude, on the WGS84 ellipsoid.
+std::pair<double, double> metresPerDegree(double latitude)
+{
+    constexpr double a = 6378137.0;
+    constexpr double f = 1.0 / 298.257223563;
+    const double e2 = f * (2.0 - f);
+    const double phi = latitude * M_PI / 180.0;
+    const double w = 1.0 - e2 * std::sin(phi) * std::sin(phi);
+    const double meridian = a * (1.0 - e2) / std::pow(w, 1.5);
+    const double normal = a / std::sqrt(w);
+    return {meridian * M_PI / 180.0, normal * std::cos(phi) * M_PI / 180.0};
+}
+
+// A rectangle half as long again from west to east as from south to north, of the given
+// hectares, counterclockwise from its south-west corner.
+QString fieldOutline(int f, double hectares)
+{
+    const double squareMetres = hectares * 10000.0;
+    const double width = std::sqrt(squareMetres * 1.5);
+    const double height = squareMetres / width;
+    const auto [northMetres, eastMetres] = metresPerDegree(GridLatitude);
+    const double south = GridLatitude - (f / GridColumns) * GridStep / northMetres;
+    const double west = GridLongitude + (f % GridColumns) * GridStep / eastMetres;
+    const double north = south + height / northMetres;
+    const double east = west + width / eastMetres;
+    const auto position = [](double longitude, double latitude) {
+        const auto rounded = [](double degrees) { return std::round(degrees * 1e7) / 1e7; };
+        return QJsonArray{rounded(longitude), rounded(latitude)};
+    };
+    const QJsonArray ring{position(west, south), position(east, south), position(east, north),
+                          position(west, north), position(west, south)};
+    const QJsonObject geometry{{QStringLiteral("type"), QStringLiteral("Polygon")},
+                               {QStringLiteral("coordinates"), QJsonArray{ring}}};
+    return QString::fromUtf8(QJsonDocument(geometry).toJson(QJsonDocument::Compact));
+}
+
+double fieldHectares(int f)
+{
+    return 0.5 + (f * 37 % 40) / 10.0;
+}
+
+// The BBCH stage a crop is at in a month, as the calendar of a treatment gives it.
+QString bbchStage(int month)
+{
+    static const char *const stages[12] = {"00", "00", "13", "19", "55", "65",
+                                           "75", "81", "85", "89", "92", "97"};
+    return QString::fromLatin1(stages[qBound(1, month, 12) - 1]);
+}
+
 const QStringList &skies()
 {
     static const QStringList texts{QStringLiteral("Sereno"), QStringLiteral("Poco nuvoloso"),
@@ -184,7 +248,9 @@ FarmGenerator::FarmGenerator(Database &db, const FarmSize &size)
       m_movement(db, QStringLiteral("INSERT INTO Magazzino (IDOpera, [Tipo Centro], CodCentro, "
                                     "CodCampo, [Tipo Bolla], [Codice Articolo], Prezzo, "
                                     "Quantita, Fase, UniMis, Avverso, RifDoc) VALUES (?, ?, ?, ?, "
-                                    "?, ?, ?, ?, ?, ?, ?, ?)"))
+                                    "?, ?, ?, ?, ?, ?, ?, ?)")),
+      m_treatments(SchemaUpgrade::hasColumn(db, TreatmentColumns::MovementsTable,
+                                            TreatmentColumns::TreatedArea))
 {
 }
 
@@ -207,7 +273,7 @@ void FarmGenerator::seedRegistries(int firstYear, int years)
     for (int c = 0; c < m_size.crops; ++c) {
         double surface = 0;
         for (int f = c * m_size.fieldsPerCrop; f < (c + 1) * m_size.fieldsPerCrop; ++f) {
-            const double hectares = 0.5 + (f * 37 % 40) / 10.0;
+            const double hectares = fieldHectares(f);
             surface += hectares;
             // The fields are registered again every year.
             for (int year = firstYear; year < firstYear + years; ++year)
@@ -236,6 +302,46 @@ void FarmGenerator::seedRegistries(int firstYear, int years)
             {i + 1, round == 0 ? name : QStringLiteral("%1 %2").arg(name).arg(round + 1),
              QString::fromUtf8(kind.unit), kind.unitPrice,
              kind.group == ItemGroup::Treatment || kind.group == ItemGroup::Herbicide ? 1 : 0});
+    }
+    seedRecordCodes();
+}
+
+// The codes a complete treatment record names, on a database that has their columns: the
+// crops' EPPO codes, the products' authorisation numbers, the fields' parcels.
+void FarmGenerator::seedRecordCodes()
+{
+    if (SchemaUpgrade::hasColumn(m_db, SchemaUpgrade::CentresTable, SchemaUpgrade::EppoColumn)) {
+        PreparedStatement eppo(m_db, QStringLiteral("UPDATE Centri SET [%1] = ? WHERE Codice = ?")
+                                         .arg(SchemaUpgrade::EppoColumn));
+        for (int c = 0; c < m_size.crops; ++c)
+            eppo.exec({FarmNames::cropEppoCode(c), c + 1});
+    }
+    if (SchemaUpgrade::hasColumn(m_db, SchemaUpgrade::ItemsTable,
+                                 SchemaUpgrade::AuthorisationColumn)) {
+        PreparedStatement number(m_db,
+                                 QStringLiteral("UPDATE Articoli SET [%1] = ? WHERE Codice = ?")
+                                     .arg(SchemaUpgrade::AuthorisationColumn));
+        for (int i = 0; i < m_size.items; ++i) {
+            const QString registration = QString::fromLatin1(Items[i % Items.size()].registration);
+            if (!registration.isEmpty())
+                number.exec({registration, i + 1});
+        }
+    }
+    if (SchemaUpgrade::hasColumn(m_db, TreatmentColumns::FieldsTable, TreatmentColumns::Geometry)) {
+        PreparedStatement parcel(
+            m_db, QStringLiteral("UPDATE Campi SET [%1] = ?, [%2] = ?, [%3] = ?, [%4] = ?, "
+                                 "[%5] = ? WHERE Codice = ?")
+                      .arg(TreatmentColumns::ParcelId, TreatmentColumns::Municipality,
+                           TreatmentColumns::Sheet, TreatmentColumns::CadastralParcel,
+                           TreatmentColumns::Geometry));
+        const QString municipality = QString::fromLatin1(Municipality);
+        for (int f = 0; f < m_size.crops * m_size.fieldsPerCrop; ++f) {
+            const QString sheet = QString::number(12 + f / GridColumns);
+            const QString number = QString::number(101 + 3 * f);
+            parcel.exec({QStringLiteral("IT-%1-%2-%3").arg(municipality, sheet, number),
+                         municipality, sheet, number, fieldOutline(f, fieldHectares(f)),
+                         fieldCode(f)});
+        }
     }
 }
 
@@ -306,11 +412,33 @@ void FarmGenerator::work(QRandomGenerator &random, qint64 cardId, int month)
         kind.movementType == MovementType::Purchase || kind.movementType == MovementType::Sale
             ? QStringLiteral("DDT %1").arg(1 + random.bounded(900))
             : QString();
-    m_movement.exec(
+    const qint64 movement = m_movement.insert(
         {work, int(booking.type), booking.centre, booking.field, int(kind.movementType), item + 1,
          roundToCents(quantity * goods.unitPrice), quantity,
          booking.type == CentreKind::Field ? phase(kind.movementType, month) : QString(),
          QString::fromUtf8(goods.unit), QString::fromUtf8(goods.adversity), document});
+    const bool printed = goods.group == ItemGroup::Treatment || goods.group == ItemGroup::Herbicide;
+    if (m_treatments && printed && kind.movementType == MovementType::Processing &&
+        (booking.type == CentreKind::Field || booking.type == CentreKind::Crop))
+        recordTreatment(movement, work, booking, month);
+}
+
+// What the application records, drawn from the work's key so that the farm's random draws
+// stay those of a farm without it: every fourth treatment covers half of its field, the
+// others the whole; the stage follows the month; the time falls in the early morning.
+void FarmGenerator::recordTreatment(qint64 movement, qint64 work, const Booking &booking, int month)
+{
+    QVariant area;
+    if (booking.type == CentreKind::Field && work % 4 == 0)
+        area = roundToCents(fieldHectares(booking.field - fieldCode(0)) / 2.0);
+    const QString time = QStringLiteral("%1:%2")
+                             .arg(6 + work % 5, 2, 10, QLatin1Char('0'))
+                             .arg(work * 15 % 60, 2, 10, QLatin1Char('0'));
+    m_db.execute(QStringLiteral("UPDATE Magazzino SET [%1] = ?, [%2] = ?, [%3] = ? WHERE "
+                                "IDBolla = ?")
+                     .arg(TreatmentColumns::TreatedArea, TreatmentColumns::BbchStage,
+                          TreatmentColumns::ApplicationTime),
+                 {area, bbchStage(month), time, movement});
 }
 
 FarmGenerator::Booking FarmGenerator::bookOnField(QRandomGenerator &random) const

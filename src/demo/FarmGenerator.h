@@ -23,10 +23,11 @@ struct FarmSize
 };
 
 // Writes a farm into an open database made from the template: registries named as on an
-// Italian mixed farm, and cards with the works of the season (tillage and sowing in autumn,
-// fertilising in spring, plant-protection treatments in summer, harvests and sales), each work
-// with its stock movement. Everything drawn comes from the random generator the caller passes,
-// so a seed gives the same farm every time.
+// Italian mixed farm, with the fields' parcels near Lodi, the crops' EPPO codes and the
+// products' authorisation numbers where the database has their columns, and cards with the works of
+// the season (tillage and sowing in autumn, fertilising in spring, plant-protection treatments in
+// summer, harvests and sales), each work with its stock movement. Everything drawn comes from the
+// random generator the caller passes, so a seed gives the same farm every time.
 //
 // Codes: workers, crop centres, operations and items from 1; machines from 100, other centres
 // from 201, fields from 1001 (the fields of crop c are the fieldsPerCrop codes after
@@ -57,6 +58,8 @@ private:
         int crop = 0;
     };
 
+    void seedRecordCodes();
+    void recordTreatment(qint64 movement, qint64 work, const Booking &booking, int month);
     Booking bookOnField(QRandomGenerator &random) const;
     Booking bookOnCrop(QRandomGenerator &random) const;
     Booking bookOnMachine(QRandomGenerator &random) const;
@@ -68,4 +71,6 @@ private:
     PreparedStatement m_card;
     PreparedStatement m_work;
     PreparedStatement m_movement;
+    // The database keeps what an application of a product records.
+    bool m_treatments = false;
 };

@@ -75,6 +75,18 @@ QString crop(int i)
     return cycled(names, i);
 }
 
+QString cropEppoCode(int i)
+{
+    // In the order of the crops' names.
+    static const QStringList codes{
+        QStringLiteral("VITVI"), QStringLiteral("OLVEU"), QStringLiteral("TRZDU"),
+        QStringLiteral("ZEAMX"), QStringLiteral("LYPES"), QStringLiteral("MEDSA"),
+        QStringLiteral("VITVI"), QStringLiteral("HELAN"), QStringLiteral("HORVX"),
+        QStringLiteral("PRNPS"), QStringLiteral("CYLAV"), QStringLiteral("BEAVA"),
+        QStringLiteral("BRSNN"), QStringLiteral("GLXMA"), QStringLiteral("VICFX")};
+    return codes.at(i % codes.size());
+}
+
 QString field(int i)
 {
     static const QStringList places{

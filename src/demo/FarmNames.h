@@ -10,6 +10,8 @@ namespace FarmNames {
 
 QString worker(int i);
 QString crop(int i);
+// The EPPO code of the crop's plant.
+QString cropEppoCode(int i);
 // The fields of a crop are named after the places they lie in.
 QString field(int i);
 QString machine(int i);

@@ -6,7 +6,9 @@
 #include "db/DbException.h"
 #include "db/PreparedStatement.h"
 #include "db/RowCursor.h"
+#include "db/SchemaUpgrade.h"
 #include "db/SqlList.h"
+#include "db/TreatmentColumns.h"
 
 #include <QSqlQuery>
 
@@ -20,6 +22,9 @@ struct MasterTable
     QVariantMap nullReplacements;
     // Fields exist once per year: a field is the same only in the same year.
     bool matchYear = false;
+    // Columns of later versions, merged where both databases have them: a row of an older
+    // archive is added with them empty and leaves those of a row it overwrites as they are.
+    QStringList laterColumns = {};
 };
 
 namespace {
@@ -33,6 +38,21 @@ const QStringList WorkColumns{"OreFest",   "OreOrd",    "OreStr",        "Aggior
 const QStringList MovementColumns{
     "CodCampo", "CodCentro",    "[Codice Articolo]", "Fase",   "Prezzo", "Quantita",
     "RifDoc",   "[Tipo Bolla]", "[Tipo Centro]",     "UniMis", "Avverso"};
+// What an application records, in the movements of archives that have it.
+const QStringList LaterMovementColumns{TreatmentColumns::TreatedArea, TreatmentColumns::BbchStage,
+                                       TreatmentColumns::ApplicationTime};
+
+// The later columns that both databases' table has, bracketed.
+QStringList sharedColumns(Database &source, Database &target, const QString &table,
+                          const QStringList &later)
+{
+    QStringList shared;
+    for (const QString &column : later)
+        if (SchemaUpgrade::hasColumn(source, table, column) &&
+            SchemaUpgrade::hasColumn(target, table, column))
+            shared << QStringLiteral("[%1]").arg(column);
+    return shared;
+}
 
 const QList<MasterTable> &masterTables()
 {
@@ -47,7 +67,9 @@ const QList<MasterTable> &masterTables()
          "Descrizione",
          {"Centro", "Codice", "Descrizione", "[Località]", "Superficie", "Anno"},
          {{"[Località]", QStringLiteral("-")}, {"Superficie", 0.0}},
-         true},
+         true,
+         {TreatmentColumns::ParcelId, TreatmentColumns::Municipality, TreatmentColumns::Sheet,
+          TreatmentColumns::CadastralParcel, TreatmentColumns::Geometry}},
         {"Centri",
          QT_TRANSLATE_NOOP("ArchiveMerge", "Importing center %s"),
          "Descrizione",
@@ -157,9 +179,12 @@ void ArchiveMerge::mergeCards()
                                   QStringLiteral("SELECT IDOpera, %1 FROM Opere WHERE IDScheda = ? "
                                                  "ORDER BY IDOpera")
                                       .arg(list(WorkColumns)));
+    const QStringList movementColumns =
+        MovementColumns +
+        sharedColumns(m_source, m_target, TreatmentColumns::MovementsTable, LaterMovementColumns);
     PreparedStatement sourceMovements(
         m_source, QStringLiteral("SELECT %1 FROM Magazzino WHERE IDOpera = ? ORDER BY IDBolla")
-                      .arg(list(MovementColumns)));
+                      .arg(list(movementColumns)));
 
     PreparedStatement findCard(m_target,
                                QStringLiteral("SELECT IDScheda FROM Scheda WHERE Data BETWEEN ? "
@@ -182,7 +207,7 @@ void ArchiveMerge::mergeCards()
     PreparedStatement insertMovement(
         m_target,
         QStringLiteral("INSERT INTO Magazzino (%1, IDOpera) VALUES (%2)")
-            .arg(list(MovementColumns), SqlList::placeholders(int(MovementColumns.size()) + 1)));
+            .arg(list(movementColumns), SqlList::placeholders(int(movementColumns.size()) + 1)));
 
     const int dataColumn = 1 + int(CardColumns.indexOf(QStringLiteral("Data")));
     QSqlQuery &cards = sourceCards.exec();
@@ -221,7 +246,7 @@ void ArchiveMerge::mergeCards()
             QSqlQuery &movements = sourceMovements.exec({sourceWork});
             RowCursor movementRows(movements);
             while (movementRows.next())
-                insertMovement.exec(rowValues(movements, 0, int(MovementColumns.size()))
+                insertMovement.exec(rowValues(movements, 0, int(movementColumns.size()))
                                     << targetWork);
         }
     }
@@ -232,27 +257,27 @@ void ArchiveMerge::mergeMasterTable(const MasterTable &table)
     startBar(1, rowCount(m_source, table.table));
 
     const QString name = QLatin1Char('[') + table.table + QLatin1Char(']');
-    const int labelIndex = int(table.columns.indexOf(table.labelColumn));
+    const QStringList columns =
+        table.columns + sharedColumns(m_source, m_target, table.table, table.laterColumns);
+    const int labelIndex = int(columns.indexOf(table.labelColumn));
     PreparedStatement sourceRows(
-        m_source,
-        QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid").arg(list(table.columns), name));
+        m_source, QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid").arg(list(columns), name));
     PreparedStatement findRow(
         m_target, QStringLiteral("SELECT rowid FROM %1 WHERE Codice = ?%2 ORDER BY rowid LIMIT 1")
                       .arg(name, table.matchYear ? QStringLiteral(" AND Anno IS ?") : QString()));
     PreparedStatement updateRow(
         m_target,
-        QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(name, assignments(table.columns)));
+        QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(name, assignments(columns)));
     PreparedStatement insertRow(
-        m_target,
-        QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-            .arg(name, list(table.columns), SqlList::placeholders(int(table.columns.size()))));
+        m_target, QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                      .arg(name, list(columns), SqlList::placeholders(int(columns.size()))));
 
-    const int codeIndex = int(table.columns.indexOf(QStringLiteral("Codice")));
-    const int yearIndex = int(table.columns.indexOf(QStringLiteral("Anno")));
+    const int codeIndex = int(columns.indexOf(QStringLiteral("Codice")));
+    const int yearIndex = int(columns.indexOf(QStringLiteral("Anno")));
     QSqlQuery &rows = sourceRows.exec();
     RowCursor cursor(rows);
     for (int count = 1; cursor.next(); ++count) {
-        QVariantList values = rowValues(rows, 0, int(table.columns.size()));
+        QVariantList values = rowValues(rows, 0, int(columns.size()));
         m_progress.setText(1, withArgument(table.progressText, values.at(labelIndex).toString()));
         m_progress.setValue(1, count);
 
@@ -263,7 +288,7 @@ void ArchiveMerge::mergeMasterTable(const MasterTable &table)
         if (existing.isValid() && !m_overwrite)
             continue;
         for (auto it = table.nullReplacements.cbegin(); it != table.nullReplacements.cend(); ++it) {
-            QVariant &value = values[table.columns.indexOf(it.key())];
+            QVariant &value = values[columns.indexOf(it.key())];
             if (value.isNull())
                 value = it.value();
         }

@@ -1,11 +1,14 @@
 #include "ArchiveValueCheck.h"
 
+#include "cards/BbchStages.h"
 #include "cards/WorkEntry.h"
 #include "db/Database.h"
 #include "db/DbException.h"
 #include "db/FieldLimits.h"
 #include "db/RowCursor.h"
 #include "db/SchemaUpgrade.h"
+#include "db/TreatmentColumns.h"
+#include "registries/ParcelGeometry.h"
 #include "registries/RegistryForm.h"
 
 #include <QDate>
@@ -28,11 +31,15 @@ enum class Rule {
     NotNegative,
     RegistryNumber, // surfaces and years of purchase, as the registry form takes them
     Text,
+    Positive,  // a treated area: above 0
+    BbchStage, // two digits
+    TimeOfDay, // HH:MM
+    Outline,   // a GeoJSON Polygon or MultiPolygon
 };
 
 struct ColumnRule
 {
-    const char *column;
+    QString column;
     Rule rule;
     int limit = 0; // the most characters of a text
 };
@@ -98,7 +105,10 @@ const QList<TableRules> &tableRules()
           {"RifDoc", Rule::Text, DocumentRef},
           {"Fase", Rule::Text, Stage},
           {"UniMis", Rule::Text, Unit},
-          {"Avverso", Rule::Text, Adversity}}},
+          {"Avverso", Rule::Text, Adversity},
+          {TreatmentColumns::TreatedArea, Rule::Positive},
+          {TreatmentColumns::BbchStage, Rule::BbchStage},
+          {TreatmentColumns::ApplicationTime, Rule::TimeOfDay}}},
         {"Articoli",
          "rowid",
          CardsRead,
@@ -115,7 +125,12 @@ const QList<TableRules> &tableRules()
           {"Località", Rule::Text, Description},
           {"Centro", Rule::Code},
           {"Superficie", Rule::RegistryNumber},
-          {"Anno", Rule::Integer}}},
+          {"Anno", Rule::Integer},
+          {TreatmentColumns::ParcelId, Rule::Text, RegistryForm::MaxParcelId},
+          {TreatmentColumns::Municipality, Rule::Text, RegistryForm::MaxMunicipality},
+          {TreatmentColumns::Sheet, Rule::Text, RegistryForm::MaxSheet},
+          {TreatmentColumns::CadastralParcel, Rule::Text, RegistryForm::MaxCadastralParcel},
+          {TreatmentColumns::Geometry, Rule::Outline}}},
         {"Centri",
          "rowid",
          CardsRead,
@@ -153,6 +168,12 @@ bool isDateText(const QString &text)
         return false;
     auto part = [&m](int n) { return m.captured(n).toInt(); };
     return QDate(part(1), part(2), part(3)).isValid() && QTime(part(4), part(5), part(6)).isValid();
+}
+
+bool isTimeText(const QString &text)
+{
+    static const QRegularExpression shape(QStringLiteral("^([01]\\d|2[0-3]):[0-5]\\d$"));
+    return shape.match(text).hasMatch();
 }
 
 bool integerBetween(const QVariant &value, const QString &type, qint64 low, qint64 high)
@@ -235,6 +256,27 @@ QString problem(const ColumnRule &column, const QVariant &value, const QString &
                    ? QString()
                    : ArchiveValueCheck::tr("no more than %1 characters are allowed")
                          .arg(column.limit);
+    case Rule::Positive:
+        return null || numberBetween(value, type, std::numeric_limits<double>::min(), anyNumber)
+                   ? QString()
+                   : ArchiveValueCheck::tr("a number above 0 is expected");
+    case Rule::BbchStage:
+        return null || (type == QLatin1String("text") && BbchStages::isCode(value.toString()))
+                   ? QString()
+                   : ArchiveValueCheck::tr("a BBCH stage of two digits is expected");
+    case Rule::TimeOfDay:
+        return null || (type == QLatin1String("text") && isTimeText(value.toString()))
+                   ? QString()
+                   : ArchiveValueCheck::tr("a time written HH:MM is expected");
+    case Rule::Outline: {
+        if (null)
+            return {};
+        QString reason = ArchiveValueCheck::tr("a text is expected");
+        if (type == QLatin1String("text") &&
+            ParcelGeometry::fromGeoJson(value.toString().toUtf8(), &reason))
+            return {};
+        return reason;
+    }
     }
     return {};
 }
@@ -265,7 +307,7 @@ void checkTable(Database &source, const TableRules &table)
     QList<ColumnRule> columns;
     QStringList selected{QString::fromLatin1(table.key)};
     for (const ColumnRule &column : table.columns) {
-        const QString columnName = QString::fromUtf8(column.column);
+        const QString &columnName = column.column;
         // Columns of later versions are missing in older archives; the import skips them too.
         if (!SchemaUpgrade::hasColumn(source, name, columnName))
             continue;
@@ -289,7 +331,7 @@ void checkTable(Database &source, const TableRules &table)
                 ArchiveValueCheck::tr("The archive's table %1 holds an impossible value in the row "
                                       "%2 %3, column %4: %5 (%6).")
                     .arg(name, QString::fromLatin1(table.key), rows.value(0).toString(),
-                         QString::fromUtf8(columns.at(i).column), shown(value, type), wrong));
+                         columns.at(i).column, shown(value, type), wrong));
         }
     }
 }

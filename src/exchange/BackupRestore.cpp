@@ -211,14 +211,15 @@ bool BackupRestore::keepWorking(const QString &archive, const QString &workingDa
 bool BackupRestore::keepPlainCopy(const QString &workingDatabase, QString *error)
 {
     const QFileInfo info(workingDatabase);
-    if (!QDir().mkpath(m_rotation.folder())) {
+    const QString folder = m_rotation.farmFolder(workingDatabase);
+    if (!QDir().mkpath(folder)) {
         *error = tr("Could not make the backup folder %1 to keep a copy of %2.")
-                     .arg(native(m_rotation.folder()), native(workingDatabase));
+                     .arg(native(folder), native(workingDatabase));
         return false;
     }
     const QString suffix = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
-    const QString copy =
-        m_rotation.keptFilePath(QStringLiteral("Unreadable ") + info.completeBaseName(), suffix);
+    const QString copy = m_rotation.keptFilePath(
+        workingDatabase, QStringLiteral("Unreadable ") + info.completeBaseName(), suffix);
     QStringList copied;
     for (const QString &leftover :
          {QString(), QStringLiteral("-journal"), QStringLiteral("-wal"), QStringLiteral("-shm")}) {

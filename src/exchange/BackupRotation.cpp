@@ -6,15 +6,20 @@
 #include "base/Prompter.h"
 #include "base/SettingsKeys.h"
 
+#include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace {
 
 const QString NamePrefix = QStringLiteral("Backup Verdimo ");
 const QString StampFormat = QStringLiteral("yyyy-MM-dd HHmmss");
+// Beside a farm's backups: the full path of the farm they were made of.
+const QString FarmNote = QStringLiteral("Farm.txt");
 
 // "Backup Verdimo 2026-05-04 081500.zip", with "-2", "-3"... when a second falls twice.
 QDateTime madeAt(const QString &fileName)
@@ -25,13 +30,32 @@ QDateTime madeAt(const QString &fileName)
     return match.hasMatch() ? QDateTime::fromString(match.captured(1), StampFormat) : QDateTime();
 }
 
-// The backup runs without dialogs: the file name is given and the messages are kept for the
-// caller instead of shown.
+// The farm's file with every link followed where it exists, so that one farm reached by two
+// paths is one farm.
+QString farmIdentity(const QString &farm)
+{
+    const QFileInfo info(farm);
+    const QString canonical = info.canonicalFilePath();
+    if (!canonical.isEmpty())
+        return canonical;
+    // A farm whose file is missing (the one a restore puts back) by its folder's real path.
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    return folder.isEmpty() ? QDir::cleanPath(info.absoluteFilePath())
+                            : QDir(folder).filePath(info.fileName());
+}
+
+void newestFirst(QList<BackupRotation::Backup> &backups)
+{
+    std::stable_sort(backups.begin(), backups.end(),
+                     [](const BackupRotation::Backup &a, const BackupRotation::Backup &b) {
+                         return a.made != b.made ? a.made > b.made : a.path > b.path;
+                     });
+}
+
+// The backup runs without dialogs: the messages are kept for the caller instead of shown.
 class QuietPrompter : public Prompter
 {
 public:
-    explicit QuietPrompter(QString target) : m_target(std::move(target)) {}
-
     Answer message(Icon icon, const QString &text, Buttons) override
     {
         if (icon == Icon::Error || icon == Icon::Warning)
@@ -46,14 +70,13 @@ public:
     QString saveFileName(const QString &, const QString &, const QString &,
                          const QString &) override
     {
-        return m_target;
+        return {};
     }
     void showHelp(int) override {}
 
     QString problems() const { return m_problems.join(QLatin1Char('\n')); }
 
 private:
-    QString m_target;
     QStringList m_problems;
 };
 
@@ -76,58 +99,130 @@ int BackupRotation::keptFromSettings()
     return kept > 0 ? kept : DefaultKept;
 }
 
-QList<BackupRotation::Backup> BackupRotation::backups() const
+QString BackupRotation::farmFolder(const QString &farm) const
+{
+    // The file's name for the user, a digest of its whole path to keep two farms of one name
+    // apart.
+    const QString identity = farmIdentity(farm);
+    const QByteArray digest =
+        QCryptographicHash::hash(identity.toUtf8(), QCryptographicHash::Sha1).toHex().left(8);
+    return QDir(m_folder).filePath(QFileInfo(identity).completeBaseName() + QLatin1Char('-') +
+                                   QString::fromLatin1(digest));
+}
+
+QString BackupRotation::farmOf(const QString &archive)
+{
+    QFile note(QDir(QFileInfo(archive).absolutePath()).filePath(FarmNote));
+    if (!note.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(note.read(4096)).trimmed();
+}
+
+bool BackupRotation::sameFarm(const QString &a, const QString &b)
+{
+    return !a.isEmpty() && !b.isEmpty() && farmIdentity(a) == farmIdentity(b);
+}
+
+QList<BackupRotation::Backup> BackupRotation::farmFirst(QList<Backup> backups, const QString &farm)
+{
+    newestFirst(backups);
+    std::stable_partition(backups.begin(), backups.end(),
+                          [&farm](const Backup &backup) { return sameFarm(backup.farm, farm); });
+    return backups;
+}
+
+QList<BackupRotation::Backup> BackupRotation::backupsIn(const QString &folder, const QString &farm)
 {
     QList<Backup> found;
     const QFileInfoList files =
-        QDir(m_folder).entryInfoList({NamePrefix + QStringLiteral("*.zip")}, QDir::Files);
+        QDir(folder).entryInfoList({NamePrefix + QStringLiteral("*.zip")}, QDir::Files);
     for (const QFileInfo &file : files) {
         const QDateTime made = madeAt(file.fileName());
         if (made.isValid())
-            found.append({file.absoluteFilePath(), made, file.size()});
+            found.append({file.absoluteFilePath(), made, file.size(), farm});
     }
-    std::sort(found.begin(), found.end(), [](const Backup &a, const Backup &b) {
-        return a.made != b.made ? a.made > b.made : a.path > b.path;
-    });
     return found;
 }
 
-QString BackupRotation::newBackupPath() const
+QList<BackupRotation::Backup> BackupRotation::backups() const
+{
+    // Those older versions made directly in the folder, of no recorded farm.
+    QList<Backup> found = backupsIn(m_folder, {});
+    const QFileInfoList folders = QDir(m_folder).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QFileInfo &folder : folders) {
+        const QString farm = farmOf(QDir(folder.absoluteFilePath()).filePath(FarmNote));
+        if (!farm.isEmpty())
+            found += backupsIn(folder.absoluteFilePath(), farm);
+    }
+    newestFirst(found);
+    return found;
+}
+
+QList<BackupRotation::Backup> BackupRotation::backupsOf(const QString &farm) const
+{
+    QList<Backup> found = backupsIn(farmFolder(farm), farm);
+    newestFirst(found);
+    return found;
+}
+
+QString BackupRotation::newBackupPath(const QString &folder) const
 {
     const QString stamp = NamePrefix + m_clock.now().toString(StampFormat);
-    const QDir folder(m_folder);
-    QString path = folder.filePath(stamp + QStringLiteral(".zip"));
+    const QDir dir(folder);
+    QString path = dir.filePath(stamp + QStringLiteral(".zip"));
     for (int copy = 2; QFileInfo::exists(path); ++copy)
-        path = folder.filePath(QStringLiteral("%1-%2.zip").arg(stamp).arg(copy));
+        path = dir.filePath(QStringLiteral("%1-%2.zip").arg(stamp).arg(copy));
     return path;
 }
 
-QString BackupRotation::keptFilePath(const QString &stem, const QString &suffix) const
+QString BackupRotation::keptFilePath(const QString &farm, const QString &stem,
+                                     const QString &suffix) const
 {
     const QString name = stem + QLatin1Char(' ') + m_clock.now().toString(StampFormat);
-    const QDir folder(m_folder);
+    const QDir folder(farmFolder(farm));
     QString path = folder.filePath(name + suffix);
     for (int copy = 2; QFileInfo::exists(path); ++copy)
         path = folder.filePath(QStringLiteral("%1-%2%3").arg(name).arg(copy).arg(suffix));
     return path;
 }
 
+bool BackupRotation::recordFarm(const QString &folder, const QString &farm, QString *error) const
+{
+    const QString identity = farmIdentity(farm);
+    if (farmOf(QDir(folder).filePath(FarmNote)) == identity)
+        return true;
+    QSaveFile note(QDir(folder).filePath(FarmNote));
+    if (note.open(QIODevice::WriteOnly) && note.write(identity.toUtf8() + '\n') > 0 &&
+        note.commit())
+        return true;
+    if (error)
+        *error = tr("Could not write %1: %2")
+                     .arg(QDir::toNativeSeparators(note.fileName()), note.errorString());
+    return false;
+}
+
 QString BackupRotation::backUp(const QString &workingDatabase, QString *error,
                                const QString &spared)
 {
-    if (!QDir().mkpath(m_folder)) {
+    const QString folder = farmFolder(workingDatabase);
+    if (!QDir().mkpath(folder)) {
         if (error)
             *error =
-                tr("Could not make the backup folder %1.").arg(QDir::toNativeSeparators(m_folder));
+                tr("Could not make the backup folder %1.").arg(QDir::toNativeSeparators(folder));
         return {};
     }
-    const QString path = newBackupPath();
-    QuietPrompter prompter(path);
+    if (!recordFarm(folder, workingDatabase, error))
+        return {};
+    const QString path = newBackupPath(folder);
+    QuietPrompter prompter;
     NullProgress progress;
     DataExchange exchange(prompter, progress);
     exchange.setWorkingDatabase(workingDatabase);
+    exchange.setCompressionLevel(CompressionLevel);
+    exchange.setBackupArchive(path);
     // The backup keeps the working database's own tables and columns, whatever version of
-    // the program made them, so that a restore gives back exactly what was there.
+    // the program made them, so that a restore gives back exactly what was there. Its tables
+    // are copied in one read of the file, on a connection of the backup's own.
     exchange.setTemplatePath(workingDatabase);
     if (exchange.BackupDatabase() != DataExchange::Outcome::Done) {
         if (error)
@@ -136,24 +231,29 @@ QString BackupRotation::backUp(const QString &workingDatabase, QString *error,
                               QDir::toNativeSeparators(path), prompter.problems());
         return {};
     }
-    removeOldest(spared);
+    removeOldest(workingDatabase, spared);
     return path;
 }
 
-void BackupRotation::removeOldest(const QString &spared)
+void BackupRotation::removeOldest(const QString &farm, const QString &spared)
 {
     const QString keep = QFileInfo(spared).canonicalFilePath();
-    const QList<Backup> all = backups();
+    const QList<Backup> all = backupsOf(farm);
     for (qsizetype i = m_kept; i < all.size(); ++i) {
         if (keep.isEmpty() || QFileInfo(all.at(i).path).canonicalFilePath() != keep)
             QFile::remove(all.at(i).path);
     }
 }
 
+bool BackupRotation::dueAtStart(const QString &workingDatabase) const
+{
+    const QList<Backup> all = backupsOf(workingDatabase);
+    return all.isEmpty() || all.first().made.date() != m_clock.now().date();
+}
+
 QString BackupRotation::backUpAtStart(const QString &workingDatabase, QString *error)
 {
-    const QList<Backup> all = backups();
-    if (!all.isEmpty() && all.first().made.date() == m_clock.now().date())
+    if (!dueAtStart(workingDatabase))
         return {};
     return backUp(workingDatabase, error);
 }

@@ -9,6 +9,7 @@
 #include "CZipFileHeader.h"
 #include "ExchangeTemp.h"
 #include "FarmFileCheck.h"
+#include "base/FolderChoice.h"
 #include "base/Progress.h"
 #include "base/Prompter.h"
 #include "base/SettingsKeys.h"
@@ -31,7 +32,6 @@ namespace {
 const QString ArchivePassword = QStringLiteral("corvo3719");
 const QString ArchiveEntry = QStringLiteral("TellanTemp.mdb");
 const QString BackupEntry = QStringLiteral("Backup Verdimo.mdb");
-constexpr int CompressionLevel = 9;
 constexpr int BufferSize = 65535;
 // The largest database an archive may unpack to: 32 times the exchange database of a large
 // farm (about 30 MB), so no real archive comes near it while a crafted one that declares
@@ -71,11 +71,6 @@ private:
     Database &m_db;
     bool m_open = true;
 };
-
-QString directorySetting()
-{
-    return SettingsKeys::Directory.read();
-}
 
 // The file dialogs' default extension: added when the user typed a name without one.
 QString withSuffix(const QString &path, const QString &suffix)
@@ -121,7 +116,7 @@ bool DataExchange::buildDatabase(const QString &databasePath, const QString &wor
         SchemaUpgrade::upgrade(database);
         ExchangeDatabase::copyTables(database, workingPath, tables);
     } catch (const DbException &e) {
-        m_prompter.error(e.message());
+        m_prompter.error(DbErrorText::describe(e, workingPath));
         return false;
     }
     return true;
@@ -147,7 +142,7 @@ bool DataExchange::storeInArchive(const QString &archivePath, const QString &dat
         zip.Open(archivePath, CZipArchive::CreateNew, 0);
         if (!password.isEmpty() && !zip.SetPassword(password))
             return giveUp(tr("Unable to store!"));
-        if (!zip.AddFile(databasePath, CompressionLevel, true, BufferSize))
+        if (!zip.AddFile(databasePath, m_compressionLevel, true, BufferSize))
             return giveUp(tr("Unable to store!"));
         zip.Close(false);
     } catch (const CZipException &e) {
@@ -195,10 +190,11 @@ DataExchange::Outcome DataExchange::ExportArchive()
     if (working.isEmpty())
         return Outcome::Failed;
     QString archive =
-        m_prompter.saveFileName(tr("Verdimo : New data archive"), directorySetting(),
+        m_prompter.saveFileName(tr("Verdimo : New data archive"), FolderChoice::startFolder(),
                                 tr("Verdimo archives (*.czp)"), QStringLiteral("Verdimo"));
     if (archive.isEmpty())
         return Outcome::Cancelled;
+    FolderChoice::remember(archive);
     archive = withSuffix(archive, QStringLiteral("czp"));
     m_archivePath = archive;
 
@@ -243,10 +239,11 @@ DataExchange::Outcome DataExchange::ImportArchive()
     if (working.isEmpty())
         return Outcome::Failed;
     const QString archive =
-        m_prompter.openFileName(tr("Verdimo : Select database"), directorySetting(),
+        m_prompter.openFileName(tr("Verdimo : Select database"), FolderChoice::startFolder(),
                                 tr("Verdimo archives (*.czp)"), QStringLiteral("Verdimo"));
     if (archive.isEmpty())
         return Outcome::Cancelled;
+    FolderChoice::remember(archive);
     const Outcome outcome = importFrom(archive, working);
     if (outcome == Outcome::Failed)
         m_prompter.error(tr("Nothing was imported: the working database is unchanged."));
@@ -307,11 +304,14 @@ DataExchange::Outcome DataExchange::importFrom(const QString &archive, const QSt
     if (!MergeArchiveDatabase(source.database(), target.database(),
                               answer == Prompter::Answer::Yes))
         return Outcome::Failed;
+    const ImportedCards cards = ImportedCards::of(source.database());
     source.database().close();
     target.close();
     if (m_reloadViews)
         m_reloadViews();
     m_prompter.information(tr("Import data completed successfully!"));
+    if (m_showImported && !cards.isEmpty())
+        m_showImported(cards);
     return Outcome::Done;
 }
 
@@ -348,11 +348,15 @@ DataExchange::Outcome DataExchange::BackupDatabase()
     const QString working = workingDatabase();
     if (working.isEmpty())
         return Outcome::Failed;
-    QString archive =
-        m_prompter.saveFileName(tr("Verdimo : New data backup"), directorySetting(),
-                                tr("Backup Verdimo (*.zip)"), QStringLiteral("Backup Verdimo"));
-    if (archive.isEmpty())
-        return Outcome::Cancelled;
+    QString archive = m_givenBackup;
+    if (archive.isEmpty()) {
+        archive =
+            m_prompter.saveFileName(tr("Verdimo : New data backup"), FolderChoice::startFolder(),
+                                    tr("Backup Verdimo (*.zip)"), QStringLiteral("Backup Verdimo"));
+        if (archive.isEmpty())
+            return Outcome::Cancelled;
+        FolderChoice::remember(archive);
+    }
     archive = withSuffix(archive, QStringLiteral("zip"));
     m_archivePath = archive;
 

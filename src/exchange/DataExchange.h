@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ExchangeDatabase.h"
+#include "ImportedCards.h"
 #include "base/WorkingPeriod.h"
 
 #include <QCoreApplication>
@@ -28,12 +29,23 @@ public:
     // The database whose schema new exchange databases get; by default the installation's
     // template, or the working database itself when no template is installed.
     void setTemplatePath(const QString &path) { m_templatePath = path; }
+    // The deflate level of the archives written (9 unless set): the automatic backups take a
+    // faster one.
+    void setCompressionLevel(int level) { m_compressionLevel = level; }
+    // The backup goes to this file, with no dialog, and the folder chosen last stays as it is.
+    void setBackupArchive(const QString &path) { m_givenBackup = path; }
     // Work on this database file instead of the one named by the settings.
     void setWorkingDatabase(const QString &path) { m_workingDatabase = path; }
     // Export these days instead of the working period of the settings.
     void setExportPeriod(const WorkingPeriod &period) { m_exportPeriod = period; }
     // Called after an import changed the working database, before its success message.
     void setReloadViews(std::function<void()> reload) { m_reloadViews = std::move(reload); }
+    // Called after an import's success message with the days of the archive's cards, to show
+    // them.
+    void setShowImported(std::function<void(const ImportedCards &)> show)
+    {
+        m_showImported = std::move(show);
+    }
     // Shows (true) and closes (false) the progress window around the merge.
     void setShowProgress(std::function<void(bool)> show) { m_showProgress = std::move(show); }
 
@@ -78,5 +90,8 @@ private:
     std::optional<WorkingPeriod> m_exportPeriod;
     std::function<void()> m_reloadViews;
     std::function<void(bool)> m_showProgress;
+    std::function<void(const ImportedCards &)> m_showImported;
     QString m_archivePath;
+    int m_compressionLevel = 9;
+    QString m_givenBackup;
 };

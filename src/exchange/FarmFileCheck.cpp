@@ -7,6 +7,7 @@
 #include "db/DbException.h"
 #include "db/RowCursor.h"
 #include "db/SchemaUpgrade.h"
+#include "db/StockYearSums.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -282,5 +283,6 @@ void FarmFileCheck::forgetKeptSums(Database &db)
     for (const QString &table : {SchemaUpgrade::YearSumsTable, SchemaUpgrade::SummedYearsTable})
         if (db.tableExists(table))
             db.execute(QStringLiteral("DELETE FROM [%1]").arg(table));
+    StockYearSums::forget(db);
     transaction.commit();
 }

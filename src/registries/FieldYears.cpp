@@ -3,7 +3,10 @@
 #include "base/Prompter.h"
 #include "db/CCampiSet.h"
 #include "db/Database.h"
+#include "db/DbErrorText.h"
 #include "db/DbException.h"
+#include "db/SchemaUpgrade.h"
+#include "db/TreatmentColumns.h"
 
 bool FieldYears::hasFields(Database &db, int year)
 {
@@ -46,6 +49,14 @@ int FieldYears::copy(Database &db, int managedYear, int productionYear)
     CCampiSet target(db);
     target.setFilter(QStringLiteral("0 = 1"));
     target.open();
+    // The parcel a field lies on stays the same from year to year.
+    const bool parcels =
+        SchemaUpgrade::hasColumn(db, TreatmentColumns::FieldsTable, TreatmentColumns::Geometry);
+    const QString parcelColumns =
+        QStringLiteral("[%1], [%2], [%3], [%4], [%5]")
+            .arg(TreatmentColumns::ParcelId, TreatmentColumns::Municipality,
+                 TreatmentColumns::Sheet, TreatmentColumns::CadastralParcel,
+                 TreatmentColumns::Geometry);
     int copied = 0;
     for (; !source.isEOF(); source.moveNext()) {
         target.addNew();
@@ -54,6 +65,11 @@ int FieldYears::copy(Database &db, int managedYear, int productionYear)
             target.setValue(column, source.value(column));
         target.setValue(CCampiSet::Anno, productionYear);
         target.update();
+        if (parcels)
+            db.execute(QStringLiteral("UPDATE Campi SET (%1) = (SELECT %1 FROM Campi WHERE rowid "
+                                      "= ?) WHERE rowid = ?")
+                           .arg(parcelColumns),
+                       {source.bookmark(), target.lastModified()});
         ++copied;
     }
     transaction.commit();
@@ -75,7 +91,10 @@ void FieldYears::copyWithQuestion(Database &db, Prompter &prompter, int managedY
     try {
         copy(db, managedYear, productionYear);
     } catch (const DbException &e) {
-        prompter.error(e.message());
+        prompter.error(tr("The fields of %1 were not copied to %2: nothing was changed.")
+                           .arg(managedYear)
+                           .arg(productionYear) +
+                       QStringLiteral("\n\n") + DbErrorText::describe(e, db.path()));
         return;
     }
     prompter.information(tr("Fields created with success!"));

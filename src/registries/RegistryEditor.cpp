@@ -548,6 +548,8 @@ void RegistryEditor::setRegistrationLayout(const RegistryKindInfo &kind, bool re
     m_layout.registrationVisible = kind.hasRegistration();
     m_layout.registrationEnabled =
         m_layout.registrationVisible && record && m_records && m_records->hasRegistration(kind);
+    m_layout.parcelVisible = kind.parcel && record;
+    m_layout.parcelEnabled = m_layout.parcelVisible && m_records && m_records->hasParcel(kind);
 }
 
 int RegistryEditor::parentPictureAfterCancel(QStandardItem *parent) const
@@ -595,9 +597,18 @@ void RegistryEditor::deleteSelected()
     if (m_loadedKind != kind.set || !set || set->isEOF() || set->isBOF())
         return;
 
+    const int fieldYear = kind.set == FieldRecord ? set->value(CCampiSet::Anno).toInt() : 0;
+    RegistryCascade::Usage usage;
+    try {
+        usage = RegistryCascade::usage(*m_db, kind.kind, codeOf(key),
+                                       set->value(kind.codeColumn).toInt(), fieldYear);
+    } catch (const DbException &e) {
+        reportError(e);
+        return;
+    }
     const QString question =
-        tr("Do you want to delete %1 from registries?").arg(set->value(kind.textColumn).toString());
-    if (m_prompter.question(question, Prompter::Buttons::YesNo) != Prompter::Answer::Yes)
+        RegistryCascade::deleteQuestion(kind.kind, set->value(kind.textColumn).toString(), usage);
+    if (m_prompter.question(question, Prompter::Buttons::YesNoDefaultNo) != Prompter::Answer::Yes)
         return;
 
     QStandardItem *parent = node->parent();
@@ -606,7 +617,6 @@ void RegistryEditor::deleteSelected()
     const RecordSet::Bookmark mark = set->bookmark();
     try {
         Transaction transaction(*m_db);
-        const int fieldYear = kind.set == FieldRecord ? set->value(CCampiSet::Anno).toInt() : 0;
         RegistryCascade::run(*m_db, kind.kind, codeOf(key), set->value(kind.codeColumn).toInt(),
                              fieldYear);
         set->deleteRecord();

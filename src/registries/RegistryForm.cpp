@@ -1,5 +1,6 @@
 #include "RegistryForm.h"
 
+#include "ParcelGeometry.h"
 #include "RegistryKey.h"
 #include "base/NumberText.h"
 #include "base/Prompter.h"
@@ -90,6 +91,7 @@ RegistryForm::Texts RegistryForm::write(const Values &values, bool itemLayout, N
     texts.relationship = values.relationship;
     texts.printInNotebook = values.printInNotebook;
     texts.registration = values.registration;
+    texts.parcel = values.parcel;
     if (itemLayout) {
         texts.number = values.place;
         texts.place = FormatCurrency(values.unitCost);
@@ -176,8 +178,61 @@ std::optional<RegistryForm::Error> RegistryForm::check(const Texts &texts, bool 
                              tr("Enter an EPPO code of letters and digits only, such as VITVI.")};
         }
     }
+    if (kind == RegistryKey::Field && texts.parcel)
+        if (Check error = checkParcel(*texts.parcel, read.parcel))
+            return error;
     values = read;
     return std::nullopt;
+}
+
+std::optional<RegistryForm::Error> RegistryForm::checkParcel(const Parcel &texts, Parcel &parcel)
+{
+    struct Part
+    {
+        Control control;
+        const QString &text;
+        int limit;
+        QString Parcel::*target;
+    };
+    Parcel read;
+    const Part parts[] = {
+        {Control::ParcelId, texts.id, MaxParcelId, &Parcel::id},
+        {Control::Municipality, texts.municipality, MaxMunicipality, &Parcel::municipality},
+        {Control::Sheet, texts.sheet, MaxSheet, &Parcel::sheet},
+        {Control::CadastralParcel, texts.cadastralParcel, MaxCadastralParcel,
+         &Parcel::cadastralParcel},
+    };
+    for (const Part &part : parts) {
+        const QString trimmed = part.text.trimmed();
+        if (trimmed.size() > part.limit)
+            return Error{part.control, tr("Enter no more than %1 characters.").arg(part.limit)};
+        read.*part.target = trimmed;
+    }
+    const QString geometry = texts.geometry.trimmed();
+    if (!geometry.isEmpty()) {
+        QString reason;
+        const std::optional<ParcelGeometry> outline =
+            ParcelGeometry::fromGeoJson(geometry.toUtf8(), &reason);
+        if (!outline)
+            return Error{Control::Geometry,
+                         tr("The parcel's outline cannot be used: %1").arg(reason)};
+        read.geometry = outline->toGeoJson();
+    }
+    parcel = read;
+    return std::nullopt;
+}
+
+QString RegistryForm::outlineSummary(const QString &geometry, const QString &surfaceText)
+{
+    if (geometry.trimmed().isEmpty())
+        return tr("No outline.");
+    QString reason;
+    const std::optional<ParcelGeometry> outline =
+        ParcelGeometry::fromGeoJson(geometry.trimmed().toUtf8(), &reason);
+    if (!outline)
+        return reason;
+    return tr("Area of the outline: %1 ha (surface: %2 ha)")
+        .arg(FormatNumber(outline->hectares(), false), surfaceText.trimmed());
 }
 
 bool RegistryForm::read(const Texts &texts, bool itemLayout, NumberStyle, Values &values,

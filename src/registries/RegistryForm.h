@@ -15,6 +15,19 @@ class RegistryForm
     Q_DECLARE_TR_FUNCTIONS(RegistryForm)
 
 public:
+    // The parcel a field lies on (TreatmentColumns): the national parcel identifier, the
+    // cadastral reference and the outline as a GeoJSON geometry object; empty when not given.
+    struct Parcel
+    {
+        QString id;
+        QString municipality;
+        QString sheet;
+        QString cadastralParcel;
+        QString geometry;
+
+        bool operator==(const Parcel &) const = default;
+    };
+
     // What the form holds for the record shown.
     struct Values
     {
@@ -27,6 +40,8 @@ public:
         double unitCost = 0.0;
         // An item's authorisation number, or a crop centre's EPPO code.
         QString registration;
+        // A field's parcel.
+        Parcel parcel;
     };
 
     // What the controls show, in the order of the form.
@@ -39,6 +54,8 @@ public:
         int relationship = 0;
         bool printInNotebook = false;
         QString registration;
+        // None when the screen shows no parcel: the record keeps its own.
+        std::optional<Parcel> parcel = std::nullopt;
     };
 
     // Labels and states of the controls for one node kind.
@@ -59,10 +76,24 @@ public:
         bool registrationVisible = false;
         bool registrationEnabled = false;
         int registrationMaxLength = 0;
+        // A field's parcel; disabled on a database that has no columns for it.
+        bool parcelVisible = false;
+        bool parcelEnabled = false;
     };
 
     // The controls whose text can be refused.
-    enum class Control { Code, Description, Number, Place, Registration };
+    enum class Control {
+        Code,
+        Description,
+        Number,
+        Place,
+        Registration,
+        ParcelId,
+        Municipality,
+        Sheet,
+        CadastralParcel,
+        Geometry
+    };
 
     struct Error
     {
@@ -80,6 +111,10 @@ public:
     static constexpr double MaxNumber = 100000000.0;
     static constexpr int MaxAuthorisation = FieldLimits::AuthorisationNumber;
     static constexpr int MaxEppoCode = FieldLimits::EppoCode;
+    static constexpr int MaxParcelId = 50;
+    static constexpr int MaxMunicipality = 10;
+    static constexpr int MaxSheet = 10;
+    static constexpr int MaxCadastralParcel = 20;
 
     // The most characters the registration control takes for a node kind (0: none).
     static int registrationLimit(int kind);
@@ -99,4 +134,11 @@ public:
     // number style reads back the same way.
     static bool read(const Texts &texts, bool itemLayout, NumberStyle style, Values &values,
                      Prompter &prompter, int kind = -1);
+
+    // Reads a field's parcel texts: identifiers trimmed, the geometry checked and kept as the
+    // compact GeoJSON geometry object it describes.
+    static std::optional<Error> checkParcel(const Parcel &texts, Parcel &parcel);
+    // What the form shows beside the outline: its area next to the surface typed, or what is
+    // wrong with it.
+    static QString outlineSummary(const QString &geometry, const QString &surfaceText);
 };

@@ -222,6 +222,7 @@ const RegistryKindInfo Kinds[RegistryKinds::Count] = {
      .newText = QT_TRANSLATE_NOOP("RegistryEditor", "New Field..."),
      .newNumber = 1.0,
      .startNew = startField,
+     .parcel = true,
      .folderList = centreActivity,
      .recordList = centreActivity},
     {.kind = Machine,

@@ -71,6 +71,8 @@ struct RegistryKindInfo
     // number) is stored: columns the record sets do not bind, which older files lack.
     const QString *registrationTable = nullptr;
     const QString *registrationColumn = nullptr;
+    // The records carry the parcel they lie on (TreatmentColumns), kept on their own row.
+    bool parcel = false;
 
     // The statistics list of the folder and of one record. The folder's list of the cost
     // centres is gathered in a helper table of the database, which it therefore writes.

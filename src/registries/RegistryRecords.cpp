@@ -6,7 +6,27 @@
 #include "db/COperaiSet.h"
 #include "db/COperazioniSet.h"
 #include "db/Database.h"
+#include "db/RowCursor.h"
 #include "db/SchemaUpgrade.h"
+#include "db/TreatmentColumns.h"
+
+#include <QSqlQuery>
+
+namespace {
+
+QString parcelColumns()
+{
+    return QStringLiteral("[%1], [%2], [%3], [%4], [%5]")
+        .arg(TreatmentColumns::ParcelId, TreatmentColumns::Municipality, TreatmentColumns::Sheet,
+             TreatmentColumns::CadastralParcel, TreatmentColumns::Geometry);
+}
+
+QVariant textOrNull(const QString &text)
+{
+    return text.isEmpty() ? QVariant() : QVariant(text);
+}
+
+} // namespace
 
 RegistryRecords::RegistryRecords(Database &db) : m_db(db)
 {
@@ -61,7 +81,10 @@ bool RegistryRecords::lookUp(const RegistryKindInfo &kind, int code, const Field
 void RegistryRecords::read(const RegistryKindInfo &kind, RegistryForm::Values &values) const
 {
     values.registration.clear();
+    values.parcel = {};
     kind.read(setOf(kind), values);
+    if (hasParcel(kind))
+        values.parcel = parcelOf(setOf(kind).bookmark());
     if (hasRegistration(kind))
         values.registration =
             m_db.scalar(QStringLiteral("SELECT [%1] FROM [%2] WHERE Codice = ?")
@@ -73,6 +96,17 @@ void RegistryRecords::read(const RegistryKindInfo &kind, RegistryForm::Values &v
 void RegistryRecords::writeRegistration(const RegistryKindInfo &kind,
                                         const RegistryForm::Values &values)
 {
+    if (hasParcel(kind)) {
+        const RegistryForm::Parcel &parcel = values.parcel;
+        m_db.execute(QStringLiteral("UPDATE [%1] SET [%2] = ?, [%3] = ?, [%4] = ?, [%5] = ?, "
+                                    "[%6] = ? WHERE rowid = ?")
+                         .arg(TreatmentColumns::FieldsTable, TreatmentColumns::ParcelId,
+                              TreatmentColumns::Municipality, TreatmentColumns::Sheet,
+                              TreatmentColumns::CadastralParcel, TreatmentColumns::Geometry),
+                     {textOrNull(parcel.id), textOrNull(parcel.municipality),
+                      textOrNull(parcel.sheet), textOrNull(parcel.cadastralParcel),
+                      textOrNull(parcel.geometry), setOf(kind).lastModified()});
+    }
     if (!hasRegistration(kind))
         return;
     // An empty value is stored as NULL: the record then says it has none.
@@ -86,4 +120,26 @@ bool RegistryRecords::hasRegistration(const RegistryKindInfo &kind) const
 {
     return kind.hasRegistration() &&
            SchemaUpgrade::hasColumn(m_db, *kind.registrationTable, *kind.registrationColumn);
+}
+
+bool RegistryRecords::hasParcel(const RegistryKindInfo &kind) const
+{
+    return kind.parcel && SchemaUpgrade::hasColumn(m_db, TreatmentColumns::FieldsTable,
+                                                   TreatmentColumns::Geometry);
+}
+
+RegistryForm::Parcel RegistryRecords::parcelOf(qint64 rowId) const
+{
+    QSqlQuery row = m_db.execute(QStringLiteral("SELECT %1 FROM [%2] WHERE rowid = ?")
+                                     .arg(parcelColumns(), TreatmentColumns::FieldsTable),
+                                 {rowId});
+    RegistryForm::Parcel parcel;
+    if (RowCursor(row).next()) {
+        parcel.id = row.value(0).toString();
+        parcel.municipality = row.value(1).toString();
+        parcel.sheet = row.value(2).toString();
+        parcel.cadastralParcel = row.value(3).toString();
+        parcel.geometry = row.value(4).toString();
+    }
+    return parcel;
 }

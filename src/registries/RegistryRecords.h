@@ -33,12 +33,18 @@ public:
     bool lookUp(const RegistryKindInfo &kind, int code, const FieldYearFilter &years);
     // The current row of kind's set into values, with its registration value.
     void read(const RegistryKindInfo &kind, RegistryForm::Values &values) const;
-    // The registration value is written on the record of values' code, after the row.
+    // The registration value is written on the record of values' code, and a field's parcel
+    // on the row its set has just written, after the row.
     void writeRegistration(const RegistryKindInfo &kind, const RegistryForm::Values &values);
     // An older file that can only be read lacks the registration columns.
     bool hasRegistration(const RegistryKindInfo &kind) const;
+    // The kind's records carry a parcel (fields) and the file has its columns.
+    bool hasParcel(const RegistryKindInfo &kind) const;
 
 private:
+    // A field's parcel, read from its yearly row.
+    RegistryForm::Parcel parcelOf(qint64 rowId) const;
+
     Database &m_db;
     std::array<std::unique_ptr<RecordSet>, RegistrySetCount> m_sets;
 };

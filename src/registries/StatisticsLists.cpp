@@ -9,6 +9,8 @@
 #include "db/DbDate.h"
 #include "db/ForwardCursor.h"
 #include "db/PreparedStatement.h"
+#include "db/RowCursor.h"
+#include "db/StockYearSums.h"
 #include "db/StoredQuery.h"
 #include "registries/YearlyTotals.h"
 
@@ -116,6 +118,17 @@ void showRows(StatisticsModel &model, std::shared_ptr<ForwardCursor> rows, Forma
             return true;
         },
         releaseOf({rows}));
+}
+
+// Rows worked out beforehand, handed to the model as it fetches them.
+void showCells(StatisticsModel &model, std::shared_ptr<const QList<StatisticsRow>> cells)
+{
+    model.setSource([cells, next = qsizetype(0)](StatisticsRow &row) mutable {
+        if (next >= cells->size())
+            return false;
+        row = cells->at(next++);
+        return true;
+    });
 }
 
 } // namespace
@@ -230,12 +243,7 @@ void StatisticsLists::fillTotals(const QString &name, const QString &startName,
         cells->append({codeCell(row.code), textCell(names.scalar({row.code}).toString()),
                        numberCell(row.regular), numberCell(row.overtime), numberCell(row.holiday),
                        numberCell(row.total)});
-    m_model.setSource([cells, next = qsizetype(0)](StatisticsRow &row) mutable {
-        if (next >= cells->size())
-            return false;
-        row = cells->at(next++);
-        return true;
-    });
+    showCells(m_model, cells);
 }
 
 void StatisticsLists::fillCentreTotals(int group)
@@ -277,31 +285,37 @@ void StatisticsLists::fillInventory()
         return;
     setTitles({QT_TR_NOOP("Item Code"), QT_TR_NOOP("Item"), QT_TR_NOOP("Unit"),
                QT_TR_NOOP("Tot. loads"), QT_TR_NOOP("Tot. discharge"), QT_TR_NOOP("Inventory")});
-    const std::shared_ptr<ForwardCursor> query = openRows(
-        QStringLiteral("Inventario Magazzino"), {{QStringLiteral("[Data]"), m_period.endAt()}});
-    // One row per item, summing the item's consecutive movement rows.
-    m_model.setSource(
-        [query](StatisticsRow &cells) {
-            if (query->isEOF())
-                return false;
-            const int item = query->value(0).toInt();
-            cells = {codeCell(item), textCell(query->value(1).toString()),
-                     textCell(query->value(3).toString())};
-            // Kept in single precision, as the stock quantities themselves are.
-            float loads = 0.0f;
-            float discharges = 0.0f;
-            for (; !query->isEOF() && query->value(0).toInt() == item; query->moveNext()) {
-                const int type = query->value(2).toInt();
-                const float quantity = query->value(4).toFloat();
-                if (isLoad(type))
-                    loads += quantity;
-                else if (isDischarge(type))
-                    discharges += quantity;
-            }
-            cells << numberCell(loads) << numberCell(discharges) << numberCell(loads - discharges);
-            return true;
-        },
-        releaseOf({query}));
+    // The stock up to the period's end, added up from the sums the database keeps per year.
+    const QList<StockYearSums::Row> stock = StockYearSums(*m_db).read(m_period.end);
+    // An item's name and unit are its first row's in the registry, as the query names them.
+    QHash<int, std::pair<QString, QString>> items;
+    {
+        QSqlQuery query = m_db->execute(
+            QStringLiteral("SELECT Codice, Descrizione, UnMis FROM Articoli ORDER BY rowid"));
+        RowCursor rows(query);
+        while (rows.next())
+            if (!items.contains(query.value(0).toInt()))
+                items.insert(query.value(0).toInt(),
+                             {query.value(1).toString(), query.value(2).toString()});
+    }
+    auto cells = std::make_shared<QList<StatisticsRow>>();
+    for (qsizetype i = 0; i < stock.size();) {
+        const int item = stock.at(i).item;
+        const auto named = items.value(item);
+        // Kept in single precision, as the stock quantities themselves are.
+        float loads = 0.0f;
+        float discharges = 0.0f;
+        for (; i < stock.size() && stock.at(i).item == item; ++i) {
+            const float quantity = float(stock.at(i).quantity);
+            if (isLoad(stock.at(i).type))
+                loads += quantity;
+            else if (isDischarge(stock.at(i).type))
+                discharges += quantity;
+        }
+        cells->append({codeCell(item), textCell(named.first), textCell(named.second),
+                       numberCell(loads), numberCell(discharges), numberCell(loads - discharges)});
+    }
+    showCells(m_model, cells);
 }
 
 void StatisticsLists::fillWorks(const QString &name, const QVariantMap &params)
@@ -431,7 +445,7 @@ void StatisticsLists::fillItemMovements(int code)
                      textCell(type),
                      textCell(q.value(10).toString() + lookups->operationSuffix(q.value(12))),
                      textCell(QStringLiteral("%1 %2").arg(
-                         q.value(6).toString(), QString::number(q.value(8).toDouble(), 'f', 2)))};
+                         q.value(6).toString(), FixedDecimals(q.value(8).toDouble(), 2)))};
              });
 }
 

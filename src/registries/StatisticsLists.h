@@ -17,7 +17,7 @@ class StatisticsModel;
 // one stored query of the working database with the working period's bounds; the query stays
 // with the model, which reads and formats its rows only as they are fetched and lets go of the
 // query's read on the file between fetches (StatisticsModel). The hour totals add up the sums
-// the database keeps per year (YearlyTotals).
+// the database keeps per year (YearlyTotals), the inventory those of the stock (StockYearSums).
 class StatisticsLists
 {
     Q_DECLARE_TR_FUNCTIONS(StatisticsLists)

@@ -145,39 +145,43 @@ QSet<int> YearlyTotals::summedYears(int firstYear, int lastYear)
 QList<YearlyTotals::Row> YearlyTotals::keptRows(int firstYear, int lastYear)
 {
     const QSet<int> kept = summedYears(firstYear, lastYear);
-    for (int year = firstYear; year <= lastYear; ++year) {
-        if (kept.contains(year))
-            continue;
+    QList<int> missing;
+    for (int year = firstYear; year <= lastYear; ++year)
+        if (!kept.contains(year))
+            missing << year;
+    if (!missing.isEmpty()) {
         try {
-            keepYear(year);
+            // Every missing year in one transaction: one commit, whatever the period holds.
+            Transaction keeping(m_db);
+            for (int year : std::as_const(missing))
+                keepYear(year);
+            keeping.commit();
         } catch (const DbException &) {
-            // Another program holding the file keeps the sums from being written: the year is
-            // read straight below, and kept another time.
+            // Another program holding the file keeps the sums from being written: the years
+            // are read straight below, and kept another time.
         }
     }
-    // The sums are read with the years they hold for, in one transaction: a year another
-    // program changed meanwhile is no longer summed, and is read straight from its works.
+    // The sums are read with the years they hold for in one statement, which sees the file as
+    // it is at one moment: a year another program changed meanwhile is no longer summed, and is
+    // read straight from its works.
     QMap<int, Row> sums;
     QSet<int> summed;
     {
-        Transaction reading(m_db);
-        summed = summedYears(firstYear, lastYear);
-        {
-            QSqlQuery rows = m_db.execute(
-                QStringLiteral(
-                    "SELECT Codice, SUM(OreOrd), SUM(OreStr), SUM(OreFest), SUM(Totale) "
-                    "FROM [%1] WHERE Lista = ? AND Parametri = ? AND Anno BETWEEN ? AND ? "
-                    "AND Anno IN (SELECT Anno FROM [%2] WHERE Lista = ? AND Parametri = ?) "
-                    "GROUP BY Codice")
-                    .arg(SchemaUpgrade::YearSumsTable, SchemaUpgrade::SummedYearsTable),
-                {m_query, m_parameters, firstYear, lastYear, m_query, m_parameters});
-            RowCursor cursor(rows);
-            while (cursor.next())
+        QSqlQuery rows = m_db.execute(
+            QStringLiteral("SELECT y.Anno, k.Codice, k.OreOrd, k.OreStr, k.OreFest, k.Totale "
+                           "FROM [%1] AS y LEFT JOIN [%2] AS k ON k.Lista = y.Lista AND "
+                           "k.Parametri = y.Parametri AND k.Anno = y.Anno "
+                           "WHERE y.Lista = ? AND y.Parametri = ? AND y.Anno BETWEEN ? AND ?")
+                .arg(SchemaUpgrade::SummedYearsTable, SchemaUpgrade::YearSumsTable),
+            {m_query, m_parameters, firstYear, lastYear});
+        RowCursor cursor(rows);
+        while (cursor.next()) {
+            summed.insert(rows.value(0).toInt());
+            if (!rows.isNull(1))
                 add(sums,
-                    {rows.value(0).toInt(), rows.value(1).toDouble(), rows.value(2).toDouble(),
-                     rows.value(3).toDouble(), rows.value(4).toDouble()});
+                    {rows.value(1).toInt(), rows.value(2).toDouble(), rows.value(3).toDouble(),
+                     rows.value(4).toDouble(), rows.value(5).toDouble()});
         }
-        reading.commit();
     }
     for (int year = firstYear; year <= lastYear; ++year)
         if (!summed.contains(year))

@@ -18,8 +18,9 @@ class Database;
 // about what one year does. A database that cannot keep sums (read-only, or without the
 // tables or the triggers that forget changed years) is read straight over the whole period.
 //
-// A year's works are read and its sums written in one write transaction, so that no other
-// program's commit falls between the two; the sums are read together with the years they hold
+// The missing years' works are read and their sums written in one write transaction (one
+// commit however many years the period holds), so that no other program's commit falls between
+// the two; the sums are read together with the years they hold
 // for, and a year forgotten meanwhile is read straight.
 class YearlyTotals
 {

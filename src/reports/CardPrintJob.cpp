@@ -1,6 +1,7 @@
 #include "CardPrintJob.h"
 
 #include "DataProcessing.h"
+#include "EuRecordReport.h"
 #include "ListReport.h"
 #include "PrintOutput.h"
 #include "RegisterReport.h"
@@ -84,6 +85,8 @@ std::unique_ptr<Report> CardPrintJob::createReport(int kind, const ReportContext
                                               kind == PrintChoice::FieldReport);
     case PrintChoice::TreatmentRegister:
         return std::make_unique<RegisterReport>(context);
+    case PrintChoice::EuTreatmentRecord:
+        return std::make_unique<EuRecordReport>(context);
     default:
         return nullptr;
     }

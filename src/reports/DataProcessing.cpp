@@ -299,8 +299,31 @@ void DataProcessing::ProcessTotals(Progress &progress)
                      });
     fieldStock.write(m_db);
 
+    SummaryFigures summary = readSummary();
     transaction.commit();
+    m_summary = std::move(summary);
     phase(QT_TR_NOOP("Phase (1) : Closing archives..."), 100);
+}
+
+DataProcessing::SummaryFigures DataProcessing::readSummary()
+{
+    SummaryFigures summary;
+    // Workers' rows are OpeMac 1, machines' 0; hours rows are OreSol 1, money rows 0.
+    QSqlQuery rows = m_db.execute(
+        QStringLiteral("SELECT Codice, OpeMac, OreSol, Ore, Soldi FROM Riepilogo ORDER BY rowid"));
+    RowCursor cursor(rows);
+    while (cursor.next()) {
+        const int code = rows.value(0).toInt();
+        const bool worker = rows.value(1).toInt() != 0;
+        const bool hours = rows.value(2).toInt() != 0;
+        if (worker && hours)
+            summary.workerHours[code] += rows.value(3).toDouble();
+        else if (!worker && hours)
+            summary.machineHours[code] += rows.value(3).toDouble();
+        else if (!worker)
+            summary.machineCosts[code] += rows.value(4).toDouble();
+    }
+    return summary;
 }
 
 namespace {

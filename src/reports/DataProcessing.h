@@ -4,6 +4,9 @@
 
 #include <QCoreApplication>
 
+#include <map>
+#include <optional>
+
 class Database;
 class Progress;
 
@@ -16,15 +19,31 @@ class DataProcessing
     Q_DECLARE_TR_FUNCTIONS(DataProcessing)
 
 public:
+    // Per code, the figures of the period that ProcessTotals wrote to Riepilogo, as it keeps
+    // them: what the warnings about wages and machine hours read, so that they need not run the
+    // same queries again.
+    struct SummaryFigures
+    {
+        std::map<int, double> workerHours;
+        std::map<int, double> machineHours;
+        // What the machines' own maintenance labour and their stock movements cost.
+        std::map<int, double> machineCosts;
+    };
+
     DataProcessing(Database &db, const WorkingPeriod &period);
 
     // Rebuilds Riepilogo, Totali and [Totali Campi], reporting its phases on the upper line of
     // progress.
     void ProcessTotals(Progress &progress);
+    // The figures the last ProcessTotals of this object wrote; none before it ran.
+    const std::optional<SummaryFigures> &summaryFigures() const { return m_summary; }
     // Rebuilds [Appoggio Articoli].
     void PrepareFieldNotebook();
 
 private:
+    SummaryFigures readSummary();
+
     Database &m_db;
     WorkingPeriod m_period;
+    std::optional<SummaryFigures> m_summary;
 };

@@ -14,6 +14,8 @@ int PrintChoice::kind() const
 {
     if (radio == Register)
         return TreatmentRegister;
+    if (radio == EuRecord)
+        return EuTreatmentRecord;
     if (radio == CostCentres && !economic)
         return CostCentreSummary;
     if (radio == FieldsReport && !economic)

@@ -5,7 +5,7 @@
 // Report kinds: 0 nothing, 1 workers, 2 machines, 3 crops, 4 fields, 5 cost-centre report with
 // amounts, 6 operations, 7 other centres, 8 items, 9 current card, 10 field report with
 // amounts, 11 cost-centre report without amounts, 12 field report without amounts,
-// 13 treatment register.
+// 13 treatment register, 14 treatment record (EU).
 struct PrintChoice
 {
     // Position of the radio buttons of the dialog.
@@ -22,6 +22,7 @@ struct PrintChoice
         CurrentCard,
         FieldsReport,
         Register,
+        EuRecord,
         RadioCount
     };
 
@@ -39,7 +40,8 @@ struct PrintChoice
         FieldReport = 10,
         CostCentreSummary = 11,
         FieldSummary = 12,
-        TreatmentRegister = 13
+        TreatmentRegister = 13,
+        EuTreatmentRecord = 14
     };
 
     int radio = Nothing;

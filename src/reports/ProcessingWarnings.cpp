@@ -1,6 +1,7 @@
 #include "ProcessingWarnings.h"
 
 #include "CodeLookup.h"
+#include "TreatmentRecord.h"
 #include "base/DomainCodes.h"
 #include "base/NumberText.h"
 #include "db/Database.h"
@@ -145,6 +146,18 @@ void movementsWithoutItem(Database &db, const WorkingPeriod &period, QList<Warni
         warnings.append(warning);
 }
 
+// Each application the record of treatments would list as incomplete, with what it lacks.
+void incompleteTreatments(Database &db, const WorkingPeriod &period, QList<Warning> &warnings)
+{
+    for (const TreatmentRecord::Treatment &treatment :
+         TreatmentRecord(db, period, {}).incomplete()) {
+        Warning warning{Kind::IncompleteTreatment, 0, TreatmentRecord::describeMissing(treatment),
+                        0, 1};
+        warning.cardId = treatment.cardId;
+        warnings.append(warning);
+    }
+}
+
 } // namespace
 
 QList<ProcessingWarnings::Warning> ProcessingWarnings::find(Database &db,
@@ -155,6 +168,7 @@ QList<ProcessingWarnings::Warning> ProcessingWarnings::find(Database &db,
     machinesWithoutHours(db, period, warnings);
     worksOnUnknownCodes(db, period, warnings);
     movementsWithoutItem(db, period, warnings);
+    incompleteTreatments(db, period, warnings);
     return warnings;
 }
 
@@ -194,6 +208,8 @@ QString ProcessingWarnings::Warning::text() const
                               .arg(code)
                         : tr("%n movement(s) worth %1 without an item.", nullptr, count)
                               .arg(FormatCurrency(amount));
+    case Kind::IncompleteTreatment:
+        return tr("Treatment record incomplete: %1").arg(name);
     }
     return {};
 }

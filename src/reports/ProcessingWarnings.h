@@ -11,8 +11,9 @@ class Database;
 // What the cost and revenue totals of a period leave out or cannot allocate, for the user to
 // complete the registries: workers with hours and no hourly wage (their hours cost 0),
 // machines with costs and no running hours (their costs reach no centre), works booked on codes
-// that are in no registry, and movements with a value and no item. Reads the same stored
-// queries as the processing and writes nothing.
+// that are in no registry, movements with a value and no item, and treatments that lack an
+// element of the record of treatments. Reads the same stored queries as the processing and
+// writes nothing.
 class ProcessingWarnings
 {
     Q_DECLARE_TR_FUNCTIONS(ProcessingWarnings)
@@ -27,6 +28,7 @@ public:
         UnknownField,
         UnknownMachine,
         MovementWithoutItem,
+        IncompleteTreatment,
     };
 
     struct Warning
@@ -38,6 +40,8 @@ public:
         double amount = 0;
         // Works or movements concerned.
         int count = 0;
+        // The card of an incomplete treatment, where it is completed.
+        qint64 cardId = 0;
 
         QString text() const;
     };

@@ -211,8 +211,7 @@ void RegisterReport::drawRegisterPage(PageSurface &surface, int page, int pageCo
         surface.drawText(
             500, -300,
             ReportText::fitAround(
-                surface,
-                tr("Report for %1 (surface: %2 Ha)").arg(name, QString::number(hectares, 'f', 2)),
+                surface, tr("Report for %1 (surface: %2 Ha)").arg(name, FixedDecimals(hectares, 2)),
                 name, 1900 - 500));
     } else if (any) {
         // A centre deleted since: its code says whose treatments these are.

@@ -18,11 +18,6 @@ constexpr int RowHeight = 50;
 // A cell ends a little before the next column starts.
 constexpr int Gap = 10;
 
-QString twoDecimals(double value)
-{
-    return QString::number(value, 'f', 2);
-}
-
 // A code, a figure (also after its unit, "kg 2.00", "H. 8.00") or a date, which the page never
 // cuts; any other text is a name.
 bool isFigure(const StatisticsCell &cell)
@@ -89,7 +84,8 @@ QString RegistryPrintReport::heading() const
                                              "ORDER BY rowid LIMIT 1"),
                         {code})
                 .toDouble();
-        return tr("%1 - %2 - Acre %3").arg(m_companyName, m_list.nodeLabel, twoDecimals(surface));
+        return tr("%1 - %2 - Acre %3")
+            .arg(m_companyName, m_list.nodeLabel, FixedDecimals(surface, 2));
     }
     if (code > 0 && kind == RegistryKey::Item)
         return tr("%1 - %2 - Inventory: initial %3 - final %4")

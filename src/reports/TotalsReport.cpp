@@ -19,11 +19,6 @@ constexpr int Gap = 10;
 constexpr int WarehouseRow = -1;
 constexpr int FirstEntryRow = -2;
 
-QString twoDecimals(double value)
-{
-    return QString::number(value, 'f', 2);
-}
-
 } // namespace
 
 TotalsReport::TotalsReport(const ReportContext &context, Section section, bool withAmounts)
@@ -103,12 +98,12 @@ void TotalsReport::drawHeader(PageSurface &surface, int code) const
     if (m_section == Section::Centres) {
         name = fittedCentreName(section.name);
         title = tr("C.C. <%1> %2 of %3 Sur./Cap./Year %4")
-                    .arg(QString::number(code), name, today, twoDecimals(section.surface));
+                    .arg(QString::number(code), name, today, FixedDecimals(section.surface, 2));
     } else {
         name =
             section.name.size() > 18 ? section.name.left(15) + QStringLiteral("...") : section.name;
         title = tr("Print a summary of the Field <%1> %2 of %3 Surface %4")
-                    .arg(QString::number(code), name, today, twoDecimals(section.surface));
+                    .arg(QString::number(code), name, today, FixedDecimals(section.surface, 2));
     }
     ReportText::drawCenteredTitle(surface, 100, -20, 1900, -70, title, name);
     surface.drawLine(50, -80, RightEdge, -80);

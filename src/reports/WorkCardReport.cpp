@@ -2,6 +2,8 @@
 
 #include "ListReport.h"
 #include "ReportText.h"
+#include "base/DomainCodes.h"
+#include "base/DomainNames.h"
 #include "base/NumberText.h"
 #include "db/Database.h"
 #include "db/DbDate.h"
@@ -54,22 +56,8 @@ int WorkCardReport::countPages(Progress &)
 
 QString WorkCardReport::movementTypeName(int type)
 {
-    switch (type) {
-    case 0:
-        return tr("<None>");
-    case 1:
-        return tr("Production");
-    case 2:
-        return tr("Purchase");
-    case 3:
-        return tr("Processing");
-    case 4:
-        return tr("Sell");
-    case 5:
-        return tr("In.Inv.");
-    default:
-        return QString();
-    }
+    const std::optional<MovementType> known = movementTypeOf(type);
+    return known ? DomainNames::movementType(*known) : QString();
 }
 
 QString WorkCardReport::lookUp(const QString &sql, const QVariantList &params) const

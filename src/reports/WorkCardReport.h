@@ -25,7 +25,7 @@ public:
     QStringList tableColumns() const override;
     QList<QVariantList> tableRows(int page, int pageCount) override;
 
-    // The name of a movement type (Tipo Bolla); empty for an unknown type.
+    // The short name of a movement type (Tipo Bolla); empty for an unknown type.
     static QString movementTypeName(int type);
 
 private:

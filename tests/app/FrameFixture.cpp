@@ -43,6 +43,17 @@ bool FrameFixture::start(const QString &databasePath)
     write("DataInit", "01/01/2015");
     write("DataEnd", "31/12/2015");
     write("ActualDate", "01/06/2015");
+    return show();
+}
+
+bool FrameFixture::startFirstTime(const QString &databasePath)
+{
+    SettingsStore::writeString(SettingsStore::Settings, QStringLiteral("Database"), databasePath);
+    return show();
+}
+
+bool FrameFixture::show()
+{
     m_farm = std::make_unique<FarmSession>();
     m_frame = std::make_unique<CMainFrame>(*m_farm);
     m_frame->setPrompter(&m_prompter);

@@ -26,6 +26,8 @@ public:
     // Names databasePath and the period in the settings, then opens and shows the window; false
     // when the window was not shown.
     bool start(const QString &databasePath);
+    // The same on a first start: the settings name the database and nothing else.
+    bool startFirstTime(const QString &databasePath);
     // Closes the window, then the farm.
     void stop();
 
@@ -36,8 +38,11 @@ public:
     // Whether the command is enabled once the window has brought its commands up to date.
     bool enabled(int commandId) const;
     int count(const QString &sql) const;
+    FixedClock &clock() { return m_clock; }
 
 private:
+    bool show();
+
     TestEnvironment &m_env;
     FakePrompter &m_prompter;
     FixedClock m_clock{QDateTime(QDate(2015, 7, 1), QTime(9, 30))};

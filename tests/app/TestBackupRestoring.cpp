@@ -8,14 +8,18 @@
 #include "db/Database.h"
 #include "db/DbException.h"
 #include "db/FarmSession.h"
+#include "exchange/BackgroundBackup.h"
 #include "exchange/BackupRotation.h"
 
 #include <QCryptographicHash>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
+
+#include <optional>
 
 using Icon = Prompter::Icon;
 using Answer = Prompter::Answer;
@@ -240,17 +244,105 @@ private slots:
         }));
     }
 
+    // The start-of-day backup reads the farm on a connection of its own, on a thread of its
+    // own: a farm locked by another program does not hold up the start, and once the lock goes
+    // the backup is a sound archive, with a quiet note for the status bar.
+    void dayBackupRunsOffTheWindowsThread()
+    {
+        const QString path = m_farm->databasePath();
+        Database locker;
+        locker.open(path);
+        locker.execute("BEGIN EXCLUSIVE");
+        AutomaticBackups backups(*m_rotation, m_prompter);
+        BackgroundBackup job;
+        std::optional<BackgroundBackup::Outcome> told;
+        connect(&job, &BackgroundBackup::finished,
+                [&told](const BackgroundBackup::Outcome &outcome) { told = outcome; });
+        QVERIFY(backups.startAtStart(*m_farm, job));
+        QVERIFY(job.isRunning());
+        QVERIFY(m_rotation->backups().isEmpty());
+        locker.execute("COMMIT");
+        QTRY_VERIFY_WITH_TIMEOUT(told.has_value(), 20000);
+        const BackgroundBackup::Outcome outcome = *told;
+        QVERIFY2(!outcome.archive.isEmpty(), qPrintable(outcome.error));
+        QCOMPARE(backups.finished(outcome),
+                 "The farm was backed up into " + QDir::toNativeSeparators(outcome.archive) + ".");
+        QCOMPARE(m_rotation->backups().size(), 1);
+        // The next start checks the farm again, but no backup is due again today.
+        QVERIFY(backups.startAtStart(*m_farm, job));
+        const BackgroundBackup::Outcome again = job.wait();
+        QVERIFY(again.archive.isEmpty() && again.error.isEmpty() && again.damage.isEmpty());
+        QCOMPARE(backups.finished(again), QString());
+        QCOMPARE(m_rotation->backups().size(), 1);
+
+        const QString unzip = TestEnvironment::requireTool(QStringLiteral("unzip"));
+        if (unzip.isEmpty())
+            return;
+        const QString folder = m_env.path("unpacked");
+        QProcess unpack;
+        unpack.start(unzip, {"-o", outcome.archive, "-d", folder});
+        QVERIFY(unpack.waitForFinished(30000));
+        QCOMPARE(unpack.exitCode(), 0);
+        Database copy;
+        copy.open(QDir(folder).filePath("Backup Verdimo.mdb"), Database::Access::ReadOnly);
+        QCOMPARE(copy.scalar("SELECT COUNT(*) FROM Operazioni").toInt(), operations());
+        QVERIFY(copy.pageDamage().isEmpty());
+    }
+
+    // A farm whose pages are damaged is found by the start's check and not backed up, which
+    // would push a good backup out; the caller is told the damage, no warning is given.
+    void damagedFarmIsNotBackedUp()
+    {
+        const int rootPage =
+            m_farm->database()
+                .scalar("SELECT rootpage FROM sqlite_master WHERE name = 'Operazioni'")
+                .toInt();
+        const int pageSize = m_farm->database().scalar("PRAGMA page_size").toInt();
+        const QString path = m_farm->databasePath();
+        m_farm->close();
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            file.seek(qint64(rootPage - 1) * pageSize);
+            file.write(QByteArray(pageSize, '\x5a'));
+        }
+        m_farm->open(path);
+        AutomaticBackups backups(*m_rotation, m_prompter);
+        BackgroundBackup job;
+        QVERIFY(backups.startAtStart(*m_farm, job));
+        const BackgroundBackup::Outcome outcome = job.wait();
+        QVERIFY(!outcome.damage.isEmpty());
+        QVERIFY(outcome.archive.isEmpty());
+        QCOMPARE(backups.finished(outcome), QString());
+        QVERIFY(m_rotation->backups().isEmpty());
+    }
+
+    // The list names each backup's farm, the working farm's first, each farm's newest first.
     void dialogListsTheBackupsAndTakesAnyArchive()
     {
+        const QString other = m_env.path("other/Tellan.mdb");
+        QDir().mkpath(QFileInfo(other).absolutePath());
+        QVERIFY(QFile::copy(m_farm->databasePath(), other));
         QString error;
         m_rotation->backUp(m_farm->databasePath(), &error);
         m_clock.set(QDateTime(QDate(2026, 5, 4), QTime(9, 30)));
         const QString newest = m_rotation->backUp(m_farm->databasePath(), &error);
-        RestoreDialog dialog(m_rotation->backups(), m_rotation->folder(), m_prompter);
-        QCOMPARE(dialog.list()->topLevelItemCount(), 2);
-        QVERIFY(dialog.list()->topLevelItem(0)->text(0).contains("2026"));
-        QVERIFY(!dialog.list()->topLevelItem(0)->text(1).isEmpty());
-        // The newest is proposed.
+        m_clock.set(QDateTime(QDate(2026, 5, 5), QTime(9, 30)));
+        QVERIFY(!m_rotation->backUp(other, &error).isEmpty());
+
+        RestoreDialog dialog(m_rotation->backups(), m_rotation->folder(), m_prompter, nullptr,
+                             m_farm->databasePath());
+        QCOMPARE(dialog.list()->topLevelItemCount(), 3);
+        const QString mine =
+            QFileInfo(m_farm->databasePath()).fileName() + " in " +
+            QDir::toNativeSeparators(QFileInfo(m_farm->databasePath()).absolutePath());
+        const QString theirs =
+            "Tellan.mdb in " + QDir::toNativeSeparators(QFileInfo(other).absolutePath());
+        QCOMPARE(dialog.list()->topLevelItem(0)->text(0), mine);
+        QCOMPARE(dialog.list()->topLevelItem(1)->text(0), mine);
+        QCOMPARE(dialog.list()->topLevelItem(2)->text(0), theirs);
+        QVERIFY(!dialog.list()->topLevelItem(0)->text(2).isEmpty());
+        // The working farm's newest is proposed.
         QCOMPARE(dialog.archive(), newest);
         dialog.list()->clearSelection();
         QCOMPARE(dialog.archive(), QString());
@@ -260,6 +352,38 @@ private slots:
         dialog.chooseOther();
         QCOMPARE(dialog.archive(), QStringLiteral("/elsewhere/farm.zip"));
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+
+    // Another farm's backup is put over the working farm only after a question that names both.
+    void restoringAnotherFarmsBackupAsksNamingBoth()
+    {
+        const QString other = m_env.path("second/Tellan.mdb");
+        QDir().mkpath(QFileInfo(other).absolutePath());
+        QVERIFY(QFile::copy(m_farm->databasePath(), other));
+        {
+            Database db;
+            db.open(other);
+            db.execute("INSERT INTO Operazioni (Codice, Descrizione) VALUES (77, 'other')");
+        }
+        QString error;
+        const QString archive = m_rotation->backUp(other, &error);
+        QVERIFY2(!archive.isEmpty(), qPrintable(error));
+        const int before = operations();
+        const QString working = QDir::toNativeSeparators(m_farm->databasePath());
+        const QString question =
+            QStringLiteral("The backup %1 was made of another farm, %2, not of the working farm "
+                           "%3.\n\nReplace the working farm %3 with the backup of %2?\n\nWhat it "
+                           "replaces is kept first.")
+                .arg(QDir::toNativeSeparators(archive), QDir::toNativeSeparators(other), working);
+
+        BackupRestoring restoring(*m_farm, *m_rotation, m_prompter);
+        m_prompter.expect(Icon::Question, question, Answer::No);
+        QVERIFY(!restoring.restore(archive));
+        QCOMPARE(operations(), before);
+        m_prompter.expect(Icon::Question, question, Answer::Yes);
+        m_prompter.expectContaining(Icon::Information, "is now the working database");
+        QVERIFY(restoring.restore(archive));
+        QCOMPARE(operations(), before + 1);
     }
 };
 

@@ -24,6 +24,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 
 #include <optional>
 
@@ -400,6 +401,7 @@ void TestCMainFrame::commandStatesFollowTheSessionAndTheViews()
     m_farm->setPeriod({QDate(2016, 1, 1), QDate(2016, 6, 30)});
     QVERIFY(!m_frame->action(IdNext)->isEnabled());
     QCOMPARE(m_frame->searchWindow()->picker()->maximumDate(), QDate(2016, 6, 30));
+    QCOMPARE(m_frame->periodIndicator()->text(), QString("Period 01/01/2016 \u2013 06/30/2016"));
 
     // So does what the view tells of itself.
     cards->turnOnAndTell(ViewCommand::Next);

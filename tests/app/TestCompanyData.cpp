@@ -23,7 +23,7 @@ private slots:
     void unreadableBirthDateIsKeptUntilChanged();
     void typedBirthDateIsStoredAsTyped();
     void fieldsKeepTheirLimitsAndForms();
-    void escapeAsksForHelpAndKeepsTheDialog();
+    void cancelStoresNothingAndHelpStaysOnF1();
 
 private:
     TestEnvironment m_env;
@@ -32,6 +32,16 @@ private:
 static QString stored(const char *name)
 {
     return SettingsStore::readString(SettingsStore::Settings, QString::fromLatin1(name));
+}
+
+static QPushButton *buttonNamed(const QDialog &dialog, const QString &text)
+{
+    for (QPushButton *button : dialog.findChildren<QPushButton *>()) {
+        if (button->text() == text)
+            return button;
+    }
+    qFatal("no button %s", qPrintable(text));
+    return nullptr;
 }
 
 void TestCompanyData::absentValuesAreEmptyAndZero()
@@ -78,13 +88,7 @@ void TestCompanyData::dialogStoresEveryValueOnClose()
     dialog.dateCheck("DittaDataNasc")->setChecked(true);
     dialog.datePicker("DittaDataNasc")->setDate(QDate(1960, 5, 12));
     dialog.flagBox("DittaDonna2")->setChecked(true);
-    const auto buttons = dialog.findChildren<QPushButton *>();
-    QPushButton *close = nullptr;
-    for (QPushButton *button : buttons) {
-        if (button->text() == "Close")
-            close = button;
-    }
-    QVERIFY(close);
+    QPushButton *close = buttonNamed(dialog, "Close");
     QVERIFY(close->isDefault());
     QSignalSpy told(&farm, &FarmSession::companyChanged);
     close->click();
@@ -148,7 +152,19 @@ void TestCompanyData::typedBirthDateIsStoredAsTyped()
     QTest::mouseClick(dialog.dateCheck("DittaDataNasc"), Qt::LeftButton);
     QTest::keyClick(dialog.dateCheck("DittaDataNasc"), Qt::Key_Tab);
     QVERIFY(dialog.datePicker("DittaDataNasc")->hasFocus());
-    QTest::keyClicks(dialog.datePicker("DittaDataNasc"), "15/03/1970");
+    // As typed on an Italian keyboard: Shift held for each "/", a two-figure year.
+    TypedDateEdit *picker = dialog.datePicker("DittaDataNasc");
+    QTest::keyClicks(picker, "15");
+    QTest::keyPress(picker, Qt::Key_Shift, Qt::ShiftModifier);
+    QTest::keyClick(picker, '/', Qt::ShiftModifier);
+    QTest::keyRelease(picker, Qt::Key_Shift);
+    QTest::keyClicks(picker, "3");
+    QTest::keyPress(picker, Qt::Key_Shift, Qt::ShiftModifier);
+    QTest::keyClick(picker, '/', Qt::ShiftModifier);
+    QTest::keyRelease(picker, Qt::Key_Shift);
+    QTest::keyClicks(picker, "70");
+    QTest::keyClick(picker, Qt::Key_Tab);
+    QCOMPARE(picker->date(), QDate(1970, 3, 15));
     dialog.closeAndStore();
     QCOMPARE(stored("DittaDataNasc"), QString("15/03/1970"));
 }
@@ -168,20 +184,36 @@ void TestCompanyData::fieldsKeepTheirLimitsAndForms()
     QCOMPARE(dialog.flagBox("DittaDomicilio")->text(), QString("Home"));
 }
 
-void TestCompanyData::escapeAsksForHelpAndKeepsTheDialog()
+// Escape, the close box and Cancel leave the stored values as they were and open no help;
+// F1 and the Help button open the company's page and keep the dialog.
+void TestCompanyData::cancelStoresNothingAndHelpStaysOnF1()
 {
-    SettingsStore::writeString(SettingsStore::Settings, "DittaNome", "Anna");
-    QList<int> help;
-    FarmSession farm;
-    CDittaDialog dialog(farm, [&](int topic) { help << topic; });
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    dialog.textField("DittaNome")->setText("Changed");
-    QTest::keyClick(&dialog, Qt::Key_Escape);
-    dialog.close();
-    QCOMPARE(help, QList<int>({4, 4}));
-    QVERIFY(dialog.isVisible());
-    QCOMPARE(stored("DittaNome"), QString("Anna"));
+    enum Way { Escape, CloseBox, CancelButton };
+    for (const Way way : {Escape, CloseBox, CancelButton}) {
+        SettingsStore::writeString(SettingsStore::Settings, "DittaNome", "Anna");
+        QList<int> help;
+        FarmSession farm;
+        QSignalSpy told(&farm, &FarmSession::companyChanged);
+        CDittaDialog dialog(farm, [&](int topic) { help << topic; });
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        dialog.textField("DittaNome")->setText("Changed");
+        QTest::keyClick(&dialog, Qt::Key_F1);
+        buttonNamed(dialog, "&Help")->click();
+        QCOMPARE(help, QList<int>({4, 4}));
+        QVERIFY(dialog.isVisible());
+        if (way == Escape)
+            QTest::keyClick(dialog.textField("DittaNome"), Qt::Key_Escape);
+        else if (way == CloseBox)
+            dialog.close();
+        else
+            buttonNamed(dialog, "Cancel")->click();
+        QVERIFY2(!dialog.isVisible(), qPrintable(QString::number(way)));
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(help.size(), 2);
+        QCOMPARE(told.size(), 0);
+        QCOMPARE(stored("DittaNome"), QString("Anna"));
+    }
 }
 
 QTEST_MAIN(TestCompanyData)

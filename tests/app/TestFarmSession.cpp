@@ -89,6 +89,89 @@ private slots:
         QCOMPARE(changed.size(), 2);
     }
 
+    // The first start: what the settings hold before it, the period and card day after it.
+    // Today is 16 March 2026.
+    void firstStartSettlesThePeriod_data()
+    {
+        QTest::addColumn<QString>("init");
+        QTest::addColumn<QString>("end");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("wantInit");
+        QTest::addColumn<QString>("wantEnd");
+        QTest::addColumn<QString>("wantShown");
+        QTest::newRow("nothing stored: this year, today") << ""
+                                                          << ""
+                                                          << ""
+                                                          << "01/01/2026"
+                                                          << "31/12/2026"
+                                                          << "16/03/2026";
+        QTest::newRow("stored period kept") << "01/03/2016"
+                                            << "30/09/2016"
+                                            << "05/05/2016"
+                                            << "01/03/2016"
+                                            << "30/09/2016"
+                                            << "05/05/2016";
+        QTest::newRow("stored period kept, no card day yet") << "01/03/2016"
+                                                             << "30/09/2016"
+                                                             << ""
+                                                             << "01/03/2016"
+                                                             << "30/09/2016"
+                                                             << "";
+        QTest::newRow("worked on the old default: the year of the card day") << ""
+                                                                             << ""
+                                                                             << "10/03/2015"
+                                                                             << "01/01/2015"
+                                                                             << "31/12/2015"
+                                                                             << "10/03/2015";
+        QTest::newRow("first day only") << "01/10/2025"
+                                        << ""
+                                        << ""
+                                        << "01/10/2025"
+                                        << "31/12/2025"
+                                        << "16/03/2026";
+        QTest::newRow("last day only") << ""
+                                       << "30/06/2027"
+                                       << "01/02/2027"
+                                       << "01/01/2027"
+                                       << "30/06/2027"
+                                       << "01/02/2027";
+        QTest::newRow("unreadable day kept as typed") << "31/02/2026"
+                                                      << ""
+                                                      << ""
+                                                      << "31/02/2026"
+                                                      << "31/12/2026"
+                                                      << "16/03/2026";
+    }
+
+    void firstStartSettlesThePeriod()
+    {
+        QFETCH(QString, init);
+        QFETCH(QString, end);
+        QFETCH(QString, shown);
+        QFETCH(QString, wantInit);
+        QFETCH(QString, wantEnd);
+        QFETCH(QString, wantShown);
+        const auto write = [](const char *name, const QString &value) {
+            if (!value.isEmpty())
+                SettingsStore::writeString(SettingsStore::Settings, QString::fromLatin1(name),
+                                           value);
+        };
+        write("DataInit", init);
+        write("DataEnd", end);
+        write("ActualDate", shown);
+        FarmSession farm;
+        QSignalSpy changed(&farm, &FarmSession::periodChanged);
+        farm.settleFirstStart(QDate(2026, 3, 16));
+        QCOMPARE(stored("DataInit"), wantInit);
+        QCOMPARE(stored("DataEnd"), wantEnd);
+        QCOMPARE(stored("ActualDate"), wantShown);
+        QCOMPARE(farm.period().start, SettingsStore::parseDate(wantInit));
+        QCOMPARE(farm.period().end, SettingsStore::parseDate(wantEnd));
+        QCOMPARE(changed.size(), init.isEmpty() || end.isEmpty() ? 1 : 0);
+        if (!wantShown.isEmpty())
+            QCOMPARE(farm.actualDate(), SettingsStore::parseDate(wantShown));
+    }
+
     void openBringsTheFarmUpToDate()
     {
         const QString path = m_env.copyTemplate();

@@ -2,18 +2,26 @@
 #include "FrameFixture.h"
 #include "TestEnvironment.h"
 #include "app/CMainFrame.h"
+#include "app/CPropDialog.h"
 #include "app/CSearchScheda.h"
+#include "app/CommandIds.h"
+#include "cards/ui/CMainView.h"
 #include "db/FarmSession.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
+#include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QDateTimeEdit>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
+#include <QToolButton>
 
 // What a user meets on opening the program: where the windows stand and what a failed start
 // says.
@@ -56,6 +64,48 @@ private slots:
                      qPrintable(each->objectName() + " " + each->metaObject()->className()));
         }
         QVERIFY(controls > 10);
+    }
+
+    // No period stored: the window works on this year and the first Add gives today's card,
+    // the cursor in its date. The status bar shows the period and opens Settings at it.
+    void firstStartWorksOnToday()
+    {
+        m_app.clock().set(QDateTime(QDate(2026, 3, 16), QTime(9, 30)));
+        QVERIFY(m_app.startFirstTime(m_app.seededFarm()));
+        QCOMPARE(m_app.farm().period().start, QDate(2026, 1, 1));
+        QCOMPARE(m_app.farm().period().end, QDate(2026, 12, 31));
+        QToolButton *period = m_app.frame().periodIndicator();
+        QVERIFY(period->isVisible());
+        QCOMPARE(period->text(), QString("Period 01/01/2026 \u2013 12/31/2026"));
+
+        m_app.frame().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&m_app.frame()));
+        m_app.frame().action(IdAdd)->trigger();
+        CMainView *cards = m_app.cards();
+        QCOMPARE(cards->dateField()->dateTime(), QDateTime(QDate(2026, 3, 16), QTime(9, 30)));
+        // The cursor is in the date field whenever the window is active.
+        const QWidget *focus = m_app.frame().focusWidget();
+        QVERIFY(focus == cards->dateField() || cards->dateField()->isAncestorOf(focus));
+        m_app.frame().action(IdCancelInsert)->trigger();
+
+        // Where the cursor stands in Settings, and the day it shows there.
+        QString cursor;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, this, [&] {
+            if (auto *settings = qobject_cast<CPropDialog *>(QApplication::activeModalWidget())) {
+                QWidget *focused = settings->focusWidget();
+                TypedDateEdit *start = settings->startPicker();
+                if (focused && (focused == start || start->isAncestorOf(focused)))
+                    cursor = start->date().toString(Qt::ISODate);
+                else
+                    cursor = focused ? focused->metaObject()->className() : "nowhere";
+                settings->reject();
+            }
+        });
+        answer.start(50);
+        period->click();
+        answer.stop();
+        QCOMPARE(cursor, QString("2026-01-01"));
     }
 
     void openFailureNamesTheFarmDatabase_data()

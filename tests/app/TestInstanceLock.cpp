@@ -22,6 +22,7 @@ namespace {
 const QString Refusal = QStringLiteral("For synchronization data only one instance of the "
                                        "application per computer can be started!");
 const char *const HoldLockArgument = "--hold-lock";
+const char *const EndArgument = "--end-with-backup";
 
 // The child process of the tests: takes the lock, says so, and waits to be killed.
 int holdLock(const char *path)
@@ -33,6 +34,20 @@ int holdLock(const char *path)
     std::fflush(stdout);
     for (;;)
         ::pause();
+}
+
+// The child of the ending test: a copy whose window has closed and that backs its farm up for a
+// second before it ends.
+int endWithBackup(const char *path, const char *farm)
+{
+    InstanceLock lock(QFile::decodeName(path));
+    if (lock.tryLock() != InstanceLock::Result::Taken ||
+        !lock.markEnding(InstanceLock::Ending::Stage::BackingUp, QFile::decodeName(farm)))
+        return 3;
+    std::puts("held");
+    std::fflush(stdout);
+    ::usleep(1000 * 1000);
+    return 0;
 }
 
 } // namespace
@@ -143,6 +158,54 @@ private slots:
         QVERIFY(prompter.verify());
     }
 
+    // A start while the copy before is still backing its farm up after its window closed waits
+    // for it, saying so, and is never refused; what that copy wrote is gone once the lock is
+    // taken.
+    void aStartWaitsForTheBackupOfAnEndingCopy()
+    {
+        const QString lockPath = m_env.path("ending.lock");
+        const QString farm = m_env.path("farms/Tellan.mdb");
+        QProcess ending;
+        ending.start(QCoreApplication::applicationFilePath(),
+                     {QString::fromLatin1(EndArgument), lockPath, farm});
+        QVERIFY(ending.waitForReadyRead(10000));
+        QCOMPARE(ending.readAll().trimmed(), QByteArray("held"));
+
+        FakePrompter prompter;
+        StartupSteps steps(prompter);
+        QStringList notices;
+        steps.setWaitNotice([&notices](const QString &text) {
+            notices << text;
+            return true;
+        });
+        auto lock = steps.claimSingleInstance(lockPath);
+        QVERIFY(lock);
+        QVERIFY(lock->isLocked());
+        QVERIFY(prompter.verify());
+        QVERIFY(!notices.isEmpty());
+        QCOMPARE(notices.first(), QStringLiteral("Waiting for the backup of %1 to finish…")
+                                      .arg(QDir::toNativeSeparators(farm)));
+        QVERIFY(ending.waitForFinished(10000));
+        QCOMPARE(ending.exitCode(), 0);
+        QCOMPARE(InstanceLock::ending(lockPath).stage, InstanceLock::Ending::Stage::Running);
+
+        // A copy that is running, not ending, is refused at once, and one that gives up
+        // waiting ends without a refusal.
+        prompter.expect(Prompter::Icon::Error, Refusal);
+        notices.clear();
+        QVERIFY(!steps.claimSingleInstance(lockPath));
+        QVERIFY(notices.isEmpty());
+        QVERIFY(prompter.verify());
+        QVERIFY(lock->markEnding(InstanceLock::Ending::Stage::Closing, farm));
+        steps.setWaitNotice([&notices](const QString &text) {
+            notices << text;
+            return false;
+        });
+        QVERIFY(!steps.claimSingleInstance(lockPath));
+        QCOMPARE(notices, QStringList("Waiting for the copy of Verdimo that is closing…"));
+        QVERIFY(prompter.verify());
+    }
+
     // Without a usable lock folder the program starts unguarded instead of never.
     void noLockFolderStartsUnguarded()
     {
@@ -159,6 +222,8 @@ int main(int argc, char *argv[])
 {
     if (argc == 3 && qstrcmp(argv[1], HoldLockArgument) == 0)
         return holdLock(argv[2]);
+    if (argc == 4 && qstrcmp(argv[1], EndArgument) == 0)
+        return endWithBackup(argv[2], argv[3]);
     QCoreApplication application(argc, argv);
     TestInstanceLock test;
     QTEST_SET_MAIN_SOURCE_PATH

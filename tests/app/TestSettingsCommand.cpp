@@ -229,6 +229,8 @@ void TestSettingsCommand::dialogClosesOnlyOnPassedChecks()
     dialog.endPicker()->setFocus();
     QTest::keyClicks(dialog.endPicker(),
                      QLocale().toString(QDate(2016, 1, 2), QLocale::ShortFormat));
+    // Tab ends the typing, as leaving the field or Enter does.
+    QTest::keyClick(dialog.endPicker(), Qt::Key_Tab);
     dialog.accept();
     QVERIFY(!dialog.isVisible());
     QCOMPARE(dialog.result(), int(QDialog::Accepted));

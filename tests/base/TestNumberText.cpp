@@ -12,6 +12,8 @@ private slots:
     void formatNumber();
     void formatCurrency_data();
     void formatCurrency();
+    void fixedDecimals_data();
+    void fixedDecimals();
     void readNumber_data();
     void readNumber();
     void roundTrip_data();
@@ -61,6 +63,29 @@ void TestNumberText::formatCurrency()
     QFETCH(double, value);
     QLocale::setDefault(QLocale(locale));
     QTEST(FormatCurrency(value), "expected");
+}
+
+void TestNumberText::fixedDecimals_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("decimals");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("it") << "it_IT" << 8.6 << 2 << "8,60";
+    QTest::newRow("it, no grouping") << "it_IT" << 1234.5 << 2 << "1234,50";
+    QTest::newRow("it negative") << "it_IT" << -0.5 << 2 << "-0,50";
+    QTest::newRow("us") << "en_US" << 8.6 << 2 << "8.60";
+    QTest::newRow("us, no grouping") << "en_US" << 1234.5 << 2 << "1234.50";
+    QTest::newRow("us, whole") << "en_US" << 2015.0 << 0 << "2015";
+}
+
+void TestNumberText::fixedDecimals()
+{
+    QFETCH(QString, locale);
+    QFETCH(double, value);
+    QFETCH(int, decimals);
+    QLocale::setDefault(QLocale(locale));
+    QTEST(FixedDecimals(value, decimals), "expected");
 }
 
 void TestNumberText::readNumber_data()

@@ -1,6 +1,7 @@
 #include "CardsFixture.h"
 #include "FakePrompter.h"
 #include "FixedClock.h"
+#include "base/ui/TypedDateEdit.h"
 #include "cards/WorkListRow.h"
 #include "cards/ui/CMainView.h"
 #include "cards/ui/COperaiDlg.h"
@@ -9,6 +10,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDateTimeEdit>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -70,8 +72,37 @@ private slots:
     void controlsCarryTheirLabels();
     void reopenOnAnotherDatabase();
     void editCommandsFollowTheFocusedField();
+    void addOnATakenDayAsksAtOnce();
+    void saveOnATakenDayKeepsTheFormAndWorks();
+    void typedDayOutsideThePeriodIsToldAtOnce();
+    void keysOpenTheSelectedWork_data();
+    void keysOpenTheSelectedWork();
+    void showWorkSelectsItOnItsCard();
 
 private:
+    // Shows the view as the active window, so that the focus can be followed.
+    std::unique_ptr<CMainView> makeActiveView()
+    {
+        auto view = makeView();
+        view->activateWindow();
+        if (!QTest::qWaitForWindowActive(view.get()))
+            qWarning("the view did not become the active window");
+        return view;
+    }
+    // Runs the editor for as many works as workers are given, the last one closing it.
+    void enterWorks(CMainView &view, QList<int> workers)
+    {
+        view.setEditorRunner([workers](COperaiDlg &dialog) mutable {
+            dialog.show();
+            if (workers.isEmpty())
+                return false;
+            dialog.field(WorkEntry::Field::WorkerCode)
+                ->setText(QString::number(workers.takeFirst()));
+            return dialog.confirm(workers.isEmpty());
+        });
+        view.runCommand(ViewCommand::NewWork);
+    }
+
     std::unique_ptr<CMainView> makeView()
     {
         if (!farm) {
@@ -120,7 +151,8 @@ void TestCMainView::opensTheCardOfActualDate()
     QCOMPARE(view->textField(CSchedaSet::Tempo)->text(), QStringLiteral("Sun"));
     QCOMPARE(host.searchDate, view->dateField()->dateTime());
     QCOMPARE(host.rangeEnd, QDateTime(QDate(2024, 12, 31), QTime(23, 59, 59)));
-    QCOMPARE(view->dateField()->minimumDateTime(), QDateTime(QDate(2024, 1, 1), QTime(0, 0)));
+    // A day typed without its year is in the period's year.
+    QCOMPARE(qobject_cast<TypedDateEdit *>(view->dateField())->completionYear(), 2024);
     QTableView *list = view->workList();
     QCOMPARE(rowCount(list), 5);
     QCOMPARE(list->model()->columnCount(), 18);
@@ -467,7 +499,8 @@ void TestCMainView::controlsCarryTheirLabels()
     const QList<QLineEdit *> edits = view->findChildren<QLineEdit *>();
     QVERIFY(edits.size() >= 11);
     for (const QLineEdit *edit : edits) {
-        if (edit->parentWidget() == view->dateField())
+        // The date field's own edit, and its calendar popup's year field, are the toolkit's.
+        if (edit->parentWidget() == view->dateField() || edit->window() != view->window())
             continue;
         QVERIFY2(!edit->accessibleName().isEmpty(), qPrintable(edit->text()));
     }
@@ -528,6 +561,159 @@ void TestCMainView::editCommandsFollowTheFocusedField()
     QCOMPARE(weather->text(), QStringLiteral("Sun"));
     view->workList()->setFocus();
     QVERIFY(!view->isCommandEnabled(ViewCommand::Paste));
+}
+
+// Add on a day that has a card asks before anything is typed. No keeps the new card with the
+// cursor in its date; Yes shows the stored card.
+void TestCMainView::addOnATakenDayAsksAtOnce()
+{
+    const int june = f.addCard(QStringLiteral("2024-06-15 06:00:00"), QStringLiteral("Hail"));
+    auto view = makeActiveView();
+    const QString question = QStringLiteral(
+        "There is already a card for 06/15/2024. Open it?\n\nNo keeps this new card: choose "
+        "another day for it.");
+    prompter.expect(Icon::Question, question, Answer::No);
+    view->runCommand(ViewCommand::Add);
+    QVERIFY(prompter.verify());
+    QVERIFY(view->isCommandEnabled(ViewCommand::Save));
+    QVERIFY(view->dateField()->hasFocus());
+    QCOMPARE(view->textField(CSchedaSet::Tempo)->text(), QString());
+    view->runCommand(ViewCommand::CancelInsert);
+
+    prompter.expect(Icon::Question, question, Answer::Yes);
+    view->runCommand(ViewCommand::Add);
+    QVERIFY(!view->isCommandEnabled(ViewCommand::Save));
+    QCOMPARE(view->currentCardId(), june);
+    QCOMPARE(view->textField(CSchedaSet::Tempo)->text(), QStringLiteral("Hail"));
+    QCOMPARE(f.count(QStringLiteral("Scheda")), 3);
+}
+
+// Weather and two works typed for a day that has a card: Save refuses, everything typed stays
+// on screen; another day, and Save stores the card with both works.
+void TestCMainView::saveOnATakenDayKeepsTheFormAndWorks()
+{
+    f.addCard(QStringLiteral("2024-06-15 06:00:00"));
+    auto view = makeActiveView();
+    prompter.expectContaining(Icon::Question, QStringLiteral("Open it?"), Answer::No);
+    view->runCommand(ViewCommand::Add);
+    view->textField(CSchedaSet::Tempo)->setText(QStringLiteral("Fog"));
+    view->textField(CSchedaSet::TempMax)->setText(QStringLiteral("14"));
+    enterWorks(*view, {1, 2});
+    QCOMPARE(rowCount(view->workList()), 2);
+    view->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(view.get()));
+    view->textField(CSchedaSet::Fattore)->setFocus();
+    prompter.expectContaining(Icon::Warning,
+                              QStringLiteral("There is already a card for 06/15/2024: the new "
+                                             "card was not saved."));
+    view->runCommand(ViewCommand::Save);
+    QVERIFY(prompter.verify());
+    QVERIFY(view->isCommandEnabled(ViewCommand::Save));
+    QCOMPARE(view->textField(CSchedaSet::Tempo)->text(), QStringLiteral("Fog"));
+    QCOMPARE(view->textField(CSchedaSet::TempMax)->text(), QStringLiteral("14"));
+    QCOMPARE(rowCount(view->workList()), 2);
+    QVERIFY(view->dateField()->hasFocus());
+
+    view->dateField()->setDate(QDate(2024, 6, 14));
+    prompter.expect(Icon::Information, QStringLiteral("Form stored successfully!"));
+    view->runCommand(ViewCommand::Save);
+    QVERIFY(!view->isCommandEnabled(ViewCommand::Save));
+    QCOMPARE(f.count(QStringLiteral("Scheda"),
+                     QStringLiteral("Tempo = 'Fog' AND Data LIKE '2024-06-14%'")),
+             1);
+    QCOMPARE(f.count(QStringLiteral("Opere"),
+                     QStringLiteral("Aggiornato = 1 AND IDScheda = (SELECT IDScheda FROM "
+                                    "Scheda WHERE Tempo = 'Fog')")),
+             2);
+    QCOMPARE(rowCount(view->workList()), 2);
+}
+
+// A day typed outside the period is refused as the typing ends, the typed day left in the
+// field for the user to mend.
+void TestCMainView::typedDayOutsideThePeriodIsToldAtOnce()
+{
+    auto view = makeActiveView();
+    QDateTimeEdit *date = view->dateField();
+    date->setFocus();
+    prompter.expect(Icon::Warning,
+                    QStringLiteral("03/16/2025 is outside the working period 01/01/2024 \u2013 "
+                                   "12/31/2024: type a day of the period, or set another period "
+                                   "with Settings in the Program menu."));
+    const qsizetype before = prompter.shown().size();
+    QTest::keyClicks(date, QStringLiteral("3/16/2025"));
+    QTest::keyClick(date, Qt::Key_Return);
+    QTRY_COMPARE(prompter.shown().size(), before + 1);
+    QVERIFY(prompter.verify());
+    QCOMPARE(date->date(), QDate(2025, 3, 16));
+    QVERIFY(date->hasFocus());
+    // Leaving the field again asks nothing more; moving on refuses the day once more.
+    view->textField(CSchedaSet::Tempo)->setFocus();
+    QCoreApplication::processEvents();
+    prompter.expectContaining(Icon::Warning, QStringLiteral("is outside the working period"));
+    view->runCommand(ViewCommand::First);
+    QCOMPARE(view->currentCardId(), april);
+    QCOMPARE(date->date(), QDate(2025, 3, 16));
+}
+
+void TestCMainView::keysOpenTheSelectedWork_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("Return") << int(Qt::Key_Return) << int(Qt::NoModifier) << true;
+    QTest::newRow("Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << true;
+    QTest::newRow("menu key") << int(Qt::Key_Menu) << int(Qt::NoModifier) << true;
+    QTest::newRow("Shift+F10") << int(Qt::Key_F10) << int(Qt::ShiftModifier) << true;
+    QTest::newRow("F10") << int(Qt::Key_F10) << int(Qt::NoModifier) << false;
+    QTest::newRow("Ctrl+Return") << int(Qt::Key_Return) << int(Qt::ControlModifier) << false;
+    QTest::newRow("Space") << int(Qt::Key_Space) << int(Qt::NoModifier) << false;
+}
+
+// The keyboard opens the selected work as a double click does.
+void TestCMainView::keysOpenTheSelectedWork()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(bool, opens);
+    auto view = makeActiveView();
+    QStringList opened;
+    view->setEditorRunner([&opened](COperaiDlg &dialog) {
+        dialog.show();
+        opened << dialog.field(WorkEntry::Field::WorkerCode)->text();
+        return false;
+    });
+    QTableView *list = view->workList();
+    list->setFocus();
+    list->selectRow(3);
+    QTest::keyClick(list, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(opened, opens ? QStringList{"2"} : QStringList());
+
+    // The context menu asked for from the keyboard, as some keyboards send it.
+    opened.clear();
+    list->selectRow(0);
+    QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(5, 5),
+                           list->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(list, &menu);
+    QCOMPARE(opened, QStringList{"1"});
+}
+
+void TestCMainView::showWorkSelectsItOnItsCard()
+{
+    auto view = makeView();
+    view->runCommand(ViewCommand::First);
+    const int work = f.scalar(QStringLiteral("SELECT IDOpera FROM Opere WHERE IDScheda = ? "
+                                             "ORDER BY IDOpera LIMIT 1 OFFSET 3"),
+                              {april})
+                         .toInt();
+    // What was typed into the card shown is stored before the other card shows.
+    view->textField(CSchedaSet::Fattore)->setText(QStringLiteral("Neri"));
+    QVERIFY(view->showWork(QDate(2024, 4, 1), work));
+    QCOMPARE(view->currentCardId(), april);
+    const QModelIndexList selected = view->workList()->selectionModel()->selectedRows();
+    QCOMPARE(selected.size(), 1);
+    QCOMPARE(selected.first().row(), 3);
+    QCOMPARE(f.count(QStringLiteral("Scheda"), QStringLiteral("Fattore = 'Neri'")), 1);
+    QVERIFY(!view->showWork(QDate(2024, 4, 2), work));
 }
 
 QTEST_MAIN(TestCMainView)

@@ -3,6 +3,7 @@
 #include "cards/ui/CComboSel.h"
 #include "cards/ui/COperaiDlg.h"
 #include "db/FarmSession.h"
+#include "db/SchemaUpgrade.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -29,6 +30,8 @@ private slots:
     void itemChoiceSetsUnitValueAndSummary();
     void failedCheckKeepsTheEditorOpen();
     void editedWorkHasNoSaveAndInsert();
+    void treatmentFieldsForRegisterMovements();
+    void treatedAreaRefusedAboveTheSurface();
 
 private:
     std::unique_ptr<COperaiDlg> makeDialog(const WorkEntry &entry = {}, bool newEntry = true)
@@ -160,6 +163,102 @@ void TestCOperaiDlg::editedWorkHasNoSaveAndInsert()
     }
     QCOMPARE(dialog->unitList()->accessibleName(), QStringLiteral("Units"));
     QCOMPARE(dialog->field(Field::Machine2)->accessibleName(), QStringLiteral("Machine Code (2)"));
+}
+
+namespace {
+
+// The farm keeps treatments; field 100 has 2 ha in the working year 2024 and 3 ha in 2023,
+// the vineyard centre 8 ha.
+void keepTreatments(CardsFixture &f)
+{
+    QVERIFY(SchemaUpgrade::upgrade(*f.db));
+    f.exec(QStringLiteral("UPDATE Campi SET Superficie = CASE Anno WHEN 2024 THEN 2 ELSE 3 END "
+                          "WHERE Codice = 100"));
+    f.exec(QStringLiteral("UPDATE Centri SET SupAnno = 8 WHERE Codice = 10"));
+}
+
+} // namespace
+
+// The fields show only for a use of a product the register prints, on a field or crop centre,
+// and offer the surface of what is treated while the user has typed no other area.
+void TestCOperaiDlg::treatmentFieldsForRegisterMovements()
+{
+    keepTreatments(f);
+    auto dialog = makeDialog();
+    QVERIFY(!dialog->treatmentGroup()->isVisible());
+    dialog->pickKind(2);
+    dialog->pickCentre(1);                                        // North
+    dialog->field(Field::ItemCode)->setText(QStringLiteral("5")); // Copper, printed
+    dialog->movementTypeList()->setCurrentIndex(3);
+    QVERIFY(dialog->treatmentGroup()->isVisible());
+    QCOMPARE(dialog->treatedAreaField()->text(), QStringLiteral("2.00"));
+
+    dialog->movementTypeList()->setCurrentIndex(2); // a purchase
+    QVERIFY(!dialog->treatmentGroup()->isVisible());
+    dialog->movementTypeList()->setCurrentIndex(0);
+    QVERIFY(dialog->treatmentGroup()->isVisible());
+    dialog->field(Field::ItemCode)->setText(QStringLiteral("6")); // Diesel, not printed
+    QVERIFY(!dialog->treatmentGroup()->isVisible());
+    dialog->field(Field::ItemCode)->setText(QStringLiteral("8"));
+    dialog->pickKind(1);
+    dialog->pickCentre(1); // Vineyard
+    QVERIFY(dialog->treatmentGroup()->isVisible());
+    QCOMPARE(dialog->treatedAreaField()->text(), QStringLiteral("8.00"));
+    dialog->pickKind(3);
+    QVERIFY(!dialog->treatmentGroup()->isVisible());
+
+    // Left at the offered surface, the area is stored as none: the whole is treated.
+    dialog->pickKind(1);
+    dialog->pickCentre(1);
+    dialog->bbchList()->setCurrentIndex(dialog->bbchList()->findData(QStringLiteral("61")));
+    QCOMPARE(dialog->bbchList()->currentText(), QStringLiteral("61 - Flowering"));
+    dialog->applicationTimeField()->setText(QStringLiteral("7:30"));
+    QVERIFY(dialog->confirm(true));
+    QVERIFY(!dialog->entry().treatedArea);
+    QCOMPARE(dialog->entry().bbchStage, QStringLiteral("61"));
+    QCOMPARE(dialog->entry().applicationTime, QStringLiteral("07:30"));
+
+    // Shown again, the stored values come back; a movement that is no treatment loses them.
+    WorkEntry stored = dialog->entry();
+    stored.treatedArea = 5.5;
+    auto again = makeDialog(stored, false);
+    QVERIFY(again->treatmentGroup()->isVisible());
+    QCOMPARE(again->treatedAreaField()->text(), QStringLiteral("5.50"));
+    QCOMPARE(again->bbchList()->currentData().toString(), QStringLiteral("61"));
+    again->movementTypeList()->setCurrentIndex(1);
+    QVERIFY(again->confirm(true));
+    QVERIFY(!again->entry().treatedArea);
+    QCOMPARE(again->entry().bbchStage, QString());
+    QCOMPARE(again->entry().applicationTime, QString());
+}
+
+void TestCOperaiDlg::treatedAreaRefusedAboveTheSurface()
+{
+    keepTreatments(f);
+    auto dialog = makeDialog();
+    dialog->pickKind(2);
+    dialog->pickCentre(1);
+    dialog->field(Field::ItemCode)->setText(QStringLiteral("5"));
+    dialog->treatedAreaField()->setText(QStringLiteral("2.5"));
+    prompter.expect(Icon::Warning,
+                    QStringLiteral("Enter a treated area above 0 and not above the surface of "
+                                   "2.00 ha."));
+    QVERIFY(!dialog->confirm(true));
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(dialog->focusWidget(), static_cast<QWidget *>(dialog->treatedAreaField()));
+    dialog->treatedAreaField()->setText(QStringLiteral("0"));
+    prompter.expect(Icon::Warning,
+                    QStringLiteral("Enter a treated area above 0 and not above the surface of "
+                                   "2.00 ha."));
+    QVERIFY(!dialog->confirm(true));
+    dialog->applicationTimeField()->setText(QStringLiteral("25:00"));
+    dialog->treatedAreaField()->setText(QStringLiteral("0.5"));
+    prompter.expect(Icon::Warning, QStringLiteral("Enter the time of application as HH:MM, from "
+                                                  "00:00 to 23:59."));
+    QVERIFY(!dialog->confirm(true));
+    dialog->applicationTimeField()->clear();
+    QVERIFY(dialog->confirm(true));
+    QCOMPARE(dialog->entry().treatedArea, std::optional<double>(0.5));
 }
 
 QTEST_MAIN(TestCOperaiDlg)

@@ -20,7 +20,9 @@ private slots:
     void newCardDate_data();
     void newCardDate();
     void saveLinksTheWorksEntered();
-    void saveOnATakenDay();
+    void saveOnATakenDayKeepsTheNewCard();
+    void dayOutsideThePeriodIsRefused();
+    void newCardOnATakenDay();
     void saveKeepsTheInsertWhenAFieldFails();
     void saveRefusedByTheEngine();
     void cancelRemovesOnlyThePendingWorks();
@@ -199,25 +201,119 @@ void TestCardSession::saveLinksTheWorksEntered()
     QVERIFY(prompter.verify());
 }
 
-void TestCardSession::saveOnATakenDay()
+// Weather and two works typed on a day that has a card: Save refuses and keeps all of it, and
+// once the date is changed Save stores the card with both works.
+void TestCardSession::saveOnATakenDayKeepsTheNewCard()
 {
     const int stored = f.addCard(QStringLiteral("2024-06-15 18:00:00"));
     const int storedWork = f.addWork(stored, 1, false);
     auto session = makeSession();
     session->move(CardSession::Move::Next, formOf(*session));
-    QCOMPARE(session->card().id(), april);
     session->add(formOf(*session));
-    session->newWork(work(1));
-    session->newWork(work(2));
-    prompter.expect(Icon::Information,
-                    QStringLiteral("Form is already stored in the database! Can not save!"));
-    QVERIFY(session->save(formOf(*session)).done);
-    QVERIFY(!session->isInserting());
-    QCOMPARE(session->card().id(), april);
+    const int first = session->newWork(work(1));
+    const int second = session->newWork(work(2));
+    CardForm::Input form = formOf(*session);
+    form.texts[CSchedaSet::Tempo] = QStringLiteral("Fog");
+    prompter.expect(Icon::Warning,
+                    QStringLiteral("There is already a card for 06/15/2024: the new card was not "
+                                   "saved. Its fields and works are kept: choose another day and "
+                                   "save again."));
+    const CardSession::Result refused = session->save(form);
+    QVERIFY(!refused.done);
+    QCOMPARE(refused.formError->column, int(CSchedaSet::Data));
+    QVERIFY(session->isInserting());
+    QCOMPARE(session->pendingWorks(), QList<int>({first, second}));
+    QCOMPARE(session->rememberedCard(), std::optional<int>(april));
     QCOMPARE(f.count(QStringLiteral("Scheda")), 3);
-    QCOMPARE(f.count(QStringLiteral("Opere")), 1);
-    QCOMPARE(f.count(QStringLiteral("Magazzino")), 1);
-    QCOMPARE(f.scalar(QStringLiteral("SELECT IDOpera FROM Opere")).toInt(), storedWork);
+    QCOMPARE(f.count(QStringLiteral("Opere"), QStringLiteral("IDScheda = 0")), 2);
+    QCOMPARE(f.count(QStringLiteral("Magazzino")), 3);
+
+    form.date = QDateTime(QDate(2024, 6, 16), QTime(10, 15));
+    prompter.expect(Icon::Information, QStringLiteral("Form stored successfully!"));
+    QVERIFY(session->save(form).done);
+    const int saved = session->card().id();
+    QVERIFY(saved != stored);
+    QCOMPARE(session->card().value(CSchedaSet::Tempo).toString(), QStringLiteral("Fog"));
+    QCOMPARE(f.count(QStringLiteral("Opere"),
+                     QStringLiteral("IDScheda = %1 AND Aggiornato = 1").arg(saved)),
+             2);
+    QCOMPARE(f.scalar(QStringLiteral("SELECT IDScheda FROM Opere WHERE IDOpera = ?"), {storedWork})
+                 .toInt(),
+             stored);
+    QVERIFY(prompter.verify());
+}
+
+// A day outside the working period is refused wherever the form is written back, with the
+// period and where it is changed; the card keeps its stored date.
+void TestCardSession::dayOutsideThePeriodIsRefused()
+{
+    const QString refusal = QStringLiteral(
+        "01/05/2025 is outside the working period 01/01/2024 \u2013 12/31/2024: type a day of the "
+        "period, or set another period with Settings in the Program menu.");
+    auto session = makeSession();
+    CardForm::Input form = formOf(*session);
+    form.date = QDateTime(QDate(2025, 1, 5), QTime(7, 30));
+    prompter.expect(Icon::Warning, refusal);
+    QCOMPARE(session->reviewDay(form), CardSession::DayReview::Refused);
+    prompter.expect(Icon::Warning, refusal);
+    const CardSession::Result moved = session->move(CardSession::Move::Next, form);
+    QVERIFY(!moved.done);
+    QCOMPARE(moved.formError->column, int(CSchedaSet::Data));
+    QCOMPARE(session->card().id(), march);
+    QCOMPARE(
+        f.scalar(QStringLiteral("SELECT Data FROM Scheda WHERE IDScheda = ?"), {march}).toString(),
+        QStringLiteral("2024-03-01 07:30:00"));
+
+    session->add(formOf(*session));
+    form = formOf(*session);
+    form.date = QDateTime(QDate(2025, 1, 5), QTime(7, 30));
+    prompter.expect(Icon::Warning, refusal);
+    QVERIFY(!session->save(form).done);
+    QVERIFY(session->isInserting());
+    // The last second of the period is inside it.
+    form.date = QDateTime(QDate(2024, 12, 31), QTime(23, 59, 59));
+    QCOMPARE(session->reviewDay(form), CardSession::DayReview::Kept);
+    QVERIFY(prompter.verify());
+}
+
+// A new card dated on a day that has a card: the user is asked at once. No keeps the new card;
+// Yes opens the stored card, which takes the new card's works and the typed fields it has no
+// value for.
+void TestCardSession::newCardOnATakenDay()
+{
+    const int stored = f.addCard(QStringLiteral("2024-06-15 18:00:00"), QStringLiteral("Sun"));
+    auto session = makeSession();
+    session->add(formOf(*session));
+    const QString empty = QStringLiteral(
+        "There is already a card for 06/15/2024. Open it?\n\nNo keeps this new card: choose "
+        "another day for it.");
+    prompter.expect(Icon::Question, empty, Answer::No);
+    QCOMPARE(session->reviewDay(formOf(*session)), CardSession::DayReview::Refused);
+    QVERIFY(session->isInserting());
+
+    const int typedWork = session->newWork(work(2));
+    CardForm::Input form = formOf(*session);
+    form.texts[CSchedaSet::Tempo] = QStringLiteral("Fog");
+    form.texts[CSchedaSet::Fattore] = QStringLiteral("Verdi");
+    prompter.expect(Icon::Question,
+                    QStringLiteral("There is already a card for 06/15/2024. Open it?\n\nYes opens "
+                                   "that card and moves into it the works of this new card and the "
+                                   "fields typed here that it leaves empty. No keeps this new "
+                                   "card: choose another day for it."),
+                    Answer::Yes);
+    QCOMPARE(session->reviewDay(form), CardSession::DayReview::Opened);
+    QVERIFY(!session->isInserting());
+    QCOMPARE(session->card().id(), stored);
+    QCOMPARE(session->card().value(CSchedaSet::Tempo).toString(), QStringLiteral("Sun"));
+    QCOMPARE(session->card().value(CSchedaSet::Fattore).toString(), QStringLiteral("Verdi"));
+    QCOMPARE(f.count(QStringLiteral("Scheda")), 3);
+    QCOMPARE(f.scalar(QStringLiteral("SELECT IDScheda || '/' || Aggiornato FROM Opere WHERE "
+                                     "IDOpera = ?"),
+                      {typedWork})
+                 .toString(),
+             QStringLiteral("%1/1").arg(stored));
+    session->fillWorkList();
+    QCOMPARE(session->workList().rowOfWork(typedWork), 0);
     QVERIFY(prompter.verify());
 }
 
@@ -245,20 +341,30 @@ void TestCardSession::saveKeepsTheInsertWhenAFieldFails()
     QVERIFY(prompter.verify());
 }
 
+// The engine refuses the new card: the user is told with the engine's words, and the card and
+// its works stay for Save to be tried again.
 void TestCardSession::saveRefusedByTheEngine()
 {
     auto session = makeSession();
     session->add(formOf(*session));
-    session->newWork(work(1));
+    const int pending = session->newWork(work(1));
     f.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON Scheda BEGIN "
                           "SELECT RAISE(ABORT, 'card refused'); END"));
-    prompter.expect(Icon::Warning, QStringLiteral("Unable to save form!"));
-    QVERIFY(session->save(formOf(*session)).done);
-    QVERIFY(!session->isInserting());
-    QCOMPARE(session->card().id(), march);
-    QCOMPARE(f.count(QStringLiteral("Opere")), 0);
-    QCOMPARE(f.count(QStringLiteral("Magazzino")), 0);
+    prompter.expectContaining(Icon::Warning, QStringLiteral("Unable to save form! "));
+    QVERIFY(!session->save(formOf(*session)).done);
+    QVERIFY(prompter.shown().constLast().contains(QStringLiteral("card refused")));
+    QVERIFY(session->isInserting());
+    QCOMPARE(session->pendingWorks(), QList<int>{pending});
+    QCOMPARE(f.count(QStringLiteral("Scheda")), 2);
+    QCOMPARE(f.count(QStringLiteral("Magazzino")), 1);
     QCOMPARE(f.db->transactionDepth(), 0);
+
+    f.exec(QStringLiteral("DROP TRIGGER refuse"));
+    prompter.expect(Icon::Information, QStringLiteral("Form stored successfully!"));
+    QVERIFY(session->save(formOf(*session)).done);
+    QCOMPARE(
+        f.scalar(QStringLiteral("SELECT IDScheda FROM Opere WHERE IDOpera = ?"), {pending}).toInt(),
+        session->card().id());
     QVERIFY(prompter.verify());
 }
 

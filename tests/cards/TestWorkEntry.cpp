@@ -33,6 +33,9 @@ private slots:
     void centreCodeByKind();
     void resetKeepsKindAndMovementType();
     void summaryAndCodes();
+    void treatment_data();
+    void treatment();
+    void treatmentMovements();
 };
 
 void TestWorkEntry::checks_data()
@@ -246,6 +249,129 @@ void TestWorkEntry::summaryAndCodes()
     QCOMPARE(WorkEntry::leadingCode(QStringLiteral("x1")), 0);
     QCOMPARE(WorkEntry::kindName(2), QStringLiteral("Fields"));
     QCOMPARE(WorkEntry::movementTypeName(5), QStringLiteral("Initial inventory"));
+}
+
+void TestWorkEntry::treatment_data()
+{
+    QTest::addColumn<QString>("area");
+    QTest::addColumn<double>("surface");
+    QTest::addColumn<QString>("stage");
+    QTest::addColumn<QString>("time");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<double>("storedArea"); // -1: none, the whole surface
+    QTest::addColumn<QString>("storedTime");
+
+    const QString areaRefused =
+        "Enter a treated area above 0 and not above the surface of 2.00 ha.";
+    QTest::newRow("defaults") << "" << 2.0 << ""
+                              << ""
+                              << "" << -1.0 << "";
+    QTest::newRow("surface as shown") << "2.00" << 2.0 << "61"
+                                      << "7:05"
+                                      << "" << -1.0 << "07:05";
+    QTest::newRow("shown surface of more decimals") << "1.23" << 1.2345 << ""
+                                                    << ""
+                                                    << "" << -1.0 << "";
+    QTest::newRow("partial") << "0.5" << 2.0 << "09"
+                             << "23:59"
+                             << "" << 0.5 << "23:59";
+    QTest::newRow("no surface known") << "3" << 0.0 << ""
+                                      << ""
+                                      << "" << 3.0 << "";
+    QTest::newRow("above the surface") << "2.01" << 2.0 << ""
+                                       << "" << areaRefused << 0.0 << "";
+    QTest::newRow("zero") << "0" << 2.0 << ""
+                          << "" << areaRefused << 0.0 << "";
+    QTest::newRow("negative") << "-1" << 2.0 << ""
+                              << "" << areaRefused << 0.0 << "";
+    QTest::newRow("zero without surface") << "0" << 0.0 << ""
+                                          << ""
+                                          << "Enter a treated area above 0 ha." << 0.0 << "";
+    QTest::newRow("not a number") << "half" << 2.0 << ""
+                                  << ""
+                                  << "Enter the treated area as a number of hectares." << 0.0 << "";
+    QTest::newRow("stage of one digit") << "" << 2.0 << "6"
+                                        << ""
+                                        << "Choose a BBCH stage from 00 to 99." << 0.0 << "";
+    QTest::newRow("stage of three digits") << "" << 2.0 << "100"
+                                           << ""
+                                           << "Choose a BBCH stage from 00 to 99." << 0.0 << "";
+    const QString timeRefused = "Enter the time of application as HH:MM, from 00:00 to 23:59.";
+    QTest::newRow("hour 24") << "" << 2.0 << ""
+                             << "24:00" << timeRefused << 0.0 << "";
+    QTest::newRow("minute 60") << "" << 2.0 << ""
+                               << "10:60" << timeRefused << 0.0 << "";
+    QTest::newRow("no colon") << "" << 2.0 << ""
+                              << "1030" << timeRefused << 0.0 << "";
+}
+
+void TestWorkEntry::treatment()
+{
+    QFETCH(QString, area);
+    QFETCH(double, surface);
+    QFETCH(QString, stage);
+    QFETCH(QString, time);
+    QFETCH(QString, message);
+    QFETCH(double, storedArea);
+    QFETCH(QString, storedTime);
+
+    WorkEntry entry;
+    entry.treatedArea = 1.0;
+    entry.bbchStage = "31";
+    entry.applicationTime = "12:00";
+    const auto error = entry.readTreatment(
+        {{Field::TreatedArea, area}, {Field::BbchStage, stage}, {Field::ApplicationTime, time}},
+        surface);
+    if (!message.isEmpty()) {
+        QVERIFY(error);
+        QCOMPARE(error->message, message);
+        // Refused: the entry is as it was.
+        QCOMPARE(entry.treatedArea, std::optional<double>(1.0));
+        QCOMPARE(entry.bbchStage, QStringLiteral("31"));
+        QCOMPARE(entry.applicationTime, QStringLiteral("12:00"));
+        return;
+    }
+    QVERIFY2(!error, qPrintable(error ? error->message : QString()));
+    QCOMPARE(entry.treatedArea.has_value(), storedArea >= 0);
+    if (storedArea >= 0)
+        QCOMPARE(*entry.treatedArea, storedArea);
+    QCOMPARE(entry.bbchStage, stage);
+    QCOMPARE(entry.applicationTime, storedTime);
+}
+
+void TestWorkEntry::treatmentMovements()
+{
+    struct Case
+    {
+        int kind;
+        int type;
+        int item;
+        bool notebook;
+        bool treatment;
+    } cases[] = {
+        {2, 3, 5, true, true},   // working movement on a field
+        {1, 0, 5, true, true},   // no type chosen, on a crop centre
+        {2, 3, 5, false, false}, // an item the register does not print
+        {2, 3, 0, true, false},  // no item
+        {3, 3, 5, true, false},  // on a machine
+        {2, 1, 5, true, false},  // a production
+        {2, 2, 5, true, false},  // a purchase
+    };
+    for (const Case &c : cases) {
+        WorkEntry entry;
+        entry.centreKind = c.kind;
+        entry.movementType = c.type;
+        entry.itemCode = c.item;
+        QVERIFY2(entry.isTreatment(c.notebook) == c.treatment,
+                 qPrintable(QStringLiteral("kind %1 type %2").arg(c.kind).arg(c.type)));
+    }
+    WorkEntry entry;
+    QCOMPARE(entry.treatedAreaText(2.5), QStringLiteral("2.50"));
+    QCOMPARE(entry.treatedAreaText(0), QString());
+    entry.treatedArea = 0.75;
+    QCOMPARE(entry.treatedAreaText(2.5), QStringLiteral("0.75"));
+    entry.clearTreatment();
+    QVERIFY(!entry.treatedArea);
 }
 
 QTEST_GUILESS_MAIN(TestWorkEntry)

@@ -1,6 +1,8 @@
 #include "CardsFixture.h"
 #include "cards/WorkEntryLookups.h"
 #include "db/FarmSession.h"
+#include "db/MovementTexts.h"
+#include "db/SchemaUpgrade.h"
 
 #include <QTest>
 
@@ -21,6 +23,8 @@ private slots:
     void centreCodeUnderKind_data();
     void centreCodeUnderKind();
     void stagesAndAdversities();
+    void textListsEqualTheFullScan_data();
+    void textListsEqualTheFullScan();
     void namesSortAsPeopleSort();
 
 private:
@@ -121,6 +125,47 @@ void TestWorkEntryLookups::stagesAndAdversities()
     WorkEntryLookups lookups(*f.db, FarmSession::storedPeriod());
     QCOMPARE(lookups.stages(), QStringList({"Autumn", "Bloom"}));
     QCOMPARE(lookups.adversities(), QStringList({"Mildew"}));
+}
+
+// The lists step through the indexes a working farm has, or scan every movement where the
+// indexes are missing: both give what a scan of every movement gives.
+void TestWorkEntryLookups::textListsEqualTheFullScan_data()
+{
+    QTest::addColumn<bool>("indexed");
+    QTest::newRow("working farm") << true;
+    QTest::newRow("file without the indexes") << false;
+}
+
+void TestWorkEntryLookups::textListsEqualTheFullScan()
+{
+    QFETCH(bool, indexed);
+    // Repeats, nulls, an empty text, letter case, accents, a number, spaces and a text that
+    // is a prefix of another.
+    const QList<std::pair<QVariant, QVariant>> movements = {
+        {"Bloom", "Mildew"},  {"Bloom", "Mildew"}, {"bloom", QVariant()}, {QVariant(), "Aphid"},
+        {"", "Downy mildew"}, {"Élan", " Mildew"}, {7, "Mildew "},        {"Fruit set", "Scab"},
+        {"Fruit", "scab"},    {"Bloom", ""},
+    };
+    for (const auto &[stage, adversity] : movements)
+        f.exec(QStringLiteral("INSERT INTO Magazzino (IDOpera, Fase, Avverso) VALUES (0, ?, ?)"),
+               {stage, adversity});
+    if (indexed)
+        SchemaUpgrade::keepYearSums(*f.db);
+    for (const MovementTexts::Column column :
+         {MovementTexts::Column::Phase, MovementTexts::Column::Adversity}) {
+        QCOMPARE(MovementTexts::hasIndex(*f.db, column), indexed);
+        QCOMPARE(MovementTexts::distinct(*f.db, column), MovementTexts::scanned(*f.db, column));
+    }
+    QCOMPARE(MovementTexts::scanned(*f.db, MovementTexts::Column::Phase),
+             QStringList({"", "7", "Bloom", "Fruit", "Fruit set", "bloom", "Élan"}));
+    WorkEntryLookups lookups(*f.db, FarmSession::storedPeriod());
+    QCOMPARE(lookups.stages(),
+             QStringList({"", "7", "Bloom", "bloom", "Élan", "Fruit", "Fruit set"}));
+    const QStringList adversities = lookups.adversities();
+    QCOMPARE(QSet<QString>(adversities.cbegin(), adversities.cend()),
+             QSet<QString>(
+                 {"", " Mildew", "Aphid", "Downy mildew", "Mildew", "Mildew ", "Scab", "scab"}));
+    QCOMPARE(adversities.size(), 8);
 }
 
 void TestWorkEntryLookups::namesSortAsPeopleSort()

@@ -124,7 +124,7 @@ void TestWorkListQuery::missingMovementAndLookups()
     const Row row = Row::build(*data, Row::Wording::Stored);
     QCOMPARE(row.texts[Row::Worker], QString());
     QCOMPARE(row.icons[Row::Worker], int(Row::Nothing));
-    QCOMPARE(row.texts[Row::CentreKind], QStringLiteral("Coltivazione"));
+    QCOMPARE(row.texts[Row::CentreKind], QStringLiteral("Crop"));
     QCOMPARE(row.texts[Row::Value], QString());
 
     f.exec(

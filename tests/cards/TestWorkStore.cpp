@@ -1,5 +1,6 @@
 #include "CardsFixture.h"
 #include "cards/WorkStore.h"
+#include "db/SchemaUpgrade.h"
 
 #include <QTest>
 
@@ -13,6 +14,7 @@ private slots:
     void defaultsGiveCodesZeroAndEmptyTexts();
     void editKeepsAggiornatoAndAddsAMissingMovement();
     void removeTakesEveryMovement();
+    void treatmentValuesRoundTrip();
 
 private:
     WorkEntry sample() const
@@ -126,6 +128,49 @@ void TestWorkStore::removeTakesEveryMovement()
     QCOMPARE(f.count(QStringLiteral("Magazzino"), QStringLiteral("IDOpera = %1").arg(a)), 0);
     QCOMPARE(f.count(QStringLiteral("Opere")), 1);
     QCOMPARE(f.count(QStringLiteral("Magazzino"), QStringLiteral("IDOpera = %1").arg(b)), 1);
+}
+
+// What an application records is written and read with the movement; left at its defaults it
+// is stored as NULL. A file without its columns (the template) keeps working without them.
+void TestWorkStore::treatmentValuesRoundTrip()
+{
+    WorkEntry entry = sample();
+    entry.movementType = 3;
+    entry.treatedArea = 0.5;
+    entry.bbchStage = QStringLiteral("61");
+    entry.applicationTime = QStringLiteral("07:30");
+
+    WorkStore older(*f.db);
+    const int plain = older.insert(entry, 0, true);
+    const auto withoutColumns = older.load(plain);
+    QVERIFY(withoutColumns);
+    QVERIFY(!withoutColumns->entry.treatedArea);
+    QCOMPARE(withoutColumns->entry.bbchStage, QString());
+
+    QVERIFY(SchemaUpgrade::upgrade(*f.db));
+    WorkStore store(*f.db);
+    const int id = store.insert(entry, 0, true);
+    QCOMPARE(f.count(QStringLiteral("Magazzino"),
+                     QStringLiteral("IDOpera = %1 AND SuperficieTrattata = 0.5 AND CodiceBBCH = "
+                                    "'61' AND OraTrattamento = '07:30'")
+                         .arg(id)),
+             1);
+    auto loaded = store.load(id);
+    QVERIFY(loaded);
+    QCOMPARE(loaded->entry.treatedArea, std::optional<double>(0.5));
+    QCOMPARE(loaded->entry.bbchStage, QStringLiteral("61"));
+    QCOMPARE(loaded->entry.applicationTime, QStringLiteral("07:30"));
+
+    entry.clearTreatment();
+    store.update(id, entry, 0);
+    QCOMPARE(f.count(QStringLiteral("Magazzino"),
+                     QStringLiteral("IDOpera = %1 AND SuperficieTrattata IS NULL AND CodiceBBCH "
+                                    "IS NULL AND OraTrattamento IS NULL")
+                         .arg(id)),
+             1);
+    loaded = store.load(id);
+    QVERIFY(!loaded->entry.treatedArea);
+    QCOMPARE(loaded->entry.applicationTime, QString());
 }
 
 QTEST_GUILESS_MAIN(TestWorkStore)

@@ -1,3 +1,4 @@
+#include "FarmFaults.h"
 #include "TestEnvironment.h"
 #include "db/Database.h"
 #include "db/DbException.h"
@@ -6,10 +7,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
-#include <QSemaphore>
 #include <QTest>
-#include <QThread>
-#include <thread>
 
 namespace {
 
@@ -98,17 +96,7 @@ private slots:
     void aWriteWaitsForAShortLock()
     {
         const QString path = m_env.copyTemplate();
-        QSemaphore locked;
-        std::thread other([&] {
-            Database db;
-            db.open(path);
-            db.execute(QStringLiteral("BEGIN EXCLUSIVE"));
-            db.execute(QStringLiteral("INSERT INTO Operai (Codice, Nome) VALUES (1, 'Other')"));
-            locked.release();
-            QThread::msleep(300);
-            db.execute(QStringLiteral("COMMIT"));
-        });
-        locked.acquire();
+        FarmFaults::ShortWrite other(path, FarmFaults::ShortWrite::Lock::Exclusive);
         Database db;
         db.open(path);
         QString failure;
@@ -117,7 +105,7 @@ private slots:
         } catch (const DbException &error) {
             failure = error.message();
         }
-        other.join();
+        QCOMPARE(other.finish(), QString());
         QCOMPARE(failure, QString());
         QCOMPARE(db.scalar(QStringLiteral("SELECT group_concat(Nome, ',') FROM "
                                           "(SELECT Nome FROM Operai ORDER BY Codice)")),

@@ -10,13 +10,10 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSemaphore>
 #include <QSqlError>
 #include <QTest>
-#include <QThread>
 
 #include <functional>
-#include <thread>
 
 Q_DECLARE_METATYPE(DbErrorKind)
 
@@ -224,17 +221,7 @@ private slots:
     void aTransactionWaitsForAShortWriteOfAnother()
     {
         const QString path = m_env.copyTemplate();
-        QSemaphore locked;
-        std::thread other([&] {
-            Database db;
-            db.open(path);
-            db.execute(QStringLiteral("BEGIN IMMEDIATE"));
-            db.execute(QStringLiteral("INSERT INTO Operai (Codice, Nome) VALUES (1, 'Other')"));
-            locked.release();
-            QThread::msleep(300);
-            db.execute(QStringLiteral("COMMIT"));
-        });
-        locked.acquire();
+        FarmFaults::ShortWrite other(path, FarmFaults::ShortWrite::Lock::Immediate);
         Database db;
         db.open(path);
         const std::optional<DbErrorKind> kind = FarmFaults::failureKind([&] {
@@ -244,7 +231,7 @@ private slots:
                        {next});
             transaction.commit();
         });
-        other.join();
+        QCOMPARE(other.finish(), QString());
         QCOMPARE(kind, std::nullopt);
         QCOMPARE(db.transactionDepth(), 0);
         QCOMPARE(db.scalar(QStringLiteral("SELECT count(*) FROM Operai WHERE Nome IN ('Other', "

@@ -3,10 +3,12 @@
 #include "db/Database.h"
 #include "db/DbException.h"
 #include "demo/DemoFarm.h"
+#include "registries/ParcelGeometry.h"
 #include "reports/DataProcessing.h"
 #include "reports/ProcessingWarnings.h"
 
 #include <QFile>
+#include <QSet>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTest>
@@ -218,6 +220,70 @@ private slots:
                 .toInt();
         QVERIFY(treatments > 20);
         QCOMPARE(db.scalar("SELECT COUNT(*) FROM [Appoggio Articoli]").toInt(), treatments);
+    }
+
+    // Every element a complete treatment record names is there: the fields' parcels near Lodi
+    // with outlines of their surface, the crops' EPPO codes, the products' authorisation
+    // numbers, and each treatment's stage, time and an area within its field.
+    void treatmentsAreRecordedCompletely()
+    {
+        Database db;
+        db.open(m_env->copyTemplate());
+        DemoFarm::fill(db, LastDay, 1);
+        QSqlQuery fields = db.execute("SELECT Codice, Superficie, IdParcella, CodiceComune, "
+                                      "Foglio, Particella, Geometria FROM Campi");
+        int count = 0;
+        QSet<QString> parcels;
+        while (fields.next()) {
+            ++count;
+            const QString code = fields.value(0).toString();
+            QCOMPARE(fields.value(3).toString(), QStringLiteral("E648"));
+            QVERIFY(!fields.value(4).toString().isEmpty() && !fields.value(5).toString().isEmpty());
+            parcels << fields.value(2).toString();
+            QString error;
+            const auto outline =
+                ParcelGeometry::fromGeoJson(fields.value(6).toString().toUtf8(), &error);
+            QVERIFY2(outline, qPrintable(code + ": " + error));
+            const double surface = fields.value(1).toDouble();
+            QVERIFY2(std::abs(outline->hectares() - surface) <= surface * 0.005,
+                     qPrintable(QStringLiteral("%1: %2 ha drawn, %3 ha kept")
+                                    .arg(code)
+                                    .arg(outline->hectares())
+                                    .arg(surface)));
+            // Around Lodi, 45.31°N 9.50°E.
+            const QPointF corner = outline->polygons()[0][0][0];
+            QVERIFY(std::abs(corner.y() - 45.3) < 0.05 && std::abs(corner.x() - 9.5) < 0.1);
+        }
+        QCOMPARE(count, DemoFarm::size().crops * DemoFarm::size().fieldsPerCrop);
+        QCOMPARE(parcels.size(), count);
+        QCOMPARE(db.scalar("SELECT COUNT(*) FROM Centri WHERE Campo = 1 AND Macchina = 0 AND "
+                           "length(CodiceEPPO) = 5")
+                     .toInt(),
+                 DemoFarm::size().crops);
+        QCOMPARE(db.scalar("SELECT COUNT(*) FROM Articoli WHERE [Stampa Quaderno] <> 0 AND "
+                           "COALESCE(NumeroRegistrazione, '') = ''")
+                     .toInt(),
+                 0);
+
+        const QString treatments = "FROM Magazzino m JOIN Articoli a ON a.Codice = "
+                                   "m.[Codice Articolo] WHERE a.[Stampa Quaderno] <> 0 AND "
+                                   "m.[Tipo Bolla] IN (0, 3) AND m.[Tipo Centro] IN (1, 2)";
+        const int all = db.scalar("SELECT COUNT(*) " + treatments).toInt();
+        QVERIFY(all > 20);
+        QCOMPARE(db.scalar("SELECT COUNT(*) " + treatments +
+                           " AND m.CodiceBBCH GLOB '[0-9][0-9]' AND m.OraTrattamento GLOB "
+                           "'[0-2][0-9]:[0-5][0-9]'")
+                     .toInt(),
+                 all);
+        const int partial =
+            db.scalar("SELECT COUNT(*) " + treatments + " AND m.SuperficieTrattata IS NOT NULL")
+                .toInt();
+        QVERIFY(partial > 0 && partial < all);
+        QCOMPARE(db.scalar("SELECT COUNT(*) " + treatments +
+                           " AND m.SuperficieTrattata > (SELECT c.Superficie FROM Campi c WHERE "
+                           "c.Codice = m.CodCampo LIMIT 1)")
+                     .toInt(),
+                 0);
     }
 
     void writeReplacesTheFileOnlyWhenTheFarmIsComplete()

@@ -11,6 +11,7 @@
 #include "exchange/CZipArchive.h"
 #include "exchange/DataExchange.h"
 #include "exchange/ExchangeTemp.h"
+#include "exchange/ImportedCards.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -148,6 +149,7 @@ private slots:
     void exportCarriesOnlyTheWorksOfItsCards();
     void importWaitsForABusyDatabase();
     void staleTemporaryFoldersAreRemoved();
+    void saveDialogsStartInTheFolderChosenLast();
     void archiveDatabaseWorkIsBounded();
 
 private:
@@ -373,9 +375,19 @@ void TestDataExchange::importKeepsOrOverwrites()
     DataExchange exchange(prompter, progress);
     int messagesBeforeReload = -1;
     exchange.setReloadViews([&] { messagesBeforeReload = int(prompter.shown().size()); });
+    // What the import brought is shown after its success message.
+    int messagesBeforeShown = -1;
+    ImportedCards shown;
+    exchange.setShowImported([&](const ImportedCards &cards) {
+        messagesBeforeShown = int(prompter.shown().size());
+        shown = cards;
+    });
     QCOMPARE(exchange.ImportArchive(), DataExchange::Outcome::Done);
     QVERIFY(prompter.verify());
     QCOMPARE(messagesBeforeReload, 1); // the views reload before the success message
+    QCOMPARE(messagesBeforeShown, 2);
+    QCOMPARE(shown.first, QDate(2015, 5, 3));
+    QCOMPARE(shown.last, QDate(2015, 5, 4));
     QVERIFY(tempLeftovers().isEmpty());
 
     QCOMPARE(progress.texts[0].first(), QStringLiteral("Import forms"));
@@ -797,7 +809,7 @@ void TestDataExchange::backupWithoutATableWritesNoArchive()
     FakePrompter prompter;
     FakeProgress progress;
     prompter.expectSaveFile(archive);
-    prompter.expect(Icon::Error, QStringLiteral("no such table: work.Prima Nota"));
+    prompter.expectContaining(Icon::Error, QStringLiteral("no such table: work.Prima Nota"));
     DataExchange exchange(prompter, progress);
     exchange.setTemplatePath(TestEnvironment::templatePath());
     QCOMPARE(exchange.BackupDatabase(), DataExchange::Outcome::Failed);
@@ -987,4 +999,40 @@ void TestDataExchange::archiveDatabaseWorkIsBounded()
 }
 
 QTEST_GUILESS_MAIN(TestDataExchange)
+// The export and backup dialogs start where the user saved last, whatever the Directory
+// setting names, and the import's choice of an archive counts as well.
+void TestDataExchange::saveDialogsStartInTheFolderChosenLast()
+{
+    class FolderPrompter : public FakePrompter
+    {
+    public:
+        QStringList folders;
+        QString saveFileName(const QString &title, const QString &folder, const QString &filter,
+                             const QString &name) override
+        {
+            folders << QDir::cleanPath(folder);
+            return FakePrompter::saveFileName(title, folder, filter, name);
+        }
+    };
+    const QString chosen = m_env->path(QStringLiteral("chosen"));
+    const QString later = m_env->path(QStringLiteral("later"));
+    QDir().mkpath(chosen);
+    QDir().mkpath(later);
+    FolderPrompter prompter;
+    FakeProgress progress;
+    prompter.expectSaveFile(QDir(chosen).filePath(QStringLiteral("data.czp")));
+    prompter.expect(Icon::Information, QStringLiteral("Export data completed successfully!"));
+    prompter.expectSaveFile(QDir(later).filePath(QStringLiteral("copy.zip")));
+    prompter.expect(Icon::Information, QStringLiteral("Backup completed successfully!"));
+    prompter.expectSaveFile({});
+    DataExchange exchange(prompter, progress);
+    QCOMPARE(exchange.ExportArchive(), DataExchange::Outcome::Done);
+    QCOMPARE(exchange.BackupDatabase(), DataExchange::Outcome::Done);
+    QCOMPARE(exchange.ExportArchive(), DataExchange::Outcome::Cancelled);
+    QVERIFY(prompter.verify());
+    QCOMPARE(prompter.folders.size(), 3);
+    QCOMPARE(prompter.folders.at(1), QDir::cleanPath(chosen));
+    QCOMPARE(prompter.folders.at(2), QDir::cleanPath(later));
+}
+
 #include "TestDataExchange.moc"

@@ -110,6 +110,7 @@ private slots:
 
         if (kept == "none") {
             QVERIFY(restore.keptBackup().isEmpty());
+            QVERIFY(QDir(rotation.farmFolder(working)).entryList(QDir::Files).isEmpty());
             QVERIFY(QDir(m_folder).entryList(QDir::Files).isEmpty());
         } else if (kept == "backup") {
             QCOMPARE(rotation.backups().size(), 1);

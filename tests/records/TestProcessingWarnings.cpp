@@ -1,6 +1,8 @@
 #include "FarmFixture.h"
 #include "TestEnvironment.h"
+#include "TreatmentFixture.h"
 #include "base/NumberText.h"
+#include "db/SchemaUpgrade.h"
 #include "reports/ProcessingWarnings.h"
 
 #include <QTest>
@@ -29,6 +31,7 @@ private slots:
 
     void eachGapOfTheTotalsIsListed();
     void completeFarmHasNoWarnings();
+    void incompleteTreatmentsAreNamed();
 
 private:
     // Rossi (wage 10) and Verdi (no wage, no hours), the vineyard 1, the tractor 5 with
@@ -120,6 +123,37 @@ void TestProcessingWarnings::completeFarmHasNoWarnings()
     FarmFixture farm(*m_db);
     seedCompleteFarm(farm);
     QCOMPARE(texts(ProcessingWarnings::find(*m_db, Year2026)), QStringList());
+}
+
+void TestProcessingWarnings::incompleteTreatmentsAreNamed()
+{
+    SchemaUpgrade::upgrade(*m_db);
+    TreatmentFixture::addColumns(*m_db);
+    FarmFixture farm(*m_db);
+    seedCompleteFarm(farm);
+    farm.addField(5, QStringLiteral("Vigna alta"), 1, 1, 2026);
+    TreatmentFixture::setParcel(*m_db, 5, QStringLiteral("IT-021-0042"));
+    farm.addItem(11, QStringLiteral("Zolfo"), QStringLiteral("kg"), true);
+    m_db->execute(
+        QStringLiteral("UPDATE Articoli SET NumeroRegistrazione = 'R11' WHERE Codice = 11"));
+    m_db->execute(QStringLiteral("UPDATE Centri SET CodiceEPPO = 'VITVI' WHERE Codice = 1"));
+    const qint64 card = farm.addCard(QDateTime(QDate(2026, 5, 2), QTime(8, 0)));
+    // Complete: on the field with its parcel.
+    farm.addWork(
+        card, {.worker = 1, .regular = 1, .centreType = 2, .centre = 1, .field = 5, .operation = 1},
+        {.type = 3, .item = 11, .quantity = 2});
+    // On the whole vineyard, which has no parcel; and a stage that is no BBCH code.
+    const qint64 work = farm.addWork(
+        card, {.worker = 1, .regular = 1, .centreType = 1, .centre = 1, .operation = 1},
+        {.type = 3, .item = 11, .quantity = 2});
+    TreatmentFixture::setApplication(*m_db, work, {}, QStringLiteral("7"));
+
+    const QList<ProcessingWarnings::Warning> warnings = ProcessingWarnings::find(*m_db, Year2026);
+    QCOMPARE(texts(warnings),
+             QStringList{"Treatment record incomplete: 2026-05-02, Zolfo on Vigneto (1): the BBCH "
+                         "stage \"7\" is not a code from 00 to 99; no parcel reference: the "
+                         "treatment is booked on the crop centre, not on a field"});
+    QCOMPARE(warnings.first().cardId, card);
 }
 
 QTEST_GUILESS_MAIN(TestProcessingWarnings)

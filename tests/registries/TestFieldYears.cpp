@@ -1,6 +1,7 @@
 #include "FakePrompter.h"
 #include "TestEnvironment.h"
 #include "db/Database.h"
+#include "db/SchemaUpgrade.h"
 #include "registries/FieldYears.h"
 
 #include <QTest>
@@ -63,6 +64,34 @@ private slots:
         QVERIFY(prompter.verify());
     }
 
+    // A field keeps the parcel it lies on; a file without the parcel's columns copies the rest.
+    void copyCarriesParcels()
+    {
+        Database db;
+        open(db, {2015});
+        QVERIFY(SchemaUpgrade::upgrade(db));
+        const QString outline =
+            "{\"coordinates\":[[[9,45],[9.001,45],[9.001,45.001],[9,45]]],\"type\":\"Polygon\"}";
+        db.execute("UPDATE Campi SET IdParcella = 'IT-E648-12-101', CodiceComune = 'E648', "
+                   "Foglio = '12', Particella = '101', Geometria = ? WHERE Codice = 2",
+                   {outline});
+        QCOMPARE(FieldYears::copy(db, 2015, 2016), 3);
+        QCOMPARE(db.scalar("SELECT IdParcella || '|' || CodiceComune || '|' || Foglio || '|' || "
+                           "Particella || '|' || Geometria FROM Campi WHERE Codice = 2 AND "
+                           "Anno = 2016")
+                     .toString(),
+                 "IT-E648-12-101|E648|12|101|" + outline);
+        QCOMPARE(db.scalar("SELECT COUNT(*) FROM Campi WHERE Anno = 2016 AND IdParcella IS NULL "
+                           "AND Geometria IS NULL")
+                     .toInt(),
+                 2);
+
+        Database older;
+        open(older, {2015});
+        QCOMPARE(FieldYears::copy(older, 2015, 2016), 3);
+        QCOMPARE(older.scalar("SELECT COUNT(*) FROM Campi WHERE Anno = 2016").toInt(), 3);
+    }
+
     void noOrCancelCopiesNothing_data()
     {
         QTest::addColumn<Answer>("answer");
@@ -103,7 +132,7 @@ private slots:
         FakePrompter prompter;
         prompter.expect(Icon::Question, "Do you want to keep the fields of 2015 for 2016?",
                         Answer::Yes);
-        prompter.expect(Icon::Error, "disk full");
+        prompter.expectContaining(Icon::Error, "were not copied to 2016: nothing was changed");
         FieldYears::copyWithQuestion(db, prompter, 2015, 2016);
         QCOMPARE(db.scalar("SELECT COUNT(*) FROM Campi WHERE Anno = 2016").toInt(), 0);
         QVERIFY(prompter.verify());

@@ -434,6 +434,71 @@ private slots:
         QVERIFY(s.prompter.verify());
     }
 
+    // A field's parcel is kept on its own year's row; a new field takes one with the rest.
+    void parcelOfAField()
+    {
+        Session s(m_env, true, true);
+        const QString outline =
+            "{\"coordinates\":[[[9,45],[9.001,45],[9.001,45.001],[9,45]]],\"type\":\"Polygon\"}";
+        s.select(1, Crop);
+        QVERIFY(!s.screen.shownLayout.parcelVisible);
+        s.select(10, Field);
+        QVERIFY(s.screen.shownLayout.parcelVisible);
+        QVERIFY(s.screen.shownLayout.parcelEnabled);
+        QCOMPARE(s.screen.texts.parcel, RegistryForm::Parcel{});
+        s.screen.texts.parcel =
+            RegistryForm::Parcel{"IT-E648-12-101", "E648", "12", "101", " " + outline};
+        s.select(11, Field);
+        QCOMPARE(s.db.scalar("SELECT IdParcella || '|' || CodiceComune || '|' || Foglio || '|' "
+                             "|| Particella || '|' || Geometria FROM Campi WHERE Codice = 10 "
+                             "AND Anno = 2015")
+                     .toString(),
+                 "IT-E648-12-101|E648|12|101|" + outline);
+        QCOMPARE(s.count("SELECT COUNT(*) FROM Campi WHERE IdParcella IS NOT NULL"), 1);
+        QCOMPARE(s.screen.texts.parcel, RegistryForm::Parcel{});
+        s.select(10, Field);
+        QCOMPARE(s.screen.texts.parcel->geometry, outline);
+
+        // An outline that cannot be read is refused and nothing of it is stored.
+        s.screen.texts.parcel->geometry = "{\"type\":\"Point\",\"coordinates\":[9,45]}";
+        s.prompter.expect(Icon::Warning, "The parcel's outline cannot be used: A parcel needs a "
+                                         "Polygon or MultiPolygon geometry, not Point.");
+        s.prompter.expect(Icon::Warning, "Can not save data.");
+        s.select(11, Field);
+        QCOMPARE(
+            s.db.scalar("SELECT Geometria FROM Campi WHERE Codice = 10 AND Anno = 2015").toString(),
+            outline);
+
+        s.select(10, Field);
+        QCOMPARE(s.screen.texts.parcel->id, QStringLiteral("IT-E648-12-101"));
+        s.screen.texts.parcel->geometry.clear();
+        s.select(2, Crop);
+        s.editor.add();
+        QVERIFY(s.screen.shownLayout.parcelEnabled);
+        s.screen.texts.code = "50";
+        s.screen.texts.parcel = RegistryForm::Parcel{"IT-9", {}, {}, {}, {}};
+        s.editor.save();
+        QCOMPARE(s.db.scalar("SELECT IdParcella FROM Campi WHERE Codice = 50").toString(),
+                 QStringLiteral("IT-9"));
+        QVERIFY(
+            s.db.scalar("SELECT Geometria FROM Campi WHERE Codice = 10 AND Anno = 2015").isNull());
+        QVERIFY(s.prompter.verify());
+    }
+
+    void parcelOnAnOlderDatabase()
+    {
+        Session s(m_env);
+        s.select(10, Field);
+        QVERIFY(s.screen.shownLayout.parcelVisible);
+        QVERIFY(!s.screen.shownLayout.parcelEnabled);
+        s.screen.texts.description = "North";
+        s.select(11, Field);
+        QCOMPARE(s.db.scalar("SELECT Descrizione FROM Campi WHERE Codice = 10 AND Anno = 2015")
+                     .toString(),
+                 QStringLiteral("North"));
+        QVERIFY(s.prompter.verify());
+    }
+
     void codeSpaces_data()
     {
         QTest::addColumn<int>("code");
@@ -792,6 +857,8 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QStringList>("counts");
         QTest::addColumn<QList<int>>("expected");
+        // The question names the works and cards the fixture has for each record.
+        QTest::addColumn<QString>("question");
 
         QTest::newRow("crop centre")
             << 1 << 1 << "Vineyard"
@@ -801,7 +868,10 @@ private slots:
                            "AND CodCentro = 0",
                            "SELECT COUNT(*) FROM Magazzino WHERE CodCentro = 1",
                            "SELECT COUNT(*) FROM Centri WHERE Codice = 1"}
-            << QList<int>{0, 0, 6, 0, 0};
+            << QList<int>{0, 0, 6, 0, 0}
+            << QStringLiteral("The crop centre Vineyard has 3 fields over the years and is used by "
+                              "6 works on 4 cards. Deleting it deletes its fields and leaves those "
+                              "works without a cost centre. Delete it?");
         QTest::newRow("field")
             << 10 << 2 << "North Vines"
             << QStringList{"SELECT COUNT(*) FROM Opere WHERE CodCampo = 10",
@@ -811,7 +881,9 @@ private slots:
                            "[Tipo Centro] = 1 AND CodCampo = 0",
                            "SELECT CodCentro FROM Opere WHERE IDOpera = 1",
                            "SELECT COUNT(*) FROM Campi WHERE Codice = 10"}
-            << QList<int>{0, 2, 2, 1, 1};
+            << QList<int>{0, 2, 2, 1, 1}
+            << QStringLiteral("The field North Vines is used by 2 works on 2 cards of its year. "
+                              "Deleting it books those works to its crop centre. Delete it?");
         QTest::newRow("machine")
             << 3 << 3 << "Tractor"
             << QStringList{"SELECT COUNT(*) FROM Opere WHERE CodCentro = 3",
@@ -820,39 +892,51 @@ private slots:
                            "SELECT [Tipo Centro] FROM Opere WHERE IDOpera = 3",
                            "SELECT COUNT(*) FROM Magazzino WHERE CodCentro = 3",
                            "SELECT COUNT(*) FROM Centri WHERE Codice = 3"}
-            << QList<int>{0, 0, 0, 0, 0};
+            << QList<int>{0, 0, 0, 0, 0}
+            << QStringLiteral("The machine Tractor is used by 4 works on 2 cards. Deleting it "
+                              "takes it off those works and leaves the works booked to it without "
+                              "a cost centre. Delete it?");
         QTest::newRow("other centre")
             << 4 << 4 << "Office"
             << QStringList{"SELECT COUNT(*) FROM Opere WHERE CodCentro = 4",
                            "SELECT [Tipo Centro] FROM Magazzino WHERE IDBolla = 4",
                            "SELECT COUNT(*) FROM Centri WHERE Codice = 4"}
-            << QList<int>{0, 0, 0};
-        QTest::newRow("worker") << 1 << 5 << "Anna"
-                                << QStringList{"SELECT COUNT(*) FROM Opere WHERE CodOperaio = 1",
-                                               "SELECT COUNT(*) FROM Opere WHERE CodOperaio = 0",
-                                               "SELECT COUNT(*) FROM Operai"}
-                                << QList<int>{0, 6, 1};
+            << QList<int>{0, 0, 0}
+            << QStringLiteral("The cost centre Office is used by 1 work on 1 card. Deleting it "
+                              "leaves those works without a cost centre. Delete it?");
+        QTest::newRow("worker")
+            << 1 << 5 << "Anna"
+            << QStringList{"SELECT COUNT(*) FROM Opere WHERE CodOperaio = 1",
+                           "SELECT COUNT(*) FROM Opere WHERE CodOperaio = 0",
+                           "SELECT COUNT(*) FROM Operai"}
+            << QList<int>{0, 6, 1}
+            << QStringLiteral("The worker Anna is used by 6 works on 5 cards. Deleting the worker "
+                              "leaves those works without a worker. Delete it?");
         QTest::newRow("operation")
             << 2 << 6 << "Spraying"
             << QStringList{"SELECT COUNT(*) FROM Opere WHERE CodOperazione = 2",
                            "SELECT COUNT(*) FROM Opere WHERE CodOperazione = 0",
                            "SELECT COUNT(*) FROM Operazioni"}
-            << QList<int>{0, 2, 1};
+            << QList<int>{0, 2, 1}
+            << QStringLiteral("The operation Spraying is used by 2 works on 2 cards. Deleting it "
+                              "leaves those works without an operation. Delete it?");
         QTest::newRow("item")
             << 1 << 7 << "Copper"
             << QStringList{"SELECT COUNT(*) FROM Magazzino WHERE [Codice Articolo] = 1",
                            "SELECT COUNT(*) FROM Magazzino WHERE [Codice Articolo] = 0",
                            "SELECT COUNT(*) FROM Articoli"}
-            << QList<int>{0, 7, 2};
+            << QList<int>{0, 7, 2}
+            << QStringLiteral("The item Copper is used by 5 stock movements on 4 cards. Deleting "
+                              "it leaves those stock movements without an item. Delete it?");
     }
 
     void deleteCascades()
     {
         QFETCH(int, code);
         QFETCH(int, kind);
-        QFETCH(QString, name);
         QFETCH(QStringList, counts);
         QFETCH(QList<int>, expected);
+        QFETCH(QString, question);
         Session s(m_env);
         s.select(code, kind);
         QStandardItem *node = s.node(code, kind);
@@ -860,10 +944,10 @@ private slots:
         QStandardItem *next =
             node->row() + 1 < parent->rowCount() ? parent->child(node->row() + 1) : parent;
         QVERIFY(s.editor.isEnabled(RegistryEditor::Command::Delete));
-        s.prompter.expect(Icon::Question,
-                          QString("Do you want to delete %1 from registries?").arg(name),
-                          Answer::Yes);
+        s.prompter.expect(Icon::Question, question, Answer::Yes);
         s.editor.deleteSelected();
+        // Enter answers No: the Yes that detaches the works is never the default.
+        QCOMPARE(s.prompter.buttonsShown(), QList{Prompter::Buttons::YesNoDefaultNo});
         QList<int> found;
         for (const QString &sql : counts)
             found << s.count(sql);
@@ -888,8 +972,11 @@ private slots:
                      "(20, 20, 1, 2, 2, 1, 101, 1), (21, 21, 1, 2, 2, 1, 101, 1)");
         s.editor.fillTree();
         s.select(101, Field);
-        s.prompter.expect(Icon::Question, "Do you want to delete Terrace from registries?",
-                          Answer::Yes);
+        s.prompter.expect(
+            Icon::Question,
+            "The field Terrace is used by 1 work on 1 card of its year. Deleting it books "
+            "those works to its crop centre. Delete it?",
+            Answer::Yes);
         s.editor.deleteSelected();
         QCOMPARE(s.count("SELECT Anno FROM Campi WHERE Codice = 101"), 2016);
         const QString field = "SELECT CodCampo FROM %1 WHERE %2 = ?";
@@ -904,8 +991,11 @@ private slots:
     {
         Session s(m_env);
         s.select(1, Worker);
-        s.prompter.expect(Icon::Question, "Do you want to delete Anna from registries?",
-                          Answer::No);
+        s.prompter.expect(
+            Icon::Question,
+            "The worker Anna is used by 6 works on 5 cards. Deleting the worker leaves "
+            "those works without a worker. Delete it?",
+            Answer::No);
         s.editor.deleteSelected();
         QCOMPARE(s.count("SELECT COUNT(*) FROM Opere WHERE CodOperaio = 1"), 6);
         QVERIFY(s.node(1, Worker));
@@ -916,8 +1006,12 @@ private slots:
     {
         Session s(m_env);
         s.select(3, Machine);
-        s.prompter.expect(Icon::Question, "Do you want to delete Tractor from registries?",
-                          Answer::Yes);
+        s.prompter.expect(
+            Icon::Question,
+            "The machine Tractor is used by 4 works on 2 cards. Deleting it takes it off "
+            "those works and leaves the works booked to it without a cost centre. "
+            "Delete it?",
+            Answer::Yes);
         s.editor.deleteSelected();
         QCOMPARE(s.editor.selectedNode(), s.editor.folder(Machine));
         QCOMPARE(s.screen.texts.description, QStringLiteral("Machines root"));
@@ -930,8 +1024,12 @@ private slots:
         s.db.execute("CREATE TRIGGER NoStockChanges BEFORE UPDATE ON Magazzino "
                      "BEGIN SELECT RAISE(ABORT, 'stock is locked'); END");
         s.select(1, Crop);
-        s.prompter.expect(Icon::Question, "Do you want to delete Vineyard from registries?",
-                          Answer::Yes);
+        s.prompter.expect(
+            Icon::Question,
+            "The crop centre Vineyard has 3 fields over the years and is used by 6 works "
+            "on 4 cards. Deleting it deletes its fields and leaves those works "
+            "without a cost centre. Delete it?",
+            Answer::Yes);
         s.prompter.expectContaining(Icon::Error, "stock is locked");
         s.editor.deleteSelected();
         QCOMPARE(s.count("SELECT COUNT(*) FROM Campi WHERE Centro = 1"), 3);

@@ -1,10 +1,28 @@
 #include "FakePrompter.h"
 #include "registries/RegistryForm.h"
+#include "registries/RegistryKey.h"
 
 #include <QLocale>
 #include <QTest>
 
 using Style = RegistryForm::NumberStyle;
+using Control = RegistryForm::Control;
+using Parcel = RegistryForm::Parcel;
+Q_DECLARE_METATYPE(RegistryForm::Control)
+Q_DECLARE_METATYPE(RegistryForm::Parcel)
+
+namespace {
+
+const QString Outline = QStringLiteral(
+    "{\"coordinates\":[[[9,45],[9.001,45],[9.001,45.001],[9,45]]],\"type\":\"Polygon\"}");
+
+RegistryForm::Texts fieldTexts(const std::optional<Parcel> &parcel)
+{
+    RegistryForm::Texts texts{"7", "North", "2", "Hill", 0, false, {}, parcel};
+    return texts;
+}
+
+} // namespace
 
 class TestRegistryForm : public QObject
 {
@@ -142,6 +160,88 @@ private slots:
         QCOMPARE(error->message, QStringLiteral("Enter a number."));
         error = RegistryForm::check({"x", "", "", "", 0, false, {}}, false, values);
         QCOMPARE(error->control, RegistryForm::Control::Code);
+    }
+
+    void parcelOfAField_data()
+    {
+        QTest::addColumn<Parcel>("typed");
+        QTest::addColumn<Control>("control");
+        QTest::addColumn<QString>("message");
+        const QString feature =
+            QStringLiteral("{\"type\":\"Feature\",\"geometry\":%1}").arg(Outline);
+        QTest::newRow("parcel id too long")
+            << Parcel{QString(51, 'p'), {}, {}, {}, {}} << Control::ParcelId
+            << "Enter no more than 50 characters.";
+        QTest::newRow("municipality too long")
+            << Parcel{{}, "E648E648E64", {}, {}, {}} << Control::Municipality
+            << "Enter no more than 10 characters.";
+        QTest::newRow("sheet too long") << Parcel{{}, {}, QString(11, '1'), {}, {}}
+                                        << Control::Sheet << "Enter no more than 10 characters.";
+        QTest::newRow("parcel too long")
+            << Parcel{{}, {}, {}, QString(21, '1'), {}} << Control::CadastralParcel
+            << "Enter no more than 20 characters.";
+        QTest::newRow("outline without area")
+            << Parcel{{},
+                      {},
+                      {},
+                      {},
+                      "{\"type\":\"Polygon\",\"coordinates\":[[[9,45],[9.1,45],[9.2,45],[9,45]]]}"}
+            << Control::Geometry
+            << "The parcel's outline cannot be used: Polygon 1 encloses no area.";
+        QTest::newRow("outline not json")
+            << Parcel{{}, {}, {}, {}, "POLYGON((9 45))"} << Control::Geometry
+            << "The parcel's outline cannot be used: The text is not "
+               "valid JSON: illegal value (at character 2).";
+        QTest::newRow("trimmed, feature kept as its geometry")
+            << Parcel{" IT-E648-12-101 ", " E648", "12 ", "101", "  " + feature + "\n"}
+            << Control::Code << "";
+    }
+
+    void parcelOfAField()
+    {
+        QFETCH(Parcel, typed);
+        QFETCH(Control, control);
+        QFETCH(QString, message);
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        RegistryForm::Values values;
+        const auto error =
+            RegistryForm::check(fieldTexts(typed), false, values, RegistryKey::Field);
+        if (!message.isEmpty()) {
+            QVERIFY(error);
+            QCOMPARE(error->control, control);
+            QCOMPARE(error->message, message);
+            QCOMPARE(values.parcel, Parcel{});
+            return;
+        }
+        QVERIFY2(!error, qPrintable(error ? error->message : QString()));
+        QCOMPARE(values.parcel, (Parcel{"IT-E648-12-101", "E648", "12", "101", Outline}));
+    }
+
+    void parcelKeptWhereTheFormHasNone()
+    {
+        RegistryForm::Values values;
+        values.parcel = Parcel{"IT-1", "E648", "1", "2", Outline};
+        // A screen that shows no parcel leaves the field's own.
+        QVERIFY(!RegistryForm::check(fieldTexts(std::nullopt), false, values, RegistryKey::Field));
+        QCOMPARE(values.parcel.id, QStringLiteral("IT-1"));
+        // Other kinds never read one.
+        QVERIFY(!RegistryForm::check(fieldTexts(Parcel{QString(60, 'x'), {}, {}, {}, {}}), false,
+                                     values, RegistryKey::Crop));
+        QCOMPARE(values.parcel.id, QStringLiteral("IT-1"));
+        // Emptied by the user: the parcel goes.
+        QVERIFY(!RegistryForm::check(fieldTexts(Parcel{}), false, values, RegistryKey::Field));
+        QCOMPARE(values.parcel, Parcel{});
+    }
+
+    void outlineSummary()
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QCOMPARE(RegistryForm::outlineSummary(" ", "2.00"), QStringLiteral("No outline."));
+        QCOMPARE(RegistryForm::outlineSummary("{}", "2.00"),
+                 QStringLiteral("The GeoJSON text is not an object with a \"type\"."));
+        // Half of a rectangle of 79 m by 111 m at 45°N.
+        QCOMPARE(RegistryForm::outlineSummary(Outline, "2.00"),
+                 QStringLiteral("Area of the outline: 0.44 ha (surface: 2.00 ha)"));
     }
 
     void roundTrip_data()

@@ -46,6 +46,7 @@ void TestCSceltaStampe::radioEnablesCheckBoxes_data()
     QTest::newRow("costs center report") << int(PrintChoice::CostCentres) << true << true;
     QTest::newRow("fields report") << int(PrintChoice::FieldsReport) << true << true;
     QTest::newRow("register") << int(PrintChoice::Register) << true << false;
+    QTest::newRow("treatment record (EU)") << int(PrintChoice::EuRecord) << false << false;
     QTest::newRow("nothing") << int(PrintChoice::Nothing) << true << false;
 }
 
@@ -73,6 +74,14 @@ void TestCSceltaStampe::answersBoxesAsDisplayed()
     QCOMPARE(choice.radio, int(PrintChoice::Items));
     QVERIFY(choice.process);
     QVERIFY(choice.economic);
+
+    // The record of treatments reads the cards as they are: nothing is processed for it.
+    dialog.radio(PrintChoice::EuRecord)->click();
+    const PrintChoice record = dialog.choice();
+    QCOMPARE(dialog.radio(PrintChoice::EuRecord)->text(), QStringLiteral("Treatment record (EU)"));
+    QCOMPARE(record.kind(), int(PrintChoice::EuTreatmentRecord));
+    QVERIFY(!record.runsProcessTotals());
+    QVERIFY(!record.runsPrepareFieldNotebook());
 }
 
 void TestCSceltaStampe::readOnlyDatabaseCannotBeProcessed()

@@ -159,10 +159,11 @@ void TestCardPrintJob::checkBoxesByRadio_data()
     QTest::addColumn<int>("radio");
     QTest::addColumn<bool>("process");
     QTest::addColumn<bool>("economic");
-    const bool processEnabled[] = {true,  false, false, false, false, true,
-                                   false, false, false, false, true,  true};
-    const bool economicEnabled[] = {false, false, false, false, false, true,
-                                    false, false, false, false, true,  false};
+    const bool processEnabled[] = {true,  false, false, false, false, true, false,
+                                   false, false, false, true,  true,  false};
+    const bool economicEnabled[] = {false, false, false, false, false, true, false,
+                                    false, false, false, true,  false, false};
+    static_assert(std::size(processEnabled) == PrintChoice::RadioCount);
     for (int radio = 0; radio < PrintChoice::RadioCount; ++radio)
         QTest::addRow("radio %d", radio)
             << radio << processEnabled[radio] << economicEnabled[radio];

@@ -29,6 +29,7 @@ private slots:
     void cleanup();
 
     void workerSummaryRows();
+    void summaryFiguresOfTheRun();
     void workerRowsOnCentresAndFields();
     void machineCostOnUsingCentreAndRevenueOnMachine();
     void warehouseRowsMergeOnlyIntoWarehouseRows();
@@ -123,6 +124,27 @@ void TestDataProcessing::workerSummaryRows()
         farm.rows(QStringLiteral("SELECT Codice, CosRic, OpeMac, OreSol, Ore, Soldi FROM Riepilogo "
                                  "WHERE OpeMac = 0 ORDER BY rowid")),
         QStringList({"50|1|0|1|11|NULL", "50|1|0|0|NULL|25", "50|1|0|0|NULL|60"}));
+}
+
+// The figures the warnings read: worker and machine hours and the machines' own costs, as
+// written; none before a run, and those of a failed run never.
+void TestDataProcessing::summaryFiguresOfTheRun()
+{
+    FakeProgress progress;
+    DataProcessing processing(*m_db, year2015());
+    QVERIFY(!processing.summaryFigures().has_value());
+    processing.ProcessTotals(progress);
+    QVERIFY(processing.summaryFigures().has_value());
+    const DataProcessing::SummaryFigures &figures = *processing.summaryFigures();
+    QCOMPARE(figures.workerHours, (std::map<int, double>{{1, 8}, {2, 3}, {99, 6}}));
+    QCOMPARE(figures.machineHours, (std::map<int, double>{{50, 11}}));
+    QCOMPARE(figures.machineCosts, (std::map<int, double>{{50, 85}}));
+
+    m_db->execute(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON Totali "
+                                 "BEGIN SELECT RAISE(ABORT, 'totals are locked'); END"));
+    DataProcessing failing(*m_db, year2015());
+    QVERIFY_THROWS_EXCEPTION(DbException, failing.ProcessTotals(progress));
+    QVERIFY(!failing.summaryFigures().has_value());
 }
 
 void TestDataProcessing::workerRowsOnCentresAndFields()

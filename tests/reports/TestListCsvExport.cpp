@@ -1,5 +1,8 @@
 #include "FakePrompter.h"
+#include "ReadOnlyFolder.h"
 #include "TestEnvironment.h"
+#include "base/FolderChoice.h"
+#include "base/SettingsKeys.h"
 #include "registries/StatisticsModel.h"
 #include "reports/ui/ListCsvExport.h"
 
@@ -72,6 +75,33 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.readAll().startsWith("\xEF\xBB\xBF"
                                           "Date,"));
+        QVERIFY(prompter.verify());
+    }
+
+    // The first export proposes a folder the user can write, never an unwritable Directory;
+    // the next one proposes the folder of the file written.
+    void proposesAWritableFolderThenTheLastOne()
+    {
+        ReadOnlyFolder program(m_env.path("program"));
+        if (!program.usable())
+            QSKIP("running as root where no read-only mount can be made: permissions do not "
+                  "stop root");
+        QFile(m_env.path("note")).open(QIODevice::WriteOnly);
+        program.protect(m_env.path("note"), "note");
+        SettingsKeys::Directory.write(m_env.path("program"));
+        QTemporaryDir dir;
+        StatisticsModel model;
+        fill(model, 1);
+        FakePrompter prompter;
+        prompter.expectSaveFile(dir.filePath("workers.csv"));
+        prompter.expectContaining(Prompter::Icon::Information, "written");
+        prompter.expectSaveFile(QString());
+        const QString first = FolderChoice::startFolder();
+        QVERIFY(ListCsvExport::run(model, "Anna", prompter));
+        QVERIFY(!ListCsvExport::run(model, "Anna", prompter));
+        QCOMPARE(prompter.proposedFolders(), QStringList({first, dir.path()}));
+        QVERIFY(prompter.proposedFolders().first() != m_env.path("program"));
+        QVERIFY(FolderChoice::isWritableFolder(prompter.proposedFolders().first()));
         QVERIFY(prompter.verify());
     }
 };

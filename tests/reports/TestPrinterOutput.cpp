@@ -1,3 +1,7 @@
+#include "ReadOnlyFolder.h"
+#include "TestEnvironment.h"
+#include "base/FolderChoice.h"
+#include "base/SettingsKeys.h"
 #include "db/DbException.h"
 #include "reports/Report.h"
 #include "reports/ui/PrinterOutput.h"
@@ -5,6 +9,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCursor>
+#include <QDir>
+#include <QFile>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QTest>
@@ -74,6 +80,10 @@ private slots:
     void previewOffersNoPageTurn();
     void aReportThatCannotBeReadFailsWithItsKind_data();
     void aReportThatCannotBeReadFailsWithItsKind();
+    void printToFileProposesAWritableFolder();
+
+private:
+    TestEnvironment m_env;
 };
 
 void TestPrinterOutput::jobSetsPortraitA4AndRestores()
@@ -174,6 +184,35 @@ void TestPrinterOutput::aReportThatCannotBeReadFailsWithItsKind()
     QCOMPARE(printer.pageLayout().pageSize().id(), QPageSize::Letter);
     QVERIFY(search.isVisible());
     QCOMPARE(BlankReport::cursorShape(), -1);
+}
+
+// The file of a print to PDF lies where the user can write; the one the user chose stays.
+void TestPrinterOutput::printToFileProposesAWritableFolder()
+{
+    ReadOnlyFolder program(m_env.path("program"));
+    if (!program.usable())
+        QSKIP("running as root where no read-only mount can be made: permissions do not stop "
+              "root");
+    QFile(m_env.path("note")).open(QIODevice::WriteOnly);
+    program.protect(m_env.path("note"), "note");
+    QDir().mkpath(m_env.path("chosen"));
+    SettingsKeys::LastFolder.write(m_env.path("chosen"));
+    const struct
+    {
+        QString before, after;
+    } cases[] = {
+        {m_env.path("program/Register.pdf"), m_env.path("chosen/Register.pdf")},
+        {QString(), m_env.path("chosen/Verdimo.pdf")},
+        {m_env.path("Cards.pdf"), m_env.path("Cards.pdf")},
+    };
+    for (const auto &each : cases) {
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(each.before);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        PrinterOutput::proposeWritableFile(printer);
+        QCOMPARE(printer.outputFileName(), each.after);
+    }
 }
 
 QTEST_MAIN(TestPrinterOutput)

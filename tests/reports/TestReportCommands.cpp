@@ -27,6 +27,7 @@ private slots:
     void printProcessesFirstWhenAsked();
     void printTellsWhatTheProcessingLeftOut_data();
     void printTellsWhatTheProcessingLeftOut();
+    void printEuRecord();
     void printRefusals_data();
     void printRefusals();
 
@@ -311,6 +312,46 @@ void TestReportCommands::printTellsWhatTheProcessingLeftOut()
         QVERIFY2(m_err.lastIndexOf(QStringLiteral("Closing archives...")) <
                      m_err.indexOf(QLatin1Char('\n') + warning),
                  qPrintable(m_err));
+}
+
+void TestReportCommands::printEuRecord()
+{
+    {
+        Database db;
+        db.open(m_path);
+        FarmFixture farm(db);
+        farm.addItem(10, QStringLiteral("Rame 20"), QStringLiteral("L"), true);
+        farm.addWork(farm.addCard(QDateTime(QDate(2015, 4, 2), QTime(8, 0))),
+                     {.centreType = 1, .centre = 1},
+                     {.type = 3, .item = 10, .quantity = 5, .unit = QStringLiteral("L")});
+    }
+    const QStringList period{"--db", m_path, "--from", "2015-01-01", "--to", "2015-12-31"};
+    const QString csv = m_env.path(QStringLiteral("record.csv"));
+    QCOMPARE(run(runPrintCommand, QStringList{"eu-record", "--csv", csv} + period), 0);
+    QFile file(csv);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    QCOMPARE(lines.size(), 3);
+    QVERIFY(lines.at(0).contains("date,product,authorisation_number,quantity,unit,"));
+    QVERIFY(!lines.at(0).contains("parcel_geometry"));
+    QVERIFY2(lines.at(1).startsWith("2015-04-02,Rame 20,,5,L,,Vigneto,"), lines.at(1).constData());
+
+    const QString pdf = m_env.path(QStringLiteral("record.pdf"));
+    QCOMPARE(run(runPrintCommand, QStringList{"eu-record", "--pdf", pdf} + period), 0);
+    QCOMPARE(m_out, QStringLiteral("Wrote 1 page(s) to %1.\n").arg(pdf));
+    REQUIRE_TOOL(QStringLiteral("pdftotext"));
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    QVERIFY(pdftotext.waitForFinished());
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    QVERIFY2(text.contains("Treatment record (EU)") && text.contains("Rame 20"), qPrintable(text));
+
+    // A period without treatments prints nothing and says why.
+    QCOMPARE(run(runPrintCommand, QStringList{"eu-record", "--pdf", pdf, "--db", m_path, "--from",
+                                              "2016-01-01", "--to", "2016-12-31"}),
+             1);
+    QVERIFY2(m_out.contains("no treatments") || m_err.contains("no treatments"),
+             qPrintable(m_out + m_err));
 }
 
 void TestReportCommands::printRefusals_data()

@@ -6,6 +6,7 @@
 #include "reports/RecordingSurface.h"
 #include "reports/TotalsReport.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 class TestTotalsReport : public QObject
@@ -26,6 +27,7 @@ private slots:
     void reportWithoutAmounts();
     void largeFiguresPrintWhole_data();
     void largeFiguresPrintWhole();
+    void italianPageWritesDecimalCommas();
     void fieldReportPrintsEveryBookedField();
     void centreTitleFitsTheName_data();
     void centreTitleFitsTheName();
@@ -334,6 +336,26 @@ void TestTotalsReport::largeFiguresPrintWhole()
         QVERIFY(page.findText(figures[1])->font.pointSize < 10);
     QCOMPARE(page.textAt(withAmounts ? 450 : 250, -250), QStringLiteral("Bianchi"));
     QVERIFY(page.texts().filter(QStringLiteral("...")).isEmpty());
+}
+
+// Every figure of an Italian page, the surface of the title included, has a decimal comma.
+void TestTotalsReport::italianPageWritesDecimalCommas()
+{
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    FarmFixture farm(*m_db);
+    farm.addCentre(1, QStringLiteral("Vigneto"), false, true, 8.6);
+    farm.addItem(5, QStringLiteral("Rame"), QStringLiteral("q"));
+    farm.addOperation(3, QStringLiteral("Pota"));
+    addRow(QStringLiteral("Totali"), 1, 4, 3, 100, QStringLiteral("Rossi"), 8, true);
+    addRow(QStringLiteral("Totali"), 1, -1, 5, 30, QStringLiteral("Rame"), 14, true);
+
+    const RecordingSurface page = print(TotalsReport::Section::Centres, true).first();
+    QVERIFY2(page.texts().first().endsWith(QStringLiteral(" 8,60")),
+             qPrintable(page.texts().first()));
+    QVERIFY(page.findText(QStringLiteral("q ") + FormatNumber(14, false)));
+    QCOMPARE(FormatNumber(14, false), QStringLiteral("14,00"));
+    const QRegularExpression pointFigure(QStringLiteral("\\d\\.\\d\\d(?!\\d)"));
+    QCOMPARE(page.texts().filter(pointFigure), QStringList());
 }
 
 void TestTotalsReport::fieldReportPrintsEveryBookedField()

@@ -201,8 +201,8 @@ void TestWorkCardReport::movementLine_data()
                                         << "<None>";
     QTest::newRow("production, 26 characters")
         << 1 << 10 << "Production" << QString(22, 'r') + "...";
-    QTest::newRow("processing, 25 characters") << 3 << 11 << "Processing" << QString(25, 's');
-    QTest::newRow("sale") << 4 << 9 << "Sell"
+    QTest::newRow("working, 25 characters") << 3 << 11 << "Working" << QString(25, 's');
+    QTest::newRow("sale") << 4 << 9 << "Sale"
                           << "Rame";
     QTest::newRow("initial inventory") << 5 << 9 << "In.Inv."
                                        << "Rame";

@@ -34,9 +34,10 @@ FakePrompter::Expected FakePrompter::take(Expected::Kind kind, const QString &wh
     return m_queue.takeFirst();
 }
 
-Prompter::Answer FakePrompter::message(Icon icon, const QString &text, Buttons)
+Prompter::Answer FakePrompter::message(Icon icon, const QString &text, Buttons buttons)
 {
     m_shown << text;
+    m_buttons << buttons;
     if (m_queue.isEmpty() || !m_queue.first().matches(icon, text)) {
         const QString wanted = m_queue.isEmpty() ? QStringLiteral("nothing") : m_queue.first().text;
         m_failed = true;
@@ -51,17 +52,19 @@ Prompter::Answer FakePrompter::message(Icon icon, const QString &text, Buttons)
     return m_queue.takeFirst().answer;
 }
 
-QString FakePrompter::openFileName(const QString &title, const QString &, const QString &,
+QString FakePrompter::openFileName(const QString &title, const QString &folder, const QString &,
                                    const QString &suggestedName)
 {
     m_suggestedNames << suggestedName;
+    m_proposedFolders << folder;
     return take(Expected::OpenFile, QStringLiteral("open file ") + title).text;
 }
 
-QString FakePrompter::saveFileName(const QString &title, const QString &, const QString &,
+QString FakePrompter::saveFileName(const QString &title, const QString &folder, const QString &,
                                    const QString &suggestedName)
 {
     m_suggestedNames << suggestedName;
+    m_proposedFolders << folder;
     return take(Expected::SaveFile, QStringLiteral("save file ") + title).text;
 }
 

@@ -29,8 +29,13 @@ public:
     bool verify();
     QList<int> helpTopics() const { return m_helpTopics; }
     QStringList shown() const { return m_shown; }
+    // The buttons of each message shown, in the order of shown(): YesNoDefaultNo tells a
+    // question whose default answer is No.
+    QList<Buttons> buttonsShown() const { return m_buttons; }
     // The names the open and save dialogs proposed, in order.
     QStringList suggestedNames() const { return m_suggestedNames; }
+    // The folders the open and save dialogs were to start in, in order.
+    QStringList proposedFolders() const { return m_proposedFolders; }
 
 private:
     struct Expected
@@ -50,7 +55,9 @@ private:
 
     QList<Expected> m_queue;
     QStringList m_shown;
+    QList<Buttons> m_buttons;
     QStringList m_suggestedNames;
+    QStringList m_proposedFolders;
     QList<int> m_helpTopics;
     bool m_failed = false;
 };

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QThread>
 #include <QUuid>
 #include <QtEndian>
 
@@ -114,6 +115,44 @@ ExclusiveLock::~ExclusiveLock()
         db.close();
     }
     QSqlDatabase::removeDatabase(m_connection);
+}
+
+ShortWrite::ShortWrite(const QString &path, Lock lock, int holdMs)
+    : m_thread([this, path, lock, holdMs] {
+          // The lock is reported as held even when taking it failed, so the test never hangs;
+          // finish() then tells what went wrong.
+          bool released = false;
+          try {
+              Database db;
+              db.open(path);
+              db.execute(lock == Lock::Exclusive ? QStringLiteral("BEGIN EXCLUSIVE")
+                                                 : QStringLiteral("BEGIN IMMEDIATE"));
+              db.execute(QStringLiteral("INSERT INTO Operai (Codice, Nome) VALUES (1, 'Other')"));
+              m_held.release();
+              released = true;
+              QThread::msleep(holdMs);
+              db.execute(QStringLiteral("COMMIT"));
+          } catch (const DbException &error) {
+              m_failure = error.message();
+          }
+          if (!released)
+              m_held.release();
+      })
+{
+    m_held.acquire();
+}
+
+ShortWrite::~ShortWrite()
+{
+    if (m_thread.joinable())
+        m_thread.join();
+}
+
+QString ShortWrite::finish()
+{
+    if (m_thread.joinable())
+        m_thread.join();
+    return m_failure;
 }
 
 } // namespace FarmFaults

@@ -5,8 +5,11 @@
 #include <QByteArray>
 #include <QString>
 
+#include <QSemaphore>
+
 #include <functional>
 #include <optional>
+#include <thread>
 
 // Farms that fail the way real ones do: another program holding the file, a page of a table
 // overwritten with zeros. Tests open them to see a command end with the right message, the file
@@ -40,6 +43,28 @@ public:
 
 private:
     QString m_connection;
+};
+
+// Another program's short write: on its own thread a connection begins a transaction on path,
+// adds the worker "Other" with code 1, holds its lock for holdMs and commits. The constructor
+// returns once the lock is held, so whatever the test does next meets it.
+class ShortWrite
+{
+public:
+    enum class Lock { Immediate, Exclusive };
+
+    ShortWrite(const QString &path, Lock lock, int holdMs = 300);
+    ~ShortWrite();
+    ShortWrite(const ShortWrite &) = delete;
+    ShortWrite &operator=(const ShortWrite &) = delete;
+
+    // Waits for the other write to end; the engine's complaint, empty when it was committed.
+    QString finish();
+
+private:
+    QSemaphore m_held;
+    QString m_failure;
+    std::thread m_thread;
 };
 
 } // namespace FarmFaults

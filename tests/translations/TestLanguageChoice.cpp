@@ -16,6 +16,8 @@ private slots:
     void cleanup();
     void choiceAndDesktopGiveTheLanguage_data();
     void choiceAndDesktopGiveTheLanguage();
+    void formatsFollowTheInterfaceLanguage_data();
+    void formatsFollowTheInterfaceLanguage();
     void italianChoiceTranslatesProgramAndQtTexts();
     void englishChoiceTakesTheItalianTextsBack();
     void missingItalianFileKeepsEnglish();
@@ -73,17 +75,45 @@ void TestLanguageChoice::choiceAndDesktopGiveTheLanguage()
     QCOMPARE(Translations::chosenLanguage(choice, desktop), language);
 }
 
+void TestLanguageChoice::formatsFollowTheInterfaceLanguage_data()
+{
+    QTest::addColumn<QLocale::Language>("language");
+    QTest::addColumn<QString>("desktop");
+    QTest::addColumn<QString>("formats");
+
+    const QLocale::Language it = QLocale::Italian;
+    const QLocale::Language en = QLocale::English;
+    QTest::newRow("Italian on an American desktop") << it << "en_US"
+                                                    << "it_IT";
+    QTest::newRow("Italian on a German desktop") << it << "de_DE"
+                                                 << "it_IT";
+    QTest::newRow("Italian on a Swiss Italian desktop") << it << "it_CH"
+                                                        << "it_CH";
+    QTest::newRow("English on an Italian desktop") << en << "it_IT"
+                                                   << "it_IT";
+    QTest::newRow("English on a British desktop") << en << "en_GB"
+                                                  << "en_GB";
+}
+
+void TestLanguageChoice::formatsFollowTheInterfaceLanguage()
+{
+    QFETCH(QLocale::Language, language);
+    QFETCH(QString, desktop);
+    QFETCH(QString, formats);
+    QCOMPARE(Translations::formatsFor(language, QLocale(desktop)).name(), formats);
+}
+
 void TestLanguageChoice::italianChoiceTranslatesProgramAndQtTexts()
 {
-    const QLocale numbersBefore;
     QCOMPARE(
         installTranslations(*QCoreApplication::instance(), Translations::ItalianChoice, m_folders),
         QLocale::Italian);
     QCOMPARE(text("CMainFrame", "&Edit"), QStringLiteral("&Modifica"));
     QCOMPARE(text("Report", "Page %1 of %2"), QStringLiteral("Pagina %1 di %2"));
-    QCOMPARE(text("WorkListRow", "Cultivation"), QStringLiteral("Coltivazione"));
-    // Numbers and money keep the user's regional conventions.
-    QCOMPARE(QLocale().name(), numbersBefore.name());
+    QCOMPARE(text("WorkListRow", "Worker"), QStringLiteral("Operaio"));
+    // Figures and dates are written the Italian way too.
+    QCOMPARE(QLocale().language(), QLocale::Italian);
+    QCOMPARE(QLocale().toString(8.6, 'f', 2), QStringLiteral("8,60"));
 
     const QString qtFile =
         QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_it.qm");
@@ -100,6 +130,7 @@ void TestLanguageChoice::englishChoiceTakesTheItalianTextsBack()
     QCOMPARE(installTranslations(app, Translations::EnglishChoice, m_folders), QLocale::English);
     QCOMPARE(text("CMainFrame", "&Edit"), QStringLiteral("&Edit"));
     QCOMPARE(text("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+    QCOMPARE(QLocale(), Translations::formatsFor(QLocale::English, QLocale::system()));
 }
 
 void TestLanguageChoice::missingItalianFileKeepsEnglish()
@@ -112,6 +143,7 @@ void TestLanguageChoice::missingItalianFileKeepsEnglish()
                                  {empty.path()}),
              QLocale::English);
     QCOMPARE(text("CMainFrame", "&Edit"), QStringLiteral("&Edit"));
+    QCOMPARE(QLocale(), Translations::formatsFor(QLocale::English, QLocale::system()));
 }
 
 QTEST_GUILESS_MAIN(TestLanguageChoice)

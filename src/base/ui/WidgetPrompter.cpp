@@ -1,5 +1,7 @@
 #include "WidgetPrompter.h"
 
+#include "base/FolderChoice.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -29,6 +31,7 @@ QMessageBox::StandardButtons boxButtons(Prompter::Buttons buttons)
     case Prompter::Buttons::OkCancel:
         return QMessageBox::Ok | QMessageBox::Cancel;
     case Prompter::Buttons::YesNo:
+    case Prompter::Buttons::YesNoDefaultNo:
         return QMessageBox::Yes | QMessageBox::No;
     case Prompter::Buttons::YesNoCancel:
         return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
@@ -66,6 +69,10 @@ Prompter::Answer WidgetPrompter::message(Icon icon, const QString &text, Buttons
     QMessageBox box(boxIcon(icon), QStringLiteral("Verdimo"), text, boxButtons(buttons), m_parent);
     box.setAccessibleName(QStringLiteral("Verdimo"));
     box.setAccessibleDescription(text);
+    if (buttons == Buttons::YesNoDefaultNo) {
+        box.setDefaultButton(QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+    }
     return answerOf(box.exec());
 }
 
@@ -79,8 +86,13 @@ QString WidgetPrompter::openFileName(const QString &title, const QString &folder
 QString WidgetPrompter::saveFileName(const QString &title, const QString &folder,
                                      const QString &filter, const QString &suggestedName)
 {
-    return QFileDialog::getSaveFileName(m_parent, title, QDir(folder).filePath(suggestedName),
-                                        filter);
+    // Accepting what is proposed must work: a folder this user cannot write is not proposed.
+    const QString start =
+        FolderChoice::isWritableFolder(folder) ? folder : FolderChoice::startFolder();
+    const QString chosen =
+        QFileDialog::getSaveFileName(m_parent, title, QDir(start).filePath(suggestedName), filter);
+    FolderChoice::remember(chosen);
+    return chosen;
 }
 
 void WidgetPrompter::showHelp(int topic)

@@ -7,7 +7,9 @@
 class QWidget;
 
 // The Prompter of the running program: modal message boxes titled "Verdimo", the platform's
-// file dialogs, and help pages opened through a callback (the frame's help handler).
+// file dialogs, and help pages opened through a callback (the frame's help handler). A save
+// dialog given no folder, or one this user cannot write, starts in FolderChoice's folder, and
+// the folder of the file chosen is remembered for the next one.
 class WidgetPrompter : public Prompter
 {
 public:

@@ -4,6 +4,7 @@
 #include "CardFormLayout.h"
 #include "WorkColumnSettings.h"
 #include "WorkIcons.h"
+#include "WorkListKeys.h"
 #include "base/Clock.h"
 #include "base/DomainCodes.h"
 #include "base/SettingsKeys.h"
@@ -14,6 +15,7 @@
 #include "db/FarmSession.h"
 
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QClipboard>
 #include <QDateTimeEdit>
 #include <QHeaderView>
@@ -33,8 +35,9 @@ CMainView::CMainView(QWidget *parent, ViewHost &host, FarmSession &farm, Prompte
 {
     buildList();
     m_form = std::make_unique<CardFormLayout>(*this, *m_list);
+    watchDateField();
     const WorkingPeriod period = m_farm.period();
-    m_form->setPeriodRange(period);
+    m_form->setPeriod(period, m_clock.now().date());
     m_host.setSearchRange(period.startAt(), period.endAt());
     startSession();
     WorkColumnSettings::restore(*m_list->horizontalHeader());
@@ -76,6 +79,37 @@ void CMainView::buildList()
     m_list->setPalette(palette);
     connect(m_list, &QTableView::doubleClicked, this,
             [this](const QModelIndex &index) { editWork(index.row()); });
+    new WorkListKeys(*m_list, [this](int row) { editWork(row); });
+}
+
+// A day typed or picked in the date field is looked at as soon as the user leaves the field,
+// presses Enter or picks it in the calendar, once the focus has settled.
+void CMainView::watchDateField()
+{
+    QDateTimeEdit *date = m_form->dateField();
+    const auto review = [this] {
+        QMetaObject::invokeMethod(this, &CMainView::reviewTypedDay, Qt::QueuedConnection);
+    };
+    connect(date, &QDateTimeEdit::editingFinished, this, review);
+    connect(date->calendarWidget(), &QCalendarWidget::clicked, this, review);
+    connect(date->calendarWidget(), &QCalendarWidget::activated, this, review);
+}
+
+void CMainView::reviewTypedDay()
+{
+    if (!m_session || !m_session->hasCard() || m_session->isReadOnly())
+        return;
+    const CardForm::Input input = m_form->input();
+    if (input.date == m_reviewedDate)
+        return;
+    m_reviewedDate = input.date;
+    CardSession::DayReview review = CardSession::DayReview::Kept;
+    guarded([&] { review = m_session->reviewDay(input); });
+    if (review == CardSession::DayReview::Opened)
+        loadForm();
+    else if (review == CardSession::DayReview::Refused)
+        m_form->focusField(CSchedaSet::Data);
+    commandsChanged();
 }
 
 // The edit commands follow the selection and the undo history of the form's fields: the frame
@@ -167,7 +201,7 @@ void CMainView::releaseSession()
 
 void CMainView::followPeriod(const WorkingPeriod &period)
 {
-    m_form->setPeriodRange(period);
+    m_form->setPeriod(period, m_clock.now().date());
     m_host.setSearchRange(period.startAt(), period.endAt());
     if (!m_session) {
         startSession();
@@ -187,6 +221,7 @@ void CMainView::loadForm()
     const bool writable = hasCard && !m_session->isReadOnly();
     const CardForm::Input input = hasCard ? CardForm::input(m_session->card()) : CardForm::Input{};
     m_form->show(input, hasCard, writable);
+    m_reviewedDate = input.date;
     if (hasCard)
         m_host.setSearchDate(input.date);
     fillWorkList();
@@ -300,7 +335,7 @@ void CMainView::runSessionCommand(ViewCommand command)
         runMove(CardSession::Move::Last);
         break;
     case ViewCommand::Add:
-        showResult(m_session->add(m_form->input()));
+        addCard();
         break;
     case ViewCommand::Save:
         showResult(m_session->save(m_form->input()));
@@ -322,6 +357,21 @@ void CMainView::runSessionCommand(ViewCommand command)
     default:
         break;
     }
+}
+
+// The new card's day is looked at before the user types anything, and the cursor waits in
+// the date field, where a typed day belongs.
+void CMainView::addCard()
+{
+    const CardSession::Result result = m_session->add(m_form->input());
+    showResult(result);
+    if (!result.done)
+        return;
+    if (m_session->reviewDay(m_form->input()) == CardSession::DayReview::Opened) {
+        loadForm();
+        return;
+    }
+    m_form->focusField(CSchedaSet::Data);
 }
 
 void CMainView::setPrintHandler(PrintHandler handler)
@@ -465,13 +515,42 @@ void CMainView::deleteWork()
     }
 }
 
+// What was typed into the card shown is stored before another card replaces it.
+bool CMainView::storeShownCard()
+{
+    CardSession::Result result;
+    if (!guarded([&] { result = m_session->store(m_form->input()); }))
+        return false;
+    if (result.formError) {
+        m_form->focusField(result.formError->column);
+        return false;
+    }
+    return true;
+}
+
 void CMainView::searchDatePicked(const QDate &date)
 {
-    if (!m_session || m_session->isInserting())
+    if (!m_session || m_session->isInserting() || !storeShownCard())
         return;
     bool found = false;
     if (guarded([&] { found = m_session->findCardByDate(date); }) && found)
         loadForm();
+}
+
+bool CMainView::showWork(const QDate &day, int workId)
+{
+    if (!m_session || m_session->isInserting() || !storeShownCard())
+        return false;
+    bool found = false;
+    guarded([&] { found = m_session->findCardByDate(day); });
+    loadForm();
+    commandsChanged();
+    const int row = found ? m_session->workList().rowOfWork(workId) : -1;
+    if (row < 0)
+        return false;
+    selectWorkRow(row);
+    m_list->setFocus(Qt::OtherFocusReason);
+    return true;
 }
 
 bool CMainView::canClose()
@@ -494,7 +573,8 @@ bool CMainView::canClose()
             result = m_session->store(m_form->input());
         }
         showResult(result);
-        closing = !result.formError;
+        // A new card the farm refused stays on screen with its works, as the message says.
+        closing = !result.formError && (result.done || !m_session->isInserting());
     });
     if (stored)
         return closing;

@@ -49,6 +49,10 @@ public:
 
     // Opens the work of the list's row in the work editor and stores what it closes with.
     void editWork(int row);
+    // Shows the card of the day, the changes typed into the card shown stored first, and
+    // selects the work among its rows; false when that cannot be done (a new card is being
+    // entered, the form cannot be stored, the period has no card that day).
+    bool showWork(const QDate &day, int workId);
 
     // How the work editor is run; the default shows it modally. Tests drive it instead.
     using EditorRunner = std::function<bool(COperaiDlg &)>;
@@ -76,6 +80,10 @@ private:
     void deleteWork();
     void runMove(CardSession::Move move);
     void runSessionCommand(ViewCommand command);
+    void addCard();
+    void watchDateField();
+    void reviewTypedDay();
+    bool storeShownCard();
     QLineEdit *focusedEdit() const;
     bool editCommandEnabled(ViewCommand command) const;
     void runEditCommand(ViewCommand command);
@@ -95,4 +103,7 @@ private:
 
     QTableView *m_list = nullptr;
     std::unique_ptr<CardFormLayout> m_form;
+    // The date the field held when the user was last told about its day (or when a card was
+    // shown): leaving the field again without a change asks nothing more.
+    QDateTime m_reviewedDate;
 };

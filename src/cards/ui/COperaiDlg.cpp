@@ -7,6 +7,7 @@
 #include "base/NumberText.h"
 #include "base/Prompter.h"
 #include "base/ui/ErrorBoundary.h"
+#include "cards/BbchStages.h"
 #include "cards/WorkListRow.h"
 
 #include <QComboBox>
@@ -56,7 +57,8 @@ QLabel *picture(int icon)
 } // namespace
 
 COperaiDlg::COperaiDlg(const WorkEntryLookups &lookups, Prompter &prompter, QWidget *parent)
-    : QDialog(parent), m_prompter(prompter), m_lookups(lookups)
+    : QDialog(parent), m_prompter(prompter), m_lookups(lookups),
+      m_treatments(lookups.database(), lookups.period())
 {
     setWindowTitle(tr("Work Management"));
     setWindowIcon(WorkIcons::icon(WorkListRow::SeasonalWorker));
@@ -94,6 +96,7 @@ COperaiDlg::COperaiDlg(const WorkEntryLookups &lookups, Prompter &prompter, QWid
     layout->addLayout(top);
     layout->addWidget(buildCentreGroup());
     layout->addWidget(buildMovementGroup());
+    layout->addWidget(buildTreatmentGroup());
     layout->addWidget(m_summary);
     layout->addLayout(buttons);
 }
@@ -243,6 +246,36 @@ QWidget *COperaiDlg::buildMovementGroup()
     return group;
 }
 
+QWidget *COperaiDlg::buildTreatmentGroup()
+{
+    m_treatment = new QGroupBox(tr(" Treatment "));
+    auto *grid = new QGridLayout(m_treatment);
+    m_treatedArea = new QLineEdit;
+    m_surface = new QLabel;
+    m_bbch = new QComboBox;
+    m_bbch->addItem(tr("<None>"), QString());
+    for (const BbchStages::Stage &stage : BbchStages::all())
+        m_bbch->addItem(stage.text, stage.code);
+    m_applicationTime = new QLineEdit;
+    m_applicationTime->setMaxLength(5);
+    m_applicationTime->setPlaceholderText(tr("HH:MM"));
+    grid->addWidget(labelFor(tr("Treated area (ha) :"), m_treatedArea), 0, 0);
+    grid->addWidget(m_treatedArea, 0, 1);
+    grid->addWidget(m_surface, 0, 2, 1, 2);
+    grid->addWidget(labelFor(tr("BBCH stage :"), m_bbch), 1, 0);
+    grid->addWidget(m_bbch, 1, 1, 1, 3);
+    grid->addWidget(labelFor(tr("Time of application :"), m_applicationTime), 2, 0);
+    grid->addWidget(m_applicationTime, 2, 1);
+    m_treatment->setVisible(false);
+
+    connect(m_fields[Field::ItemCode], &QLineEdit::textChanged, this, &COperaiDlg::updateTreatment);
+    connect(m_fields[Field::CentreCode], &QLineEdit::textChanged, this,
+            &COperaiDlg::updateTreatment);
+    connect(m_movementType, &QComboBox::currentIndexChanged, this, &COperaiDlg::updateTreatment);
+    connect(m_kind, &QComboBox::currentIndexChanged, this, &COperaiDlg::updateTreatment);
+    return m_treatment;
+}
+
 void COperaiDlg::showEvent(QShowEvent *event)
 {
     if (!m_prepared) {
@@ -324,6 +357,72 @@ void COperaiDlg::showValues()
     // Showing the quantity recomputes the value from the item's unit cost; the stored value
     // is what the work holds.
     m_fields[Field::Value]->setText(shown.text(Field::Value));
+
+    reportFailure([&] { m_shownSurface = m_treatments.surface(shown); });
+    m_offeredArea = shown.treatedAreaText(m_shownSurface);
+    m_treatedArea->setText(m_offeredArea);
+    const int stage = m_bbch->findData(shown.bbchStage);
+    m_bbch->setCurrentIndex(stage < 0 ? 0 : stage);
+    m_applicationTime->setText(shown.applicationTime);
+    updateTreatment();
+}
+
+WorkEntry COperaiDlg::shownMovement() const
+{
+    WorkEntry shown = m_entry;
+    shown.centreKind = m_kind->currentIndex();
+    shown.movementType = m_movementType->currentIndex();
+    shown.itemCode = WorkEntry::leadingCode(m_fields[Field::ItemCode]->text());
+    return shown;
+}
+
+void COperaiDlg::updateTreatment()
+{
+    if (!m_prepared || !m_treatment)
+        return;
+    const WorkEntry shown = shownMovement();
+    bool treatment = false;
+    double surface = 0;
+    const bool failed = reportFailure([&] {
+        treatment = m_treatments.recordsTreatments() &&
+                    shown.isTreatment(m_treatments.printsInRegister(shown.itemCode));
+        if (treatment)
+            surface = m_treatments.surface(shown);
+    });
+    if (failed)
+        return;
+    m_treatment->setVisible(treatment);
+    if (!treatment)
+        return;
+    // Another field or centre offers its own surface, unless the user typed an area.
+    if (surface != m_shownSurface && m_treatedArea->text() == m_offeredArea) {
+        m_offeredArea = surface > 0 ? FormatNumber(surface, false) : QString();
+        m_treatedArea->setText(m_offeredArea);
+    }
+    m_shownSurface = surface;
+    m_surface->setText(surface > 0 ? tr("of %1 ha").arg(FormatNumber(surface, false)) : QString());
+}
+
+std::optional<WorkEntry::Error> COperaiDlg::readTreatment(WorkEntry &entry)
+{
+    bool treatment = false;
+    double surface = 0;
+    const bool failed = reportFailure([&] {
+        treatment = m_treatments.recordsTreatments() &&
+                    entry.isTreatment(m_treatments.printsInRegister(entry.itemCode));
+        if (treatment)
+            surface = m_treatments.surface(entry);
+    });
+    if (failed)
+        return WorkEntry::Error{Field::ItemCode, QString()};
+    if (!treatment) {
+        entry.clearTreatment();
+        return std::nullopt;
+    }
+    const QHash<Field, QString> texts{{Field::TreatedArea, m_treatedArea->text()},
+                                      {Field::BbchStage, m_bbch->currentData().toString()},
+                                      {Field::ApplicationTime, m_applicationTime->text()}};
+    return entry.readTreatment(texts, surface);
 }
 
 COperaiDlg::CodeList *COperaiDlg::codeListOf(Field field)
@@ -421,6 +520,12 @@ void COperaiDlg::pickKind(int kind)
         const QSignalBlocker blocker(m_kind);
         m_kind->setCurrentIndex(kind);
     }
+    showCentresOf(kind);
+    updateTreatment();
+}
+
+void COperaiDlg::showCentresOf(int kind)
+{
     if (kind <= 0) {
         // No centre: the code of the kind left behind is not shown as if it still applied.
         m_centreEntries = {{tr("<None>"), 0}};
@@ -462,15 +567,18 @@ bool COperaiDlg::confirm(bool exit)
     WorkEntry entry = m_entry;
     entry.centreKind = m_kind->currentIndex();
     entry.movementType = m_movementType->currentIndex();
-    if (const auto error = entry.read(texts)) {
-        m_prompter.warning(error->message);
-        QWidget *failed = m_fields.value(error->field);
-        if (error->field == Field::Stage)
-            failed = m_stage;
-        else if (error->field == Field::Unit)
-            failed = m_unit;
-        else if (error->field == Field::Adversity)
-            failed = m_adversity;
+    std::optional<WorkEntry::Error> error = entry.read(texts);
+    if (!error)
+        error = readTreatment(entry);
+    if (error) {
+        // A failed lookup has been reported already.
+        if (!error->message.isEmpty())
+            m_prompter.warning(error->message);
+        const QHash<Field, QWidget *> others{
+            {Field::Stage, m_stage},         {Field::Unit, m_unit},
+            {Field::Adversity, m_adversity}, {Field::TreatedArea, m_treatedArea},
+            {Field::BbchStage, m_bbch},      {Field::ApplicationTime, m_applicationTime}};
+        QWidget *failed = others.value(error->field, m_fields.value(error->field));
         failed->setFocus();
         return false;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cards/TreatmentLookups.h"
 #include "cards/WorkEntry.h"
 #include "cards/WorkEntryLookups.h"
 
@@ -44,6 +45,12 @@ public:
     QComboBox *itemList() const { return m_items; }
     QComboBox *workerList() const { return m_workers; }
     CComboSel *unitList() const { return m_unit; }
+    // What an application of a product records, shown only for a movement that the treatment
+    // register prints.
+    QWidget *treatmentGroup() const { return m_treatment; }
+    QLineEdit *treatedAreaField() const { return m_treatedArea; }
+    QComboBox *bbchList() const { return m_bbch; }
+    QLineEdit *applicationTimeField() const { return m_applicationTime; }
     QString summaryText() const;
     // The user picks an entry of a list, as a click on it would.
     void pickKind(int kind);
@@ -65,6 +72,7 @@ private:
     QWidget *buildMachineGroup();
     QWidget *buildCentreGroup();
     QWidget *buildMovementGroup();
+    QWidget *buildTreatmentGroup();
     QLineEdit *addField(WorkEntry::Field field);
     QComboBox *addCodeList(WorkEntry::Field field);
     void prepare();
@@ -77,10 +85,19 @@ private:
     void centreCodeChanged();
     void quantityChanged();
     void updateSummary();
+    // The centres of the kind picked, none chosen yet.
+    void showCentresOf(int kind);
+    // The entry as the lists and code fields now say, for the treatment's lookups.
+    WorkEntry shownMovement() const;
+    // Shows or hides the treatment's fields for the movement shown, and offers the surface of
+    // its field or centre as the area while the user has not typed another.
+    void updateTreatment();
+    std::optional<WorkEntry::Error> readTreatment(WorkEntry &entry);
     bool reportFailure(const std::function<void()> &action);
 
     Prompter &m_prompter;
     WorkEntryLookups m_lookups;
+    TreatmentLookups m_treatments;
     WorkEntry m_entry;
     bool m_newEntry = true;
     bool m_exit = false;
@@ -101,4 +118,12 @@ private:
     CComboSel *m_adversity = nullptr;
     QLabel *m_summary = nullptr;
     QPushButton *m_saveInsert = nullptr;
+    QWidget *m_treatment = nullptr;
+    QLineEdit *m_treatedArea = nullptr;
+    QLabel *m_surface = nullptr;
+    QComboBox *m_bbch = nullptr;
+    QLineEdit *m_applicationTime = nullptr;
+    // The surface the area field offers; its text while the user has not changed it.
+    double m_shownSurface = 0;
+    QString m_offeredArea;
 };

@@ -75,6 +75,7 @@ QWidget *CardFormLayout::buildTopBlock(QWidget &view)
 
     m_date = new TypedDateEdit(block);
     m_date->setCalendarPopup(true);
+    m_date->setSpecialValueText(QStringLiteral(" "));
     m_date->setDisplayFormat(QLocale().dateFormat(QLocale::LongFormat));
     m_date->setAccessibleName(plainName(CardForm::tr(CardForm::dateLabel())));
     for (int column : {CSchedaSet::Tempo, CSchedaSet::TempMax, CSchedaSet::Pioggia,
@@ -146,8 +147,8 @@ void CardFormLayout::show(const CardForm::Input &input, bool hasCard, bool writa
     for (SpinField *spin : std::as_const(m_spins))
         spin->setEnabled(writable);
     m_date->setEnabled(writable);
-    if (hasCard)
-        m_date->setDateTime(input.date);
+    // Without a card the field stands at its lowest day, which it shows as blank.
+    m_date->setDateTime(hasCard ? input.date : m_date->minimumDateTime());
 }
 
 CardForm::Input CardFormLayout::input() const
@@ -159,15 +160,18 @@ CardForm::Input CardFormLayout::input() const
     return input;
 }
 
-void CardFormLayout::setPeriodRange(const WorkingPeriod &period)
+void CardFormLayout::setPeriod(const WorkingPeriod &period, const QDate &today)
 {
     if (period.start.isValid() && period.end.isValid())
-        m_date->setDateTimeRange(period.startAt(), period.endAt());
+        m_date->setCompletionYear(qBound(period.start.year(), today.year(), period.end.year()));
 }
 
 void CardFormLayout::focusField(int column)
 {
-    if (QLineEdit *edit = m_texts.value(column)) {
+    if (column == CSchedaSet::Data) {
+        m_date->setFocus(Qt::OtherFocusReason);
+        m_date->selectAll();
+    } else if (QLineEdit *edit = m_texts.value(column)) {
         edit->setFocus();
         edit->selectAll();
     }

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "base/ui/TypedDateEdit.h"
 #include "cards/CardForm.h"
 
 #include <QCoreApplication>
 #include <QHash>
 
-class QDateTimeEdit;
 class QLineEdit;
 class QWidget;
 class SpinField;
@@ -13,7 +13,8 @@ struct WorkingPeriod;
 
 // The card form's controls and where they stand: the date and the weather above the work
 // list, the absences and the chief worker below it in the right corner. It shows a card's
-// values and gives back what the user typed.
+// values and gives back what the user typed. The date field takes any day, so that a day the
+// user types outside the working period stays there to be corrected once the user is told.
 class CardFormLayout
 {
     Q_DECLARE_TR_FUNCTIONS(CardFormLayout)
@@ -29,9 +30,11 @@ public:
     // be written is only shown.
     void show(const CardForm::Input &input, bool hasCard, bool writable);
     CardForm::Input input() const;
-    // The date field offers only the days of the period.
-    void setPeriodRange(const WorkingPeriod &period);
-    // The cursor goes to the field with its text selected, for the user to correct it.
+    // A day typed without its year is taken in the period: in the year of today when the
+    // period holds that year, else in the period's year nearest to it.
+    void setPeriod(const WorkingPeriod &period, const QDate &today);
+    // The cursor goes to the field with its text selected, for the user to correct it; the
+    // card's Data column stands for the date field.
     void focusField(int column);
 
 private:
@@ -40,7 +43,7 @@ private:
     void addField(int column, QWidget &parent);
     QWidget *controlOf(int column) const;
 
-    QDateTimeEdit *m_date = nullptr;
+    TypedDateEdit *m_date = nullptr;
     QHash<int, QLineEdit *> m_texts;
     QHash<int, SpinField *> m_spins;
 };

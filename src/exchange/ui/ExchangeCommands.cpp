@@ -47,13 +47,19 @@ void exportData(QWidget *parent)
     command.exchange().ExportArchive();
 }
 
-bool importData(QWidget *parent, const std::function<void()> &reloadViews)
+bool importData(QWidget *parent, const std::function<void()> &reloadViews, FarmSession *farm)
 {
     Command command(parent);
     command.prompter().setBusy(true);
     DataExchange exchange = command.exchange();
     if (reloadViews)
         exchange.setReloadViews(reloadViews);
+    if (farm) {
+        exchange.setShowImported([&command, farm, &reloadViews](const ImportedCards &cards) {
+            command.prompter().setBusy(false);
+            cards.show(*farm, command.prompter(), reloadViews);
+        });
+    }
     return exchange.ImportArchive() == DataExchange::Outcome::Done;
 }
 

@@ -1,6 +1,7 @@
 #include "CTabelleView.h"
 
 #include "CAnnoDlg.h"
+#include "ParcelPanel.h"
 #include "RegistryPictures.h"
 #include "base/Clock.h"
 #include "base/DomainCodes.h"
@@ -115,6 +116,7 @@ void CTabelleView::build()
     m_registration = makeEdit(m_registrationLabel, tr("Authorisation no. :"));
     m_registrationLabel->setVisible(false);
     m_registration->setVisible(false);
+    m_parcel = new ParcelPanel(m_prompter, this);
 
     m_form = new QWidget(this);
     auto *form = new QGridLayout(m_form);
@@ -132,6 +134,7 @@ void CTabelleView::build()
     form->addWidget(m_print, 3, 2, 1, 2);
     form->addWidget(m_registrationLabel, 4, 0);
     form->addWidget(m_registration, 4, 1);
+    form->addWidget(m_parcel, 5, 0, 1, 4);
     form->setColumnStretch(1, 1);
     form->setColumnStretch(3, 1);
 
@@ -487,6 +490,7 @@ RegistryForm::Texts CTabelleView::formTexts() const
                                                               : m_relationship->currentIndex();
     texts.printInNotebook = m_print->isChecked();
     texts.registration = m_registration->text();
+    texts.parcel = m_parcel->parcel();
     return texts;
 }
 
@@ -502,6 +506,7 @@ void CTabelleView::showForm(const RegistryForm::Texts &texts)
     m_relationship->setCurrentIndex(m_held.relationshipShown ? texts.relationship : -1);
     m_print->setChecked(texts.printInNotebook);
     m_registration->setText(texts.registration);
+    m_parcel->showTexts(texts);
 }
 
 void CTabelleView::showLayout(const RegistryForm::Layout &layout)
@@ -529,6 +534,7 @@ void CTabelleView::showLayout(const RegistryForm::Layout &layout)
     m_registration->setEnabled(layout.registrationEnabled);
     if (layout.registrationMaxLength > 0)
         m_registration->setMaxLength(layout.registrationMaxLength);
+    m_parcel->applyLayout(layout);
     showUsedFields(layout.numberEnabled, layout.placeEnabled,
                    layout.relationshipVisible && layout.relationshipEnabled);
 }

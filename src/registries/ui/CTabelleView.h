@@ -9,6 +9,7 @@
 
 class CAnnoDlg;
 class Database;
+class ParcelPanel;
 class Clock;
 class FarmSession;
 class Prompter;
@@ -56,6 +57,7 @@ public:
     RegistryEditor &editor() { return *m_editor; }
     QTreeView *treeView() const { return m_tree; }
     QTableView *listView() const { return m_list; }
+    ParcelPanel *parcelPanel() const { return m_parcel; }
     // Replaces the year dialog of a new field (tests).
     void setFieldYearChooser(std::function<std::optional<int>(int, int)> chooser);
     // The year dialog of "New fields year" while it is open.
@@ -141,6 +143,7 @@ private:
     QCheckBox *m_print = nullptr;
     QLineEdit *m_registration = nullptr;
     QLabel *m_registrationLabel = nullptr;
+    ParcelPanel *m_parcel = nullptr;
     QWidget *m_form = nullptr;
     QRadioButton *m_workersHours = nullptr;
     QRadioButton *m_stockArticles = nullptr;

@@ -27,6 +27,7 @@ const char *const RadioLabels[PrintChoice::RadioCount] = {
     QT_TRANSLATE_NOOP("CSceltaStampe", "Current tab"),
     QT_TRANSLATE_NOOP("CSceltaStampe", "Fields report"),
     QT_TRANSLATE_NOOP("CSceltaStampe", "Register treatments"),
+    QT_TRANSLATE_NOOP("CSceltaStampe", "Treatment record (EU)"),
 };
 
 constexpr int HelpPage = static_cast<int>(HelpTopic::PrintChoice);

@@ -1,12 +1,12 @@
 #include "ListCsvExport.h"
 
+#include "base/FolderChoice.h"
 #include "base/Prompter.h"
 #include "registries/StatisticsModel.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QStandardPaths>
 
 namespace {
 
@@ -23,9 +23,8 @@ QString fileNameOf(const QString &listName)
 
 bool ListCsvExport::run(StatisticsModel &model, const QString &listName, Prompter &prompter)
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QString path = prompter.saveFileName(tr("Export list as CSV"), folder, tr("CSV files (*.csv)"),
-                                         fileNameOf(listName));
+    QString path = prompter.saveFileName(tr("Export list as CSV"), FolderChoice::startFolder(),
+                                         tr("CSV files (*.csv)"), fileNameOf(listName));
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().isEmpty())
@@ -36,6 +35,7 @@ bool ListCsvExport::run(StatisticsModel &model, const QString &listName, Prompte
         prompter.error(error);
         return false;
     }
+    FolderChoice::remember(path);
     prompter.information(tr("%n row(s) of the list written to %1.", nullptr, csv.rowCount())
                              .arg(QDir::toNativeSeparators(path)));
     return true;

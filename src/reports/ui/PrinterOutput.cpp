@@ -1,13 +1,17 @@
 #include "PrinterOutput.h"
 
+#include "base/FolderChoice.h"
 #include "base/ui/BusyCursor.h"
 #include "base/ui/UserTurn.h"
+#include "base/ui/WidgetPrompter.h"
 #include "db/DbException.h"
 #include "reports/PainterSurface.h"
 #include "reports/Report.h"
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -60,12 +64,26 @@ void PrinterOutput::endJob()
         m_searchWindow->show();
 }
 
-void PrinterOutput::paint(Report &report, int first, int last, int pageCount)
+void PrinterOutput::proposeWritableFile(QPrinter &printer)
+{
+    // Only a print to a file has a file name to propose; a printer keeps its own name.
+    if (printer.outputFormat() != QPrinter::PdfFormat)
+        return;
+    const QFileInfo current(printer.outputFileName());
+    if (!printer.outputFileName().isEmpty() &&
+        FolderChoice::isWritableFolder(current.absolutePath()))
+        return;
+    const QString name =
+        printer.outputFileName().isEmpty() ? QStringLiteral("Verdimo.pdf") : current.fileName();
+    printer.setOutputFileName(FolderChoice::proposedPath(name));
+}
+
+bool PrinterOutput::paint(Report &report, int first, int last, int pageCount)
 {
     const BusyCursor busy;
     QPainter painter;
     if (!painter.begin(&m_printer))
-        return;
+        return false;
     try {
         PainterSurface surface(painter);
         for (int page = first; page <= last; ++page) {
@@ -78,6 +96,24 @@ void PrinterOutput::paint(Report &report, int first, int last, int pageCount)
         m_failure = e;
     }
     painter.end();
+    return true;
+}
+
+void PrinterOutput::reportUnstartedJob()
+{
+    const QString file = m_printer.outputFileName();
+    const QString message =
+        m_printer.outputFormat() == QPrinter::PdfFormat && !file.isEmpty()
+            ? QCoreApplication::translate("PrinterOutput",
+                                          "The pages could not be written to %1: the folder "
+                                          "cannot be written or the file is in use. Print again "
+                                          "and choose another file.")
+                  .arg(QDir::toNativeSeparators(file))
+            : QCoreApplication::translate("PrinterOutput",
+                                          "The printer %1 could not be started; nothing was "
+                                          "printed.")
+                  .arg(m_printer.printerName());
+    WidgetPrompter(m_parent).error(message);
 }
 
 void PrinterOutput::prepare(Report &report)
@@ -105,6 +141,7 @@ bool PrinterOutput::print(Report &report, int pageCount)
         dialog.exec();
     } else {
         m_printer.setFromTo(0, 0);
+        proposeWritableFile(m_printer);
         QPrintDialog dialog(&m_printer, m_parent);
         dialog.setMinMax(1, pageCount);
         dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
@@ -113,12 +150,18 @@ bool PrinterOutput::print(Report &report, int pageCount)
             if (dialog.exec() != QDialog::Accepted)
                 return false;
         }
+        if (m_printer.outputFormat() == QPrinter::PdfFormat)
+            FolderChoice::remember(m_printer.outputFileName());
         beginJob(report);
         prepare(report);
         const bool range =
             m_printer.printRange() == QPrinter::PageRange && m_printer.fromPage() > 0;
-        paint(report, range ? m_printer.fromPage() : 1,
-              range ? qMin(m_printer.toPage(), pageCount) : pageCount, pageCount);
+        if (!paint(report, range ? m_printer.fromPage() : 1,
+                   range ? qMin(m_printer.toPage(), pageCount) : pageCount, pageCount)) {
+            endJob();
+            reportUnstartedJob();
+            return false;
+        }
     }
     endJob();
     if (m_failure)

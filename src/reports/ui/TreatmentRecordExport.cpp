@@ -1,17 +1,33 @@
 #include "TreatmentRecordExport.h"
 
+#include "IncompleteTreatmentsDialog.h"
+#include "base/FolderChoice.h"
 #include "base/Prompter.h"
 #include "db/DbException.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace {
 
 const char *const CsvFilter = QT_TRANSLATE_NOOP("TreatmentRecordExport", "CSV files (*.csv)");
 const char *const JsonFilter = QT_TRANSLATE_NOOP("TreatmentRecordExport", "JSON files (*.json)");
+const char *const GeoJsonFilter =
+    QT_TRANSLATE_NOOP("TreatmentRecordExport", "GeoJSON files, parcels on a map (*.geojson)");
+
+QString suffixOf(TreatmentRecord::Format format)
+{
+    switch (format) {
+    case TreatmentRecord::Format::Json:
+        return QStringLiteral(".json");
+    case TreatmentRecord::Format::GeoJson:
+        return QStringLiteral(".geojson");
+    case TreatmentRecord::Format::Csv:
+        break;
+    }
+    return QStringLiteral(".csv");
+}
 
 } // namespace
 
@@ -27,11 +43,11 @@ TreatmentRecordExport::destinationFor(const QString &typed, TreatmentRecord::For
     const QString suffix = QFileInfo(typed).suffix().toLower();
     if (suffix == QLatin1String("json"))
         return {typed, TreatmentRecord::Format::Json};
+    if (suffix == QLatin1String("geojson"))
+        return {typed, TreatmentRecord::Format::GeoJson};
     if (suffix == QLatin1String("csv"))
         return {typed, TreatmentRecord::Format::Csv};
-    return {typed + (filter == TreatmentRecord::Format::Json ? QStringLiteral(".json")
-                                                             : QStringLiteral(".csv")),
-            filter};
+    return {typed + suffixOf(filter), filter};
 }
 
 TreatmentRecordExport::Chooser TreatmentRecordExport::dialogChooser(QWidget *parent)
@@ -39,24 +55,38 @@ TreatmentRecordExport::Chooser TreatmentRecordExport::dialogChooser(QWidget *par
     return [parent](const QString &suggestedPath) -> std::optional<Destination> {
         const QString csv = tr(CsvFilter);
         const QString json = tr(JsonFilter);
+        const QString geoJson = tr(GeoJsonFilter);
         QString chosenFilter = csv;
-        const QString path =
-            QFileDialog::getSaveFileName(parent, tr("Export treatment record"), suggestedPath,
-                                         csv + QStringLiteral(";;") + json, &chosenFilter);
+        const QString path = QFileDialog::getSaveFileName(
+            parent, tr("Export treatment record"), suggestedPath,
+            QStringList{csv, json, geoJson}.join(QStringLiteral(";;")), &chosenFilter);
         if (path.isEmpty())
             return std::nullopt;
-        return destinationFor(path, chosenFilter == json ? TreatmentRecord::Format::Json
-                                                         : TreatmentRecord::Format::Csv);
+        FolderChoice::remember(path);
+        return destinationFor(path, chosenFilter == json      ? TreatmentRecord::Format::Json
+                                    : chosenFilter == geoJson ? TreatmentRecord::Format::GeoJson
+                                                              : TreatmentRecord::Format::Csv);
+    };
+}
+
+TreatmentRecordExport::IncompleteLister TreatmentRecordExport::dialogLister(QWidget *parent,
+                                                                            WorkOpener open)
+{
+    return [parent, open](const QString &headline,
+                          const QList<TreatmentRecord::Treatment> &incomplete) {
+        IncompleteTreatmentsDialog dialog(headline, incomplete, parent);
+        if (open)
+            QObject::connect(&dialog, &IncompleteTreatmentsDialog::openWork, parent,
+                             [open](qint64 card, qint64 work) { open(card, work); });
+        dialog.exec();
     };
 }
 
 QString TreatmentRecordExport::suggestedPath() const
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString name =
+    return FolderChoice::proposedPath(
         QStringLiteral("treatments-%1-%2.csv")
-            .arg(m_period.start.toString(Qt::ISODate), m_period.end.toString(Qt::ISODate));
-    return QDir(folder).filePath(name);
+            .arg(m_period.start.toString(Qt::ISODate), m_period.end.toString(Qt::ISODate)));
 }
 
 bool TreatmentRecordExport::run(const Chooser &chooser, const TreatmentRecord::Company &company)
@@ -71,9 +101,13 @@ bool TreatmentRecordExport::run(const Chooser &chooser, const TreatmentRecord::C
             m_prompter.error(error);
             return false;
         }
-        m_prompter.message(record.incomplete().isEmpty() ? Prompter::Icon::Information
-                                                         : Prompter::Icon::Warning,
-                           report(record, destination->path));
+        const QList<TreatmentRecord::Treatment> incomplete = record.incomplete();
+        if (!incomplete.isEmpty() && m_lister)
+            m_lister(headline(record, destination->path), incomplete);
+        else
+            m_prompter.message(incomplete.isEmpty() ? Prompter::Icon::Information
+                                                    : Prompter::Icon::Warning,
+                               report(record, destination->path));
         return true;
     } catch (const DbException &e) {
         m_prompter.error(
@@ -82,18 +116,24 @@ bool TreatmentRecordExport::run(const Chooser &chooser, const TreatmentRecord::C
     }
 }
 
-QString TreatmentRecordExport::report(const TreatmentRecord &record, const QString &path)
+QString TreatmentRecordExport::headline(const TreatmentRecord &record, const QString &path)
 {
     QString text =
         tr("%n treatment record(s) written to %1.", nullptr, int(record.treatments().size()))
             .arg(QDir::toNativeSeparators(path));
+    const qsizetype incomplete = record.incomplete().size();
+    if (incomplete > 0)
+        text += QStringLiteral("\n\n") +
+                tr("%n treatment(s) written without every element of the record; complete them "
+                   "in the registries and works:",
+                   nullptr, int(incomplete));
+    return text;
+}
+
+QString TreatmentRecordExport::report(const TreatmentRecord &record, const QString &path)
+{
+    QString text = headline(record, path);
     const QList<TreatmentRecord::Treatment> incomplete = record.incomplete();
-    if (incomplete.isEmpty())
-        return text;
-    text += QStringLiteral("\n\n") +
-            tr("%n treatment(s) written without an authorisation number or an EPPO code; "
-               "complete them in the registries:",
-               nullptr, int(incomplete.size()));
     for (int i = 0; i < incomplete.size() && i < MaxListed; ++i)
         text += QStringLiteral("\n") + TreatmentRecord::describeMissing(incomplete.at(i));
     if (incomplete.size() > MaxListed)
