@@ -2706,7 +2706,7 @@ No mantiene questa nuova scheda: scegliere un altro giorno.</translation>
     <message>
         <location line="+1"/>
         <source>area (ha)</source>
-        <translation>trattata (ha)</translation>
+        <translation>tratt. (ha)</translation>
     </message>
     <message>
         <location line="+1"/>
